@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// Creates the folder with all missing parents. True when it exists afterwards.
+bool ensureFolder(const QString &path);
