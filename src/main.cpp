@@ -1,0 +1,30 @@
+#include "app/core.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "settings/configsystem.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    Startup::prepareApplication(app);
+    {
+        const ConfigSystem startupSettings;
+        Startup::installTranslation(core().translator, startupSettings.language);
+    }
+
+    int result = 0;
+    {
+        MainWindow window;
+        window.show();
+        result = app.exec();
+    }
+    if (result == Startup::kRestartExitCode) {
+        Startup::relaunch(QCoreApplication::applicationFilePath(), QCoreApplication::arguments());
+        return 0;
+    }
+    return result;
+}

@@ -1,0 +1,205 @@
+#include "settings/configformat.h"
+#include "settings/configsystem.h"
+#include "settings/hardwareencodercheck.h"
+#include "settings/outputname.h"
+#include "testprofile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void freshProfileCreatesFoldersAndChecksOnce();
+    void emptyOutPathFallsBackToDefaultFolder();
+    void containerDefaults();
+    void choosingStoredContainerChangesNothing();
+    void missingFormatKeysLoadDefaults();
+    void outputNameNeverOverwrites();
+    void hardwareCheckOnlySetsFlags();
+    void hardwareCheckWithoutEngineFindsNothing();
+
+private:
+    static QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+};
+
+void TestSettings::freshProfileCreatesFoldersAndChecksOnce()
+{
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(appData.startsWith(TestProfile::home()));
+    QVERIFY(!QFile::exists(appData + QStringLiteral("/Brindle.ini")));
+
+    {
+        ConfigSystem settings;
+        QCOMPARE(settings.settingsFile, appData + QStringLiteral("/Brindle.ini"));
+        QVERIFY(QDir(appData).exists());
+        QVERIFY(QDir(settings.cacheFolder).exists());
+        QVERIFY(settings.cacheFolder.endsWith(QStringLiteral("/Brindle/Cache")));
+        QCOMPARE(settings.outPath, documents() + QStringLiteral("/VideoOutput"));
+        QVERIFY(QDir(settings.outPath).exists());
+        QCOMPARE(settings.openPath, documents());
+        QCOMPARE(settings.language, 1);
+        QCOMPARE(settings.threads, 2);
+        QVERIFY(!settings.coverage);
+        QVERIFY(settings.useHA);
+        QVERIFY(!settings.checkHW);
+    }
+
+    QSettings ini(appData + QStringLiteral("/Brindle.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value(QStringLiteral("System/CheckHW")).toString(), QStringLiteral("false"));
+    QCOMPARE(ini.value(QStringLiteral("System/Threads")).toInt(), 2);
+    QCOMPARE(ini.allKeys().size(), 17);
+
+    ConfigSystem second;
+    QVERIFY(!second.checkHW);
+    second.language = 5;
+    second.threads = 4;
+    second.save();
+    ConfigSystem third;
+    QCOMPARE(third.language, 5);
+    QCOMPARE(third.threads, 4);
+}
+
+void TestSettings::emptyOutPathFallsBackToDefaultFolder()
+{
+    ConfigSystem settings;
+    QDir(settings.outPath).removeRecursively();
+    settings.outPath.clear();
+    settings.save();
+    settings.load();
+    QCOMPARE(settings.outPath, documents() + QStringLiteral("/VideoOutput"));
+    QVERIFY(QDir(settings.outPath).exists());
+}
+
+void TestSettings::containerDefaults()
+{
+    ConfigFormat format;
+    format.load();
+    format.vCodec = QStringLiteral("h264");
+    format.applyContainerDefaults(7);
+    QCOMPARE(format.vCodec, QStringLiteral("h264"));
+    QCOMPARE(format.aCodec, QStringLiteral("mp3"));
+    QCOMPARE(format.aBitRate, QStringLiteral("128 kbps"));
+
+    format.applyContainerDefaults(5);
+    QCOMPARE(format.vCodec, QStringLiteral("mpeg2video"));
+    QCOMPARE(format.vFrameRate, QStringLiteral("25.0 fps"));
+    QVERIFY(!format.vKeepFrameRate);
+
+    format.vSize = QStringLiteral("640x480");
+    format.aVolume = 250;
+    format.applyContainerDefaults(1);
+    QCOMPARE(format.aCodec, QStringLiteral("ac3"));
+    QVERIFY(format.vKeepFrameRate);
+    QCOMPARE(format.vSize, QStringLiteral("640x480"));
+    QCOMPARE(format.aVolume, 250);
+
+    format.aCodec = QStringLiteral("flac");
+    format.vBitRate = QStringLiteral("2000 kbps");
+    format.applyContainerDefaults(12);
+    QCOMPARE(format.aCodec, QStringLiteral("flac"));
+    QCOMPARE(format.vBitRate, QStringLiteral("Auto"));
+}
+
+void TestSettings::choosingStoredContainerChangesNothing()
+{
+    ConfigFormat format;
+    format.load();
+    format.format = QStringLiteral("mkv");
+    format.aCodec = QStringLiteral("opus");
+    format.save();
+
+    ConfigFormat::chooseContainer(1);
+    ConfigFormat reread;
+    reread.load();
+    QCOMPARE(reread.aCodec, QStringLiteral("opus"));
+
+    ConfigFormat::chooseContainer(7);
+    reread.load();
+    QCOMPARE(reread.format, QStringLiteral("mp3"));
+    QCOMPARE(reread.aCodec, QStringLiteral("mp3"));
+    QCOMPARE(ConfigFormat::containerIndex(QStringLiteral("wav")), 9);
+    QVERIFY(ConfigFormat::containerName(10).isEmpty());
+}
+
+void TestSettings::missingFormatKeysLoadDefaults()
+{
+    ConfigFormat format;
+    QFile::remove(format.settingsFile);
+    format.load();
+    QCOMPARE(format.format, QStringLiteral("mp4"));
+    QCOMPARE(format.aBitRate, QStringLiteral("64 kbps"));
+    QCOMPARE(format.vSize, QStringLiteral("1920x1080"));
+    QCOMPARE(format.aVolume, 100);
+    format.save();
+    QSettings ini(format.settingsFile, QSettings::IniFormat);
+    QCOMPARE(ini.allKeys().size(), 15);
+    QCOMPARE(ini.value(QStringLiteral("Audio/AChannels")).toString(), QStringLiteral("2 channels stereo"));
+}
+
+void TestSettings::outputNameNeverOverwrites()
+{
+    QTemporaryDir dir;
+    const QString proposed = dir.filePath(QStringLiteral("out.mp4"));
+    const QTime at(9, 5, 7);
+    QCOMPARE(outputPathFor(proposed, false, at), proposed);
+
+    QFile(proposed).open(QIODevice::WriteOnly);
+    QCOMPARE(outputPathFor(proposed, true, at), proposed);
+    const QString stamped = dir.filePath(QStringLiteral("out(090507).mp4"));
+    QCOMPARE(outputPathFor(proposed, false, at), stamped);
+
+    QFile(stamped).open(QIODevice::WriteOnly);
+    const QString second = outputPathFor(proposed, false, at);
+    QVERIFY(second != stamped && second != proposed);
+    QVERIFY(!QFile::exists(second));
+    QVERIFY(second.endsWith(QStringLiteral(".mp4")));
+
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("with.dot")));
+    const QString noExtension = dir.filePath(QStringLiteral("with.dot/clip"));
+    QFile(noExtension).open(QIODevice::WriteOnly);
+    QCOMPARE(outputPathFor(noExtension, false, at), noExtension + QStringLiteral("(090507)"));
+}
+
+void TestSettings::hardwareCheckOnlySetsFlags()
+{
+    // A stand-in engine that accepts only the NVIDIA H.264 encoder.
+    QTemporaryDir dir;
+    const QString engine = dir.filePath(QStringLiteral("TesselEngine"));
+    QFile script(engine);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\ncase \"$*\" in *h264_nvenc*) exit 0;; esac\necho \"no such encoder\" >&2\nexit 1\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+    ConfigSystem settings;
+    settings.h265QSV = true;
+    HardwareEncoderCheck::run(settings, engine);
+    QVERIFY(settings.h264NV);
+    QVERIFY(!settings.h265NV);
+    QVERIFY(!settings.h264AMF);
+    QVERIFY(settings.h265QSV);
+    QVERIFY(settings.nvidiaFound());
+    HardwareEncoderCheck::run(settings, engine);
+    QVERIFY(settings.h264NV && settings.h265QSV);
+
+    const QStringList qsv = HardwareEncoderCheck::probeArguments(QStringLiteral("hevc_qsv"));
+    QCOMPARE(qsv.join(QLatin1Char(' ')),
+             QStringLiteral("-f lavfi -i color=s=640x360 -frames 1 -an -load_plugin hevc_hw -c:v hevc_qsv "
+                            "-f rawvideo pipe:"));
+}
+
+void TestSettings::hardwareCheckWithoutEngineFindsNothing()
+{
+    ConfigSystem settings;
+    settings.h264NV = false;
+    HardwareEncoderCheck::run(settings, QStringLiteral("/nonexistent/TesselEngine"));
+    QVERIFY(!settings.h264NV && !settings.h265NV && !settings.h264QSV);
+}
+
+BRINDLE_TEST_MAIN(TestSettings)
+#include "test_settings.moc"

@@ -1,0 +1,87 @@
+#include "testmedia.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace TestMedia {
+
+bool run(const QString &program, const QStringList &arguments, QByteArray *output, int timeoutMs)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted() || !process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    if (output)
+        *output = process.readAll();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QString make(const QString &name, const QStringList &ffmpegArguments)
+{
+    const QDir cache(QStringLiteral(BRINDLE_TEST_MEDIA_DIR));
+    cache.mkpath(QStringLiteral("."));
+    const QString path = cache.absoluteFilePath(name);
+    if (QFileInfo::exists(path))
+        return path;
+
+    // Written under a private name first: suites running side by side may ask for the same clip.
+    const QString partial = cache.absoluteFilePath(QStringLiteral("partial-%1-%2")
+                                                       .arg(QCoreApplication::applicationPid())
+                                                       .arg(name));
+    QStringList arguments{QStringLiteral("-y"), QStringLiteral("-loglevel"), QStringLiteral("error")};
+    arguments << ffmpegArguments << partial;
+    if (!run(QStringLiteral("ffmpeg"), arguments)) {
+        QFile::remove(partial);
+        return QString();
+    }
+    QFile::rename(partial, path);
+    QFile::remove(partial);
+    return path;
+}
+
+QString clip(double seconds, const QString &name)
+{
+    const QString duration = QString::number(seconds);
+    const QString fileName = name.isEmpty() ? QStringLiteral("clip-%1s.mp4").arg(duration) : name;
+    return make(fileName,
+                {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                 QStringLiteral("testsrc=size=320x240:rate=25:duration=%1").arg(duration), QStringLiteral("-f"),
+                 QStringLiteral("lavfi"), QStringLiteral("-i"),
+                 QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(duration),
+                 QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                 QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                 QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
+}
+
+double probeDuration(const QString &path)
+{
+    QByteArray output;
+    if (!run(QStringLiteral("ffprobe"),
+             {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+              QStringLiteral("format=duration"), QStringLiteral("-of"), QStringLiteral("csv=p=0"), path},
+             &output))
+        return -1;
+    bool ok = false;
+    const double seconds = output.trimmed().toDouble(&ok);
+    return ok ? seconds : -1;
+}
+
+QString probeStream(const QString &path, const QString &streamKind, const QString &entry)
+{
+    QByteArray output;
+    if (!run(QStringLiteral("ffprobe"),
+             {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+              streamKind + QStringLiteral(":0"), QStringLiteral("-show_entries"),
+              QStringLiteral("stream=") + entry, QStringLiteral("-of"), QStringLiteral("csv=p=0"), path},
+             &output))
+        return QString();
+    return QString::fromUtf8(output.trimmed());
+}
+
+}
