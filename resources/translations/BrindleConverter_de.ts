@@ -1,4 +1,279 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Professional Edition 4.0.5</source>
+        <translation>Profi-Edition 4.0.5</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MainOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Aufträge</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Hardwarebeschleunigung</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorität</translation>
+    </message>
+    <message>
+        <source>Check HW</source>
+        <translation>Hardware prüfen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Intel QSV</source>
+        <translation>Intel QSV</translation>
+    </message>
+    <message>
+        <source>AMD AMF</source>
+        <translation>AMD AMF</translation>
+    </message>
+    <message>
+        <source>Video Toolbox</source>
+        <translation>Video Toolbox</translation>
+    </message>
+    <message>
+        <source>NVIDIA</source>
+        <translation>NVIDIA</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Brindle Professional Edition 4.0.5</source>
+        <translation>Brindle Profi-Edition 4.0.5</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Anzahl der Teile</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Dauer jedes Clips</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Abschnitt ausschneiden</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Zum Untertitelstream hinzufügen</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Tonspur</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Ausgabeformat</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Medieninformationen</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Zur Konvertierung bereit</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Untertiteldatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Vorspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Abspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Medieninformationen</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>You must restart Brindle to switch to the new language.
+Do you want to restart now?</source>
+        <translation>Brindle muss neu gestartet werden, um die neue Sprache zu verwenden.
+Jetzt neu starten?</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,279 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Professional Edition 4.0.5</source>
+        <translation>Professional Edition 4.0.5</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MainOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Hardware Acceleration</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>Check HW</source>
+        <translation>Check HW</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Intel QSV</source>
+        <translation>Intel QSV</translation>
+    </message>
+    <message>
+        <source>AMD AMF</source>
+        <translation>AMD AMF</translation>
+    </message>
+    <message>
+        <source>Video Toolbox</source>
+        <translation>Video Toolbox</translation>
+    </message>
+    <message>
+        <source>NVIDIA</source>
+        <translation>NVIDIA</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Brindle Professional Edition 4.0.5</source>
+        <translation>Brindle Professional Edition 4.0.5</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Setting number of parts</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>A duration of each clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Intercept a section</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Add to subtitle stream</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Soundtrack</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Output Format</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Output Folder</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Coverage</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>toolBar</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Watermark</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Add File</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Add Folder</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Media information</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Ready to convert</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Add subtitle file</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>All Delete</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Add title sequence</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Add ending</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Media Information</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>Source File</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>File Size</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>You must restart Brindle to switch to the new language.
+Do you want to restart now?</source>
+        <translation>You must restart Brindle to switch to the new language.
+Do you want to restart now?</translation>
+    </message>
+</context>
 </TS>

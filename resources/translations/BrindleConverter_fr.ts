@@ -1,4 +1,279 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Professional Edition 4.0.5</source>
+        <translation>Édition Professionnelle 4.0.5</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>MainOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Tâches</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Accélération matérielle</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorité</translation>
+    </message>
+    <message>
+        <source>Check HW</source>
+        <translation>Vérifier le matériel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Intel QSV</source>
+        <translation>Intel QSV</translation>
+    </message>
+    <message>
+        <source>AMD AMF</source>
+        <translation>AMD AMF</translation>
+    </message>
+    <message>
+        <source>Video Toolbox</source>
+        <translation>Video Toolbox</translation>
+    </message>
+    <message>
+        <source>NVIDIA</source>
+        <translation>NVIDIA</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Brindle Professional Edition 4.0.5</source>
+        <translation>Brindle Édition Professionnelle 4.0.5</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Découper</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Nombre de parties</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Durée de chaque extrait</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Extraire une section</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Ajouter au flux de sous-titres</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Bande son</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Format de sortie</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barre d'outils</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Informations sur le média</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Prêt à convertir</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Ajouter un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Ajouter un générique de début</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Ajouter un générique de fin</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informations sur le média</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>You must restart Brindle to switch to the new language.
+Do you want to restart now?</source>
+        <translation>Vous devez redémarrer Brindle pour passer à la nouvelle langue.
+Voulez-vous redémarrer maintenant ?</translation>
+    </message>
+</context>
 </TS>

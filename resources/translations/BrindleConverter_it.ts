@@ -1,4 +1,279 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Professional Edition 4.0.5</source>
+        <translation>Edizione Professionale 4.0.5</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>MainOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portoghese</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Processi</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Accelerazione hardware</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorità</translation>
+    </message>
+    <message>
+        <source>Check HW</source>
+        <translation>Verifica hardware</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Intel QSV</source>
+        <translation>Intel QSV</translation>
+    </message>
+    <message>
+        <source>AMD AMF</source>
+        <translation>AMD AMF</translation>
+    </message>
+    <message>
+        <source>Video Toolbox</source>
+        <translation>Video Toolbox</translation>
+    </message>
+    <message>
+        <source>NVIDIA</source>
+        <translation>NVIDIA</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Brindle Professional Edition 4.0.5</source>
+        <translation>Brindle Edizione Professionale 4.0.5</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unisci</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Totale:</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividi</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Numero di parti</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Durata di ogni clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Estrai una sezione</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Aggiungi al flusso dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Colonna sonora</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Formato di uscita</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrana</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Aggiungi cartella</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Pronto per la conversione</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Aggiungi file di sottotitoli</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>Elimina tutto</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Aggiungi sigla iniziale</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Aggiungi titoli di coda</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>File sorgente</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>You must restart Brindle to switch to the new language.
+Do you want to restart now?</source>
+        <translation>Per passare alla nuova lingua è necessario riavviare Brindle.
+Riavviare adesso?</translation>
+    </message>
+</context>
 </TS>

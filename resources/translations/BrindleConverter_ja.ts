@@ -1,4 +1,279 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Professional Edition 4.0.5</source>
+        <translation>プロフェッショナル版 4.0.5</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>MainOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中国語</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>イタリア語</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>ポルトガル語</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>ロシア語</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>同時ジョブ数</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>ハードウェアアクセラレーション</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>優先</translation>
+    </message>
+    <message>
+        <source>Check HW</source>
+        <translation>ハードウェア確認</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Intel QSV</source>
+        <translation>Intel QSV</translation>
+    </message>
+    <message>
+        <source>AMD AMF</source>
+        <translation>AMD AMF</translation>
+    </message>
+    <message>
+        <source>Video Toolbox</source>
+        <translation>Video Toolbox</translation>
+    </message>
+    <message>
+        <source>NVIDIA</source>
+        <translation>NVIDIA</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Brindle Professional Edition 4.0.5</source>
+        <translation>Brindle プロフェッショナル版 4.0.5</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>結合</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>分割数を指定</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>各クリップの長さ</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>区間を切り出す</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>字幕ストリームに追加</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>サウンドトラック</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>出力フォルダー</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>上書き</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>ツールバー</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>透かし</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>実行</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>メディア情報</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>変換準備完了</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>字幕ファイルを追加</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>すべて削除</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>オープニングを追加</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>エンディングを追加</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>メディア情報</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>ソースファイル</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>You must restart Brindle to switch to the new language.
+Do you want to restart now?</source>
+        <translation>新しい言語に切り替えるには Brindle の再起動が必要です。
+今すぐ再起動しますか？</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,279 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Professional Edition 4.0.5</source>
+        <translation>Edição Profissional 4.0.5</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>MainOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Tarefas</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Aceleração por hardware</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Prioridade</translation>
+    </message>
+    <message>
+        <source>Check HW</source>
+        <translation>Verificar hardware</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Intel QSV</source>
+        <translation>Intel QSV</translation>
+    </message>
+    <message>
+        <source>AMD AMF</source>
+        <translation>AMD AMF</translation>
+    </message>
+    <message>
+        <source>Video Toolbox</source>
+        <translation>Video Toolbox</translation>
+    </message>
+    <message>
+        <source>NVIDIA</source>
+        <translation>NVIDIA</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Brindle Professional Edition 4.0.5</source>
+        <translation>Brindle Edição Profissional 4.0.5</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Juntar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duração de cada clipe</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar um trecho</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Adicionar ao fluxo de legendas</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Trilha sonora</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Formato de saída</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Sobrescrever</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca d'água</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Adicionar arquivo</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Pronto para converter</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Adicionar arquivo de legendas</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>Excluir tudo</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Adicionar abertura</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Adicionar encerramento</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>You must restart Brindle to switch to the new language.
+Do you want to restart now?</source>
+        <translation>É preciso reiniciar o Brindle para mudar para o novo idioma.
+Deseja reiniciar agora?</translation>
+    </message>
+</context>
 </TS>

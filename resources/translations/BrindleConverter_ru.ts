@@ -1,4 +1,279 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Professional Edition 4.0.5</source>
+        <translation>Профессиональная версия 4.0.5</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>MainOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Японский</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Португальский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>Threads</source>
+        <translation>Заданий</translation>
+    </message>
+    <message>
+        <source>Hardware Acceleration</source>
+        <translation>Аппаратное ускорение</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Приоритет</translation>
+    </message>
+    <message>
+        <source>Check HW</source>
+        <translation>Проверить оборудование</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Intel QSV</source>
+        <translation>Intel QSV</translation>
+    </message>
+    <message>
+        <source>AMD AMF</source>
+        <translation>AMD AMF</translation>
+    </message>
+    <message>
+        <source>Video Toolbox</source>
+        <translation>Video Toolbox</translation>
+    </message>
+    <message>
+        <source>NVIDIA</source>
+        <translation>NVIDIA</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Brindle Professional Edition 4.0.5</source>
+        <translation>Brindle Профессиональная версия 4.0.5</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Склейка</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Разделить</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Число частей</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Длительность каждого фрагмента</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Вырезать фрагмент</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Добавить в поток субтитров</translation>
+    </message>
+    <message>
+        <source>Soundtrack</source>
+        <translation>Саундтрек</translation>
+    </message>
+    <message>
+        <source>Output Format</source>
+        <translation>Формат вывода</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Настроить</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Папка вывода</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Перезаписывать</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Watermark</source>
+        <translation>Водяной знак</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Add File</source>
+        <translation>Добавить файл</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Добавить папку</translation>
+    </message>
+    <message>
+        <source>Media information</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Ready to convert</source>
+        <translation>Готов к конвертации</translation>
+    </message>
+    <message>
+        <source>Add subtitle file</source>
+        <translation>Добавить файл субтитров</translation>
+    </message>
+    <message>
+        <source>All Delete</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Добавить заставку</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Добавить концовку</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>You must restart Brindle to switch to the new language.
+Do you want to restart now?</source>
+        <translation>Чтобы сменить язык, Brindle нужно перезапустить.
+Перезапустить сейчас?</translation>
+    </message>
+</context>
 </TS>

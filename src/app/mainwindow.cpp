@@ -2,6 +2,8 @@
 
 #include "app/core.h"
 #include "app/startup.h"
+#include "settings/aboutdialog.h"
+#include "settings/mainoptionsdialog.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -167,6 +169,35 @@ void MainWindow::on_actionOptions_triggered()
 {
     if (!isVisible())
         show();
+
+    MainOptionsDialog dialog(this);
+    dialog.setSettings(&m_settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_settings.threads = dialog.threads();
+    m_settings.useHA = dialog.useHardware();
+    m_settings.priorityUse = dialog.priority();
+    m_jobs.setLimit(m_settings.threads);
+
+    if (dialog.language() == m_settings.language)
+        return;
+    m_settings.language = dialog.language();
+    QMessageBox question(QMessageBox::Information, QCoreApplication::applicationName(),
+                         tr("You must restart Brindle to switch to the new language.\nDo you want to restart now?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::Yes);
+    question.setEscapeButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    m_pendingExitCode = Startup::kRestartExitCode;
+    QApplication::closeAllWindows();
+    on_actionQuit_triggered();
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    AboutDialog dialog(this);
+    dialog.exec();
 }
 
 void MainWindow::on_toolButtonOutput_clicked()

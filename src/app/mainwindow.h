@@ -34,6 +34,7 @@ private slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void on_actionAdd_triggered();
     void on_actionOptions_triggered();
+    void on_actionAbout_triggered();
     void on_toolButtonOutput_clicked();
     void on_toolButtonOpen_clicked();
     void on_actionQuit_triggered();
