@@ -12,6 +12,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/opts)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/opts DESTINATION ${BRINDLE_APP_DIR})
 endif()
 
+file(RELATIVE_PATH BRINDLE_RELATIVE_APP_DIR /${CMAKE_INSTALL_BINDIR} /${BRINDLE_APP_DIR})
 configure_file(${CMAKE_SOURCE_DIR}/resources/brindle-launcher.in ${CMAKE_BINARY_DIR}/brindle-launcher @ONLY)
 install(PROGRAMS ${CMAKE_BINARY_DIR}/brindle-launcher DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME brindle)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/brindle.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
