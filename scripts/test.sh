@@ -10,7 +10,7 @@ build=${BRINDLE_TEST_BUILD_DIR:-build-tests}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLE_SANITIZE=ON -DBRINDLE_BUILD_TESTS=ON
 cmake --build "$build" -j"$(nproc)"
 
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:strict_string_checks=1}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export SDL_AUDIODRIVER=dummy
 xvfb-run -a -s "-screen 0 1600x1200x24" \
