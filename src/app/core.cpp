@@ -21,3 +21,9 @@ void Core::onRemoveLayer(QWatermarkBase *pItem)
     qDebug() << "onRemoveLayer" << layers.size();
     emit sigRemoveLayer(pItem);
 }
+
+QString Core::buildFilterGraph(int taskIndex) const
+{
+    Q_UNUSED(taskIndex)
+    return QString();
+}

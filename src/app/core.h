@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/converttask.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -18,11 +20,15 @@ public:
 
     QString subtitlePath;
     QList<QWatermarkBase *> layers;
+    QList<ConvertTask> tasks; // one a row of the conversion list, in row order
     int currentTask = 0;
     bool subtitleChanged = false;
     EditorMainWindow *editor = nullptr;
     MainWindow *mainWindow = nullptr;
     QTranslator translator;
+
+    // The overlay filter text of a task's layers and subtitles; empty when there is nothing to draw.
+    QString buildFilterGraph(int taskIndex) const;
 
 signals:
     void sigAddLayer(QWatermarkBase *pItem);

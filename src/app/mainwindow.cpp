@@ -1,17 +1,30 @@
 #include "app/mainwindow.h"
 
+#include "app/convertlist.h"
 #include "app/core.h"
+#include "app/mediafiles.h"
+#include "app/mergetab.h"
+#include "app/musictab.h"
+#include "app/splittab.h"
 #include "app/startup.h"
+#include "app/subtitletab.h"
 #include "settings/aboutdialog.h"
+#include "settings/configformat.h"
 #include "settings/mainoptionsdialog.h"
+#include "settings/mediadialog.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -33,19 +46,34 @@ MainWindow::MainWindow(QWidget *parent)
     ui->toolBar->setIconSize(QSize(64, 64));
     ui->toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     ui->widgetPlayer->setMinimumSize(320, 180);
-    ui->tableWidget->setColumnCount(3);
-    ui->tableWidget->setHorizontalHeaderLabels({tr("Source File"), tr("File Size"), tr("Status")});
     m_subtitleModel = new QStandardItemModel(this);
     ui->tableViewSubtitle->setModel(m_subtitleModel);
     ui->checkBoxSubtitleStream->hide();
     ui->tabWidget->setCurrentIndex(0);
+
+    core().mainWindow = this;
+    m_list = new ConvertList(ui->tableWidget, this);
+    m_mergeTab = new MergeTab(ui, this);
+    m_splitTab = new SplitTab(ui, m_list, this);
+    m_subtitleTab = new SubtitleTab(ui, m_subtitleModel, m_list, this);
+    m_musicTab = new MusicTab(ui, this);
+    connect(m_list, &ConvertList::sigProbed, this, [this](int row) {
+        if (row == core().currentTask)
+            m_mergeTab->showCurrentTask();
+    });
+    ui->tableWidgetMerge->setContextMenuPolicy(Qt::CustomContextMenu);
+    {
+        const QSignalBlocker blocker(ui->comboBoxFormat);
+        ConfigFormat format;
+        format.load();
+        ui->comboBoxFormat->setCurrentIndex(qMax(0, ConfigFormat::containerIndex(format.format)));
+    }
 
     buildOutputBar();
     buildSplitters();
     buildMenus();
 
     core().editor = nullptr;
-    core().mainWindow = this;
     m_jobs.setLimit(m_settings.threads);
 
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
@@ -55,6 +83,9 @@ MainWindow::~MainWindow()
 {
     if (core().mainWindow == this)
         core().mainWindow = nullptr;
+    // The tasks belong to this window's list.
+    core().tasks.clear();
+    core().currentTask = 0;
     delete ui;
 }
 
@@ -227,4 +258,329 @@ void MainWindow::on_actionQuit_triggered()
 void MainWindow::on_checkBoxCoverage_stateChanged(int state)
 {
     m_settings.coverage = state != Qt::Unchecked;
+}
+
+bool MainWindow::requireRows()
+{
+    if (m_list->count() > 0)
+        return true;
+    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), tr("Add media file to list"),
+                    QMessageBox::Yes, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.exec();
+    return false;
+}
+
+void MainWindow::setPreviewFile(const QString &path)
+{
+    Q_UNUSED(path)
+}
+
+QStringList MainWindow::askForMediaFiles(const QString &caption, const QString &folder)
+{
+    return QFileDialog::getOpenFileNames(this, caption, folder, MediaFiles::mediaFilter());
+}
+
+void MainWindow::addToList(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    m_list->addFiles(files);
+    setPreviewFile(files.first());
+    showRowInTabs(m_list->count() - 1);
+}
+
+void MainWindow::showRowInTabs(int row)
+{
+    if (row < 0 || row >= m_list->count())
+        return;
+    core().currentTask = row;
+    setPreviewFile(m_list->path(row));
+    m_mergeTab->showCurrentTask();
+    m_splitTab->showCurrentTask();
+    m_subtitleTab->showCurrentTask();
+    m_musicTab->showCurrentTask();
+    const QSignalBlocker blocker(ui->checkBoxSubtitleStream);
+    ui->checkBoxSubtitleStream->setChecked(core().tasks[row].subtitleAsStream);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QStringLiteral("text/uri-list")))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    dropFiles(paths, event->pos());
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropFiles(const QStringList &paths, const QPoint &windowPos)
+{
+    const QStringList files = MediaFiles::expandFolders(paths);
+    if (files.isEmpty())
+        return;
+    const auto isOver = [this, windowPos](QWidget *widget) {
+        return widget->isVisible() && widget->rect().contains(widget->mapFrom(this, windowPos));
+    };
+    const bool haveTask = m_list->count() > 0;
+    if (haveTask && ui->tabWidget->currentWidget() == ui->tabMerge && isOver(ui->tableWidgetMerge))
+        m_mergeTab->addEntries({core().currentTask}, files, true);
+    else if (haveTask && ui->tabWidget->currentWidget() == ui->tabMusic && isOver(ui->tableWidgetMusic))
+        m_musicTab->addFiles(files);
+    else
+        addToList(files);
+}
+
+void MainWindow::OnMergeStartTime(QTime time)
+{
+    m_mergeTab->timeEdited(sender(), true, time);
+}
+
+void MainWindow::OnMergeEndTime(QTime time)
+{
+    m_mergeTab->timeEdited(sender(), false, time);
+}
+
+void MainWindow::OnSplitStartTime(QTime time)
+{
+    m_splitTab->timeEdited(sender(), true, time);
+}
+
+void MainWindow::OnSplitEndTime(QTime time)
+{
+    m_splitTab->timeEdited(sender(), false, time);
+}
+
+void MainWindow::on_actionWatermark_triggered()
+{
+    if (!isVisible())
+        show();
+    if (m_list->count() == 0)
+        addToList(askForMediaFiles(tr("Add File"), m_settings.openPath));
+}
+
+void MainWindow::on_actionAddFile_triggered()
+{
+    if (!isVisible())
+        show();
+    const QStringList files = askForMediaFiles(tr("Add File"), m_settings.openPath);
+    if (files.isEmpty())
+        return;
+    m_settings.openPath = QFileInfo(files.last()).absolutePath();
+    addToList(files);
+}
+
+void MainWindow::on_actionAddFolder_triggered()
+{
+    if (!isVisible())
+        show();
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Add Folder"), m_settings.openFolder,
+                                                             QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return;
+    m_settings.openFolder = folder;
+    addToList(MediaFiles::mediaFilesIn(folder));
+}
+
+void MainWindow::on_tableWidget_customContextMenuRequested(const QPoint &pos)
+{
+    Q_UNUSED(pos)
+    m_listMenu.popup(QCursor::pos());
+}
+
+void MainWindow::on_actionDelete_triggered()
+{
+    m_list->removeSelectedRows();
+    showRowInTabs(core().currentTask);
+}
+
+void MainWindow::on_actionAll_Delete_triggered()
+{
+    m_list->removeAll();
+    showRowInTabs(core().currentTask);
+}
+
+void MainWindow::on_tableWidget_cellClicked(int row, int column)
+{
+    Q_UNUSED(column)
+    ui->tableWidgetMerge->clearSelection();
+    showRowInTabs(row);
+}
+
+void MainWindow::on_actionReady_to_convert_triggered()
+{
+    m_list->markSelectedReady();
+}
+
+void MainWindow::on_actionAdd_subtitle_file_triggered()
+{
+    // Subtitles are attached in the Subtitle tab.
+}
+
+void MainWindow::on_actionMediaInfo_triggered()
+{
+    const QList<int> rows = m_list->selectedRows();
+    if (!rows.isEmpty())
+        showMediaInformation(m_list->path(rows.first()));
+}
+
+void MainWindow::on_actionMerge_Media_Infomation_triggered()
+{
+    const int row = ui->tableWidgetMerge->currentRow();
+    if (row >= 0)
+        showMediaInformation(m_mergeTab->pathOfRow(row));
+}
+
+void MainWindow::showMediaInformation(const QString &path)
+{
+    MediaDialog dialog(this);
+    dialog.setFilePath(path);
+    dialog.fill();
+    dialog.exec();
+}
+
+void MainWindow::on_comboBoxFormat_currentIndexChanged(int index)
+{
+    ConfigFormat::chooseContainer(index);
+}
+
+void MainWindow::on_checkBoxSubtitleStream_stateChanged(int state)
+{
+    if (core().currentTask >= 0 && core().currentTask < core().tasks.size())
+        core().tasks[core().currentTask].subtitleAsStream = state != Qt::Unchecked;
+}
+
+void MainWindow::on_BtnMergeAdd_clicked()
+{
+    if (requireRows())
+        m_mergeAddMenu.popup(ui->BtnMergeAdd->mapToGlobal(QPoint(0, ui->BtnMergeAdd->height())));
+}
+
+void MainWindow::addMergeEntries(bool asEndings)
+{
+    const QStringList files = askForMediaFiles(tr("Add Media File"), m_settings.openPath);
+    if (files.isEmpty())
+        return;
+    m_mergeTab->addEntries(m_list->selectedRows(), files, asEndings);
+}
+
+void MainWindow::on_actionAdd_title_sequence_triggered()
+{
+    addMergeEntries(false);
+}
+
+void MainWindow::on_actionAdd_ending_triggered()
+{
+    addMergeEntries(true);
+}
+
+void MainWindow::on_BtnMergeDelete_clicked()
+{
+    if (requireRows())
+        m_mergeTab->deleteCurrentRow();
+}
+
+void MainWindow::on_BtnMergeUp_clicked()
+{
+    if (requireRows())
+        m_mergeTab->moveCurrentRow(-1);
+}
+
+void MainWindow::on_BtnMergeDown_clicked()
+{
+    if (requireRows())
+        m_mergeTab->moveCurrentRow(1);
+}
+
+void MainWindow::on_tableWidgetMerge_cellClicked(int row, int column)
+{
+    Q_UNUSED(column)
+    ui->tableWidget->clearSelection();
+    setPreviewFile(m_mergeTab->pathOfRow(row));
+}
+
+void MainWindow::on_tableWidgetMerge_customContextMenuRequested(const QPoint &pos)
+{
+    Q_UNUSED(pos)
+    m_mergeMenu.popup(QCursor::pos());
+}
+
+void MainWindow::on_comboBoxSplit_currentIndexChanged(int index)
+{
+    m_splitTab->modeChosen(index);
+}
+
+void MainWindow::on_spinBoxSplitNum_valueChanged(int arg1)
+{
+    m_splitTab->countChosen(arg1);
+}
+
+void MainWindow::on_timeEditSplit_timeChanged(const QTime &time)
+{
+    m_splitTab->clipLengthChosen(time);
+}
+
+void MainWindow::on_timeEditEnd_timeChanged(const QTime &time)
+{
+    m_splitTab->sectionEndChosen(time);
+}
+
+void MainWindow::on_BtnSplitAdd_clicked()
+{
+    m_splitTab->addParts();
+}
+
+void MainWindow::on_BtnSplitDel_clicked()
+{
+    m_splitTab->deleteSelectedParts();
+}
+
+void MainWindow::on_BtnSubtitleOpen_clicked()
+{
+    if (!requireRows())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Subtitle File"), m_settings.openPath,
+                                                      tr("Subtitle File(*.srt *.ass *.ssa)"));
+    if (!path.isEmpty())
+        m_subtitleTab->attach(path);
+}
+
+void MainWindow::on_BtnSubtitleSave_clicked()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), core().subtitlePath,
+                                                      QStringLiteral("ASS File(*.ass);;SRT File(*.srt)"));
+    if (!path.isEmpty())
+        m_subtitleTab->save(path);
+}
+
+void MainWindow::on_BtnMusicAdd_clicked()
+{
+    if (!requireRows())
+        return;
+    m_musicTab->addFiles(askForMediaFiles(tr("Add Music File"), m_settings.openPath));
+}
+
+void MainWindow::on_BtnMusicDelete_clicked()
+{
+    if (requireRows())
+        m_musicTab->deleteCurrentRow();
+}
+
+void MainWindow::on_BtnMusicUp_clicked()
+{
+    if (requireRows())
+        m_musicTab->moveCurrentRow(-1);
+}
+
+void MainWindow::on_BtnMusicDown_clicked()
+{
+    if (requireRows())
+        m_musicTab->moveCurrentRow(1);
 }

@@ -6,10 +6,16 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTime>
 
 namespace Ui {
 class MainWindow;
 }
+class ConvertList;
+class MergeTab;
+class MusicTab;
+class SplitTab;
+class SubtitleTab;
 class QHBoxLayout;
 class QSplitter;
 class QStandardItemModel;
@@ -26,18 +32,65 @@ public:
     JobsManage &jobs() { return m_jobs; }
     bool isIdle() const { return m_idle; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    ConvertList *conversionList() const { return m_list; }
+
+    // Adds files (folders give their media files) where a drop at the position puts them:
+    // the merge table or the music table when their tab is shown, the conversion list otherwise.
+    void dropFiles(const QStringList &paths, const QPoint &windowPos);
+
+public slots:
+    // Time editors in the merge and split tables.
+    void OnMergeStartTime(QTime time);
+    void OnMergeEndTime(QTime time);
+    void OnSplitStartTime(QTime time);
+    void OnSplitEndTime(QTime time);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void on_actionAdd_triggered();
+    void on_actionWatermark_triggered();
     void on_actionOptions_triggered();
     void on_actionAbout_triggered();
+    void on_actionAddFile_triggered();
+    void on_actionAddFolder_triggered();
+    void on_tableWidget_customContextMenuRequested(const QPoint &pos);
+    void on_actionDelete_triggered();
+    void on_tableWidget_cellClicked(int row, int column);
+    void on_BtnMergeAdd_clicked();
+    void on_BtnMergeDelete_clicked();
+    void on_BtnMergeUp_clicked();
+    void on_BtnMergeDown_clicked();
+    void on_tableWidgetMerge_cellClicked(int row, int column);
+    void on_comboBoxSplit_currentIndexChanged(int index);
+    void on_BtnSplitAdd_clicked();
+    void on_BtnSplitDel_clicked();
+    void on_BtnSubtitleOpen_clicked();
+    void on_BtnSubtitleSave_clicked();
+    void on_BtnMusicAdd_clicked();
+    void on_BtnMusicDelete_clicked();
+    void on_BtnMusicUp_clicked();
+    void on_BtnMusicDown_clicked();
     void on_toolButtonOutput_clicked();
     void on_toolButtonOpen_clicked();
+    void on_actionReady_to_convert_triggered();
+    void on_actionAdd_subtitle_file_triggered();
+    void on_actionAll_Delete_triggered();
+    void on_spinBoxSplitNum_valueChanged(int arg1);
+    void on_timeEditSplit_timeChanged(const QTime &time);
+    void on_timeEditEnd_timeChanged(const QTime &time);
+    void on_comboBoxFormat_currentIndexChanged(int index);
     void on_actionQuit_triggered();
+    void on_actionMediaInfo_triggered();
+    void on_actionAdd_title_sequence_triggered();
+    void on_actionAdd_ending_triggered();
+    void on_tableWidgetMerge_customContextMenuRequested(const QPoint &pos);
+    void on_actionMerge_Media_Infomation_triggered();
+    void on_checkBoxSubtitleStream_stateChanged(int state);
     void on_checkBoxCoverage_stateChanged(int state);
 
 private:
@@ -45,6 +98,15 @@ private:
     void buildOutputBar();
     void buildSplitters();
     void buildMenus();
+
+    // Shows "Add media file to list" and answers false while the list is empty.
+    bool requireRows();
+    void showRowInTabs(int row);
+    void setPreviewFile(const QString &path);
+    QStringList askForMediaFiles(const QString &caption, const QString &folder);
+    void addToList(const QStringList &files);
+    void showMediaInformation(const QString &path);
+    void addMergeEntries(bool asEndings);
 
     Ui::MainWindow *ui;
     QVBoxLayout *m_frameLayout = nullptr;
@@ -62,4 +124,9 @@ private:
     ConfigSystem m_settings;
     JobsManage m_jobs;
     int m_pendingExitCode = 0;
+    ConvertList *m_list = nullptr;
+    MergeTab *m_mergeTab = nullptr;
+    SplitTab *m_splitTab = nullptr;
+    SubtitleTab *m_subtitleTab = nullptr;
+    MusicTab *m_musicTab = nullptr;
 };

@@ -13,14 +13,15 @@ QString withSuffixBeforeExtension(const QString &path, const QString &insert)
 }
 }
 
-QString outputPathFor(const QString &proposedPath, bool coverage, const QTime &now)
+QString outputPathFor(const QString &proposedPath, bool coverage, const QTime &now, const QSet<QString> &reserved)
 {
-    if (coverage || !QFileInfo::exists(proposedPath))
+    const auto taken = [&reserved](const QString &path) { return reserved.contains(path) || QFileInfo::exists(path); };
+    if (coverage || !taken(proposedPath))
         return proposedPath;
 
     const QString stamp = now.toString(QStringLiteral("(hhmmss)"));
     QString candidate = withSuffixBeforeExtension(proposedPath, stamp);
-    for (int counter = 2; QFileInfo::exists(candidate); ++counter)
+    for (int counter = 2; taken(candidate); ++counter)
         candidate = withSuffixBeforeExtension(proposedPath, stamp + QStringLiteral("(%1)").arg(counter));
     return candidate;
 }

@@ -1,0 +1,201 @@
+#include "app/convertlist.h"
+
+#include "app/core.h"
+#include "app/mediafiles.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace {
+enum Column { NameColumn, SizeColumn, StatusColumn };
+
+// The status tool tip shows the end of a job's log: the engine's last words are the useful ones.
+constexpr int kLogLinesShown = 15;
+
+QString tailOf(const QString &log)
+{
+    const QStringList lines = log.trimmed().split(QLatin1Char('\n'));
+    return lines.mid(qMax(0, lines.size() - kLogLinesShown)).join(QLatin1Char('\n'));
+}
+}
+
+ConvertList::ConvertList(QTableWidget *table, QObject *parent)
+    : QObject(parent)
+    , m_table(table)
+{
+    m_table->setColumnCount(3);
+    m_table->setHorizontalHeaderLabels({tr("Source File"), tr("File Size"), tr("Status")});
+    m_table->horizontalHeader()->setSectionsClickable(false);
+    m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(SizeColumn, QHeaderView::Fixed);
+    m_table->horizontalHeader()->setSectionResizeMode(StatusColumn, QHeaderView::Fixed);
+    m_table->setColumnWidth(SizeColumn, 80);
+    m_table->setColumnWidth(StatusColumn, 130);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+ConvertList::~ConvertList()
+{
+    // Results of probes still queued would arrive for a list that is gone.
+    m_probePool.clear();
+    m_probePool.waitForDone();
+}
+
+void ConvertList::addFile(const QString &path)
+{
+    const int row = m_table->rowCount();
+    m_table->insertRow(row);
+    auto *name = new QTableWidgetItem(QFileInfo(path).fileName());
+    name->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    name->setToolTip(path);
+    auto *size = new QTableWidgetItem;
+    size->setTextAlignment(Qt::AlignCenter);
+    auto *status = new QTableWidgetItem(rowStateText(RowState::Ready));
+    status->setTextAlignment(Qt::AlignCenter);
+    m_table->setItem(row, NameColumn, name);
+    m_table->setItem(row, SizeColumn, size);
+    m_table->setItem(row, StatusColumn, status);
+    m_table->selectRow(row);
+
+    ConvertTask task;
+    task.sourcePath = path;
+    task.subtitlePath = MediaFiles::sidecarSubtitle(path);
+    task.hasSubtitle = !task.subtitlePath.isEmpty();
+    core().tasks.append(task);
+    core().currentTask = row;
+
+    const quint64 id = m_nextId++;
+    m_rows.append(Row{id, RowState::Ready, false, MediaProbe(), QString()});
+    ++m_pendingProbes;
+    m_probePool.start([this, id, path] {
+        const MediaProbe probe = probeMedia(path);
+        QMetaObject::invokeMethod(this, [this, id, probe] { applyProbe(id, probe); }, Qt::QueuedConnection);
+    });
+}
+
+void ConvertList::addFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        addFile(path);
+}
+
+void ConvertList::applyProbe(quint64 id, const MediaProbe &probe)
+{
+    --m_pendingProbes;
+    const int row = rowOf(id);
+    if (row >= 0 && !m_rows[row].probed) {
+        m_rows[row].probed = true;
+        m_rows[row].probe = probe;
+        ConvertTask &task = core().tasks[row];
+        task.width = probe.width;
+        task.height = probe.height;
+        if (task.end == 0)
+            task.end = probe.duration;
+        emit sigProbed(row);
+    }
+    if (m_pendingProbes == 0)
+        emit sigAllProbed();
+}
+
+MediaProbe ConvertList::probe(int row)
+{
+    Row &record = m_rows[row];
+    if (!record.probed) {
+        // The worker's own result is dropped when it arrives: this one is as good.
+        record.probed = true;
+        record.probe = probeMedia(path(row));
+        ConvertTask &task = core().tasks[row];
+        task.width = record.probe.width;
+        task.height = record.probe.height;
+        if (task.end == 0)
+            task.end = record.probe.duration;
+    }
+    return record.probe;
+}
+
+int ConvertList::rowOf(quint64 id) const
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].id == id)
+            return row;
+    }
+    return -1;
+}
+
+QString ConvertList::path(int row) const
+{
+    return core().tasks.value(row).sourcePath;
+}
+
+RowState ConvertList::state(int row) const
+{
+    return m_rows[row].state;
+}
+
+void ConvertList::setState(int row, RowState state)
+{
+    m_rows[row].state = state;
+    if (state != RowState::Failed && state != RowState::Stopped)
+        m_rows[row].log.clear();
+    refreshStatus(row);
+}
+
+QString ConvertList::log(int row) const
+{
+    return m_rows[row].log;
+}
+
+void ConvertList::setFailure(int row, RowState state, const QString &log)
+{
+    m_rows[row].state = state;
+    m_rows[row].log = log;
+    refreshStatus(row);
+}
+
+void ConvertList::refreshStatus(int row)
+{
+    QTableWidgetItem *status = m_table->item(row, StatusColumn);
+    status->setText(rowStateText(m_rows[row].state));
+    status->setToolTip(tailOf(m_rows[row].log));
+}
+
+QList<int> ConvertList::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ConvertList::removeRow(int row)
+{
+    m_table->removeRow(row);
+    core().tasks.removeAt(row);
+    m_rows.removeAt(row);
+    if (core().currentTask >= core().tasks.size())
+        core().currentTask = qMax(0, core().tasks.size() - 1);
+}
+
+void ConvertList::removeSelectedRows()
+{
+    const QList<int> rows = selectedRows();
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        removeRow(*it);
+}
+
+void ConvertList::removeAll()
+{
+    for (int row = m_rows.size() - 1; row >= 0; --row)
+        removeRow(row);
+}
+
+void ConvertList::markSelectedReady()
+{
+    for (int row : selectedRows())
+        setState(row, RowState::Ready);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QTime>
+
+class ConvertList;
+class QTimeEdit;
+namespace Ui {
+class MainWindow;
+}
+
+// The Split tab: how the current task is cut, and the parts already chosen.
+class SplitTab : public QObject
+{
+    Q_OBJECT
+public:
+    SplitTab(Ui::MainWindow *ui, ConvertList *list, QObject *parent = nullptr);
+
+    void showCurrentTask();
+    // The mode, count, clip length or section end changed in the controls.
+    void modeChosen(int mode);
+    void countChosen(int count);
+    void clipLengthChosen(const QTime &time);
+    void sectionEndChosen(const QTime &time);
+    // Adds the parts the current settings give to every selected row.
+    void addParts();
+    void deleteSelectedParts();
+    void timeEdited(QObject *editor, bool start, const QTime &time);
+
+private:
+    void showModeControls(int mode);
+    void showDuration(int row);
+    QTimeEdit *timeEditor(qint64 us, bool start);
+
+    Ui::MainWindow *ui;
+    ConvertList *m_list;
+};
