@@ -1,0 +1,378 @@
+#include "app/conversionplan.h"
+#include "app/taskedits.h"
+#include "testprofile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+constexpr qint64 kSecond = 1000000;
+
+FormatSnapshot mp4Format()
+{
+    FormatSnapshot format;
+    format.container = QStringLiteral("mp4");
+    format.vCodec = QStringLiteral("h264");
+    format.vBitRate = QStringLiteral("Auto");
+    format.vFrameRate = QStringLiteral("25.0 fps");
+    format.vSize = QStringLiteral("1920x1080");
+    format.vAspect = QStringLiteral("Auto");
+    format.aCodec = QStringLiteral("aac");
+    format.aBitRate = QStringLiteral("128 kbps");
+    format.aChannels = QStringLiteral("2 channels stereo");
+    format.aSample = QStringLiteral("44100 Hz");
+    format.aVolume = 100;
+    return format;
+}
+
+MediaProbe h264Probe()
+{
+    MediaProbe probe;
+    probe.width = 640;
+    probe.height = 360;
+    probe.frameRate = 29.97;
+    probe.duration = 10 * kSecond;
+    probe.bitRate = 2500000;
+    probe.videoCodecId = 27;
+    probe.opened = true;
+    return probe;
+}
+
+ConvertTask taskFor(const QString &source)
+{
+    ConvertTask task;
+    task.sourcePath = source;
+    task.end = 10 * kSecond;
+    return task;
+}
+
+// The values after an option, or empty when the option is absent.
+QString valueOf(const QStringList &arguments, const QString &option)
+{
+    const int index = arguments.indexOf(option);
+    return index >= 0 && index + 1 < arguments.size() ? arguments[index + 1] : QString();
+}
+}
+
+class TestConversionPlan : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void splitPartsByCount();
+    void splitPartsByClipLength();
+    void splitSection();
+    void mergeTotalCountsOnlyPositiveLengths();
+    void mergeRowsMoveAcrossTheMainRow();
+    void mergeRowEditsAndDeletes();
+    void audioContainerWritesNoVideoOptions();
+    void softwareH264KeepsSourceRateAndBitRate();
+    void qualityModeAndCopy();
+    void hardwareChoices();
+    void jobsByKind();
+    void outputNamesNeverClash();
+    void unreadableSourceStillPlans();
+    void frameSizeLosesItsName();
+
+private:
+    QTemporaryDir m_out;
+    SystemSnapshot m_system;
+};
+
+void TestConversionPlan::initTestCase()
+{
+    QVERIFY(m_out.isValid());
+    m_system.outPath = m_out.path();
+}
+
+void TestConversionPlan::splitPartsByCount()
+{
+    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
+    task.splitMode = 0;
+    task.splitCount = 3;
+    const QList<SplitEntry> parts = TaskEdits::splitParts(task, 10 * kSecond);
+    QCOMPARE(parts.size(), 3);
+    QCOMPARE(parts[0].start, 0);
+    QCOMPARE(parts[0].end, 3333333);
+    QCOMPARE(parts[1].start, 3333333);
+    QCOMPARE(parts[2].start, 6666666);
+    QCOMPARE(parts[2].end, 9999999);
+
+    task.splitCount = 0;
+    QVERIFY(TaskEdits::splitParts(task, 10 * kSecond).isEmpty());
+}
+
+void TestConversionPlan::splitPartsByClipLength()
+{
+    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
+    task.splitMode = 1;
+    task.clipLength = 4 * kSecond;
+    const QList<SplitEntry> parts = TaskEdits::splitParts(task, 10 * kSecond);
+    QCOMPARE(parts.size(), 3);
+    QCOMPARE(parts[1].start, 4 * kSecond);
+    QCOMPARE(parts[1].end, 8 * kSecond);
+    QCOMPARE(parts[2].start, 8 * kSecond);
+    QCOMPARE(parts[2].end, 10 * kSecond);
+
+    task.clipLength = 5 * kSecond;
+    QCOMPARE(TaskEdits::splitParts(task, 10 * kSecond).size(), 2);
+    task.clipLength = 0;
+    QVERIFY(TaskEdits::splitParts(task, 10 * kSecond).isEmpty());
+    task.clipLength = kSecond;
+    QVERIFY(TaskEdits::splitParts(task, 0).isEmpty());
+}
+
+void TestConversionPlan::splitSection()
+{
+    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
+    task.splitMode = 2;
+    task.clipLength = 2 * kSecond;
+    QList<SplitEntry> parts = TaskEdits::splitParts(task, 10 * kSecond);
+    QCOMPARE(parts.size(), 1);
+    QCOMPARE(parts[0].start, 2 * kSecond);
+    QCOMPARE(parts[0].end, 10 * kSecond);
+
+    task.sectionEnd = 7 * kSecond;
+    parts = TaskEdits::splitParts(task, 10 * kSecond);
+    QCOMPARE(parts[0].end, 7 * kSecond);
+}
+
+void TestConversionPlan::mergeTotalCountsOnlyPositiveLengths()
+{
+    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
+    task.start = 2 * kSecond;
+    task.titleSequences.append({QStringLiteral("/t.mp4"), 0, 3 * kSecond, 0});
+    task.endings.append({QStringLiteral("/e.mp4"), 5 * kSecond, 1 * kSecond, 0});
+    task.endings.append({QStringLiteral("/f.mp4"), kSecond, 1500000, 0});
+    QCOMPARE(TaskEdits::mergeTotal(task), 8 * kSecond + 3 * kSecond + 500000);
+}
+
+void TestConversionPlan::mergeRowsMoveAcrossTheMainRow()
+{
+    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
+    task.titleSequences = {{QStringLiteral("/t1"), 0, 1, 0}, {QStringLiteral("/t2"), 0, 2, 0}};
+    task.endings = {{QStringLiteral("/e1"), 0, 3, 0}};
+    QCOMPARE(TaskEdits::mainMergeRow(task), 2);
+
+    QCOMPARE(TaskEdits::moveMergeRow(task, 2, 1), -1);          // the main row stays
+    QCOMPARE(TaskEdits::moveMergeRow(task, 0, -1), -1);         // nothing above the first row
+    QCOMPARE(TaskEdits::moveMergeRow(task, 3, 1), -1);          // nothing below the last
+    QCOMPARE(TaskEdits::moveMergeRow(task, 0, 1), 1);           // swap within the title sequences
+    QCOMPARE(task.titleSequences[0].path, QStringLiteral("/t2"));
+
+    QCOMPARE(TaskEdits::moveMergeRow(task, 1, 1), 2);           // the last title becomes the first ending
+    QCOMPARE(task.titleSequences.size(), 1);
+    QCOMPARE(task.endings.first().path, QStringLiteral("/t1"));
+    QCOMPARE(TaskEdits::mainMergeRow(task), 1);
+
+    QCOMPARE(TaskEdits::moveMergeRow(task, 2, -1), 1);          // and back
+    QCOMPARE(task.titleSequences.last().path, QStringLiteral("/t1"));
+    QCOMPARE(task.endings.size(), 1);
+    QCOMPARE(TaskEdits::mergeTotal(task), 10 * kSecond + 6);
+}
+
+void TestConversionPlan::mergeRowEditsAndDeletes()
+{
+    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
+    task.titleSequences = {{QStringLiteral("/t1"), 0, 1, 0}};
+    task.endings = {{QStringLiteral("/e1"), 0, 3, 0}};
+    task.mergeOn = true;
+
+    TaskEdits::setMergeTime(task, 0, false, 5);
+    TaskEdits::setMergeTime(task, 1, true, 7);
+    TaskEdits::setMergeTime(task, 2, true, 9);
+    TaskEdits::setMergeTime(task, 3, true, 11); // outside: ignored
+    QCOMPARE(task.titleSequences[0].end, 5);
+    QCOMPARE(task.start, 7);
+    QCOMPARE(task.endings[0].start, 9);
+
+    QVERIFY(!TaskEdits::removeMergeRow(task, 1));
+    QVERIFY(TaskEdits::removeMergeRow(task, 2));
+    QVERIFY(task.mergeOn);
+    QVERIFY(TaskEdits::removeMergeRow(task, 0));
+    QVERIFY(!task.mergeOn);
+    QVERIFY(!TaskEdits::removeMergeRow(task, 0));
+}
+
+void TestConversionPlan::audioContainerWritesNoVideoOptions()
+{
+    FormatSnapshot format = mp4Format();
+    format.container = QStringLiteral("mp3");
+    format.aCodec = QStringLiteral("libmp3lame");
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, m_system,
+                                                        h264Probe(), QString());
+    QCOMPARE(plan.jobs.size(), 1);
+    const QString output = m_out.path() + QStringLiteral("/song.mp3");
+    QCOMPARE(plan.jobs[0].arguments,
+             QStringList({"-i", "/m/song.wav", "-b:a", "128k", "-acodec", "libmp3lame", "-ac", "2", "-ar", "44100",
+                          "-vol", "256", "-y", output}));
+    QCOMPARE(plan.jobs[0].outputPath, output);
+    QCOMPARE(plan.durationText, QStringLiteral("00:00:10.00"));
+
+    // The settings keep a percentage; the engine counts 256 as unchanged.
+    QCOMPARE(ConversionPlanner::engineVolume(100), 256);
+    QCOMPARE(ConversionPlanner::engineVolume(50), 128);
+    QCOMPARE(ConversionPlanner::engineVolume(200), 512);
+    QCOMPARE(ConversionPlanner::engineVolume(0), 0);
+}
+
+void TestConversionPlan::softwareH264KeepsSourceRateAndBitRate()
+{
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/v/clip.mov")), mp4Format(),
+                                                        m_system, h264Probe(), QString());
+    const QStringList arguments = plan.jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 2), QStringList({"-i", "/v/clip.mov"}));
+    QCOMPARE(valueOf(arguments, "-c:v"), QStringLiteral("libx264"));
+    QCOMPARE(valueOf(arguments, "-b:v"), QStringLiteral("2500k"));
+    QCOMPARE(valueOf(arguments, "-r"), QStringLiteral("29.970"));
+    QVERIFY(!arguments.contains("-s"));
+    QVERIFY(!arguments.contains("-aspect"));
+    QVERIFY(!arguments.contains("-vf"));
+    QCOMPARE(plan.mergeFrameSize, QStringLiteral("640:360"));
+}
+
+void TestConversionPlan::qualityModeAndCopy()
+{
+    FormatSnapshot format = mp4Format();
+    format.vSetMode = true;
+    format.vBitRate = QStringLiteral("23");
+    format.vKeepFrameRate = false;
+    format.vFrameRate = QStringLiteral("30 fps");
+    format.vAspect = QStringLiteral("16:9");
+    QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_system, h264Probe(),
+                                                    QStringLiteral("hflip")).jobs[0].arguments;
+    QCOMPARE(valueOf(arguments, "-qmin"), QStringLiteral("28"));
+    QCOMPARE(valueOf(arguments, "-qmax"), QStringLiteral("33"));
+    QVERIFY(!arguments.contains("-b:v"));
+    QCOMPARE(valueOf(arguments, "-r"), QStringLiteral("30.000"));
+    QCOMPARE(valueOf(arguments, "-aspect"), QStringLiteral("16:9"));
+    QCOMPARE(valueOf(arguments, "-vf"), QStringLiteral("hflip"));
+
+    format.vCodec = QStringLiteral("copy");
+    format.aKeepCodec = true;
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_system, h264Probe(),
+                                        QStringLiteral("hflip")).jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 8),
+             QStringList({"-i", "/v/a.mp4", "-c:v", "copy", "-c:a", "copy", "-y", m_out.path() + "/a.mp4"}));
+}
+
+void TestConversionPlan::hardwareChoices()
+{
+    SystemSnapshot system = m_system;
+    system.useHA = true;
+    // Hardware use without a working encoder leaves the encoder to the engine.
+    QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(),
+                                                    QString()).jobs[0].arguments;
+    QVERIFY(!arguments.contains("-c:v"));
+
+    system.h264QSV = true;
+    system.h264NV = true;
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(), QString())
+                    .jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_qsv", "-i", "/v/a.mp4"}));
+    QCOMPARE(arguments[5], QStringLiteral("h264_qsv"));
+
+    system.priorityUse = 1;
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(), QString())
+                    .jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_cuvid", "-i", "/v/a.mp4"}));
+    QCOMPARE(arguments[5], QStringLiteral("h264_nvenc"));
+
+    // AMF has no decoder: the source is decoded in software and encoded by AMF.
+    system = m_system;
+    system.useHA = true;
+    system.h265AMF = true;
+    FormatSnapshot format = mp4Format();
+    format.vCodec = QStringLiteral("h265");
+    MediaProbe hevc = h264Probe();
+    hevc.videoCodecId = 173;
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, system, hevc, QString()).jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 4), QStringList({"-i", "/v/a.mp4", "-c:v", "hevc_amf"}));
+
+    system.useHA = false;
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, system, hevc, QString()).jobs[0].arguments;
+    QCOMPARE(valueOf(arguments, "-c:v"), QStringLiteral("libx265"));
+    format.vCodec = QStringLiteral("xvid");
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, system, hevc, QString()).jobs[0].arguments;
+    QCOMPARE(valueOf(arguments, "-c:v"), QStringLiteral("libxvid"));
+}
+
+void TestConversionPlan::jobsByKind()
+{
+    ConvertTask task = taskFor(QStringLiteral("/v/film.mkv"));
+    task.music = QStringList{QStringLiteral("/m/a.mp3")};
+    ConversionPlan plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QString());
+    QCOMPARE(plan.jobs.size(), 1);
+    QCOMPARE(plan.jobs[0].kind, JobKind::ThenSoundtrack);
+    QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/film_Music.mp4"));
+
+    task.splitCount = 2;
+    task.titleSequences.append({QStringLiteral("/t.mp4"), 0, kSecond, 0});
+    plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QString());
+    QVERIFY(plan.splitSource);
+    QVERIFY(plan.mergeSource);
+    QCOMPARE(plan.jobs.size(), 1);
+
+    plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QStringLiteral("vflip"));
+    QVERIFY(!plan.splitSource && !plan.mergeSource);
+    QCOMPARE(plan.jobs.size(), 3);
+    QCOMPARE(plan.jobs[0].kind, JobKind::ThenSplit);
+    QCOMPARE(plan.jobs[1].kind, JobKind::ThenMerge);
+    QVERIFY(plan.jobs[0].outputPath.endsWith("/film_Split.mp4"));
+    QVERIFY(plan.jobs[1].outputPath.endsWith("/film_Merge.mp4"));
+    // Each job writes only its own output.
+    QCOMPARE(plan.jobs[1].arguments.filter(".mp4").size(), 1);
+    QCOMPARE(plan.jobs[1].arguments.last(), plan.jobs[1].outputPath);
+
+    ConvertTask section = taskFor(QStringLiteral("/v/film.mkv"));
+    section.splitMode = 2;
+    section.sectionEnd = 3 * kSecond;
+    QVERIFY(ConversionPlanner::plan(section, mp4Format(), m_system, h264Probe(), QString()).splitSource);
+}
+
+void TestConversionPlan::outputNamesNeverClash()
+{
+    const QString existing = m_out.path() + QStringLiteral("/taken.mp4");
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QTime at(9, 5, 7);
+    ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), mp4Format(), m_system, h264Probe(),
+                                                  QString(), {}, at);
+    QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/taken(090507).mp4"));
+
+    SystemSnapshot overwrite = m_system;
+    overwrite.coverage = true;
+    plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), mp4Format(), overwrite, h264Probe(), QString(), {}, at);
+    QCOMPARE(plan.jobs[0].outputPath, existing);
+
+    // Two sources with the same base name in one run get two outputs.
+    const QString first = m_out.path() + QStringLiteral("/twin.mp4");
+    plan = ConversionPlanner::plan(taskFor("/other/twin.avi"), mp4Format(), m_system, h264Probe(), QString(),
+                                   {first}, at);
+    QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/twin(090507).mp4"));
+}
+
+void TestConversionPlan::unreadableSourceStillPlans()
+{
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/broken.mp4"), mp4Format(), m_system,
+                                                        MediaProbe(), QString());
+    QCOMPARE(plan.durationText, QStringLiteral("00:00:00.00"));
+    QCOMPARE(valueOf(plan.jobs[0].arguments, "-b:v"), QStringLiteral("0k"));
+    QCOMPARE(valueOf(plan.jobs[0].arguments, "-r"), QStringLiteral("0.000"));
+}
+
+void TestConversionPlan::frameSizeLosesItsName()
+{
+    FormatSnapshot format = mp4Format();
+    format.vKeepWH = false;
+    format.vSize = QStringLiteral("320x240 VGA");
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_system, h264Probe(),
+                                                        QString());
+    QCOMPARE(valueOf(plan.jobs[0].arguments, "-s"), QStringLiteral("320x240"));
+    QCOMPARE(plan.mergeFrameSize, QStringLiteral("320:240"));
+}
+
+BRINDLE_TEST_MAIN(TestConversionPlan)
+
+#include "test_conversionplan.moc"
