@@ -1,0 +1,191 @@
+#include "app/convertlist.h"
+#include "app/core.h"
+#include "app/mainwindow.h"
+#include "settings/configformat.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace {
+bool writeText(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+// Engine processes this test process started and that are still alive.
+int runningEngines()
+{
+    int count = 0;
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QString line = QString::fromLatin1(stat.readAll());
+        const int close = line.lastIndexOf(QLatin1Char(')'));
+        const QStringList fields = line.mid(close + 2).split(QLatin1Char(' '));
+        // Zombies are gone for good: only their exit status is left to collect.
+        if (line.contains(QStringLiteral("(TesselEngine)")) && fields.value(1) == self && fields.value(0) != "Z")
+            ++count;
+    }
+    return count;
+}
+
+const char kAss[] = "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
+                    "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
+                    "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
+                    "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
+                    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,1,0,"
+                    "2,10,10,10,1\n\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
+                    "Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,Hello\n";
+}
+
+class TestConversionRun : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void runConvertsAndSkipsCompletedRows();
+    void corruptInputFailsAndTheNextRowConverts();
+    void stopEndsTheEngines();
+
+private:
+    void run();
+    QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
+    QString cell(int row, int column) const
+    {
+        return m_window->findChild<QTableWidget *>("tableWidget")->item(row, column)->text();
+    }
+
+    QTemporaryDir m_dir;
+    QString m_output;
+    MainWindow *m_window = nullptr;
+};
+
+void TestConversionRun::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    ConfigFormat format;
+    format.load();
+    format.applyContainerDefaults(0);
+    format.format = QStringLiteral("mp4");
+    format.save();
+}
+
+void TestConversionRun::init()
+{
+    static int folder = 0;
+    m_output = m_dir.filePath(QStringLiteral("out %1, 'ü'").arg(++folder));
+    m_window = new MainWindow;
+    m_window->systemSettings().useHA = false;
+    m_window->systemSettings().coverage = false;
+    m_window->findChild<QLineEdit *>("lineEditOutput")->setText(m_output);
+    m_window->show();
+}
+
+void TestConversionRun::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestConversionRun::run()
+{
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    action("actionRun")->trigger();
+    QCOMPARE(action("actionRun")->text(), QStringLiteral("Pause"));
+    QVERIFY(!m_window->isIdle());
+    QVERIFY(done.wait(180000));
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
+    QVERIFY(m_window->isIdle());
+}
+
+void TestConversionRun::runConvertsAndSkipsCompletedRows()
+{
+    const QString source = m_dir.filePath(QStringLiteral("movie.mp4"));
+    QVERIFY(QFile::copy(TestMedia::clip(2.0), source));
+    QVERIFY(writeText(m_dir.filePath(QStringLiteral("movie.ass")), kAss));
+    m_window->conversionList()->addFile(source);
+    QCOMPARE(core().tasks[0].subtitlePath, m_dir.filePath(QStringLiteral("movie.ass")));
+    QCOMPARE(cell(0, 2), QStringLiteral("Ready"));
+
+    run();
+    const QString output = m_output + QStringLiteral("/movie.mp4");
+    QVERIFY2(QFile::exists(output), qPrintable(m_window->conversionList()->log(0)));
+    QCOMPARE(m_window->conversionList()->state(0), RowState::Completed);
+    QCOMPARE(cell(0, 2), QStringLiteral("Completed"));
+    QVERIFY2(cell(0, 1).endsWith(QStringLiteral("MB")), qPrintable(cell(0, 1)));
+    QCOMPARE(TestMedia::probeStream(output, "v", "codec_name"), QStringLiteral("h264"));
+    QCOMPARE(TestMedia::probeStream(output, "a", "codec_name"), QStringLiteral("aac"));
+    QVERIFY(qAbs(TestMedia::probeDuration(output) - TestMedia::probeDuration(source)) < 0.1);
+
+    // A completed row is not converted again.
+    const QStringList before = QDir(m_output).entryList(QDir::Files);
+    action("actionRun")->trigger();
+    QVERIFY(m_window->isIdle());
+    QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
+    QTest::qWait(300);
+    QCOMPARE(QDir(m_output).entryList(QDir::Files), before);
+}
+
+void TestConversionRun::corruptInputFailsAndTheNextRowConverts()
+{
+    const QString broken = m_dir.filePath(QStringLiteral("broken.mp4"));
+    QVERIFY(writeText(broken, QByteArray(8192, '\x5a')));
+    const QString good = m_dir.filePath(QStringLiteral("good, \"clip\".mp4"));
+    QVERIFY(QFile::copy(TestMedia::clip(2.0), good));
+    m_window->conversionList()->addFiles({broken, good});
+
+    run();
+    ConvertList *list = m_window->conversionList();
+    QCOMPARE(list->state(0), RowState::Failed);
+    QCOMPARE(cell(0, 2), QStringLiteral("Failed"));
+    QVERIFY(!list->log(0).isEmpty());
+    QCOMPARE(list->statusItem(0)->toolTip().isEmpty(), false);
+    QCOMPARE(list->state(1), RowState::Completed);
+    QVERIFY(QFile::exists(m_output + QStringLiteral("/good, \"clip\".mp4")));
+
+    // A failed row is tried again by the next run; the completed one is not.
+    run();
+    QCOMPARE(list->state(0), RowState::Failed);
+    QCOMPARE(list->state(1), RowState::Completed);
+    QCOMPARE(QDir(m_output).entryList(QDir::Files).size(), 1);
+}
+
+void TestConversionRun::stopEndsTheEngines()
+{
+    const QString longClip = TestMedia::make(QStringLiteral("long-640x480-40s.mp4"),
+                                             {"-f", "lavfi", "-i", "testsrc=size=640x480:rate=25:duration=40", "-f",
+                                              "lavfi", "-i", "sine=frequency=440:duration=40", "-c:v", "libx264",
+                                              "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac",
+                                              "-shortest"});
+    QVERIFY(!longClip.isEmpty());
+    m_window->conversionList()->addFiles({longClip, longClip});
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(cell(0, 2).contains(QLatin1Char('%')), 60000);
+    QVERIFY(runningEngines() > 0);
+
+    action("actionStop")->trigger();
+    QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
+    QVERIFY(m_window->isIdle());
+    QCOMPARE(m_window->conversionList()->state(0), RowState::Stopped);
+    QCOMPARE(cell(0, 2), QStringLiteral("Stopped"));
+    QTRY_COMPARE_WITH_TIMEOUT(runningEngines(), 0, 10000);
+    QVERIFY(!m_window->conversionList()->converting());
+}
+
+BRINDLE_TEST_MAIN(TestConversionRun)
+
+#include "test_conversionrun.moc"
