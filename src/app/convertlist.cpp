@@ -163,6 +163,21 @@ void ConvertList::refreshStatus(int row)
     status->setToolTip(tailOf(m_rows[row].log));
 }
 
+QTableWidgetItem *ConvertList::statusItem(int row) const
+{
+    return m_table->item(row, StatusColumn);
+}
+
+QTableWidgetItem *ConvertList::sizeItem(int row) const
+{
+    return m_table->item(row, SizeColumn);
+}
+
+bool ConvertList::converting() const
+{
+    return std::any_of(m_rows.cbegin(), m_rows.cend(), [](const Row &row) { return row.state == RowState::Running; });
+}
+
 QList<int> ConvertList::selectedRows() const
 {
     QList<int> rows;
@@ -183,6 +198,8 @@ void ConvertList::removeRow(int row)
 
 void ConvertList::removeSelectedRows()
 {
+    if (converting())
+        return;
     const QList<int> rows = selectedRows();
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         removeRow(*it);
@@ -190,6 +207,8 @@ void ConvertList::removeSelectedRows()
 
 void ConvertList::removeAll()
 {
+    if (converting())
+        return;
     for (int row = m_rows.size() - 1; row >= 0; --row)
         removeRow(row);
 }

@@ -9,6 +9,7 @@
 #include <QVector>
 
 class QTableWidget;
+class QTableWidgetItem;
 
 // The conversion table and its tasks: one row, one task in Core's list, one state.
 // Files are listed at once and probed on worker threads; the task's size and
@@ -35,6 +36,12 @@ public:
     MediaProbe probe(int row);
     // True while probes of added files are still running.
     bool probing() const { return m_pendingProbes > 0; }
+
+    // The cells a job writes its progress and output size into.
+    QTableWidgetItem *statusItem(int row) const;
+    QTableWidgetItem *sizeItem(int row) const;
+    // Rows cannot be removed while jobs are writing into them.
+    bool converting() const;
 
     // Selected rows, in ascending order.
     QList<int> selectedRows() const;

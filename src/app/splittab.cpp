@@ -4,6 +4,7 @@
 #include "app/core.h"
 #include "app/mainwindow.h"
 #include "app/taskedits.h"
+#include "common/framegrab.h"
 #include "common/timeconv.h"
 #include "ui_mainwindow.h"
 
@@ -41,6 +42,32 @@ SplitTab::SplitTab(Ui::MainWindow *ui, ConvertList *list, QObject *parent)
     showModeControls(0);
 }
 
+SplitTab::~SplitTab()
+{
+    m_thumbnails.clear();
+    m_thumbnails.waitForDone();
+}
+
+void SplitTab::requestThumbnail(const QString &path, int row, qint64 us)
+{
+    const int generation = m_generation;
+    m_thumbnails.start([this, path, row, us, generation] {
+        const QImage image = grabFrame(path, us).scaled(80, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QMetaObject::invokeMethod(
+            this, [this, generation, row, image] { showThumbnail(generation, row, image); }, Qt::QueuedConnection);
+    });
+}
+
+void SplitTab::showThumbnail(int generation, int row, const QImage &image)
+{
+    if (generation != m_generation || row >= ui->tableWidgetSplit->rowCount() || image.isNull())
+        return;
+    auto *label = new QLabel;
+    label->setAlignment(Qt::AlignCenter);
+    label->setPixmap(QPixmap::fromImage(image));
+    ui->tableWidgetSplit->setCellWidget(row, PreviewColumn, label);
+}
+
 void SplitTab::showModeControls(int mode)
 {
     ui->spinBoxSplitNum->setVisible(mode == 0);
@@ -65,6 +92,7 @@ void SplitTab::showCurrentTask()
 {
     QTableWidget *table = ui->tableWidgetSplit;
     table->setRowCount(0);
+    ++m_generation;
     const ConvertTask *task = currentTask();
     if (!task)
         return;
@@ -76,6 +104,7 @@ void SplitTab::showCurrentTask()
         table->setCellWidget(row, EndColumn, timeEditor(task->splits[row].end, false));
         table->setCellWidget(row, DurationColumn, new QLabel);
         showDuration(row);
+        requestThumbnail(task->sourcePath, row, task->splits[row].start);
     }
 
     const QSignalBlocker modeBlocker(ui->comboBoxSplit);
@@ -164,6 +193,7 @@ void SplitTab::deleteSelectedParts()
         const auto *end = qobject_cast<QTimeEdit *>(ui->tableWidgetSplit->cellWidget(row, EndColumn));
         task->splits.append({TimeConv::fromTime(start->time()), TimeConv::fromTime(end->time())});
     }
+    showCurrentTask();
 }
 
 void SplitTab::timeEdited(QObject *editor, bool start, const QTime &time)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
+#include <QThreadPool>
 #include <QTime>
 
 class ConvertList;
@@ -15,6 +17,7 @@ class SplitTab : public QObject
     Q_OBJECT
 public:
     SplitTab(Ui::MainWindow *ui, ConvertList *list, QObject *parent = nullptr);
+    ~SplitTab() override;
 
     void showCurrentTask();
     // The mode, count, clip length or section end changed in the controls.
@@ -31,7 +34,12 @@ private:
     void showModeControls(int mode);
     void showDuration(int row);
     QTimeEdit *timeEditor(qint64 us, bool start);
+    // Thumbnails are decoded on worker threads; a rebuilt table ignores those of the old one.
+    void requestThumbnail(const QString &path, int row, qint64 us);
+    void showThumbnail(int generation, int row, const QImage &image);
 
     Ui::MainWindow *ui;
     ConvertList *m_list;
+    int m_generation = 0;
+    QThreadPool m_thumbnails;
 };

@@ -249,6 +249,9 @@ void TestConversionList::splitTabAddsParts()
     auto *parts = m_window->findChild<QTableWidget *>("tableWidgetSplit");
     QCOMPARE(parts->rowCount(), 2);
     QCOMPARE(qobject_cast<QLabel *>(parts->cellWidget(0, 3))->text(), QStringLiteral("00:00:02:000"));
+    QTRY_VERIFY(qobject_cast<QLabel *>(parts->cellWidget(1, 0)));
+    const QPixmap thumbnail = qobject_cast<QLabel *>(parts->cellWidget(1, 0))->pixmap(Qt::ReturnByValue);
+    QCOMPARE(thumbnail.size(), QSize(53, 40));
 
     parts->selectRow(0);
     m_window->findChild<QPushButton *>("BtnSplitDel")->click();
