@@ -27,3 +27,8 @@ QString Core::buildFilterGraph(int taskIndex) const
     Q_UNUSED(taskIndex)
     return QString();
 }
+
+ConvertTask *Core::activeTask()
+{
+    return currentTask >= 0 && currentTask < tasks.size() ? &tasks[currentTask] : nullptr;
+}

@@ -27,6 +27,9 @@ public:
     MainWindow *mainWindow = nullptr;
     QTranslator translator;
 
+    // The task of the current row; null while the list is empty.
+    ConvertTask *activeTask();
+
     // The overlay filter text of a task's layers and subtitles; empty when there is nothing to draw.
     QString buildFilterGraph(int taskIndex) const;
 

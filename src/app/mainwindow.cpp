@@ -286,8 +286,8 @@ void MainWindow::addToList(const QStringList &files)
     if (files.isEmpty())
         return;
     m_list->addFiles(files);
-    setPreviewFile(files.first());
     showRowInTabs(m_list->count() - 1);
+    setPreviewFile(files.first());
 }
 
 void MainWindow::showRowInTabs(int row)
@@ -453,8 +453,8 @@ void MainWindow::on_comboBoxFormat_currentIndexChanged(int index)
 
 void MainWindow::on_checkBoxSubtitleStream_stateChanged(int state)
 {
-    if (core().currentTask >= 0 && core().currentTask < core().tasks.size())
-        core().tasks[core().currentTask].subtitleAsStream = state != Qt::Unchecked;
+    if (ConvertTask *task = core().activeTask())
+        task->subtitleAsStream = state != Qt::Unchecked;
 }
 
 void MainWindow::on_BtnMergeAdd_clicked()

@@ -3,6 +3,7 @@
 #include "app/core.h"
 #include "app/mainwindow.h"
 #include "app/taskedits.h"
+#include "app/timeeditor.h"
 #include "common/mediaprobe.h"
 #include "common/timeconv.h"
 #include "ui_mainwindow.h"
@@ -13,12 +14,6 @@
 
 namespace {
 enum Column { MarkColumn, NameColumn, StartColumn, EndColumn };
-const char kTimeFormat[] = "HH:mm:ss:zzz";
-
-bool hasCurrentTask()
-{
-    return core().currentTask >= 0 && core().currentTask < core().tasks.size();
-}
 }
 
 MergeTab::MergeTab(Ui::MainWindow *ui, QObject *parent)
@@ -38,28 +33,16 @@ MergeTab::MergeTab(Ui::MainWindow *ui, QObject *parent)
     table->verticalHeader()->hide();
 }
 
-QTimeEdit *MergeTab::timeEditor(qint64 us, bool start)
-{
-    auto *editor = new QTimeEdit(TimeConv::toTime(us));
-    editor->setDisplayFormat(QLatin1String(kTimeFormat));
-    if (auto *window = core().mainWindow) {
-        if (start)
-            connect(editor, &QTimeEdit::timeChanged, window, &MainWindow::OnMergeStartTime);
-        else
-            connect(editor, &QTimeEdit::timeChanged, window, &MainWindow::OnMergeEndTime);
-    }
-    return editor;
-}
-
 void MergeTab::showCurrentTask()
 {
     QTableWidget *table = ui->tableWidgetMerge;
     table->setRowCount(0);
-    if (!hasCurrentTask()) {
+    const ConvertTask *current = core().activeTask();
+    if (!current) {
         showTotal();
         return;
     }
-    const ConvertTask &task = core().tasks[core().currentTask];
+    const ConvertTask &task = *current;
     QList<MergeEntry> rows = task.titleSequences;
     rows.append(MergeEntry{task.sourcePath, task.start, task.end, 0});
     rows.append(task.endings);
@@ -74,15 +57,16 @@ void MergeTab::showCurrentTask()
         name->setToolTip(rows[row].path);
         table->setItem(row, MarkColumn, mark);
         table->setItem(row, NameColumn, name);
-        table->setCellWidget(row, StartColumn, timeEditor(rows[row].start, true));
-        table->setCellWidget(row, EndColumn, timeEditor(rows[row].end, false));
+        table->setCellWidget(row, StartColumn, newTimeEditor(rows[row].start, &MainWindow::OnMergeStartTime));
+        table->setCellWidget(row, EndColumn, newTimeEditor(rows[row].end, &MainWindow::OnMergeEndTime));
     }
     showTotal();
 }
 
 void MergeTab::showTotal()
 {
-    const qint64 total = hasCurrentTask() ? TaskEdits::mergeTotal(core().tasks[core().currentTask]) : 0;
+    const ConvertTask *task = core().activeTask();
+    const qint64 total = task ? TaskEdits::mergeTotal(*task) : 0;
     ui->labelTotal->setText(TimeConv::toDurationText(total));
 }
 
@@ -101,20 +85,21 @@ void MergeTab::addEntries(const QList<int> &rows, const QStringList &paths, bool
 
 void MergeTab::deleteCurrentRow()
 {
-    if (!hasCurrentTask())
+    ConvertTask *task = core().activeTask();
+    if (!task)
         return;
     const int row = ui->tableWidgetMerge->currentRow();
-    if (TaskEdits::removeMergeRow(core().tasks[core().currentTask], row))
+    if (TaskEdits::removeMergeRow(*task, row))
         ui->tableWidgetMerge->removeRow(row);
     showTotal();
 }
 
 void MergeTab::moveCurrentRow(int direction)
 {
-    if (!hasCurrentTask())
+    ConvertTask *task = core().activeTask();
+    if (!task)
         return;
-    const int row = ui->tableWidgetMerge->currentRow();
-    const int target = TaskEdits::moveMergeRow(core().tasks[core().currentTask], row, direction);
+    const int target = TaskEdits::moveMergeRow(*task, ui->tableWidgetMerge->currentRow(), direction);
     if (target < 0)
         return;
     showCurrentTask();
@@ -123,12 +108,13 @@ void MergeTab::moveCurrentRow(int direction)
 
 void MergeTab::timeEdited(QObject *editor, bool start, const QTime &time)
 {
-    if (!hasCurrentTask())
+    ConvertTask *task = core().activeTask();
+    if (!task)
         return;
     const int column = start ? StartColumn : EndColumn;
     for (int row = 0; row < ui->tableWidgetMerge->rowCount(); ++row) {
         if (ui->tableWidgetMerge->cellWidget(row, column) == editor) {
-            TaskEdits::setMergeTime(core().tasks[core().currentTask], row, start, TimeConv::fromTime(time));
+            TaskEdits::setMergeTime(*task, row, start, TimeConv::fromTime(time));
             showTotal();
             return;
         }

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QTime>
 
-class QTimeEdit;
 namespace Ui {
 class MainWindow;
 }
@@ -26,7 +25,6 @@ public:
     QString pathOfRow(int row) const;
 
 private:
-    QTimeEdit *timeEditor(qint64 us, bool start);
     void showTotal();
 
     Ui::MainWindow *ui;

@@ -12,12 +12,6 @@ namespace {
 enum Column { NameColumn, DurationColumn };
 // The probed duration rides with the row, so totals need no second probe.
 constexpr int kDurationRole = Qt::UserRole;
-
-ConvertTask *currentTask()
-{
-    const int index = core().currentTask;
-    return index >= 0 && index < core().tasks.size() ? &core().tasks[index] : nullptr;
-}
 }
 
 MusicTab::MusicTab(Ui::MainWindow *ui, QObject *parent)
@@ -53,7 +47,7 @@ void MusicTab::appendRow(const QString &path)
 void MusicTab::showCurrentTask()
 {
     ui->tableWidgetMusic->setRowCount(0);
-    if (const ConvertTask *task = currentTask()) {
+    if (const ConvertTask *task = core().activeTask()) {
         for (const QString &path : task->music)
             appendRow(path);
     }
@@ -62,7 +56,7 @@ void MusicTab::showCurrentTask()
 
 void MusicTab::addFiles(const QStringList &paths)
 {
-    ConvertTask *task = currentTask();
+    ConvertTask *task = core().activeTask();
     if (!task || paths.isEmpty())
         return;
     for (const QString &path : paths) {
@@ -101,7 +95,7 @@ void MusicTab::moveCurrentRow(int direction)
 
 void MusicTab::takeMusicFromRows()
 {
-    ConvertTask *task = currentTask();
+    ConvertTask *task = core().activeTask();
     if (!task)
         return;
     task->music.clear();

@@ -4,6 +4,7 @@
 #include "app/core.h"
 #include "app/mainwindow.h"
 #include "app/taskedits.h"
+#include "app/timeeditor.h"
 #include "common/framegrab.h"
 #include "common/timeconv.h"
 #include "ui_mainwindow.h"
@@ -15,13 +16,6 @@
 
 namespace {
 enum Column { PreviewColumn, StartColumn, EndColumn, DurationColumn };
-const char kTimeFormat[] = "HH:mm:ss:zzz";
-
-ConvertTask *currentTask()
-{
-    const int index = core().currentTask;
-    return index >= 0 && index < core().tasks.size() ? &core().tasks[index] : nullptr;
-}
 }
 
 SplitTab::SplitTab(Ui::MainWindow *ui, ConvertList *list, QObject *parent)
@@ -75,33 +69,20 @@ void SplitTab::showModeControls(int mode)
     ui->timeEditEnd->setVisible(mode == 2);
 }
 
-QTimeEdit *SplitTab::timeEditor(qint64 us, bool start)
-{
-    auto *editor = new QTimeEdit(TimeConv::toTime(us));
-    editor->setDisplayFormat(QLatin1String(kTimeFormat));
-    if (auto *window = core().mainWindow) {
-        if (start)
-            connect(editor, &QTimeEdit::timeChanged, window, &MainWindow::OnSplitStartTime);
-        else
-            connect(editor, &QTimeEdit::timeChanged, window, &MainWindow::OnSplitEndTime);
-    }
-    return editor;
-}
-
 void SplitTab::showCurrentTask()
 {
     QTableWidget *table = ui->tableWidgetSplit;
     table->setRowCount(0);
     ++m_generation;
-    const ConvertTask *task = currentTask();
+    const ConvertTask *task = core().activeTask();
     if (!task)
         return;
 
     table->setRowCount(task->splits.size());
     for (int row = 0; row < task->splits.size(); ++row) {
         table->setItem(row, PreviewColumn, new QTableWidgetItem);
-        table->setCellWidget(row, StartColumn, timeEditor(task->splits[row].start, true));
-        table->setCellWidget(row, EndColumn, timeEditor(task->splits[row].end, false));
+        table->setCellWidget(row, StartColumn, newTimeEditor(task->splits[row].start, &MainWindow::OnSplitStartTime));
+        table->setCellWidget(row, EndColumn, newTimeEditor(task->splits[row].end, &MainWindow::OnSplitEndTime));
         table->setCellWidget(row, DurationColumn, new QLabel);
         showDuration(row);
         requestThumbnail(task->sourcePath, row, task->splits[row].start);
@@ -120,7 +101,7 @@ void SplitTab::showCurrentTask()
 
 void SplitTab::showDuration(int row)
 {
-    const ConvertTask *task = currentTask();
+    const ConvertTask *task = core().activeTask();
     auto *label = qobject_cast<QLabel *>(ui->tableWidgetSplit->cellWidget(row, DurationColumn));
     if (!task || !label || row >= task->splits.size())
         return;
@@ -130,13 +111,13 @@ void SplitTab::showDuration(int row)
 void SplitTab::modeChosen(int mode)
 {
     showModeControls(mode);
-    if (ConvertTask *task = currentTask())
+    if (ConvertTask *task = core().activeTask())
         task->splitMode = mode;
 }
 
 void SplitTab::countChosen(int count)
 {
-    if (ConvertTask *task = currentTask()) {
+    if (ConvertTask *task = core().activeTask()) {
         task->splitCount = count;
         task->splitMode = ui->comboBoxSplit->currentIndex();
     }
@@ -144,7 +125,7 @@ void SplitTab::countChosen(int count)
 
 void SplitTab::clipLengthChosen(const QTime &time)
 {
-    if (ConvertTask *task = currentTask()) {
+    if (ConvertTask *task = core().activeTask()) {
         task->clipLength = TimeConv::fromTime(time);
         task->splitMode = ui->comboBoxSplit->currentIndex();
     }
@@ -152,7 +133,7 @@ void SplitTab::clipLengthChosen(const QTime &time)
 
 void SplitTab::sectionEndChosen(const QTime &time)
 {
-    if (ConvertTask *task = currentTask()) {
+    if (ConvertTask *task = core().activeTask()) {
         task->sectionEnd = TimeConv::fromTime(time);
         task->splitMode = ui->comboBoxSplit->currentIndex();
     }
@@ -160,7 +141,7 @@ void SplitTab::sectionEndChosen(const QTime &time)
 
 void SplitTab::addParts()
 {
-    const ConvertTask *settings = currentTask();
+    const ConvertTask *settings = core().activeTask();
     if (!settings)
         return;
     const ConvertTask chosen = *settings;
@@ -177,7 +158,7 @@ void SplitTab::addParts()
 
 void SplitTab::deleteSelectedParts()
 {
-    ConvertTask *task = currentTask();
+    ConvertTask *task = core().activeTask();
     if (!task)
         return;
     QList<int> rows;
@@ -198,7 +179,7 @@ void SplitTab::deleteSelectedParts()
 
 void SplitTab::timeEdited(QObject *editor, bool start, const QTime &time)
 {
-    ConvertTask *task = currentTask();
+    ConvertTask *task = core().activeTask();
     if (!task)
         return;
     const int column = start ? StartColumn : EndColumn;

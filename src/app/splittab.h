@@ -6,7 +6,6 @@
 #include <QTime>
 
 class ConvertList;
-class QTimeEdit;
 namespace Ui {
 class MainWindow;
 }
@@ -33,7 +32,6 @@ public:
 private:
     void showModeControls(int mode);
     void showDuration(int row);
-    QTimeEdit *timeEditor(qint64 us, bool start);
     // Thumbnails are decoded on worker threads; a rebuilt table ignores those of the old one.
     void requestThumbnail(const QString &path, int row, qint64 us);
     void showThumbnail(int generation, int row, const QImage &image);

@@ -46,8 +46,8 @@ void SubtitleTab::resetModel()
 
 void SubtitleTab::showCurrentTask()
 {
-    const int index = core().currentTask;
-    const QString path = index >= 0 && index < core().tasks.size() ? core().tasks[index].subtitlePath : QString();
+    const ConvertTask *task = core().activeTask();
+    const QString path = task ? task->subtitlePath : QString();
     ui->lineEditSubtitle->setText(path);
     core().subtitlePath = path;
     loadTable(path);
