@@ -13,6 +13,7 @@ ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, QObject *paren
     , m_list(list)
     , m_jobs(jobs)
 {
+    connect(m_jobs, &JobsManage::sigJobFinished, this, &ConversionRun::onJobFinished);
 }
 
 int ConversionRun::start(const FormatSnapshot &format, const SystemSnapshot &system)
@@ -47,20 +48,14 @@ int ConversionRun::queueRow(int row, const FormatSnapshot &format, const SystemS
         job->setSizeItem(m_list->sizeItem(row));
         job->setStatusItem(m_list->statusItem(row));
         job->setRow(row);
-        job->setKind(int(planned.kind));
+        job->setKind(planned.kind);
         job->setOutputPath(planned.outputPath);
-        if (planned.kind == JobKind::ThenMerge)
+        if (planned.kind == JobKind::MergeAfter)
             job->setMergeFrameSize(plan.mergeFrameSize);
         m_jobs->addJob(job);
-        // Connected after the queue, so this sees the row after the queue has written into it.
-        connect(job, &AbstractJob::finished, this,
-                [this](AbstractJob *finished, bool isSuccess) { onJobFinished(finished, isSuccess); });
-        m_started.append(job);
     }
-    if (!plan.jobs.isEmpty()) {
-        m_jobsLeft[row] += plan.jobs.size();
+    if (!plan.jobs.isEmpty())
         m_list->setState(row, RowState::Running);
-    }
     return plan.jobs.size();
 }
 
@@ -70,45 +65,45 @@ void ConversionRun::workOnSource(int row, const ConversionPlan &plan)
     Q_UNUSED(plan)
 }
 
-void ConversionRun::onJobFinished(AbstractJob *job, bool isSuccess)
+bool ConversionRun::rowHasJobsLeft(int row) const
+{
+    const QList<AbstractJob *> jobs = m_jobs->jobs();
+    return std::any_of(jobs.cbegin(), jobs.cend(), [row](const AbstractJob *job) {
+        return job->row() == row && job->jobState() != JobState::Completed;
+    });
+}
+
+void ConversionRun::onJobFinished(AbstractJob *job, JobOutcome outcome)
 {
     const int row = job->row();
-    if (!m_jobsLeft.contains(row) || row >= m_list->count())
+    if (row < 0 || row >= m_list->count())
         return;
-    const int left = --m_jobsLeft[row];
-    if (!isSuccess && m_list->state(row) == RowState::Running) {
-        m_list->setFailure(row, job->isStopped() ? RowState::Stopped : RowState::Failed, job->log());
-    } else if (left == 0 && m_list->state(row) == RowState::Running) {
+    const bool converting = m_list->state(row) == RowState::Running;
+    if (converting && outcome == JobOutcome::Failed)
+        m_list->setFailure(row, RowState::Failed, job->log());
+    else if (converting && outcome == JobOutcome::Stopped)
+        m_list->setFailure(row, RowState::Stopped, job->log());
+    else if (converting && !rowHasJobsLeft(row))
         m_list->setState(row, RowState::Completed);
-    } else {
-        // The queue marks every ending job's row; the row's own state still stands.
-        m_list->setState(row, m_list->state(row));
+    else
+        m_list->setState(row, m_list->state(row)); // the queue wrote its own end text into the row
+}
+
+void ConversionRun::endConvertingRows(RowState state, const QString &log)
+{
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (m_list->state(row) == RowState::Running)
+            m_list->setFailure(row, state, log);
     }
-    if (left <= 0)
-        m_jobsLeft.remove(row);
 }
 
 void ConversionRun::stop()
 {
-    for (const QPointer<AbstractJob> &job : qAsConst(m_started)) {
-        if (job)
-            job->disconnect(this);
-    }
-    m_started.clear();
     m_jobs->stopAll();
-    for (auto it = m_jobsLeft.cbegin(); it != m_jobsLeft.cend(); ++it) {
-        if (it.key() < m_list->count() && m_list->state(it.key()) == RowState::Running)
-            m_list->setFailure(it.key(), RowState::Stopped, tr("Stopped by user"));
-    }
-    m_jobsLeft.clear();
+    endConvertingRows(RowState::Stopped, tr("Stopped by user"));
 }
 
 void ConversionRun::finish()
 {
-    for (auto it = m_jobsLeft.cbegin(); it != m_jobsLeft.cend(); ++it) {
-        if (it.key() < m_list->count() && m_list->state(it.key()) == RowState::Running)
-            m_list->setFailure(it.key(), RowState::Failed, tr("The engine did not report how the conversion ended."));
-    }
-    m_jobsLeft.clear();
-    m_started.clear();
+    endConvertingRows(RowState::Failed, tr("The engine did not report how the conversion ended."));
 }
