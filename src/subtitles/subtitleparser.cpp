@@ -329,13 +329,14 @@ QString eventMargin(int margin)
     return margin > 0 ? QString::number(margin) : QStringLiteral("0000");
 }
 
-// An ASS line ends at a line feed, so typed line breaks become "\N".
+// An ASS line ends at a line feed or carriage return, so typed line breaks become "\N".
 QString assText(const QString &text)
 {
-    if (!text.contains(QLatin1Char('\n')))
+    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
     QString result = text;
-    result.remove(QLatin1Char('\r'));
+    result.replace(QLatin1String("\r\n"), QLatin1String("\\N"));
+    result.replace(QLatin1Char('\r'), QLatin1String("\\N"));
     result.replace(QLatin1Char('\n'), QLatin1String("\\N"));
     return result;
 }

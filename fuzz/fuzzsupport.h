@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace FuzzSupport {
+
+// Quiets Qt's and libass's diagnostics: at thousands of runs a second they
+// would bury a real report.
+void silenceLogs();
+
+// Writes the input to a file of this process with the given suffix and returns its path.
+QString writeInput(const uint8_t *data, size_t size, const char *suffix);
+
+// A second file name of this process, for writing documents back.
+QString scratchPath(const char *suffix);
+
+}
