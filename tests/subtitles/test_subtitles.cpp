@@ -664,14 +664,14 @@ void TestSubtitles::typedLineBreaksStayInsideTheirLine()
     SubtitleEvent typed;
     typed.Start = 1000;
     typed.End = 2000;
-    typed.Text = QStringLiteral("typed\nacross\r\nlines");
+    typed.Text = QStringLiteral("typed\nacross\r\nlines\rend");
     document.events.append(typed);
     const QString path = m_dir.filePath(QStringLiteral("typed.ass"));
     QVERIFY(document.writeAss(path));
     SubtitleParser again;
     QVERIFY(again.read(path));
     QCOMPARE(again.events.size(), 1);
-    QCOMPARE(again.events[0].Text, QStringLiteral("typed\\Nacross\\Nlines"));
+    QCOMPARE(again.events[0].Text, QStringLiteral("typed\\Nacross\\Nlines\\Nend"));
 }
 
 QByteArray TestSubtitles::frameAt(const QString &video, const QString &filter, double seconds)
