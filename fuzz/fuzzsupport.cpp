@@ -25,12 +25,6 @@ QString processFile(const QString &stem, const char *suffix)
 
 namespace FuzzSupport {
 
-void silenceLogs()
-{
-    qInstallMessageHandler(ignoreQtMessage);
-    ass_set_message_cb(assLibrary(), ignoreAssMessage, nullptr);
-}
-
 QString writeInput(const uint8_t *data, size_t size, const char *suffix)
 {
     const QString path = processFile(QStringLiteral("input"), suffix);
@@ -46,4 +40,11 @@ QString scratchPath(const char *suffix)
     return processFile(QStringLiteral("output"), suffix);
 }
 
+}
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qInstallMessageHandler(ignoreQtMessage);
+    ass_set_message_cb(assLibrary(), ignoreAssMessage, nullptr);
+    return 0;
 }

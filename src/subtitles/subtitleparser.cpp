@@ -290,6 +290,52 @@ private:
     QTextCodec *m_legacy = nullptr;
 };
 
+SubtitleStyle styleFrom(const ASS_Style &from, const TrackTextDecoder &decode)
+{
+    SubtitleStyle style;
+    style.Name = decode(from.Name);
+    style.FontName = decode(from.FontName);
+    style.FontSize = from.FontSize;
+    style.PrimaryColour = from.PrimaryColour;
+    style.SecondaryColour = from.SecondaryColour;
+    style.OutlineColour = from.OutlineColour;
+    style.BackColour = from.BackColour;
+    style.Bold = from.Bold;
+    style.Italic = from.Italic;
+    style.Underline = from.Underline;
+    style.StrikeOut = from.StrikeOut;
+    style.ScaleX = from.ScaleX;
+    style.ScaleY = from.ScaleY;
+    style.Spacing = from.Spacing;
+    style.Angle = from.Angle;
+    style.BorderStyle = from.BorderStyle;
+    style.Outline = from.Outline;
+    style.Shadow = from.Shadow;
+    style.Alignment = keypadAlignment(from.Alignment);
+    style.MarginL = from.MarginL;
+    style.MarginR = from.MarginR;
+    style.MarginV = from.MarginV;
+    style.Encoding = from.Encoding;
+    return style;
+}
+
+SubtitleEvent eventFrom(const ASS_Event &from, const TrackTextDecoder &decode)
+{
+    SubtitleEvent event;
+    event.Start = from.Start;
+    event.End = from.Start + from.Duration;
+    event.ReadOrder = from.ReadOrder;
+    event.Layer = from.Layer;
+    event.Style = from.Style;
+    event.Name = decode(from.Name);
+    event.MarginL = from.MarginL;
+    event.MarginR = from.MarginR;
+    event.MarginV = from.MarginV;
+    event.Effect = decode(from.Effect);
+    event.Text = decode(from.Text);
+    return event;
+}
+
 // ---- writing --------------------------------------------------------------
 
 const char kStyleFormat[] =
@@ -420,53 +466,12 @@ bool SubtitleParser::readAss()
     // 1-based numbers and events' style numbers need no translation.
     QVector<SubtitleStyle> readStyles;
     readStyles.reserve(qMax(0, track->n_styles - 1));
-    for (int i = 1; i < track->n_styles; ++i) {
-        const ASS_Style &from = track->styles[i];
-        SubtitleStyle style;
-        style.Name = decode(from.Name);
-        style.FontName = decode(from.FontName);
-        style.FontSize = from.FontSize;
-        style.PrimaryColour = from.PrimaryColour;
-        style.SecondaryColour = from.SecondaryColour;
-        style.OutlineColour = from.OutlineColour;
-        style.BackColour = from.BackColour;
-        style.Bold = from.Bold;
-        style.Italic = from.Italic;
-        style.Underline = from.Underline;
-        style.StrikeOut = from.StrikeOut;
-        style.ScaleX = from.ScaleX;
-        style.ScaleY = from.ScaleY;
-        style.Spacing = from.Spacing;
-        style.Angle = from.Angle;
-        style.BorderStyle = from.BorderStyle;
-        style.Outline = from.Outline;
-        style.Shadow = from.Shadow;
-        style.Alignment = keypadAlignment(from.Alignment);
-        style.MarginL = from.MarginL;
-        style.MarginR = from.MarginR;
-        style.MarginV = from.MarginV;
-        style.Encoding = from.Encoding;
-        readStyles.append(style);
-    }
-
+    for (int i = 1; i < track->n_styles; ++i)
+        readStyles.append(styleFrom(track->styles[i], decode));
     QVector<SubtitleEvent> readEvents;
     readEvents.reserve(track->n_events);
-    for (int i = 0; i < track->n_events; ++i) {
-        const ASS_Event &from = track->events[i];
-        SubtitleEvent event;
-        event.Start = from.Start;
-        event.End = from.Start + from.Duration;
-        event.ReadOrder = from.ReadOrder;
-        event.Layer = from.Layer;
-        event.Style = from.Style;
-        event.Name = decode(from.Name);
-        event.MarginL = from.MarginL;
-        event.MarginR = from.MarginR;
-        event.MarginV = from.MarginV;
-        event.Effect = decode(from.Effect);
-        event.Text = decode(from.Text);
-        readEvents.append(event);
-    }
+    for (int i = 0; i < track->n_events; ++i)
+        readEvents.append(eventFrom(track->events[i], decode));
 
     PlayResX = track->PlayResX;
     PlayResY = track->PlayResY;
