@@ -16,6 +16,10 @@ CC=clang CXX=clang++ cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWi
 cmake --build "$build" -j"$(nproc)"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+# Every run writes a few small files; a memory-backed folder keeps that from dominating.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export TMPDIR=/dev/shm
+fi
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 status=0
@@ -24,6 +28,7 @@ for target in srt ass; do
   scratch=$(mktemp -d)
   echo "fuzz.sh: fuzz_$target for ${seconds}s"
   if ! "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+      -print_funcs=0 \
       -dict=fuzz/subtitles.dict -artifact_prefix="$build/crash-$target-" -print_final_stats=1 \
       "$scratch" "fuzz/corpus/$target" 2>"$build/fuzz_$target.log"; then
     echo "fuzz.sh: fuzz_$target found a fault; see $build/fuzz_$target.log and $build/crash-$target-*"

@@ -8,6 +8,7 @@
 #include <QTextCodec>
 #include <QTextStream>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -225,8 +226,7 @@ Track readTrack(const QString &path, bool *hadBom)
         qWarning().noquote() << "Cannot open subtitle file" << path << file.errorString();
         return none;
     }
-    int bomLength = 0;
-    *hadBom = TextEncoding::codecForBom(file.peek(4), &bomLength) != nullptr;
+    *hadBom = TextEncoding::codecForBom(file.peek(4)) != nullptr;
     if (*hadBom) {
         QByteArray text = TextEncoding::decode(file.readAll()).toUtf8();
         return Track(ass_read_memory(assLibrary(), text.data(), size_t(text.size()), nullptr), ass_free_track);
@@ -253,6 +253,8 @@ int keypadAlignment(int legacy)
 // otherwise the legacy encoding the failing strings point to.
 class TrackTextDecoder
 {
+    static constexpr int kLegacySampleLimit = 1024 * 1024;
+
 public:
     TrackTextDecoder(const ASS_Track *track, bool declaredUnicode)
     {
@@ -261,7 +263,7 @@ public:
         QByteArray legacySample;
         const auto check = [&](const char *text) {
             const QByteArray bytes = QByteArray::fromRawData(text ? text : "", text ? int(qstrlen(text)) : 0);
-            if (!TextEncoding::isUtf8(bytes))
+            if (legacySample.size() < kLegacySampleLimit && !TextEncoding::isUtf8(bytes))
                 legacySample.append(bytes).append('\n');
         };
         for (int i = 1; i < track->n_styles; ++i) {
@@ -355,12 +357,52 @@ QString assColour(quint32 rgba)
     return QStringLiteral("&H%1").arg(abgr, 8, 16, QLatin1Char('0'));
 }
 
+bool breaksAssLine(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c.isNull();
+}
+
+// An ASS line ends at a line feed or carriage return and libass stops reading
+// at a NUL, so typed line breaks become "\N" and NULs are dropped.
+QString assText(const QString &text)
+{
+    if (std::none_of(text.begin(), text.end(), breaksAssLine))
+        return text;
+    QString result;
+    result.reserve(text.size() + 8);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool crlf = c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n');
+        if (c.isNull() || crlf)
+            continue;
+        if (breaksAssLine(c))
+            result += QLatin1String("\\N");
+        else
+            result += c;
+    }
+    return result;
+}
+
+// A field before the text: a comma would shift every later field, so it
+// becomes a semicolon, and nothing may end the line.
+QString assField(const QString &field)
+{
+    if (!field.contains(QLatin1Char(',')) && std::none_of(field.begin(), field.end(), breaksAssLine))
+        return field;
+    QString result = field;
+    result.replace(QLatin1Char(','), QLatin1Char(';'));
+    result.remove(QLatin1Char('\r'));
+    result.remove(QLatin1Char('\n'));
+    result.remove(QChar());
+    return result;
+}
+
 void writeStyleSection(QTextStream &out, const QVector<SubtitleStyle> &styles)
 {
     out << "[V4+ Styles]\n";
     for (const SubtitleStyle &s : styles) {
         out << kStyleFormat;
-        out << "Style: " << s.Name << ',' << s.FontName << ',' << decimal(s.FontSize) << ','
+        out << "Style: " << assField(s.Name) << ',' << assField(s.FontName) << ',' << decimal(s.FontSize) << ','
             << assColour(s.PrimaryColour) << ',' << assColour(s.SecondaryColour) << ','
             << assColour(s.OutlineColour) << ',' << assColour(s.BackColour) << ',' << s.Bold << ',' << s.Italic
             << ',' << s.Underline << ',' << s.StrikeOut << ',' << decimal(s.ScaleX * 100) << ','
@@ -373,18 +415,6 @@ void writeStyleSection(QTextStream &out, const QVector<SubtitleStyle> &styles)
 QString eventMargin(int margin)
 {
     return margin > 0 ? QString::number(margin) : QStringLiteral("0000");
-}
-
-// An ASS line ends at a line feed or carriage return, so typed line breaks become "\N".
-QString assText(const QString &text)
-{
-    if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString result = text;
-    result.replace(QLatin1String("\r\n"), QLatin1String("\\N"));
-    result.replace(QLatin1Char('\r'), QLatin1String("\\N"));
-    result.replace(QLatin1Char('\n'), QLatin1String("\\N"));
-    return result;
 }
 
 // SRT has no "\N"; its line breaks are real ones.
@@ -546,10 +576,11 @@ bool SubtitleParser::writeAss(const QString &path) const
         out << "[Events]\n"
             << "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
         for (const SubtitleEvent &e : events) {
-            const QString styleName = e.Style >= 1 && e.Style <= styles.size() ? styles[e.Style - 1].Name : QString();
+            const QString styleName =
+                e.Style >= 1 && e.Style <= styles.size() ? assField(styles[e.Style - 1].Name) : QString();
             out << "Dialogue: " << e.Layer << ',' << formatAssTime(e.Start * 1000) << ','
-                << formatAssTime(e.End * 1000) << ',' << styleName << ',' << e.Name << ',' << eventMargin(e.MarginL)
-                << ',' << eventMargin(e.MarginR) << ',' << eventMargin(e.MarginV) << ',' << e.Effect << ','
+                << formatAssTime(e.End * 1000) << ',' << styleName << ',' << assField(e.Name) << ',' << eventMargin(e.MarginL)
+                << ',' << eventMargin(e.MarginR) << ',' << eventMargin(e.MarginV) << ',' << assField(e.Effect) << ','
                 << assText(e.Text) << '\n';
         }
     });

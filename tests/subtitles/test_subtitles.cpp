@@ -60,7 +60,7 @@ private slots:
     void writtenAssLayout();
     void writtenSrtAndStylesReadBack();
     void writersReportFailure();
-    void typedLineBreaksStayInsideTheirLine();
+    void typedTextCannotBreakTheFile();
 
     void burnedSubtitlesShowWhereExpected();
 
@@ -658,20 +658,31 @@ void TestSubtitles::writersReportFailure()
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out.txt"))));
 }
 
-void TestSubtitles::typedLineBreaksStayInsideTheirLine()
+void TestSubtitles::typedTextCannotBreakTheFile()
 {
     SubtitleParser document;
+    document.styles[0].Name = QStringLiteral("Narrow, bold");
     SubtitleEvent typed;
     typed.Start = 1000;
     typed.End = 2000;
-    typed.Text = QStringLiteral("typed\nacross\r\nlines\rend");
+    typed.Name = QStringLiteral("Ann, Bob");
+    typed.Text = QStringLiteral("typed\nacross\r\nlines\rend") + QChar() + QStringLiteral(", then more");
     document.events.append(typed);
+    SubtitleEvent after = typed;
+    after.Text = QStringLiteral("still here");
+    document.events.append(after);
     const QString path = m_dir.filePath(QStringLiteral("typed.ass"));
     QVERIFY(document.writeAss(path));
+
     SubtitleParser again;
     QVERIFY(again.read(path));
-    QCOMPARE(again.events.size(), 1);
-    QCOMPARE(again.events[0].Text, QStringLiteral("typed\\Nacross\\Nlines\\Nend"));
+    QCOMPARE(again.styles.size(), 1);
+    QCOMPARE(again.styles[0].Name, QStringLiteral("Narrow; bold"));
+    QCOMPARE(again.events.size(), 2);
+    QCOMPARE(again.events[0].Text, QStringLiteral("typed\\Nacross\\Nlines\\Nend, then more"));
+    QCOMPARE(again.events[0].Name, QStringLiteral("Ann; Bob"));
+    QCOMPARE(again.events[0].Style, 1);
+    QCOMPARE(again.events[1].Text, QStringLiteral("still here"));
 }
 
 QByteArray TestSubtitles::frameAt(const QString &video, const QString &filter, double seconds)
