@@ -9,6 +9,13 @@ if ! command -v clang++ >/dev/null 2>&1; then
   exit 0
 fi
 
+# clang without its fuzzer runtime (libclang-rt-dev) cannot build the targets either.
+if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char *, unsigned long) { return 0; }' \
+    | clang++ -x c++ -fsanitize=fuzzer -o /dev/null - >/dev/null 2>&1; then
+  echo "fuzz.sh: clang++ cannot link -fsanitize=fuzzer (no libFuzzer runtime), fuzzing skipped"
+  exit 0
+fi
+
 build=${BRINDLE_FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${BRINDLE_FUZZ_SECONDS:-60}
 

@@ -45,6 +45,7 @@ private slots:
     void srtShapes();
     void srtLegacyEncodings_data();
     void srtLegacyEncodings();
+    void encodingSurvivesLongFiles();
     void srtThroughFileTheCallerOpened();
     void srtWithoutCuesOrUnreadable();
     void srtKeepsStylesAndHeader();
@@ -115,8 +116,8 @@ void TestSubtitles::srtShapes_data()
     QTest::newRow("CRLF, final blank line") << crlf + "\r\n\r\n" << lfCues;
     QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + lf << lfCues;
 
-    const QString unicode = QStringLiteral("1\r\n00:00:01,000 --> 00:00:02,000\r\nÜber café — 字幕\r\n");
-    const QVector<Cue> unicodeCues{{1000, 2000, QStringLiteral("Über café — 字幕")}};
+    const QString unicode = QStringLiteral("1\r\n00:00:01,000 --> 00:00:02,000\r\nÜber café — 字幕 🎬\r\n");
+    const QVector<Cue> unicodeCues{{1000, 2000, QStringLiteral("Über café — 字幕 🎬")}};
     QTest::newRow("UTF-8 without mark") << unicode.toUtf8() << unicodeCues;
     QTest::newRow("UTF-16LE mark") << "\xFF\xFE" + encoded("UTF-16LE", unicode) << unicodeCues;
     QTest::newRow("UTF-16BE mark") << "\xFE\xFF" + encoded("UTF-16BE", unicode) << unicodeCues;
@@ -189,6 +190,29 @@ void TestSubtitles::srtLegacyEncodings()
         QCOMPARE(document.events[i].Text, lines[i]);
     QVERIFY(!document.utf8);
     QCOMPARE(TextEncoding::decode(encoded(codec, text)), text);
+}
+
+void TestSubtitles::encodingSurvivesLongFiles()
+{
+    // A letter cut by the scan's 64 KiB pieces is still UTF-8.
+    QByteArray split = "1\n00:00:01,000 --> 00:00:02,000\n" + QByteArray(65536 - 32 - 1, 'a');
+    split += QStringLiteral("é\n").toUtf8();
+    SubtitleParser document;
+    QVERIFY(document.read(file(QStringLiteral("split.srt"), split)));
+    QVERIFY(document.utf8);
+    QVERIFY(document.events.value(0).Text.endsWith(QStringLiteral("aé")));
+
+    // Legacy letters far behind a long ASCII start are still found and decoded.
+    QByteArray late;
+    for (int i = 1; i <= 30000; ++i)
+        late += QStringLiteral("%1\n00:00:01,000 --> 00:00:02,000\nplain line\n\n").arg(i).toLatin1();
+    late += encoded("windows-1252", QStringLiteral("30001\n00:00:03,000 --> 00:00:04,000\n"
+                                                   "Le garçon déjà là, à côté de l'hôtel.\n"));
+    QVERIFY(late.size() > 1024 * 1024);
+    QVERIFY(document.read(file(QStringLiteral("late.srt"), late)));
+    QVERIFY(!document.utf8);
+    QCOMPARE(document.events.size(), 30001);
+    QCOMPARE(document.events.last().Text, QStringLiteral("Le garçon déjà là, à côté de l'hôtel."));
 }
 
 void TestSubtitles::srtThroughFileTheCallerOpened()
