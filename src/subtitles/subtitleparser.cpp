@@ -161,55 +161,83 @@ private:
     bool m_lastLineIsNumber = false;
 };
 
-QVector<SubtitleEvent> readSrtCues(QTextStream &stream)
+// Turns SRT lines into cues: a cue starts at a timing line and ends at a
+// counter line after a blank line, at the next timing line, or at the end.
+class SrtCueReader
 {
-    QVector<SubtitleEvent> cues;
-    CueText text;
-    SubtitleEvent cue;
-    bool inCue = false;
-    bool sawBlank = false;
-    const auto finishCue = [&] {
-        cue.Text = text.take();
-        cues.append(cue);
-        inCue = false;
-    };
-    const auto startCue = [&](qint64 start, qint64 end) {
-        cue.Start = start;
-        cue.End = end;
-        inCue = true;
-        sawBlank = false;
-    };
-
-    QString line;
-    qint64 start = 0, end = 0;
-    while (stream.readLineInto(&line)) {
-        if (!inCue) {
+public:
+    void addLine(const QString &line)
+    {
+        qint64 start = 0, end = 0;
+        if (!m_inCue) {
             if (parseTimingLine(line, &start, &end))
                 startCue(start, end);
-            continue;
+            return;
         }
         if (isBlank(line)) {
-            sawBlank = true;
-            text.addBlank();
-            continue;
+            m_sawBlank = true;
+            m_text.addBlank();
+            return;
         }
         const bool isNumber = isBareInteger(line);
-        if (sawBlank && isNumber) {
+        if (m_sawBlank && isNumber) {
             finishCue();
-            continue;
+            return;
         }
         // A cue whose closing blank line is missing still ends at the next timing line.
         if (parseTimingLine(line, &start, &end)) {
-            text.dropCounter();
+            m_text.dropCounter();
             finishCue();
             startCue(start, end);
-            continue;
+            return;
         }
-        text.addLine(line, isNumber);
+        m_text.addLine(line, isNumber);
     }
-    if (inCue)
-        finishCue();
-    return cues;
+
+    QVector<SubtitleEvent> takeCues()
+    {
+        if (m_inCue)
+            finishCue();
+        return std::move(m_cues);
+    }
+
+private:
+    void startCue(qint64 start, qint64 end)
+    {
+        m_cue.Start = start;
+        m_cue.End = end;
+        m_inCue = true;
+        m_sawBlank = false;
+    }
+
+    void finishCue()
+    {
+        m_cue.Text = m_text.take();
+        m_cues.append(m_cue);
+        m_inCue = false;
+    }
+
+    QVector<SubtitleEvent> m_cues;
+    SubtitleEvent m_cue;
+    CueText m_text;
+    bool m_inCue = false;
+    bool m_sawBlank = false;
+};
+
+QVector<SubtitleEvent> readSrtCues(QTextStream &stream)
+{
+    SrtCueReader reader;
+    QString line;
+    while (stream.readLineInto(&line)) {
+        // The stream splits at LF and CR LF; old Mac files end their lines with CR alone.
+        if (line.contains(QLatin1Char('\r'))) {
+            for (const QString &piece : line.split(QLatin1Char('\r')))
+                reader.addLine(piece);
+        } else {
+            reader.addLine(line);
+        }
+    }
+    return reader.takeCues();
 }
 
 // ---- ASS ------------------------------------------------------------------

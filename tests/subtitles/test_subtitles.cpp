@@ -115,6 +115,9 @@ void TestSubtitles::srtShapes_data()
     QTest::newRow("CRLF") << crlf << lfCues;
     QTest::newRow("CRLF, final blank line") << crlf + "\r\n\r\n" << lfCues;
     QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + lf << lfCues;
+    QByteArray cr = lf;
+    cr.replace("\n", "\r");
+    QTest::newRow("CR alone") << cr << lfCues;
 
     const QString unicode = QStringLiteral("1\r\n00:00:01,000 --> 00:00:02,000\r\nÜber café — 字幕 🎬\r\n");
     const QVector<Cue> unicodeCues{{1000, 2000, QStringLiteral("Über café — 字幕 🎬")}};
