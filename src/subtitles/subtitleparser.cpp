@@ -480,9 +480,8 @@ bool writeText(const QString &path, const std::function<void(QTextStream &)> &bo
     out.setGenerateByteOrderMark(false);
     body(out);
     out.flush();
-    if (out.status() != QTextStream::Ok) {
+    if (out.status() != QTextStream::Ok)
         file.cancelWriting();
-    }
     if (!file.commit()) {
         qWarning().noquote() << "Cannot write subtitle file" << path << file.errorString();
         return false;
