@@ -13,7 +13,13 @@ ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, QObject *paren
     , m_list(list)
     , m_jobs(jobs)
 {
-    connect(m_jobs, &JobsManage::sigJobFinished, this, &ConversionRun::onJobFinished);
+    // The row's verdict waits until the job's follow-up step has added the work that comes after it.
+    connect(m_jobs, &JobsManage::sigJobFinished, this, [this](AbstractJob *job, JobOutcome outcome) {
+        const int row = job->row();
+        const QString log = job->log();
+        QMetaObject::invokeMethod(
+            this, [this, row, outcome, log] { onJobFinished(row, outcome, log); }, Qt::QueuedConnection);
+    });
 }
 
 int ConversionRun::start(const FormatSnapshot &format, const SystemSnapshot &system)
@@ -73,16 +79,15 @@ bool ConversionRun::rowHasJobsLeft(int row) const
     });
 }
 
-void ConversionRun::onJobFinished(AbstractJob *job, JobOutcome outcome)
+void ConversionRun::onJobFinished(int row, JobOutcome outcome, const QString &log)
 {
-    const int row = job->row();
     if (row < 0 || row >= m_list->count())
         return;
     const bool converting = m_list->state(row) == RowState::Running;
     if (converting && outcome == JobOutcome::Failed)
-        m_list->setFailure(row, RowState::Failed, job->log());
+        m_list->setFailure(row, RowState::Failed, log);
     else if (converting && outcome == JobOutcome::Stopped)
-        m_list->setFailure(row, RowState::Stopped, job->log());
+        m_list->setFailure(row, RowState::Stopped, log);
     else if (converting && !rowHasJobsLeft(row))
         m_list->setState(row, RowState::Completed);
     else
@@ -105,5 +110,9 @@ void ConversionRun::stop()
 
 void ConversionRun::finish()
 {
-    endConvertingRows(RowState::Failed, tr("The engine did not report how the conversion ended."));
+    // After the verdicts of the last jobs, which are posted too.
+    QMetaObject::invokeMethod(
+        this,
+        [this] { endConvertingRows(RowState::Failed, tr("The engine did not report how the conversion ended.")); },
+        Qt::QueuedConnection);
 }

@@ -28,7 +28,7 @@ private:
     int queueRow(int row, const FormatSnapshot &format, const SystemSnapshot &system, QSet<QString> &reserved);
     // Split and merge of a task without a filter graph work on the source itself.
     void workOnSource(int row, const ConversionPlan &plan);
-    void onJobFinished(AbstractJob *job, JobOutcome outcome);
+    void onJobFinished(int row, JobOutcome outcome, const QString &log);
     bool rowHasJobsLeft(int row) const;
     void endConvertingRows(RowState state, const QString &log);
 

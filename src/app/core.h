@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/converttask.h"
+#include "subtitles/subtitleparser.h"
 
 #include <QList>
 #include <QObject>
@@ -18,6 +19,7 @@ class Core : public QObject
 public:
     static Core &instance();
 
+    SubtitleParser subtitles; // the document the subtitle table and the editor work on
     QString subtitlePath;
     QList<QWatermarkBase *> layers;
     QList<ConvertTask> tasks; // one a row of the conversion list, in row order

@@ -8,22 +8,6 @@
 #include <QHeaderView>
 #include <QStandardItemModel>
 
-namespace {
-struct SubtitleLine
-{
-    qint64 start = 0; // µs
-    qint64 end = 0;
-    QString text;
-};
-
-// The lines of a subtitle file, read after its ending.
-QList<SubtitleLine> readSubtitleLines(const QString &path)
-{
-    Q_UNUSED(path)
-    return {};
-}
-}
-
 SubtitleTab::SubtitleTab(Ui::MainWindow *ui, QStandardItemModel *model, ConvertList *list, QObject *parent)
     : QObject(parent)
     , ui(ui)
@@ -66,15 +50,27 @@ void SubtitleTab::attach(const QString &path)
 
 bool SubtitleTab::save(const QString &path)
 {
-    Q_UNUSED(path)
-    return false;
+    const QString ending = path.right(4).toLower();
+    const bool named = ending == QLatin1String(".srt") || ending == QLatin1String(".ass")
+                       || ending == QLatin1String(".ssa");
+    const QString target = named ? path : path + QStringLiteral(".ass");
+    if (!core().subtitles.write(target))
+        return false;
+    core().subtitlePath = target;
+    return true;
 }
 
 void SubtitleTab::loadTable(const QString &path)
 {
     resetModel();
-    for (const SubtitleLine &line : readSubtitleLines(path)) {
-        m_model->appendRow({new QStandardItem(TimeConv::toText(line.start)),
-                            new QStandardItem(TimeConv::toText(line.end)), new QStandardItem(line.text)});
+    SubtitleParser &document = core().subtitles;
+    // A file that cannot be read leaves an empty document, as the empty table shows.
+    if (path.isEmpty() || !document.read(path)) {
+        document.events.clear();
+        return;
+    }
+    for (const SubtitleEvent &event : qAsConst(document.events)) {
+        m_model->appendRow({new QStandardItem(TimeConv::toText(event.Start * 1000)),
+                            new QStandardItem(TimeConv::toText(event.End * 1000)), new QStandardItem(event.Text)});
     }
 }

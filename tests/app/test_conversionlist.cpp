@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -90,7 +92,10 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
     const QString movie = folder + QStringLiteral("/movie.mp4");
     QVERIFY(copyTo(m_clip, movie));
     QVERIFY(writeText(folder + "/movie.srt", "1\n00:00:00,500 --> 00:00:01,500\nHello\n"));
-    QVERIFY(writeText(folder + "/movie.ass", "[Script Info]\nScriptType: v4.00+\n"));
+    QVERIFY(writeText(folder + "/movie.ass",
+                      "[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Name, "
+                      "MarginL, MarginR, MarginV, Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,"
+                      "Hello there\n"));
 
     auto *table = m_window->findChild<QTableWidget *>("tableWidget");
     m_window->dropFiles({movie}, centreOf(m_window, table));
@@ -109,6 +114,13 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
     QVERIFY(task.hasSubtitle);
     QCOMPARE(task.transpose, -1);
     QCOMPARE(core().currentTask, 0);
+    QCOMPARE(m_window->findChild<QLineEdit *>("lineEditSubtitle")->text(), task.subtitlePath);
+    const QAbstractItemModel *lines = m_window->findChild<QTableView *>("tableViewSubtitle")->model();
+    QCOMPARE(lines->rowCount(), 1);
+    QCOMPARE(lines->index(0, 0).data().toString(), QStringLiteral("00:00:00:500"));
+    QCOMPARE(lines->index(0, 1).data().toString(), QStringLiteral("00:00:01:500"));
+    QCOMPARE(lines->index(0, 2).data().toString(), QStringLiteral("Hello there"));
+    QCOMPARE(core().subtitlePath, task.subtitlePath);
 
     QTRY_VERIFY(!m_window->conversionList()->probing());
     QCOMPARE(core().tasks[0].width, 320);
