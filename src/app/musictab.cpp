@@ -33,7 +33,10 @@ void MusicTab::appendRow(const QString &path)
 {
     QTableWidget *table = ui->tableWidgetMusic;
     const int row = table->rowCount();
-    const qint64 duration = probeMedia(path).duration;
+    auto known = m_durations.find(path);
+    if (known == m_durations.end())
+        known = m_durations.insert(path, probeMedia(path).duration);
+    const qint64 duration = *known;
     table->insertRow(row);
     auto *name = new QTableWidgetItem(QFileInfo(path).fileName());
     name->setToolTip(path);

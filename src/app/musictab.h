@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
 namespace Ui {
@@ -24,4 +25,5 @@ private:
     void showTotal();
 
     Ui::MainWindow *ui;
+    QHash<QString, qint64> m_durations; // probed once per file, the table is rebuilt on every row change
 };
