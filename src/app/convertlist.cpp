@@ -69,7 +69,7 @@ void ConvertList::addFile(const QString &path)
     core().currentTask = row;
 
     const quint64 id = m_nextId++;
-    m_rows.append(Row{id, RowState::Ready, false, MediaProbe(), QString()});
+    m_rows.push_back(Row{id, RowState::Ready, false, MediaProbe(), QString()});
     ++m_pendingProbes;
     m_probePool.start([this, id, path] {
         const MediaProbe probe = probeMedia(path);
@@ -87,39 +87,37 @@ void ConvertList::applyProbe(quint64 id, const MediaProbe &probe)
 {
     --m_pendingProbes;
     const int row = rowOf(id);
-    if (row >= 0 && !m_rows[row].probed) {
-        m_rows[row].probed = true;
-        m_rows[row].probe = probe;
-        ConvertTask &task = core().tasks[row];
-        task.width = probe.width;
-        task.height = probe.height;
-        if (task.end == 0)
-            task.end = probe.duration;
+    if (row >= 0 && !m_rows.at(row).probed) {
+        storeProbe(row, probe);
         emit sigProbed(row);
     }
     if (m_pendingProbes == 0)
         emit sigAllProbed();
 }
 
-MediaProbe ConvertList::probe(int row)
+void ConvertList::storeProbe(int row, const MediaProbe &probe)
 {
     Row &record = m_rows[row];
-    if (!record.probed) {
-        // The worker's own result is dropped when it arrives: this one is as good.
-        record.probed = true;
-        record.probe = probeMedia(path(row));
-        ConvertTask &task = core().tasks[row];
-        task.width = record.probe.width;
-        task.height = record.probe.height;
-        if (task.end == 0)
-            task.end = record.probe.duration;
-    }
-    return record.probe;
+    record.probed = true;
+    record.probe = probe;
+    ConvertTask &task = core().tasks[row];
+    task.width = probe.width;
+    task.height = probe.height;
+    if (task.end == 0)
+        task.end = probe.duration;
+}
+
+MediaProbe ConvertList::probe(int row)
+{
+    // The worker's own result is dropped when it arrives: this one is as good.
+    if (!m_rows.at(row).probed)
+        storeProbe(row, probeMedia(path(row)));
+    return m_rows.at(row).probe;
 }
 
 int ConvertList::rowOf(quint64 id) const
 {
-    for (int row = 0; row < m_rows.size(); ++row) {
+    for (int row = 0; row < count(); ++row) {
         if (m_rows[row].id == id)
             return row;
     }
@@ -191,7 +189,7 @@ void ConvertList::removeRow(int row)
 {
     m_table->removeRow(row);
     core().tasks.removeAt(row);
-    m_rows.removeAt(row);
+    m_rows.erase(m_rows.begin() + row);
     if (core().currentTask >= core().tasks.size())
         core().currentTask = qMax(0, core().tasks.size() - 1);
 }
@@ -209,7 +207,7 @@ void ConvertList::removeAll()
 {
     if (converting())
         return;
-    for (int row = m_rows.size() - 1; row >= 0; --row)
+    for (int row = count() - 1; row >= 0; --row)
         removeRow(row);
 }
 

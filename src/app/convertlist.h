@@ -6,7 +6,8 @@
 #include <QList>
 #include <QObject>
 #include <QThreadPool>
-#include <QVector>
+
+#include <vector>
 
 class QTableWidget;
 class QTableWidgetItem;
@@ -23,7 +24,7 @@ public:
 
     void addFile(const QString &path);
     void addFiles(const QStringList &paths);
-    int count() const { return m_rows.size(); }
+    int count() const { return int(m_rows.size()); }
     QString path(int row) const;
 
     RowState state(int row) const;
@@ -66,11 +67,12 @@ private:
 
     void removeRow(int row);
     void applyProbe(quint64 id, const MediaProbe &probe);
+    void storeProbe(int row, const MediaProbe &probe);
     int rowOf(quint64 id) const;
     void refreshStatus(int row);
 
     QTableWidget *m_table;
-    QVector<Row> m_rows;
+    std::vector<Row> m_rows;
     quint64 m_nextId = 1;
     int m_pendingProbes = 0;
     QThreadPool m_probePool;
