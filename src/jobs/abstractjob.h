@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMetaType>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@ enum class JobKind {
 enum class JobState { NotStarted = 0, Started = 1, Completed = 4 };
 
 enum class JobOutcome { Pending, Succeeded, Failed, Stopped };
+Q_DECLARE_METATYPE(JobOutcome)
 
 // One engine process: starts an engine from the application's folder, reads its error output
 // line by line, reports progress and a projected size, keeps a log and reports its end once.

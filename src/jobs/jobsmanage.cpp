@@ -33,6 +33,7 @@ QString timeLeftText(const AbstractJob &job, int percent)
 JobsManage::JobsManage(QObject *parent)
     : QObject(parent)
 {
+    qRegisterMetaType<JobOutcome>();
     setFollowUp(JobKind::MergeOfConverted, [](AbstractJob &job) { deleteIntermediate(job.extraPath1()); });
     setFollowUp(JobKind::MixAfterJoin, [](AbstractJob &job) {
         deleteIntermediate(job.extraPath1());
