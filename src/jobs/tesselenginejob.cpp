@@ -67,12 +67,17 @@ void TesselEngineJob::parseLine(const QString &line)
         return;
     }
 
-    if (m_totalFrames > 0 && line.startsWith(QLatin1String("frame="))) {
+    // Progress lines never go to the log, also when their share cannot be computed.
+    if (line.startsWith(QLatin1String("frame="))) {
+        if (m_totalFrames <= 0)
+            return;
         const qint64 frame = between(line, QStringLiteral("frame="), QStringLiteral(" fps")).toLongLong();
         const qint64 kilobytes = between(line, QStringLiteral("size="), QStringLiteral("kB ")).toLongLong();
         const double share = static_cast<double>(frame) / m_totalFrames;
         report(static_cast<int>(std::lround(share * 100.0)), projectedSize(kilobytes, share));
-    } else if (m_duration > 0 && line.startsWith(QLatin1String("size="))) {
+    } else if (line.startsWith(QLatin1String("size="))) {
+        if (m_duration <= 0)
+            return;
         const qint64 kilobytes = between(line, QStringLiteral("size="), QStringLiteral("kB ")).toLongLong();
         const qint64 time
             = TimeText::engineTextToMicroseconds(between(line, QStringLiteral("time="), QStringLiteral(" bitrate")));

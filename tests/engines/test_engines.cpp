@@ -1,3 +1,4 @@
+#include "processwatch.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -59,30 +60,6 @@ double meanVolume(const QString &path)
     const QRegularExpressionMatch match
         = QRegularExpression(QStringLiteral("mean_volume: (-?[0-9.]+) dB")).match(QString::fromUtf8(output));
     return match.hasMatch() ? match.captured(1).toDouble() : 0.0;
-}
-
-qint64 childOf(qint64 parent)
-{
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromLatin1(stat.readAll());
-        const QStringList fields = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-        if (fields.size() > 1 && fields.at(1).toLongLong() == parent && fields.at(0) != QLatin1String("Z"))
-            return entry.toLongLong();
-    }
-    return 0;
-}
-
-bool isAlive(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QString text = QString::fromLatin1(stat.readAll());
-    return !text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).startsWith(QLatin1Char('Z'));
 }
 
 }
@@ -368,7 +345,7 @@ void TestEngines::terminateAndKillLeaveNoEngineBehind()
         launcher.start(engine(QStringLiteral("TesselEngine")), endless);
         QVERIFY(launcher.waitForStarted());
         qint64 child = 0;
-        QTRY_VERIFY_WITH_TIMEOUT((child = childOf(launcher.processId())) != 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT((child = ProcessWatch::childOf(launcher.processId())) != 0, 5000);
         QTest::qWait(300);
         QElapsedTimer clock;
         clock.start();
@@ -377,7 +354,7 @@ void TestEngines::terminateAndKillLeaveNoEngineBehind()
         QVERIFY(clock.elapsed() < 2000);
         if (signal == SIGTERM)
             QVERIFY(launcher.exitStatus() == QProcess::NormalExit && launcher.exitCode() != 0);
-        QTRY_VERIFY_WITH_TIMEOUT(!isAlive(child), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!ProcessWatch::isAlive(child), 2000);
     }
 }
 

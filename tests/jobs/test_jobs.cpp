@@ -1,3 +1,4 @@
+#include "processwatch.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -45,31 +46,6 @@ bool waitForEnd(AbstractJob &job, int timeoutMs = 60000)
         return true;
     QSignalSpy ended(&job, &AbstractJob::finished);
     return ended.wait(timeoutMs);
-}
-
-// Pid of a live process whose parent is parent, 0 when there is none.
-qint64 childOf(qint64 parent)
-{
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : entries) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromLatin1(stat.readAll());
-        const QStringList fields = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-        if (fields.size() > 1 && fields.at(1).toLongLong() == parent && fields.at(0) != QLatin1String("Z"))
-            return entry.toLongLong();
-    }
-    return 0;
-}
-
-bool isAlive(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QString text = QString::fromLatin1(stat.readAll());
-    return !text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).startsWith(QLatin1Char('Z'));
 }
 
 }
@@ -134,6 +110,16 @@ void TestJobs::tesselAudioOnlyProgressAndNoProjectionAtZero()
     QCOMPARE(percents(progress), (QList<int>{0, 50, 0, 100}));
     QCOMPARE(progress.at(1).at(2).value<quint64>(), quint64(100));
     QCOMPARE(progress.at(2).at(2).value<quint64>(), quint64(0));
+
+    std::unique_ptr<TesselEngineJob> copy(scripted<TesselEngineJob>(
+        {QStringLiteral("first line\\n"), QStringLiteral("frame=   50 fps=0.0 q=-1.0 size=     512kB time=00:00:02.00 bitrate=1.0kbits/s\\n"),
+         QStringLiteral("exit:0")}));
+    copy->setDurationText(QStringLiteral("00:00:00.00"));
+    QSignalSpy copyProgress(copy.get(), &AbstractJob::progressUpdated);
+    copy->start();
+    QVERIFY(waitForEnd(*copy));
+    QCOMPARE(percents(copyProgress), (QList<int>{0, 100}));
+    QVERIFY(!copy->log().contains(QLatin1String("frame=")));
 }
 
 void TestJobs::meltPercentNeverGoesDown()
@@ -286,7 +272,7 @@ void TestJobs::queueStopAllEndsEveryEngine()
     QVERIFY(queue.jobs().isEmpty());
     QCOMPARE(queue.running(), 0);
     for (qint64 pid : pids)
-        QVERIFY(!isAlive(pid));
+        QVERIFY(!ProcessWatch::isAlive(pid));
     QCOMPARE(all.count(), 0);
 }
 
@@ -357,7 +343,7 @@ void TestJobs::realStopEndsEngineWithoutOrphans()
     job->start();
     QVERIFY(job->waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 2, 20000);
-    const qint64 engine = childOf(job->processId());
+    const qint64 engine = ProcessWatch::childOf(job->processId());
     QVERIFY(engine != 0);
 
     QElapsedTimer clock;
@@ -366,7 +352,7 @@ void TestJobs::realStopEndsEngineWithoutOrphans()
     QVERIFY(waitForEnd(*job, 10000));
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(job->outcome(), JobOutcome::Stopped);
-    QTRY_VERIFY_WITH_TIMEOUT(!isAlive(engine), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ProcessWatch::isAlive(engine), 2000);
 }
 
 BRINDLE_TEST_MAIN(TestJobs)
