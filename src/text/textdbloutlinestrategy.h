@@ -1,0 +1,34 @@
+#pragma once
+
+#include "text/itextstrategy.h"
+
+namespace QTextDesigner {
+
+// Glyphs with an inner outline inside a wider outer one.
+class TextDblOutlineStrategy : public ITextStrategy
+{
+public:
+    void setColors(const QColor &textColor, const QColor &innerColor, const QColor &outerColor,
+                   int innerThickness, int outerThickness);
+    void setBrush(const QBrush &textBrush, const QColor &innerColor, const QColor &outerColor,
+                  int innerThickness, int outerThickness);
+
+    ITextStrategy *clone() const override { return new TextDblOutlineStrategy(*this); }
+    bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
+    bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
+
+    GlyphFill fill;
+    QColor innerColor = Qt::black;
+    QColor outerColor = Qt::white;
+    int innerThickness = 2;
+    int outerThickness = 2;
+
+private:
+    void setOutlines(const QColor &inner, const QColor &outer, int innerWidth, int outerWidth);
+};
+
+// Half the combined width of two outlines, halves rounded up: how far the glyphs sit
+// from the origin when two outlines surround them.
+int doubleOutlineMargin(int innerThickness, int outerThickness);
+
+}

@@ -1,0 +1,32 @@
+#include "text/textglowstrategy.h"
+
+#include <QPainter>
+
+namespace QTextDesigner {
+
+void TextGlowStrategy::setColors(const QColor &textColor, const QColor &glow, int glowThickness)
+{
+    fill.color = textColor;
+    fill.useColor = true;
+    glowColor = glow;
+    thickness = glowThickness;
+}
+
+void TextGlowStrategy::setBrush(const QBrush &textBrush, const QColor &glow, int glowThickness)
+{
+    fill.brush = textBrush;
+    fill.useColor = false;
+    glowColor = glow;
+    thickness = glowThickness;
+}
+
+bool TextGlowStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
+{
+    const QPainterPath path = glyphPath(font, text, origin, margin());
+    for (int width = 1; width <= thickness; ++width)
+        painter.strokePath(path, roundPen(glowColor, width));
+    painter.fillPath(path, fill.paint());
+    return true;
+}
+
+}

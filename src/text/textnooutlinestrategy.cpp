@@ -1,0 +1,31 @@
+#include "text/textnooutlinestrategy.h"
+
+#include <QPainter>
+
+namespace QTextDesigner {
+
+void TextNoOutlineStrategy::setColor(const QColor &textColor)
+{
+    fill.color = textColor;
+    fill.useColor = true;
+}
+
+void TextNoOutlineStrategy::setBrush(const QBrush &textBrush)
+{
+    fill.brush = textBrush;
+    fill.useColor = false;
+}
+
+bool TextNoOutlineStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
+{
+    painter.fillPath(glyphPath(font, text, origin, 0), fill.paint());
+    return true;
+}
+
+bool TextNoOutlineStrategy::measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const
+{
+    extent = plainExtent(font, text, origin);
+    return true;
+}
+
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "text/itextstrategy.h"
+
+namespace QTextDesigner {
+
+// Filled glyphs, nothing else.
+class TextNoOutlineStrategy : public ITextStrategy
+{
+public:
+    void setColor(const QColor &textColor);
+    void setBrush(const QBrush &textBrush);
+
+    ITextStrategy *clone() const override { return new TextNoOutlineStrategy(*this); }
+    bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
+    bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
+
+    GlyphFill fill;
+};
+
+}
