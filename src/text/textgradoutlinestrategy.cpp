@@ -65,7 +65,9 @@ QVector<QColor> TextGradOutlineStrategy::ramp(int count) const
     QImage strip(count, 1, QImage::Format_ARGB32);
     strip.fill(Qt::transparent);
     QPainter painter(&strip);
-    QLinearGradient gradient(0, 0, count, 0);
+    // Pixels sample the gradient at their centres; shifting it by half a pixel puts
+    // colour i at i/count of the way, so the first colour is the start colour itself.
+    QLinearGradient gradient(0.5, 0, count + 0.5, 0);
     gradient.setColorAt(0, startColor);
     gradient.setColorAt(1, endColor);
     painter.fillRect(strip.rect(), gradient);
