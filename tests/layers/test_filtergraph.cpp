@@ -1,4 +1,4 @@
-#include "fakelayer.h"
+#include "placedlayer.h"
 #include "testprofile.h"
 
 #include "app/converttask.h"
@@ -22,12 +22,12 @@ private:
         return t;
     }
 
-    static QString graph(const ConvertTask &t, const QList<FakeLayer *> &layers, QSize canvas = QSize(640, 360),
+    static QString graph(const ConvertTask &t, const QList<PlacedLayer *> &layers, QSize canvas = QSize(640, 360),
                          const QString &cache = QStringLiteral("C:/cache"), qint64 duration = 0,
                          QStringList *log = nullptr, const SubtitleWriters &writers = SubtitleWriters())
     {
         QList<const LayerSource *> sources;
-        for (const FakeLayer *layer : layers)
+        for (const PlacedLayer *layer : layers)
             sources.append(layer);
         return buildFilterGraph(t, sources, OverlayCanvas{canvas, duration}, cache, writers, log);
     }
@@ -39,7 +39,7 @@ private slots:
     {
         ConvertTask t = task();
         t.horizontalFlip = true;
-        FakeLayer logo(pictureLayer(QStringLiteral("C:/v/logo.png"), 10, 20, 200, 100), 1);
+        PlacedLayer logo(pictureLayer(QStringLiteral("C:/v/logo.png"), 10, 20, 200, 100), 1);
         CLayerInfo text = pictureLayer(QStringLiteral("Text1"), 300, 40, 120, 40);
         text.Type = CLayerInfo::Text;
         text.Transparent = 50;
@@ -48,7 +48,7 @@ private slots:
         text.Speed = 50;
         text.StartTime = 2000000;
         text.EndTime = 10000000;
-        FakeLayer title(text, 2);
+        PlacedLayer title(text, 2);
         // "C:/cache" is a relative folder here; keep it inside the test's own folder.
         const QString previous = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
@@ -90,7 +90,7 @@ private slots:
         ConvertTask t = task(640, 360);
         t.transpose = 1;
         t.crop = ST_CROP_THICK{0.0, 0.0, 0.0, 0.5, true}; // output frame 360 x 320
-        FakeLayer layer(pictureLayer(QStringLiteral("/a.png"), 18, 16, 36, 32), 1);
+        PlacedLayer layer(pictureLayer(QStringLiteral("/a.png"), 18, 16, 36, 32), 1);
         // Canvas of 180 x 160 doubles everything.
         QCOMPARE(graph(t, {&layer}, QSize(180, 160)),
                  QStringLiteral("transpose=1,crop=360:320:0:0[in];movie='/a.png':loop=0,setpts=N/FRAME_RATE/TB,"
@@ -99,9 +99,9 @@ private slots:
 
     void oneLayerUsesPlainLabelsSeveralUseNumbered()
     {
-        FakeLayer a(pictureLayer(QStringLiteral("/a.png"), 0, 0, 10, 10), 1);
-        FakeLayer b(pictureLayer(QStringLiteral("/b.png"), 5, 5, 10, 10), 2);
-        FakeLayer c(pictureLayer(QStringLiteral("/c.png"), 9, 9, 10, 10), 3);
+        PlacedLayer a(pictureLayer(QStringLiteral("/a.png"), 0, 0, 10, 10), 1);
+        PlacedLayer b(pictureLayer(QStringLiteral("/b.png"), 5, 5, 10, 10), 2);
+        PlacedLayer c(pictureLayer(QStringLiteral("/c.png"), 9, 9, 10, 10), 3);
         const QString one = graph(task(), {&a});
         QVERIFY(one.startsWith(QStringLiteral("movie='/a.png'")));
         QVERIFY(one.contains(QStringLiteral("[m];[in][m]overlay=0:0:eof_action=pass")));
@@ -118,8 +118,8 @@ private slots:
 
     void layersComposeInAscendingZWhateverTheirOrder()
     {
-        FakeLayer top(pictureLayer(QStringLiteral("/top.png"), 0, 0, 10, 10), 7);
-        FakeLayer bottom(pictureLayer(QStringLiteral("/bottom.png"), 0, 0, 10, 10), 2);
+        PlacedLayer top(pictureLayer(QStringLiteral("/top.png"), 0, 0, 10, 10), 7);
+        PlacedLayer bottom(pictureLayer(QStringLiteral("/bottom.png"), 0, 0, 10, 10), 2);
         const QString text = graph(task(), {&top, &bottom});
         QVERIFY(text.indexOf(QStringLiteral("/bottom.png")) < text.indexOf(QStringLiteral("/top.png")));
         QVERIFY(text.contains(QStringLiteral("movie='/bottom.png'")) && text.contains(QStringLiteral("[m0];movie='/top.png'")));
@@ -142,10 +142,10 @@ private slots:
         t.verticalFlip = true;
         QCOMPARE(graph(t, {}), QStringLiteral("hflip,vflip,ass=") + quoted);
 
-        FakeLayer a(pictureLayer(QStringLiteral("/a.png"), 0, 0, 10, 10), 1);
+        PlacedLayer a(pictureLayer(QStringLiteral("/a.png"), 0, 0, 10, 10), 1);
         QVERIFY(graph(t, {&a}).endsWith(QStringLiteral("overlay=0:0:eof_action=pass[o];[o]ass=") + quoted));
         t.horizontalFlip = t.verticalFlip = false;
-        FakeLayer b(pictureLayer(QStringLiteral("/b.png"), 0, 0, 10, 10), 2);
+        PlacedLayer b(pictureLayer(QStringLiteral("/b.png"), 0, 0, 10, 10), 2);
         const QString two = graph(t, {&a, &b});
         QVERIFY(two.startsWith(QStringLiteral("movie=")));
         QVERIFY(two.endsWith(QStringLiteral("[o0][m1]overlay=0:0:eof_action=pass[o];[o]ass=") + quoted));
@@ -234,7 +234,7 @@ private slots:
     {
         CLayerInfo info = pictureLayer(QStringLiteral("/a.png"), 0, 0, 10, 10);
         info.fade = CLayerInfo::FadeOut;
-        OverlayEntry entry = overlayEntryFor(FakeLayer(info, 1), 1, 1, QString());
+        OverlayEntry entry = overlayEntryFor(PlacedLayer(info, 1), 1, 1, QString());
         QVERIFY(!movieChain(entry, 8000000).contains(QStringLiteral("fade")));
 
         entry.fade = CLayerInfo::FadeInOut;
@@ -268,7 +268,7 @@ private slots:
         CLayerInfo info = pictureLayer(QStringLiteral("/a.png"), 100, 100, 40, 20);
         info.Angle = 90;
         info.Transparent = 25;
-        const OverlayEntry entry = overlayEntryFor(FakeLayer(info, 1), 1, 1, QString());
+        const OverlayEntry entry = overlayEntryFor(PlacedLayer(info, 1), 1, 1, QString());
         // Turned a quarter about its centre, the box stands upright.
         QCOMPARE(entry.x, 110);
         QCOMPARE(entry.y, 90);
@@ -277,14 +277,14 @@ private slots:
                  QStringLiteral("movie='/a.png':loop=0,setpts=N/FRAME_RATE/TB,colorchannelmixer=aa=0.25,"
                                 "rotate='1.5705:ow=20:oh=40:c=0x00000000'"));
         info.image = info.image.scaled(41, 20);
-        QVERIFY(overlayEntryFor(FakeLayer(info, 1), 1, 1, QString()).needsScale);
+        QVERIFY(overlayEntryFor(PlacedLayer(info, 1), 1, 1, QString()).needsScale);
     }
 
     void textLayerImageIsSavedInTheCache()
     {
         CLayerInfo info = pictureLayer(QStringLiteral("Text3"), 0, 0, 12, 8, Qt::red);
         info.Type = CLayerInfo::Text;
-        FakeLayer layer(info, 1);
+        PlacedLayer layer(info, 1);
         const QString cache = m_dir.filePath(QStringLiteral("text cache"));
         QStringList log;
         graph(task(), {&layer}, QSize(640, 360), cache, 0, &log);

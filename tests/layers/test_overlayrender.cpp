@@ -1,4 +1,4 @@
-#include "fakelayer.h"
+#include "placedlayer.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -73,11 +73,11 @@ private:
         return path;
     }
 
-    static QString graphFor(const ConvertTask &t, const QList<FakeLayer *> &layers, const QString &cache,
+    static QString graphFor(const ConvertTask &t, const QList<PlacedLayer *> &layers, const QString &cache,
                             QSize canvas = QSize(kWidth, kHeight), const SubtitleWriters &writers = SubtitleWriters())
     {
         QList<const LayerSource *> sources;
-        for (const FakeLayer *layer : layers)
+        for (const PlacedLayer *layer : layers)
             sources.append(layer);
         return buildFilterGraph(t, sources, OverlayCanvas{canvas, 2000000}, cache, writers);
     }
@@ -131,7 +131,7 @@ private slots:
     void layerAppearsScaledAtItsPlace()
     {
         // A 160 x 120 canvas: every canvas pixel is two output pixels.
-        FakeLayer layer(pictureLayer(picture(QStringLiteral("logo.png"), 40, 20), 50, 30, 40, 20), 1);
+        PlacedLayer layer(pictureLayer(picture(QStringLiteral("logo.png"), 40, 20), 50, 30, 40, 20), 1);
         const Frames frames = render(graphFor(task(), {&layer}, m_dir.path(), QSize(160, 120)), 1.0);
         QVERIFY(frames.count() >= 20);
         QCOMPARE(leftmost(frames, 0.4, 60, Qt::green), 100);
@@ -147,7 +147,7 @@ private slots:
         CLayerInfo info = pictureLayer(picture(QStringLiteral("window.png"), 40, 40), 140, 100, 40, 40);
         info.StartTime = 1000000;
         info.EndTime = 2000000;
-        FakeLayer layer(info, 1);
+        PlacedLayer layer(info, 1);
         const Frames frames = render(graphFor(task(), {&layer}, m_dir.path()), 3.0);
         QVERIFY(frames.count() >= 70);
         QVERIFY(near(frames.at(0.5, 160, 120), Qt::black));
@@ -159,7 +159,7 @@ private slots:
     {
         CLayerInfo info = pictureLayer(picture(QStringLiteral("fade.png"), 40, 40, Qt::white), 140, 100, 40, 40);
         info.fade = CLayerInfo::FadeIn;
-        FakeLayer layer(info, 1);
+        PlacedLayer layer(info, 1);
         const Frames frames = render(graphFor(task(), {&layer}, m_dir.path()), 1.0);
         QVERIFY(frames.count() >= 20);
         const int early = frames.at(0.0, 160, 120).green();
@@ -188,7 +188,7 @@ private slots:
         CLayerInfo info = pictureLayer(picture(QStringLiteral("scroll.png"), 20, 20), 140, 120, 20, 20);
         info.Animation = animation;
         info.Speed = 100;
-        FakeLayer layer(info, 1);
+        PlacedLayer layer(info, 1);
         const Frames frames = render(graphFor(task(), {&layer}, m_dir.path()), 1.0);
         QVERIFY(frames.count() >= 20);
         // 0.5 s at 100 pixels per second.
@@ -237,7 +237,7 @@ private slots:
         ConvertTask t = task();
         t.transpose = 1;
         // The canvas shows the turned frame at half size.
-        FakeLayer layer(pictureLayer(picture(QStringLiteral("turned.png"), 20, 20), 10, 100, 20, 20), 1);
+        PlacedLayer layer(pictureLayer(picture(QStringLiteral("turned.png"), 20, 20), 10, 100, 20, 20), 1);
         const Frames frames = render(graphFor(t, {&layer}, m_dir.path(), QSize(120, 160)), 0.2, QSize(kHeight, kWidth));
         QVERIFY(frames.count() >= 1);
         QCOMPARE(leftmost(frames, 0, 220, Qt::green), 20);
@@ -262,7 +262,7 @@ private slots:
         t.hasSubtitle = true;
         t.subtitlePath = assPath;
         t.horizontalFlip = true;
-        FakeLayer layer(pictureLayer(picture(QStringLiteral("corner.png"), 20, 20), 0, 0, 20, 20), 1);
+        PlacedLayer layer(pictureLayer(picture(QStringLiteral("corner.png"), 20, 20), 0, 0, 20, 20), 1);
         const Frames frames = render(graphFor(t, {&layer}, m_dir.path()), 0.4);
         QVERIFY(frames.count() >= 5);
         int yellow = 0;
@@ -327,7 +327,7 @@ private slots:
         ConvertTask t = task();
         t.hasSubtitle = true;
         t.subtitlePath = assPath;
-        FakeLayer layer(pictureLayer(path, 100, 100, 30, 30), 1);
+        PlacedLayer layer(pictureLayer(path, 100, 100, 30, 30), 1);
         const QString graph = graphFor(t, {&layer}, folder);
         QVERIFY(graph.contains(QStringLiteral("ass=")));
         const Frames frames = render(graph, 0.2);

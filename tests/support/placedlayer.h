@@ -6,11 +6,12 @@
 #include <QPolygonF>
 #include <QTransform>
 
-// A layer as the canvas would hand it over: placed at (x, y), turned about its centre.
-class FakeLayer : public LayerSource
+// A layer as the canvas hands it to the filter graph: placed at (x, y), turned about
+// its centre. Tests and benchmarks stand it in for the canvas items.
+class PlacedLayer : public LayerSource
 {
 public:
-    FakeLayer(const CLayerInfo &record, qreal z)
+    PlacedLayer(const CLayerInfo &record, qreal z)
         : info(record)
         , z(z)
     {
