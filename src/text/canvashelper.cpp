@@ -12,8 +12,6 @@
 
 #include <QPainter>
 
-#include <type_traits>
-
 namespace QTextDesigner {
 
 namespace {
@@ -23,14 +21,11 @@ QColor whiteWithAlpha(int alpha)
     return QColor(255, 255, 255, alpha);
 }
 
-template<typename Strategy, typename Fill, typename... Args>
-Strategy *makeFilled(const Fill &fill, Args... args)
+template<typename Strategy, typename... Args>
+Strategy *made(const Args &...args)
 {
     auto *strategy = new Strategy;
-    if constexpr (std::is_same_v<Fill, QBrush>)
-        strategy->setBrush(fill, args...);
-    else
-        strategy->setColors(fill, args...);
+    strategy->set(args...);
     return strategy;
 }
 
@@ -39,83 +34,42 @@ Strategy *makeFilled(const Fill &fill, Args... args)
 CanvasHelper::CanvasHelper() = default;
 CanvasHelper::~CanvasHelper() = default;
 
-void CanvasHelper::useGlow(const QColor &textColor, const QColor &glowColor, int thickness)
+void CanvasHelper::useGlow(const GlyphFill &text, const QColor &glowColor, int thickness)
 {
-    m_text.reset(makeFilled<TextGlowStrategy>(textColor, glowColor, thickness));
+    m_text.reset(made<TextGlowStrategy>(text, glowColor, thickness));
 }
 
-void CanvasHelper::useGlow(const QBrush &textBrush, const QColor &glowColor, int thickness)
+void CanvasHelper::useOutline(const GlyphFill &text, const QColor &outlineColor, int thickness)
 {
-    m_text.reset(makeFilled<TextGlowStrategy>(textBrush, glowColor, thickness));
+    m_text.reset(made<TextOutlineStrategy>(text, outlineColor, thickness));
 }
 
-void CanvasHelper::useOutline(const QColor &textColor, const QColor &outlineColor, int thickness)
-{
-    m_text.reset(makeFilled<TextOutlineStrategy>(textColor, outlineColor, thickness));
-}
-
-void CanvasHelper::useOutline(const QBrush &textBrush, const QColor &outlineColor, int thickness)
-{
-    m_text.reset(makeFilled<TextOutlineStrategy>(textBrush, outlineColor, thickness));
-}
-
-void CanvasHelper::useDoubleOutline(const QColor &textColor, const QColor &innerColor, const QColor &outerColor,
+void CanvasHelper::useDoubleOutline(const GlyphFill &text, const QColor &innerColor, const QColor &outerColor,
                                     int innerThickness, int outerThickness)
 {
-    m_text.reset(makeFilled<TextDblOutlineStrategy>(textColor, innerColor, outerColor, innerThickness,
-                                                    outerThickness));
+    m_text.reset(made<TextDblOutlineStrategy>(text, innerColor, outerColor, innerThickness, outerThickness));
 }
 
-void CanvasHelper::useDoubleOutline(const QBrush &textBrush, const QColor &innerColor, const QColor &outerColor,
-                                    int innerThickness, int outerThickness)
-{
-    m_text.reset(makeFilled<TextDblOutlineStrategy>(textBrush, innerColor, outerColor, innerThickness,
-                                                    outerThickness));
-}
-
-void CanvasHelper::useDoubleGlow(const QColor &textColor, const QColor &innerColor, const QColor &glowColor,
+void CanvasHelper::useDoubleGlow(const GlyphFill &text, const QColor &innerColor, const QColor &glowColor,
                                  int innerThickness, int glowThickness)
 {
-    m_text.reset(makeFilled<TextDblGlowStrategy>(textColor, innerColor, glowColor, innerThickness, glowThickness));
+    m_text.reset(made<TextDblGlowStrategy>(text, innerColor, glowColor, innerThickness, glowThickness));
 }
 
-void CanvasHelper::useDoubleGlow(const QBrush &textBrush, const QColor &innerColor, const QColor &glowColor,
-                                 int innerThickness, int glowThickness)
-{
-    m_text.reset(makeFilled<TextDblGlowStrategy>(textBrush, innerColor, glowColor, innerThickness, glowThickness));
-}
-
-void CanvasHelper::useGradientOutline(const QColor &textColor, const QColor &startColor, const QColor &endColor,
+void CanvasHelper::useGradientOutline(const GlyphFill &text, const QColor &startColor, const QColor &endColor,
                                       int thickness, int rampKind)
 {
-    m_text.reset(makeFilled<TextGradOutlineStrategy>(textColor, startColor, endColor, thickness, rampKind));
+    m_text.reset(made<TextGradOutlineStrategy>(text, startColor, endColor, thickness, rampKind));
 }
 
-void CanvasHelper::useGradientOutline(const QBrush &textBrush, const QColor &startColor, const QColor &endColor,
-                                      int thickness, int rampKind)
+void CanvasHelper::useNoOutline(const GlyphFill &text)
 {
-    m_text.reset(makeFilled<TextGradOutlineStrategy>(textBrush, startColor, endColor, thickness, rampKind));
-}
-
-void CanvasHelper::useNoOutline(const QColor &textColor)
-{
-    auto *strategy = new TextNoOutlineStrategy;
-    strategy->setColor(textColor);
-    m_text.reset(strategy);
-}
-
-void CanvasHelper::useNoOutline(const QBrush &textBrush)
-{
-    auto *strategy = new TextNoOutlineStrategy;
-    strategy->setBrush(textBrush);
-    m_text.reset(strategy);
+    m_text.reset(made<TextNoOutlineStrategy>(text));
 }
 
 void CanvasHelper::useOutlineOnly(const QColor &outlineColor, int thickness, bool roundedEdge)
 {
-    auto *strategy = new TextOnlyOutlineStrategy;
-    strategy->setColors(outlineColor, thickness, roundedEdge);
-    m_text.reset(strategy);
+    m_text.reset(made<TextOnlyOutlineStrategy>(outlineColor, thickness, roundedEdge));
 }
 
 void CanvasHelper::setShadow(ITextStrategy *shadow, ITextStrategy *bandMask, ITextStrategy *shapeMask,
@@ -131,27 +85,27 @@ void CanvasHelper::setShadow(ITextStrategy *shadow, ITextStrategy *bandMask, ITe
 void CanvasHelper::setOutlineShadow(const QColor &shadowColor, int thickness, QPoint offset)
 {
     const int alpha = shadowColor.alpha();
-    setShadow(makeFilled<TextOutlineStrategy>(QColor(Qt::transparent), shadowColor, thickness),
-              makeFilled<TextOutlineStrategy>(QColor(Qt::transparent), whiteWithAlpha(alpha), thickness),
-              makeFilled<TextOutlineStrategy>(whiteWithAlpha(alpha), QColor(Qt::transparent), 0), shadowColor,
+    setShadow(made<TextOutlineStrategy>(QColor(Qt::transparent), shadowColor, thickness),
+              made<TextOutlineStrategy>(QColor(Qt::transparent), whiteWithAlpha(alpha), thickness),
+              made<TextOutlineStrategy>(whiteWithAlpha(alpha), QColor(Qt::transparent), 0), shadowColor,
               offset);
 }
 
 void CanvasHelper::setDiffusedShadow(const QColor &shadowColor, int thickness, QPoint offset)
 {
     const int alpha = shadowColor.alpha();
-    setShadow(makeFilled<DiffusedShadowStrategy>(QColor(Qt::transparent), shadowColor, thickness, false),
-              makeFilled<DiffusedShadowStrategy>(QColor(Qt::transparent), whiteWithAlpha(alpha), thickness, true),
-              makeFilled<DiffusedShadowStrategy>(whiteWithAlpha(alpha), QColor(Qt::transparent), thickness, false),
+    setShadow(made<DiffusedShadowStrategy>(QColor(Qt::transparent), shadowColor, thickness, false),
+              made<DiffusedShadowStrategy>(QColor(Qt::transparent), whiteWithAlpha(alpha), thickness, true),
+              made<DiffusedShadowStrategy>(whiteWithAlpha(alpha), QColor(Qt::transparent), thickness, false),
               shadowColor, offset);
 }
 
 void CanvasHelper::setExtrudeShadow(const QColor &shadowColor, int thickness, QPoint offset)
 {
     const int alpha = shadowColor.alpha();
-    setShadow(makeFilled<ExtrudeStrategy>(QColor(Qt::transparent), shadowColor, thickness, offset),
-              makeFilled<ExtrudeStrategy>(QColor(Qt::transparent), whiteWithAlpha(alpha), thickness, offset),
-              makeFilled<ExtrudeStrategy>(whiteWithAlpha(alpha), QColor(Qt::transparent), thickness, offset),
+    setShadow(made<ExtrudeStrategy>(QColor(Qt::transparent), shadowColor, thickness, offset),
+              made<ExtrudeStrategy>(QColor(Qt::transparent), whiteWithAlpha(alpha), thickness, offset),
+              made<ExtrudeStrategy>(whiteWithAlpha(alpha), QColor(Qt::transparent), thickness, offset),
               shadowColor, offset);
 }
 

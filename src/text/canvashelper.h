@@ -19,24 +19,16 @@ public:
     CanvasHelper(const CanvasHelper &) = delete;
     CanvasHelper &operator=(const CanvasHelper &) = delete;
 
-    void useGlow(const QColor &textColor, const QColor &glowColor, int thickness);
-    void useGlow(const QBrush &textBrush, const QColor &glowColor, int thickness);
-    void useOutline(const QColor &textColor, const QColor &outlineColor, int thickness);
-    void useOutline(const QBrush &textBrush, const QColor &outlineColor, int thickness);
-    void useDoubleOutline(const QColor &textColor, const QColor &innerColor, const QColor &outerColor,
+    // Text strategy selection; the glyph fill is a text colour or a brush.
+    void useGlow(const GlyphFill &text, const QColor &glowColor, int thickness);
+    void useOutline(const GlyphFill &text, const QColor &outlineColor, int thickness);
+    void useDoubleOutline(const GlyphFill &text, const QColor &innerColor, const QColor &outerColor,
                           int innerThickness, int outerThickness);
-    void useDoubleOutline(const QBrush &textBrush, const QColor &innerColor, const QColor &outerColor,
-                          int innerThickness, int outerThickness);
-    void useDoubleGlow(const QColor &textColor, const QColor &innerColor, const QColor &glowColor,
+    void useDoubleGlow(const GlyphFill &text, const QColor &innerColor, const QColor &glowColor,
                        int innerThickness, int glowThickness);
-    void useDoubleGlow(const QBrush &textBrush, const QColor &innerColor, const QColor &glowColor,
-                       int innerThickness, int glowThickness);
-    void useGradientOutline(const QColor &textColor, const QColor &startColor, const QColor &endColor,
-                            int thickness, int rampKind);
-    void useGradientOutline(const QBrush &textBrush, const QColor &startColor, const QColor &endColor,
-                            int thickness, int rampKind);
-    void useNoOutline(const QColor &textColor);
-    void useNoOutline(const QBrush &textBrush);
+    void useGradientOutline(const GlyphFill &text, const QColor &startColor, const QColor &endColor, int thickness,
+                            int rampKind);
+    void useNoOutline(const GlyphFill &text);
     void useOutlineOnly(const QColor &outlineColor, int thickness, bool roundedEdge);
 
     void setOutlineShadow(const QColor &shadowColor, int thickness, QPoint offset);

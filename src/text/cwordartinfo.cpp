@@ -1,6 +1,7 @@
 #include "text/cwordartinfo.h"
 
 #include "text/canvashelper.h"
+#include "text/textgradoutlinestrategy.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -42,37 +43,33 @@ CWordArtInfo::CWordArtInfo()
 
 void CWordArtInfo::applyTo(QTextDesigner::CanvasHelper &helper, const QBrush *textBrush) const
 {
-    const QColor text = withAlpha(TextColor, 255);
+    const QTextDesigner::GlyphFill text =
+        textBrush ? QTextDesigner::GlyphFill(*textBrush) : QTextDesigner::GlyphFill(withAlpha(TextColor, 255));
     const QColor outline1 = withAlpha(OutlineColor1, OutlineAlpha1);
     const QColor outline2 = withAlpha(OutlineColor2, OutlineAlpha2);
     switch (TextEffect) {
     case TextGlow:
-        textBrush ? helper.useGlow(*textBrush, outline1, OutlineThickness1)
-                  : helper.useGlow(text, outline1, OutlineThickness1);
+        helper.useGlow(text, outline1, OutlineThickness1);
         break;
     case SingleOutline:
-        textBrush ? helper.useOutline(*textBrush, outline1, OutlineThickness1)
-                  : helper.useOutline(text, outline1, OutlineThickness1);
+        helper.useOutline(text, outline1, OutlineThickness1);
         break;
     case DoubleOutline:
-        textBrush ? helper.useDoubleOutline(*textBrush, outline1, outline2, OutlineThickness1, OutlineThickness2)
-                  : helper.useDoubleOutline(text, outline1, outline2, OutlineThickness1, OutlineThickness2);
+        helper.useDoubleOutline(text, outline1, outline2, OutlineThickness1, OutlineThickness2);
         break;
-    case GradientOutline: {
-        const int thickness = OutlineThickness1 + OutlineThickness2;
-        textBrush ? helper.useGradientOutline(*textBrush, OutlineColor1, OutlineColor2, thickness, 0)
-                  : helper.useGradientOutline(text, OutlineColor1, OutlineColor2, thickness, 0);
+    case GradientOutline:
+        // The ramp is opaque, so the outline alphas do not show here.
+        helper.useGradientOutline(text, OutlineColor1, OutlineColor2, OutlineThickness1 + OutlineThickness2,
+                                  QTextDesigner::TextGradOutlineStrategy::LinearRamp);
         break;
-    }
     case NoOutline:
-        textBrush ? helper.useNoOutline(*textBrush) : helper.useNoOutline(text);
+        helper.useNoOutline(text);
         break;
     case OutlineOnly:
         helper.useOutlineOnly(outline1, OutlineThickness1, false);
         break;
     case DoubleGlow:
-        textBrush ? helper.useDoubleGlow(*textBrush, outline1, outline2, OutlineThickness1, OutlineThickness2)
-                  : helper.useDoubleGlow(text, outline1, outline2, OutlineThickness1, OutlineThickness2);
+        helper.useDoubleGlow(text, outline1, outline2, OutlineThickness1, OutlineThickness2);
         break;
     default:
         break;

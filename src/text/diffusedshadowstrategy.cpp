@@ -4,8 +4,7 @@
 
 namespace QTextDesigner {
 
-void DiffusedShadowStrategy::setColors(const QColor &text, const QColor &outline, int outlineThickness,
-                                       bool onlyOutline)
+void DiffusedShadowStrategy::set(const QColor &text, const QColor &outline, int outlineThickness, bool onlyOutline)
 {
     textColor = text;
     outlineColor = outline;

@@ -9,7 +9,7 @@ namespace QTextDesigner {
 class DiffusedShadowStrategy : public TextImplGetHeight
 {
 public:
-    void setColors(const QColor &textColor, const QColor &outlineColor, int outlineThickness, bool outlineOnly);
+    void set(const QColor &textColor, const QColor &outlineColor, int outlineThickness, bool outlineOnly);
 
     ITextStrategy *clone() const override { return new DiffusedShadowStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;

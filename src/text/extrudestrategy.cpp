@@ -6,24 +6,9 @@
 
 namespace QTextDesigner {
 
-void ExtrudeStrategy::setColors(const QColor &textColor, const QColor &outline, int outlineThickness,
-                                QPoint extrusion)
+void ExtrudeStrategy::set(const GlyphFill &text, const QColor &outline, int outlineThickness, QPoint extrusion)
 {
-    fill.color = textColor;
-    fill.useColor = true;
-    setOutline(outline, outlineThickness, extrusion);
-}
-
-void ExtrudeStrategy::setBrush(const QBrush &textBrush, const QColor &outline, int outlineThickness,
-                               QPoint extrusion)
-{
-    fill.brush = textBrush;
-    fill.useColor = false;
-    setOutline(outline, outlineThickness, extrusion);
-}
-
-void ExtrudeStrategy::setOutline(const QColor &outline, int outlineThickness, QPoint extrusion)
-{
+    fill = text;
     outlineColor = outline;
     thickness = outlineThickness;
     offset = extrusion;

@@ -9,8 +9,7 @@ namespace QTextDesigner {
 class ExtrudeStrategy : public ITextStrategy
 {
 public:
-    void setColors(const QColor &textColor, const QColor &outlineColor, int outlineThickness, QPoint offset);
-    void setBrush(const QBrush &textBrush, const QColor &outlineColor, int outlineThickness, QPoint offset);
+    void set(const GlyphFill &text, const QColor &outlineColor, int outlineThickness, QPoint offset);
 
     ITextStrategy *clone() const override { return new ExtrudeStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
@@ -20,9 +19,6 @@ public:
     QColor outlineColor = Qt::black;
     int thickness = 2;
     QPoint offset;
-
-private:
-    void setOutline(const QColor &outline, int outlineThickness, QPoint extrusion);
 };
 
 }

@@ -6,24 +6,10 @@
 
 namespace QTextDesigner {
 
-void TextDblGlowStrategy::setColors(const QColor &textColor, const QColor &inner, const QColor &glow,
-                                    int innerWidth, int glowWidth)
+void TextDblGlowStrategy::set(const GlyphFill &text, const QColor &inner, const QColor &glow, int innerWidth,
+                              int glowWidth)
 {
-    fill.color = textColor;
-    fill.useColor = true;
-    setOutlines(inner, glow, innerWidth, glowWidth);
-}
-
-void TextDblGlowStrategy::setBrush(const QBrush &textBrush, const QColor &inner, const QColor &glow,
-                                   int innerWidth, int glowWidth)
-{
-    fill.brush = textBrush;
-    fill.useColor = false;
-    setOutlines(inner, glow, innerWidth, glowWidth);
-}
-
-void TextDblGlowStrategy::setOutlines(const QColor &inner, const QColor &glow, int innerWidth, int glowWidth)
-{
+    fill = text;
     innerColor = inner;
     glowColor = glow;
     innerThickness = innerWidth;

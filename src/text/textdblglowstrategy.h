@@ -8,10 +8,8 @@ namespace QTextDesigner {
 class TextDblGlowStrategy : public ITextStrategy
 {
 public:
-    void setColors(const QColor &textColor, const QColor &innerColor, const QColor &glowColor,
-                   int innerThickness, int glowThickness);
-    void setBrush(const QBrush &textBrush, const QColor &innerColor, const QColor &glowColor,
-                  int innerThickness, int glowThickness);
+    void set(const GlyphFill &text, const QColor &innerColor, const QColor &glowColor, int innerThickness,
+             int glowThickness);
 
     ITextStrategy *clone() const override { return new TextDblGlowStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
@@ -22,9 +20,6 @@ public:
     QColor glowColor = Qt::white;
     int innerThickness = 2;
     int glowThickness = 2;
-
-private:
-    void setOutlines(const QColor &inner, const QColor &glow, int innerWidth, int glowWidth);
 };
 
 }

@@ -4,33 +4,19 @@
 
 namespace QTextDesigner {
 
-int doubleOutlineMargin(int innerThickness, int outerThickness)
+void TextDblOutlineStrategy::set(const GlyphFill &text, const QColor &inner, const QColor &outer, int innerWidth,
+                                 int outerWidth)
 {
-    return (innerThickness + outerThickness + 1) / 2;
-}
-
-void TextDblOutlineStrategy::setColors(const QColor &textColor, const QColor &inner, const QColor &outer,
-                                       int innerWidth, int outerWidth)
-{
-    fill.color = textColor;
-    fill.useColor = true;
-    setOutlines(inner, outer, innerWidth, outerWidth);
-}
-
-void TextDblOutlineStrategy::setBrush(const QBrush &textBrush, const QColor &inner, const QColor &outer,
-                                      int innerWidth, int outerWidth)
-{
-    fill.brush = textBrush;
-    fill.useColor = false;
-    setOutlines(inner, outer, innerWidth, outerWidth);
-}
-
-void TextDblOutlineStrategy::setOutlines(const QColor &inner, const QColor &outer, int innerWidth, int outerWidth)
-{
+    fill = text;
     innerColor = inner;
     outerColor = outer;
     innerThickness = innerWidth;
     outerThickness = outerWidth;
+}
+
+int doubleOutlineMargin(int innerThickness, int outerThickness)
+{
+    return (innerThickness + outerThickness + 1) / 2;
 }
 
 bool TextDblOutlineStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const

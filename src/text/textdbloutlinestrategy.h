@@ -8,10 +8,8 @@ namespace QTextDesigner {
 class TextDblOutlineStrategy : public ITextStrategy
 {
 public:
-    void setColors(const QColor &textColor, const QColor &innerColor, const QColor &outerColor,
-                   int innerThickness, int outerThickness);
-    void setBrush(const QBrush &textBrush, const QColor &innerColor, const QColor &outerColor,
-                  int innerThickness, int outerThickness);
+    void set(const GlyphFill &text, const QColor &innerColor, const QColor &outerColor, int innerThickness,
+             int outerThickness);
 
     ITextStrategy *clone() const override { return new TextDblOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
@@ -22,9 +20,6 @@ public:
     QColor outerColor = Qt::white;
     int innerThickness = 2;
     int outerThickness = 2;
-
-private:
-    void setOutlines(const QColor &inner, const QColor &outer, int innerWidth, int outerWidth);
 };
 
 // Half the combined width of two outlines, halves rounded up: how far the glyphs sit

@@ -20,8 +20,23 @@ struct TextExtent
 };
 
 // How the glyphs are filled: with a colour, or with a brush when useColor is false.
+// Made from either, so every strategy takes a text colour or a brush alike.
 struct GlyphFill
 {
+    GlyphFill(const QColor &textColor = QColor(Qt::white))
+        : color(textColor)
+    {
+    }
+    GlyphFill(Qt::GlobalColor textColor)
+        : color(textColor)
+    {
+    }
+    GlyphFill(const QBrush &textBrush)
+        : brush(textBrush)
+        , useColor(false)
+    {
+    }
+
     QColor color = Qt::white;
     QBrush brush;
     bool useColor = true;

@@ -4,18 +4,9 @@
 
 namespace QTextDesigner {
 
-void TextGlowStrategy::setColors(const QColor &textColor, const QColor &glow, int glowThickness)
+void TextGlowStrategy::set(const GlyphFill &text, const QColor &glow, int glowThickness)
 {
-    fill.color = textColor;
-    fill.useColor = true;
-    glowColor = glow;
-    thickness = glowThickness;
-}
-
-void TextGlowStrategy::setBrush(const QBrush &textBrush, const QColor &glow, int glowThickness)
-{
-    fill.brush = textBrush;
-    fill.useColor = false;
+    fill = text;
     glowColor = glow;
     thickness = glowThickness;
 }

@@ -9,8 +9,7 @@ namespace QTextDesigner {
 class TextGlowStrategy : public TextImplGetHeight
 {
 public:
-    void setColors(const QColor &textColor, const QColor &glowColor, int glowThickness);
-    void setBrush(const QBrush &textBrush, const QColor &glowColor, int glowThickness);
+    void set(const GlyphFill &text, const QColor &glowColor, int glowThickness);
 
     ITextStrategy *clone() const override { return new TextGlowStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;

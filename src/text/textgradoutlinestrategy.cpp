@@ -24,24 +24,10 @@ int mixChannel(int start, int end, double k)
 
 }
 
-void TextGradOutlineStrategy::setColors(const QColor &textColor, const QColor &start, const QColor &end,
-                                        int outlineThickness, int kind)
+void TextGradOutlineStrategy::set(const GlyphFill &text, const QColor &start, const QColor &end,
+                                  int outlineThickness, int kind)
 {
-    fill.color = textColor;
-    fill.useColor = true;
-    setRamp(start, end, outlineThickness, kind);
-}
-
-void TextGradOutlineStrategy::setBrush(const QBrush &textBrush, const QColor &start, const QColor &end,
-                                       int outlineThickness, int kind)
-{
-    fill.brush = textBrush;
-    fill.useColor = false;
-    setRamp(start, end, outlineThickness, kind);
-}
-
-void TextGradOutlineStrategy::setRamp(const QColor &start, const QColor &end, int outlineThickness, int kind)
-{
+    fill = text;
     startColor = opaque(start);
     endColor = opaque(end);
     thickness = outlineThickness;

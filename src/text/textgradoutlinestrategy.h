@@ -11,12 +11,10 @@ namespace QTextDesigner {
 class TextGradOutlineStrategy : public TextImplGetHeight
 {
 public:
+    void set(const GlyphFill &text, const QColor &startColor, const QColor &endColor, int outlineThickness,
+             int rampKind);
     enum RampKind { LinearRamp = 0, SineRamp = 1 };
 
-    void setColors(const QColor &textColor, const QColor &startColor, const QColor &endColor,
-                   int outlineThickness, int rampKind);
-    void setBrush(const QBrush &textBrush, const QColor &startColor, const QColor &endColor,
-                  int outlineThickness, int rampKind);
 
     ITextStrategy *clone() const override { return new TextGradOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
@@ -28,9 +26,6 @@ public:
     QColor startColor = Qt::black;
     QColor endColor = Qt::white;
     int rampKind = LinearRamp;
-
-private:
-    void setRamp(const QColor &start, const QColor &end, int outlineThickness, int kind);
 };
 
 }

@@ -4,18 +4,6 @@
 
 namespace QTextDesigner {
 
-void TextNoOutlineStrategy::setColor(const QColor &textColor)
-{
-    fill.color = textColor;
-    fill.useColor = true;
-}
-
-void TextNoOutlineStrategy::setBrush(const QBrush &textBrush)
-{
-    fill.brush = textBrush;
-    fill.useColor = false;
-}
-
 bool TextNoOutlineStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
 {
     painter.fillPath(glyphPath(font, text, origin, 0), fill.paint());

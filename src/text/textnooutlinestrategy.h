@@ -8,8 +8,7 @@ namespace QTextDesigner {
 class TextNoOutlineStrategy : public ITextStrategy
 {
 public:
-    void setColor(const QColor &textColor);
-    void setBrush(const QBrush &textBrush);
+    void set(const GlyphFill &text) { fill = text; }
 
     ITextStrategy *clone() const override { return new TextNoOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;

@@ -4,7 +4,7 @@
 
 namespace QTextDesigner {
 
-void TextOnlyOutlineStrategy::setColors(const QColor &outline, int outlineThickness, bool rounded)
+void TextOnlyOutlineStrategy::set(const QColor &outline, int outlineThickness, bool rounded)
 {
     outlineColor = outline;
     thickness = outlineThickness;

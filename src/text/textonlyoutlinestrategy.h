@@ -8,7 +8,7 @@ namespace QTextDesigner {
 class TextOnlyOutlineStrategy : public TextImplGetHeight
 {
 public:
-    void setColors(const QColor &outlineColor, int outlineThickness, bool roundedEdge);
+    void set(const QColor &outlineColor, int outlineThickness, bool roundedEdge);
 
     ITextStrategy *clone() const override { return new TextOnlyOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;

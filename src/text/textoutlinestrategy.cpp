@@ -4,18 +4,9 @@
 
 namespace QTextDesigner {
 
-void TextOutlineStrategy::setColors(const QColor &textColor, const QColor &outline, int outlineThickness)
+void TextOutlineStrategy::set(const GlyphFill &text, const QColor &outline, int outlineThickness)
 {
-    fill.color = textColor;
-    fill.useColor = true;
-    outlineColor = outline;
-    thickness = outlineThickness;
-}
-
-void TextOutlineStrategy::setBrush(const QBrush &textBrush, const QColor &outline, int outlineThickness)
-{
-    fill.brush = textBrush;
-    fill.useColor = false;
+    fill = text;
     outlineColor = outline;
     thickness = outlineThickness;
 }

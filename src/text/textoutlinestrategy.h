@@ -8,8 +8,7 @@ namespace QTextDesigner {
 class TextOutlineStrategy : public TextImplGetHeight
 {
 public:
-    void setColors(const QColor &textColor, const QColor &outlineColor, int outlineThickness);
-    void setBrush(const QBrush &textBrush, const QColor &outlineColor, int outlineThickness);
+    void set(const GlyphFill &text, const QColor &outlineColor, int outlineThickness);
 
     ITextStrategy *clone() const override { return new TextOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;

@@ -94,7 +94,7 @@ private slots:
         const float width = float(metrics.horizontalAdvance(QStringLiteral("Hello")));
         const float lineHeight = float(metrics.lineSpacing());
         TextOutlineStrategy outline;
-        outline.setColors(Qt::white, Qt::black, 4);
+        outline.set(Qt::white, Qt::black, 4);
         TextExtent extent;
         QVERIFY(outline.measure(font, QStringLiteral("Hello"), QPoint(2, 2), extent));
         QCOMPARE(extent.left, 4.0f);
@@ -108,7 +108,7 @@ private slots:
         QVERIFY(qAbs(extent.bottom - (2 + 2 * lineHeight)) < 0.01f);
 
         TextDblOutlineStrategy twice;
-        twice.setColors(Qt::white, Qt::black, Qt::red, 3, 4);
+        twice.set(Qt::white, Qt::black, Qt::red, 3, 4);
         QVERIFY(twice.measure(font, QStringLiteral("Hello"), QPoint(0, 0), extent));
         QCOMPARE(extent.left, 4.0f); // 7 * 0.5 rounded away from zero
     }
@@ -116,7 +116,7 @@ private slots:
     void outlineSurroundsTheFill()
     {
         TextOutlineStrategy outline;
-        outline.setColors(Qt::green, Qt::red, 8);
+        outline.set(Qt::green, Qt::red, 8);
         const QImage image = drawn(outline);
         const int y = midRow();
         const auto stem = stemOn(image, y, Qt::green);
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(image.pixelColor(stem.first - 7, y).alpha(), 0);
 
         TextOnlyOutlineStrategy hollow;
-        hollow.setColors(Qt::red, 4, false);
+        hollow.set(Qt::red, 4, false);
         const QImage ring = drawn(hollow);
         // Unfilled: the row crosses two strokes with nothing between them.
         int runs = 0;
@@ -142,7 +142,7 @@ private slots:
     void doubleOutlinePutsTheOuterColourOutside()
     {
         TextDblOutlineStrategy twice;
-        twice.setColors(Qt::green, Qt::blue, Qt::red, 6, 8);
+        twice.set(Qt::green, Qt::blue, Qt::red, 6, 8);
         const QImage image = drawn(twice);
         const int y = midRow();
         const auto stem = stemOn(image, y, Qt::green);
@@ -155,7 +155,7 @@ private slots:
     void glowBuildsUpTowardsTheGlyphs()
     {
         TextGlowStrategy glow;
-        glow.setColors(Qt::green, QColor(255, 0, 0, 40), 16);
+        glow.set(Qt::green, QColor(255, 0, 0, 40), 16);
         const QImage image = drawn(glow);
         const int y = midRow();
         const auto stem = stemOn(image, y, Qt::green);
@@ -171,7 +171,7 @@ private slots:
     void gradientOutlineRunsFromStartAtTheGlyphToEndOutside()
     {
         TextGradOutlineStrategy ramp;
-        ramp.setColors(Qt::green, QColor(255, 0, 0, 10), QColor(0, 0, 255, 10), 12, 0);
+        ramp.set(Qt::green, QColor(255, 0, 0, 10), QColor(0, 0, 255, 10), 12, 0);
         QCOMPARE(ramp.startColor.alpha(), 255);
         const QImage image = drawn(ramp);
         const int y = midRow();
@@ -183,7 +183,7 @@ private slots:
                  qPrintable(inner.name() + QLatin1Char(' ') + outer.name()));
 
         // Thickness 1: one stroke, in the start colour.
-        ramp.setColors(Qt::green, Qt::red, Qt::blue, 1, 0);
+        ramp.set(Qt::green, Qt::red, Qt::blue, 1, 0);
         QCOMPARE(ramp.ramp(1), QVector<QColor>{QColor(Qt::red)});
         const QImage thin = drawn(ramp);
         for (int x = 0; x < thin.width(); ++x)
@@ -193,7 +193,7 @@ private slots:
     void sineRampLevels()
     {
         TextGradOutlineStrategy ramp;
-        ramp.setColors(Qt::white, Qt::black, Qt::white, 4, TextGradOutlineStrategy::SineRamp);
+        ramp.set(Qt::white, Qt::black, Qt::white, 4, TextGradOutlineStrategy::SineRamp);
         const QVector<QColor> colors = ramp.ramp(4);
         QCOMPARE(colors.size(), 4);
         QCOMPARE(colors.at(0), QColor(0, 0, 0));
@@ -211,13 +211,13 @@ private slots:
     void extrusionNeedsBothOffsets()
     {
         ExtrudeStrategy flat;
-        flat.setColors(Qt::green, Qt::red, 2, QPoint(5, 0));
+        flat.set(Qt::green, Qt::red, 2, QPoint(5, 0));
         QVERIFY(drawn(flat) == blankCanvas());
 
         ExtrudeStrategy deep;
-        deep.setColors(Qt::green, Qt::red, 2, QPoint(6, 6));
+        deep.set(Qt::green, Qt::red, 2, QPoint(6, 6));
         ExtrudeStrategy single;
-        single.setColors(Qt::green, Qt::red, 2, QPoint(1, 1));
+        single.set(Qt::green, Qt::red, 2, QPoint(1, 1));
         // Six copies run from the drawing position back towards the text: the painted
         // stem widens by five pixels to the left, keeps its right edge, and the copy
         // nearest the text lies on top with its fill.
@@ -289,7 +289,7 @@ private slots:
     void cloneKeepsTheSettings()
     {
         TextGlowStrategy glow;
-        glow.setBrush(QBrush(Qt::yellow), Qt::red, 5);
+        glow.set(QBrush(Qt::yellow), Qt::red, 5);
         std::unique_ptr<ITextStrategy> copy(glow.clone());
         QVERIFY(drawn(*copy) == drawn(glow));
     }
