@@ -234,8 +234,8 @@ QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource 
     if (task.hasSubtitle) {
         QString reason;
         subtitle = prepareBurnInSubtitle(task, cacheFolder, subtitleWriters, &reason);
-        if (subtitle.isEmpty())
-            note(log, reason);
+        if (subtitle.isEmpty() && log)
+            log->append(reason);
     }
 
     QString graph = base.text;

@@ -1,4 +1,5 @@
 #include "placedlayer.h"
+#include "testfiles.h"
 #include "testprofile.h"
 
 #include "app/converttask.h"
@@ -127,11 +128,8 @@ private slots:
 
     void subtitlesWithAndWithoutLayersAndBaseFilters()
     {
-        const QString assPath = m_dir.filePath(QStringLiteral("sub.ass"));
-        QFile ass(assPath);
-        QVERIFY(ass.open(QIODevice::WriteOnly));
-        ass.write("[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Text\n");
-        ass.close();
+        const QString assPath = TestFiles::write(m_dir.filePath(QStringLiteral("sub.ass")), TestFiles::emptyAss());
+        QVERIFY(!assPath.isEmpty());
         ConvertTask t = task();
         t.hasSubtitle = true;
         t.subtitlePath = assPath;
@@ -156,11 +154,10 @@ private slots:
         ConvertTask t = task();
         t.hasSubtitle = true;
         t.horizontalFlip = true;
-        const QString srt = m_dir.filePath(QStringLiteral("locked.srt"));
+        const QString srt = TestFiles::write(m_dir.filePath(QStringLiteral("locked.srt")),
+                                             "1\n00:00:00,000 --> 00:00:01,000\nHello\n");
+        QVERIFY(!srt.isEmpty());
         QFile file(srt);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
-        file.close();
         t.subtitlePath = srt;
 
         // No converter: the picture still converts, without subtitles.
@@ -190,10 +187,8 @@ private slots:
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
         // A file libass cannot load would make the ass filter fail the whole graph.
-        t.subtitlePath = m_dir.filePath(QStringLiteral("empty.ass"));
-        QFile empty(t.subtitlePath);
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
+        t.subtitlePath = TestFiles::write(m_dir.filePath(QStringLiteral("empty.ass")), QByteArray());
+        QVERIFY(!t.subtitlePath.isEmpty());
         log.clear();
         QCOMPARE(graph(t, {}, QSize(640, 360), m_dir.path(), 0, &log), QStringLiteral("hflip"));
         QCOMPARE(log.size(), 1);
@@ -203,17 +198,12 @@ private slots:
     {
         ConvertTask t = task();
         t.hasSubtitle = true;
-        t.subtitlePath = m_dir.filePath(QStringLiteral("movie.SRT"));
-        QFile file(t.subtitlePath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
-        file.close();
+        t.subtitlePath = TestFiles::write(m_dir.filePath(QStringLiteral("movie.SRT")),
+                                          "1\n00:00:00,000 --> 00:00:01,000\nHello\n");
+        QVERIFY(!t.subtitlePath.isEmpty());
         const QString cache = m_dir.filePath(QStringLiteral("cache"));
         const auto writeAss = [](const QString &target) {
-            QFile out(target);
-            return out.open(QIODevice::WriteOnly)
-                   && out.write("[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, "
-                                "Text\n") > 0;
+            return !TestFiles::write(target, TestFiles::emptyAss()).isEmpty();
         };
         SubtitleWriters writers;
         QString seenSource;

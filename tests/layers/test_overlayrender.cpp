@@ -1,4 +1,5 @@
 #include "placedlayer.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -246,10 +247,8 @@ private slots:
 
     void burnedSubtitleAppears()
     {
-        const QString assPath = m_dir.filePath(QStringLiteral("burn.ass"));
-        QFile ass(assPath);
-        QVERIFY(ass.open(QIODevice::WriteOnly));
-        ass.write("[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
+        const QString assPath = TestFiles::write(m_dir.filePath(QStringLiteral("burn.ass")),
+                  "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
                   "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
                   "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
                   "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
@@ -257,7 +256,7 @@ private slots:
                   "1,0,0,2,10,10,10,1\n\n"
                   "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
                   "Dialogue: 0,0:00:00.00,0:00:05.00,Default,,0,0,0,,HHHH\n");
-        ass.close();
+        QVERIFY(!assPath.isEmpty());
         ConvertTask t = task();
         t.hasSubtitle = true;
         t.subtitlePath = assPath;
@@ -276,11 +275,8 @@ private slots:
 
     void unreadableSubtitleStillConverts()
     {
-        const QString srt = m_dir.filePath(QStringLiteral("broken.srt"));
-        QFile file(srt);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xff\xfe garbage");
-        file.close();
+        const QString srt = TestFiles::write(m_dir.filePath(QStringLiteral("broken.srt")), "\xff\xfe garbage");
+        QVERIFY(!srt.isEmpty());
         ConvertTask t = task();
         t.hasSubtitle = true;
         t.subtitlePath = srt;
@@ -318,11 +314,10 @@ private slots:
         QVERIFY(image.save(path, "PNG"));
 
         // The same folder holds the subtitle, so the ass filter sees an awkward path too.
-        const QString assPath = folder + QLatin1Char('/') + QString(name).replace(QStringLiteral(".png"), QStringLiteral(".ass"));
-        QFile ass(assPath);
-        QVERIFY(ass.open(QIODevice::WriteOnly));
-        ass.write("[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Text\n");
-        ass.close();
+        const QString assPath = TestFiles::write(
+            folder + QLatin1Char('/') + QString(name).replace(QStringLiteral(".png"), QStringLiteral(".ass")),
+            TestFiles::emptyAss());
+        QVERIFY(!assPath.isEmpty());
 
         ConvertTask t = task();
         t.hasSubtitle = true;

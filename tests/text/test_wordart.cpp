@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "testprofile.h"
 
 #include "text/canvashelper.h"
@@ -51,11 +52,7 @@ private:
 
     QString writeFile(const QString &name, const QByteArray &content)
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return QString();
-        file.write(content);
-        return file.fileName();
+        return TestFiles::write(m_dir.filePath(name), content);
     }
 
 private slots:
