@@ -46,22 +46,32 @@ const char *firstSet(std::initializer_list<HardwareChoice> choices)
     return nullptr;
 }
 
-// Hardware decoders go before the input. Only QSV and NVIDIA have decoders of their own
-// (h264_qsv, h264_cuvid); AMF and VideoToolbox names are encoders and would stop the engine.
+// The hardware encoder the settings choose for H.264 or HEVC; null for none. Named before
+// the input, the same name asks the engine to decode with that hardware family.
+const char *hardwareEncoder(const SystemSnapshot &system, bool h264)
+{
+    if (system.priorityUse == 1)
+        return h264 ? firstSet({{system.h264NV, "h264_nvenc"}}) : firstSet({{system.h265NV, "hevc_nvenc"}});
+    if (system.priorityUse != 0)
+        return nullptr;
+    return h264 ? firstSet({{system.h264QSV, "h264_qsv"},
+                            {system.h264AMF, "h264_amf"},
+                            {system.h264VTB, "h264_videotoolbox"},
+                            {system.h264NV, "h264_nvenc"}})
+                : firstSet({{system.h265QSV, "hevc_qsv"},
+                            {system.h265AMF, "hevc_amf"},
+                            {system.h265VTB, "hevc_videotoolbox"},
+                            {system.h265NV, "hevc_nvenc"}});
+}
+
 QStringList hardwareDecoding(const SystemSnapshot &system, int codecId)
 {
     if (!system.useHA || (codecId != kH264 && codecId != kHevc))
         return {};
-    const bool h264 = codecId == kH264;
-    const char *decoder = nullptr;
-    if (system.priorityUse == 0)
-        decoder = h264 ? firstSet({{system.h264QSV, "h264_qsv"}, {system.h264NV, "h264_cuvid"}})
-                       : firstSet({{system.h265QSV, "hevc_qsv"}, {system.h265NV, "hevc_cuvid"}});
-    else if (system.priorityUse == 1)
-        decoder = h264 ? firstSet({{system.h264NV, "h264_cuvid"}}) : firstSet({{system.h265NV, "hevc_cuvid"}});
-    if (!decoder)
+    const char *family = hardwareEncoder(system, codecId == kH264);
+    if (!family)
         return {};
-    return {QStringLiteral("-c:v"), QLatin1String(decoder)};
+    return {QStringLiteral("-c:v"), QLatin1String(family)};
 }
 
 // The video encoder; empty leaves the choice to the engine.
@@ -75,19 +85,7 @@ QString videoEncoder(const FormatSnapshot &format, const SystemSnapshot &system)
         return format.vCodec;
     if (!system.useHA)
         return h264 ? QStringLiteral("libx264") : QStringLiteral("libx265");
-
-    const char *encoder = nullptr;
-    if (system.priorityUse == 1)
-        encoder = h264 ? firstSet({{system.h264NV, "h264_nvenc"}}) : firstSet({{system.h265NV, "hevc_nvenc"}});
-    else if (system.priorityUse == 0)
-        encoder = h264 ? firstSet({{system.h264QSV, "h264_qsv"},
-                                   {system.h264AMF, "h264_amf"},
-                                   {system.h264VTB, "h264_videotoolbox"},
-                                   {system.h264NV, "h264_nvenc"}})
-                       : firstSet({{system.h265QSV, "hevc_qsv"},
-                                   {system.h265AMF, "hevc_amf"},
-                                   {system.h265VTB, "hevc_videotoolbox"},
-                                   {system.h265NV, "hevc_nvenc"}});
+    const char *encoder = hardwareEncoder(system, h264);
     return encoder ? QLatin1String(encoder) : QString();
 }
 
@@ -213,20 +211,20 @@ ConversionPlan plan(const ConvertTask &task, const FormatSnapshot &format, const
     const bool drawn = !filterGraph.isEmpty();
     if (split) {
         if (drawn)
-            addJob(JobKind::ThenSplit, "_Split.");
+            addJob(JobKind::SplitAfter, "_Split.");
         else
             plan.splitSource = true;
     }
     if (merge) {
         if (drawn)
-            addJob(JobKind::ThenMerge, "_Merge.");
+            addJob(JobKind::MergeAfter, "_Merge.");
         else
             plan.mergeSource = true;
     }
     if (soundtrack)
-        addJob(JobKind::ThenSoundtrack, "_Music.");
+        addJob(JobKind::SoundtrackAfter, "_Music.");
     if (!split && !merge && !soundtrack)
-        addJob(JobKind::Plain, ".");
+        addJob(JobKind::None, ".");
     return plan;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/converttask.h"
 #include "common/mediaprobe.h"
+#include "jobs/abstractjob.h"
 
 #include <QList>
 #include <QSet>
@@ -49,12 +50,9 @@ struct SystemSnapshot
     static SystemSnapshot from(const ConfigSystem &system);
 };
 
-// What a conversion job's end sets going; the job queue knows the numbers.
-enum class JobKind { Plain = 0, ThenSplit = 1, ThenMerge = 2, ThenSoundtrack = 4 };
-
 struct PlannedJob
 {
-    JobKind kind = JobKind::Plain;
+    JobKind kind = JobKind::None;
     QStringList arguments; // TesselEngine's, ending with the output path
     QString outputPath;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/conversionplan.h"
+#include "app/rowstate.h"
 #include "jobs/abstractjob.h"
 
 #include <QObject>

@@ -24,6 +24,7 @@ public:
     QList<QWatermarkBase *> layers;
     QList<ConvertTask> tasks; // one a row of the conversion list, in row order
     int currentTask = 0;
+    QString cacheFolder; // where the filter graph writes its images and converted subtitles
     bool subtitleChanged = false;
     EditorMainWindow *editor = nullptr;
     MainWindow *mainWindow = nullptr;

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/conversionrun.h"
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "app/mediafiles.h"
@@ -52,11 +53,13 @@ MainWindow::MainWindow(QWidget *parent)
     ui->tabWidget->setCurrentIndex(0);
 
     core().mainWindow = this;
+    core().cacheFolder = m_settings.cacheFolder;
     m_list = new ConvertList(ui->tableWidget, this);
     m_mergeTab = new MergeTab(ui, this);
     m_splitTab = new SplitTab(ui, m_list, this);
     m_subtitleTab = new SubtitleTab(ui, m_subtitleModel, m_list, this);
     m_musicTab = new MusicTab(ui, this);
+    m_run = new ConversionRun(m_list, &m_jobs, this);
     connect(m_list, &ConvertList::sigProbed, this, [this](int row) {
         if (row == core().currentTask)
             m_mergeTab->showCurrentTask();
@@ -77,6 +80,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_jobs.setLimit(m_settings.threads);
 
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
+    connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 
 MainWindow::~MainWindow()
@@ -583,4 +587,41 @@ void MainWindow::on_BtnMusicDown_clicked()
 {
     if (requireRows())
         m_musicTab->moveCurrentRow(1);
+}
+
+void MainWindow::showRunAction(bool idle)
+{
+    m_idle = idle;
+    ui->actionRun->setIcon(QIcon(idle ? QStringLiteral(":/res/converter.svg") : QStringLiteral(":/res/pause.svg")));
+    ui->actionRun->setText(idle ? tr("Run") : tr("Pause"));
+}
+
+void MainWindow::on_actionRun_triggered()
+{
+    // While a run goes on the action only turns back into Run; the queued jobs go on.
+    if (!m_idle) {
+        showRunAction(true);
+        return;
+    }
+    if (!isVisible())
+        show();
+    const QString container = ui->comboBoxFormat->currentText().section(QLatin1Char('('), 0, 0);
+    ConfigFormat format;
+    format.load();
+    m_settings.outPath = ui->lineEditOutput->text();
+    if (m_run->start(FormatSnapshot::from(format, container), SystemSnapshot::from(m_settings)) > 0)
+        showRunAction(false);
+}
+
+void MainWindow::on_actionStop_triggered()
+{
+    m_run->stop();
+    showRunAction(true);
+}
+
+void MainWindow::OnAllCompleted()
+{
+    m_run->finish();
+    if (!m_idle)
+        showRunAction(true);
 }

@@ -12,6 +12,7 @@ namespace Ui {
 class MainWindow;
 }
 class ConvertList;
+class ConversionRun;
 class MergeTab;
 class MusicTab;
 class SplitTab;
@@ -52,8 +53,11 @@ protected:
 
 private slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void OnAllCompleted();
     void on_actionAdd_triggered();
     void on_actionWatermark_triggered();
+    void on_actionRun_triggered();
+    void on_actionStop_triggered();
     void on_actionOptions_triggered();
     void on_actionAbout_triggered();
     void on_actionAddFile_triggered();
@@ -107,6 +111,8 @@ private:
     void addToList(const QStringList &files);
     void showMediaInformation(const QString &path);
     void addMergeEntries(bool asEndings);
+    // The Run action offers to start (true) or to pause (false).
+    void showRunAction(bool idle);
 
     Ui::MainWindow *ui;
     QVBoxLayout *m_frameLayout = nullptr;
@@ -129,4 +135,5 @@ private:
     SplitTab *m_splitTab = nullptr;
     SubtitleTab *m_subtitleTab = nullptr;
     MusicTab *m_musicTab = nullptr;
+    ConversionRun *m_run = nullptr;
 };

@@ -275,10 +275,22 @@ void TestConversionPlan::hardwareChoices()
     system.priorityUse = 1;
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(), QString())
                     .jobs[0].arguments;
-    QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_cuvid", "-i", "/v/a.mp4"}));
+    QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_nvenc", "-i", "/v/a.mp4"}));
     QCOMPARE(arguments[5], QStringLiteral("h264_nvenc"));
 
-    // AMF has no decoder: the source is decoded in software and encoded by AMF.
+    // An H.264 source encoded to HEVC: the source's family decodes, the target's encodes.
+    system.priorityUse = 0;
+    system.h265QSV = true;
+    FormatSnapshot toHevc = mp4Format();
+    toHevc.vCodec = QStringLiteral("h265");
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), toHevc, system, h264Probe(), QString())
+                    .jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 6), QStringList({"-c:v", "h264_qsv", "-i", "/v/a.mp4", "-c:v", "hevc_qsv"}));
+    system.priorityUse = 2;
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), toHevc, system, h264Probe(), QString())
+                    .jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 3), QStringList({"-i", "/v/a.mp4", "-b:v"}));
+
     system = m_system;
     system.useHA = true;
     system.h265AMF = true;
@@ -287,7 +299,7 @@ void TestConversionPlan::hardwareChoices()
     MediaProbe hevc = h264Probe();
     hevc.videoCodecId = 173;
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, system, hevc, QString()).jobs[0].arguments;
-    QCOMPARE(arguments.mid(0, 4), QStringList({"-i", "/v/a.mp4", "-c:v", "hevc_amf"}));
+    QCOMPARE(arguments.mid(0, 6), QStringList({"-c:v", "hevc_amf", "-i", "/v/a.mp4", "-c:v", "hevc_amf"}));
 
     system.useHA = false;
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, system, hevc, QString()).jobs[0].arguments;
@@ -303,7 +315,7 @@ void TestConversionPlan::jobsByKind()
     task.music = QStringList{QStringLiteral("/m/a.mp3")};
     ConversionPlan plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QString());
     QCOMPARE(plan.jobs.size(), 1);
-    QCOMPARE(plan.jobs[0].kind, JobKind::ThenSoundtrack);
+    QCOMPARE(plan.jobs[0].kind, JobKind::SoundtrackAfter);
     QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/film_Music.mp4"));
 
     task.splitCount = 2;
@@ -316,8 +328,8 @@ void TestConversionPlan::jobsByKind()
     plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QStringLiteral("vflip"));
     QVERIFY(!plan.splitSource && !plan.mergeSource);
     QCOMPARE(plan.jobs.size(), 3);
-    QCOMPARE(plan.jobs[0].kind, JobKind::ThenSplit);
-    QCOMPARE(plan.jobs[1].kind, JobKind::ThenMerge);
+    QCOMPARE(plan.jobs[0].kind, JobKind::SplitAfter);
+    QCOMPARE(plan.jobs[1].kind, JobKind::MergeAfter);
     QVERIFY(plan.jobs[0].outputPath.endsWith("/film_Split.mp4"));
     QVERIFY(plan.jobs[1].outputPath.endsWith("/film_Merge.mp4"));
     // Each job writes only its own output.

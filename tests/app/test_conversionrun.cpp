@@ -109,6 +109,8 @@ void TestConversionRun::run()
     QCOMPARE(done.count(), 1);
     QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
     QVERIFY(m_window->isIdle());
+    // Each row's verdict follows the job's end on the next turn of the event loop.
+    QTRY_VERIFY(!m_window->conversionList()->converting());
 }
 
 void TestConversionRun::runConvertsAndSkipsCompletedRows()
@@ -175,6 +177,15 @@ void TestConversionRun::stopEndsTheEngines()
     QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     action("actionRun")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(cell(0, 2).contains(QLatin1Char('%')), 60000);
+    QVERIFY(runningEngines() > 0);
+
+    // Pause only turns the action back; the engines go on and converting rows are not queued twice.
+    const int jobs = m_window->jobs().jobs().size();
+    action("actionRun")->trigger();
+    QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
+    QVERIFY(m_window->isIdle());
+    action("actionRun")->trigger();
+    QCOMPARE(m_window->jobs().jobs().size(), jobs);
     QVERIFY(runningEngines() > 0);
 
     action("actionStop")->trigger();
