@@ -43,8 +43,7 @@ int ConversionRun::queueRow(int row, const FormatSnapshot &format, const SystemS
     const ConversionPlan plan = ConversionPlanner::plan(core().tasks[row], format, system, m_list->probe(row),
                                                         core().buildFilterGraph(row), reserved);
     qDebug() << plan.durationText;
-    if (plan.splitSource || plan.mergeSource)
-        workOnSource(row, plan);
+    int queued = plan.splitSource || plan.mergeSource ? workOnSource(row, plan) : 0;
 
     for (const PlannedJob &planned : plan.jobs) {
         reserved.insert(planned.outputPath);
@@ -59,16 +58,18 @@ int ConversionRun::queueRow(int row, const FormatSnapshot &format, const SystemS
         if (planned.kind == JobKind::MergeAfter)
             job->setMergeFrameSize(plan.mergeFrameSize);
         m_jobs->addJob(job);
+        ++queued;
     }
-    if (!plan.jobs.isEmpty())
+    if (queued > 0)
         m_list->setState(row, RowState::Running);
-    return plan.jobs.size();
+    return queued;
 }
 
-void ConversionRun::workOnSource(int row, const ConversionPlan &plan)
+int ConversionRun::workOnSource(int row, const ConversionPlan &plan)
 {
     Q_UNUSED(row)
     Q_UNUSED(plan)
+    return 0;
 }
 
 bool ConversionRun::rowHasJobsLeft(int row) const

@@ -28,7 +28,8 @@ public:
 private:
     int queueRow(int row, const FormatSnapshot &format, const SystemSnapshot &system, QSet<QString> &reserved);
     // Split and merge of a task without a filter graph work on the source itself.
-    void workOnSource(int row, const ConversionPlan &plan);
+    // Returns the number of jobs queued for that.
+    int workOnSource(int row, const ConversionPlan &plan);
     void onJobFinished(int row, JobOutcome outcome, const QString &log);
     bool rowHasJobsLeft(int row) const;
     void endConvertingRows(RowState state, const QString &log);

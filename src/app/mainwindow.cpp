@@ -296,16 +296,18 @@ void MainWindow::addToList(const QStringList &files)
 
 void MainWindow::showRowInTabs(int row)
 {
-    if (row < 0 || row >= m_list->count())
-        return;
-    core().currentTask = row;
-    setPreviewFile(m_list->path(row));
+    // With an empty list the tabs empty too.
+    if (row >= 0 && row < m_list->count()) {
+        core().currentTask = row;
+        setPreviewFile(m_list->path(row));
+    }
     m_mergeTab->showCurrentTask();
     m_splitTab->showCurrentTask();
     m_subtitleTab->showCurrentTask();
     m_musicTab->showCurrentTask();
     const QSignalBlocker blocker(ui->checkBoxSubtitleStream);
-    ui->checkBoxSubtitleStream->setChecked(core().tasks[row].subtitleAsStream);
+    const ConvertTask *task = core().activeTask();
+    ui->checkBoxSubtitleStream->setChecked(task && task->subtitleAsStream);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

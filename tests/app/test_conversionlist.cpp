@@ -286,14 +286,22 @@ void TestConversionList::deleteReadyAndAllDelete()
 
     list->setState(2, RowState::Failed);
     table->selectRow(0);
+    // Rows stay while jobs write into them.
+    list->setState(1, RowState::Running);
+    m_window->findChild<QAction *>("actionDelete")->trigger();
+    m_window->findChild<QAction *>("actionAll_Delete")->trigger();
+    QCOMPARE(table->rowCount(), 3);
+    list->setState(1, RowState::Ready);
     m_window->findChild<QAction *>("actionDelete")->trigger();
     QCOMPARE(table->rowCount(), 2);
     QCOMPARE(core().tasks.size(), 2);
     QCOMPARE(list->state(1), RowState::Failed);
+    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("Failed"));
 
     m_window->findChild<QAction *>("actionAll_Delete")->trigger();
     QCOMPARE(table->rowCount(), 0);
     QVERIFY(core().tasks.isEmpty());
+    QCOMPARE(m_window->findChild<QTableWidget *>("tableWidgetMerge")->rowCount(), 0);
 }
 
 void TestConversionList::tabButtonsAskForFilesFirst()
