@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(result,
                  QStringLiteral("hflip[in];movie='C\\:/v/logo.png':loop=0,setpts=N/FRAME_RATE/TB,rotate='0:ow=200:oh=100:"
                                 "c=0x00000000'[m0];movie='C\\:/cache/Text1.png':loop=0,setpts=N/FRAME_RATE/TB,"
-                                "colorchannelmixer=aa=0.5,rotate='0:ow=120:oh=40:c=0x00000000',fade=t=in:st=2:d=0.5[m1];"
+                                "colorchannelmixer=aa=0.5,rotate='0:ow=120:oh=40:c=0x00000000',fade=t=in:st=2:d=0.5:alpha=1[m1];"
                                 "[in][m0]overlay=10:20:eof_action=pass[o0];[o0][m1]overlay='if(between(t,2,10),-w+mod(((t-2)"
                                 "*50+w+300)\\,W+w),NAN)':40:eof_action=pass"));
         QDir::setCurrent(previous);
@@ -228,12 +228,12 @@ private slots:
         QVERIFY(!movieChain(entry, 8000000).contains(QStringLiteral("fade")));
 
         entry.fade = CLayerInfo::FadeInOut;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=0:d=0.5,fade=t=out:st=7.5:d=0.5")));
+        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=0:d=0.5:alpha=1,fade=t=out:st=7.5:d=0.5:alpha=1")));
         entry.start = 1500000;
         entry.end = 4000000;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=1.5:d=0.5,fade=t=out:st=3.5:d=0.5")));
+        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=1.5:d=0.5:alpha=1,fade=t=out:st=3.5:d=0.5:alpha=1")));
         entry.fade = CLayerInfo::FadeOut;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral("c=0x00000000',fade=t=out:st=3.5:d=0.5")));
+        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral("c=0x00000000',fade=t=out:st=3.5:d=0.5:alpha=1")));
         entry.fade = 9;
         QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral("c=0x00000000'")));
     }
