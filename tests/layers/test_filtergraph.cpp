@@ -5,6 +5,7 @@
 #include "app/converttask.h"
 #include "common/filtergraphescape.h"
 #include "common/timeconv.h"
+#include "subtitles/subtitleparser.h"
 #include "layers/filtergraph.h"
 
 #include <QTemporaryDir>
@@ -212,12 +213,31 @@ private slots:
             return writeAss(target);
         };
         writers.writeDocument = writeAss;
-        const QString expected = QStringLiteral("ass=") + quoteFilterGraphPath(cache + QStringLiteral("/subtitle.ass"));
-        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers), expected);
+        const QString converted = burnInSubtitleCachePath(cache, t.subtitlePath);
+        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(converted));
         QCOMPARE(seenSource, t.subtitlePath);
 
+        // Rows are prepared together before any of them converts: each keeps its own file.
+        ConvertTask other = t;
+        other.subtitlePath = TestFiles::write(m_dir.filePath(QStringLiteral("other.srt")),
+                                              "1\n00:00:00,000 --> 00:00:01,000\nBye\n");
+        const QString otherConverted = burnInSubtitleCachePath(cache, other.subtitlePath);
+        QVERIFY(otherConverted != converted);
+        QCOMPARE(graph(other, {}, QSize(), cache, 0, nullptr, writers),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(otherConverted));
+        QVERIFY(QFileInfo::exists(converted));
+
+        // The subtitle reader's own writers make an SRT that libass accepts.
+        SubtitleParser edited;
+        QFile::remove(otherConverted);
+        QCOMPARE(graph(other, {}, QSize(), cache, 0, nullptr, documentWriters(edited)),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(otherConverted));
+        QVERIFY(QFileInfo(otherConverted).size() > 0);
+
         t.subtitlePath = m_dir.filePath(QStringLiteral("gone.ass"));
-        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers), expected);
+        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(cache + QStringLiteral("/subtitle.ass")));
     }
 
     void fadesFollowTheTimeWindowOrTheMediaEnd()
