@@ -186,11 +186,8 @@ int configureAudioFilters(PlayerState *is, bool forceOutputFormat)
         const AudioParams &tgt = is->audio_tgt;
         char layoutText[256];
         av_channel_layout_describe(&tgt.ch_layout, layoutText, sizeof(layoutText));
-        const int channelCounts[] = {tgt.ch_layout.nb_channels, -1};
         const int sampleRates[] = {tgt.freq, -1};
         ret = av_opt_set(sink, "ch_layouts", layoutText, AV_OPT_SEARCH_CHILDREN);
-        if (ret >= 0)
-            ret = av_opt_set_int_list(sink, "channel_counts", channelCounts, -1, AV_OPT_SEARCH_CHILDREN);
         if (ret >= 0)
             ret = av_opt_set_int_list(sink, "sample_rates", sampleRates, -1, AV_OPT_SEARCH_CHILDREN);
     }

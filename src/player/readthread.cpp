@@ -171,7 +171,12 @@ void performSeek(PlayerState *is)
     const int64_t target = is->seek_pos;
     const int64_t minimum = is->seek_rel > 0 ? target - is->seek_rel + 2 : INT64_MIN;
     const int64_t maximum = is->seek_rel < 0 ? target - is->seek_rel - 2 : INT64_MAX;
-    if (avformat_seek_file(is->ic, -1, minimum, target, maximum, is->seek_flags) < 0) {
+    // A file with few key frames may have none inside the bounds; any key frame before the
+    // target will do then, since the decoders skip what comes before it.
+    int ret = avformat_seek_file(is->ic, -1, minimum, target, maximum, is->seek_flags);
+    if (ret < 0 && (minimum != INT64_MIN || maximum != INT64_MAX))
+        ret = avformat_seek_file(is->ic, -1, INT64_MIN, target, INT64_MAX, is->seek_flags);
+    if (ret < 0) {
         av_log(nullptr, AV_LOG_ERROR, "%s: error while seeking\n", is->ic->url);
     } else {
         const std::pair<int, PacketQueue *> queues[] = {

@@ -1,0 +1,376 @@
+#include "player/playerengine.h"
+#include "player/qplayerwidget.h"
+#include "player/slider.h"
+#include "player/timelabel.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTime>
+
+namespace {
+const QString kLavfi = QStringLiteral("lavfi");
+
+// A 320x240 picture: left half red, right half blue; with a tone.
+QString halvesClip()
+{
+    return TestMedia::make(
+        QStringLiteral("halves.mp4"),
+        {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+         QStringLiteral("color=c=red:s=160x240:r=25:d=2[a];color=c=blue:s=160x240:r=25:d=2[b];[a][b]hstack"),
+         QStringLiteral("-f"), kLavfi, QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=2"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
+         QStringLiteral("-shortest")});
+}
+
+// Red for the first 1.5 s, blue after; one key frame at the start only.
+QString redThenBlueClip()
+{
+    return TestMedia::make(
+        QStringLiteral("red-then-blue.mp4"),
+        {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+         QStringLiteral("color=c=red:s=320x240:r=25:d=1.5[a];color=c=blue:s=320x240:r=25:d=1.5[b];"
+                        "[a][b]concat=n=2:v=1:a=0"),
+         QStringLiteral("-f"), kLavfi, QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=3"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-g"), QStringLiteral("300"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+         QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
+}
+
+bool near(QRgb pixel, QColor expected, int tolerance = 60)
+{
+    return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
+        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+QString describe(QRgb pixel)
+{
+    return QStringLiteral("(%1,%2,%3)").arg(qRed(pixel)).arg(qGreen(pixel)).arg(qBlue(pixel));
+}
+
+// What the X server shows in the engine's host window.
+QImage grabHost(QPlayerWidget &player)
+{
+    auto *host = player.findChild<QWidget *>(QStringLiteral("playerHost"));
+    if (!host || !host->isVisible())
+        return QImage();
+    return QGuiApplication::primaryScreen()->grabWindow(host->winId()).toImage();
+}
+
+// Waits until the host window shows the colour at a fraction of its size.
+bool waitForColour(QPlayerWidget &player, double fx, double fy, QColor colour, int timeoutMs = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QRgb last = 0;
+    while (timer.elapsed() < timeoutMs) {
+        const QImage image = grabHost(player);
+        if (!image.isNull()) {
+            last = image.pixel(int(fx * (image.width() - 1)), int(fy * (image.height() - 1)));
+            if (near(last, colour))
+                return true;
+        }
+        QTest::qWait(50);
+    }
+    qWarning() << "last colour" << describe(last) << "wanted" << colour.name();
+    return false;
+}
+}
+
+class TestPlayer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void positionFollowsAudioAndStaysWithinDuration();
+    void pauseHoldsPosition();
+    void seekWhilePausedShowsTargetAndStaysPaused();
+    void endOfFileReturnsToIdleOnce();
+    void audioOnlyShowsSpectrum();
+    void quarterTurnPlaysUpright();
+    void brokenFilesReturnToIdle_data();
+    void brokenFilesReturnToIdle();
+    void hostShowsClipPicture();
+    void filterGraphOverlayShows();
+    void playWithoutFileAsksForOne();
+    void sliderGrooveClickSeeksAtOnce();
+    void timeLabelShowsSpan();
+
+private:
+    void play(const QString &path);
+
+    QWidget *m_window = nullptr;
+    QPlayerWidget *m_player = nullptr;
+};
+
+void TestPlayer::init()
+{
+    m_window = new QWidget;
+    m_window->resize(480, 400);
+    m_player = new QPlayerWidget(m_window);
+    m_player->setGeometry(0, 0, 480, 400);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestPlayer::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    m_player = nullptr;
+}
+
+void TestPlayer::play(const QString &path)
+{
+    QVERIFY(!path.isEmpty());
+    m_player->m_filePath = path;
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPlaying());
+}
+
+void TestPlayer::positionFollowsAudioAndStaysWithinDuration()
+{
+    const QString clip = TestMedia::clip(3.0);
+    const qint64 durationUs = qint64(TestMedia::probeDuration(clip) * 1000000);
+    play(clip);
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 0, 5000);
+    QVERIFY(playerStatistics().hasAudioOutput);
+
+    const qint64 first = playerPosition();
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(1000);
+    const qint64 advancedUs = playerPosition() - first;
+    const qint64 wallUs = wall.nsecsElapsed() / 1000;
+    QVERIFY2(qAbs(advancedUs - wallUs) < 200000,
+             qPrintable(QStringLiteral("advanced %1 us in %2 us").arg(advancedUs).arg(wallUs)));
+
+    qint64 highest = 0;
+    while (m_player->isPlaying()) {
+        const qint64 position = playerPosition();
+        QVERIFY2(position <= durationUs, qPrintable(QString::number(position)));
+        highest = qMax(highest, position);
+        QTest::qWait(5);
+    }
+    QVERIFY2(highest > durationUs - 500000, qPrintable(QString::number(highest)));
+}
+
+void TestPlayer::pauseHoldsPosition()
+{
+    play(TestMedia::clip(3.0));
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 300000, 5000);
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPaused());
+    QTest::qWait(100);
+    const qint64 held = playerPosition();
+    QTest::qWait(600);
+    QCOMPARE(playerPosition(), held);
+    QVERIFY(m_player->isPlaying());
+
+    m_player->OnPlayPause();
+    QVERIFY(!m_player->isPaused());
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > held + 200000, 3000);
+}
+
+void TestPlayer::seekWhilePausedShowsTargetAndStaysPaused()
+{
+    play(redThenBlueClip());
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::red));
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPaused());
+
+    m_player->OnSliderSeek(2200);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::blue));
+    QTest::qWait(300);
+    QVERIFY(playerStatistics().paused);
+    const qint64 held = playerPosition();
+    QTest::qWait(500);
+    QCOMPARE(playerPosition(), held);
+    QVERIFY(m_player->isPlaying());
+}
+
+void TestPlayer::endOfFileReturnsToIdleOnce()
+{
+    QWidget host(m_window);
+    host.setAttribute(Qt::WA_NativeWindow);
+    host.setGeometry(0, 0, 320, 240);
+    host.show();
+    int ends = 0;
+    playerSetRunning(true);
+    const QByteArray path = TestMedia::clip(2.0).toUtf8();
+    QCOMPARE(playerStart(path.constData(), &host, [&ends] {
+                 ++ends;
+                 playerSetRunning(false);
+                 playerStop();
+             }, 0, 0, 320, 240),
+             0);
+    QTRY_COMPARE_WITH_TIMEOUT(ends, 1, 8000);
+    QTest::qWait(300);
+    QCOMPARE(ends, 1);
+    QVERIFY(!playerStatistics().playing);
+
+    // The widget goes back to idle by itself.
+    play(TestMedia::clip(2.0));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
+    QVERIFY(!m_player->findChild<Slider *>()->isEnabled());
+}
+
+void TestPlayer::audioOnlyShowsSpectrum()
+{
+    const QString tone = TestMedia::make(QStringLiteral("tone.m4a"),
+                                         {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+                                          QStringLiteral("sine=frequency=1000:duration=3"), QStringLiteral("-c:a"),
+                                          QStringLiteral("aac")});
+    play(tone);
+    QTRY_VERIFY_WITH_TIMEOUT(playerStatistics().showsVisualisation, 3000);
+    QVERIFY(!playerStatistics().hasVideo);
+
+    // The tone draws a bright row into the scrolling spectrum.
+    QElapsedTimer timer;
+    timer.start();
+    bool lit = false;
+    while (!lit && timer.elapsed() < 3000) {
+        QTest::qWait(100);
+        const QImage image = grabHost(*m_player);
+        for (int y = 0; y < image.height() && !lit; y++)
+            for (int x = 0; x < image.width() && !lit; x++)
+                lit = qGray(image.pixel(x, y)) > 100;
+    }
+    QVERIFY(lit);
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 500000, 3000);
+}
+
+void TestPlayer::quarterTurnPlaysUpright()
+{
+    // Stored landscape with red left and blue right, marked as turned a quarter counter-clockwise:
+    // shown portrait, blue above red, with black bars beside it.
+    const QString turned = TestMedia::make(
+        QStringLiteral("turned90.mp4"),
+        {QStringLiteral("-i"), halvesClip(), QStringLiteral("-c"), QStringLiteral("copy"),
+         QStringLiteral("-metadata:s:v:0"), QStringLiteral("rotate=90")});
+    play(turned);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.1, Qt::blue));
+    QVERIFY(waitForColour(*m_player, 0.5, 0.9, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.05, 0.5, Qt::black));
+}
+
+void TestPlayer::brokenFilesReturnToIdle_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("corrupt") << QStringLiteral("corrupt");
+    QTest::newRow("truncated") << QStringLiteral("truncated");
+    QTest::newRow("missing") << QStringLiteral("missing");
+}
+
+void TestPlayer::brokenFilesReturnToIdle()
+{
+    QFETCH(QString, kind);
+    const QString path = TestProfile::home() + QStringLiteral("/broken, 'clip': é.mp4");
+    QFile file(path);
+    if (kind == QLatin1String("corrupt")) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray noise(200000, '\0');
+        for (int i = 0; i < noise.size(); i++)
+            noise[i] = char((i * 7919 + 13) % 251);
+        file.write(noise);
+        file.close();
+    } else if (kind == QLatin1String("truncated")) {
+        const QString whole = TestMedia::make(
+            QStringLiteral("faststart.mp4"),
+            {QStringLiteral("-i"), TestMedia::clip(3.0), QStringLiteral("-c"), QStringLiteral("copy"),
+             QStringLiteral("-movflags"), QStringLiteral("+faststart")});
+        QFile source(whole);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.left(bytes.size() * 2 / 5));
+        file.close();
+    }
+    play(path);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
+    QFile::remove(path);
+}
+
+void TestPlayer::hostShowsClipPicture()
+{
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+}
+
+void TestPlayer::filterGraphOverlayShows()
+{
+    const QString mark = TestMedia::make(QStringLiteral("green-mark.png"),
+                                         {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+                                          QStringLiteral("color=c=lime:s=64x64"), QStringLiteral("-frames:v"),
+                                          QStringLiteral("1")});
+    m_player->setFilterProvider([mark] {
+        return QStringLiteral("movie='%1'[wm];[in][wm]overlay=x=W-w:y=0[out]").arg(mark);
+    });
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.97, 0.04, Qt::green));
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+
+    // The next file without a filter plays plain.
+    m_player->OnStop();
+    m_player->setFilterProvider(nullptr);
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.97, 0.04, Qt::blue));
+}
+
+void TestPlayer::playWithoutFileAsksForOne()
+{
+    QSignalSpy asked(m_player, &QPlayerWidget::sigAddFile);
+    m_player->OnPlayPause();
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(!m_player->isPlaying());
+
+    // A file chosen in answer plays at once.
+    connect(m_player, &QPlayerWidget::sigAddFile, m_player, [this] { m_player->m_filePath = TestMedia::clip(3.0); });
+    m_player->OnPlayPause();
+    QCOMPARE(asked.count(), 2);
+    QVERIFY(m_player->isPlaying());
+}
+
+void TestPlayer::sliderGrooveClickSeeksAtOnce()
+{
+    Slider slider;
+    slider.setRange(0, 1000);
+    slider.resize(400, 30);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    QSignalSpy moved(&slider, &Slider::sliderMoved);
+    QSignalSpy pressed(&slider, &Slider::sliderPressed);
+    QSignalSpy released(&slider, &Slider::sliderReleased);
+    QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(300, 15));
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(pressed.count(), 1);
+    const int value = moved.first().first().toInt();
+    QVERIFY2(value > 650 && value < 850, qPrintable(QString::number(value)));
+    QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(300, 15));
+    QCOMPARE(released.count(), 1);
+}
+
+void TestPlayer::timeLabelShowsSpan()
+{
+    TimeLabel label;
+    QCOMPARE(label.text(), QStringLiteral("00:00:00:000"));
+    label.onStartTime(QTime(0, 1, 2, 500));
+    label.onEndTime(QTime(1, 2, 3, 750));
+    QCOMPARE(label.text(), QStringLiteral("01:01:01:250"));
+    label.onEndTime(QTime(0, 0, 30));
+    QCOMPARE(label.text(), QStringLiteral("00:00:00:000"));
+}
+
+BRINDLE_TEST_MAIN(TestPlayer)
+#include "test_player.moc"
