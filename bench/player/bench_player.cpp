@@ -64,7 +64,8 @@ int main(int argc, char *argv[])
     player->setGeometry(0, 0, 640, 420);
     player->setFilterProvider([filter] { return filter; });
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
 
     const double cpuBefore = cpuSeconds(RUSAGE_SELF);
     player->m_filePath = clip;

@@ -1,4 +1,5 @@
 #include "player/playerengine.h"
+#include "player/playerstate.h"
 #include "player/qplayerwidget.h"
 #include "player/slider.h"
 #include "player/timelabel.h"
@@ -13,6 +14,8 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTime>
+
+#include <memory>
 
 namespace {
 const QString kLavfi = QStringLiteral("lavfi");
@@ -100,10 +103,13 @@ private slots:
     void brokenFilesReturnToIdle_data();
     void brokenFilesReturnToIdle();
     void hostShowsClipPicture();
+    void resizeWhilePausedRefitsPicture();
     void filterGraphOverlayShows();
     void playWithoutFileAsksForOne();
     void sliderGrooveClickSeeksAtOnce();
     void timeLabelShowsSpan();
+    void flushStartsNewGenerationAndAbortReleasesWaiters();
+    void audioKeepsItsSamplesWhenItIsTheMaster();
 
 private:
     void play(const QString &path);
@@ -307,6 +313,24 @@ void TestPlayer::hostShowsClipPicture()
     QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
 }
 
+void TestPlayer::resizeWhilePausedRefitsPicture()
+{
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPaused());
+
+    m_player->resize(640, 300);
+    auto *host = m_player->findChild<QWidget *>(QStringLiteral("playerHost"));
+    QTRY_VERIFY(host->width() < 640);
+    const QRect area = host->parentWidget()->rect();
+    QVERIFY2(qAbs(host->width() * 3 - host->height() * 4) <= 4, qPrintable(QStringLiteral("%1x%2").arg(host->width()).arg(host->height())));
+    QVERIFY(qAbs(host->geometry().center().x() - area.center().x()) <= 1);
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+    QVERIFY(m_player->isPaused());
+}
+
 void TestPlayer::filterGraphOverlayShows()
 {
     const QString mark = TestMedia::make(QStringLiteral("green-mark.png"),
@@ -370,6 +394,88 @@ void TestPlayer::timeLabelShowsSpan()
     QCOMPARE(label.text(), QStringLiteral("01:01:01:250"));
     label.onEndTime(QTime(0, 0, 30));
     QCOMPARE(label.text(), QStringLiteral("00:00:00:000"));
+}
+
+void TestPlayer::flushStartsNewGenerationAndAbortReleasesWaiters()
+{
+    initFlushMarker();
+    PacketQueue queue;
+    QCOMPARE(packetQueueInit(&queue), 0);
+    Clock clock;
+    clockInit(&clock, &queue.serial);
+
+    // Stopped queues refuse packets.
+    AVPacket *packet = av_packet_alloc();
+    QVERIFY(av_new_packet(packet, 100) >= 0);
+    QVERIFY(packetQueuePut(&queue, packet) < 0);
+
+    packetQueueStart(&queue);
+    const int firstSerial = queue.serial;
+    QVERIFY(av_new_packet(packet, 100) >= 0);
+    QCOMPARE(packetQueuePut(&queue, packet), 0);
+    clockSet(&clock, 1.5, queue.serial);
+    QCOMPARE(clockGet(&clock) >= 1.5, true);
+
+    // A seek: the queue is emptied and a new generation begins; the clock has no value until fed again.
+    packetQueueFlush(&queue);
+    QCOMPARE(packetQueuePutFlush(&queue), 0);
+    QCOMPARE(queue.serial, firstSerial + 1);
+    QVERIFY(std::isnan(clockGet(&clock)));
+    AVPacket *taken = nullptr;
+    int serial = -1;
+    QCOMPARE(packetQueueGet(&queue, &taken, false, &serial), 1);
+    QCOMPARE(taken, flushMarker());
+    QCOMPARE(serial, firstSerial + 1);
+    QCOMPARE(packetQueueGet(&queue, &taken, false, &serial), 0);
+
+    // A decoder blocked on the empty queue wakes up when the queue is aborted.
+    struct Waiter
+    {
+        PacketQueue *queue;
+        int result = 0;
+    } waiter {&queue};
+    SDL_Thread *thread = SDL_CreateThread(
+        [](void *arg) {
+            auto *w = static_cast<Waiter *>(arg);
+            AVPacket *pkt = nullptr;
+            w->result = packetQueueGet(w->queue, &pkt, true, nullptr);
+            return 0;
+        },
+        "waiter", &waiter);
+    QVERIFY(thread);
+    QTest::qWait(50);
+    packetQueueAbort(&queue);
+    SDL_WaitThread(thread, nullptr);
+    QCOMPARE(waiter.result, -1);
+
+    av_packet_free(&packet);
+    packetQueueDestroy(&queue);
+}
+
+void TestPlayer::audioKeepsItsSamplesWhenItIsTheMaster()
+{
+    auto owned = std::make_unique<PlayerState>();
+    PlayerState &state = *owned;
+    AVStream stream {};
+    state.audio_st = &stream;
+    state.av_sync_type = SyncAudioMaster;
+    int serial = 0;
+    clockInit(&state.audclk, &serial);
+    clockInit(&state.extclk, &serial);
+    clockSet(&state.audclk, 5.0, 0);
+    clockSet(&state.extclk, 1.0, 0);
+    QCOMPARE(synchronizeAudio(&state, 1024), 1024);
+
+    // Following another master, a steady lead of 4 s is beyond the correction range and
+    // the count is stretched at most by a tenth.
+    state.av_sync_type = SyncExternalClock;
+    state.audio_diff_avg_coef = exp(log(0.01) / 20);
+    state.audio_diff_threshold = 0.05;
+    state.audio_src.freq = 44100;
+    int wanted = 0;
+    for (int i = 0; i < 25; i++)
+        wanted = synchronizeAudio(&state, 1024);
+    QCOMPARE(wanted, 1024 * 110 / 100);
 }
 
 BRINDLE_TEST_MAIN(TestPlayer)
