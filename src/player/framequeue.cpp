@@ -10,16 +10,9 @@ void unrefItem(Frame *vp)
 
 int frameQueueInit(FrameQueue *f, PacketQueue *pktq, int maxSize, bool keepLast)
 {
-    f->mutex = SDL_CreateMutex();
-    if (!f->mutex) {
-        av_log(nullptr, AV_LOG_FATAL, "SDL_CreateMutex(): %s\n", SDL_GetError());
-        return AVERROR(ENOMEM);
-    }
-    f->cond = SDL_CreateCond();
-    if (!f->cond) {
-        av_log(nullptr, AV_LOG_FATAL, "SDL_CreateCond(): %s\n", SDL_GetError());
-        return AVERROR(ENOMEM);
-    }
+    const int ret = createQueueLock(&f->mutex, &f->cond);
+    if (ret < 0)
+        return ret;
     f->pktq = pktq;
     f->max_size = FFMIN(maxSize, kFrameQueueCapacity);
     f->keep_last = keepLast;

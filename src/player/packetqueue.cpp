@@ -34,6 +34,21 @@ void releasePacket(AVPacket *pkt)
 }
 }
 
+int createQueueLock(SDL_mutex **mutex, SDL_cond **cond)
+{
+    *mutex = SDL_CreateMutex();
+    if (!*mutex) {
+        av_log(nullptr, AV_LOG_FATAL, "SDL_CreateMutex(): %s\n", SDL_GetError());
+        return AVERROR(ENOMEM);
+    }
+    *cond = SDL_CreateCond();
+    if (!*cond) {
+        av_log(nullptr, AV_LOG_FATAL, "SDL_CreateCond(): %s\n", SDL_GetError());
+        return AVERROR(ENOMEM);
+    }
+    return 0;
+}
+
 void initFlushMarker()
 {
     if (!g_flushMarker)
@@ -48,17 +63,7 @@ AVPacket *flushMarker()
 int packetQueueInit(PacketQueue *q)
 {
     *q = PacketQueue();
-    q->mutex = SDL_CreateMutex();
-    if (!q->mutex) {
-        av_log(nullptr, AV_LOG_FATAL, "SDL_CreateMutex(): %s\n", SDL_GetError());
-        return AVERROR(ENOMEM);
-    }
-    q->cond = SDL_CreateCond();
-    if (!q->cond) {
-        av_log(nullptr, AV_LOG_FATAL, "SDL_CreateCond(): %s\n", SDL_GetError());
-        return AVERROR(ENOMEM);
-    }
-    return 0;
+    return createQueueLock(&q->mutex, &q->cond);
 }
 
 void packetQueueDestroy(PacketQueue *q)

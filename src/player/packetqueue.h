@@ -25,6 +25,9 @@ struct PacketQueue
     SDL_cond *cond = nullptr;
 };
 
+// Creates the lock and condition of a queue; logs and gives AVERROR(ENOMEM) on failure.
+int createQueueLock(SDL_mutex **mutex, SDL_cond **cond);
+
 // The one flush marker packet; identified by its address.
 void initFlushMarker();
 AVPacket *flushMarker();

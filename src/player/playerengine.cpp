@@ -36,6 +36,16 @@ public:
     PlayerLock &operator=(const PlayerLock &) = delete;
 };
 
+// Runs a control operation on the current player under the player lock; without one it gives idle.
+template <typename Result, typename Operation>
+Result onCurrentPlayer(Result idle, Operation operation)
+{
+    if (!g_player.sdlInitialised)
+        return idle;
+    PlayerLock lock;
+    return g_player.current ? operation(g_player.current) : idle;
+}
+
 void checkExternalClockSpeed(PlayerState *is)
 {
     const bool starving = (is->video_stream >= 0 && is->videoq.nb_packets <= kExternalClockMinFrames)
@@ -331,29 +341,20 @@ int playerStop()
 
 int playerTogglePause()
 {
-    if (!g_player.sdlInitialised)
-        return -1;
-    PlayerLock lock;
-    PlayerState *is = g_player.current;
-    if (!is)
-        return -1;
-    togglePause(is);
-    is->step = 0;
-    return 0;
+    return onCurrentPlayer(-1, [](PlayerState *is) {
+        togglePause(is);
+        is->step = 0;
+        return 0;
+    });
 }
 
 int playerSeek(double seconds)
 {
-    if (!g_player.sdlInitialised)
-        return -1;
-    PlayerLock lock;
-    PlayerState *is = g_player.current;
-    if (!is)
-        return -1;
-    if (!is->seek_req) {
-        const double startSeconds = is->ic && is->ic->start_time != AV_NOPTS_VALUE
-            ? is->ic->start_time / double(AV_TIME_BASE)
-            : 0;
+    return onCurrentPlayer(-1, [seconds](PlayerState *is) {
+        if (is->seek_req)
+            return 0;
+        const double startSeconds
+            = is->ic && is->ic->start_time != AV_NOPTS_VALUE ? is->ic->start_time / double(AV_TIME_BASE) : 0;
         double relative = seconds - masterClock(is) - startSeconds;
         if (std::isnan(relative))
             relative = 0;
@@ -362,76 +363,68 @@ int playerSeek(double seconds)
         is->seek_flags &= ~AVSEEK_FLAG_BYTE;
         is->seek_req = 1;
         SDL_CondSignal(is->continue_read_thread);
-    }
-    return 0;
+        return 0;
+    });
 }
 
 qint64 playerPosition()
 {
-    if (!g_player.sdlInitialised)
-        return 0;
-    PlayerLock lock;
-    PlayerState *is = g_player.current;
-    if (!is)
-        return 0;
-    const double master = masterClock(is);
-    if (std::isnan(master))
-        return -1;
-    AVFormatContext *ic = is->ic;
-    const int64_t start = ic && ic->start_time != AV_NOPTS_VALUE ? ic->start_time : 0;
-    const int64_t position = int64_t(master * 1000000) - start;
-    if (ic && ic->duration != AV_NOPTS_VALUE && ic->duration > 0)
-        return FFMIN(ic->duration, position);
-    return position;
+    return onCurrentPlayer(qint64(0), [](PlayerState *is) -> qint64 {
+        const double master = masterClock(is);
+        if (std::isnan(master))
+            return -1;
+        AVFormatContext *ic = is->ic;
+        const int64_t start = ic && ic->start_time != AV_NOPTS_VALUE ? ic->start_time : 0;
+        const int64_t position = int64_t(master * 1000000) - start;
+        if (ic && ic->duration != AV_NOPTS_VALUE && ic->duration > 0)
+            return FFMIN(ic->duration, position);
+        return position;
+    });
 }
 
 int playerGrabFrame(QImage *image, int width, int height)
 {
-    if (!g_player.sdlInitialised)
-        return -1;
-    PlayerLock lock;
-    PlayerState *is = g_player.current;
-    if (!is || !is->video_st || is->videoq.nb_packets < 1)
-        return -1;
-    AVFrame *frame = av_frame_alloc();
-    if (!frame)
-        return -1;
-    SDL_LockMutex(g_player.decodeLock);
-    const int got = decoderDecodeFrame(&is->viddec, frame, nullptr);
-    SDL_UnlockMutex(g_player.decodeLock);
-    if (got > 0 && width > 0 && height > 0) {
-        SwsContext *scaler = sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), width, height,
-                                            AV_PIX_FMT_RGB32, SWS_BICUBIC, nullptr, nullptr, nullptr);
-        if (scaler) {
-            *image = QImage(width, height, QImage::Format_RGB32);
-            uint8_t *planes[4] = {image->bits()};
-            int pitches[4] = {int(image->bytesPerLine())};
-            sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, planes, pitches);
-            sws_freeContext(scaler);
+    return onCurrentPlayer(-1, [image, width, height](PlayerState *is) {
+        if (!is->video_st || is->videoq.nb_packets < 1)
+            return -1;
+        AVFrame *frame = av_frame_alloc();
+        if (!frame)
+            return -1;
+        SDL_LockMutex(g_player.decodeLock);
+        const int got = decoderDecodeFrame(&is->viddec, frame, nullptr);
+        SDL_UnlockMutex(g_player.decodeLock);
+        if (got > 0 && width > 0 && height > 0) {
+            SwsContext *scaler = sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), width,
+                                                height, AV_PIX_FMT_RGB32, SWS_BICUBIC, nullptr, nullptr, nullptr);
+            if (scaler) {
+                *image = QImage(width, height, QImage::Format_RGB32);
+                uint8_t *planes[4] = {image->bits()};
+                int pitches[4] = {int(image->bytesPerLine())};
+                sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, planes, pitches);
+                sws_freeContext(scaler);
+            }
         }
-    }
-    av_frame_free(&frame);
-    return 0;
+        av_frame_free(&frame);
+        return 0;
+    });
 }
 
 int playerResize(int width, int height)
 {
-    if (!g_player.sdlInitialised)
+    return onCurrentPlayer(0, [width, height](PlayerState *is) {
+        if (!g_player.window)
+            return 0;
+        if (g_player.host)
+            g_player.host->setFixedSize(width, height);
+        SDL_SetWindowSize(g_player.window, width, height);
+        recreateRenderer();
+        g_player.screenWidth = width;
+        g_player.screenHeight = height;
+        is->width = width;
+        is->height = height;
+        is->force_refresh = 1;
         return 0;
-    PlayerLock lock;
-    PlayerState *is = g_player.current;
-    if (!is || !g_player.window)
-        return 0;
-    if (g_player.host)
-        g_player.host->setFixedSize(width, height);
-    SDL_SetWindowSize(g_player.window, width, height);
-    recreateRenderer();
-    g_player.screenWidth = width;
-    g_player.screenHeight = height;
-    is->width = width;
-    is->height = height;
-    is->force_refresh = 1;
-    return 0;
+    });
 }
 
 bool playerRunning()

@@ -126,6 +126,14 @@ int streamComponentOpen(PlayerState *is, int streamIndex)
     return ret;
 }
 
+void closeDecoder(Decoder *d, FrameQueue *frames, AVStream **stream, int *streamIndex)
+{
+    decoderAbort(d, frames);
+    decoderDestroy(d);
+    *stream = nullptr;
+    *streamIndex = -1;
+}
+
 void streamComponentClose(PlayerState *is, int streamIndex)
 {
     AVFormatContext *ic = is->ic;
@@ -133,23 +141,14 @@ void streamComponentClose(PlayerState *is, int streamIndex)
         return;
     switch (ic->streams[streamIndex]->codecpar->codec_type) {
     case AVMEDIA_TYPE_AUDIO:
-        decoderAbort(&is->auddec, &is->sampq);
+        closeDecoder(&is->auddec, &is->sampq, &is->audio_st, &is->audio_stream);
         closeAudioOutput(is);
-        decoderDestroy(&is->auddec);
-        is->audio_st = nullptr;
-        is->audio_stream = -1;
         break;
     case AVMEDIA_TYPE_VIDEO:
-        decoderAbort(&is->viddec, &is->pictq);
-        decoderDestroy(&is->viddec);
-        is->video_st = nullptr;
-        is->video_stream = -1;
+        closeDecoder(&is->viddec, &is->pictq, &is->video_st, &is->video_stream);
         break;
     case AVMEDIA_TYPE_SUBTITLE:
-        decoderAbort(&is->subdec, &is->subpq);
-        decoderDestroy(&is->subdec);
-        is->subtitle_st = nullptr;
-        is->subtitle_stream = -1;
+        closeDecoder(&is->subdec, &is->subpq, &is->subtitle_st, &is->subtitle_stream);
         break;
     default:
         break;
