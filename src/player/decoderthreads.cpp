@@ -3,8 +3,6 @@
 #include <cmath>
 
 namespace {
-constexpr double kNoSyncThreshold = 10.0;
-
 int queuePicture(PlayerState *is, AVFrame *srcFrame, double pts, double duration, int64_t pos, int serial)
 {
     Frame *vp = frameQueuePeekWritable(&is->pictq);

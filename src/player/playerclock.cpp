@@ -4,10 +4,6 @@
 
 #include <cmath>
 
-namespace {
-constexpr double kNoSyncThreshold = 10.0;
-}
-
 double clockNow()
 {
     return av_gettime_relative() / 1000000.0;

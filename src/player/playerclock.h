@@ -1,5 +1,8 @@
 #pragma once
 
+// Clocks further apart than this are not synchronised: one of them has jumped.
+constexpr double kNoSyncThreshold = 10.0;
+
 // A clock that runs from its last update; it reads NaN while its serial is
 // behind the serial of the queue that feeds it (after a seek).
 struct Clock

@@ -208,16 +208,18 @@ void notifyEnd()
     }
 }
 
-bool endRequested()
+// Takes SDL's events; true when the file ended or failed. An uncovered window is redrawn.
+bool handleSdlEvents(PlayerState *is)
 {
     SDL_PumpEvents();
     SDL_Event event;
     while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         if (event.type == SDL_QUIT)
             return true;
-        if (event.type == kQuitEvent && g_player.current && event.user.data1 == g_player.current
-            && event.user.code == g_player.current->generation)
+        if (event.type == kQuitEvent && event.user.data1 == is && event.user.code == is->generation)
             return true;
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            is->force_refresh = 1;
     }
     return false;
 }
@@ -227,11 +229,11 @@ void runPass()
 {
     if (!g_player.running || !g_player.current)
         return;
-    if (endRequested()) {
+    PlayerState *is = g_player.current;
+    if (handleSdlEvents(is)) {
         notifyEnd();
         return;
     }
-    PlayerState *is = g_player.current;
     if (!g_player.cursorHidden && clockNow() - g_player.startTime > kCursorHideDelay) {
         SDL_ShowCursor(SDL_DISABLE);
         g_player.cursorHidden = true;

@@ -66,9 +66,6 @@ struct PlayerState
     Decoder auddec;
     Decoder viddec;
     Decoder subdec;
-    int last_audio_stream = -1;
-    int last_video_stream = -1;
-    int last_subtitle_stream = -1;
 
     // audio output
     AudioParams audio_src;

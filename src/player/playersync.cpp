@@ -3,7 +3,6 @@
 #include <cmath>
 
 namespace {
-constexpr double kNoSyncThreshold = 10.0;
 constexpr int kAudioDiffAverageCount = 20;
 constexpr int kSampleCorrectionPercent = 10;
 }

@@ -86,7 +86,6 @@ int streamComponentOpen(PlayerState *is, int streamIndex)
         is->audio_diff_avg_count = 0;
         is->audio_diff_threshold = double(is->audio_hw_buf_size) / is->audio_tgt.bytes_per_sec;
         is->audio_stream = streamIndex;
-        is->last_audio_stream = streamIndex;
         is->audio_st = ic->streams[streamIndex];
         decoderInit(&is->auddec, avctx, &is->audioq, is->continue_read_thread);
         avctx = nullptr;
@@ -103,7 +102,6 @@ int streamComponentOpen(PlayerState *is, int streamIndex)
     }
     case AVMEDIA_TYPE_VIDEO:
         is->video_stream = streamIndex;
-        is->last_video_stream = streamIndex;
         is->video_st = ic->streams[streamIndex];
         decoderInit(&is->viddec, avctx, &is->videoq, is->continue_read_thread);
         avctx = nullptr;
@@ -113,7 +111,6 @@ int streamComponentOpen(PlayerState *is, int streamIndex)
         break;
     case AVMEDIA_TYPE_SUBTITLE:
         is->subtitle_stream = streamIndex;
-        is->last_subtitle_stream = streamIndex;
         is->subtitle_st = ic->streams[streamIndex];
         decoderInit(&is->subdec, avctx, &is->subtitleq, is->continue_read_thread);
         avctx = nullptr;

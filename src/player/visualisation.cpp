@@ -3,8 +3,6 @@
 #include <cmath>
 
 namespace {
-constexpr double kVisualisationInterval = 0.02;
-
 int wrapSampleIndex(int index)
 {
     return index < 0 ? index + kSampleArraySize : index % kSampleArraySize;
