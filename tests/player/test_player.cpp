@@ -99,6 +99,7 @@ private slots:
     void seekWhilePausedShowsTargetAndStaysPaused();
     void endOfFileReturnsToIdleOnce();
     void audioOnlyShowsSpectrum();
+    void videoOnlyPlaysOnTheExternalClock();
     void quarterTurnPlaysUpright();
     void brokenFilesReturnToIdle_data();
     void brokenFilesReturnToIdle();
@@ -253,6 +254,19 @@ void TestPlayer::audioOnlyShowsSpectrum()
     }
     QVERIFY(lit);
     QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 500000, 3000);
+}
+
+void TestPlayer::videoOnlyPlaysOnTheExternalClock()
+{
+    const QString silent = TestMedia::make(QStringLiteral("red-then-blue-silent.mp4"),
+                                           {QStringLiteral("-i"), redThenBlueClip(), QStringLiteral("-an"),
+                                            QStringLiteral("-c"), QStringLiteral("copy")});
+    play(silent);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::red));
+    QVERIFY(!playerStatistics().hasAudioOutput);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::blue));
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 1500000, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 5000);
 }
 
 void TestPlayer::quarterTurnPlaysUpright()
