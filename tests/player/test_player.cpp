@@ -325,6 +325,14 @@ void TestPlayer::hostShowsClipPicture()
     play(halvesClip());
     QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
     QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+
+    // A grab takes the next decoded picture, scaled to the size asked for.
+    m_player->OnPlayPause();
+    QImage grabbed;
+    QTRY_VERIFY(playerGrabFrame(&grabbed, 64, 48) == 0 && !grabbed.isNull());
+    QCOMPARE(grabbed.size(), QSize(64, 48));
+    QVERIFY2(near(grabbed.pixel(10, 24), Qt::red), qPrintable(describe(grabbed.pixel(10, 24))));
+    QVERIFY2(near(grabbed.pixel(54, 24), Qt::blue), qPrintable(describe(grabbed.pixel(54, 24))));
 }
 
 void TestPlayer::resizeWhilePausedRefitsPicture()
