@@ -64,7 +64,7 @@ QPlayerWidget::QPlayerWidget(QWidget *parent)
 QPlayerWidget::~QPlayerWidget()
 {
     // The engine draws into our host window; it must let go of it first.
-    if (playerRunning())
+    if (m_engineOwner)
         OnStop();
 }
 
@@ -75,12 +75,12 @@ void QPlayerWidget::setFilterProvider(std::function<QString()> provider)
 
 bool QPlayerWidget::isPlaying() const
 {
-    return playerRunning();
+    return m_engineOwner;
 }
 
 bool QPlayerWidget::isPaused() const
 {
-    return playerRunning() && !m_playing;
+    return m_engineOwner && !m_playing;
 }
 
 void QPlayerWidget::OnPlayPause()
@@ -127,6 +127,7 @@ void QPlayerWidget::startPlaying()
         playerAddVideoFilter(m_filterText.constData());
     }
     const QByteArray path = m_filePath.toUtf8();
+    m_engineOwner = true;
     if (playerStart(path.constData(), m_host, [this] { OnStop(); }, geometry.x(), geometry.y(), geometry.width(),
                     geometry.height())
         < 0)
@@ -135,6 +136,7 @@ void QPlayerWidget::startPlaying()
 
 void QPlayerWidget::OnStop()
 {
+    m_engineOwner = false;
     playerSetRunning(false);
     m_playing = true;
     setPlayButton(false);

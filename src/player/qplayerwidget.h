@@ -29,6 +29,7 @@ public:
     // empty text plays the plain file.
     void setFilterProvider(std::function<QString()> provider);
 
+    // True from Play until Stop or the end of the file, paused or not.
     bool isPlaying() const;
     bool isPaused() const;
 
@@ -67,6 +68,8 @@ private:
     QHBoxLayout *m_barLayout;
     QTimer m_positionTimer;
     bool m_playing = true;
+    // The engine plays one file for the whole program; this is set while it plays ours.
+    bool m_engineOwner = false;
     qint64 m_durationUs = 0;
     int m_videoWidth = 0;
     int m_videoHeight = 0;
