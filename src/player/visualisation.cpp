@@ -8,6 +8,12 @@ int wrapSampleIndex(int index)
     return index < 0 ? index + kSampleArraySize : index % kSampleArraySize;
 }
 
+// Bins per channel, rounded up so that each channel's output starts aligned for SIMD stores.
+int binStride(int nbFreq)
+{
+    return FFALIGN(nbFreq + 1, 16);
+}
+
 void fillRect(int x, int y, int w, int h)
 {
     if (w && h) {
@@ -84,7 +90,7 @@ bool prepareTransform(PlayerState *is, int bits)
     freeVisualisation(is);
     const float scale = 1.0f;
     is->real_data = static_cast<float *>(av_malloc_array(size_t(nbFreq) * 4, sizeof(float)));
-    is->rdft_data = static_cast<AVComplexFloat *>(av_malloc_array(size_t(nbFreq) + 1, 2 * sizeof(AVComplexFloat)));
+    is->rdft_data = static_cast<AVComplexFloat *>(av_malloc_array(size_t(binStride(nbFreq)), 2 * sizeof(AVComplexFloat)));
     is->rdft_bits = bits;
     return is->real_data && is->rdft_data
         && av_tx_init(&is->rdft, &is->rdft_fn, AV_TX_FLOAT_RDFT, 0, 1 << bits, &scale, 0) >= 0;
@@ -94,7 +100,7 @@ void drawSpectrum(PlayerState *is, int channels, int start, int bits)
 {
     const int nbFreq = 1 << (bits - 1);
     const int shownChannels = FFMIN(channels, 2);
-    AVComplexFloat *bins[2] = {is->rdft_data, is->rdft_data + nbFreq + 1};
+    AVComplexFloat *bins[2] = {is->rdft_data, is->rdft_data + binStride(nbFreq)};
     float *input = is->real_data;
     for (int ch = 0; ch < shownChannels; ch++) {
         int i = start + ch;

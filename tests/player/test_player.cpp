@@ -1,11 +1,12 @@
 #include "player/playerengine.h"
-#include "player/playerstate.h"
+#include "player/playeroutput.h"
 #include "player/qplayerwidget.h"
 #include "player/slider.h"
 #include "player/timelabel.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTime>
+#include <QTimeEdit>
 
 #include <memory>
 
@@ -45,6 +47,14 @@ QString redThenBlueClip()
          QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
          QStringLiteral("-g"), QStringLiteral("300"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
          QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
+}
+
+QString stereoTone()
+{
+    return TestMedia::make(QStringLiteral("stereo-tone.m4a"),
+                           {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+                            QStringLiteral("sine=frequency=1000:duration=3"), QStringLiteral("-ac"), QStringLiteral("2"),
+                            QStringLiteral("-c:a"), QStringLiteral("aac")});
 }
 
 bool near(QRgb pixel, QColor expected, int tolerance = 60)
@@ -110,6 +120,12 @@ private slots:
     void sliderGrooveClickSeeksAtOnce();
     void timeLabelShowsSpan();
     void flushStartsNewGenerationAndAbortReleasesWaiters();
+    void pictureFitsDisplayKeepingItsShape();
+    void heldSliderStopsPositionUpdates();
+    void copyTimeCopiesShownPosition();
+    void awkwardPathPlays();
+    void badFilterReturnsToIdle();
+    void channelCountFromEnvironment();
     void audioKeepsItsSamplesWhenItIsTheMaster();
 
 private:
@@ -233,11 +249,8 @@ void TestPlayer::endOfFileReturnsToIdleOnce()
 
 void TestPlayer::audioOnlyShowsSpectrum()
 {
-    const QString tone = TestMedia::make(QStringLiteral("tone.m4a"),
-                                         {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
-                                          QStringLiteral("sine=frequency=1000:duration=3"), QStringLiteral("-c:a"),
-                                          QStringLiteral("aac")});
-    play(tone);
+    // Stereo: the spectrum shows both channels.
+    play(stereoTone());
     QTRY_VERIFY_WITH_TIMEOUT(playerStatistics().showsVisualisation, 3000);
     QVERIFY(!playerStatistics().hasVideo);
 
@@ -498,6 +511,78 @@ void TestPlayer::audioKeepsItsSamplesWhenItIsTheMaster()
     for (int i = 0; i < 25; i++)
         wanted = synchronizeAudio(&state, 1024);
     QCOMPARE(wanted, 1024 * 110 / 100);
+}
+
+void TestPlayer::pictureFitsDisplayKeepingItsShape()
+{
+    // 4:3 into a wide display: full height, centred, even width.
+    SDL_Rect rect = displayRect(0, 0, 640, 360, 320, 240, {1, 1});
+    QCOMPARE(rect.h, 360);
+    QCOMPARE(rect.w, 480);
+    QCOMPARE(rect.x, 80);
+    QCOMPARE(rect.y, 0);
+    // Anamorphic pixels (16:11 on 720x576 is about 20:11 overall) into 4:3: full width.
+    rect = displayRect(0, 0, 400, 300, 720, 576, {16, 11});
+    QCOMPARE(rect.w, 400);
+    QCOMPARE(rect.h % 2, 0);
+    QVERIFY(qAbs(rect.h - 220) <= 2);
+    QCOMPARE(rect.y, (300 - rect.h) / 2);
+    // An unknown aspect counts as square; a tiny display still gets a pixel.
+    rect = displayRect(0, 0, 1, 1, 320, 240, {0, 1});
+    QVERIFY(rect.w >= 1 && rect.h >= 1);
+}
+
+void TestPlayer::heldSliderStopsPositionUpdates()
+{
+    play(TestMedia::clip(3.0));
+    auto *slider = m_player->findChild<Slider *>();
+    QTRY_VERIFY_WITH_TIMEOUT(slider->value() > 200, 5000);
+    m_player->OnSliderPressed();
+    const int held = slider->value();
+    QTest::qWait(400);
+    QCOMPARE(slider->value(), held);
+    m_player->OnSliderReleased();
+    QTRY_VERIFY_WITH_TIMEOUT(slider->value() > held + 200, 3000);
+}
+
+void TestPlayer::copyTimeCopiesShownPosition()
+{
+    m_player->OnSliderSeek(3723456);
+    QCOMPARE(m_player->findChild<QTimeEdit *>()->text(), QStringLiteral("01:02:03:456"));
+    m_player->OnCopyTime();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("01:02:03:456"));
+}
+
+void TestPlayer::awkwardPathPlays()
+{
+    const QString path = TestProfile::home() + QStringLiteral("/it's, a: clip é [1].mp4");
+    QFile::remove(path);
+    QVERIFY(QFile::copy(halvesClip(), path));
+    play(path);
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 300000, 5000);
+}
+
+void TestPlayer::badFilterReturnsToIdle()
+{
+    m_player->setFilterProvider([] { return QStringLiteral("[in]nosuchfilter=1[out]"); });
+    play(halvesClip());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 5000);
+
+    // Nothing of the failed start lingers: the next file plays.
+    m_player->setFilterProvider(nullptr);
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+}
+
+void TestPlayer::channelCountFromEnvironment()
+{
+    // The device opens on the read thread, some time after Play.
+    qputenv("SDL_AUDIO_CHANNELS", "1");
+    play(stereoTone());
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 200000, 5000);
+    qunsetenv("SDL_AUDIO_CHANNELS");
+    QCOMPARE(g_player.current->audio_tgt.ch_layout.nb_channels, 1);
 }
 
 BRINDLE_TEST_MAIN(TestPlayer)
