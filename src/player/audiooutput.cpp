@@ -110,6 +110,16 @@ void storeSamplesForVisualisation(PlayerState *is, const int16_t *samples, int s
     }
 }
 
+// Closes a device whose format cannot be used.
+int refuseDevice(AVChannelLayout *layout)
+{
+    if (layout)
+        av_channel_layout_uninit(layout);
+    SDL_CloseAudioDevice(g_player.audioDevice);
+    g_player.audioDevice = 0;
+    return -1;
+}
+
 void audioCallback(void *opaque, Uint8 *stream, int len)
 {
     auto *is = static_cast<PlayerState *>(opaque);
@@ -209,16 +219,14 @@ int audioOpen(PlayerState *is, const AVChannelLayout *wantedLayout, int wantedSa
     }
     if (spec.format != AUDIO_S16SYS) {
         av_log(nullptr, AV_LOG_ERROR, "SDL advised audio format %d is not supported!\n", spec.format);
-        av_channel_layout_uninit(&layout);
-        return -1;
+        return refuseDevice(&layout);
     }
     if (spec.channels != wanted.channels) {
         av_channel_layout_uninit(&layout);
         av_channel_layout_default(&layout, spec.channels);
         if (layout.order != AV_CHANNEL_ORDER_NATIVE) {
             av_log(nullptr, AV_LOG_ERROR, "SDL advised channel count %d is not supported!\n", spec.channels);
-            av_channel_layout_uninit(&layout);
-            return -1;
+            return refuseDevice(&layout);
         }
     }
 
@@ -230,7 +238,7 @@ int audioOpen(PlayerState *is, const AVChannelLayout *wantedLayout, int wantedSa
     target->bytes_per_sec = av_samples_get_buffer_size(nullptr, layout.nb_channels, target->freq, target->fmt, 1);
     if (target->bytes_per_sec <= 0 || target->frame_size <= 0) {
         av_log(nullptr, AV_LOG_ERROR, "av_samples_get_buffer_size failed\n");
-        return -1;
+        return refuseDevice(nullptr);
     }
     return int(spec.size);
 }

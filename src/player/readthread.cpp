@@ -78,8 +78,15 @@ int streamComponentOpen(PlayerState *is, int streamIndex)
         if (ret < 0)
             break;
         is->audio_hw_buf_size = ret;
-        is->audio_src = is->audio_tgt;
-        av_channel_layout_copy(&is->audio_src.ch_layout, &is->audio_tgt.ch_layout);
+        is->audio_src.freq = is->audio_tgt.freq;
+        is->audio_src.fmt = is->audio_tgt.fmt;
+        is->audio_src.frame_size = is->audio_tgt.frame_size;
+        is->audio_src.bytes_per_sec = is->audio_tgt.bytes_per_sec;
+        ret = av_channel_layout_copy(&is->audio_src.ch_layout, &is->audio_tgt.ch_layout);
+        if (ret < 0) {
+            closeAudioOutput(is);
+            break;
+        }
         is->audio_buf_size = 0;
         is->audio_buf_index = 0;
         is->audio_diff_avg_coef = exp(log(0.01) / 20);
