@@ -198,8 +198,8 @@ int audioOpen(PlayerState *is, const AVChannelLayout *wantedLayout, int wantedSa
     wanted.callback = audioCallback;
     wanted.userdata = is;
 
-    SDL_AudioSpec spec {};
-    while (!(g_player.audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec,
+    SDL_AudioSpec obtained {};
+    while (!(g_player.audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
                                                           SDL_AUDIO_ALLOW_FREQUENCY_CHANGE
                                                               | SDL_AUDIO_ALLOW_CHANNELS_CHANGE))) {
         av_log(nullptr, AV_LOG_WARNING, "SDL_OpenAudio (%d channels, %d Hz): %s\n", wanted.channels, wanted.freq,
@@ -217,21 +217,21 @@ int audioOpen(PlayerState *is, const AVChannelLayout *wantedLayout, int wantedSa
         av_channel_layout_uninit(&layout);
         av_channel_layout_default(&layout, wanted.channels);
     }
-    if (spec.format != AUDIO_S16SYS) {
-        av_log(nullptr, AV_LOG_ERROR, "SDL advised audio format %d is not supported!\n", spec.format);
+    if (obtained.format != AUDIO_S16SYS) {
+        av_log(nullptr, AV_LOG_ERROR, "SDL advised audio format %d is not supported!\n", obtained.format);
         return refuseDevice(&layout);
     }
-    if (spec.channels != wanted.channels) {
+    if (obtained.channels != wanted.channels) {
         av_channel_layout_uninit(&layout);
-        av_channel_layout_default(&layout, spec.channels);
+        av_channel_layout_default(&layout, obtained.channels);
         if (layout.order != AV_CHANNEL_ORDER_NATIVE) {
-            av_log(nullptr, AV_LOG_ERROR, "SDL advised channel count %d is not supported!\n", spec.channels);
+            av_log(nullptr, AV_LOG_ERROR, "SDL advised channel count %d is not supported!\n", obtained.channels);
             return refuseDevice(&layout);
         }
     }
 
     target->fmt = AV_SAMPLE_FMT_S16;
-    target->freq = spec.freq;
+    target->freq = obtained.freq;
     av_channel_layout_uninit(&target->ch_layout);
     target->ch_layout = layout;
     target->frame_size = av_samples_get_buffer_size(nullptr, layout.nb_channels, 1, target->fmt, 1);
@@ -240,7 +240,7 @@ int audioOpen(PlayerState *is, const AVChannelLayout *wantedLayout, int wantedSa
         av_log(nullptr, AV_LOG_ERROR, "av_samples_get_buffer_size failed\n");
         return refuseDevice(nullptr);
     }
-    return int(spec.size);
+    return int(obtained.size);
 }
 
 void closeAudioOutput(PlayerState *is)
