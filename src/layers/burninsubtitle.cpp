@@ -3,8 +3,10 @@
 #include "app/converttask.h"
 #include "common/asslibrary.h"
 #include "common/folders.h"
+#include "subtitles/subtitleparser.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +35,7 @@ QString leaveOut(const QString &why, QString *reason)
 }
 
 QString writtenToCache(const std::function<bool(const QString &)> &write, const QString &cacheFolder,
-                       const QString &what, QString *reason)
+                       const QString &sourcePath, const QString &what, QString *reason)
 {
     if (!write)
         return leaveOut(QCoreApplication::translate("BurnInSubtitle", "%1 cannot be converted here").arg(what), reason);
@@ -41,7 +43,7 @@ QString writtenToCache(const std::function<bool(const QString &)> &write, const 
         return leaveOut(QCoreApplication::translate("BurnInSubtitle", "the cache folder %1 cannot be made")
                             .arg(cacheFolder),
                         reason);
-    const QString target = burnInSubtitleCachePath(cacheFolder);
+    const QString target = burnInSubtitleCachePath(cacheFolder, sourcePath);
     // A file left from an earlier run must not pass for this one.
     QFile::remove(target);
     if (!write(target) || QFileInfo(target).size() == 0)
@@ -51,9 +53,23 @@ QString writtenToCache(const std::function<bool(const QString &)> &write, const 
 
 }
 
-QString burnInSubtitleCachePath(const QString &cacheFolder)
+QString burnInSubtitleCachePath(const QString &cacheFolder, const QString &sourcePath)
 {
-    return cacheFolder + QStringLiteral("/subtitle.ass");
+    if (sourcePath.isEmpty())
+        return cacheFolder + QStringLiteral("/subtitle.ass");
+    const QByteArray key = QCryptographicHash::hash(sourcePath.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return cacheFolder + QStringLiteral("/subtitle-%1.ass").arg(QLatin1String(key));
+}
+
+SubtitleWriters documentWriters(const SubtitleParser &editedDocument)
+{
+    SubtitleWriters writers;
+    writers.srtToAss = [](const QString &srtPath, const QString &assPath) {
+        SubtitleParser srt;
+        return srt.read(srtPath) && srt.writeAss(assPath);
+    };
+    writers.writeDocument = [&editedDocument](const QString &assPath) { return editedDocument.writeAss(assPath); };
+    return writers;
 }
 
 QString prepareBurnInSubtitle(const ConvertTask &task, const QString &cacheFolder, const SubtitleWriters &writers,
@@ -71,12 +87,12 @@ QString prepareBurnInSubtitle(const ConvertTask &task, const QString &cacheFolde
                                            return writers.srtToAss(task.subtitlePath, target);
                                        })
                                      : std::function<bool(const QString &)>();
-            chosen = writtenToCache(convert, cacheFolder, task.subtitlePath, reason);
+            chosen = writtenToCache(convert, cacheFolder, task.subtitlePath, task.subtitlePath, reason);
         } else {
             chosen = task.subtitlePath;
         }
     } else {
-        chosen = writtenToCache(writers.writeDocument, cacheFolder,
+        chosen = writtenToCache(writers.writeDocument, cacheFolder, QString(),
                                 QCoreApplication::translate("BurnInSubtitle", "the edited subtitles"), reason);
     }
     if (chosen.isEmpty())

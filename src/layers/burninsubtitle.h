@@ -5,6 +5,7 @@
 #include <functional>
 
 struct ConvertTask;
+class SubtitleParser;
 
 // The subtitle document's writers, which burn-in needs for SRT files and for
 // subtitles edited but not saved. Unset writers make those cases fail cleanly.
@@ -16,6 +17,9 @@ struct SubtitleWriters
     std::function<bool(const QString &assPath)> writeDocument;
 };
 
+// Writers backed by the subtitle reader and by the document being edited.
+SubtitleWriters documentWriters(const SubtitleParser &editedDocument);
+
 // The ASS or SSA file to burn into the task's picture: an ASS or SSA subtitle as it is,
 // an SRT subtitle converted into the cache folder, or, when the task's subtitle file does
 // not exist, the edited document written there. Empty when none can be made; the
@@ -23,5 +27,7 @@ struct SubtitleWriters
 QString prepareBurnInSubtitle(const ConvertTask &task, const QString &cacheFolder, const SubtitleWriters &writers,
                               QString *reason = nullptr);
 
-// The file in the cache folder that converted and edited subtitles are written to.
-QString burnInSubtitleCachePath(const QString &cacheFolder);
+// The file in the cache folder that a converted SRT (or, for an empty source path, the
+// edited document) is written to. Each source gets its own file, because a run prepares
+// every row's subtitles before the first conversion starts.
+QString burnInSubtitleCachePath(const QString &cacheFolder, const QString &sourcePath = QString());

@@ -145,9 +145,9 @@ QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
                  .arg(decimal(entry.angle * kRadiansPerDegree))
                  .arg(entry.boxWidth)
                  .arg(entry.boxHeight);
-    const QString fadeIn = QStringLiteral(",fade=t=in:st=%1:d=0.5").arg(decimal(seconds(entry.start)));
+    const QString fadeIn = QStringLiteral(",fade=t=in:st=%1:d=0.5:alpha=1").arg(decimal(seconds(entry.start)));
     const auto fadeOutAt = [](float endSeconds) {
-        return QStringLiteral(",fade=t=out:st=%1:d=0.5").arg(decimal(endSeconds - kFadeSeconds));
+        return QStringLiteral(",fade=t=out:st=%1:d=0.5:alpha=1").arg(decimal(endSeconds - kFadeSeconds));
     };
     switch (entry.fade) {
     case CLayerInfo::FadeIn:

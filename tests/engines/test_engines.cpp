@@ -2,7 +2,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "common/timetext.h"
+#include "common/timeconv.h"
 #include "engines/linerelay.h"
 #include "engines/meltarguments.h"
 
@@ -46,7 +46,7 @@ Run runEngine(const QString &name, const QStringList &arguments,
 
 QString melt(qint64 microseconds)
 {
-    return TimeText::microsecondsToMeltPosition(microseconds);
+    return TimeConv::toMeltText(microseconds);
 }
 
 // Mean loudness in dB of a file's audio.

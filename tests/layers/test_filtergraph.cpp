@@ -5,6 +5,7 @@
 #include "app/converttask.h"
 #include "common/filtergraphescape.h"
 #include "common/timeconv.h"
+#include "subtitles/subtitleparser.h"
 #include "layers/filtergraph.h"
 
 #include <QTemporaryDir>
@@ -58,7 +59,7 @@ private slots:
         QCOMPARE(result,
                  QStringLiteral("hflip[in];movie='C\\:/v/logo.png':loop=0,setpts=N/FRAME_RATE/TB,rotate='0:ow=200:oh=100:"
                                 "c=0x00000000'[m0];movie='C\\:/cache/Text1.png':loop=0,setpts=N/FRAME_RATE/TB,"
-                                "colorchannelmixer=aa=0.5,rotate='0:ow=120:oh=40:c=0x00000000',fade=t=in:st=2:d=0.5[m1];"
+                                "colorchannelmixer=aa=0.5,rotate='0:ow=120:oh=40:c=0x00000000',fade=t=in:st=2:d=0.5:alpha=1[m1];"
                                 "[in][m0]overlay=10:20:eof_action=pass[o0];[o0][m1]overlay='if(between(t,2,10),-w+mod(((t-2)"
                                 "*50+w+300)\\,W+w),NAN)':40:eof_action=pass"));
         QDir::setCurrent(previous);
@@ -212,12 +213,31 @@ private slots:
             return writeAss(target);
         };
         writers.writeDocument = writeAss;
-        const QString expected = QStringLiteral("ass=") + quoteFilterGraphPath(cache + QStringLiteral("/subtitle.ass"));
-        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers), expected);
+        const QString converted = burnInSubtitleCachePath(cache, t.subtitlePath);
+        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(converted));
         QCOMPARE(seenSource, t.subtitlePath);
 
+        // Rows are prepared together before any of them converts: each keeps its own file.
+        ConvertTask other = t;
+        other.subtitlePath = TestFiles::write(m_dir.filePath(QStringLiteral("other.srt")),
+                                              "1\n00:00:00,000 --> 00:00:01,000\nBye\n");
+        const QString otherConverted = burnInSubtitleCachePath(cache, other.subtitlePath);
+        QVERIFY(otherConverted != converted);
+        QCOMPARE(graph(other, {}, QSize(), cache, 0, nullptr, writers),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(otherConverted));
+        QVERIFY(QFileInfo::exists(converted));
+
+        // The subtitle reader's own writers make an SRT that libass accepts.
+        SubtitleParser edited;
+        QFile::remove(otherConverted);
+        QCOMPARE(graph(other, {}, QSize(), cache, 0, nullptr, documentWriters(edited)),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(otherConverted));
+        QVERIFY(QFileInfo(otherConverted).size() > 0);
+
         t.subtitlePath = m_dir.filePath(QStringLiteral("gone.ass"));
-        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers), expected);
+        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(cache + QStringLiteral("/subtitle.ass")));
     }
 
     void fadesFollowTheTimeWindowOrTheMediaEnd()
@@ -228,12 +248,12 @@ private slots:
         QVERIFY(!movieChain(entry, 8000000).contains(QStringLiteral("fade")));
 
         entry.fade = CLayerInfo::FadeInOut;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=0:d=0.5,fade=t=out:st=7.5:d=0.5")));
+        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=0:d=0.5:alpha=1,fade=t=out:st=7.5:d=0.5:alpha=1")));
         entry.start = 1500000;
         entry.end = 4000000;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=1.5:d=0.5,fade=t=out:st=3.5:d=0.5")));
+        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=1.5:d=0.5:alpha=1,fade=t=out:st=3.5:d=0.5:alpha=1")));
         entry.fade = CLayerInfo::FadeOut;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral("c=0x00000000',fade=t=out:st=3.5:d=0.5")));
+        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral("c=0x00000000',fade=t=out:st=3.5:d=0.5:alpha=1")));
         entry.fade = 9;
         QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral("c=0x00000000'")));
     }
