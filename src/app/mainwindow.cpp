@@ -80,6 +80,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_jobs.setLimit(m_settings.threads);
 
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
+    ui->widgetPlayer->setFilterProvider([] { return core().buildFilterGraph(core().currentTask); });
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 
@@ -277,7 +278,7 @@ bool MainWindow::requireRows()
 
 void MainWindow::setPreviewFile(const QString &path)
 {
-    Q_UNUSED(path)
+    ui->widgetPlayer->m_filePath = path;
 }
 
 QStringList MainWindow::askForMediaFiles(const QString &caption, const QString &folder)

@@ -1,6 +1,7 @@
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "app/mainwindow.h"
+#include "player/qplayerwidget.h"
 #include "settings/configformat.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -107,6 +108,7 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
     QCOMPARE(m_window->conversionList()->state(0), RowState::Ready);
     QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
 
+    QCOMPARE(m_window->findChild<QPlayerWidget *>("widgetPlayer")->m_filePath, movie);
     QCOMPARE(core().tasks.size(), 1);
     const ConvertTask &task = core().tasks[0];
     QCOMPARE(task.sourcePath, movie);
