@@ -28,17 +28,11 @@ QString Core::buildFilterGraph(int taskIndex) const
 {
     if (taskIndex < 0 || taskIndex >= tasks.size())
         return QString();
-    SubtitleWriters writers;
-    writers.srtToAss = [](const QString &srtPath, const QString &assPath) {
-        SubtitleParser srt;
-        return srt.read(srtPath) && srt.writeAss(assPath);
-    };
-    writers.writeDocument = [this](const QString &assPath) { return subtitles.writeAss(assPath); };
-
     // Layers are drawn from the editor canvas's items; without the canvas only the task's own
     // picture settings and subtitle make up the graph.
     QStringList problems;
-    const QString graph = ::buildFilterGraph(tasks[taskIndex], {}, OverlayCanvas(), cacheFolder, writers, &problems);
+    const QString graph = ::buildFilterGraph(tasks[taskIndex], {}, OverlayCanvas(), cacheFolder,
+                                              documentWriters(subtitles), &problems);
     for (const QString &problem : qAsConst(problems))
         qDebug().noquote() << problem;
     return graph;
