@@ -1,0 +1,29 @@
+#pragma once
+
+#include "jobs/encoderchoice.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+// What the follow-up builders need to know about one media file; zeros when unreadable.
+struct MediaFacts
+{
+    int width = 0;
+    int height = 0;
+    double frameRate = 0;
+    qint64 duration = 0; // µs
+};
+
+using MediaProber = std::function<MediaFacts(const QString &path)>;
+
+// The system settings the follow-up builders read, taken once per build.
+struct FollowupSettings
+{
+    QString outPath;
+    QString cacheFolder;
+    bool coverage = false;
+    HardwareChoice hardware;
+    MediaProber probe;
+};
