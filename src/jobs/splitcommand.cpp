@@ -67,14 +67,11 @@ bool wantsSplit(const ConvertTask &task)
     }
 }
 
-QList<SplitRange> splitRanges(const ConvertTask &task, qint64 duration)
+namespace {
+
+QList<SplitRange> rangesOfMode(const ConvertTask &task, qint64 duration)
 {
     QList<SplitRange> ranges;
-    if (!task.splits.isEmpty()) {
-        for (const SplitEntry &entry : task.splits)
-            ranges.append(namedRange(entry.start, entry.end == 0 ? duration : entry.end));
-        return ranges;
-    }
     switch (task.splitMode) {
     case 0:
         if (task.splitCount >= 1) {
@@ -95,6 +92,18 @@ QList<SplitRange> splitRanges(const ConvertTask &task, qint64 duration)
     default:
         break;
     }
+    return ranges;
+}
+
+}
+
+QList<SplitRange> splitRanges(const ConvertTask &task, qint64 duration)
+{
+    QList<SplitRange> ranges;
+    for (const SplitEntry &entry : task.splits)
+        ranges.append(namedRange(entry.start, entry.end == 0 ? duration : entry.end));
+    if (task.splits.isEmpty())
+        ranges = rangesOfMode(task, duration);
     ranges.erase(std::remove_if(ranges.begin(), ranges.end(),
                                 [](const SplitRange &range) { return range.end <= range.start; }),
                  ranges.end());
