@@ -1,0 +1,277 @@
+#include "jobs/mergecommand.h"
+#include "jobs/soundtrackcommand.h"
+#include "jobs/splitcommand.h"
+#include "settings/configformat.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+constexpr qint64 kSecond = 1000000;
+
+MediaFacts probeWithFfprobe(const QString &path)
+{
+    MediaFacts facts;
+    facts.duration = qint64(qMax(0.0, TestMedia::probeDuration(path)) * kSecond);
+    facts.width = TestMedia::probeStream(path, QStringLiteral("v"), QStringLiteral("width")).toInt();
+    facts.height = TestMedia::probeStream(path, QStringLiteral("v"), QStringLiteral("height")).toInt();
+    const QStringList rate =
+        TestMedia::probeStream(path, QStringLiteral("v"), QStringLiteral("r_frame_rate")).split(QLatin1Char('/'));
+    if (rate.size() == 2 && rate.at(1).toDouble() > 0)
+        facts.frameRate = rate.at(0).toDouble() / rate.at(1).toDouble();
+    return facts;
+}
+
+// melt reads "HH:MM:SS:FF" as frames; the position texts carry hundredths.
+QStringList meltPositionsAsClock(QStringList arguments)
+{
+    static const QRegularExpression position(QStringLiteral("^(in|out)='(\\d\\d:\\d\\d:\\d\\d):(\\d\\d)'$"));
+    for (QString &argument : arguments)
+        argument.replace(position, QStringLiteral("\\1=\\2.\\3"));
+    return arguments;
+}
+
+bool runPlanned(const PlannedJob &job)
+{
+    QByteArray output;
+    const bool ok = job.engine == PlannedJob::Engine::Melt
+                        ? TestMedia::run(QStringLiteral("melt"), meltPositionsAsClock(job.arguments), &output)
+                        : TestMedia::run(QStringLiteral("ffmpeg"), job.arguments, &output);
+    if (!ok)
+        qWarning().noquote() << job.arguments.join(QLatin1Char(' ')) << "\n" << output.right(2000);
+    return ok;
+}
+
+MergeEntry entry(const QString &path, qint64 start, qint64 end)
+{
+    MergeEntry merge;
+    merge.path = path;
+    merge.start = start;
+    merge.end = end;
+    return merge;
+}
+}
+
+class TestFollowupRuns : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void meltMergeJoinsTheChosenRanges();
+    void copyMergeOfMp4FilesJoinsWholeFiles();
+    void copyMergeWithMkvEndingGoesThroughFilterGraph();
+    void splitIntoEqualPartsByMelt();
+    void splitIntoLengthsByStreamCopy();
+    void splitSectionFromTheStart();
+    void soundtrackFromTwoMusicFiles();
+
+private:
+    FollowupSettings settings() const;
+    void useCodecs(const QString &container, const QString &video, const QString &audio);
+    QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
+    QString convertedCopy(const QString &source, const QString &name) const;
+
+    QScopedPointer<QTemporaryDir> m_folder;
+    ConfigFormat m_format;
+    QString m_clip3;
+    QString m_clip4;
+    QString m_clip2;
+    QString m_keyframedClip5;
+};
+
+void TestFollowupRuns::initTestCase()
+{
+    m_clip3 = TestMedia::clip(3);
+    m_clip4 = TestMedia::clip(4);
+    m_clip2 = TestMedia::clip(2);
+    m_keyframedClip5 = TestMedia::make(
+        QStringLiteral("keyframes-5s.mp4"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("testsrc=size=320x240:rate=25:duration=5"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+         QStringLiteral("-i"), QStringLiteral("sine=frequency=330:sample_rate=44100:duration=5"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-g"), QStringLiteral("25"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+         QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
+    QVERIFY(!m_clip3.isEmpty() && !m_clip4.isEmpty() && !m_clip2.isEmpty() && !m_keyframedClip5.isEmpty());
+}
+
+void TestFollowupRuns::init()
+{
+    m_folder.reset(new QTemporaryDir);
+    QDir(m_folder->path()).mkpath(QStringLiteral("out"));
+    QDir(m_folder->path()).mkpath(QStringLiteral("cache"));
+    useCodecs(QStringLiteral("mp4"), QStringLiteral("h264"), QStringLiteral("aac"));
+}
+
+FollowupSettings TestFollowupRuns::settings() const
+{
+    FollowupSettings result;
+    result.outPath = outFolder();
+    result.cacheFolder = m_folder->path() + QStringLiteral("/cache");
+    result.probe = probeWithFfprobe;
+    return result;
+}
+
+void TestFollowupRuns::useCodecs(const QString &container, const QString &video, const QString &audio)
+{
+    m_format.format = container;
+    m_format.vCodec = video;
+    m_format.aCodec = audio;
+    m_format.vBitRate = QStringLiteral("Auto");
+    m_format.vKeepWH = true;
+    m_format.vKeepFrameRate = true;
+    m_format.vAspect = QStringLiteral("Auto");
+    m_format.aBitRate = QStringLiteral("128 kbps");
+    m_format.aChannels = QStringLiteral("2 channels stereo");
+    m_format.aSample = QStringLiteral("44100 Hz");
+    m_format.aVolume = 256;
+}
+
+QString TestFollowupRuns::convertedCopy(const QString &source, const QString &name) const
+{
+    const QString path = outFolder() + QLatin1Char('/') + name;
+    return QFile::copy(source, path) ? path : QString();
+}
+
+void TestFollowupRuns::meltMergeJoinsTheChosenRanges()
+{
+    ConvertTask task;
+    task.start = kSecond;
+    task.end = 3 * kSecond;
+    task.titleSequences = {entry(m_clip3, 500000, 2 * kSecond + 500000)};
+    task.endings = {entry(m_clip2, 0, 0)};
+    const QString input = convertedCopy(m_clip4, QStringLiteral("movie's, take 1_Merge.mp4"));
+
+    const QList<PlannedJob> jobs = planMerge(task, input, true, QStringLiteral("320:240"), m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(runPlanned(jobs.first()));
+    QCOMPARE(jobs.first().outputPath, outFolder() + QStringLiteral("/movie's, take 1_MergeMerge.mp4"));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 6.0) < 0.25);
+    QCOMPARE(TestMedia::probeStream(jobs.first().outputPath, QStringLiteral("v"), QStringLiteral("width")),
+             QStringLiteral("320"));
+}
+
+void TestFollowupRuns::copyMergeOfMp4FilesJoinsWholeFiles()
+{
+    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
+    ConvertTask task;
+    task.start = kSecond;
+    task.titleSequences = {entry(m_clip3, kSecond, 2 * kSecond)};
+    task.endings = {entry(m_clip2, 0, 0)};
+    const QList<PlannedJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(jobs.first().arguments.contains(QStringLiteral("concat")));
+    QVERIFY(runPlanned(jobs.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 9.0) < 0.15);
+}
+
+void TestFollowupRuns::copyMergeWithMkvEndingGoesThroughFilterGraph()
+{
+    const QString ending = TestMedia::make(
+        QStringLiteral("small-2s.mkv"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("testsrc=size=160x120:rate=30:duration=2"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+         QStringLiteral("-i"), QStringLiteral("sine=frequency=880:sample_rate=22050:duration=2"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
+         QStringLiteral("-shortest")});
+    QVERIFY(!ending.isEmpty());
+    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    ConvertTask task;
+    task.titleSequences = {entry(m_clip3, 0, 0)};
+    task.endings = {entry(ending, 0, 0)};
+    const QList<PlannedJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(jobs.first().arguments.contains(QStringLiteral("-filter_complex")));
+    QVERIFY(runPlanned(jobs.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 9.0) < 0.15);
+    QCOMPARE(TestMedia::probeStream(jobs.first().outputPath, QStringLiteral("v"), QStringLiteral("width")),
+             QStringLiteral("320"));
+}
+
+void TestFollowupRuns::splitIntoEqualPartsByMelt()
+{
+    ConvertTask task;
+    task.splitCount = 3;
+    const QString input = convertedCopy(m_clip3, QStringLiteral("movie_Split.mp4"));
+    const QList<PlannedJob> jobs = planSplit(task, input, true, m_format, settings());
+    QCOMPARE(jobs.size(), 3);
+    for (int i = 0; i < jobs.size(); ++i) {
+        QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/movie_Split_%1.mp4").arg(i + 1));
+        QVERIFY(runPlanned(jobs.at(i)));
+        QVERIFY(qAbs(TestMedia::probeDuration(jobs.at(i).outputPath) - 1.0) < 0.15);
+    }
+}
+
+void TestFollowupRuns::splitIntoLengthsByStreamCopy()
+{
+    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    ConvertTask task;
+    task.splitMode = 1;
+    task.clipLength = 2 * kSecond;
+    const QList<PlannedJob> jobs = planSplit(task, m_keyframedClip5, false, m_format, settings());
+    const QStringList names{QStringLiteral("00-00-00_00-00-02"), QStringLiteral("00-00-02_00-00-04"),
+                            QStringLiteral("00-00-04_00-00-05")};
+    const QList<double> lengths{2.0, 2.0, 1.0};
+    QCOMPARE(jobs.size(), 3);
+    for (int i = 0; i < jobs.size(); ++i) {
+        QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/keyframes-5s") + names.at(i)
+                                            + QStringLiteral(".mp4"));
+        QVERIFY(runPlanned(jobs.at(i)));
+        QVERIFY(qAbs(TestMedia::probeDuration(jobs.at(i).outputPath) - lengths.at(i)) < 0.15);
+    }
+}
+
+void TestFollowupRuns::splitSectionFromTheStart()
+{
+    ConvertTask task;
+    task.splitMode = 2;
+    task.sectionEnd = 2 * kSecond + 500000;
+    QVERIFY(wantsSplit(task));
+    const QList<PlannedJob> jobs = planSplit(task, m_clip4, false, m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(runPlanned(jobs.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 2.5) < 0.15);
+}
+
+void TestFollowupRuns::soundtrackFromTwoMusicFiles()
+{
+    const QString first = TestMedia::make(
+        QStringLiteral("music-1.5s.mp3"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("sine=frequency=600:sample_rate=22050:duration=1.5"), QStringLiteral("-c:a"),
+         QStringLiteral("libmp3lame")});
+    const QString second = TestMedia::make(
+        QStringLiteral("music-2s.wav"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("sine=frequency=700:sample_rate=22050:duration=2")});
+    QVERIFY(!first.isEmpty() && !second.isEmpty());
+    ConvertTask task;
+    task.music = QStringList{first, second};
+    const QString video = convertedCopy(m_clip4, QStringLiteral("movie_Music.mp4"));
+
+    const QList<PlannedJob> joins = planSoundtrack(task, video, m_format, settings());
+    QCOMPARE(joins.size(), 1);
+    QVERIFY(runPlanned(joins.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(joins.first().outputPath) - 3.5) < 0.2);
+
+    const QList<PlannedJob> mixes = planMix(joins.first().extraPath2, joins.first().outputPath, true, m_format,
+                                            settings());
+    QCOMPARE(mixes.size(), 1);
+    QVERIFY(runPlanned(mixes.first()));
+    const QString mixed = mixes.first().outputPath;
+    QCOMPARE(mixed, outFolder() + QStringLiteral("/movie_MusicMix.mp4"));
+    QCOMPARE(TestMedia::probeStream(mixed, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("mp3"));
+    QCOMPARE(TestMedia::probeStream(mixed, QStringLiteral("v"), QStringLiteral("codec_name")),
+             QStringLiteral("h264"));
+    QVERIFY(qAbs(TestMedia::probeDuration(mixed) - 3.5) < 0.3);
+}
+
+BRINDLE_TEST_MAIN(TestFollowupRuns)
+#include "test_followupruns.moc"
