@@ -41,6 +41,11 @@ QList<PlannedJob> planMix(const QString &video, const QString &audio, bool after
                           const FollowupSettings &settings)
 {
     const MediaFacts facts = settings.probe(video);
+    // A joined MP3 fits every video container; a single music file may not (PCM in MP4),
+    // so it is encoded with the format's audio codec unless that says "copy".
+    const QString audioCodec = afterJoin || isCopy(format.aCodec) || format.aCodec.isEmpty()
+                                   ? QStringLiteral("copy")
+                                   : format.aCodec;
     PlannedJob job;
     job.outputPath = plannedOutput(outputStem(settings.outPath, video) + QStringLiteral("Mix.")
                                        + outputExtension(format, video),
@@ -50,7 +55,7 @@ QList<PlannedJob> planMix(const QString &video, const QString &audio, bool after
                                 QStringLiteral("-map"),    QStringLiteral("0:v"),
                                 QStringLiteral("-map"),    QStringLiteral("1:a"),
                                 QStringLiteral("-vcodec"), QStringLiteral("copy"),
-                                QStringLiteral("-acodec"), QStringLiteral("copy"),
+                                QStringLiteral("-acodec"), audioCodec,
                                 QStringLiteral("-shortest"), QStringLiteral("-y"),
                                 job.outputPath};
     job.frameRate = facts.frameRate;

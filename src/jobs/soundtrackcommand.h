@@ -16,7 +16,7 @@ QList<PlannedJob> planSoundtrack(const ConvertTask &task, const QString &video, 
 // The joined music files in one MP3; extra path 2 keeps the video for the mix.
 QList<PlannedJob> planJoin(const ConvertTask &task, const QString &video, const FollowupSettings &settings);
 
-// The video's picture with the audio's sound, both copied. The video is always an
+// The video's picture, copied, with the audio's sound. The video is always an
 // intermediate (the converted file); the audio is one too when it came from a join.
 QList<PlannedJob> planMix(const QString &video, const QString &audio, bool afterJoin, const ConfigFormat &format,
                           const FollowupSettings &settings);

@@ -422,7 +422,7 @@ void TestFollowupCommands::soundtrackWithOneMusicFileMixesAtOnce()
              QStringList({QStringLiteral("-i"), video, QStringLiteral("-i"), QStringLiteral("/m/song.m4a"),
                           QStringLiteral("-map"), QStringLiteral("0:v"), QStringLiteral("-map"), QStringLiteral("1:a"),
                           QStringLiteral("-vcodec"), QStringLiteral("copy"), QStringLiteral("-acodec"),
-                          QStringLiteral("copy"), QStringLiteral("-shortest"), QStringLiteral("-y"), output}));
+                          QStringLiteral("aac"), QStringLiteral("-shortest"), QStringLiteral("-y"), output}));
     QCOMPARE(mix.durationText, QStringLiteral("00:00:12.34"));
     QCOMPARE(mix.kind, int(FollowupKind::MixDone));
     QCOMPARE(mix.extraPath1, QString());
@@ -455,6 +455,7 @@ void TestFollowupCommands::soundtrackWithSeveralFilesJoinsThenMixes()
 
     const PlannedJob mix = planMix(join.extraPath2, join.outputPath, true, m_format, settings()).first();
     QCOMPARE(mix.kind, int(FollowupKind::MixDone));
+    QCOMPARE(mix.arguments.at(mix.arguments.indexOf(QStringLiteral("-acodec")) + 1), QStringLiteral("copy"));
     QCOMPARE(mix.extraPath1, audio);
     QCOMPARE(mix.extraPath2, video);
 }

@@ -1,3 +1,4 @@
+#include "jobs/followupwork.h"
 #include "jobs/mergecommand.h"
 #include "jobs/soundtrackcommand.h"
 #include "jobs/splitcommand.h"
@@ -70,15 +71,22 @@ private slots:
     void splitIntoLengthsByStreamCopy();
     void splitSectionFromTheStart();
     void soundtrackFromTwoMusicFiles();
+    void rowsWithFollowupWorkLeaveOnlyTheirResults();
+    void failedStepsKeepTheirInputs();
 
 private:
     FollowupSettings settings() const;
     void useCodecs(const QString &container, const QString &video, const QString &audio);
     QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
     QString convertedCopy(const QString &source, const QString &name) const;
+    QString music(int which) const;
+    PlannedJob conversion(const QString &source, const QString &output, int kind) const;
+    int runLikeTheQueue(FollowupWork &work, QList<PlannedJob> jobs, const QList<int> &rows);
+    QStringList outputFiles() const;
 
     QScopedPointer<QTemporaryDir> m_folder;
     ConfigFormat m_format;
+    QList<ConvertTask> m_tasks;
     QString m_clip3;
     QString m_clip4;
     QString m_clip2;
@@ -137,6 +145,54 @@ QString TestFollowupRuns::convertedCopy(const QString &source, const QString &na
 {
     const QString path = outFolder() + QLatin1Char('/') + name;
     return QFile::copy(source, path) ? path : QString();
+}
+
+QString TestFollowupRuns::music(int which) const
+{
+    if (which == 0)
+        return TestMedia::make(QStringLiteral("music-1.5s.mp3"),
+                               {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                QStringLiteral("sine=frequency=600:sample_rate=22050:duration=1.5"),
+                                QStringLiteral("-c:a"), QStringLiteral("libmp3lame")});
+    return TestMedia::make(QStringLiteral("music-2s.wav"),
+                           {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                            QStringLiteral("sine=frequency=700:sample_rate=22050:duration=2")});
+}
+
+// A conversion that only copies the streams: what matters here is the work after it.
+PlannedJob TestFollowupRuns::conversion(const QString &source, const QString &output, int kind) const
+{
+    PlannedJob job;
+    job.arguments = QStringList{QStringLiteral("-i"), source, QStringLiteral("-c"), QStringLiteral("copy"),
+                                QStringLiteral("-y"), outFolder() + QLatin1Char('/') + output};
+    job.outputPath = job.arguments.last();
+    job.kind = kind;
+    return job;
+}
+
+// Runs the jobs one after the other, each end adding its follow-up jobs; gives the failures.
+int TestFollowupRuns::runLikeTheQueue(FollowupWork &work, QList<PlannedJob> jobs, const QList<int> &rows)
+{
+    QList<int> jobRows = rows;
+    int failures = 0;
+    while (!jobs.isEmpty()) {
+        const PlannedJob job = jobs.takeFirst();
+        const int row = jobRows.takeFirst();
+        const bool success = runPlanned(job);
+        failures += success ? 0 : 1;
+        const QList<PlannedJob> more = work.jobEnded(
+            {job.kind, row, job.outputPath, job.extraPath1, job.extraPath2, QStringLiteral("320:240")}, success);
+        for (const PlannedJob &next : more) {
+            jobs.append(next);
+            jobRows.append(row);
+        }
+    }
+    return failures;
+}
+
+QStringList TestFollowupRuns::outputFiles() const
+{
+    return QDir(outFolder()).entryList(QDir::Files, QDir::Name);
 }
 
 void TestFollowupRuns::meltMergeJoinsTheChosenRanges()
@@ -242,15 +298,8 @@ void TestFollowupRuns::splitSectionFromTheStart()
 
 void TestFollowupRuns::soundtrackFromTwoMusicFiles()
 {
-    const QString first = TestMedia::make(
-        QStringLiteral("music-1.5s.mp3"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("sine=frequency=600:sample_rate=22050:duration=1.5"), QStringLiteral("-c:a"),
-         QStringLiteral("libmp3lame")});
-    const QString second = TestMedia::make(
-        QStringLiteral("music-2s.wav"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("sine=frequency=700:sample_rate=22050:duration=2")});
+    const QString first = music(0);
+    const QString second = music(1);
     QVERIFY(!first.isEmpty() && !second.isEmpty());
     ConvertTask task;
     task.music = QStringList{first, second};
@@ -271,6 +320,59 @@ void TestFollowupRuns::soundtrackFromTwoMusicFiles()
     QCOMPARE(TestMedia::probeStream(mixed, QStringLiteral("v"), QStringLiteral("codec_name")),
              QStringLiteral("h264"));
     QVERIFY(qAbs(TestMedia::probeDuration(mixed) - 3.5) < 0.3);
+}
+
+void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
+{
+    m_format.save();
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
+    m_tasks[0].start = 0;
+    m_tasks[0].end = 4 * kSecond;
+    m_tasks[0].titleSequences = {entry(m_clip2, 0, 0)};
+    m_tasks[0].endings = {entry(m_clip3, kSecond, 3 * kSecond)};
+    m_tasks[1].splitCount = 3;
+    m_tasks[2].music = QStringList{music(0), music(1)};
+    FollowupWork work([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
+                      [this] { return settings(); });
+
+    const QList<PlannedJob> conversions{
+        conversion(m_clip4, QStringLiteral("a_Merge.mp4"), FollowupKind::Merge),
+        conversion(m_clip3, QStringLiteral("b_Split.mp4"), FollowupKind::Split),
+        conversion(m_clip4, QStringLiteral("c_Music.mp4"), FollowupKind::Soundtrack)};
+    QCOMPARE(runLikeTheQueue(work, conversions, {0, 1, 2}), 0);
+
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_MergeMerge.mp4"), QStringLiteral("b_Split_1.mp4"),
+                                         QStringLiteral("b_Split_2.mp4"), QStringLiteral("b_Split_3.mp4"),
+                                         QStringLiteral("c_MusicMix.mp4")}));
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/a_MergeMerge.mp4")) - 8.0) < 0.25);
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/b_Split_2.mp4")) - 1.0) < 0.15);
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/c_MusicMix.mp4")) - 3.5) < 0.3);
+    QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
+}
+
+void TestFollowupRuns::failedStepsKeepTheirInputs()
+{
+    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    m_format.save();
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
+    m_tasks[0].endings = {entry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
+    m_tasks[1].splitCount = 2;
+    const QString notMusic = m_folder->path() + QStringLiteral("/notes.mp3");
+    QFile notes(notMusic);
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a sound");
+    notes.close();
+    m_tasks[2].music = QStringList{notMusic};
+    FollowupWork work([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
+                      [this] { return settings(); });
+
+    PlannedJob brokenConversion = conversion(m_folder->path() + QStringLiteral("/missing.mp4"),
+                                             QStringLiteral("b_Split.mp4"), FollowupKind::Split);
+    const QList<PlannedJob> conversions{conversion(m_clip4, QStringLiteral("a_Merge.mp4"), FollowupKind::Merge),
+                                        brokenConversion,
+                                        conversion(m_clip3, QStringLiteral("c_Music.mp4"), FollowupKind::Soundtrack)};
+    QCOMPARE(runLikeTheQueue(work, conversions, {0, 1, 2}), 3);
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_Merge.mp4"), QStringLiteral("c_Music.mp4")}));
 }
 
 BRINDLE_TEST_MAIN(TestFollowupRuns)
