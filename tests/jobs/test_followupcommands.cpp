@@ -4,6 +4,7 @@
 #include "jobs/soundtrackcommand.h"
 #include "jobs/splitcommand.h"
 #include "settings/configformat.h"
+#include "followupfixtures.h"
 #include "testprofile.h"
 
 #include <QDir>
@@ -11,36 +12,7 @@
 #include <QHash>
 #include <QTemporaryDir>
 
-namespace {
-constexpr qint64 kSecond = 1000000;
-
-void setCodecs(ConfigFormat &format, const QString &container, const QString &video, const QString &audio)
-{
-    format.format = container;
-    format.vCodec = video;
-    format.aCodec = audio;
-    format.vBitRate = QStringLiteral("Auto");
-    format.vSetMode = false;
-    format.vKeepWH = true;
-    format.vSize = QStringLiteral("1280x720 (720p)");
-    format.vAspect = QStringLiteral("Auto");
-    format.vKeepFrameRate = true;
-    format.vFrameRate = QStringLiteral("25.0 fps");
-    format.aBitRate = QStringLiteral("128 kbps");
-    format.aChannels = QStringLiteral("2 channels stereo");
-    format.aSample = QStringLiteral("44100 Hz");
-    format.aVolume = 256;
-}
-
-MergeEntry entry(const QString &path, qint64 start, qint64 end)
-{
-    MergeEntry merge;
-    merge.path = path;
-    merge.start = start;
-    merge.end = end;
-    return merge;
-}
-}
+using namespace FollowupFixtures;
 
 class TestFollowupCommands : public QObject
 {
@@ -83,7 +55,7 @@ void TestFollowupCommands::init()
     QDir(m_folder->path()).mkpath(QStringLiteral("out"));
     QDir(m_folder->path()).mkpath(QStringLiteral("cache"));
     m_media.clear();
-    setCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("h264"), QStringLiteral("aac"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("h264"), QStringLiteral("aac"));
 }
 
 FollowupSettings TestFollowupCommands::settings()
@@ -135,8 +107,8 @@ void TestFollowupCommands::meltMergeHonoursRangesOfEveryFile()
     task.sourcePath = QStringLiteral("/src/movie.mov");
     task.start = 2 * kSecond;
     task.end = 62 * kSecond + 340000;
-    task.titleSequences = {entry(QStringLiteral("/t/intro.mp4"), 500000, 3 * kSecond)};
-    task.endings = {entry(QStringLiteral("/t/outro, final's.mkv"), 0, 0)};
+    task.titleSequences = {mergeEntry(QStringLiteral("/t/intro.mp4"), 500000, 3 * kSecond)};
+    task.endings = {mergeEntry(QStringLiteral("/t/outro, final's.mkv"), 0, 0)};
     m_media.insert(QStringLiteral("/t/intro.mp4"), {640, 360, 30, 5 * kSecond});
     m_media.insert(QStringLiteral("/out/movie_Merge.mp4"), {320, 240, 25, 70 * kSecond});
     m_media.insert(QStringLiteral("/t/outro, final's.mkv"), {320, 240, 24, 4 * kSecond + 120000});
@@ -180,7 +152,7 @@ void TestFollowupCommands::meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd
     QVERIFY(taken.open(QIODevice::WriteOnly));
     taken.close();
     ConvertTask task;
-    task.endings = {entry(QStringLiteral("/t/e.mp4"), 0, kSecond)};
+    task.endings = {mergeEntry(QStringLiteral("/t/e.mp4"), 0, kSecond)};
 
     const PlannedJob job = planMerge(task, input, true, QString(), m_format, settings()).first();
     QVERIFY(job.outputPath != taken.fileName());
@@ -192,10 +164,10 @@ void TestFollowupCommands::meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd
 
 void TestFollowupCommands::copyMergeOfMp4FilesWritesOwnListInCache()
 {
-    setCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
     ConvertTask task;
-    task.titleSequences = {entry(QStringLiteral("/t/it's.mp4"), kSecond, 2 * kSecond)};
-    task.endings = {entry(QStringLiteral("/t/end.MP4"), 0, kSecond)};
+    task.titleSequences = {mergeEntry(QStringLiteral("/t/it's.mp4"), kSecond, 2 * kSecond)};
+    task.endings = {mergeEntry(QStringLiteral("/t/end.MP4"), 0, kSecond)};
     m_media.insert(QStringLiteral("/t/it's.mp4"), {320, 240, 25, 3 * kSecond});
     m_media.insert(QStringLiteral("/src/a.mp4"), {320, 240, 25, 4 * kSecond});
     m_media.insert(QStringLiteral("/t/end.MP4"), {320, 240, 30, 2 * kSecond + 500000});
@@ -226,10 +198,10 @@ void TestFollowupCommands::copyMergeOfMp4FilesWritesOwnListInCache()
 
 void TestFollowupCommands::copyMergeWithOtherContainerUsesConcatFilterGraph()
 {
-    setCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     ConvertTask task;
-    task.titleSequences = {entry(QStringLiteral("/t/a.mp4"), 0, 0), entry(QStringLiteral("/t/b.mp4"), 0, 0)};
-    task.endings = {entry(QStringLiteral("/t/c.mkv"), 0, 0)};
+    task.titleSequences = {mergeEntry(QStringLiteral("/t/a.mp4"), 0, 0), mergeEntry(QStringLiteral("/t/b.mp4"), 0, 0)};
+    task.endings = {mergeEntry(QStringLiteral("/t/c.mkv"), 0, 0)};
     m_media.insert(QStringLiteral("/t/c.mkv"), {160, 120, 29.97, 2 * kSecond});
 
     const PlannedJob job = planMerge(task, QStringLiteral("/src/m.mp4"), false, QStringLiteral("320:240"), m_format,
@@ -247,7 +219,7 @@ void TestFollowupCommands::copyMergeWithOtherContainerUsesConcatFilterGraph()
                           QStringLiteral("-r"), QStringLiteral("29.970"), QStringLiteral("-y"),
                           outFolder() + QStringLiteral("/mMerge.mp4")}));
 
-    setCodecs(m_format, QStringLiteral("mkv"), QStringLiteral("h264"), QStringLiteral("copy"));
+    useCodecs(m_format, QStringLiteral("mkv"), QStringLiteral("h264"), QStringLiteral("copy"));
     m_format.vSetMode = true;
     m_format.vBitRate = QStringLiteral("23");
     m_format.vKeepFrameRate = false;
@@ -270,11 +242,11 @@ void TestFollowupCommands::copyMergeWithOtherContainerUsesConcatFilterGraph()
 
 void TestFollowupCommands::mergeWithUnwritableCacheMakesNoJob()
 {
-    setCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     FollowupSettings broken = settings();
     broken.cacheFolder = m_folder->path() + QStringLiteral("/missing/cache");
     ConvertTask task;
-    task.endings = {entry(QStringLiteral("/t/e.mp4"), 0, 0)};
+    task.endings = {mergeEntry(QStringLiteral("/t/e.mp4"), 0, 0)};
     QVERIFY(planMerge(task, QStringLiteral("/src/a.mp4"), true, QString(), m_format, broken).isEmpty());
 }
 
@@ -357,7 +329,7 @@ void TestFollowupCommands::splitEntriesComeFirst()
 
 void TestFollowupCommands::streamCopyPartKeepsHundredths()
 {
-    setCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
     ConvertTask task;
     task.splits = {{65 * kSecond, 95 * kSecond + 250000}};
     m_media.insert(QStringLiteral("/src/movie.mp4"), {320, 240, 25, 100 * kSecond});

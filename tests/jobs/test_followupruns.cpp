@@ -3,6 +3,7 @@
 #include "jobs/soundtrackcommand.h"
 #include "jobs/splitcommand.h"
 #include "settings/configformat.h"
+#include "followupfixtures.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -11,9 +12,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-namespace {
-constexpr qint64 kSecond = 1000000;
+using namespace FollowupFixtures;
 
+namespace {
 MediaFacts probeWithFfprobe(const QString &path)
 {
     MediaFacts facts;
@@ -47,14 +48,6 @@ bool runPlanned(const PlannedJob &job)
     return ok;
 }
 
-MergeEntry entry(const QString &path, qint64 start, qint64 end)
-{
-    MergeEntry merge;
-    merge.path = path;
-    merge.start = start;
-    merge.end = end;
-    return merge;
-}
 }
 
 class TestFollowupRuns : public QObject
@@ -76,7 +69,6 @@ private slots:
 
 private:
     FollowupSettings settings() const;
-    void useCodecs(const QString &container, const QString &video, const QString &audio);
     QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
     QString convertedCopy(const QString &source, const QString &name) const;
     QString music(int which) const;
@@ -114,7 +106,7 @@ void TestFollowupRuns::init()
     m_folder.reset(new QTemporaryDir);
     QDir(m_folder->path()).mkpath(QStringLiteral("out"));
     QDir(m_folder->path()).mkpath(QStringLiteral("cache"));
-    useCodecs(QStringLiteral("mp4"), QStringLiteral("h264"), QStringLiteral("aac"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("h264"), QStringLiteral("aac"));
 }
 
 FollowupSettings TestFollowupRuns::settings() const
@@ -124,21 +116,6 @@ FollowupSettings TestFollowupRuns::settings() const
     result.cacheFolder = m_folder->path() + QStringLiteral("/cache");
     result.probe = probeWithFfprobe;
     return result;
-}
-
-void TestFollowupRuns::useCodecs(const QString &container, const QString &video, const QString &audio)
-{
-    m_format.format = container;
-    m_format.vCodec = video;
-    m_format.aCodec = audio;
-    m_format.vBitRate = QStringLiteral("Auto");
-    m_format.vKeepWH = true;
-    m_format.vKeepFrameRate = true;
-    m_format.vAspect = QStringLiteral("Auto");
-    m_format.aBitRate = QStringLiteral("128 kbps");
-    m_format.aChannels = QStringLiteral("2 channels stereo");
-    m_format.aSample = QStringLiteral("44100 Hz");
-    m_format.aVolume = 256;
 }
 
 QString TestFollowupRuns::convertedCopy(const QString &source, const QString &name) const
@@ -200,8 +177,8 @@ void TestFollowupRuns::meltMergeJoinsTheChosenRanges()
     ConvertTask task;
     task.start = kSecond;
     task.end = 3 * kSecond;
-    task.titleSequences = {entry(m_clip3, 500000, 2 * kSecond + 500000)};
-    task.endings = {entry(m_clip2, 0, 0)};
+    task.titleSequences = {mergeEntry(m_clip3, 500000, 2 * kSecond + 500000)};
+    task.endings = {mergeEntry(m_clip2, 0, 0)};
     const QString input = convertedCopy(m_clip4, QStringLiteral("movie's, take 1_Merge.mp4"));
 
     const QList<PlannedJob> jobs = planMerge(task, input, true, QStringLiteral("320:240"), m_format, settings());
@@ -215,11 +192,11 @@ void TestFollowupRuns::meltMergeJoinsTheChosenRanges()
 
 void TestFollowupRuns::copyMergeOfMp4FilesJoinsWholeFiles()
 {
-    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
     ConvertTask task;
     task.start = kSecond;
-    task.titleSequences = {entry(m_clip3, kSecond, 2 * kSecond)};
-    task.endings = {entry(m_clip2, 0, 0)};
+    task.titleSequences = {mergeEntry(m_clip3, kSecond, 2 * kSecond)};
+    task.endings = {mergeEntry(m_clip2, 0, 0)};
     const QList<PlannedJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(jobs.first().arguments.contains(QStringLiteral("concat")));
@@ -238,10 +215,10 @@ void TestFollowupRuns::copyMergeWithMkvEndingGoesThroughFilterGraph()
          QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
          QStringLiteral("-shortest")});
     QVERIFY(!ending.isEmpty());
-    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     ConvertTask task;
-    task.titleSequences = {entry(m_clip3, 0, 0)};
-    task.endings = {entry(ending, 0, 0)};
+    task.titleSequences = {mergeEntry(m_clip3, 0, 0)};
+    task.endings = {mergeEntry(ending, 0, 0)};
     const QList<PlannedJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(jobs.first().arguments.contains(QStringLiteral("-filter_complex")));
@@ -267,7 +244,7 @@ void TestFollowupRuns::splitIntoEqualPartsByMelt()
 
 void TestFollowupRuns::splitIntoLengthsByStreamCopy()
 {
-    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     ConvertTask task;
     task.splitMode = 1;
     task.clipLength = 2 * kSecond;
@@ -328,8 +305,8 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
     m_tasks[0].start = 0;
     m_tasks[0].end = 4 * kSecond;
-    m_tasks[0].titleSequences = {entry(m_clip2, 0, 0)};
-    m_tasks[0].endings = {entry(m_clip3, kSecond, 3 * kSecond)};
+    m_tasks[0].titleSequences = {mergeEntry(m_clip2, 0, 0)};
+    m_tasks[0].endings = {mergeEntry(m_clip3, kSecond, 3 * kSecond)};
     m_tasks[1].splitCount = 3;
     m_tasks[2].music = QStringList{music(0), music(1)};
     FollowupWork work([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
@@ -352,10 +329,10 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
 
 void TestFollowupRuns::failedStepsKeepTheirInputs()
 {
-    useCodecs(QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     m_format.save();
     m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
-    m_tasks[0].endings = {entry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
+    m_tasks[0].endings = {mergeEntry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
     m_tasks[1].splitCount = 2;
     const QString notMusic = m_folder->path() + QStringLiteral("/notes.mp3");
     QFile notes(notMusic);
