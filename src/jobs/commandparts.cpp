@@ -62,6 +62,11 @@ int leadingInteger(const QString &text)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
+int engineVolume(int percent)
+{
+    return percent * 256 / 100;
+}
+
 QString frameSizeOf(const QString &sizeSetting)
 {
     static const QRegularExpression size(QStringLiteral("^\\s*(\\d+x\\d+)"));

@@ -29,7 +29,7 @@ FollowupWork::FollowupWork(TaskLookup tasks, SettingsSource settings)
 {
 }
 
-QList<PlannedJob> FollowupWork::jobEnded(const EndedJob &job, bool success)
+QList<FollowupJob> FollowupWork::jobEnded(const EndedJob &job, bool success)
 {
     switch (job.kind) {
     case FollowupKind::MergeDone:
@@ -56,7 +56,7 @@ QList<PlannedJob> FollowupWork::jobEnded(const EndedJob &job, bool success)
     }
 }
 
-QList<PlannedJob> FollowupWork::followUp(const EndedJob &job)
+QList<FollowupJob> FollowupWork::followUp(const EndedJob &job)
 {
     const FollowupSettings settings = m_settings();
     ConfigFormat format;
@@ -71,7 +71,7 @@ QList<PlannedJob> FollowupWork::followUp(const EndedJob &job)
     }
     switch (job.kind) {
     case FollowupKind::Split: {
-        const QList<PlannedJob> parts = planSplit(*task, job.outputPath, true, format, settings);
+        const QList<FollowupJob> parts = planSplit(*task, job.outputPath, true, format, settings);
         if (!parts.isEmpty())
             m_pendingParts.insert(job.outputPath, {int(parts.size()), false});
         return parts;
@@ -98,7 +98,7 @@ void FollowupWork::partEnded(const QString &input, bool success)
     m_pendingParts.erase(pending);
 }
 
-QList<PlannedJob> FollowupWork::mergeSource(int row, const QString &source, const QString &mergeFrameSize)
+QList<FollowupJob> FollowupWork::mergeSource(int row, const QString &source, const QString &mergeFrameSize)
 {
     const std::optional<ConvertTask> task = m_tasks(row);
     if (!task)
@@ -108,7 +108,7 @@ QList<PlannedJob> FollowupWork::mergeSource(int row, const QString &source, cons
     return planMerge(*task, source, false, mergeFrameSize, format, m_settings());
 }
 
-QList<PlannedJob> FollowupWork::splitSource(int row, const QString &source)
+QList<FollowupJob> FollowupWork::splitSource(int row, const QString &source)
 {
     const std::optional<ConvertTask> task = m_tasks(row);
     if (!task)

@@ -2,7 +2,7 @@
 
 #include "app/converttask.h"
 #include "jobs/followupsettings.h"
-#include "jobs/plannedjob.h"
+#include "jobs/followupjob.h"
 
 #include <QHash>
 #include <QList>
@@ -35,11 +35,11 @@ public:
     FollowupWork(TaskLookup tasks, SettingsSource settings);
 
     // The jobs to add after this end; removes the intermediates the job consumed.
-    QList<PlannedJob> jobEnded(const EndedJob &job, bool success);
+    QList<FollowupJob> jobEnded(const EndedJob &job, bool success);
 
     // For a task whose source needs no conversion: work on the source itself.
-    QList<PlannedJob> mergeSource(int row, const QString &source, const QString &mergeFrameSize);
-    QList<PlannedJob> splitSource(int row, const QString &source);
+    QList<FollowupJob> mergeSource(int row, const QString &source, const QString &mergeFrameSize);
+    QList<FollowupJob> splitSource(int row, const QString &source);
 
 private:
     struct PendingParts
@@ -48,7 +48,7 @@ private:
         bool failed = false;
     };
 
-    QList<PlannedJob> followUp(const EndedJob &job);
+    QList<FollowupJob> followUp(const EndedJob &job);
     void partEnded(const QString &input, bool success);
 
     TaskLookup m_tasks;

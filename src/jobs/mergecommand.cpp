@@ -170,14 +170,14 @@ QStringList filterGraphOptions(const QList<MergePiece> &pieces, const QString &f
             arguments << QStringLiteral("-ac") << QString::number(channels);
         if (const int sampleRate = leadingInteger(format.aSample))
             arguments << QStringLiteral("-ar") << QString::number(sampleRate);
-        arguments << QStringLiteral("-vol") << QString::number(format.aVolume);
+        arguments << QStringLiteral("-vol") << QString::number(engineVolume(format.aVolume));
     }
     return arguments;
 }
 
 }
 
-QList<PlannedJob> planMerge(const ConvertTask &task, const QString &input, bool afterConversion,
+QList<FollowupJob> planMerge(const ConvertTask &task, const QString &input, bool afterConversion,
                             const QString &mergeFrameSize, const ConfigFormat &format,
                             const FollowupSettings &settings)
 {
@@ -186,7 +186,7 @@ QList<PlannedJob> planMerge(const ConvertTask &task, const QString &input, bool 
     const QList<MergePiece> pieces = piecesOf(task, input, settings.probe);
     const int inputIndex = task.titleSequences.size();
 
-    PlannedJob job;
+    FollowupJob job;
     job.outputPath = plannedOutput(proposed, settings.coverage);
     job.frameRate = pieces.last().facts.frameRate;
     job.durationText = TimeConv::toEngineText(totalDuration(pieces));
@@ -196,7 +196,7 @@ QList<PlannedJob> planMerge(const ConvertTask &task, const QString &input, bool 
     }
 
     if (!isCopy(format.vCodec) && !isCopy(format.aCodec)) {
-        job.engine = PlannedJob::Engine::Melt;
+        job.engine = FollowupJob::Engine::Melt;
         job.arguments = meltArguments(pieces, job.outputPath, extension, format, settings.hardware,
                                       pieces.at(inputIndex).facts);
         return {job};

@@ -2,7 +2,7 @@
 
 #include "app/converttask.h"
 #include "jobs/followupsettings.h"
-#include "jobs/plannedjob.h"
+#include "jobs/followupjob.h"
 
 #include <QList>
 
@@ -13,6 +13,6 @@ class ConfigFormat;
 // TesselEngine joins whole files, by stream copy when all are MP4, else through a concat
 // filter graph scaled to mergeFrameSize ("W:H"). The stream-copy list file is written
 // into the cache folder. Empty when the list file cannot be written.
-QList<PlannedJob> planMerge(const ConvertTask &task, const QString &input, bool afterConversion,
+QList<FollowupJob> planMerge(const ConvertTask &task, const QString &input, bool afterConversion,
                             const QString &mergeFrameSize, const ConfigFormat &format,
                             const FollowupSettings &settings);

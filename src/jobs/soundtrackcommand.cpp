@@ -6,7 +6,7 @@
 
 using namespace CommandParts;
 
-QList<PlannedJob> planSoundtrack(const ConvertTask &task, const QString &video, const ConfigFormat &format,
+QList<FollowupJob> planSoundtrack(const ConvertTask &task, const QString &video, const ConfigFormat &format,
                                  const FollowupSettings &settings)
 {
     if (task.music.size() == 1)
@@ -16,10 +16,10 @@ QList<PlannedJob> planSoundtrack(const ConvertTask &task, const QString &video, 
     return {};
 }
 
-QList<PlannedJob> planJoin(const ConvertTask &task, const QString &video, const FollowupSettings &settings)
+QList<FollowupJob> planJoin(const ConvertTask &task, const QString &video, const FollowupSettings &settings)
 {
-    PlannedJob job;
-    job.engine = PlannedJob::Engine::Melt;
+    FollowupJob job;
+    job.engine = FollowupJob::Engine::Melt;
     job.outputPath =
         plannedOutput(outputStem(settings.outPath, video) + QStringLiteral("AudioMerge.mp3"), settings.coverage);
     qint64 total = 0;
@@ -37,7 +37,7 @@ QList<PlannedJob> planJoin(const ConvertTask &task, const QString &video, const 
     return {job};
 }
 
-QList<PlannedJob> planMix(const QString &video, const QString &audio, bool afterJoin, const ConfigFormat &format,
+QList<FollowupJob> planMix(const QString &video, const QString &audio, bool afterJoin, const ConfigFormat &format,
                           const FollowupSettings &settings)
 {
     const MediaFacts facts = settings.probe(video);
@@ -46,7 +46,7 @@ QList<PlannedJob> planMix(const QString &video, const QString &audio, bool after
     const QString audioCodec = afterJoin || isCopy(format.aCodec) || format.aCodec.isEmpty()
                                    ? QStringLiteral("copy")
                                    : format.aCodec;
-    PlannedJob job;
+    FollowupJob job;
     job.outputPath = plannedOutput(outputStem(settings.outPath, video) + QStringLiteral("Mix.")
                                        + outputExtension(format, video),
                                    settings.coverage);

@@ -110,7 +110,7 @@ QList<SplitRange> splitRanges(const ConvertTask &task, qint64 duration)
     return ranges;
 }
 
-QList<PlannedJob> planSplit(const ConvertTask &task, const QString &input, bool afterConversion,
+QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, bool afterConversion,
                             const ConfigFormat &format, const FollowupSettings &settings)
 {
     const MediaFacts facts = settings.probe(input);
@@ -118,10 +118,10 @@ QList<PlannedJob> planSplit(const ConvertTask &task, const QString &input, bool 
     const QString stem = outputStem(settings.outPath, input);
     const bool streamCopy = isCopy(format.vCodec) || isCopy(format.aCodec);
 
-    QList<PlannedJob> jobs;
+    QList<FollowupJob> jobs;
     QSet<QString> planned;
     for (const SplitRange &range : splitRanges(task, facts.duration)) {
-        PlannedJob job;
+        FollowupJob job;
         job.outputPath = plannedOutput(stem + range.nameSuffix + QLatin1Char('.') + extension, settings.coverage,
                                        &planned);
         job.frameRate = facts.frameRate;
@@ -133,7 +133,7 @@ QList<PlannedJob> planSplit(const ConvertTask &task, const QString &input, bool 
         if (streamCopy) {
             job.arguments = streamCopyPart(input, job.outputPath, range, extension);
         } else {
-            job.engine = PlannedJob::Engine::Melt;
+            job.engine = FollowupJob::Engine::Melt;
             job.arguments = meltPart(input, job.outputPath, range, extension, format, settings.hardware);
         }
         jobs.append(job);

@@ -2,7 +2,7 @@
 
 #include "app/converttask.h"
 #include "jobs/followupsettings.h"
-#include "jobs/plannedjob.h"
+#include "jobs/followupjob.h"
 
 #include <QList>
 #include <QString>
@@ -28,5 +28,5 @@ QList<SplitRange> splitRanges(const ConvertTask &task, qint64 duration);
 // One job a part. melt re-encodes; with a "copy" codec TesselEngine cuts by stream copy.
 // After a conversion each part is of kind SplitPart, so the converted input goes once
 // every part of it succeeded.
-QList<PlannedJob> planSplit(const ConvertTask &task, const QString &input, bool afterConversion,
+QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, bool afterConversion,
                             const ConfigFormat &format, const FollowupSettings &settings);

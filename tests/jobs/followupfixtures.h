@@ -33,7 +33,7 @@ inline void useCodecs(ConfigFormat &format, const QString &container, const QStr
     format.aBitRate = QStringLiteral("128 kbps");
     format.aChannels = QStringLiteral("2 channels stereo");
     format.aSample = QStringLiteral("44100 Hz");
-    format.aVolume = 256;
+    format.aVolume = 100;
 }
 
 }

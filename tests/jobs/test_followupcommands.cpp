@@ -113,11 +113,11 @@ void TestFollowupCommands::meltMergeHonoursRangesOfEveryFile()
     m_media.insert(QStringLiteral("/out/movie_Merge.mp4"), {320, 240, 25, 70 * kSecond});
     m_media.insert(QStringLiteral("/t/outro, final's.mkv"), {320, 240, 24, 4 * kSecond + 120000});
 
-    const QList<PlannedJob> jobs =
+    const QList<FollowupJob> jobs =
         planMerge(task, QStringLiteral("/out/movie_Merge.mp4"), false, QStringLiteral("320:240"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
-    const PlannedJob &job = jobs.first();
-    QCOMPARE(job.engine, PlannedJob::Engine::Melt);
+    const FollowupJob &job = jobs.first();
+    QCOMPARE(job.engine, FollowupJob::Engine::Melt);
     QCOMPARE(job.outputPath, outFolder() + QStringLiteral("/movie_MergeMerge.mp4"));
     QCOMPARE(job.arguments,
              QStringList({QStringLiteral("/t/intro.mp4"), QStringLiteral("in='00:00:00:50'"),
@@ -154,7 +154,7 @@ void TestFollowupCommands::meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd
     ConvertTask task;
     task.endings = {mergeEntry(QStringLiteral("/t/e.mp4"), 0, kSecond)};
 
-    const PlannedJob job = planMerge(task, input, true, QString(), m_format, settings()).first();
+    const FollowupJob job = planMerge(task, input, true, QString(), m_format, settings()).first();
     QVERIFY(job.outputPath != taken.fileName());
     QVERIFY(job.outputPath.startsWith(outFolder() + QStringLiteral("/clip_MergeMerge(")));
     QVERIFY(job.arguments.contains(QStringLiteral("avformat:") + job.outputPath));
@@ -172,9 +172,9 @@ void TestFollowupCommands::copyMergeOfMp4FilesWritesOwnListInCache()
     m_media.insert(QStringLiteral("/src/a.mp4"), {320, 240, 25, 4 * kSecond});
     m_media.insert(QStringLiteral("/t/end.MP4"), {320, 240, 30, 2 * kSecond + 500000});
 
-    const PlannedJob first = planMerge(task, QStringLiteral("/src/a.mp4"), false, QString(), m_format, settings()).first();
-    const PlannedJob second = planMerge(task, QStringLiteral("/src/a.mp4"), true, QString(), m_format, settings()).first();
-    QCOMPARE(first.engine, PlannedJob::Engine::Tessel);
+    const FollowupJob first = planMerge(task, QStringLiteral("/src/a.mp4"), false, QString(), m_format, settings()).first();
+    const FollowupJob second = planMerge(task, QStringLiteral("/src/a.mp4"), true, QString(), m_format, settings()).first();
+    QCOMPARE(first.engine, FollowupJob::Engine::Tessel);
     const QString listFile = first.arguments.value(5);
     QCOMPARE(first.arguments,
              QStringList({QStringLiteral("-f"), QStringLiteral("concat"), QStringLiteral("-safe"), QStringLiteral("0"),
@@ -204,9 +204,9 @@ void TestFollowupCommands::copyMergeWithOtherContainerUsesConcatFilterGraph()
     task.endings = {mergeEntry(QStringLiteral("/t/c.mkv"), 0, 0)};
     m_media.insert(QStringLiteral("/t/c.mkv"), {160, 120, 29.97, 2 * kSecond});
 
-    const PlannedJob job = planMerge(task, QStringLiteral("/src/m.mp4"), false, QStringLiteral("320:240"), m_format,
+    const FollowupJob job = planMerge(task, QStringLiteral("/src/m.mp4"), false, QStringLiteral("320:240"), m_format,
                                      settings()).first();
-    QCOMPARE(job.engine, PlannedJob::Engine::Tessel);
+    QCOMPARE(job.engine, FollowupJob::Engine::Tessel);
     QCOMPARE(job.arguments,
              QStringList({QStringLiteral("-i"), QStringLiteral("/t/a.mp4"), QStringLiteral("-i"),
                           QStringLiteral("/t/b.mp4"), QStringLiteral("-i"), QStringLiteral("/src/m.mp4"),
@@ -227,6 +227,7 @@ void TestFollowupCommands::copyMergeWithOtherContainerUsesConcatFilterGraph()
     m_format.vAspect = QStringLiteral("16:9");
     m_format.vCodec = QStringLiteral("copy");
     m_format.aCodec = QStringLiteral("ac3");
+    m_format.aVolume = 50;
     const QStringList encoded = planMerge(task, QStringLiteral("/src/m.mp4"), false, QStringLiteral("320:240"),
                                           m_format, settings()).first().arguments;
     const QStringList tail = encoded.mid(encoded.indexOf(QStringLiteral("[a]")) + 1);
@@ -236,7 +237,7 @@ void TestFollowupCommands::copyMergeWithOtherContainerUsesConcatFilterGraph()
                                 QStringLiteral("16:9"), QStringLiteral("-b:a"), QStringLiteral("128k"),
                                 QStringLiteral("-acodec"), QStringLiteral("ac3"), QStringLiteral("-ac"),
                                 QStringLiteral("2"), QStringLiteral("-ar"), QStringLiteral("44100"),
-                                QStringLiteral("-vol"), QStringLiteral("256"), QStringLiteral("-y"),
+                                QStringLiteral("-vol"), QStringLiteral("128"), QStringLiteral("-y"),
                                 outFolder() + QStringLiteral("/mMerge.mkv")}));
 }
 
@@ -333,7 +334,7 @@ void TestFollowupCommands::streamCopyPartKeepsHundredths()
     ConvertTask task;
     task.splits = {{65 * kSecond, 95 * kSecond + 250000}};
     m_media.insert(QStringLiteral("/src/movie.mp4"), {320, 240, 25, 100 * kSecond});
-    const QList<PlannedJob> jobs = planSplit(task, QStringLiteral("/src/movie.mp4"), false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/movie.mp4"), false, m_format, settings());
     QCOMPARE(jobs.size(), 1);
     const QString output = outFolder() + QStringLiteral("/movie00-01-05_00-01-35.mp4");
     QCOMPARE(jobs.first().arguments,
@@ -353,16 +354,16 @@ void TestFollowupCommands::meltPartsOfAConversionShareTheirInput()
     task.splitCount = 2;
     const QString input = outFolder() + QStringLiteral("/movie_Split.mp4");
     m_media.insert(input, {320, 240, 30, 10 * kSecond});
-    const QList<PlannedJob> jobs = planSplit(task, input, true, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, input, true, m_format, settings());
     QCOMPARE(jobs.size(), 2);
-    QCOMPARE(jobs.at(1).engine, PlannedJob::Engine::Melt);
+    QCOMPARE(jobs.at(1).engine, FollowupJob::Engine::Melt);
     QCOMPARE(jobs.at(1).arguments,
              QStringList({input, QStringLiteral("in='00:00:05:00'"), QStringLiteral("out='00:00:10:00'"),
                           QStringLiteral("-consumer"),
                           QStringLiteral("avformat:") + outFolder() + QStringLiteral("/movie_Split_2.mp4"),
                           QStringLiteral("vcodec=libx264"), QStringLiteral("acodec=aac")}));
     QCOMPARE(jobs.at(1).frameRate, 30.0);
-    for (const PlannedJob &job : jobs) {
+    for (const FollowupJob &job : jobs) {
         QCOMPARE(job.kind, int(FollowupKind::SplitPart));
         QCOMPARE(job.extraPath1, input);
     }
@@ -373,7 +374,7 @@ void TestFollowupCommands::partsWithinOneSecondGetDistinctNames()
     ConvertTask task;
     task.splits = {{0, 400000}, {400000, 800000}, {800000, kSecond - 1}};
     m_media.insert(QStringLiteral("/src/m.mp4"), {320, 240, 25, kSecond});
-    const QList<PlannedJob> jobs = planSplit(task, QStringLiteral("/src/m.mp4"), false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/m.mp4"), false, m_format, settings());
     QCOMPARE(jobs.size(), 3);
     QCOMPARE(jobs.at(0).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00.mp4"));
     QCOMPARE(jobs.at(1).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00_2.mp4"));
@@ -386,9 +387,9 @@ void TestFollowupCommands::soundtrackWithOneMusicFileMixesAtOnce()
     task.music = QStringList{QStringLiteral("/m/song.m4a")};
     const QString video = outFolder() + QStringLiteral("/movie_Music.mp4");
     m_media.insert(video, {320, 240, 25, 12 * kSecond + 340000});
-    const QList<PlannedJob> jobs = planSoundtrack(task, video, m_format, settings());
+    const QList<FollowupJob> jobs = planSoundtrack(task, video, m_format, settings());
     QCOMPARE(jobs.size(), 1);
-    const PlannedJob &mix = jobs.first();
+    const FollowupJob &mix = jobs.first();
     const QString output = outFolder() + QStringLiteral("/movie_MusicMix.mp4");
     QCOMPARE(mix.arguments,
              QStringList({QStringLiteral("-i"), video, QStringLiteral("-i"), QStringLiteral("/m/song.m4a"),
@@ -412,9 +413,9 @@ void TestFollowupCommands::soundtrackWithSeveralFilesJoinsThenMixes()
     m_media.insert(video, {320, 240, 29.97, 20 * kSecond});
     m_media.insert(QStringLiteral("/m/a.mp3"), {0, 0, 0, 61 * kSecond + 500000});
     m_media.insert(QStringLiteral("/m/b.wav"), {0, 0, 0, 2 * kSecond});
-    const PlannedJob join = planSoundtrack(task, video, m_format, settings()).first();
+    const FollowupJob join = planSoundtrack(task, video, m_format, settings()).first();
     const QString audio = outFolder() + QStringLiteral("/movie_MusicAudioMerge.mp3");
-    QCOMPARE(join.engine, PlannedJob::Engine::Melt);
+    QCOMPARE(join.engine, FollowupJob::Engine::Melt);
     QCOMPARE(join.arguments,
              QStringList({QStringLiteral("/m/a.mp3"), QStringLiteral("in='00:00:00:00'"),
                           QStringLiteral("out='00:01:01:50'"), QStringLiteral("/m/b.wav"),
@@ -425,7 +426,7 @@ void TestFollowupCommands::soundtrackWithSeveralFilesJoinsThenMixes()
     QCOMPARE(join.kind, int(FollowupKind::Join));
     QCOMPARE(join.extraPath2, video);
 
-    const PlannedJob mix = planMix(join.extraPath2, join.outputPath, true, m_format, settings()).first();
+    const FollowupJob mix = planMix(join.extraPath2, join.outputPath, true, m_format, settings()).first();
     QCOMPARE(mix.kind, int(FollowupKind::MixDone));
     QCOMPARE(mix.arguments.at(mix.arguments.indexOf(QStringLiteral("-acodec")) + 1), QStringLiteral("copy"));
     QCOMPARE(mix.extraPath1, audio);

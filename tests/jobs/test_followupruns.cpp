@@ -37,10 +37,10 @@ QStringList meltPositionsAsClock(QStringList arguments)
     return arguments;
 }
 
-bool runPlanned(const PlannedJob &job)
+bool runPlanned(const FollowupJob &job)
 {
     QByteArray output;
-    const bool ok = job.engine == PlannedJob::Engine::Melt
+    const bool ok = job.engine == FollowupJob::Engine::Melt
                         ? TestMedia::run(QStringLiteral("melt"), meltPositionsAsClock(job.arguments), &output)
                         : TestMedia::run(QStringLiteral("ffmpeg"), job.arguments, &output);
     if (!ok)
@@ -72,8 +72,8 @@ private:
     QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
     QString convertedCopy(const QString &source, const QString &name) const;
     QString music(int which) const;
-    PlannedJob conversion(const QString &source, const QString &output, int kind) const;
-    int runLikeTheQueue(FollowupWork &work, QList<PlannedJob> jobs, const QList<int> &rows);
+    FollowupJob conversion(const QString &source, const QString &output, int kind) const;
+    int runLikeTheQueue(FollowupWork &work, QList<FollowupJob> jobs, const QList<int> &rows);
     QStringList outputFiles() const;
 
     QScopedPointer<QTemporaryDir> m_folder;
@@ -137,9 +137,9 @@ QString TestFollowupRuns::music(int which) const
 }
 
 // A conversion that only copies the streams: what matters here is the work after it.
-PlannedJob TestFollowupRuns::conversion(const QString &source, const QString &output, int kind) const
+FollowupJob TestFollowupRuns::conversion(const QString &source, const QString &output, int kind) const
 {
-    PlannedJob job;
+    FollowupJob job;
     job.arguments = QStringList{QStringLiteral("-i"), source, QStringLiteral("-c"), QStringLiteral("copy"),
                                 QStringLiteral("-y"), outFolder() + QLatin1Char('/') + output};
     job.outputPath = job.arguments.last();
@@ -148,18 +148,18 @@ PlannedJob TestFollowupRuns::conversion(const QString &source, const QString &ou
 }
 
 // Runs the jobs one after the other, each end adding its follow-up jobs; gives the failures.
-int TestFollowupRuns::runLikeTheQueue(FollowupWork &work, QList<PlannedJob> jobs, const QList<int> &rows)
+int TestFollowupRuns::runLikeTheQueue(FollowupWork &work, QList<FollowupJob> jobs, const QList<int> &rows)
 {
     QList<int> jobRows = rows;
     int failures = 0;
     while (!jobs.isEmpty()) {
-        const PlannedJob job = jobs.takeFirst();
+        const FollowupJob job = jobs.takeFirst();
         const int row = jobRows.takeFirst();
         const bool success = runPlanned(job);
         failures += success ? 0 : 1;
-        const QList<PlannedJob> more = work.jobEnded(
+        const QList<FollowupJob> more = work.jobEnded(
             {job.kind, row, job.outputPath, job.extraPath1, job.extraPath2, QStringLiteral("320:240")}, success);
-        for (const PlannedJob &next : more) {
+        for (const FollowupJob &next : more) {
             jobs.append(next);
             jobRows.append(row);
         }
@@ -181,7 +181,7 @@ void TestFollowupRuns::meltMergeJoinsTheChosenRanges()
     task.endings = {mergeEntry(m_clip2, 0, 0)};
     const QString input = convertedCopy(m_clip4, QStringLiteral("movie's, take 1_Merge.mp4"));
 
-    const QList<PlannedJob> jobs = planMerge(task, input, true, QStringLiteral("320:240"), m_format, settings());
+    const QList<FollowupJob> jobs = planMerge(task, input, true, QStringLiteral("320:240"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(runPlanned(jobs.first()));
     QCOMPARE(jobs.first().outputPath, outFolder() + QStringLiteral("/movie's, take 1_MergeMerge.mp4"));
@@ -197,7 +197,7 @@ void TestFollowupRuns::copyMergeOfMp4FilesJoinsWholeFiles()
     task.start = kSecond;
     task.titleSequences = {mergeEntry(m_clip3, kSecond, 2 * kSecond)};
     task.endings = {mergeEntry(m_clip2, 0, 0)};
-    const QList<PlannedJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
+    const QList<FollowupJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(jobs.first().arguments.contains(QStringLiteral("concat")));
     QVERIFY(runPlanned(jobs.first()));
@@ -219,7 +219,7 @@ void TestFollowupRuns::copyMergeWithMkvEndingGoesThroughFilterGraph()
     ConvertTask task;
     task.titleSequences = {mergeEntry(m_clip3, 0, 0)};
     task.endings = {mergeEntry(ending, 0, 0)};
-    const QList<PlannedJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
+    const QList<FollowupJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(jobs.first().arguments.contains(QStringLiteral("-filter_complex")));
     QVERIFY(runPlanned(jobs.first()));
@@ -233,7 +233,7 @@ void TestFollowupRuns::splitIntoEqualPartsByMelt()
     ConvertTask task;
     task.splitCount = 3;
     const QString input = convertedCopy(m_clip3, QStringLiteral("movie_Split.mp4"));
-    const QList<PlannedJob> jobs = planSplit(task, input, true, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, input, true, m_format, settings());
     QCOMPARE(jobs.size(), 3);
     for (int i = 0; i < jobs.size(); ++i) {
         QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/movie_Split_%1.mp4").arg(i + 1));
@@ -248,7 +248,7 @@ void TestFollowupRuns::splitIntoLengthsByStreamCopy()
     ConvertTask task;
     task.splitMode = 1;
     task.clipLength = 2 * kSecond;
-    const QList<PlannedJob> jobs = planSplit(task, m_keyframedClip5, false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, m_keyframedClip5, false, m_format, settings());
     const QStringList names{QStringLiteral("00-00-00_00-00-02"), QStringLiteral("00-00-02_00-00-04"),
                             QStringLiteral("00-00-04_00-00-05")};
     const QList<double> lengths{2.0, 2.0, 1.0};
@@ -267,7 +267,7 @@ void TestFollowupRuns::splitSectionFromTheStart()
     task.splitMode = 2;
     task.sectionEnd = 2 * kSecond + 500000;
     QVERIFY(wantsSplit(task));
-    const QList<PlannedJob> jobs = planSplit(task, m_clip4, false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, m_clip4, false, m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(runPlanned(jobs.first()));
     QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 2.5) < 0.15);
@@ -282,12 +282,12 @@ void TestFollowupRuns::soundtrackFromTwoMusicFiles()
     task.music = QStringList{first, second};
     const QString video = convertedCopy(m_clip4, QStringLiteral("movie_Music.mp4"));
 
-    const QList<PlannedJob> joins = planSoundtrack(task, video, m_format, settings());
+    const QList<FollowupJob> joins = planSoundtrack(task, video, m_format, settings());
     QCOMPARE(joins.size(), 1);
     QVERIFY(runPlanned(joins.first()));
     QVERIFY(qAbs(TestMedia::probeDuration(joins.first().outputPath) - 3.5) < 0.2);
 
-    const QList<PlannedJob> mixes = planMix(joins.first().extraPath2, joins.first().outputPath, true, m_format,
+    const QList<FollowupJob> mixes = planMix(joins.first().extraPath2, joins.first().outputPath, true, m_format,
                                             settings());
     QCOMPARE(mixes.size(), 1);
     QVERIFY(runPlanned(mixes.first()));
@@ -312,7 +312,7 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     FollowupWork work([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
                       [this] { return settings(); });
 
-    const QList<PlannedJob> conversions{
+    const QList<FollowupJob> conversions{
         conversion(m_clip4, QStringLiteral("a_Merge.mp4"), FollowupKind::Merge),
         conversion(m_clip3, QStringLiteral("b_Split.mp4"), FollowupKind::Split),
         conversion(m_clip4, QStringLiteral("c_Music.mp4"), FollowupKind::Soundtrack)};
@@ -343,9 +343,9 @@ void TestFollowupRuns::failedStepsKeepTheirInputs()
     FollowupWork work([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
                       [this] { return settings(); });
 
-    PlannedJob brokenConversion = conversion(m_folder->path() + QStringLiteral("/missing.mp4"),
+    FollowupJob brokenConversion = conversion(m_folder->path() + QStringLiteral("/missing.mp4"),
                                              QStringLiteral("b_Split.mp4"), FollowupKind::Split);
-    const QList<PlannedJob> conversions{conversion(m_clip4, QStringLiteral("a_Merge.mp4"), FollowupKind::Merge),
+    const QList<FollowupJob> conversions{conversion(m_clip4, QStringLiteral("a_Merge.mp4"), FollowupKind::Merge),
                                         brokenConversion,
                                         conversion(m_clip3, QStringLiteral("c_Music.mp4"), FollowupKind::Soundtrack)};
     QCOMPARE(runLikeTheQueue(work, conversions, {0, 1, 2}), 3);

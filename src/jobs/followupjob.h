@@ -18,7 +18,7 @@ enum : int {
 }
 
 // One engine run that follow-up work asks for, before it becomes a job object.
-struct PlannedJob
+struct FollowupJob
 {
     enum class Engine { Tessel, Melt };
 
