@@ -1,0 +1,30 @@
+// melt: runs the system's melt with the application's command line, and reports as failures the
+// runs that melt itself ends with success although it did not do the work.
+#include "engines/enginerunner.h"
+#include "engines/mediaframerate.h"
+#include "engines/meltarguments.h"
+#include "engines/meltruncheck.h"
+#include "engines/programlocator.h"
+
+int main(int argc, char *argv[])
+{
+    EngineRunner::prepareLauncher();
+    const std::string program = ProgramLocator::find("melt", "BRINDLE_MELT");
+    if (program.empty()) {
+        EngineRunner::report("melt: the MLT melt program was not found on the PATH; install it or name it in BRINDLE_MELT");
+        return 127;
+    }
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const MeltArguments::FrameRate rate = mediaFrameRate(MeltArguments::firstProducer(arguments));
+    MeltRunCheck check(MeltArguments::outputFile(arguments));
+    EngineRunner::Result result = EngineRunner::run(program, MeltArguments::translate(arguments, rate),
+                                                    [&check](const std::string &line) { check.observe(line); });
+    if (result.started && result.signal == 0 && result.exitCode == 0 && !result.stopRequested) {
+        const std::string reason = check.failureReason();
+        if (!reason.empty()) {
+            EngineRunner::report("melt failed: " + reason);
+            result.exitCode = 1;
+        }
+    }
+    EngineRunner::exitLike(result, "melt");
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMetaType>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+class QTableWidgetItem;
+
+// What the queue does when a job ends.
+enum class JobKind {
+    None = 0,
+    SplitAfter = 1,      // a conversion whose output is split afterwards
+    MergeAfter = 2,      // a conversion whose output is merged afterwards
+    MergeOfConverted = 3, // a merge whose input, a converted file, is deleted afterwards
+    SoundtrackAfter = 4, // a conversion that gets a soundtrack afterwards
+    MusicJoin = 5,       // a join of music files whose result is mixed with the video afterwards
+    MixAfterJoin = 6,    // a mix whose joined audio and converted video are deleted afterwards
+};
+
+enum class JobState { NotStarted = 0, Started = 1, Completed = 4 };
+
+enum class JobOutcome { Pending, Succeeded, Failed, Stopped };
+Q_DECLARE_METATYPE(JobOutcome)
+
+// One engine process: starts an engine from the application's folder, reads its error output
+// line by line, reports progress and a projected size, keeps a log and reports its end once.
+class AbstractJob : public QProcess
+{
+    Q_OBJECT
+public:
+    // engineName is the executable's name in the application's folder.
+    AbstractJob(const QString &name, const QString &engineName, const QStringList &arguments,
+                QObject *parent = nullptr);
+    ~AbstractJob() override;
+
+    int row() const { return m_row; }
+    void setRow(int row) { m_row = row; }
+    JobState jobState() const { return m_state; }
+    void setJobState(JobState state) { m_state = state; }
+    JobKind kind() const { return m_kind; }
+    void setKind(JobKind kind) { m_kind = kind; }
+    QTableWidgetItem *statusItem() const { return m_statusItem; }
+    void setStatusItem(QTableWidgetItem *item) { m_statusItem = item; }
+    QTableWidgetItem *sizeItem() const { return m_sizeItem; }
+    void setSizeItem(QTableWidgetItem *item) { m_sizeItem = item; }
+    QString outputPath() const { return m_outputPath; }
+    void setOutputPath(const QString &path) { m_outputPath = path; }
+    QString extraPath1() const { return m_extraPath1; }
+    void setExtraPath1(const QString &path) { m_extraPath1 = path; }
+    QString extraPath2() const { return m_extraPath2; }
+    void setExtraPath2(const QString &path) { m_extraPath2 = path; }
+    QString mergeFrameSize() const { return m_mergeFrameSize; }
+    void setMergeFrameSize(const QString &size) { m_mergeFrameSize = size; }
+
+    QStringList engineArguments() const { return m_arguments; }
+    // The engine executable; by default the engine's file in the application's folder.
+    QString enginePath() const { return m_enginePath; }
+    void setEnginePath(const QString &path) { m_enginePath = path; }
+
+    bool isStarted() const { return m_started; }
+    bool isStopped() const { return m_stopped; }
+    JobOutcome outcome() const { return m_outcome; }
+    QString log() const { return m_log; }
+
+    // Milliseconds since progress last reached 1 percent (or since the start), and the
+    // percentage at that moment: the base of the time-left estimate.
+    qint64 estimateElapsedMs() const { return m_estimateClock.isValid() ? m_estimateClock.elapsed() : 0; }
+    int estimateBase() const { return m_estimateBase; }
+
+signals:
+    // nFileSize: projected size of the finished output in hundredths of a megabyte; 0 for none.
+    void progressUpdated(AbstractJob *job, int percent, quint64 nFileSize);
+    void finished(AbstractJob *job, bool isSuccess, const QString &failureTime = QString());
+
+public slots:
+    void start();
+    // Asks the engine to terminate and kills it if it is still running 2000 ms later.
+    void stop();
+
+protected slots:
+    virtual void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void onReadyRead();
+    void onStarted();
+    void onErrorOccurred(QProcess::ProcessError error);
+    void onProgressUpdated(AbstractJob *job, int percent, quint64 nFileSize);
+
+protected:
+    // One whole line of the engine's error output, without its line end.
+    virtual void parseLine(const QString &line) = 0;
+    // The position at which a crashed engine stopped, as a time text; empty when unknown.
+    virtual QString failureTime(int exitCode, QProcess::ExitStatus exitStatus) const;
+
+    void appendLog(const QString &text);
+
+private:
+    void readWholeLines();
+    void end(JobOutcome outcome, const QString &closingLine, const QString &failureTime = QString());
+
+    int m_row = 0;
+    JobState m_state = JobState::NotStarted;
+    JobKind m_kind = JobKind::None;
+    QTableWidgetItem *m_statusItem = nullptr;
+    QTableWidgetItem *m_sizeItem = nullptr;
+    QString m_outputPath;
+    QString m_extraPath1;
+    QString m_extraPath2;
+    QString m_mergeFrameSize;
+    QStringList m_arguments;
+    QString m_enginePath;
+    bool m_started = false;
+    bool m_stopped = false;
+    JobOutcome m_outcome = JobOutcome::Pending;
+    QString m_log;
+    QElapsedTimer m_estimateClock;
+    int m_estimateBase = 0;
+    QElapsedTimer m_runClock;
+};

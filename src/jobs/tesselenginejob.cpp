@@ -1,0 +1,97 @@
+#include "jobs/tesselenginejob.h"
+
+#include "common/timetext.h"
+
+#include <QDebug>
+
+#include <cmath>
+
+#include <mlt++/MltProfile.h>
+#include <mlt++/MltProperties.h>
+
+namespace {
+
+// Text between the end of start and the beginning of stop, searched from the start marker.
+QString between(const QString &line, const QString &start, const QString &stop)
+{
+    const int from = line.indexOf(start);
+    if (from < 0)
+        return QString();
+    const int begin = from + start.size();
+    const int end = line.indexOf(stop, begin);
+    return end < 0 ? QString() : line.mid(begin, end - begin).trimmed();
+}
+
+// kB scaled up by the share still to come, in hundredths of a megabyte; 0 while no share is known.
+quint64 projectedSize(qint64 kilobytes, double doneShare)
+{
+    const qint64 scaled = std::llround(doneShare * 1024.0);
+    if (scaled <= 0 || kilobytes <= 0)
+        return 0;
+    return static_cast<quint64>(static_cast<double>(kilobytes) * 100.0 / static_cast<double>(scaled));
+}
+
+}
+
+TesselEngineJob::TesselEngineJob(const QString &name, const QStringList &arguments, QObject *parent)
+    : AbstractJob(name, QStringLiteral("TesselEngine"), arguments, parent)
+{
+}
+
+void TesselEngineJob::setDurationText(const QString &text)
+{
+    m_durationText = text;
+    m_duration = TimeText::engineTextToMicroseconds(text);
+}
+
+void TesselEngineJob::onOpenTriggered()
+{
+}
+
+void TesselEngineJob::computeTotalFrames()
+{
+    Mlt::Profile profile;
+    profile.set_frame_rate(static_cast<int>(std::lround(m_frameRate * 1000.0)), 1000);
+    Mlt::Properties properties;
+    properties.set("_profile", profile.get_profile(), 0);
+    m_totalFrames = properties.time_to_frames(m_durationText.toUtf8().constData());
+    m_totalFramesKnown = true;
+}
+
+void TesselEngineJob::parseLine(const QString &line)
+{
+    qDebug().noquote() << line;
+    if (!m_totalFramesKnown) {
+        computeTotalFrames();
+        appendLog(line);
+        return;
+    }
+
+    // Progress lines never go to the log, also when their share cannot be computed.
+    if (line.startsWith(QLatin1String("frame="))) {
+        if (m_totalFrames <= 0)
+            return;
+        const qint64 frame = between(line, QStringLiteral("frame="), QStringLiteral(" fps")).toLongLong();
+        const qint64 kilobytes = between(line, QStringLiteral("size="), QStringLiteral("kB ")).toLongLong();
+        const double share = static_cast<double>(frame) / m_totalFrames;
+        report(static_cast<int>(std::lround(share * 100.0)), projectedSize(kilobytes, share));
+    } else if (line.startsWith(QLatin1String("size="))) {
+        if (m_duration <= 0)
+            return;
+        const qint64 kilobytes = between(line, QStringLiteral("size="), QStringLiteral("kB ")).toLongLong();
+        const qint64 time
+            = TimeText::engineTextToMicroseconds(between(line, QStringLiteral("time="), QStringLiteral(" bitrate")));
+        const double share = static_cast<double>(time) / static_cast<double>(m_duration);
+        report(static_cast<int>(std::lround(share * 100.0)), projectedSize(kilobytes, share));
+    } else if (!line.trimmed().isEmpty()) {
+        appendLog(line);
+    }
+}
+
+void TesselEngineJob::report(int percent, quint64 nFileSize)
+{
+    if (percent == m_lastPercent)
+        return;
+    m_lastPercent = percent;
+    emit progressUpdated(this, percent, nFileSize);
+}

@@ -1,0 +1,657 @@
+#include "subtitles/subtitleparser.h"
+
+#include "common/asslibrary.h"
+#include "common/textencoding.h"
+
+#include <QDebug>
+#include <QSaveFile>
+#include <QTextCodec>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// ---- SRT ------------------------------------------------------------------
+
+// Reads the numbers of a timing line the way "%d%c%d%c%d%c%d --> %d%c..." is
+// scanned: any single character separates the numbers, so "01,500",
+// "01.500" and "01:500" all pass, and blanks around the arrow are optional.
+class TimingScanner
+{
+public:
+    explicit TimingScanner(const QString &line) : m_at(line.constData()), m_end(line.constData() + line.size()) {}
+
+    bool time(qint64 *milliseconds)
+    {
+        qint64 hours = 0, minutes = 0, seconds = 0, millis = 0;
+        if (!integer(&hours) || !anyCharacter() || !integer(&minutes) || !anyCharacter() || !integer(&seconds)
+            || !anyCharacter() || !integer(&millis))
+            return false;
+        *milliseconds = ((hours * 60 + minutes) * 60 + seconds) * 1000 + millis;
+        return true;
+    }
+
+    bool arrow()
+    {
+        skipBlanks();
+        for (const char c : {'-', '-', '>'}) {
+            if (m_at == m_end || *m_at != QLatin1Char(c))
+                return false;
+            ++m_at;
+        }
+        return true;
+    }
+
+private:
+    // Longer numbers are no time; refusing them keeps the sums in range.
+    static constexpr int kMaxDigits = 9;
+
+    void skipBlanks()
+    {
+        while (m_at != m_end && m_at->isSpace())
+            ++m_at;
+    }
+
+    bool anyCharacter()
+    {
+        if (m_at == m_end)
+            return false;
+        ++m_at;
+        return true;
+    }
+
+    bool integer(qint64 *value)
+    {
+        skipBlanks();
+        bool negative = false;
+        if (m_at != m_end && (*m_at == QLatin1Char('-') || *m_at == QLatin1Char('+'))) {
+            negative = *m_at == QLatin1Char('-');
+            ++m_at;
+        }
+        int digits = 0;
+        qint64 result = 0;
+        while (m_at != m_end && *m_at >= QLatin1Char('0') && *m_at <= QLatin1Char('9')) {
+            if (++digits > kMaxDigits)
+                return false;
+            result = result * 10 + (m_at->unicode() - '0');
+            ++m_at;
+        }
+        *value = negative ? -result : result;
+        return digits > 0;
+    }
+
+    const QChar *m_at;
+    const QChar *m_end;
+};
+
+bool parseTimingLine(const QString &line, qint64 *start, qint64 *end)
+{
+    TimingScanner scanner(line);
+    return scanner.time(start) && scanner.arrow() && scanner.time(end);
+}
+
+bool isBlank(const QString &line)
+{
+    for (const QChar c : line) {
+        if (!c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+// A counter line: an integer and nothing else but blanks.
+bool isBareInteger(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    int at = 0;
+    if (at < trimmed.size() && (trimmed[at] == QLatin1Char('-') || trimmed[at] == QLatin1Char('+')))
+        ++at;
+    if (at == trimmed.size())
+        return false;
+    for (; at < trimmed.size(); ++at) {
+        if (trimmed[at] < QLatin1Char('0') || trimmed[at] > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// The text of one cue in ASS form, its lines joined by "\N". Blank lines
+// inside are kept; blank lines at the end are not.
+class CueText
+{
+public:
+    void addBlank() { m_text += QLatin1String("\\N"); }
+
+    void addLine(const QString &line, bool isNumber)
+    {
+        m_beforeLastLine = m_text.size();
+        m_keptBeforeLastLine = m_kept;
+        m_lastLineIsNumber = isNumber;
+        m_text += line;
+        m_kept = m_text.size();
+        m_text += QLatin1String("\\N");
+    }
+
+    // A number right before a timing line was the next cue's counter.
+    void dropCounter()
+    {
+        if (!m_lastLineIsNumber)
+            return;
+        m_text.truncate(m_beforeLastLine);
+        m_kept = m_keptBeforeLastLine;
+    }
+
+    QString take()
+    {
+        const QString text(m_text.constData(), m_kept);
+        m_text.resize(0);
+        m_kept = m_beforeLastLine = m_keptBeforeLastLine = 0;
+        m_lastLineIsNumber = false;
+        return text;
+    }
+
+private:
+    QString m_text;
+    int m_kept = 0;
+    int m_beforeLastLine = 0;
+    int m_keptBeforeLastLine = 0;
+    bool m_lastLineIsNumber = false;
+};
+
+// Turns SRT lines into cues: a cue starts at a timing line and ends at a
+// counter line after a blank line, at the next timing line, or at the end.
+class SrtCueReader
+{
+public:
+    void addLine(const QString &line)
+    {
+        qint64 start = 0, end = 0;
+        if (!m_inCue) {
+            if (parseTimingLine(line, &start, &end))
+                startCue(start, end);
+            return;
+        }
+        if (isBlank(line)) {
+            m_sawBlank = true;
+            m_text.addBlank();
+            return;
+        }
+        const bool isNumber = isBareInteger(line);
+        if (m_sawBlank && isNumber) {
+            finishCue();
+            return;
+        }
+        // A cue whose closing blank line is missing still ends at the next timing line.
+        if (parseTimingLine(line, &start, &end)) {
+            m_text.dropCounter();
+            finishCue();
+            startCue(start, end);
+            return;
+        }
+        m_text.addLine(line, isNumber);
+    }
+
+    QVector<SubtitleEvent> takeCues()
+    {
+        if (m_inCue)
+            finishCue();
+        return std::move(m_cues);
+    }
+
+private:
+    void startCue(qint64 start, qint64 end)
+    {
+        m_cue.Start = start;
+        m_cue.End = end;
+        m_inCue = true;
+        m_sawBlank = false;
+    }
+
+    void finishCue()
+    {
+        m_cue.Text = m_text.take();
+        m_cues.append(m_cue);
+        m_inCue = false;
+    }
+
+    QVector<SubtitleEvent> m_cues;
+    SubtitleEvent m_cue;
+    CueText m_text;
+    bool m_inCue = false;
+    bool m_sawBlank = false;
+};
+
+QVector<SubtitleEvent> readSrtCues(QTextStream &stream)
+{
+    SrtCueReader reader;
+    QString line;
+    while (stream.readLineInto(&line)) {
+        // The stream splits at LF and CR LF; old Mac files end their lines with CR alone.
+        if (line.contains(QLatin1Char('\r'))) {
+            for (const QString &piece : line.split(QLatin1Char('\r')))
+                reader.addLine(piece);
+        } else {
+            reader.addLine(line);
+        }
+    }
+    return reader.takeCues();
+}
+
+// ---- ASS ------------------------------------------------------------------
+
+using Track = std::unique_ptr<ASS_Track, decltype(&ass_free_track)>;
+
+// libass takes the bytes as they are, so text behind a byte-order mark is made
+// plain UTF-8 first. *hadBom tells that the file declared a Unicode encoding.
+Track readTrack(const QString &path, bool *hadBom)
+{
+    Track none(nullptr, ass_free_track);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Cannot open subtitle file" << path << file.errorString();
+        return none;
+    }
+    *hadBom = TextEncoding::codecForBom(file.peek(4)) != nullptr;
+    if (*hadBom) {
+        QByteArray text = TextEncoding::decode(file.readAll()).toUtf8();
+        return Track(ass_read_memory(assLibrary(), text.data(), size_t(text.size()), nullptr), ass_free_track);
+    }
+    file.close();
+    QByteArray name = path.toUtf8();
+    return Track(ass_read_file(assLibrary(), name.data(), nullptr), ass_free_track);
+}
+
+// libass keeps alignment in its legacy form (1-3 plus 4 for top, 8 for middle).
+int keypadAlignment(int legacy)
+{
+    int horizontal = legacy & 3;
+    if (horizontal == 0)
+        horizontal = 2;
+    if (legacy & VALIGN_TOP)
+        return horizontal + 6;
+    if (legacy & VALIGN_CENTER)
+        return horizontal + 3;
+    return horizontal;
+}
+
+// One encoding for every string of a track: UTF-8 when all of them are,
+// otherwise the legacy encoding the failing strings point to.
+class TrackTextDecoder
+{
+    static constexpr int kLegacySampleLimit = 1024 * 1024;
+
+public:
+    TrackTextDecoder(const ASS_Track *track, bool declaredUnicode)
+    {
+        if (declaredUnicode)
+            return;
+        QByteArray legacySample;
+        const auto check = [&](const char *text) {
+            const QByteArray bytes = QByteArray::fromRawData(text ? text : "", text ? int(qstrlen(text)) : 0);
+            if (legacySample.size() < kLegacySampleLimit && !TextEncoding::isUtf8(bytes))
+                legacySample.append(bytes).append('\n');
+        };
+        for (int i = 1; i < track->n_styles; ++i) {
+            check(track->styles[i].Name);
+            check(track->styles[i].FontName);
+        }
+        for (int i = 0; i < track->n_events; ++i) {
+            check(track->events[i].Name);
+            check(track->events[i].Effect);
+            check(track->events[i].Text);
+        }
+        if (!legacySample.isEmpty())
+            m_legacy = TextEncoding::legacyCodec(legacySample);
+    }
+
+    bool isUtf8() const { return !m_legacy; }
+
+    QString operator()(const char *text) const
+    {
+        if (!text)
+            return QString();
+        return m_legacy ? m_legacy->toUnicode(text) : QString::fromUtf8(text);
+    }
+
+private:
+    QTextCodec *m_legacy = nullptr;
+};
+
+SubtitleStyle styleFrom(const ASS_Style &from, const TrackTextDecoder &decode)
+{
+    SubtitleStyle style;
+    style.Name = decode(from.Name);
+    style.FontName = decode(from.FontName);
+    style.FontSize = from.FontSize;
+    style.PrimaryColour = from.PrimaryColour;
+    style.SecondaryColour = from.SecondaryColour;
+    style.OutlineColour = from.OutlineColour;
+    style.BackColour = from.BackColour;
+    style.Bold = from.Bold;
+    style.Italic = from.Italic;
+    style.Underline = from.Underline;
+    style.StrikeOut = from.StrikeOut;
+    style.ScaleX = from.ScaleX;
+    style.ScaleY = from.ScaleY;
+    style.Spacing = from.Spacing;
+    style.Angle = from.Angle;
+    style.BorderStyle = from.BorderStyle;
+    style.Outline = from.Outline;
+    style.Shadow = from.Shadow;
+    style.Alignment = keypadAlignment(from.Alignment);
+    style.MarginL = from.MarginL;
+    style.MarginR = from.MarginR;
+    style.MarginV = from.MarginV;
+    style.Encoding = from.Encoding;
+    return style;
+}
+
+SubtitleEvent eventFrom(const ASS_Event &from, const TrackTextDecoder &decode)
+{
+    SubtitleEvent event;
+    event.Start = from.Start;
+    event.End = from.Start + from.Duration;
+    event.ReadOrder = from.ReadOrder;
+    event.Layer = from.Layer;
+    event.Style = from.Style;
+    event.Name = decode(from.Name);
+    event.MarginL = from.MarginL;
+    event.MarginR = from.MarginR;
+    event.MarginV = from.MarginV;
+    event.Effect = decode(from.Effect);
+    event.Text = decode(from.Text);
+    return event;
+}
+
+// ---- writing --------------------------------------------------------------
+
+// The maker's web address, written as a comment into every ASS file.
+const char kMakerAddress[] = "https://brindle.example.org";
+
+const char kStyleFormat[] =
+    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, Italic, "
+    "Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, "
+    "MarginR, MarginV, Encoding\n";
+
+QString decimal(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+// 0xRRGGBBAA is written as &HAABBGGRR.
+QString assColour(quint32 rgba)
+{
+    const quint32 abgr = (rgba & 0xffu) << 24 | ((rgba >> 8) & 0xffu) << 16 | ((rgba >> 16) & 0xffu) << 8 | rgba >> 24;
+    return QStringLiteral("&H%1").arg(abgr, 8, 16, QLatin1Char('0'));
+}
+
+bool breaksAssLine(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c.isNull();
+}
+
+// An ASS line ends at a line feed or carriage return and libass stops reading
+// at a NUL, so typed line breaks become "\N" and NULs are dropped.
+QString assText(const QString &text)
+{
+    if (std::none_of(text.begin(), text.end(), breaksAssLine))
+        return text;
+    QString result;
+    result.reserve(text.size() + 8);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool crlf = c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n');
+        if (c.isNull() || crlf)
+            continue;
+        if (breaksAssLine(c))
+            result += QLatin1String("\\N");
+        else
+            result += c;
+    }
+    return result;
+}
+
+// A field before the text: a comma would shift every later field, so it
+// becomes a semicolon, and nothing may end the line.
+QString assField(const QString &field)
+{
+    if (!field.contains(QLatin1Char(',')) && std::none_of(field.begin(), field.end(), breaksAssLine))
+        return field;
+    QString result = field;
+    result.replace(QLatin1Char(','), QLatin1Char(';'));
+    result.remove(QLatin1Char('\r'));
+    result.remove(QLatin1Char('\n'));
+    result.remove(QChar());
+    return result;
+}
+
+void writeStyleSection(QTextStream &out, const QVector<SubtitleStyle> &styles)
+{
+    out << "[V4+ Styles]\n";
+    for (const SubtitleStyle &s : styles) {
+        out << kStyleFormat;
+        out << "Style: " << assField(s.Name) << ',' << assField(s.FontName) << ',' << decimal(s.FontSize) << ','
+            << assColour(s.PrimaryColour) << ',' << assColour(s.SecondaryColour) << ','
+            << assColour(s.OutlineColour) << ',' << assColour(s.BackColour) << ',' << s.Bold << ',' << s.Italic
+            << ',' << s.Underline << ',' << s.StrikeOut << ',' << decimal(s.ScaleX * 100) << ','
+            << decimal(s.ScaleY * 100) << ',' << decimal(s.Spacing) << ',' << decimal(s.Angle) << ','
+            << s.BorderStyle << ',' << decimal(s.Outline) << ',' << decimal(s.Shadow) << ',' << s.Alignment << ','
+            << s.MarginL << ',' << s.MarginR << ',' << s.MarginV << ',' << s.Encoding << '\n';
+    }
+}
+
+QString eventMargin(int margin)
+{
+    return margin > 0 ? QString::number(margin) : QStringLiteral("0000");
+}
+
+// SRT has no "\N"; its line breaks are real ones.
+QString srtText(const QString &text)
+{
+    if (!text.contains(QLatin1String("\\N")))
+        return text;
+    QString result = text;
+    result.replace(QLatin1String("\\N"), QLatin1String("\n"));
+    return result;
+}
+
+const char *matrixName(int code)
+{
+    static const char *const kNames[] = {"none", "tv.601", "pc.601", "tv.709", "pc.709",
+                                         "tv.240m", "pc.240m", "tv.fcc", "pc.fcc"};
+    return code >= 2 && code <= 10 ? kNames[code - 2] : nullptr;
+}
+
+// Writes through a save file, so a failed write never leaves half a file in
+// place of a good one.
+bool writeText(const QString &path, const std::function<void(QTextStream &)> &body)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qWarning().noquote() << "Cannot write subtitle file" << path << file.errorString();
+        return false;
+    }
+    QTextStream out(&file);
+    out.setCodec("UTF-8");
+    out.setGenerateByteOrderMark(false);
+    body(out);
+    out.flush();
+    if (out.status() != QTextStream::Ok)
+        file.cancelWriting();
+    if (!file.commit()) {
+        qWarning().noquote() << "Cannot write subtitle file" << path << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString ending(const QString &path)
+{
+    return path.right(3).toLower();
+}
+
+}
+
+SubtitleParser::SubtitleParser(QObject *parent) : QFile(parent), styles(1) {}
+
+bool SubtitleParser::read(const QString &path)
+{
+    if (isOpen())
+        close();
+    setFileName(path);
+    const QString kind = ending(path);
+    if (kind == QLatin1String("srt"))
+        return readSrt();
+    if (kind == QLatin1String("ass") || kind == QLatin1String("ssa") || kind == QLatin1String("sty"))
+        return readAss();
+    qWarning().noquote() << "Not a subtitle file:" << path;
+    return false;
+}
+
+bool SubtitleParser::readAss()
+{
+    bool declaredUnicode = false;
+    const Track track = readTrack(fileName(), &declaredUnicode);
+    if (!track) {
+        qWarning().noquote() << "libass cannot read" << fileName();
+        return false;
+    }
+    const TrackTextDecoder decode(track.get(), declaredUnicode);
+
+    // Index 0 is libass's own fallback style, so the file's styles keep their
+    // 1-based numbers and events' style numbers need no translation.
+    QVector<SubtitleStyle> readStyles;
+    readStyles.reserve(qMax(0, track->n_styles - 1));
+    for (int i = 1; i < track->n_styles; ++i)
+        readStyles.append(styleFrom(track->styles[i], decode));
+    QVector<SubtitleEvent> readEvents;
+    readEvents.reserve(track->n_events);
+    for (int i = 0; i < track->n_events; ++i)
+        readEvents.append(eventFrom(track->events[i], decode));
+
+    PlayResX = track->PlayResX;
+    PlayResY = track->PlayResY;
+    WrapStyle = track->WrapStyle;
+    ScaledBorderAndShadow = track->ScaledBorderAndShadow;
+    YCbCrMatrix = track->YCbCrMatrix;
+    utf8 = decode.isUtf8();
+    styles = std::move(readStyles);
+    events = std::move(readEvents);
+    return true;
+}
+
+bool SubtitleParser::readSrt()
+{
+    const bool wasOpen = isOpen();
+    if (!wasOpen && !open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Cannot open subtitle file" << fileName() << errorString();
+        return false;
+    }
+    if (!isReadable()) {
+        qWarning().noquote() << "Subtitle file is not open for reading:" << fileName();
+        return false;
+    }
+    // Line ends are the text stream's business; the byte scan needs raw bytes.
+    const bool textMode = isTextModeEnabled();
+    setTextModeEnabled(false);
+    seek(0);
+    int bomLength = 0;
+    QTextCodec *codec = TextEncoding::codecForDevice(this, &bomLength);
+    seek(bomLength);
+
+    QTextStream stream(this);
+    stream.setCodec(codec);
+    stream.setAutoDetectUnicode(false);
+    events = readSrtCues(stream);
+    utf8 = bomLength > 0 || codec->mibEnum() == 106;
+
+    setTextModeEnabled(textMode);
+    if (!wasOpen)
+        close();
+    return true;
+}
+
+bool SubtitleParser::write(const QString &path) const
+{
+    const QString kind = ending(path);
+    if (kind == QLatin1String("srt"))
+        return writeSrt(path);
+    if (kind == QLatin1String("ass") || kind == QLatin1String("ssa"))
+        return writeAss(path);
+    qWarning().noquote() << "Not a subtitle file name:" << path;
+    return false;
+}
+
+bool SubtitleParser::writeAss(const QString &path) const
+{
+    return writeText(path, [this](QTextStream &out) {
+        out << "[Script Info]\n"
+            << "; Script generated by Brindle 4.0\n"
+            << "; " << kMakerAddress << '\n'
+            << "Title: Default ASS file\n"
+            << "ScriptType: v4.00+\n"
+            << "WrapStyle: " << WrapStyle << '\n'
+            << "ScaledBorderAndShadow: " << (ScaledBorderAndShadow == 1 ? "yes" : "no") << '\n';
+        if (const char *matrix = matrixName(YCbCrMatrix))
+            out << "YCbCr Matrix: " << matrix << '\n';
+        if (PlayResX > 0)
+            out << "PlayResX: " << PlayResX << '\n';
+        if (PlayResY > 0)
+            out << "PlayResY: " << PlayResY << '\n';
+        writeStyleSection(out, styles);
+        out << "[Events]\n"
+            << "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
+        for (const SubtitleEvent &e : events) {
+            const QString styleName =
+                e.Style >= 1 && e.Style <= styles.size() ? assField(styles[e.Style - 1].Name) : QString();
+            out << "Dialogue: " << e.Layer << ',' << formatAssTime(e.Start * 1000) << ','
+                << formatAssTime(e.End * 1000) << ',' << styleName << ',' << assField(e.Name) << ',' << eventMargin(e.MarginL)
+                << ',' << eventMargin(e.MarginR) << ',' << eventMargin(e.MarginV) << ',' << assField(e.Effect) << ','
+                << assText(e.Text) << '\n';
+        }
+    });
+}
+
+bool SubtitleParser::writeSrt(const QString &path) const
+{
+    return writeText(path, [this](QTextStream &out) {
+        int number = 0;
+        for (const SubtitleEvent &e : events) {
+            out << ++number << '\n'
+                << formatSrtTime(e.Start * 1000) << " --> " << formatSrtTime(e.End * 1000) << '\n'
+                << srtText(e.Text) << "\n\n";
+        }
+    });
+}
+
+bool SubtitleParser::writeStyles(const QString &path) const
+{
+    return writeText(path, [this](QTextStream &out) { writeStyleSection(out, styles); });
+}
+
+// Subtitle files cannot say "before the start", so earlier times are written as 0.
+QString SubtitleParser::formatAssTime(qint64 microseconds)
+{
+    const qint64 us = qMax<qint64>(microseconds, 0);
+    const QLatin1Char zero('0');
+    return QStringLiteral("%1:%2:%3.%4")
+        .arg(us / 3600000000LL)
+        .arg(us / 60000000 % 60, 2, 10, zero)
+        .arg(us / 1000000 % 60, 2, 10, zero)
+        .arg(us / 10000 % 100, 2, 10, zero);
+}
+
+QString SubtitleParser::formatSrtTime(qint64 microseconds)
+{
+    const qint64 us = qMax<qint64>(microseconds, 0);
+    const QLatin1Char zero('0');
+    return QStringLiteral("%1:%2:%3,%4")
+        .arg(us / 3600000000LL, 2, 10, zero)
+        .arg(us / 60000000 % 60, 2, 10, zero)
+        .arg(us / 1000000 % 60, 2, 10, zero)
+        .arg(us / 1000 % 1000, 3, 10, zero);
+}

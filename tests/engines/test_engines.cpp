@@ -1,0 +1,362 @@
+#include "processwatch.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include "common/timetext.h"
+#include "engines/linerelay.h"
+#include "engines/meltarguments.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+namespace {
+
+QString engine(const QString &name)
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(name);
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray errors;
+    QByteArray output;
+};
+
+Run runEngine(const QString &name, const QStringList &arguments,
+              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(engine(name), arguments);
+    Run run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.errors = process.readAllStandardError();
+    run.output = process.readAllStandardOutput();
+    return run;
+}
+
+QString melt(qint64 microseconds)
+{
+    return TimeText::microsecondsToMeltPosition(microseconds);
+}
+
+// Mean loudness in dB of a file's audio.
+double meanVolume(const QString &path)
+{
+    QByteArray output;
+    TestMedia::run(QStringLiteral("ffmpeg"),
+                   {QStringLiteral("-nostdin"), QStringLiteral("-i"), path, QStringLiteral("-af"),
+                    QStringLiteral("volumedetect"), QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")},
+                   &output);
+    const QRegularExpressionMatch match
+        = QRegularExpression(QStringLiteral("mean_volume: (-?[0-9.]+) dB")).match(QString::fromUtf8(output));
+    return match.hasMatch() ? match.captured(1).toDouble() : 0.0;
+}
+
+}
+
+class TestEngines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void relayTurnsCarriageReturnsIntoLineFeeds();
+    void meltPositionsBecomeEndExclusiveFrames();
+    void tesselConversionForms();
+    void tesselAudioVolumeIsAPercentage();
+    void tesselMergeSplitAndMixForms();
+    void tesselHardwareCheckForm();
+    void meltMergeSplitAndJoinForms();
+    void meltFailuresThatMeltCallsSuccess();
+    void missingProgramsFailClearly();
+    void terminateAndKillLeaveNoEngineBehind();
+
+private:
+    QTemporaryDir m_folder;
+    QString m_clip;
+    QString m_clip6;
+};
+
+void TestEngines::initTestCase()
+{
+    QVERIFY(m_folder.isValid());
+    m_clip = TestMedia::clip(3.0);
+    m_clip6 = TestMedia::clip(6.0);
+    QVERIFY(!m_clip.isEmpty() && !m_clip6.isEmpty());
+}
+
+void TestEngines::relayTurnsCarriageReturnsIntoLineFeeds()
+{
+    std::vector<std::string> lines;
+    LineRelay relay([&lines](const std::string &line) { lines.push_back(line); });
+    std::string out;
+    relay.feed("frame=1\rframe=2\r", 16, out);
+    relay.feed("\nend\r\n", 6, out);
+    relay.feed("tail", 4, out);
+    relay.finish();
+    QCOMPARE(QString::fromStdString(out), QStringLiteral("frame=1\nframe=2\nend\ntail"));
+    QCOMPARE(lines.size(), std::size_t(4));
+    QCOMPARE(QString::fromStdString(lines[2]), QStringLiteral("end"));
+}
+
+void TestEngines::meltPositionsBecomeEndExclusiveFrames()
+{
+    const std::vector<std::string> translated = MeltArguments::translate(
+        {"a.mp4", "in='00:00:01:50'", "out='00:00:03:00'", "-consumer", "avformat:out.mp3", "-s", "320x240 VGA"},
+        {30000, 1001});
+    const std::vector<std::string> expected{"-progress", "a.mp4", "in=45", "out=89", "-consumer",
+                                            "avformat:out.mp3", "s=320x240", "vn=1"};
+    QVERIFY(translated == expected);
+}
+
+void TestEngines::tesselConversionForms()
+{
+    const QString output = m_folder.filePath(QStringLiteral("converted, 'quoted' ç.mp4"));
+    const Run run = runEngine(
+        QStringLiteral("TesselEngine"),
+        {QStringLiteral("-i"), m_clip, QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-vf"),
+         QStringLiteral("drawbox=x=10:y=10:w=50:h=50:color=red"), QStringLiteral("-qmin"), QStringLiteral("28"),
+         QStringLiteral("-qmax"), QStringLiteral("33"), QStringLiteral("-r"), QStringLiteral("25.000"),
+         QStringLiteral("-s"), QStringLiteral("160x120 QVGA"), QStringLiteral("-aspect"), QStringLiteral("16:9"),
+         QStringLiteral("-b:a"), QStringLiteral("128k"), QStringLiteral("-acodec"), QStringLiteral("aac"),
+         QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-ar"), QStringLiteral("44100"),
+         QStringLiteral("-vol"), QStringLiteral("100"), QStringLiteral("-y"), output});
+    QVERIFY2(run.exitCode == 0, run.errors.constData());
+    QVERIFY(qAbs(TestMedia::probeDuration(output) - 3.0) < 0.1);
+    QCOMPARE(TestMedia::probeStream(output, QStringLiteral("v"), QStringLiteral("width,height")),
+             QStringLiteral("160,120"));
+    QCOMPARE(TestMedia::probeStream(output, QStringLiteral("v"), QStringLiteral("display_aspect_ratio")),
+             QStringLiteral("16:9"));
+    // Progress arrives as line-feed lines.
+    QVERIFY(!run.errors.contains('\r'));
+    QVERIFY(run.errors.contains("\nframe="));
+
+    const QString copied = m_folder.filePath(QStringLiteral("copied.mkv"));
+    const Run copy = runEngine(QStringLiteral("TesselEngine"),
+                               {QStringLiteral("-i"), m_clip, QStringLiteral("-c:v"), QStringLiteral("copy"),
+                                QStringLiteral("-c:a"), QStringLiteral("copy"), QStringLiteral("-y"), copied});
+    QCOMPARE(copy.exitCode, 0);
+    QCOMPARE(TestMedia::probeStream(copied, QStringLiteral("v"), QStringLiteral("codec_name")), QStringLiteral("h264"));
+}
+
+void TestEngines::tesselAudioVolumeIsAPercentage()
+{
+    const auto convert = [this](const QString &volume) {
+        const QString output = m_folder.filePath(QStringLiteral("volume%1.mp3").arg(volume));
+        QStringList arguments{QStringLiteral("-i"), m_clip, QStringLiteral("-b:a"), QStringLiteral("128k"),
+                              QStringLiteral("-acodec"), QStringLiteral("libmp3lame"), QStringLiteral("-ac"),
+                              QStringLiteral("2"), QStringLiteral("-ar"), QStringLiteral("44100")};
+        if (!volume.isEmpty())
+            arguments << QStringLiteral("-vol") << volume;
+        const Run run = runEngine(QStringLiteral("TesselEngine"), arguments << QStringLiteral("-y") << output);
+        return run.exitCode == 0 ? output : QString();
+    };
+    const QString untouched = convert(QString());
+    const QString hundred = convert(QStringLiteral("100"));
+    const QString doubled = convert(QStringLiteral("200"));
+    QVERIFY(!untouched.isEmpty() && !hundred.isEmpty() && !doubled.isEmpty());
+    QVERIFY(qAbs(TestMedia::probeDuration(hundred) - 3.0) < 0.15);
+    QCOMPARE(TestMedia::probeStream(hundred, QStringLiteral("v"), QStringLiteral("codec_name")), QString());
+    const double reference = meanVolume(untouched);
+    QVERIFY(qAbs(meanVolume(hundred) - reference) < 0.5);
+    QVERIFY(qAbs(meanVolume(doubled) - reference - 6.0) < 0.5);
+}
+
+void TestEngines::tesselMergeSplitAndMixForms()
+{
+    const QString list = m_folder.filePath(QStringLiteral("MergerTemp.txt"));
+    QFile listFile(list);
+    QVERIFY(listFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text));
+    listFile.write(QStringLiteral("file '%1'\nfile '%2'\n").arg(m_clip, m_clip6).toUtf8());
+    listFile.close();
+    const QString joined = m_folder.filePath(QStringLiteral("joined.mp4"));
+    QCOMPARE(runEngine(QStringLiteral("TesselEngine"),
+                       {QStringLiteral("-f"), QStringLiteral("concat"), QStringLiteral("-safe"), QStringLiteral("0"),
+                        QStringLiteral("-i"), list, QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-y"),
+                        joined})
+                 .exitCode,
+             0);
+    QVERIFY(qAbs(TestMedia::probeDuration(joined) - 9.0) < 0.15);
+
+    const QString graph = QStringLiteral("[0:v]scale=320x240 VGA[v0];[1:v]scale=320x240 VGA[v1];[v0][v1]"
+                                         "concat=n=2:v=1:a=0[v];[0:a][1:a]concat=n=2:v=0:a=1[a]");
+    const QString merged = m_folder.filePath(QStringLiteral("merged.mp4"));
+    const Run merge = runEngine(
+        QStringLiteral("TesselEngine"),
+        {QStringLiteral("-i"), m_clip, QStringLiteral("-i"), m_clip6, QStringLiteral("-filter_complex"), graph,
+         QStringLiteral("-map"), QStringLiteral("[v]"), QStringLiteral("-map"), QStringLiteral("[a]"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-b:v"), QStringLiteral("300k"),
+         QStringLiteral("-r"), QStringLiteral("25.000"), QStringLiteral("-b:a"), QStringLiteral("128k"),
+         QStringLiteral("-acodec"), QStringLiteral("aac"), QStringLiteral("-ac"), QStringLiteral("2"),
+         QStringLiteral("-ar"), QStringLiteral("44100"), QStringLiteral("-vol"), QStringLiteral("100"),
+         QStringLiteral("-y"), merged});
+    QVERIFY2(merge.exitCode == 0, merge.errors.right(600).constData());
+    QVERIFY(qAbs(TestMedia::probeDuration(merged) - 9.0) < 0.15);
+
+    // A stream-copied part keeps the length asked for, though its cut point is no keyframe.
+    const QString part = m_folder.filePath(QStringLiteral("part.mp4"));
+    QCOMPARE(runEngine(QStringLiteral("TesselEngine"),
+                       {QStringLiteral("-ss"), QStringLiteral("00:00:01"), QStringLiteral("-t"),
+                        QStringLiteral("00:00:02"), QStringLiteral("-accurate_seek"), QStringLiteral("-i"), m_clip6,
+                        QStringLiteral("-vcodec"), QStringLiteral("copy"), QStringLiteral("-acodec"),
+                        QStringLiteral("copy"), QStringLiteral("-avoid_negative_ts"), QStringLiteral("1"),
+                        QStringLiteral("-y"), part})
+                 .exitCode,
+             0);
+    QVERIFY(qAbs(TestMedia::probeDuration(part) - 2.0) < 0.1);
+
+    const QString music = TestMedia::make(QStringLiteral("tone-2s.mp3"),
+                                          {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                           QStringLiteral("sine=frequency=300:duration=2")});
+    const QString mixed = m_folder.filePath(QStringLiteral("mixed.mp4"));
+    QCOMPARE(runEngine(QStringLiteral("TesselEngine"),
+                       {QStringLiteral("-i"), m_clip6, QStringLiteral("-i"), music, QStringLiteral("-map"),
+                        QStringLiteral("0:v"), QStringLiteral("-map"), QStringLiteral("1:a"),
+                        QStringLiteral("-vcodec"), QStringLiteral("copy"), QStringLiteral("-acodec"),
+                        QStringLiteral("copy"), QStringLiteral("-shortest"), QStringLiteral("-y"), mixed})
+                 .exitCode,
+             0);
+    QCOMPARE(TestMedia::probeStream(mixed, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("mp3"));
+    QVERIFY(TestMedia::probeDuration(mixed) < 3.0);
+}
+
+void TestEngines::tesselHardwareCheckForm()
+{
+    const QStringList head{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                           QStringLiteral("color=s=640x360"), QStringLiteral("-frames"), QStringLiteral("1"),
+                           QStringLiteral("-an")};
+    const QStringList tail{QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("pipe:")};
+    const Run working
+        = runEngine(QStringLiteral("TesselEngine"), head + QStringList{QStringLiteral("-c:v"), QStringLiteral("libx264")} + tail);
+    QCOMPARE(working.exitCode, 0);
+    QVERIFY(!working.output.isEmpty());
+    const Run absent = runEngine(QStringLiteral("TesselEngine"),
+                                 head
+                                     + QStringList{QStringLiteral("-load_plugin"), QStringLiteral("hevc_hw"),
+                                                   QStringLiteral("-c:v"), QStringLiteral("hevc_qsv")}
+                                     + tail);
+    QVERIFY(absent.exitCode != 0);
+}
+
+void TestEngines::meltMergeSplitAndJoinForms()
+{
+    const QString merged = m_folder.filePath(QStringLiteral("melt merge, 'a' ü.mp4"));
+    const Run merge = runEngine(
+        QStringLiteral("melt"),
+        {m_clip, QStringLiteral("in='%1'").arg(melt(500000)), QStringLiteral("out='%1'").arg(melt(2000000)), m_clip6,
+         QStringLiteral("in='%1'").arg(melt(1000000)), QStringLiteral("out='%1'").arg(melt(2500000)),
+         QStringLiteral("-consumer"), QStringLiteral("avformat:") + merged, QStringLiteral("vcodec=libx264"),
+         QStringLiteral("-s"), QStringLiteral("160x120 QVGA"), QStringLiteral("acodec=aac")});
+    QVERIFY2(merge.exitCode == 0, merge.errors.right(600).constData());
+    QVERIFY(qAbs(TestMedia::probeDuration(merged) - 3.0) < 0.1);
+    QCOMPARE(TestMedia::probeStream(merged, QStringLiteral("v"), QStringLiteral("width,height")),
+             QStringLiteral("160,120"));
+    QVERIFY(!merge.errors.contains('\r'));
+    QVERIFY(merge.errors.contains("percentage:"));
+
+    // Two neighbouring parts share no frame.
+    const QString first = m_folder.filePath(QStringLiteral("first.mp4"));
+    const QString second = m_folder.filePath(QStringLiteral("second.mp4"));
+    for (const auto &[output, start, end] :
+         {std::make_tuple(first, qint64(0), qint64(1600000)), std::make_tuple(second, qint64(1600000), qint64(4000000))}) {
+        const Run split = runEngine(QStringLiteral("melt"),
+                                    {m_clip6, QStringLiteral("in='%1'").arg(melt(start)),
+                                     QStringLiteral("out='%1'").arg(melt(end)), QStringLiteral("-consumer"),
+                                     QStringLiteral("avformat:") + output, QStringLiteral("vcodec=libx264"),
+                                     QStringLiteral("acodec=aac")});
+        QCOMPARE(split.exitCode, 0);
+    }
+    QCOMPARE(TestMedia::probeStream(first, QStringLiteral("v"), QStringLiteral("duration")), QStringLiteral("1.600000"));
+    QCOMPARE(TestMedia::probeStream(second, QStringLiteral("v"), QStringLiteral("duration")), QStringLiteral("2.400000"));
+
+    const QString toneA = TestMedia::make(QStringLiteral("tone-2.5s.mp3"),
+                                          {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                           QStringLiteral("sine=frequency=300:duration=2.5")});
+    const QString toneB = TestMedia::make(QStringLiteral("tone-3.2s.mp3"),
+                                          {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                           QStringLiteral("sine=frequency=500:duration=3.2")});
+    const QString join = m_folder.filePath(QStringLiteral("AudioMerge.mp3"));
+    QCOMPARE(runEngine(QStringLiteral("melt"),
+                       {toneA, QStringLiteral("in='00:00:00:00'"), QStringLiteral("out='%1'").arg(melt(2500000)), toneB,
+                        QStringLiteral("in='00:00:00:00'"), QStringLiteral("out='%1'").arg(melt(3200000)),
+                        QStringLiteral("-consumer"), QStringLiteral("avformat:") + join,
+                        QStringLiteral("acodec=libmp3lame")})
+                 .exitCode,
+             0);
+    QVERIFY(qAbs(TestMedia::probeDuration(join) - 5.7) < 0.15);
+    QCOMPARE(TestMedia::probeStream(join, QStringLiteral("v"), QStringLiteral("codec_name")), QString());
+}
+
+void TestEngines::meltFailuresThatMeltCallsSuccess()
+{
+    const QString missingInput = m_folder.filePath(QStringLiteral("nothing.mp4"));
+    const QString output = m_folder.filePath(QStringLiteral("never.mp4"));
+    const Run alone = runEngine(QStringLiteral("melt"), {missingInput, QStringLiteral("-consumer"),
+                                                         QStringLiteral("avformat:") + output});
+    QVERIFY(alone.exitCode != 0);
+    QVERIFY(alone.errors.contains("melt failed: an input could not be loaded"));
+
+    const QString partly = m_folder.filePath(QStringLiteral("partly.mp4"));
+    const Run among = runEngine(QStringLiteral("melt"), {m_clip, missingInput, QStringLiteral("-consumer"),
+                                                         QStringLiteral("avformat:") + partly});
+    QVERIFY(among.exitCode != 0);
+
+    const QString unknownCodec = m_folder.filePath(QStringLiteral("codec.mp4"));
+    const Run codec = runEngine(QStringLiteral("melt"), {m_clip, QStringLiteral("-consumer"),
+                                                         QStringLiteral("avformat:") + unknownCodec,
+                                                         QStringLiteral("vcodec=no_such_encoder")});
+    QVERIFY(codec.exitCode != 0);
+    QVERIFY(codec.errors.contains("cannot be encoded as asked"));
+}
+
+void TestEngines::missingProgramsFailClearly()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("BRINDLE_FFMPEG"), QStringLiteral("/nonexistent/ffmpeg"));
+    const Run tessel = runEngine(QStringLiteral("TesselEngine"), {QStringLiteral("-version")}, environment);
+    QVERIFY(tessel.exitCode != 0);
+    QVERIFY(tessel.errors.contains("ffmpeg was not found"));
+
+    // Only the launcher's own folder on the PATH: the launcher must not run itself.
+    QProcessEnvironment onlyOwnFolder = QProcessEnvironment::systemEnvironment();
+    onlyOwnFolder.insert(QStringLiteral("PATH"), QCoreApplication::applicationDirPath());
+    const Run meltRun = runEngine(QStringLiteral("melt"), {QStringLiteral("-version")}, onlyOwnFolder);
+    QVERIFY(meltRun.exitCode != 0);
+    QVERIFY(meltRun.errors.contains("melt program was not found"));
+}
+
+void TestEngines::terminateAndKillLeaveNoEngineBehind()
+{
+    const QStringList endless{QStringLiteral("-re"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+                              QStringLiteral("-i"), QStringLiteral("testsrc=size=320x240:rate=25:duration=60"),
+                              QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
+    for (int signal : {SIGTERM, SIGKILL}) {
+        QProcess launcher;
+        launcher.start(engine(QStringLiteral("TesselEngine")), endless);
+        QVERIFY(launcher.waitForStarted());
+        qint64 child = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((child = ProcessWatch::childOf(launcher.processId())) != 0, 5000);
+        QTest::qWait(300);
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(launcher.processId()), signal);
+        QVERIFY(launcher.waitForFinished(5000));
+        QVERIFY(clock.elapsed() < 2000);
+        if (signal == SIGTERM)
+            QVERIFY(launcher.exitStatus() == QProcess::NormalExit && launcher.exitCode() != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!ProcessWatch::isAlive(child), 2000);
+    }
+}
+
+BRINDLE_TEST_MAIN(TestEngines)
+#include "test_engines.moc"

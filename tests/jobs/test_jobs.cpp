@@ -1,0 +1,359 @@
+#include "processwatch.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include "common/timetext.h"
+#include "jobs/jobsmanage.h"
+#include "jobs/meltenginejob.h"
+#include "jobs/tesselenginejob.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTableWidgetItem>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+QString fakeEngine()
+{
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("fake_engine"));
+}
+
+template<typename Job>
+Job *scripted(const QStringList &script, QObject *parent = nullptr)
+{
+    auto *job = new Job(QString(), script, parent);
+    job->setEnginePath(fakeEngine());
+    return job;
+}
+
+QList<int> percents(const QSignalSpy &spy)
+{
+    QList<int> values;
+    for (const QList<QVariant> &signal : spy)
+        values << signal.at(1).toInt();
+    return values;
+}
+
+bool waitForEnd(AbstractJob &job, int timeoutMs = 60000)
+{
+    if (job.outcome() != JobOutcome::Pending)
+        return true;
+    QSignalSpy ended(&job, &AbstractJob::finished);
+    return ended.wait(timeoutMs);
+}
+
+}
+
+class TestJobs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tesselProgressFromWholeLinesOnly();
+    void tesselAudioOnlyProgressAndNoProjectionAtZero();
+    void meltPercentNeverGoesDown();
+    void failingCrashingAndMissingEnginesEndAsFailures();
+    void stopKillsAnEngineThatIgnoresTerminate();
+    void queueRunsTwoAtATimeInOrder();
+    void queueCountsARepeatedEndOnceAndRunsFollowUps();
+    void queueStopAllEndsEveryEngine();
+    void realConversionFillsTheRow();
+    void realMeltJobReachesHundred();
+    void realStopEndsEngineWithoutOrphans();
+};
+
+void TestJobs::tesselProgressFromWholeLinesOnly()
+{
+    // Frame 250 of 1000 with 1024 kB written: 25 percent, 4.00 MB projected. The line arrives in
+    // two pieces; read early, its first piece would say frame 25.
+    std::unique_ptr<TesselEngineJob> job(scripted<TesselEngineJob>(
+        {QStringLiteral("ffmpeg banner\\n"), QStringLiteral("Input #0 something\\n"),
+         QStringLiteral("frame=   25"), QStringLiteral("sleep:300"),
+         QStringLiteral("0 fps= 50 q=28.0 size=    1024kB time=00:00:10.00 bitrate= 838.9kbits/s speed=2x    \\r"),
+         QStringLiteral("\\n"), QStringLiteral("exit:0")}));
+    job->setFrameRate(25.0f);
+    job->setDurationText(QStringLiteral("00:00:40.00"));
+    QSignalSpy progress(job.get(), &AbstractJob::progressUpdated);
+    QSignalSpy ended(job.get(), &AbstractJob::finished);
+    job->start();
+    QVERIFY(waitForEnd(*job));
+
+    QCOMPARE(percents(progress), (QList<int>{0, 25, 100}));
+    QCOMPARE(progress.at(1).at(2).value<quint64>(), quint64(400));
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.at(0).at(1).toBool(), true);
+    QCOMPARE(job->outcome(), JobOutcome::Succeeded);
+    QVERIFY(job->log().startsWith(QLatin1String("ffmpeg banner\nInput #0 something\n")));
+    QVERIFY(!job->log().contains(QLatin1String("frame=")));
+    QVERIFY(job->log().endsWith(QLatin1String("Completed successfully in 00:00:00\n")));
+}
+
+void TestJobs::tesselAudioOnlyProgressAndNoProjectionAtZero()
+{
+    std::unique_ptr<TesselEngineJob> job(scripted<TesselEngineJob>(
+        {QStringLiteral("first line\\n"),
+         QStringLiteral("size=       0kB time=00:00:00.00 bitrate=N/A speed=N/A\\n"),
+         QStringLiteral("size=     512kB time=00:00:05.00 bitrate= 838.9kbits/s speed=2x\\n"),
+         QStringLiteral("size=     600kB time=-00:00:00.02 bitrate= 838.9kbits/s speed=2x\\n"), QStringLiteral("exit:0")}));
+    job->setDurationText(QStringLiteral("00:00:10.00"));
+    QSignalSpy progress(job.get(), &AbstractJob::progressUpdated);
+    job->start();
+    QVERIFY(waitForEnd(*job));
+    // 0 at the start, 50 percent with 0.5 MB written projects 1.00 MB, a malformed time is 0
+    // percent without a projection.
+    QCOMPARE(percents(progress), (QList<int>{0, 50, 0, 100}));
+    QCOMPARE(progress.at(1).at(2).value<quint64>(), quint64(100));
+    QCOMPARE(progress.at(2).at(2).value<quint64>(), quint64(0));
+
+    std::unique_ptr<TesselEngineJob> copy(scripted<TesselEngineJob>(
+        {QStringLiteral("first line\\n"), QStringLiteral("frame=   50 fps=0.0 q=-1.0 size=     512kB time=00:00:02.00 bitrate=1.0kbits/s\\n"),
+         QStringLiteral("exit:0")}));
+    copy->setDurationText(QStringLiteral("00:00:00.00"));
+    QSignalSpy copyProgress(copy.get(), &AbstractJob::progressUpdated);
+    copy->start();
+    QVERIFY(waitForEnd(*copy));
+    QCOMPARE(percents(copyProgress), (QList<int>{0, 100}));
+    QVERIFY(!copy->log().contains(QLatin1String("frame=")));
+}
+
+void TestJobs::meltPercentNeverGoesDown()
+{
+    std::unique_ptr<MeltEngineJob> job(scripted<MeltEngineJob>(
+        {QStringLiteral("No LADSPA plugins were found!\\n"),
+         QStringLiteral("Current Frame:         25, percentage:          3\\n"),
+         QStringLiteral("Current Frame:         26, percentage:          2\\n"),
+         QStringLiteral("Current Frame:         27, percentage:          3\\n"), QStringLiteral("exit:0")}));
+    QSignalSpy progress(job.get(), &AbstractJob::progressUpdated);
+    job->start();
+    QVERIFY(waitForEnd(*job));
+    QCOMPARE(percents(progress), (QList<int>{0, 3, 3, 100}));
+    QCOMPARE(job->currentFrame(), 27);
+    QVERIFY(job->log().startsWith(QLatin1String("No LADSPA plugins were found!\n")));
+    QVERIFY(!job->log().contains(QLatin1String("percentage")));
+}
+
+void TestJobs::failingCrashingAndMissingEnginesEndAsFailures()
+{
+    std::unique_ptr<TesselEngineJob> failing(
+        scripted<TesselEngineJob>({QStringLiteral("Error opening input\\n"), QStringLiteral("exit:3")}));
+    failing->start();
+    QVERIFY(waitForEnd(*failing));
+    QCOMPARE(failing->outcome(), JobOutcome::Failed);
+    QVERIFY(failing->log().endsWith(QLatin1String("Error opening input\nFailed with exit code 3\n")));
+
+    std::unique_ptr<MeltEngineJob> crashing(scripted<MeltEngineJob>(
+        {QStringLiteral("Current Frame:         50, percentage:          40\\n"), QStringLiteral("crash")}));
+    crashing->setProfileFrameRate(25, 1);
+    QSignalSpy crashEnd(crashing.get(), &AbstractJob::finished);
+    crashing->start();
+    QVERIFY(waitForEnd(*crashing));
+    QCOMPARE(crashing->outcome(), JobOutcome::Failed);
+    QCOMPARE(crashEnd.count(), 1);
+    QCOMPARE(crashEnd.at(0).at(2).toString(), QStringLiteral("00:00:02:00"));
+
+    std::unique_ptr<TesselEngineJob> missing(new TesselEngineJob(QString(), {}));
+    missing->setEnginePath(QStringLiteral("/nonexistent/TesselEngine"));
+    QSignalSpy missingEnd(missing.get(), &AbstractJob::finished);
+    missing->start();
+    QVERIFY(waitForEnd(*missing, 5000));
+    QCOMPARE(missing->outcome(), JobOutcome::Failed);
+    QCOMPARE(missingEnd.count(), 1);
+    QVERIFY(missing->log().contains(QLatin1String("Failed to start /nonexistent/TesselEngine")));
+}
+
+void TestJobs::stopKillsAnEngineThatIgnoresTerminate()
+{
+    std::unique_ptr<TesselEngineJob> job(scripted<TesselEngineJob>({QStringLiteral("hang")}));
+    job->start();
+    QVERIFY(job->waitForStarted());
+    QTest::qWait(300);
+    QElapsedTimer clock;
+    clock.start();
+    job->stop();
+    QVERIFY(waitForEnd(*job, 10000));
+    QVERIFY(clock.elapsed() >= 1900);
+    QCOMPARE(job->outcome(), JobOutcome::Stopped);
+    QVERIFY(job->log().contains(QLatin1String("Stopped by user at 00:00:0")));
+}
+
+void TestJobs::queueRunsTwoAtATimeInOrder()
+{
+    JobsManage queue;
+    queue.setLimit(0);
+    QCOMPARE(queue.limit(), 1);
+    queue.setLimit(2);
+
+    QList<AbstractJob *> started;
+    int mostRunning = 0;
+    for (int i = 0; i < 5; ++i) {
+        AbstractJob *job = scripted<TesselEngineJob>({QStringLiteral("sleep:300"), QStringLiteral("exit:0")});
+        job->setRow(i);
+        connect(job, &QProcess::started, this, [&started, &mostRunning, &queue, job] {
+            started << job;
+            mostRunning = std::max(mostRunning, queue.running());
+        });
+        queue.addJob(job);
+    }
+    QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
+    QSignalSpy ends(&queue, &JobsManage::sigJobFinished);
+    queue.startPendingJobs();
+    QCOMPARE(queue.running(), 2);
+    QVERIFY(all.wait(20000));
+    QTest::qWait(300);
+
+    QCOMPARE(all.count(), 1);
+    QCOMPARE(ends.count(), 5);
+    QCOMPARE(started, queue.jobs());
+    QCOMPARE(mostRunning, 2);
+    QCOMPARE(queue.running(), 0);
+}
+
+void TestJobs::queueCountsARepeatedEndOnceAndRunsFollowUps()
+{
+    QTemporaryDir folder;
+    const QString intermediate = folder.filePath(QStringLiteral("converted.mp4"));
+    QFile file(intermediate);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QFile::setPermissions(intermediate, QFileDevice::ReadOwner);
+
+    JobsManage queue;
+    queue.setLimit(1);
+    AbstractJob *merge = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
+    merge->setKind(JobKind::MergeOfConverted);
+    merge->setExtraPath1(intermediate);
+    AbstractJob *conversion = scripted<TesselEngineJob>({QStringLiteral("exit:1")});
+    conversion->setKind(JobKind::SplitAfter);
+    QList<AbstractJob *> followed;
+    queue.setFollowUp(JobKind::SplitAfter, [&](AbstractJob &job) {
+        followed << &job;
+        // A follow-up adds work of its own behind the job that ended.
+        AbstractJob *part = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
+        queue.addJob(part);
+    });
+    queue.addJob(conversion);
+    queue.addJob(merge);
+    QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
+    QSignalSpy ends(&queue, &JobsManage::sigJobFinished);
+    queue.startPendingJobs();
+    QVERIFY(all.wait(20000));
+
+    QCOMPARE(followed, QList<AbstractJob *>{conversion});
+    QCOMPARE(queue.jobs().size(), 3);
+    QCOMPARE(ends.at(0).at(1).value<JobOutcome>(), JobOutcome::Failed);
+    QVERIFY(!QFileInfo::exists(intermediate));
+
+    queue.onFinished(merge, true, QString());
+    QCOMPARE(all.count(), 1);
+    QCOMPARE(ends.count(), 3);
+    QCOMPARE(queue.running(), 0);
+}
+
+void TestJobs::queueStopAllEndsEveryEngine()
+{
+    JobsManage queue;
+    queue.setLimit(3);
+    QList<qint64> pids;
+    for (int i = 0; i < 3; ++i)
+        queue.addJob(scripted<TesselEngineJob>({QStringLiteral("hang")}));
+    queue.startPendingJobs();
+    for (AbstractJob *job : queue.jobs()) {
+        QVERIFY(job->waitForStarted());
+        pids << job->processId();
+    }
+    QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
+    queue.stopAll();
+    QVERIFY(queue.jobs().isEmpty());
+    QCOMPARE(queue.running(), 0);
+    for (qint64 pid : pids)
+        QVERIFY(!ProcessWatch::isAlive(pid));
+    QCOMPARE(all.count(), 0);
+}
+
+void TestJobs::realConversionFillsTheRow()
+{
+    const QString source = TestMedia::clip(3.0);
+    QVERIFY(!source.isEmpty());
+    QTemporaryDir folder;
+    const QString output = folder.filePath(QStringLiteral("converted.mp4"));
+
+    JobsManage queue;
+    QTableWidgetItem status;
+    QTableWidgetItem size;
+    auto *job = new TesselEngineJob(QString(), {QStringLiteral("-i"), source, QStringLiteral("-c:v"),
+                                                QStringLiteral("libx264"), QStringLiteral("-r"),
+                                                QStringLiteral("25.000"), QStringLiteral("-y"), output});
+    job->setFrameRate(25.0f);
+    job->setDurationText(TimeText::microsecondsToEngineText(3000000));
+    job->setOutputPath(output);
+    job->setStatusItem(&status);
+    job->setSizeItem(&size);
+    QSignalSpy progress(job, &AbstractJob::progressUpdated);
+    QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
+    queue.addJob(job);
+    queue.startPendingJobs();
+    QCOMPARE(status.text(), QStringLiteral("0% (--:--:--)"));
+    QVERIFY(all.wait(60000));
+
+    const QList<int> seen = percents(progress);
+    QCOMPARE(seen.last(), 100);
+    QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+    QCOMPARE(status.text(), QStringLiteral("Completed"));
+    const double megabytes = QFileInfo(output).size() / 1048576.0;
+    QCOMPARE(size.text(), QStringLiteral("%1MB").arg(megabytes, 0, 'f', 2));
+    QVERIFY2(job->log().endsWith(QLatin1String("\n")) && job->log().contains(QLatin1String("Completed successfully in 00:00:")),
+             qPrintable(job->log()));
+    QVERIFY(qAbs(TestMedia::probeDuration(output) - 3.0) < 0.1);
+}
+
+void TestJobs::realMeltJobReachesHundred()
+{
+    const QString source = TestMedia::clip(3.0);
+    QTemporaryDir folder;
+    const QString output = folder.filePath(QStringLiteral("part.mp4"));
+    std::unique_ptr<MeltEngineJob> job(
+        new MeltEngineJob(QString(), {source, QStringLiteral("in='00:00:00:50'"), QStringLiteral("out='00:00:02:50'"),
+                                      QStringLiteral("-consumer"), QStringLiteral("avformat:") + output,
+                                      QStringLiteral("vcodec=libx264"), QStringLiteral("acodec=aac")}));
+    QSignalSpy progress(job.get(), &AbstractJob::progressUpdated);
+    job->start();
+    QVERIFY(waitForEnd(*job));
+    QCOMPARE(job->outcome(), JobOutcome::Succeeded);
+    const QList<int> seen = percents(progress);
+    QVERIFY(seen.size() > 2);
+    QCOMPARE(seen.last(), 100);
+    QVERIFY(qAbs(TestMedia::probeDuration(output) - 2.0) < 0.1);
+}
+
+void TestJobs::realStopEndsEngineWithoutOrphans()
+{
+    QTemporaryDir folder;
+    std::unique_ptr<TesselEngineJob> job(new TesselEngineJob(
+        QString(), {QStringLiteral("-re"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                    QStringLiteral("testsrc=size=320x240:rate=25:duration=60"), QStringLiteral("-c:v"),
+                    QStringLiteral("libx264"), QStringLiteral("-y"), folder.filePath(QStringLiteral("long.mp4"))}));
+    job->setDurationText(QStringLiteral("00:01:00.00"));
+    QSignalSpy progress(job.get(), &AbstractJob::progressUpdated);
+    job->start();
+    QVERIFY(job->waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 2, 20000);
+    const qint64 engine = ProcessWatch::childOf(job->processId());
+    QVERIFY(engine != 0);
+
+    QElapsedTimer clock;
+    clock.start();
+    job->stop();
+    QVERIFY(waitForEnd(*job, 10000));
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(job->outcome(), JobOutcome::Stopped);
+    QTRY_VERIFY_WITH_TIMEOUT(!ProcessWatch::isAlive(engine), 2000);
+}
+
+BRINDLE_TEST_MAIN(TestJobs)
+#include "test_jobs.moc"

@@ -1,0 +1,800 @@
+#include "common/asslibrary.h"
+#include "common/textencoding.h"
+#include "subtitles/subtitleparser.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QTemporaryDir>
+#include <QTextCodec>
+
+namespace {
+
+struct Cue {
+    qint64 start;
+    qint64 end;
+    QString text;
+};
+
+QByteArray encoded(const char *codec, const QString &text)
+{
+    return QTextCodec::codecForName(codec)->fromUnicode(text);
+}
+
+// Reads with libass directly, to check our files the way players see them.
+struct LibassTrack {
+    explicit LibassTrack(const QString &path) : track(ass_read_file(assLibrary(), path.toUtf8().data(), nullptr)) {}
+    ~LibassTrack()
+    {
+        if (track)
+            ass_free_track(track);
+    }
+    ASS_Track *track;
+};
+
+}
+
+Q_DECLARE_METATYPE(QVector<Cue>)
+
+class TestSubtitles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+
+    void srtShapes_data();
+    void srtShapes();
+    void srtLegacyEncodings_data();
+    void srtLegacyEncodings();
+    void encodingSurvivesLongFiles();
+    void srtThroughFileTheCallerOpened();
+    void srtWithoutCuesOrUnreadable();
+    void srtKeepsStylesAndHeader();
+
+    void assStylesHeaderAndEvents();
+    void ssaLegacyStyles();
+    void assLegacyEncodingAndUnicodeMarks();
+    void assFailureLeavesDocument();
+    void assStyleFileHasOnlyStyles();
+
+    void timeTexts();
+    void writtenAssReadsBackThroughLibass();
+    void writtenAssLayout();
+    void writtenSrtAndStylesReadBack();
+    void writersReportFailure();
+    void typedTextCannotBreakTheFile();
+
+    void burnedSubtitlesShowWhereExpected();
+
+private:
+    QString file(const QString &name, const QByteArray &bytes);
+    QByteArray frameAt(const QString &video, const QString &filter, double seconds);
+    QTemporaryDir m_dir;
+};
+
+void TestSubtitles::init()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+QString TestSubtitles::file(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+        qFatal("cannot write test file");
+    return path;
+}
+
+static void compareCues(const QVector<SubtitleEvent> &events, const QVector<Cue> &expected)
+{
+    QCOMPARE(events.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        QCOMPARE(events[i].Start, expected[i].start);
+        QCOMPARE(events[i].End, expected[i].end);
+        QCOMPARE(events[i].Text, expected[i].text);
+        QCOMPARE(events[i].Style, 1);
+        QCOMPARE(events[i].Layer, 0);
+        QCOMPARE(events[i].ReadOrder, 0);
+    }
+}
+
+void TestSubtitles::srtShapes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QVector<Cue>>("cues");
+
+    const QByteArray lf = "1\n00:00:01,500 --> 00:00:03,000\nfirst\nsecond\n\n"
+                          "2\n00:00:04,000 --> 00:00:05,250\n42\nthird\n\n"
+                          "3\n01:02:03,004 --> 01:02:04,000\nlast line";
+    const QVector<Cue> lfCues{{1500, 3000, "first\\Nsecond"}, {4000, 5250, "42\\Nthird"},
+                              {3723004, 3724000, "last line"}};
+    QTest::newRow("LF, no final newline") << lf << lfCues;
+    QTest::newRow("LF, final blank line") << lf + "\n\n" << lfCues;
+    QByteArray crlf = lf;
+    crlf.replace("\n", "\r\n");
+    QTest::newRow("CRLF") << crlf << lfCues;
+    QTest::newRow("CRLF, final blank line") << crlf + "\r\n\r\n" << lfCues;
+    QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + lf << lfCues;
+    QByteArray cr = lf;
+    cr.replace("\n", "\r");
+    QTest::newRow("CR alone") << cr << lfCues;
+
+    const QString unicode = QStringLiteral("1\r\n00:00:01,000 --> 00:00:02,000\r\nÜber café — 字幕 🎬\r\n");
+    const QVector<Cue> unicodeCues{{1000, 2000, QStringLiteral("Über café — 字幕 🎬")}};
+    QTest::newRow("UTF-8 without mark") << unicode.toUtf8() << unicodeCues;
+    QTest::newRow("UTF-16LE mark") << "\xFF\xFE" + encoded("UTF-16LE", unicode) << unicodeCues;
+    QTest::newRow("UTF-16BE mark") << "\xFE\xFF" + encoded("UTF-16BE", unicode) << unicodeCues;
+
+    QTest::newRow("dot and colon milliseconds, loose arrow, trailing position")
+        << QByteArray("1\n00:00:01.500-->00:00:02.000\na\n\n2\n00:00:03:007   -->   00:00:04:5 X1:10 X2:20\nb\n")
+        << QVector<Cue>{{1500, 2000, "a"}, {3007, 4005, "b"}};
+    QTest::newRow("numbers inside text and blank line inside a cue")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\n2\n\n2001 a space odyssey\n\n2\n"
+                      "00:00:03,000 --> 00:00:04,000\nend\n")
+        << QVector<Cue>{{1000, 2000, "2\\N\\N2001 a space odyssey"}, {3000, 4000, "end"}};
+    QTest::newRow("counter with trailing blanks, blank lines of spaces")
+        << QByteArray("1 \n00:00:01,000 --> 00:00:02,000\nx\n   \n2  \n00:00:03,000 --> 00:00:04,000\ny\n")
+        << QVector<Cue>{{1000, 2000, "x"}, {3000, 4000, "y"}};
+    QTest::newRow("missing blank line between cues")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nx\n2\n00:00:03,000 --> 00:00:04,000\ny\n")
+        << QVector<Cue>{{1000, 2000, "x"}, {3000, 4000, "y"}};
+    QTest::newRow("cues without counters, stray text before")
+        << QByteArray("WEBVTT-ish junk\n\n00:00:01,000 --> 00:00:02,000\nx\n\n00:00:03,000 --> 00:00:04,000\ny\n")
+        << QVector<Cue>{{1000, 2000, "x"}, {3000, 4000, "y"}};
+    QTest::newRow("empty cue text")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\n\n2\n00:00:03,000 --> 00:00:04,000\ny\n")
+        << QVector<Cue>{{1000, 2000, ""}, {3000, 4000, "y"}};
+    QTest::newRow("override tags kept as written")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\n{\\an8}<i>top</i>\n")
+        << QVector<Cue>{{1000, 2000, "{\\an8}<i>top</i>"}};
+}
+
+void TestSubtitles::srtShapes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QVector<Cue>, cues);
+    SubtitleParser document;
+    QVERIFY(document.read(file(QStringLiteral("shape.srt"), bytes)));
+    compareCues(document.events, cues);
+    QVERIFY(document.utf8);
+}
+
+void TestSubtitles::srtLegacyEncodings_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("Windows-1252") << QByteArray("windows-1252")
+                                  << QStringList{QStringLiteral("Où est passée la boîte à café ?"),
+                                                 QStringLiteral("Je l'ai laissée près de la fenêtre, déjà."),
+                                                 QStringLiteral("« Très bien », répondit le garçon."),
+                                                 QStringLiteral("Ça coûte 20 € — c'est cher."),
+                                                 QStringLiteral("Noël approche et l'hôtel est complet.")};
+    QTest::newRow("GBK") << QByteArray("GBK")
+                         << QStringList{QStringLiteral("你好，我们明天早上去公园散步吧。"),
+                                        QStringLiteral("今天的天气非常好，阳光明媚。"),
+                                        QStringLiteral("这部电影的字幕是中文的。"),
+                                        QStringLiteral("请把窗户关上，外面有点冷。"),
+                                        QStringLiteral("我们一起去吃晚饭，好不好？")};
+}
+
+void TestSubtitles::srtLegacyEncodings()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(QStringList, lines);
+    QString text;
+    for (int i = 0; i < lines.size(); ++i)
+        text += QStringLiteral("%1\r\n00:00:0%1,000 --> 00:00:0%1,900\r\n%2\r\n\r\n").arg(i + 1).arg(lines[i]);
+
+    SubtitleParser document;
+    QVERIFY(document.read(file(QStringLiteral("legacy.srt"), encoded(codec, text))));
+    QCOMPARE(document.events.size(), lines.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QCOMPARE(document.events[i].Text, lines[i]);
+    QVERIFY(!document.utf8);
+    QCOMPARE(TextEncoding::decode(encoded(codec, text)), text);
+}
+
+void TestSubtitles::encodingSurvivesLongFiles()
+{
+    // A letter cut by the scan's 64 KiB pieces is still UTF-8.
+    QByteArray split = "1\n00:00:01,000 --> 00:00:02,000\n" + QByteArray(65536 - 32 - 1, 'a');
+    split += QStringLiteral("é\n").toUtf8();
+    SubtitleParser document;
+    QVERIFY(document.read(file(QStringLiteral("split.srt"), split)));
+    QVERIFY(document.utf8);
+    QVERIFY(document.events.value(0).Text.endsWith(QStringLiteral("aé")));
+
+    // Legacy letters far behind a long ASCII start are still found and decoded.
+    QByteArray late;
+    for (int i = 1; i <= 30000; ++i)
+        late += QStringLiteral("%1\n00:00:01,000 --> 00:00:02,000\nplain line\n\n").arg(i).toLatin1();
+    late += encoded("windows-1252", QStringLiteral("30001\n00:00:03,000 --> 00:00:04,000\n"
+                                                   "Le garçon déjà là, à côté de l'hôtel.\n"));
+    QVERIFY(late.size() > 1024 * 1024);
+    QVERIFY(document.read(file(QStringLiteral("late.srt"), late)));
+    QVERIFY(!document.utf8);
+    QCOMPARE(document.events.size(), 30001);
+    QCOMPARE(document.events.last().Text, QStringLiteral("Le garçon déjà là, à côté de l'hôtel."));
+}
+
+void TestSubtitles::srtThroughFileTheCallerOpened()
+{
+    SubtitleParser document;
+    document.setFileName(file(QStringLiteral("open.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\n"));
+    QVERIFY(document.open(QIODevice::ReadWrite | QIODevice::Text));
+    QVERIFY(document.readSrt());
+    QVERIFY(document.isOpen());
+    QVERIFY(document.isTextModeEnabled());
+    document.close();
+    compareCues(document.events, {{1000, 2000, "a\\Nb"}});
+}
+
+void TestSubtitles::srtWithoutCuesOrUnreadable()
+{
+    SubtitleParser document;
+    document.events.append(SubtitleEvent());
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919) % 251);
+    QVERIFY(document.read(file(QStringLiteral("noise.srt"), noise)));
+    QVERIFY(document.events.isEmpty());
+    QVERIFY(document.read(file(QStringLiteral("empty.srt"), QByteArray())));
+    QVERIFY(document.events.isEmpty());
+
+    QVERIFY(!document.read(m_dir.filePath(QStringLiteral("missing.srt"))));
+    QVERIFY(!document.read(file(QStringLiteral("notes.txt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n")));
+    QVERIFY(document.events.isEmpty());
+}
+
+void TestSubtitles::srtKeepsStylesAndHeader()
+{
+    SubtitleParser document;
+    document.styles[0].Name = QStringLiteral("Mine");
+    document.PlayResX = 640;
+    QVERIFY(document.read(file(QStringLiteral("keep.srt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n")));
+    QCOMPARE(document.styles.size(), 1);
+    QCOMPARE(document.styles[0].Name, QStringLiteral("Mine"));
+    QCOMPARE(document.PlayResX, 640);
+}
+
+static const char kThreeStyles[] =
+    "[Script Info]\r\n"
+    "ScriptType: v4.00+\r\n"
+    "WrapStyle: 2\r\n"
+    "ScaledBorderAndShadow: yes\r\n"
+    "YCbCr Matrix: TV.709\r\n"
+    "PlayResX: 1280\r\n"
+    "PlayResY: 720\r\n"
+    "\r\n"
+    "[V4+ Styles]\r\n"
+    "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, Italic, "
+    "Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, "
+    "MarginR, MarginV, Encoding\r\n"
+    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H80000000,-1,0,0,0,100,100,0,0,1,2,2,2,10,10,10,1\r\n"
+    "Style: Top,DejaVu Sans,36.5,&H4000FF00,&H000000FF,&H00102030,&H00000000,0,-1,1,1,150,75,1.5,12,3,1.25,0,8,5,6,"
+    "7,0\r\n"
+    "Style: Left,Liberation Serif,18,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,2,2,4,0,0,0,"
+    "1\r\n"
+    "\r\n"
+    "[Events]\r\n"
+    "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\r\n"
+    "Dialogue: 0,0:00:01.00,0:00:02.50,Default,Ann,0000,0000,0000,,Hello\\Nworld\r\n"
+    "Dialogue: 2,0:00:03.10,0:00:04.20,Top,Bob,0010,0020,0030,Banner;40,{\\i1}Top{\\i0} 3 words\r\n"
+    "Dialogue: 1,1:01:01.00,1:01:02.00,Left,,0,0,0,,Left, with, commas\r\n"
+    "Dialogue: 0,0:00:05.00,0:00:06.00,NoSuchStyle,,0,0,0,,orphan\r\n";
+
+void TestSubtitles::assStylesHeaderAndEvents()
+{
+    SubtitleParser document;
+    QVERIFY(document.read(file(QStringLiteral("three.ass"), kThreeStyles)));
+
+    QCOMPARE(document.PlayResX, 1280);
+    QCOMPARE(document.PlayResY, 720);
+    QCOMPARE(document.WrapStyle, 2);
+    QCOMPARE(document.ScaledBorderAndShadow, 1);
+    QCOMPARE(document.YCbCrMatrix, 5);
+    QVERIFY(document.utf8);
+
+    QCOMPARE(document.styles.size(), 3);
+    const SubtitleStyle &def = document.styles[0];
+    QCOMPARE(def.Name, QStringLiteral("Default"));
+    QCOMPARE(def.PrimaryColour, 0xffffff00u);
+    QCOMPARE(def.BackColour, 0x00000080u);
+    QVERIFY(def.Bold != 0);
+    QCOMPARE(def.Alignment, 2);
+
+    const SubtitleStyle &top = document.styles[1];
+    QCOMPARE(top.Name, QStringLiteral("Top"));
+    QCOMPARE(top.FontName, QStringLiteral("DejaVu Sans"));
+    QCOMPARE(top.FontSize, 36.5);
+    QCOMPARE(top.PrimaryColour, 0x00ff0040u);
+    QCOMPARE(top.OutlineColour, 0x30201000u);
+    QCOMPARE(top.Bold, 0);
+    QVERIFY(top.Italic != 0 && top.Underline != 0 && top.StrikeOut != 0);
+    QCOMPARE(top.ScaleX, 1.5);
+    QCOMPARE(top.ScaleY, 0.75);
+    QCOMPARE(top.Spacing, 1.5);
+    QCOMPARE(top.Angle, 12.0);
+    QCOMPARE(top.BorderStyle, 3);
+    QCOMPARE(top.Outline, 1.25);
+    QCOMPARE(top.Shadow, 0.0);
+    QCOMPARE(top.Alignment, 8);
+    QCOMPARE(top.MarginL, 5);
+    QCOMPARE(top.MarginR, 6);
+    QCOMPARE(top.MarginV, 7);
+    QCOMPARE(top.Encoding, 0);
+    QCOMPARE(document.styles[2].Alignment, 4);
+
+    QCOMPARE(document.events.size(), 4);
+    const SubtitleEvent &first = document.events[0];
+    QCOMPARE(first.Start, 1000);
+    QCOMPARE(first.End, 2500);
+    QCOMPARE(first.Style, 1);
+    QCOMPARE(first.Name, QStringLiteral("Ann"));
+    QCOMPARE(first.Text, QStringLiteral("Hello\\Nworld"));
+    const SubtitleEvent &second = document.events[1];
+    QCOMPARE(second.Layer, 2);
+    QCOMPARE(second.Style, 2);
+    QCOMPARE(second.MarginL, 10);
+    QCOMPARE(second.MarginR, 20);
+    QCOMPARE(second.MarginV, 30);
+    QCOMPARE(second.Effect, QStringLiteral("Banner;40"));
+    QCOMPARE(second.Text, QStringLiteral("{\\i1}Top{\\i0} 3 words"));
+    QCOMPARE(second.ReadOrder, 1);
+    QCOMPARE(document.events[2].Style, 3);
+    QCOMPARE(document.events[2].Start, 3661000);
+    QCOMPARE(document.events[2].Text, QStringLiteral("Left, with, commas"));
+    QCOMPARE(document.events[3].Style, 1);
+}
+
+void TestSubtitles::ssaLegacyStyles()
+{
+    // SSA keeps the old alignment numbers (5-7 top, 9-11 middle) and decimal BGR colours.
+    const char ssa[] = "[Script Info]\n"
+                       "ScriptType: v4.00\n"
+                       "\n"
+                       "[V4 Styles]\n"
+                       "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, TertiaryColour, "
+                       "BackColour, Bold, Italic, BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, "
+                       "MarginV, AlphaLevel, Encoding\n"
+                       "Style: Default,Arial,24,16777215,65535,0,0,-1,0,1,2,1,2,10,10,10,0,1\n"
+                       "Style: TopRight,Arial,24,255,65535,0,0,0,0,1,2,1,7,10,10,10,0,1\n"
+                       "Style: Middle,Arial,24,16777215,65535,0,0,0,0,1,2,1,10,10,10,10,0,1\n"
+                       "Style: MidLeft,Arial,24,16777215,65535,0,0,0,0,1,2,1,9,10,10,10,0,1\n"
+                       "\n"
+                       "[Events]\n"
+                       "Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+                       "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Middle,,0000,0000,0000,,centre\n";
+    SubtitleParser document;
+    QVERIFY(document.read(file(QStringLiteral("old.ssa"), ssa)));
+    QCOMPARE(document.styles.size(), 4);
+    QCOMPARE(document.styles[0].Alignment, 2);
+    QCOMPARE(document.styles[1].Alignment, 9);
+    QCOMPARE(document.styles[1].PrimaryColour, 0xff000000u);
+    QCOMPARE(document.styles[2].Alignment, 5);
+    QCOMPARE(document.styles[3].Alignment, 4);
+    QCOMPARE(document.events.size(), 1);
+    QCOMPARE(document.events[0].Style, 3);
+    QCOMPARE(document.events[0].Text, QStringLiteral("centre"));
+}
+
+void TestSubtitles::assLegacyEncodingAndUnicodeMarks()
+{
+    const QString font = QStringLiteral("微软雅黑");
+    const QStringList texts{QStringLiteral("今天的天气非常好，我们去公园散步吧。"),
+                            QStringLiteral("这部电影的字幕是用中文写的。"),
+                            QStringLiteral("请把窗户关上，外面有点冷。")};
+    QString ass = QStringLiteral("[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
+                                 "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
+                                 "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, "
+                                 "BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
+                                 "Style: 中文,%1,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,"
+                                 "1,2,2,2,10,10,10,134\n\n[Events]\n"
+                                 "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n")
+                      .arg(font);
+    for (int i = 0; i < texts.size(); ++i)
+        ass += QStringLiteral("Dialogue: 0,0:00:0%1.00,0:00:0%1.90,中文,,0,0,0,,%2\n").arg(i + 1).arg(texts[i]);
+
+    const auto check = [&](const QString &name, const QByteArray &bytes, bool utf8) {
+        SubtitleParser document;
+        QVERIFY2(document.read(file(name, bytes)), qPrintable(name));
+        QCOMPARE(document.utf8, utf8);
+        QCOMPARE(document.styles.size(), 1);
+        QCOMPARE(document.styles[0].Name, QStringLiteral("中文"));
+        QCOMPARE(document.styles[0].FontName, font);
+        QCOMPARE(document.events.size(), texts.size());
+        for (int i = 0; i < texts.size(); ++i) {
+            QCOMPARE(document.events[i].Text, texts[i]);
+            QCOMPARE(document.events[i].Style, 1);
+        }
+    };
+    check(QStringLiteral("gbk.ass"), encoded("GBK", ass), false);
+    check(QStringLiteral("utf8.ass"), ass.toUtf8(), true);
+    check(QStringLiteral("bom8.ass"), "\xEF\xBB\xBF" + ass.toUtf8(), true);
+    check(QStringLiteral("bom16.ass"), "\xFF\xFE" + encoded("UTF-16LE", ass), true);
+    check(QStringLiteral("bom16be.ssa"), "\xFE\xFF" + encoded("UTF-16BE", ass), true);
+}
+
+void TestSubtitles::assFailureLeavesDocument()
+{
+    SubtitleParser document;
+    QVERIFY(document.read(file(QStringLiteral("good.ass"), kThreeStyles)));
+    QVERIFY(!document.read(m_dir.filePath(QStringLiteral("missing.ass"))));
+    QVERIFY(!document.read(file(QStringLiteral("plain.ass"), "just some words\nand more\n")));
+    QByteArray binary(2048, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char((i * 31) % 256);
+    QVERIFY(!document.read(file(QStringLiteral("binary.ssa"), binary)));
+    QCOMPARE(document.styles.size(), 3);
+    QCOMPARE(document.events.size(), 4);
+    QCOMPARE(document.PlayResX, 1280);
+
+    // A path with quotes, commas, colons and non-ASCII letters reaches libass intact.
+    const QString odd = file(QStringLiteral("it's, odd: ünïcode [1].ass"), kThreeStyles);
+    SubtitleParser other;
+    QVERIFY(other.read(odd));
+    QCOMPARE(other.events.size(), 4);
+}
+
+void TestSubtitles::assStyleFileHasOnlyStyles()
+{
+    const char sty[] = "[V4+ Styles]\n"
+                       "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, "
+                       "Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, "
+                       "Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
+                       "Style: A,Arial,18,&H00ffffff,&H00ffff00,&H00000000,&H80000000,200,0,0,0,100,100,0,0,0,2,3,2,"
+                       "20,20,20,1\n";
+    SubtitleParser document;
+    document.events.append(SubtitleEvent());
+    QVERIFY(document.read(file(QStringLiteral("one.sty"), sty)));
+    QCOMPARE(document.styles.size(), 1);
+    QCOMPARE(document.styles[0].Name, QStringLiteral("A"));
+    QVERIFY(document.events.isEmpty());
+}
+
+void TestSubtitles::timeTexts()
+{
+    QCOMPARE(SubtitleParser::formatAssTime(3661005 * 1000LL), QStringLiteral("1:01:01.00"));
+    QCOMPARE(SubtitleParser::formatSrtTime(3661005 * 1000LL), QStringLiteral("01:01:01,005"));
+    QCOMPARE(SubtitleParser::formatAssTime(62050 * 1000LL), QStringLiteral("0:01:02.05"));
+    QCOMPARE(SubtitleParser::formatSrtTime(62050 * 1000LL), QStringLiteral("00:01:02,050"));
+    QCOMPARE(SubtitleParser::formatAssTime(123 * 3600000000LL + 999999), QStringLiteral("123:00:00.99"));
+    QCOMPARE(SubtitleParser::formatSrtTime(123 * 3600000000LL + 999999), QStringLiteral("123:00:00,999"));
+    QCOMPARE(SubtitleParser::formatAssTime(-1500000), QStringLiteral("0:00:00.00"));
+    QCOMPARE(SubtitleParser::formatSrtTime(-1500000), QStringLiteral("00:00:00,000"));
+}
+
+// Every field, so that a write and a read give back what was written.
+static void compareStyles(const QVector<SubtitleStyle> &read, const QVector<SubtitleStyle> &written)
+{
+    QCOMPARE(read.size(), written.size());
+    for (int i = 0; i < read.size(); ++i) {
+        const SubtitleStyle &a = read[i];
+        const SubtitleStyle &b = written[i];
+        QCOMPARE(a.Name, b.Name);
+        QCOMPARE(a.FontName, b.FontName);
+        QCOMPARE(a.FontSize, b.FontSize);
+        QCOMPARE(a.PrimaryColour, b.PrimaryColour);
+        QCOMPARE(a.SecondaryColour, b.SecondaryColour);
+        QCOMPARE(a.OutlineColour, b.OutlineColour);
+        QCOMPARE(a.BackColour, b.BackColour);
+        // libass keeps the flags as on or off; a weight such as 200 reads back as on.
+        QCOMPARE(a.Bold != 0, b.Bold != 0);
+        QCOMPARE(a.Italic != 0, b.Italic != 0);
+        QCOMPARE(a.Underline != 0, b.Underline != 0);
+        QCOMPARE(a.StrikeOut != 0, b.StrikeOut != 0);
+        QCOMPARE(a.ScaleX, b.ScaleX);
+        QCOMPARE(a.ScaleY, b.ScaleY);
+        QCOMPARE(a.Spacing, b.Spacing);
+        QCOMPARE(a.Angle, b.Angle);
+        QCOMPARE(a.BorderStyle, b.BorderStyle);
+        QCOMPARE(a.Outline, b.Outline);
+        QCOMPARE(a.Shadow, b.Shadow);
+        QCOMPARE(a.Alignment, b.Alignment);
+        QCOMPARE(a.MarginL, b.MarginL);
+        QCOMPARE(a.MarginR, b.MarginR);
+        QCOMPARE(a.MarginV, b.MarginV);
+        QCOMPARE(a.Encoding, b.Encoding);
+    }
+}
+
+// A document exercising every written field, read back by libass itself.
+static void fillDocument(SubtitleParser &document)
+{
+    document.PlayResX = 640;
+    document.PlayResY = 360;
+    document.WrapStyle = 1;
+    document.ScaledBorderAndShadow = 1;
+    document.YCbCrMatrix = 6;
+    SubtitleStyle top;
+    top.Name = QStringLiteral("Top");
+    top.FontName = QStringLiteral("DejaVu Sans");
+    top.FontSize = 22.5;
+    top.PrimaryColour = 0x11223344;
+    top.OutlineColour = 0xaabbccdd;
+    top.Bold = 0;
+    top.Italic = 1;
+    top.ScaleX = 1.5;
+    top.ScaleY = 0.8;
+    top.Spacing = 2;
+    top.Angle = 10;
+    top.BorderStyle = 3;
+    top.Outline = 1.5;
+    top.Shadow = 0;
+    top.Alignment = 8;
+    top.MarginL = 1;
+    top.MarginR = 2;
+    top.MarginV = 3;
+    top.Encoding = 0;
+    document.styles.append(top);
+    SubtitleStyle right;
+    right.Name = QStringLiteral("Right");
+    right.Alignment = 6;
+    document.styles.append(right);
+
+    SubtitleEvent a;
+    a.Start = 3661005;
+    a.End = 3662000;
+    a.Text = QStringLiteral("Línea uno\\Nzwei – 三");
+    document.events.append(a);
+    SubtitleEvent b;
+    b.Start = 500;
+    b.End = 1250;
+    b.Layer = 3;
+    b.Style = 2;
+    b.Name = QStringLiteral("Narrator");
+    b.MarginL = 15;
+    b.MarginR = -4;
+    b.MarginV = 25;
+    b.Effect = QStringLiteral("Scroll up;10;100;0");
+    b.Text = QStringLiteral("{\\b1}bold{\\b0}, then plain");
+    document.events.append(b);
+    SubtitleEvent c;
+    c.Start = 2000;
+    c.End = 3000;
+    c.Style = 9;
+    c.Text = QStringLiteral("no such style");
+    document.events.append(c);
+}
+
+void TestSubtitles::writtenAssReadsBackThroughLibass()
+{
+    SubtitleParser document;
+    fillDocument(document);
+    const QString path = m_dir.filePath(QStringLiteral("written.ass"));
+    QVERIFY(document.writeAss(path));
+
+    LibassTrack libass(path);
+    ASS_Track *track = libass.track;
+    QVERIFY(track);
+    QCOMPARE(track->PlayResX, 640);
+    QCOMPARE(track->PlayResY, 360);
+    QCOMPARE(track->WrapStyle, 1);
+    QCOMPARE(track->ScaledBorderAndShadow, 1);
+    QCOMPARE(int(track->YCbCrMatrix), 6);
+    QCOMPARE(track->n_styles, 1 + document.styles.size());
+    for (int i = 0; i < document.styles.size(); ++i) {
+        const SubtitleStyle &ours = document.styles[i];
+        const ASS_Style &theirs = track->styles[i + 1];
+        QCOMPARE(QString::fromUtf8(theirs.Name), ours.Name);
+        QCOMPARE(theirs.PrimaryColour, ours.PrimaryColour);
+        QCOMPARE(theirs.OutlineColour, ours.OutlineColour);
+        QCOMPARE(theirs.BackColour, ours.BackColour);
+        QCOMPARE(theirs.ScaleX, ours.ScaleX);
+        QCOMPARE(theirs.ScaleY, ours.ScaleY);
+    }
+    QCOMPARE(track->n_events, document.events.size());
+    QCOMPARE(track->events[0].Start, 3661000LL);
+    QCOMPARE(track->events[0].Duration, 1000LL);
+    QCOMPARE(QString::fromUtf8(track->events[0].Text), document.events[0].Text);
+    QCOMPARE(track->events[1].Style, 2);
+    QCOMPARE(track->events[1].Layer, 3);
+    QCOMPARE(track->events[1].MarginL, 15);
+    QCOMPARE(track->events[1].MarginR, 0);
+    QCOMPARE(QString::fromUtf8(track->events[1].Effect), document.events[1].Effect);
+    QCOMPARE(QString::fromUtf8(track->events[1].Name), document.events[1].Name);
+    QCOMPARE(QString::fromUtf8(track->events[1].Text), document.events[1].Text);
+
+    // And through our own reader: the same document, alignment back on the keypad.
+    SubtitleParser again;
+    QVERIFY(again.read(path));
+    compareStyles(again.styles, document.styles);
+    QCOMPARE(again.events.size(), 3);
+    QCOMPARE(again.events[0].Start, 3661000);
+    QCOMPARE(again.events[1].Start, 500);
+    QCOMPARE(again.events[1].End, 1250);
+    QCOMPARE(again.events[1].Style, 2);
+    QCOMPARE(again.events[1].Text, document.events[1].Text);
+    QCOMPARE(again.YCbCrMatrix, 6);
+}
+
+void TestSubtitles::writtenAssLayout()
+{
+    SubtitleParser document;
+    fillDocument(document);
+    const QString path = m_dir.filePath(QStringLiteral("layout.ass"));
+    QVERIFY(document.writeAss(path));
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), QStringLiteral("[Script Info]"));
+    QCOMPARE(lines.value(3), QStringLiteral("Title: Default ASS file"));
+    QVERIFY(lines.contains(QStringLiteral("YCbCr Matrix: pc.709")));
+    QCOMPARE(lines.filter(QStringLiteral("Format: Name,")).size(), 3);
+    QVERIFY(lines.contains(QStringLiteral(
+        "Style: Default,Arial,18,&H00ffffff,&H00ffff00,&H00000000,&H80000000,200,0,0,0,100,100,0,0,0,2,3,2,20,20,"
+        "20,1")));
+    QVERIFY(lines.contains(QStringLiteral(
+        "Style: Top,DejaVu Sans,22.5,&H44332211,&H00ffff00,&Hddccbbaa,&H80000000,0,1,0,0,150,80,2,10,3,1.5,0,8,1,2,"
+        "3,0")));
+    QVERIFY(lines.contains(QStringLiteral("Dialogue: 0,1:01:01.00,1:01:02.00,Default,,0000,0000,0000,,"
+                                          "Línea uno\\Nzwei – 三")));
+    QVERIFY(lines.contains(QStringLiteral("Dialogue: 3,0:00:00.50,0:00:01.25,Top,Narrator,15,0000,25,"
+                                          "Scroll up;10;100;0,{\\b1}bold{\\b0}, then plain")));
+    QVERIFY(lines.contains(QStringLiteral("Dialogue: 0,0:00:02.00,0:00:03.00,,,0000,0000,0000,,no such style")));
+
+    SubtitleParser bare;
+    bare.styles.clear();
+    QVERIFY(bare.writeAss(path));
+    written.close();
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bareBytes = written.readAll();
+    QVERIFY(!bareBytes.contains("Format: Name,"));
+    QVERIFY(!bareBytes.contains("PlayResX"));
+    QVERIFY(!bareBytes.contains("YCbCr"));
+    QVERIFY(bareBytes.contains("ScaledBorderAndShadow: no\n"));
+}
+
+void TestSubtitles::writtenSrtAndStylesReadBack()
+{
+    SubtitleParser document;
+    fillDocument(document);
+    const QString srt = m_dir.filePath(QStringLiteral("written.srt"));
+    QVERIFY(document.write(srt));
+    QFile written(srt);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().startsWith(
+        QStringLiteral("1\n01:01:01,005 --> 01:01:02,000\nLínea uno\nzwei – 三\n\n2\n").toUtf8()));
+
+    SubtitleParser again;
+    QVERIFY(again.read(srt));
+    compareCues(again.events, {{3661005, 3662000, QStringLiteral("Línea uno\\Nzwei – 三")},
+                               {500, 1250, document.events[1].Text},
+                               {2000, 3000, QStringLiteral("no such style")}});
+
+    const QString sty = m_dir.filePath(QStringLiteral("written.sty"));
+    QVERIFY(document.writeStyles(sty));
+    SubtitleParser styles;
+    QVERIFY(styles.read(sty));
+    QVERIFY(styles.events.isEmpty());
+    compareStyles(styles.styles, document.styles);
+}
+
+void TestSubtitles::writersReportFailure()
+{
+    SubtitleParser document;
+    fillDocument(document);
+    const QString nowhere = m_dir.filePath(QStringLiteral("no/such/folder/out.ass"));
+    QVERIFY(!document.writeAss(nowhere));
+    QVERIFY(!document.writeSrt(m_dir.filePath(QStringLiteral("no/such/folder/out.srt"))));
+    QVERIFY(!document.writeStyles(m_dir.filePath(QStringLiteral("no/such/folder/out.sty"))));
+    QVERIFY(!document.write(m_dir.filePath(QStringLiteral("out.txt"))));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out.txt"))));
+}
+
+void TestSubtitles::typedTextCannotBreakTheFile()
+{
+    SubtitleParser document;
+    document.styles[0].Name = QStringLiteral("Narrow, bold");
+    SubtitleEvent typed;
+    typed.Start = 1000;
+    typed.End = 2000;
+    typed.Name = QStringLiteral("Ann, Bob");
+    typed.Text = QStringLiteral("typed\nacross\r\nlines\rend") + QChar() + QStringLiteral(", then more");
+    document.events.append(typed);
+    SubtitleEvent after = typed;
+    after.Text = QStringLiteral("still here");
+    document.events.append(after);
+    const QString path = m_dir.filePath(QStringLiteral("typed.ass"));
+    QVERIFY(document.writeAss(path));
+
+    SubtitleParser again;
+    QVERIFY(again.read(path));
+    QCOMPARE(again.styles.size(), 1);
+    QCOMPARE(again.styles[0].Name, QStringLiteral("Narrow; bold"));
+    QCOMPARE(again.events.size(), 2);
+    QCOMPARE(again.events[0].Text, QStringLiteral("typed\\Nacross\\Nlines\\Nend, then more"));
+    QCOMPARE(again.events[0].Name, QStringLiteral("Ann; Bob"));
+    QCOMPARE(again.events[0].Style, 1);
+    QCOMPARE(again.events[1].Text, QStringLiteral("still here"));
+}
+
+QByteArray TestSubtitles::frameAt(const QString &video, const QString &filter, double seconds)
+{
+    const QString out = m_dir.filePath(QStringLiteral("frame.rgb"));
+    QStringList arguments{QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"),
+                          QStringLiteral("-i"), video, QStringLiteral("-ss"), QString::number(seconds)};
+    if (!filter.isEmpty())
+        arguments << QStringLiteral("-vf") << filter;
+    arguments << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f")
+              << QStringLiteral("rawvideo") << QStringLiteral("-pix_fmt") << QStringLiteral("rgb24") << out;
+    QByteArray log;
+    if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &log)) {
+        qWarning().noquote() << log;
+        return QByteArray();
+    }
+    QFile frame(out);
+    return frame.open(QIODevice::ReadOnly) ? frame.readAll() : QByteArray();
+}
+
+// Pixels that differ between two 320x240 RGB frames, counted per third of the height.
+static QVector<int> changedRowsByThird(const QByteArray &a, const QByteArray &b)
+{
+    QVector<int> changed(3, 0);
+    constexpr int kWidth = 320, kHeight = 240;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const int at = (y * kWidth + x) * 3;
+            if (qAbs(int(uchar(a[at])) - int(uchar(b[at]))) + qAbs(int(uchar(a[at + 1])) - int(uchar(b[at + 1])))
+                    + qAbs(int(uchar(a[at + 2])) - int(uchar(b[at + 2])))
+                > 24)
+                ++changed[y * 3 / kHeight];
+        }
+    }
+    return changed;
+}
+
+void TestSubtitles::burnedSubtitlesShowWhereExpected()
+{
+    const QString video = TestMedia::make(
+        QStringLiteral("plain-320x240-2s.mp4"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("color=c=0x305070:size=320x240:rate=25:duration=2"), QStringLiteral("-c:v"),
+         QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
+         QStringLiteral("yuv420p")});
+    QVERIFY(!video.isEmpty());
+    const QByteArray plain = frameAt(video, QString(), 1.0);
+    QCOMPARE(plain.size(), 320 * 240 * 3);
+
+    SubtitleParser document;
+    document.PlayResX = 320;
+    document.PlayResY = 240;
+    document.styles[0].FontSize = 28;
+    SubtitleStyle top = document.styles[0];
+    top.Name = QStringLiteral("Top");
+    top.Alignment = 8;
+    document.styles.append(top);
+    SubtitleEvent bottom;
+    bottom.Start = 500;
+    bottom.End = 1500;
+    bottom.Text = QStringLiteral("Bottom line");
+    document.events.append(bottom);
+    SubtitleEvent upper = bottom;
+    upper.Style = 2;
+    upper.Text = QStringLiteral("Top line");
+    document.events.append(upper);
+
+    const QString ass = m_dir.filePath(QStringLiteral("burn.ass"));
+    QVERIFY(document.writeAss(ass));
+    const QByteArray withAss = frameAt(video, QStringLiteral("ass=") + ass, 1.0);
+    QCOMPARE(withAss.size(), plain.size());
+    QVector<int> changed = changedRowsByThird(plain, withAss);
+    QVERIFY2(changed[0] > 100 && changed[1] == 0 && changed[2] > 100,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(changed[0]).arg(changed[1]).arg(changed[2])));
+    QCOMPARE(frameAt(video, QStringLiteral("ass=") + ass, 1.8), frameAt(video, QString(), 1.8));
+
+    document.events.removeLast();
+    const QString srt = m_dir.filePath(QStringLiteral("burn.srt"));
+    QVERIFY(document.writeSrt(srt));
+    const QByteArray withSrt = frameAt(video, QStringLiteral("subtitles=") + srt, 1.0);
+    QCOMPARE(withSrt.size(), plain.size());
+    changed = changedRowsByThird(plain, withSrt);
+    QVERIFY2(changed[0] == 0 && changed[1] == 0 && changed[2] > 100,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(changed[0]).arg(changed[1]).arg(changed[2])));
+}
+
+BRINDLE_TEST_MAIN(TestSubtitles)
+#include "test_subtitles.moc"
