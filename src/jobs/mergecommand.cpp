@@ -191,7 +191,7 @@ QList<FollowupJob> planMerge(const ConvertTask &task, const QString &input, bool
     job.frameRate = pieces.last().facts.frameRate;
     job.durationText = TimeConv::toEngineText(totalDuration(pieces));
     if (afterConversion) {
-        job.kind = FollowupKind::MergeDone;
+        job.kind = JobKind::MergeOfConverted;
         job.extraPath1 = input;
     }
 
@@ -206,7 +206,7 @@ QList<FollowupJob> planMerge(const ConvertTask &task, const QString &input, bool
         const QString listFile = writeListFile(pieces, settings.cacheFolder);
         if (listFile.isEmpty())
             return {};
-        job.kind = FollowupKind::MergeDone;
+        job.kind = JobKind::MergeOfConverted;
         job.extraPath2 = listFile;
         job.arguments = QStringList{QStringLiteral("-f"), QStringLiteral("concat"), QStringLiteral("-safe"),
                                     QStringLiteral("0"),  QStringLiteral("-i"),     listFile,

@@ -32,7 +32,7 @@ QList<FollowupJob> planJoin(const ConvertTask &task, const QString &video, const
                   << QStringLiteral("acodec=libmp3lame");
     job.frameRate = settings.probe(video).frameRate;
     job.durationText = TimeConv::toEngineText(total);
-    job.kind = FollowupKind::Join;
+    job.kind = JobKind::MusicJoin;
     job.extraPath2 = video;
     return {job};
 }
@@ -60,7 +60,7 @@ QList<FollowupJob> planMix(const QString &video, const QString &audio, bool afte
                                 job.outputPath};
     job.frameRate = facts.frameRate;
     job.durationText = TimeConv::toEngineText(facts.duration);
-    job.kind = FollowupKind::MixDone;
+    job.kind = JobKind::MixAfterJoin;
     job.extraPath2 = video;
     if (afterJoin)
         job.extraPath1 = audio;

@@ -127,7 +127,7 @@ QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, bool
         job.frameRate = facts.frameRate;
         job.durationText = TimeConv::toEngineText(streamCopy ? range.end - range.start : facts.duration);
         if (afterConversion) {
-            job.kind = FollowupKind::SplitPart;
+            job.kind = JobKind::None;
             job.extraPath1 = input;
         }
         if (streamCopy) {

@@ -128,7 +128,7 @@ void TestFollowupCommands::meltMergeHonoursRangesOfEveryFile()
                           QStringLiteral("avformat:") + job.outputPath, QStringLiteral("vcodec=libx264"),
                           QStringLiteral("s=320x240"), QStringLiteral("acodec=aac")}));
     QCOMPARE(job.frameRate, 24.0);
-    QCOMPARE(job.kind, int(FollowupKind::None));
+    QCOMPARE(job.kind, (JobKind::None));
 
     m_format.vKeepWH = false;
     m_format.format = QStringLiteral("mp3");
@@ -158,7 +158,7 @@ void TestFollowupCommands::meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd
     QVERIFY(job.outputPath != taken.fileName());
     QVERIFY(job.outputPath.startsWith(outFolder() + QStringLiteral("/clip_MergeMerge(")));
     QVERIFY(job.arguments.contains(QStringLiteral("avformat:") + job.outputPath));
-    QCOMPARE(job.kind, int(FollowupKind::MergeDone));
+    QCOMPARE(job.kind, (JobKind::MergeOfConverted));
     QCOMPARE(job.extraPath1, input);
 }
 
@@ -190,7 +190,7 @@ void TestFollowupCommands::copyMergeOfMp4FilesWritesOwnListInCache()
              QStringLiteral("file '/t/it'\\''s.mp4'\nfile '/src/a.mp4'\nfile '/t/end.MP4'\n"));
     QCOMPARE(first.durationText, QStringLiteral("00:00:09.50"));
     QCOMPARE(first.frameRate, 30.0);
-    QCOMPARE(first.kind, int(FollowupKind::MergeDone));
+    QCOMPARE(first.kind, (JobKind::MergeOfConverted));
     QCOMPARE(first.extraPath1, QString());
     QCOMPARE(first.extraPath2, listFile);
     QCOMPARE(second.extraPath1, QStringLiteral("/src/a.mp4"));
@@ -345,7 +345,7 @@ void TestFollowupCommands::streamCopyPartKeepsHundredths()
                           QStringLiteral("1"), QStringLiteral("-y"), output}));
     QCOMPARE(jobs.first().outputPath, output);
     QCOMPARE(jobs.first().durationText, QStringLiteral("00:00:30.25"));
-    QCOMPARE(jobs.first().kind, int(FollowupKind::None));
+    QCOMPARE(jobs.first().kind, (JobKind::None));
 }
 
 void TestFollowupCommands::meltPartsOfAConversionShareTheirInput()
@@ -364,7 +364,7 @@ void TestFollowupCommands::meltPartsOfAConversionShareTheirInput()
                           QStringLiteral("vcodec=libx264"), QStringLiteral("acodec=aac")}));
     QCOMPARE(jobs.at(1).frameRate, 30.0);
     for (const FollowupJob &job : jobs) {
-        QCOMPARE(job.kind, int(FollowupKind::SplitPart));
+        QCOMPARE(job.kind, (JobKind::None));
         QCOMPARE(job.extraPath1, input);
     }
 }
@@ -397,7 +397,7 @@ void TestFollowupCommands::soundtrackWithOneMusicFileMixesAtOnce()
                           QStringLiteral("-vcodec"), QStringLiteral("copy"), QStringLiteral("-acodec"),
                           QStringLiteral("aac"), QStringLiteral("-shortest"), QStringLiteral("-y"), output}));
     QCOMPARE(mix.durationText, QStringLiteral("00:00:12.34"));
-    QCOMPARE(mix.kind, int(FollowupKind::MixDone));
+    QCOMPARE(mix.kind, (JobKind::MixAfterJoin));
     QCOMPARE(mix.extraPath1, QString());
     QCOMPARE(mix.extraPath2, video);
 
@@ -423,11 +423,11 @@ void TestFollowupCommands::soundtrackWithSeveralFilesJoinsThenMixes()
                           QStringLiteral("-consumer"), QStringLiteral("avformat:") + audio,
                           QStringLiteral("acodec=libmp3lame")}));
     QCOMPARE(join.frameRate, 29.97);
-    QCOMPARE(join.kind, int(FollowupKind::Join));
+    QCOMPARE(join.kind, (JobKind::MusicJoin));
     QCOMPARE(join.extraPath2, video);
 
     const FollowupJob mix = planMix(join.extraPath2, join.outputPath, true, m_format, settings()).first();
-    QCOMPARE(mix.kind, int(FollowupKind::MixDone));
+    QCOMPARE(mix.kind, (JobKind::MixAfterJoin));
     QCOMPARE(mix.arguments.at(mix.arguments.indexOf(QStringLiteral("-acodec")) + 1), QStringLiteral("copy"));
     QCOMPARE(mix.extraPath1, audio);
     QCOMPARE(mix.extraPath2, video);

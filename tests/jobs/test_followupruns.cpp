@@ -1,4 +1,6 @@
 #include "jobs/followupwork.h"
+#include "jobs/jobsmanage.h"
+#include "jobs/tesselenginejob.h"
 #include "jobs/mergecommand.h"
 #include "jobs/soundtrackcommand.h"
 #include "jobs/splitcommand.h"
@@ -9,7 +11,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace FollowupFixtures;
@@ -28,23 +31,16 @@ MediaFacts probeWithFfprobe(const QString &path)
     return facts;
 }
 
-// melt reads "HH:MM:SS:FF" as frames; the position texts carry hundredths.
-QStringList meltPositionsAsClock(QStringList arguments)
-{
-    static const QRegularExpression position(QStringLiteral("^(in|out)='(\\d\\d:\\d\\d:\\d\\d):(\\d\\d)'$"));
-    for (QString &argument : arguments)
-        argument.replace(position, QStringLiteral("\\1=\\2.\\3"));
-    return arguments;
-}
-
+// Runs a planned job through the application's own engine launcher.
 bool runPlanned(const FollowupJob &job)
 {
+    const QString engine = job.engine == FollowupJob::Engine::Melt ? QStringLiteral("melt")
+                                                                    : QStringLiteral("TesselEngine");
     QByteArray output;
-    const bool ok = job.engine == FollowupJob::Engine::Melt
-                        ? TestMedia::run(QStringLiteral("melt"), meltPositionsAsClock(job.arguments), &output)
-                        : TestMedia::run(QStringLiteral("ffmpeg"), job.arguments, &output);
+    const bool ok =
+        TestMedia::run(QCoreApplication::applicationDirPath() + QLatin1Char('/') + engine, job.arguments, &output);
     if (!ok)
-        qWarning().noquote() << job.arguments.join(QLatin1Char(' ')) << "\n" << output.right(2000);
+        qWarning().noquote() << engine << job.arguments.join(QLatin1Char(' ')) << "\n" << output.right(2000);
     return ok;
 }
 
@@ -66,14 +62,16 @@ private slots:
     void soundtrackFromTwoMusicFiles();
     void rowsWithFollowupWorkLeaveOnlyTheirResults();
     void failedStepsKeepTheirInputs();
+    void sourcesWithoutConversionAreSplitAndMergedInPlace();
 
 private:
     FollowupSettings settings() const;
     QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
     QString convertedCopy(const QString &source, const QString &name) const;
     QString music(int which) const;
-    FollowupJob conversion(const QString &source, const QString &output, int kind) const;
-    int runLikeTheQueue(FollowupWork &work, QList<FollowupJob> jobs, const QList<int> &rows);
+    AbstractJob *conversion(const QString &source, const QString &output, JobKind kind, int row) const;
+    int runQueue(JobsManage &queue);
+    FollowupWork *installFollowupWork(JobsManage &queue);
     QStringList outputFiles() const;
 
     QScopedPointer<QTemporaryDir> m_folder;
@@ -137,34 +135,43 @@ QString TestFollowupRuns::music(int which) const
 }
 
 // A conversion that only copies the streams: what matters here is the work after it.
-FollowupJob TestFollowupRuns::conversion(const QString &source, const QString &output, int kind) const
+AbstractJob *TestFollowupRuns::conversion(const QString &source, const QString &output, JobKind kind, int row) const
 {
-    FollowupJob job;
-    job.arguments = QStringList{QStringLiteral("-i"), source, QStringLiteral("-c"), QStringLiteral("copy"),
-                                QStringLiteral("-y"), outFolder() + QLatin1Char('/') + output};
-    job.outputPath = job.arguments.last();
-    job.kind = kind;
+    const QString outputPath = outFolder() + QLatin1Char('/') + output;
+    auto *job = new TesselEngineJob(QString(), {QStringLiteral("-i"), source, QStringLiteral("-c"),
+                                                QStringLiteral("copy"), QStringLiteral("-y"), outputPath});
+    job->setDurationText(QStringLiteral("00:00:04.00"));
+    job->setOutputPath(outputPath);
+    job->setKind(kind);
+    job->setRow(row);
+    job->setMergeFrameSize(QStringLiteral("320:240"));
     return job;
 }
 
-// Runs the jobs one after the other, each end adding its follow-up jobs; gives the failures.
-int TestFollowupRuns::runLikeTheQueue(FollowupWork &work, QList<FollowupJob> jobs, const QList<int> &rows)
+// Runs the queue with the follow-up work installed until nothing is left; gives the jobs that
+// did not succeed.
+int TestFollowupRuns::runQueue(JobsManage &queue)
 {
-    QList<int> jobRows = rows;
+    QSignalSpy done(&queue, &JobsManage::sigAllCompleted);
     int failures = 0;
-    while (!jobs.isEmpty()) {
-        const FollowupJob job = jobs.takeFirst();
-        const int row = jobRows.takeFirst();
-        const bool success = runPlanned(job);
-        failures += success ? 0 : 1;
-        const QList<FollowupJob> more = work.jobEnded(
-            {job.kind, row, job.outputPath, job.extraPath1, job.extraPath2, QStringLiteral("320:240")}, success);
-        for (const FollowupJob &next : more) {
-            jobs.append(next);
-            jobRows.append(row);
+    connect(&queue, &JobsManage::sigJobFinished, this, [&failures](AbstractJob *job, JobOutcome outcome) {
+        if (outcome != JobOutcome::Succeeded) {
+            ++failures;
+            qDebug().noquote() << "failed as planned:" << job->engineArguments().join(QLatin1Char(' '));
         }
-    }
+    });
+    queue.startPendingJobs();
+    if (!done.wait(240000))
+        return -1;
     return failures;
+}
+
+FollowupWork *TestFollowupRuns::installFollowupWork(JobsManage &queue)
+{
+    auto *work = new FollowupWork([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
+                                  [this] { return settings(); });
+    work->install(queue);
+    return work;
 }
 
 QStringList TestFollowupRuns::outputFiles() const
@@ -309,14 +316,17 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     m_tasks[0].endings = {mergeEntry(m_clip3, kSecond, 3 * kSecond)};
     m_tasks[1].splitCount = 3;
     m_tasks[2].music = QStringList{music(0), music(1)};
-    FollowupWork work([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
-                      [this] { return settings(); });
+    JobsManage queue;
+    queue.setLimit(2);
+    QCOMPARE(FollowupWork::of(queue), nullptr);
+    FollowupWork *work = installFollowupWork(queue);
+    QCOMPARE(FollowupWork::of(queue), work);
 
-    const QList<FollowupJob> conversions{
-        conversion(m_clip4, QStringLiteral("a_Merge.mp4"), FollowupKind::Merge),
-        conversion(m_clip3, QStringLiteral("b_Split.mp4"), FollowupKind::Split),
-        conversion(m_clip4, QStringLiteral("c_Music.mp4"), FollowupKind::Soundtrack)};
-    QCOMPARE(runLikeTheQueue(work, conversions, {0, 1, 2}), 0);
+    queue.addJob(conversion(m_clip4, QStringLiteral("a_Merge.mp4"), JobKind::MergeAfter, 0));
+    queue.addJob(conversion(m_clip3, QStringLiteral("b_Split.mp4"), JobKind::SplitAfter, 1));
+    queue.addJob(conversion(m_clip4, QStringLiteral("c_Music.mp4"), JobKind::SoundtrackAfter, 2));
+    QCOMPARE(runQueue(queue), 0);
+    QCOMPARE(queue.jobs().size(), 3 + 1 + 3 + 2);
 
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_MergeMerge.mp4"), QStringLiteral("b_Split_1.mp4"),
                                          QStringLiteral("b_Split_2.mp4"), QStringLiteral("b_Split_3.mp4"),
@@ -340,16 +350,41 @@ void TestFollowupRuns::failedStepsKeepTheirInputs()
     notes.write("not a sound");
     notes.close();
     m_tasks[2].music = QStringList{notMusic};
-    FollowupWork work([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
-                      [this] { return settings(); });
-
-    FollowupJob brokenConversion = conversion(m_folder->path() + QStringLiteral("/missing.mp4"),
-                                             QStringLiteral("b_Split.mp4"), FollowupKind::Split);
-    const QList<FollowupJob> conversions{conversion(m_clip4, QStringLiteral("a_Merge.mp4"), FollowupKind::Merge),
-                                        brokenConversion,
-                                        conversion(m_clip3, QStringLiteral("c_Music.mp4"), FollowupKind::Soundtrack)};
-    QCOMPARE(runLikeTheQueue(work, conversions, {0, 1, 2}), 3);
+    JobsManage queue;
+    installFollowupWork(queue);
+    queue.addJob(conversion(m_clip4, QStringLiteral("a_Merge.mp4"), JobKind::MergeAfter, 0));
+    queue.addJob(conversion(m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
+                            JobKind::SplitAfter, 1));
+    queue.addJob(conversion(m_clip3, QStringLiteral("c_Music.mp4"), JobKind::SoundtrackAfter, 2));
+    QCOMPARE(runQueue(queue), 3);
+    QCOMPARE(queue.jobs().size(), 5);
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_Merge.mp4"), QStringLiteral("c_Music.mp4")}));
+}
+
+void TestFollowupRuns::sourcesWithoutConversionAreSplitAndMergedInPlace()
+{
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    m_format.save();
+    const QString source = m_folder->path() + QStringLiteral("/source.mp4");
+    QVERIFY(QFile::copy(m_keyframedClip5, source));
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask()};
+    m_tasks[0].splitMode = 2;
+    m_tasks[0].sectionEnd = 2 * kSecond;
+    m_tasks[1].endings = {mergeEntry(m_clip2, 0, 0)};
+
+    JobsManage queue;
+    FollowupWork *work = installFollowupWork(queue);
+    QCOMPARE(work->addSourceSplit({0, source, QString(), nullptr, nullptr}), 1);
+    QCOMPARE(work->addSourceMerge({1, source, QStringLiteral("320:240"), nullptr, nullptr}), 1);
+    QCOMPARE(runQueue(queue), 0);
+
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("source00-00-00_00-00-02.mp4"),
+                                         QStringLiteral("sourceMerge.mp4")}));
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/source00-00-00_00-00-02.mp4")) - 2.0)
+            < 0.15);
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/sourceMerge.mp4")) - 7.0) < 0.15);
+    QVERIFY(QFile::exists(source));
+    QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
 }
 
 BRINDLE_TEST_MAIN(TestFollowupRuns)
