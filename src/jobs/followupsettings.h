@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class ConfigSystem;
+
 // What the follow-up builders need to know about one media file; zeros when unreadable.
 struct MediaFacts
 {
@@ -26,4 +28,6 @@ struct FollowupSettings
     bool coverage = false;
     HardwareChoice hardware;
     MediaProber probe;
+
+    static FollowupSettings from(const ConfigSystem &system, MediaProber probe);
 };
