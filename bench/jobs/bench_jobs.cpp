@@ -1,6 +1,6 @@
 // Converts one generated clip (720p, 10 s, x264) directly with ffmpeg and through TesselEngine
 // driven by a job, several times each, and prints the median times and their ratio.
-#include "common/timetext.h"
+#include "common/timeconv.h"
 #include "jobs/tesselenginejob.h"
 
 #include <QCoreApplication>
@@ -44,7 +44,7 @@ bool runJob(const QStringList &arguments)
 {
     TesselEngineJob job(QString(), arguments);
     job.setFrameRate(25.0f);
-    job.setDurationText(TimeText::microsecondsToEngineText(10000000));
+    job.setDurationText(TimeConv::toEngineText(10000000));
     QEventLoop loop;
     QObject::connect(&job, &AbstractJob::finished, &loop, &QEventLoop::quit);
     job.start();

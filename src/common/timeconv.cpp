@@ -84,6 +84,19 @@ QString toEngineText(qint64 us)
              twoDigits(parts.milliseconds / 10));
 }
 
+qint64 fromEngineText(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d+):(\\d{2}):(\\d{2})\\.(\\d{2})\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return 0;
+    const qint64 hours = match.captured(1).toLongLong();
+    const qint64 minutes = match.captured(2).toLongLong();
+    const qint64 seconds = match.captured(3).toLongLong();
+    const qint64 hundredths = match.captured(4).toLongLong();
+    return ((hours * 60 + minutes) * 60 + seconds) * 1000000 + hundredths * 10000;
+}
+
 QString toMeltText(qint64 us)
 {
     const ClockParts parts = split(us);

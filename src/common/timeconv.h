@@ -23,6 +23,8 @@ qint64 fromText(const QString &text, bool *ok = nullptr);
 QString toDurationText(qint64 us);
 // "HH:MM:SS.hh", the engine's duration form (hundredths after a point).
 QString toEngineText(qint64 us);
+// Reads the engine's "HH:MM:SS.hh" as it prints times in progress lines; other text gives 0.
+qint64 fromEngineText(const QString &text);
 // "HH:MM:SS:hh", melt's position form (hundredths after a colon).
 QString toMeltText(qint64 us);
 

@@ -1,8 +1,6 @@
 #include "engines/tesselarguments.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <regex>
 
 namespace {
@@ -10,16 +8,6 @@ namespace {
 bool endsWith(const std::string &text, const std::string &suffix)
 {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-// The application's volume is a percentage; ffmpeg's -vol counts 256 as unchanged.
-std::string volumeFromPercent(const std::string &percent)
-{
-    char *end = nullptr;
-    const double value = std::strtod(percent.c_str(), &end);
-    if (end == percent.c_str())
-        return percent;
-    return std::to_string(std::lround(std::max(0.0, value) * 256.0 / 100.0));
 }
 
 // The application names a hardware encoder family before the input to ask for hardware
@@ -63,10 +51,7 @@ std::vector<std::string> TesselArguments::translate(const std::vector<std::strin
             continue;
         }
         const std::string &value = arguments[i + 1];
-        if (argument == "-vol") {
-            out.push_back(argument);
-            out.push_back(volumeFromPercent(value));
-        } else if (argument == "-s") {
+        if (argument == "-s") {
             out.push_back(argument);
             out.push_back(plainFrameSize(value));
         } else if (argument == "-filter_complex") {

@@ -41,6 +41,18 @@ JobsManage::JobsManage(QObject *parent)
     });
 }
 
+QString JobsManage::outcomeText(JobOutcome outcome)
+{
+    switch (outcome) {
+    case JobOutcome::Failed:
+        return tr("Failed");
+    case JobOutcome::Stopped:
+        return tr("Stopped");
+    default:
+        return tr("Completed");
+    }
+}
+
 void JobsManage::setLimit(int limit)
 {
     m_limit = std::max(1, limit);
@@ -121,12 +133,14 @@ void JobsManage::onFinished(AbstractJob *job, bool, const QString &)
         return;
     job->setJobState(JobState::Completed);
     if (job->statusItem())
-        job->statusItem()->setText(tr("Completed"));
+        job->statusItem()->setText(outcomeText(job->outcome()));
     m_running = std::max(0, m_running - 1);
     emit sigJobFinished(job, job->outcome());
 
+    // Work that consumes a job's output starts only when that output is good; after a
+    // failure the inputs stay where they are.
     const auto followUp = m_followUps.constFind(job->kind());
-    if (followUp != m_followUps.cend() && *followUp)
+    if (job->outcome() == JobOutcome::Succeeded && followUp != m_followUps.cend() && *followUp)
         (*followUp)(*job);
 
     const bool allCompleted = std::all_of(m_jobs.cbegin(), m_jobs.cend(), [](const AbstractJob *listed) {

@@ -27,6 +27,8 @@ public:
 
     void setLimit(int limit);
     int limit() const { return m_limit; }
+    // The status cell's text for a finished job.
+    static QString outcomeText(JobOutcome outcome);
     int running() const { return m_running; }
     QList<AbstractJob *> jobs() const { return m_jobs; }
 

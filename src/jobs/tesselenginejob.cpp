@@ -1,6 +1,6 @@
 #include "jobs/tesselenginejob.h"
 
-#include "common/timetext.h"
+#include "common/timeconv.h"
 
 #include <QDebug>
 
@@ -41,7 +41,7 @@ TesselEngineJob::TesselEngineJob(const QString &name, const QStringList &argumen
 void TesselEngineJob::setDurationText(const QString &text)
 {
     m_durationText = text;
-    m_duration = TimeText::engineTextToMicroseconds(text);
+    m_duration = TimeConv::fromEngineText(text);
 }
 
 void TesselEngineJob::onOpenTriggered()
@@ -80,7 +80,7 @@ void TesselEngineJob::parseLine(const QString &line)
             return;
         const qint64 kilobytes = between(line, QStringLiteral("size="), QStringLiteral("kB ")).toLongLong();
         const qint64 time
-            = TimeText::engineTextToMicroseconds(between(line, QStringLiteral("time="), QStringLiteral(" bitrate")));
+            = TimeConv::fromEngineText(between(line, QStringLiteral("time="), QStringLiteral(" bitrate")));
         const double share = static_cast<double>(time) / static_cast<double>(m_duration);
         report(static_cast<int>(std::lround(share * 100.0)), projectedSize(kilobytes, share));
     } else if (!line.trimmed().isEmpty()) {

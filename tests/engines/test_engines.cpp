@@ -2,7 +2,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "common/timetext.h"
+#include "common/timeconv.h"
 #include "engines/linerelay.h"
 #include "engines/meltarguments.h"
 
@@ -46,7 +46,7 @@ Run runEngine(const QString &name, const QStringList &arguments,
 
 QString melt(qint64 microseconds)
 {
-    return TimeText::microsecondsToMeltPosition(microseconds);
+    return TimeConv::toMeltText(microseconds);
 }
 
 // Mean loudness in dB of a file's audio.
@@ -73,7 +73,7 @@ private slots:
     void relayTurnsCarriageReturnsIntoLineFeeds();
     void meltPositionsBecomeEndExclusiveFrames();
     void tesselConversionForms();
-    void tesselAudioVolumeIsAPercentage();
+    void tesselAudioVolumeCounts256AsUnchanged();
     void tesselMergeSplitAndMixForms();
     void tesselHardwareCheckForm();
     void meltMergeSplitAndJoinForms();
@@ -149,7 +149,7 @@ void TestEngines::tesselConversionForms()
     QCOMPARE(TestMedia::probeStream(copied, QStringLiteral("v"), QStringLiteral("codec_name")), QStringLiteral("h264"));
 }
 
-void TestEngines::tesselAudioVolumeIsAPercentage()
+void TestEngines::tesselAudioVolumeCounts256AsUnchanged()
 {
     const auto convert = [this](const QString &volume) {
         const QString output = m_folder.filePath(QStringLiteral("volume%1.mp3").arg(volume));
@@ -162,8 +162,8 @@ void TestEngines::tesselAudioVolumeIsAPercentage()
         return run.exitCode == 0 ? output : QString();
     };
     const QString untouched = convert(QString());
-    const QString hundred = convert(QStringLiteral("100"));
-    const QString doubled = convert(QStringLiteral("200"));
+    const QString hundred = convert(QStringLiteral("256"));
+    const QString doubled = convert(QStringLiteral("512"));
     QVERIFY(!untouched.isEmpty() && !hundred.isEmpty() && !doubled.isEmpty());
     QVERIFY(qAbs(TestMedia::probeDuration(hundred) - 3.0) < 0.15);
     QCOMPARE(TestMedia::probeStream(hundred, QStringLiteral("v"), QStringLiteral("codec_name")), QString());

@@ -2,7 +2,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "common/timetext.h"
+#include "common/timeconv.h"
 #include "jobs/jobsmanage.h"
 #include "jobs/meltenginejob.h"
 #include "jobs/tesselenginejob.h"
@@ -217,41 +217,54 @@ void TestJobs::queueRunsTwoAtATimeInOrder()
 void TestJobs::queueCountsARepeatedEndOnceAndRunsFollowUps()
 {
     QTemporaryDir folder;
-    const QString intermediate = folder.filePath(QStringLiteral("converted.mp4"));
-    QFile file(intermediate);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    QFile::setPermissions(intermediate, QFileDevice::ReadOwner);
+    const auto intermediateFile = [&folder](const QString &name) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        return path;
+    };
+    const QString merged = intermediateFile(QStringLiteral("merged.mp4"));
+    const QString failedMerge = intermediateFile(QStringLiteral("kept.mp4"));
 
     JobsManage queue;
     queue.setLimit(1);
+    AbstractJob *conversion = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
+    conversion->setKind(JobKind::SplitAfter);
+    AbstractJob *failedConversion = scripted<TesselEngineJob>({QStringLiteral("exit:1")});
+    failedConversion->setKind(JobKind::SplitAfter);
+    QTableWidgetItem failedStatus;
+    failedConversion->setStatusItem(&failedStatus);
     AbstractJob *merge = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
     merge->setKind(JobKind::MergeOfConverted);
-    merge->setExtraPath1(intermediate);
-    AbstractJob *conversion = scripted<TesselEngineJob>({QStringLiteral("exit:1")});
-    conversion->setKind(JobKind::SplitAfter);
+    merge->setExtraPath1(merged);
+    AbstractJob *brokenMerge = scripted<TesselEngineJob>({QStringLiteral("exit:2")});
+    brokenMerge->setKind(JobKind::MergeOfConverted);
+    brokenMerge->setExtraPath1(failedMerge);
+
     QList<AbstractJob *> followed;
     queue.setFollowUp(JobKind::SplitAfter, [&](AbstractJob &job) {
         followed << &job;
         // A follow-up adds work of its own behind the job that ended.
-        AbstractJob *part = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
-        queue.addJob(part);
+        queue.addJob(scripted<TesselEngineJob>({QStringLiteral("exit:0")}));
     });
-    queue.addJob(conversion);
-    queue.addJob(merge);
+    for (AbstractJob *job : {conversion, failedConversion, merge, brokenMerge})
+        queue.addJob(job);
     QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
     QSignalSpy ends(&queue, &JobsManage::sigJobFinished);
     queue.startPendingJobs();
     QVERIFY(all.wait(20000));
 
+    // Only a successful job hands its output on; a failed one keeps its inputs.
     QCOMPARE(followed, QList<AbstractJob *>{conversion});
-    QCOMPARE(queue.jobs().size(), 3);
-    QCOMPARE(ends.at(0).at(1).value<JobOutcome>(), JobOutcome::Failed);
-    QVERIFY(!QFileInfo::exists(intermediate));
+    QCOMPARE(queue.jobs().size(), 5);
+    QCOMPARE(ends.at(1).at(1).value<JobOutcome>(), JobOutcome::Failed);
+    QCOMPARE(failedStatus.text(), JobsManage::outcomeText(JobOutcome::Failed));
+    QVERIFY(!QFileInfo::exists(merged));
+    QVERIFY(QFileInfo::exists(failedMerge));
 
     queue.onFinished(merge, true, QString());
     QCOMPARE(all.count(), 1);
-    QCOMPARE(ends.count(), 3);
+    QCOMPARE(ends.count(), 5);
     QCOMPARE(queue.running(), 0);
 }
 
@@ -290,7 +303,7 @@ void TestJobs::realConversionFillsTheRow()
                                                 QStringLiteral("libx264"), QStringLiteral("-r"),
                                                 QStringLiteral("25.000"), QStringLiteral("-y"), output});
     job->setFrameRate(25.0f);
-    job->setDurationText(TimeText::microsecondsToEngineText(3000000));
+    job->setDurationText(TimeConv::toEngineText(3000000));
     job->setOutputPath(output);
     job->setStatusItem(&status);
     job->setSizeItem(&size);

@@ -1,0 +1,256 @@
+#include "layers/filtergraph.h"
+
+#include "app/converttask.h"
+#include "common/filtergraphescape.h"
+#include "common/folders.h"
+#include "layers/clayerinfo.h"
+#include "layers/layersource.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+// Fractions are written like printf's %g: 0.5 stays 0.5, 1.0 becomes 1.
+QString decimal(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+float seconds(qint64 us)
+{
+    return float(us) / 1000000.0f;
+}
+
+// Radians per degree as the graph has always written it.
+constexpr float kRadiansPerDegree = 0.01745f;
+constexpr float kFadeSeconds = 0.5f;
+
+struct BaseFilters
+{
+    QString text; // each filter followed by a comma
+    int width = 0;
+    int height = 0;
+};
+
+BaseFilters baseFilters(const ConvertTask &task)
+{
+    BaseFilters base{QString(), task.width, task.height};
+    if (task.horizontalFlip)
+        base.text += QStringLiteral("hflip,");
+    if (task.verticalFlip)
+        base.text += QStringLiteral("vflip,");
+    if (task.transpose != -1) {
+        base.text += QStringLiteral("transpose=%1,").arg(task.transpose);
+        if (task.transpose == 1 || task.transpose == 2)
+            std::swap(base.width, base.height);
+    }
+    if (task.crop.cropped) {
+        const ST_CROP_THICK &c = task.crop;
+        const int x = int(base.width * c.left);
+        const int y = int(base.height * c.top);
+        int w = int((1.0 - c.left - c.right) * base.width);
+        int h = int((1.0 - c.top - c.bottom) * base.height);
+        // Encoders want even sizes.
+        w += w % 2;
+        h += h % 2;
+        base.text += QStringLiteral("crop=%1:%2:%3:%4,").arg(w).arg(h).arg(x).arg(y);
+        base.width = w;
+        base.height = h;
+    }
+    return base;
+}
+
+QList<const LayerSource *> inStackingOrder(QList<const LayerSource *> layers)
+{
+    std::stable_sort(layers.begin(), layers.end(),
+                     [](const LayerSource *a, const LayerSource *b) { return a->layerZ() < b->layerZ(); });
+    return layers;
+}
+
+void note(QStringList *log, const QString &line)
+{
+    qWarning().noquote() << line;
+    if (log)
+        log->append(line);
+}
+
+QString layerChains(const QList<OverlayEntry> &entries, qint64 mediaDuration)
+{
+    QString text;
+    if (entries.size() == 1) {
+        const OverlayEntry &e = entries.first();
+        return movieChain(e, mediaDuration) + QStringLiteral("[m];[in][m]")
+               + overlayExpression(e.x, e.y, e.start, e.end, e.animation, e.speed);
+    }
+    for (int i = 0; i < entries.size(); ++i)
+        text += movieChain(entries.at(i), mediaDuration) + QStringLiteral("[m%1];").arg(i);
+    const OverlayEntry &first = entries.first();
+    text += QStringLiteral("[in][m0]")
+            + overlayExpression(first.x, first.y, first.start, first.end, first.animation, first.speed)
+            + QStringLiteral("[o0];");
+    for (int i = 1; i < entries.size(); ++i) {
+        const OverlayEntry &e = entries.at(i);
+        text += QStringLiteral("[o%1][m%2]").arg(i - 1).arg(i)
+                + overlayExpression(e.x, e.y, e.start, e.end, e.animation, e.speed);
+        if (i != entries.size() - 1)
+            text += QStringLiteral("[o%1];").arg(i);
+    }
+    return text;
+}
+
+}
+
+OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const QString &cacheFolder)
+{
+    const CLayerInfo &info = layer.layerInfo();
+    const QRectF box = layer.sceneBox();
+    const QImage image = layer.layerImage();
+    OverlayEntry entry;
+    entry.path = info.Type == CLayerInfo::Text ? cacheFolder + QLatin1Char('/') + info.FileName + QStringLiteral(".png")
+                                               : info.FileName;
+    entry.opacity = info.Transparent;
+    entry.x = int(float(box.left()) * sx);
+    entry.y = int(float(box.top()) * sy);
+    entry.angle = float(layer.layerRotation());
+    entry.boxWidth = int(float(box.width()) * sx);
+    entry.boxHeight = int(float(box.height()) * sy);
+    const float width = float(info.Width) * sx;
+    const float height = float(info.Height) * sy;
+    entry.needsScale = width != float(image.width()) || height != float(image.height());
+    entry.width = int(width);
+    entry.height = int(height);
+    entry.animation = info.Animation;
+    entry.fade = info.fade;
+    entry.loop = info.Loop;
+    entry.start = info.StartTime;
+    entry.end = info.EndTime;
+    entry.speed = info.Speed;
+    return entry;
+}
+
+QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
+{
+    QString chain = QStringLiteral("movie=%1:loop=%2,setpts=N/FRAME_RATE/TB")
+                        .arg(quoteFilterGraphPath(entry.path))
+                        .arg(entry.loop);
+    if (entry.opacity != 100)
+        chain += QStringLiteral(",colorchannelmixer=aa=%1").arg(decimal(entry.opacity / 100.0));
+    if (entry.needsScale)
+        chain += QStringLiteral(",scale=%1:%2").arg(entry.width).arg(entry.height);
+    chain += QStringLiteral(",rotate='%1:ow=%2:oh=%3:c=0x00000000'")
+                 .arg(decimal(entry.angle * kRadiansPerDegree))
+                 .arg(entry.boxWidth)
+                 .arg(entry.boxHeight);
+    const QString fadeIn = QStringLiteral(",fade=t=in:st=%1:d=0.5:alpha=1").arg(decimal(seconds(entry.start)));
+    const auto fadeOutAt = [](float endSeconds) {
+        return QStringLiteral(",fade=t=out:st=%1:d=0.5:alpha=1").arg(decimal(endSeconds - kFadeSeconds));
+    };
+    switch (entry.fade) {
+    case CLayerInfo::FadeIn:
+        chain += fadeIn;
+        break;
+    case CLayerInfo::FadeOut:
+        if (entry.end != 0)
+            chain += fadeOutAt(seconds(entry.end));
+        break;
+    case CLayerInfo::FadeInOut:
+        chain += fadeIn + fadeOutAt(seconds(entry.end != 0 ? entry.end : mediaDuration));
+        break;
+    default:
+        break;
+    }
+    return chain;
+}
+
+QString overlayExpression(int x, int y, qint64 start, qint64 end, int animation, int speed)
+{
+    const QString t0 = decimal(seconds(start));
+    QString posX;
+    QString posY;
+    switch (animation) {
+    case CLayerInfo::NoMotion:
+        posX = QString::number(x);
+        posY = QString::number(y);
+        break;
+    case CLayerInfo::ScrollLeft:
+        posX = QStringLiteral("-w+mod(((t-%1)*%2+w+%3)\\,W+w)").arg(t0).arg(speed).arg(x);
+        posY = QString::number(y);
+        break;
+    case CLayerInfo::ScrollRight:
+        posX = QStringLiteral("W - mod(((t-%1)*%2+W-%3)\\,W+w)").arg(t0).arg(speed).arg(x);
+        posY = QString::number(y);
+        break;
+    case CLayerInfo::ScrollTop:
+        posX = QString::number(x);
+        posY = QStringLiteral("-h+mod(((t-%1)*%2+h+%3)\\,H+h)").arg(t0).arg(speed).arg(y);
+        break;
+    case CLayerInfo::ScrollBottom:
+        posX = QString::number(x);
+        posY = QStringLiteral("H - mod(((t-%1)*%2+H-%3)\\,H+h)").arg(t0).arg(speed).arg(y);
+        break;
+    default:
+        break;
+    }
+    QString overlay;
+    if (start == 0 && end == 0)
+        overlay = QStringLiteral("overlay=%1:%2").arg(posX, posY);
+    else if (end == 0)
+        overlay = QStringLiteral("overlay='if(gte(t,%1),%2,NAN)':%3").arg(t0, posX, posY);
+    else
+        overlay = QStringLiteral("overlay='if(between(t,%1,%2),%3,NAN)':%4")
+                      .arg(t0, decimal(seconds(end)), posX, posY);
+    return overlay + QStringLiteral(":eof_action=pass");
+}
+
+QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource *> &layers,
+                         const OverlayCanvas &canvas, const QString &cacheFolder,
+                         const SubtitleWriters &subtitleWriters, QStringList *log)
+{
+    const BaseFilters base = baseFilters(task);
+    const bool hasBaseFilters = !base.text.isEmpty();
+
+    QList<OverlayEntry> entries;
+    if (!layers.isEmpty() && !canvas.size.isEmpty()) {
+        const float sx = float(base.width) / float(canvas.size.width());
+        const float sy = float(base.height) / float(canvas.size.height());
+        bool cacheReady = false;
+        for (const LayerSource *layer : inStackingOrder(layers)) {
+            const OverlayEntry entry = overlayEntryFor(*layer, sx, sy, cacheFolder);
+            if (layer->layerInfo().Type == CLayerInfo::Text) {
+                cacheReady = cacheReady || ensureFolder(cacheFolder);
+                if (!cacheReady || !layer->layerImage().save(entry.path, "PNG"))
+                    note(log, QCoreApplication::translate("FilterGraph", "The text layer image %1 could not be saved")
+                                  .arg(entry.path));
+            }
+            entries.append(entry);
+        }
+    }
+
+    QString subtitle;
+    if (task.hasSubtitle) {
+        QString reason;
+        subtitle = prepareBurnInSubtitle(task, cacheFolder, subtitleWriters, &reason);
+        if (subtitle.isEmpty() && log)
+            log->append(reason);
+    }
+
+    QString graph = base.text;
+    graph.chop(1);
+    if (!entries.isEmpty() && hasBaseFilters)
+        graph += QStringLiteral("[in];");
+    else if (entries.isEmpty() && hasBaseFilters && !subtitle.isEmpty())
+        graph += QLatin1Char(',');
+
+    if (!entries.isEmpty())
+        graph += layerChains(entries, canvas.mediaDuration);
+
+    if (!subtitle.isEmpty()) {
+        const QString assFilter = QStringLiteral("ass=%1").arg(quoteFilterGraphPath(subtitle));
+        graph += entries.isEmpty() ? assFilter : QStringLiteral("[o];[o]") + assFilter;
+    }
+    return graph;
+}

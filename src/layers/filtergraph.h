@@ -1,0 +1,37 @@
+#pragma once
+
+#include "layers/burninsubtitle.h"
+#include "layers/overlayentry.h"
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+class LayerSource;
+struct ConvertTask;
+
+// The editor canvas as the graph needs it: its size in pixels (the background's
+// Width and Height) and the duration of the media it shows, in microseconds.
+struct OverlayCanvas
+{
+    QSize size;
+    qint64 mediaDuration = 0;
+};
+
+// The FFmpeg filter graph (one input, one output) that applies the task's flips, quarter
+// turn and crop, overlays the layers scaled from canvas to output pixels in ascending z
+// order, and burns in the task's subtitle. Empty when there is nothing to do. Text layers
+// are saved as PNG files into the cache folder. Problems that leave something out of the
+// picture are appended to *log, one line each.
+QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource *> &layers,
+                         const OverlayCanvas &canvas, const QString &cacheFolder,
+                         const SubtitleWriters &subtitleWriters = SubtitleWriters(), QStringList *log = nullptr);
+
+// The entry of one layer; sx and sy turn canvas pixels into output pixels.
+OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const QString &cacheFolder);
+
+// The source chain of one layer: movie, opacity, scale, rotation, fades.
+QString movieChain(const OverlayEntry &entry, qint64 mediaDuration);
+
+// The overlay filter of one layer: position or scrolling motion, time window.
+QString overlayExpression(int x, int y, qint64 start, qint64 end, int animation, int speed);

@@ -1,0 +1,29 @@
+#include "player/transportbar.h"
+
+#include "common/timeconv.h"
+
+#include <QIcon>
+#include <QTime>
+#include <QTimeEdit>
+#include <QToolButton>
+
+QToolButton *TransportBar::makeButton(QWidget *parent, const QString &icon, const QString &toolTip)
+{
+    auto *button = new QToolButton(parent);
+    button->setIcon(QIcon(icon));
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QTimeEdit *TransportBar::makeTimeEdit(QWidget *parent)
+{
+    auto *edit = new QTimeEdit(parent);
+    edit->setDisplayFormat(QStringLiteral("HH:mm:ss:zzz"));
+    edit->setStyleSheet(QStringLiteral("QTimeEdit::up-button,QTimeEdit::down-button{width:0px;}"));
+    return edit;
+}
+
+void TransportBar::showTime(QTimeEdit *edit, qint64 ms)
+{
+    edit->setTime(TimeConv::toTime(ms * 1000));
+}

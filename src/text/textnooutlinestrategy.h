@@ -1,0 +1,20 @@
+#pragma once
+
+#include "text/itextstrategy.h"
+
+namespace QTextDesigner {
+
+// Filled glyphs, nothing else.
+class TextNoOutlineStrategy : public ITextStrategy
+{
+public:
+    void set(const GlyphFill &text) { fill = text; }
+
+    ITextStrategy *clone() const override { return new TextNoOutlineStrategy(*this); }
+    bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
+    bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
+
+    GlyphFill fill;
+};
+
+}

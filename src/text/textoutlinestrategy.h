@@ -1,0 +1,20 @@
+#pragma once
+
+#include "text/textimplgetheight.h"
+
+namespace QTextDesigner {
+
+// Glyphs with one outline around them.
+class TextOutlineStrategy : public TextImplGetHeight
+{
+public:
+    void set(const GlyphFill &text, const QColor &outlineColor, int outlineThickness);
+
+    ITextStrategy *clone() const override { return new TextOutlineStrategy(*this); }
+    bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
+
+    GlyphFill fill;
+    QColor outlineColor = Qt::black;
+};
+
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "text/cwordartinfo.h"
+
+#include <QList>
+#include <QString>
+
+// The presets file "opts/WordArt.xml" in the application's folder.
+QString wordArtPresetsPath();
+
+// Reads the word-art presets from an XML file whose root "WordArts" holds one element
+// per preset. A missing or malformed file gives no presets.
+QList<CWordArtInfo> readWordArtPresets(const QString &path);
+
+// A colour from hexadecimal AARRGGBB; text that does not parse gives transparent black.
+QColor wordArtColorFromHex(const QString &text);

@@ -1,0 +1,336 @@
+#include "placedlayer.h"
+#include "testfiles.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include "app/converttask.h"
+#include "layers/filtergraph.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+constexpr int kRate = 25;
+
+// Frames of one ffmpeg run, as 24-bit RGB.
+struct Frames
+{
+    QByteArray data;
+    int width = 0;
+    int height = 0;
+
+    int count() const { return width * height ? data.size() / (width * height * 3) : 0; }
+    QColor at(double seconds, int x, int y) const
+    {
+        const int frame = int(seconds * kRate);
+        const char *p = data.constData() + (qint64(frame) * width * height + qint64(y) * width + x) * 3;
+        return QColor(uchar(p[0]), uchar(p[1]), uchar(p[2]));
+    }
+};
+
+bool near(const QColor &actual, const QColor &wanted, int tolerance = 40)
+{
+    return qAbs(actual.red() - wanted.red()) <= tolerance && qAbs(actual.green() - wanted.green()) <= tolerance
+           && qAbs(actual.blue() - wanted.blue()) <= tolerance;
+}
+
+// Black, with a red block in the top-left corner so that flips and turns show.
+QString markedSource(double seconds)
+{
+    return QStringLiteral("color=c=black:s=%1x%2:r=%3:d=%4,format=rgb24,drawbox=x=0:y=0:w=80:h=60:color=red:t=fill")
+        .arg(kWidth)
+        .arg(kHeight)
+        .arg(kRate)
+        .arg(seconds);
+}
+
+}
+
+// Generated graphs run through the real ffmpeg; the checks look at the output's pixels.
+class TestOverlayRender : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    static ConvertTask task()
+    {
+        ConvertTask t;
+        t.width = kWidth;
+        t.height = kHeight;
+        return t;
+    }
+
+    QString picture(const QString &name, int w, int h, QColor color = Qt::green)
+    {
+        const QString path = m_dir.filePath(name);
+        QImage image(w, h, QImage::Format_ARGB32);
+        image.fill(color);
+        if (!image.save(path, "PNG"))
+            return QString();
+        return path;
+    }
+
+    static QString graphFor(const ConvertTask &t, const QList<PlacedLayer *> &layers, const QString &cache,
+                            QSize canvas = QSize(kWidth, kHeight), const SubtitleWriters &writers = SubtitleWriters())
+    {
+        QList<const LayerSource *> sources;
+        for (const PlacedLayer *layer : layers)
+            sources.append(layer);
+        return buildFilterGraph(t, sources, OverlayCanvas{canvas, 2000000}, cache, writers);
+    }
+
+    // Runs the graph over the generated source; an empty result when ffmpeg fails.
+    static Frames render(const QString &graph, double seconds = 2.0, QSize outputSize = QSize(kWidth, kHeight))
+    {
+        QStringList arguments{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+                              QStringLiteral("lavfi"), QStringLiteral("-i"), markedSource(seconds)};
+        if (!graph.isEmpty())
+            arguments << QStringLiteral("-vf") << graph;
+        arguments << QStringLiteral("-f") << QStringLiteral("rawvideo") << QStringLiteral("-pix_fmt")
+                  << QStringLiteral("rgb24") << QStringLiteral("-");
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
+        Frames frames;
+        if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0) {
+            qWarning().noquote() << "ffmpeg failed on" << graph << ffmpeg.readAllStandardError();
+            return frames;
+        }
+        frames.data = ffmpeg.readAllStandardOutput();
+        frames.width = outputSize.width();
+        frames.height = outputSize.height();
+        return frames;
+    }
+
+    // Leftmost column in row y whose pixel is near the colour, or -1.
+    static int leftmost(const Frames &frames, double seconds, int y, QColor color)
+    {
+        for (int x = 0; x < frames.width; ++x)
+            if (near(frames.at(seconds, x, y), color))
+                return x;
+        return -1;
+    }
+
+    static int topmost(const Frames &frames, double seconds, int x, QColor color)
+    {
+        for (int y = 0; y < frames.height; ++y)
+            if (near(frames.at(seconds, x, y), color))
+                return y;
+        return -1;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(TestMedia::run(QStringLiteral("ffmpeg"), {QStringLiteral("-version")}));
+    }
+
+    void layerAppearsScaledAtItsPlace()
+    {
+        // A 160 x 120 canvas: every canvas pixel is two output pixels.
+        PlacedLayer layer(pictureLayer(picture(QStringLiteral("logo.png"), 40, 20), 50, 30, 40, 20), 1);
+        const Frames frames = render(graphFor(task(), {&layer}, m_dir.path(), QSize(160, 120)), 1.0);
+        QVERIFY(frames.count() >= 20);
+        QCOMPARE(leftmost(frames, 0.4, 60, Qt::green), 100);
+        QCOMPARE(topmost(frames, 0.4, 120, Qt::green), 60);
+        QVERIFY(near(frames.at(0.4, 178, 98), Qt::green));
+        QVERIFY(near(frames.at(0.4, 182, 70), Qt::black));
+        QVERIFY(near(frames.at(0.4, 120, 102), Qt::black));
+        QVERIFY(near(frames.at(0.4, 20, 20), Qt::red));
+    }
+
+    void layerIsHiddenOutsideItsTimeWindow()
+    {
+        CLayerInfo info = pictureLayer(picture(QStringLiteral("window.png"), 40, 40), 140, 100, 40, 40);
+        info.StartTime = 1000000;
+        info.EndTime = 2000000;
+        PlacedLayer layer(info, 1);
+        const Frames frames = render(graphFor(task(), {&layer}, m_dir.path()), 3.0);
+        QVERIFY(frames.count() >= 70);
+        QVERIFY(near(frames.at(0.5, 160, 120), Qt::black));
+        QVERIFY(near(frames.at(1.5, 160, 120), Qt::green));
+        QVERIFY(near(frames.at(2.5, 160, 120), Qt::black));
+    }
+
+    // A fade changes the layer's transparency: the picture below shows through, never black.
+    void layerFadesIn()
+    {
+        CLayerInfo info = pictureLayer(picture(QStringLiteral("fade.png"), 40, 40, Qt::white), 20, 10, 40, 40);
+        info.fade = CLayerInfo::FadeIn;
+        PlacedLayer layer(info, 1);
+        const Frames frames = render(graphFor(task(), {&layer}, m_dir.path()), 1.0);
+        QVERIFY(frames.count() >= 20);
+        const QColor early = frames.at(0.0, 40, 30);
+        const int middle = frames.at(0.24, 40, 30).green();
+        QVERIFY2(near(early, Qt::red), qPrintable(early.name()));
+        QVERIFY2(middle > 60 && middle < 200, qPrintable(QString::number(middle)));
+        QVERIFY(near(frames.at(0.8, 40, 30), Qt::white));
+    }
+
+    void layersScrollTheirWay_data()
+    {
+        QTest::addColumn<int>("animation");
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::newRow("Left moves right") << int(CLayerInfo::ScrollLeft) << 50 << 0;
+        QTest::newRow("Right moves left") << int(CLayerInfo::ScrollRight) << -50 << 0;
+        QTest::newRow("Top moves down") << int(CLayerInfo::ScrollTop) << 0 << 50;
+        QTest::newRow("Bottom moves up") << int(CLayerInfo::ScrollBottom) << 0 << -50;
+    }
+
+    void layersScrollTheirWay()
+    {
+        QFETCH(int, animation);
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        CLayerInfo info = pictureLayer(picture(QStringLiteral("scroll.png"), 20, 20), 140, 120, 20, 20);
+        info.Animation = animation;
+        info.Speed = 100;
+        PlacedLayer layer(info, 1);
+        const Frames frames = render(graphFor(task(), {&layer}, m_dir.path()), 1.0);
+        QVERIFY(frames.count() >= 20);
+        // 0.5 s at 100 pixels per second.
+        const int row0 = 130, row1 = 130 + dy;
+        const int col0 = 150, col1 = 150 + dx;
+        QCOMPARE(leftmost(frames, 0.0, row0, Qt::green), 140);
+        QVERIFY(qAbs(leftmost(frames, 0.5, row1, Qt::green) - (140 + dx)) <= 2);
+        QVERIFY(qAbs(topmost(frames, 0.5, col1, Qt::green) - (120 + dy)) <= 2);
+        Q_UNUSED(col0);
+    }
+
+    void baseIsFlippedAndTurned()
+    {
+        ConvertTask t = task();
+        t.horizontalFlip = true;
+        Frames frames = render(graphFor(t, {}, m_dir.path()), 0.2);
+        QVERIFY(frames.count() >= 1);
+        QVERIFY(near(frames.at(0, 300, 20), Qt::red));
+        QVERIFY(near(frames.at(0, 20, 20), Qt::black));
+
+        t.horizontalFlip = false;
+        t.verticalFlip = true;
+        frames = render(graphFor(t, {}, m_dir.path()), 0.2);
+        QVERIFY(near(frames.at(0, 20, 220), Qt::red));
+        QVERIFY(near(frames.at(0, 20, 20), Qt::black));
+
+        // Clockwise: the top-left corner goes to the top right of a 240 x 320 frame.
+        t.verticalFlip = false;
+        t.transpose = 1;
+        frames = render(graphFor(t, {}, m_dir.path()), 0.2, QSize(kHeight, kWidth));
+        QVERIFY(frames.count() >= 1);
+        QVERIFY(near(frames.at(0, 220, 20), Qt::red));
+        QVERIFY(near(frames.at(0, 20, 20), Qt::black));
+
+        // Counter-clockwise, then keep the bottom half: the block ends at the bottom left.
+        t.transpose = 2;
+        t.crop = ST_CROP_THICK{0.0, 0.5, 0.0, 0.0, true};
+        frames = render(graphFor(t, {}, m_dir.path()), 0.2, QSize(kHeight, kWidth / 2));
+        QVERIFY(frames.count() >= 1);
+        QVERIFY(near(frames.at(0, 20, 150), Qt::red));
+        QVERIFY(near(frames.at(0, 200, 20), Qt::black));
+    }
+
+    void layerLandsOnTheTurnedFrame()
+    {
+        ConvertTask t = task();
+        t.transpose = 1;
+        // The canvas shows the turned frame at half size.
+        PlacedLayer layer(pictureLayer(picture(QStringLiteral("turned.png"), 20, 20), 10, 100, 20, 20), 1);
+        const Frames frames = render(graphFor(t, {&layer}, m_dir.path(), QSize(120, 160)), 0.2, QSize(kHeight, kWidth));
+        QVERIFY(frames.count() >= 1);
+        QCOMPARE(leftmost(frames, 0, 220, Qt::green), 20);
+        QCOMPARE(topmost(frames, 0, 40, Qt::green), 200);
+    }
+
+    void burnedSubtitleAppears()
+    {
+        const QString assPath = TestFiles::write(m_dir.filePath(QStringLiteral("burn.ass")),
+                  "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
+                  "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
+                  "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
+                  "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
+                  "Style: Default,DejaVu Sans,60,&H0000FFFF,&H0000FFFF,&H00000000,&H00000000,-1,0,0,0,100,100,0,0,"
+                  "1,0,0,2,10,10,10,1\n\n"
+                  "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+                  "Dialogue: 0,0:00:00.00,0:00:05.00,Default,,0,0,0,,HHHH\n");
+        QVERIFY(!assPath.isEmpty());
+        ConvertTask t = task();
+        t.hasSubtitle = true;
+        t.subtitlePath = assPath;
+        t.horizontalFlip = true;
+        PlacedLayer layer(pictureLayer(picture(QStringLiteral("corner.png"), 20, 20), 0, 0, 20, 20), 1);
+        const Frames frames = render(graphFor(t, {&layer}, m_dir.path()), 0.4);
+        QVERIFY(frames.count() >= 5);
+        int yellow = 0;
+        for (int y = 160; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                yellow += near(frames.at(0.2, x, y), QColor(255, 255, 0), 60);
+        QVERIFY2(yellow > 500, qPrintable(QString::number(yellow)));
+        QVERIFY(near(frames.at(0.2, 10, 10), Qt::green));
+        QVERIFY(near(frames.at(0.2, 300, 20), Qt::red));
+    }
+
+    void unreadableSubtitleStillConverts()
+    {
+        const QString srt = TestFiles::write(m_dir.filePath(QStringLiteral("broken.srt")), "\xff\xfe garbage");
+        QVERIFY(!srt.isEmpty());
+        ConvertTask t = task();
+        t.hasSubtitle = true;
+        t.subtitlePath = srt;
+        SubtitleWriters writers;
+        writers.srtToAss = [](const QString &, const QString &) { return false; };
+        const Frames frames = render(graphFor(t, {}, m_dir.path(), QSize(kWidth, kHeight), writers), 0.2);
+        QVERIFY(frames.count() >= 1);
+        QVERIFY(near(frames.at(0, 20, 20), Qt::red));
+    }
+
+    void awkwardFileNamesRender_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("quote") << QStringLiteral("it's.png");
+        QTest::newRow("double quote") << QStringLiteral("say \"hi\".png");
+        QTest::newRow("colon") << QStringLiteral("a:b.png");
+        QTest::newRow("comma") << QStringLiteral("a,b.png");
+        QTest::newRow("semicolon") << QStringLiteral("a;b.png");
+        QTest::newRow("brackets") << QStringLiteral("[in][m].png");
+        QTest::newRow("backslash") << QStringLiteral("a\\b\\'.png");
+        QTest::newRow("blanks") << QStringLiteral(" lead and trail .png");
+        QTest::newRow("equals") << QStringLiteral("loop=1.png");
+        QTest::newRow("non-ASCII") << QStringLiteral("Ölbild 水印.png");
+        QTest::newRow("all at once") << QStringLiteral("x';[a],b:c\\d=e ü.png");
+    }
+
+    void awkwardFileNamesRender()
+    {
+        QFETCH(QString, name);
+        const QString folder = m_dir.filePath(QStringLiteral("odd: [dir], 'x'; ü"));
+        QVERIFY(QDir().mkpath(folder));
+        QImage image(30, 30, QImage::Format_ARGB32);
+        image.fill(Qt::green);
+        const QString path = folder + QLatin1Char('/') + name;
+        QVERIFY(image.save(path, "PNG"));
+
+        // The same folder holds the subtitle, so the ass filter sees an awkward path too.
+        const QString assPath = TestFiles::write(
+            folder + QLatin1Char('/') + QString(name).replace(QStringLiteral(".png"), QStringLiteral(".ass")),
+            TestFiles::emptyAss());
+        QVERIFY(!assPath.isEmpty());
+
+        ConvertTask t = task();
+        t.hasSubtitle = true;
+        t.subtitlePath = assPath;
+        PlacedLayer layer(pictureLayer(path, 100, 100, 30, 30), 1);
+        const QString graph = graphFor(t, {&layer}, folder);
+        QVERIFY(graph.contains(QStringLiteral("ass=")));
+        const Frames frames = render(graph, 0.2);
+        QVERIFY2(frames.count() >= 1, qPrintable(graph));
+        QVERIFY(near(frames.at(0, 115, 115), Qt::green));
+    }
+};
+
+BRINDLE_TEST_MAIN(TestOverlayRender)
+#include "test_overlayrender.moc"

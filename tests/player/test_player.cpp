@@ -1,0 +1,589 @@
+#include "player/playerengine.h"
+#include "player/playeroutput.h"
+#include "player/qplayerwidget.h"
+#include "player/slider.h"
+#include "player/timelabel.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTime>
+#include <QTimeEdit>
+
+#include <memory>
+
+namespace {
+const QString kLavfi = QStringLiteral("lavfi");
+
+// A 320x240 picture: left half red, right half blue; with a tone.
+QString halvesClip()
+{
+    return TestMedia::make(
+        QStringLiteral("halves.mp4"),
+        {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+         QStringLiteral("color=c=red:s=160x240:r=25:d=2[a];color=c=blue:s=160x240:r=25:d=2[b];[a][b]hstack"),
+         QStringLiteral("-f"), kLavfi, QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=2"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
+         QStringLiteral("-shortest")});
+}
+
+// Red for the first 1.5 s, blue after; one key frame at the start only.
+QString redThenBlueClip()
+{
+    return TestMedia::make(
+        QStringLiteral("red-then-blue.mp4"),
+        {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+         QStringLiteral("color=c=red:s=320x240:r=25:d=1.5[a];color=c=blue:s=320x240:r=25:d=1.5[b];"
+                        "[a][b]concat=n=2:v=1:a=0"),
+         QStringLiteral("-f"), kLavfi, QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=3"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-g"), QStringLiteral("300"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+         QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
+}
+
+QString stereoTone()
+{
+    return TestMedia::make(QStringLiteral("stereo-tone.m4a"),
+                           {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+                            QStringLiteral("sine=frequency=1000:duration=3"), QStringLiteral("-ac"), QStringLiteral("2"),
+                            QStringLiteral("-c:a"), QStringLiteral("aac")});
+}
+
+bool near(QRgb pixel, QColor expected, int tolerance = 60)
+{
+    return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
+        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+QString describe(QRgb pixel)
+{
+    return QStringLiteral("(%1,%2,%3)").arg(qRed(pixel)).arg(qGreen(pixel)).arg(qBlue(pixel));
+}
+
+// What the X server shows in the engine's host window.
+QImage grabHost(QPlayerWidget &player)
+{
+    auto *host = player.findChild<QWidget *>(QStringLiteral("playerHost"));
+    if (!host || !host->isVisible())
+        return QImage();
+    return QGuiApplication::primaryScreen()->grabWindow(host->winId()).toImage();
+}
+
+// Waits until the host window shows the colour at a fraction of its size.
+bool waitForColour(QPlayerWidget &player, double fx, double fy, QColor colour, int timeoutMs = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QRgb last = 0;
+    while (timer.elapsed() < timeoutMs) {
+        const QImage image = grabHost(player);
+        if (!image.isNull()) {
+            last = image.pixel(int(fx * (image.width() - 1)), int(fy * (image.height() - 1)));
+            if (near(last, colour))
+                return true;
+        }
+        QTest::qWait(50);
+    }
+    qWarning() << "last colour" << describe(last) << "wanted" << colour.name();
+    return false;
+}
+}
+
+class TestPlayer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void positionFollowsAudioAndStaysWithinDuration();
+    void pauseHoldsPosition();
+    void seekWhilePausedShowsTargetAndStaysPaused();
+    void endOfFileReturnsToIdleOnce();
+    void audioOnlyShowsSpectrum();
+    void videoOnlyPlaysOnTheExternalClock();
+    void quarterTurnPlaysUpright();
+    void brokenFilesReturnToIdle_data();
+    void brokenFilesReturnToIdle();
+    void hostShowsClipPicture();
+    void resizeWhilePausedRefitsPicture();
+    void filterGraphOverlayShows();
+    void playWithoutFileAsksForOne();
+    void sliderGrooveClickSeeksAtOnce();
+    void timeLabelShowsSpan();
+    void flushStartsNewGenerationAndAbortReleasesWaiters();
+    void pictureFitsDisplayKeepingItsShape();
+    void heldSliderStopsPositionUpdates();
+    void copyTimeCopiesShownPosition();
+    void awkwardPathPlays();
+    void badFilterReturnsToIdle();
+    void channelCountFromEnvironment();
+    void audioKeepsItsSamplesWhenItIsTheMaster();
+
+private:
+    void play(const QString &path);
+
+    QWidget *m_window = nullptr;
+    QPlayerWidget *m_player = nullptr;
+};
+
+void TestPlayer::init()
+{
+    m_window = new QWidget;
+    m_window->resize(480, 400);
+    m_player = new QPlayerWidget(m_window);
+    m_player->setGeometry(0, 0, 480, 400);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestPlayer::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    m_player = nullptr;
+}
+
+void TestPlayer::play(const QString &path)
+{
+    QVERIFY(!path.isEmpty());
+    m_player->m_filePath = path;
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPlaying());
+}
+
+void TestPlayer::positionFollowsAudioAndStaysWithinDuration()
+{
+    const QString clip = TestMedia::clip(3.0);
+    const qint64 durationUs = qint64(TestMedia::probeDuration(clip) * 1000000);
+    play(clip);
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 0, 5000);
+    QVERIFY(playerStatistics().hasAudioOutput);
+
+    const qint64 first = playerPosition();
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(1000);
+    const qint64 advancedUs = playerPosition() - first;
+    const qint64 wallUs = wall.nsecsElapsed() / 1000;
+    QVERIFY2(qAbs(advancedUs - wallUs) < 200000,
+             qPrintable(QStringLiteral("advanced %1 us in %2 us").arg(advancedUs).arg(wallUs)));
+
+    qint64 highest = 0;
+    while (m_player->isPlaying()) {
+        const qint64 position = playerPosition();
+        QVERIFY2(position <= durationUs, qPrintable(QString::number(position)));
+        highest = qMax(highest, position);
+        QTest::qWait(5);
+    }
+    QVERIFY2(highest > durationUs - 500000, qPrintable(QString::number(highest)));
+}
+
+void TestPlayer::pauseHoldsPosition()
+{
+    play(TestMedia::clip(3.0));
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 300000, 5000);
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPaused());
+    QTest::qWait(100);
+    const qint64 held = playerPosition();
+    QTest::qWait(600);
+    QCOMPARE(playerPosition(), held);
+    QVERIFY(m_player->isPlaying());
+
+    m_player->OnPlayPause();
+    QVERIFY(!m_player->isPaused());
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > held + 200000, 3000);
+}
+
+void TestPlayer::seekWhilePausedShowsTargetAndStaysPaused()
+{
+    play(redThenBlueClip());
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::red));
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPaused());
+
+    m_player->OnSliderSeek(2200);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::blue));
+    QTest::qWait(300);
+    QVERIFY(playerStatistics().paused);
+    const qint64 held = playerPosition();
+    QTest::qWait(500);
+    QCOMPARE(playerPosition(), held);
+    QVERIFY(m_player->isPlaying());
+}
+
+void TestPlayer::endOfFileReturnsToIdleOnce()
+{
+    QWidget host(m_window);
+    host.setAttribute(Qt::WA_NativeWindow);
+    host.setGeometry(0, 0, 320, 240);
+    host.show();
+    int ends = 0;
+    playerSetRunning(true);
+    const QByteArray path = TestMedia::clip(2.0).toUtf8();
+    QCOMPARE(playerStart(path.constData(), &host, [&ends] {
+                 ++ends;
+                 playerSetRunning(false);
+                 playerStop();
+             }, 0, 0, 320, 240),
+             0);
+    QTRY_COMPARE_WITH_TIMEOUT(ends, 1, 8000);
+    QTest::qWait(300);
+    QCOMPARE(ends, 1);
+    QVERIFY(!playerStatistics().playing);
+
+    // The widget goes back to idle by itself.
+    play(TestMedia::clip(2.0));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
+    QVERIFY(!m_player->findChild<Slider *>()->isEnabled());
+}
+
+void TestPlayer::audioOnlyShowsSpectrum()
+{
+    // Stereo: the spectrum shows both channels.
+    play(stereoTone());
+    QTRY_VERIFY_WITH_TIMEOUT(playerStatistics().showsVisualisation, 3000);
+    QVERIFY(!playerStatistics().hasVideo);
+
+    // The tone draws a bright row into the scrolling spectrum.
+    QElapsedTimer timer;
+    timer.start();
+    bool lit = false;
+    while (!lit && timer.elapsed() < 3000) {
+        QTest::qWait(100);
+        const QImage image = grabHost(*m_player);
+        for (int y = 0; y < image.height() && !lit; y++)
+            for (int x = 0; x < image.width() && !lit; x++)
+                lit = qGray(image.pixel(x, y)) > 100;
+    }
+    QVERIFY(lit);
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 500000, 3000);
+}
+
+void TestPlayer::videoOnlyPlaysOnTheExternalClock()
+{
+    const QString silent = TestMedia::make(QStringLiteral("red-then-blue-silent.mp4"),
+                                           {QStringLiteral("-i"), redThenBlueClip(), QStringLiteral("-an"),
+                                            QStringLiteral("-c"), QStringLiteral("copy")});
+    play(silent);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::red));
+    QVERIFY(!playerStatistics().hasAudioOutput);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::blue));
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 1500000, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 5000);
+}
+
+void TestPlayer::quarterTurnPlaysUpright()
+{
+    // Stored landscape with red left and blue right, marked as turned a quarter counter-clockwise:
+    // shown portrait, blue above red, with black bars beside it.
+    const QString turned = TestMedia::make(
+        QStringLiteral("turned90.mp4"),
+        {QStringLiteral("-i"), halvesClip(), QStringLiteral("-c"), QStringLiteral("copy"),
+         QStringLiteral("-metadata:s:v:0"), QStringLiteral("rotate=90")});
+    play(turned);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.1, Qt::blue));
+    QVERIFY(waitForColour(*m_player, 0.5, 0.9, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.05, 0.5, Qt::black));
+}
+
+void TestPlayer::brokenFilesReturnToIdle_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("corrupt") << QStringLiteral("corrupt");
+    QTest::newRow("truncated") << QStringLiteral("truncated");
+    QTest::newRow("missing") << QStringLiteral("missing");
+}
+
+void TestPlayer::brokenFilesReturnToIdle()
+{
+    QFETCH(QString, kind);
+    const QString path = TestProfile::home() + QStringLiteral("/broken, 'clip': é.mp4");
+    QFile file(path);
+    if (kind == QLatin1String("corrupt")) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray noise(200000, '\0');
+        for (int i = 0; i < noise.size(); i++)
+            noise[i] = char((i * 7919 + 13) % 251);
+        file.write(noise);
+        file.close();
+    } else if (kind == QLatin1String("truncated")) {
+        const QString whole = TestMedia::make(
+            QStringLiteral("faststart.mp4"),
+            {QStringLiteral("-i"), TestMedia::clip(3.0), QStringLiteral("-c"), QStringLiteral("copy"),
+             QStringLiteral("-movflags"), QStringLiteral("+faststart")});
+        QFile source(whole);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.left(bytes.size() * 2 / 5));
+        file.close();
+    }
+    play(path);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
+    QFile::remove(path);
+}
+
+void TestPlayer::hostShowsClipPicture()
+{
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+
+    // A grab takes the next decoded picture, scaled to the size asked for.
+    m_player->OnPlayPause();
+    QImage grabbed;
+    QTRY_VERIFY(playerGrabFrame(&grabbed, 64, 48) == 0 && !grabbed.isNull());
+    QCOMPARE(grabbed.size(), QSize(64, 48));
+    QVERIFY2(near(grabbed.pixel(10, 24), Qt::red), qPrintable(describe(grabbed.pixel(10, 24))));
+    QVERIFY2(near(grabbed.pixel(54, 24), Qt::blue), qPrintable(describe(grabbed.pixel(54, 24))));
+}
+
+void TestPlayer::resizeWhilePausedRefitsPicture()
+{
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPaused());
+
+    m_player->resize(640, 300);
+    auto *host = m_player->findChild<QWidget *>(QStringLiteral("playerHost"));
+    QTRY_VERIFY(host->width() < 640);
+    const QRect area = host->parentWidget()->rect();
+    QVERIFY2(qAbs(host->width() * 3 - host->height() * 4) <= 4, qPrintable(QStringLiteral("%1x%2").arg(host->width()).arg(host->height())));
+    QVERIFY(qAbs(host->geometry().center().x() - area.center().x()) <= 1);
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+    QVERIFY(m_player->isPaused());
+}
+
+void TestPlayer::filterGraphOverlayShows()
+{
+    const QString mark = TestMedia::make(QStringLiteral("green-mark.png"),
+                                         {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
+                                          QStringLiteral("color=c=lime:s=64x64"), QStringLiteral("-frames:v"),
+                                          QStringLiteral("1")});
+    m_player->setFilterProvider([mark] {
+        return QStringLiteral("movie='%1'[wm];[in][wm]overlay=x=W-w:y=0[out]").arg(mark);
+    });
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QVERIFY(waitForColour(*m_player, 0.97, 0.04, Qt::green));
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+
+    // The next file without a filter plays plain.
+    m_player->OnStop();
+    m_player->setFilterProvider(nullptr);
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.97, 0.04, Qt::blue));
+}
+
+void TestPlayer::playWithoutFileAsksForOne()
+{
+    QSignalSpy asked(m_player, &QPlayerWidget::sigAddFile);
+    m_player->OnPlayPause();
+    QCOMPARE(asked.count(), 1);
+    QVERIFY(!m_player->isPlaying());
+
+    // A file chosen in answer plays at once.
+    connect(m_player, &QPlayerWidget::sigAddFile, m_player, [this] { m_player->m_filePath = TestMedia::clip(3.0); });
+    m_player->OnPlayPause();
+    QCOMPARE(asked.count(), 2);
+    QVERIFY(m_player->isPlaying());
+}
+
+void TestPlayer::sliderGrooveClickSeeksAtOnce()
+{
+    Slider slider;
+    slider.setRange(0, 1000);
+    slider.resize(400, 30);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    QSignalSpy moved(&slider, &Slider::sliderMoved);
+    QSignalSpy pressed(&slider, &Slider::sliderPressed);
+    QSignalSpy released(&slider, &Slider::sliderReleased);
+    QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(300, 15));
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(pressed.count(), 1);
+    const int value = moved.first().first().toInt();
+    QVERIFY2(value > 650 && value < 850, qPrintable(QString::number(value)));
+    QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(300, 15));
+    QCOMPARE(released.count(), 1);
+}
+
+void TestPlayer::timeLabelShowsSpan()
+{
+    TimeLabel label;
+    QCOMPARE(label.text(), QStringLiteral("00:00:00:000"));
+    label.onStartTime(QTime(0, 1, 2, 500));
+    label.onEndTime(QTime(1, 2, 3, 750));
+    QCOMPARE(label.text(), QStringLiteral("01:01:01:250"));
+    label.onEndTime(QTime(0, 0, 30));
+    QCOMPARE(label.text(), QStringLiteral("00:00:00:000"));
+}
+
+void TestPlayer::flushStartsNewGenerationAndAbortReleasesWaiters()
+{
+    initFlushMarker();
+    PacketQueue queue;
+    QCOMPARE(packetQueueInit(&queue), 0);
+    Clock clock;
+    clockInit(&clock, &queue.serial);
+
+    // Stopped queues refuse packets.
+    AVPacket *packet = av_packet_alloc();
+    QVERIFY(av_new_packet(packet, 100) >= 0);
+    QVERIFY(packetQueuePut(&queue, packet) < 0);
+
+    packetQueueStart(&queue);
+    const int firstSerial = queue.serial;
+    QVERIFY(av_new_packet(packet, 100) >= 0);
+    QCOMPARE(packetQueuePut(&queue, packet), 0);
+    clockSet(&clock, 1.5, queue.serial);
+    QCOMPARE(clockGet(&clock) >= 1.5, true);
+
+    // A seek: the queue is emptied and a new generation begins; the clock has no value until fed again.
+    packetQueueFlush(&queue);
+    QCOMPARE(packetQueuePutFlush(&queue), 0);
+    QCOMPARE(queue.serial, firstSerial + 1);
+    QVERIFY(std::isnan(clockGet(&clock)));
+    AVPacket *taken = nullptr;
+    int serial = -1;
+    QCOMPARE(packetQueueGet(&queue, &taken, false, &serial), 1);
+    QCOMPARE(taken, flushMarker());
+    QCOMPARE(serial, firstSerial + 1);
+    QCOMPARE(packetQueueGet(&queue, &taken, false, &serial), 0);
+
+    // A decoder blocked on the empty queue wakes up when the queue is aborted.
+    struct Waiter
+    {
+        PacketQueue *queue;
+        int result = 0;
+    } waiter {&queue};
+    SDL_Thread *thread = SDL_CreateThread(
+        [](void *arg) {
+            auto *w = static_cast<Waiter *>(arg);
+            AVPacket *pkt = nullptr;
+            w->result = packetQueueGet(w->queue, &pkt, true, nullptr);
+            return 0;
+        },
+        "waiter", &waiter);
+    QVERIFY(thread);
+    QTest::qWait(50);
+    packetQueueAbort(&queue);
+    SDL_WaitThread(thread, nullptr);
+    QCOMPARE(waiter.result, -1);
+
+    av_packet_free(&packet);
+    packetQueueDestroy(&queue);
+}
+
+void TestPlayer::audioKeepsItsSamplesWhenItIsTheMaster()
+{
+    auto owned = std::make_unique<PlayerState>();
+    PlayerState &state = *owned;
+    AVStream stream {};
+    state.audio_st = &stream;
+    state.av_sync_type = SyncAudioMaster;
+    int serial = 0;
+    clockInit(&state.audclk, &serial);
+    clockInit(&state.extclk, &serial);
+    clockSet(&state.audclk, 5.0, 0);
+    clockSet(&state.extclk, 1.0, 0);
+    QCOMPARE(synchronizeAudio(&state, 1024), 1024);
+
+    // Following another master, a steady lead of 4 s is beyond the correction range and
+    // the count is stretched at most by a tenth.
+    state.av_sync_type = SyncExternalClock;
+    state.audio_diff_avg_coef = exp(log(0.01) / 20);
+    state.audio_diff_threshold = 0.05;
+    state.audio_src.freq = 44100;
+    int wanted = 0;
+    for (int i = 0; i < 25; i++)
+        wanted = synchronizeAudio(&state, 1024);
+    QCOMPARE(wanted, 1024 * 110 / 100);
+}
+
+void TestPlayer::pictureFitsDisplayKeepingItsShape()
+{
+    // 4:3 into a wide display: full height, centred, even width.
+    SDL_Rect rect = displayRect(0, 0, 640, 360, 320, 240, {1, 1});
+    QCOMPARE(rect.h, 360);
+    QCOMPARE(rect.w, 480);
+    QCOMPARE(rect.x, 80);
+    QCOMPARE(rect.y, 0);
+    // Anamorphic pixels (16:11 on 720x576 is about 20:11 overall) into 4:3: full width.
+    rect = displayRect(0, 0, 400, 300, 720, 576, {16, 11});
+    QCOMPARE(rect.w, 400);
+    QCOMPARE(rect.h % 2, 0);
+    QVERIFY(qAbs(rect.h - 220) <= 2);
+    QCOMPARE(rect.y, (300 - rect.h) / 2);
+    // An unknown aspect counts as square; a tiny display still gets a pixel.
+    rect = displayRect(0, 0, 1, 1, 320, 240, {0, 1});
+    QVERIFY(rect.w >= 1 && rect.h >= 1);
+}
+
+void TestPlayer::heldSliderStopsPositionUpdates()
+{
+    play(TestMedia::clip(3.0));
+    auto *slider = m_player->findChild<Slider *>();
+    QTRY_VERIFY_WITH_TIMEOUT(slider->value() > 200, 5000);
+    m_player->OnSliderPressed();
+    const int held = slider->value();
+    QTest::qWait(400);
+    QCOMPARE(slider->value(), held);
+    m_player->OnSliderReleased();
+    QTRY_VERIFY_WITH_TIMEOUT(slider->value() > held + 200, 3000);
+}
+
+void TestPlayer::copyTimeCopiesShownPosition()
+{
+    m_player->OnSliderSeek(3723456);
+    QCOMPARE(m_player->findChild<QTimeEdit *>()->text(), QStringLiteral("01:02:03:456"));
+    m_player->OnCopyTime();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("01:02:03:456"));
+}
+
+void TestPlayer::awkwardPathPlays()
+{
+    const QString path = TestProfile::home() + QStringLiteral("/it's, a: clip é [1].mp4");
+    QFile::remove(path);
+    QVERIFY(QFile::copy(halvesClip(), path));
+    play(path);
+    QVERIFY(waitForColour(*m_player, 0.25, 0.5, Qt::red));
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 300000, 5000);
+}
+
+void TestPlayer::badFilterReturnsToIdle()
+{
+    m_player->setFilterProvider([] { return QStringLiteral("[in]nosuchfilter=1[out]"); });
+    play(halvesClip());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 5000);
+
+    // Nothing of the failed start lingers: the next file plays.
+    m_player->setFilterProvider(nullptr);
+    play(halvesClip());
+    QVERIFY(waitForColour(*m_player, 0.75, 0.5, Qt::blue));
+}
+
+void TestPlayer::channelCountFromEnvironment()
+{
+    // The device opens on the read thread, some time after Play.
+    qputenv("SDL_AUDIO_CHANNELS", "1");
+    play(stereoTone());
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 200000, 5000);
+    qunsetenv("SDL_AUDIO_CHANNELS");
+    QCOMPARE(g_player.current->audio_tgt.ch_layout.nb_channels, 1);
+}
+
+BRINDLE_TEST_MAIN(TestPlayer)
+#include "test_player.moc"

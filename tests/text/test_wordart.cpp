@@ -1,0 +1,234 @@
+#include "testfiles.h"
+#include "testprofile.h"
+
+#include "text/canvashelper.h"
+#include "text/cwordartinfo.h"
+#include "text/textdbloutlinestrategy.h"
+#include "text/textglowstrategy.h"
+#include "text/textgradoutlinestrategy.h"
+#include "text/wordartpresets.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+CWordArtInfo sample(const QString &text = QStringLiteral("Watermark"))
+{
+    CWordArtInfo art;
+    art.Text = text;
+    art.Font = QFont(QStringLiteral("Liberation Sans"));
+    art.Font.setPixelSize(48);
+    return art;
+}
+
+// Columns or rows of the image that hold at least one drawn pixel.
+bool edgeDrawn(const QImage &image, bool column, int index)
+{
+    const int length = column ? image.height() : image.width();
+    for (int i = 0; i < length; ++i)
+        if (qAlpha(column ? image.pixel(index, i) : image.pixel(i, index)) != 0)
+            return true;
+    return false;
+}
+
+int leftmostWhere(const QImage &image, const std::function<bool(QColor)> &test)
+{
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (test(image.pixelColor(x, y)))
+                return x;
+    return -1;
+}
+
+}
+
+// The word-art record: rendering, measuring, effects and the presets file.
+class TestWordArt : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString writeFile(const QString &name, const QByteArray &content)
+    {
+        return TestFiles::write(m_dir.filePath(name), content);
+    }
+
+private slots:
+    void defaultGlowSitsAtHalfItsThickness()
+    {
+        CWordArtInfo art = sample(QStringLiteral("Enter your own content here"));
+        art.Font = QFont(QStringLiteral("Arial Black"));
+        art.Font.setPixelSize(40);
+        QImage image;
+        art.render(image);
+        QCOMPARE(art.Origin, QPoint(7, 7));
+        QCOMPARE(art.FontSize, 40);
+        QVERIFY(!image.isNull());
+        QTextDesigner::CanvasHelper helper;
+        art.applyTo(helper);
+        const auto *glow = dynamic_cast<const QTextDesigner::TextGlowStrategy *>(helper.textStrategy());
+        QVERIFY(glow);
+        QCOMPARE(glow->thickness, 14);
+        QCOMPARE(glow->glowColor, QColor(127, 127, 127, 24));
+    }
+
+    void renderIsCutToTheDrawnPixels()
+    {
+        CWordArtInfo art = sample();
+        art.TextEffect = CWordArtInfo::SingleOutline;
+        art.OutlineThickness1 = 6;
+        art.OutlineAlpha1 = 255;
+        QImage image;
+        art.render(image);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.format(), QImage::Format_ARGB32);
+        QVERIFY(edgeDrawn(image, true, 0) && edgeDrawn(image, true, image.width() - 1));
+        QVERIFY(edgeDrawn(image, false, 0) && edgeDrawn(image, false, image.height() - 1));
+        const QSize measured = art.measureSize();
+        QVERIFY(image.width() < measured.width() && image.height() <= measured.height());
+        // Two lines stand about twice as tall as one.
+        CWordArtInfo twoLines = art;
+        twoLines.Text = QStringLiteral("Water\nmark");
+        QImage taller;
+        twoLines.render(taller);
+        QVERIFY(taller.height() > image.height() * 17 / 10);
+    }
+
+    void backgroundBoxAddsItsThicknessAllRound()
+    {
+        CWordArtInfo art = sample();
+        QImage plain;
+        art.render(plain);
+        art.EnableBackground = true;
+        art.BackgroundThickness = 10;
+        art.BackgroundRound = 0;
+        art.BackgroundColor = QColor(0, 0, 255);
+        art.BackgroundAlpha = 100;
+        QImage boxed;
+        art.render(boxed);
+        QCOMPARE(boxed.size(), plain.size() + QSize(20, 20));
+        QCOMPARE(boxed.pixelColor(0, 0), QColor(0, 0, 255, 100));
+        art.BackgroundRound = 8;
+        art.render(boxed);
+        QCOMPARE(boxed.pixelColor(0, 0).alpha(), 0);
+    }
+
+    void negativeShadowOffsetPushesTheTextInside()
+    {
+        CWordArtInfo art = sample(QStringLiteral("I"));
+        art.TextEffect = CWordArtInfo::NoOutline;
+        art.TextColor = Qt::white;
+        art.EnableShadow = true;
+        art.ShadowColor = QColor(0, 0, 255);
+        art.ShadowAlpha = 255;
+        art.ShadowThickness = 0;
+        art.ShadowX = -5;
+        art.ShadowY = 3;
+        QImage image;
+        art.render(image);
+        const int shadow = leftmostWhere(image, [](QColor c) { return c.blue() > 200 && c.red() < 50 && c.alpha() > 200; });
+        const int text = leftmostWhere(image, [](QColor c) { return c == QColor(Qt::white); });
+        QVERIFY(shadow >= 0 && text >= 0);
+        QVERIFY2(qAbs(text - shadow - 5) <= 1, qPrintable(QStringLiteral("%1 %2").arg(text).arg(shadow)));
+    }
+
+    void gradientFillRunsTopToBottom()
+    {
+        CWordArtInfo art = sample(QStringLiteral("I"));
+        art.TextEffect = CWordArtInfo::NoOutline;
+        art.Font.setPixelSize(100);
+        art.EnableTextGradient = true;
+        art.TextColor = Qt::red;
+        art.GradientColor = Qt::blue;
+        QImage image;
+        art.render(image);
+        const int x = image.width() / 2;
+        const QColor top = image.pixelColor(x, 2);
+        const QColor bottom = image.pixelColor(x, image.height() - 3);
+        QVERIFY2(top.red() > top.blue() && bottom.blue() > bottom.red(), qPrintable(top.name() + bottom.name()));
+    }
+
+    void effectCodesPickTheirRenderers()
+    {
+        CWordArtInfo art = sample();
+        art.OutlineThickness1 = 3;
+        art.OutlineThickness2 = 5;
+        QTextDesigner::CanvasHelper helper;
+        art.TextEffect = CWordArtInfo::GradientOutline;
+        art.applyTo(helper);
+        const auto *ramp = dynamic_cast<const QTextDesigner::TextGradOutlineStrategy *>(helper.textStrategy());
+        QVERIFY(ramp);
+        QCOMPARE(ramp->thickness, 8);
+        QCOMPARE(ramp->rampKind, int(QTextDesigner::TextGradOutlineStrategy::LinearRamp));
+        art.TextEffect = CWordArtInfo::DoubleOutline;
+        art.applyTo(helper);
+        QVERIFY(dynamic_cast<const QTextDesigner::TextDblOutlineStrategy *>(helper.textStrategy()));
+        QCOMPARE(art.measureSize().isEmpty(), false);
+        QCOMPARE(art.Origin, QPoint(4, 4));
+
+        for (int effect = 0; effect <= 6; ++effect) {
+            art.TextEffect = effect;
+            QImage image;
+            art.render(image);
+            QVERIFY2(!image.isNull(), qPrintable(QString::number(effect)));
+        }
+        art.TextEffect = 42;
+        QImage none;
+        art.render(none);
+        QVERIFY(none.isNull());
+        art.TextEffect = CWordArtInfo::TextGlow;
+        art.DrawText = false;
+        art.render(none);
+        QVERIFY(none.isNull());
+    }
+
+    void presetsFileReads()
+    {
+        const QString path = writeFile(
+            QStringLiteral("presets.xml"),
+            "<WordArts><WordArt><Name>One</Name><TextColor>FF102030</TextColor><TextEffect>2</TextEffect>"
+            "<EnableShadow>1</EnableShadow><ShadowX>-3</ShadowX><Mystery>7</Mystery><OutlineColor1>zz</OutlineColor1>"
+            "</WordArt><Other><Name>Two</Name></Other></WordArts>");
+        const QList<CWordArtInfo> presets = readWordArtPresets(path);
+        QCOMPARE(presets.size(), 2);
+        QCOMPARE(presets.at(0).Name, QStringLiteral("One"));
+        QCOMPARE(presets.at(0).TextColor, QColor(16, 32, 48, 255));
+        QCOMPARE(presets.at(0).TextEffect, 2);
+        QVERIFY(presets.at(0).EnableShadow);
+        QCOMPARE(presets.at(0).ShadowX, -3);
+        QCOMPARE(presets.at(0).OutlineColor1, QColor(0, 0, 0, 0));
+        QCOMPARE(presets.at(0).OutlineThickness1, 14);
+        QCOMPARE(presets.at(1).Name, QStringLiteral("Two"));
+    }
+
+    void malformedPresetsGiveNone()
+    {
+        QVERIFY(readWordArtPresets(m_dir.filePath(QStringLiteral("missing.xml"))).isEmpty());
+        QVERIFY(readWordArtPresets(writeFile(QStringLiteral("comment.xml"),
+                                             "<WordArts><!-- first --><WordArt><Name>A</Name></WordArt></WordArts>"))
+                    .isEmpty());
+        QVERIFY(readWordArtPresets(writeFile(QStringLiteral("root.xml"), "<Presets><WordArt/></Presets>")).isEmpty());
+        QVERIFY(readWordArtPresets(writeFile(QStringLiteral("broken.xml"), "<WordArts><WordArt>")).isEmpty());
+    }
+
+    void shippedPresetsAllRender()
+    {
+        const QList<CWordArtInfo> presets = readWordArtPresets(wordArtPresetsPath());
+        QCOMPARE(presets.size(), 12);
+        for (CWordArtInfo preset : presets) {
+            QVERIFY(!preset.Name.isEmpty());
+            preset.Text = QStringLiteral("A");
+            preset.Font = QFont(QStringLiteral("Liberation Sans"));
+            preset.Font.setBold(true);
+            preset.Font.setPixelSize(96);
+            QImage image;
+            preset.render(image);
+            QVERIFY2(image.width() > 40 && image.height() > 60, qPrintable(preset.Name));
+        }
+    }
+};
+
+BRINDLE_TEST_MAIN(TestWordArt)
+#include "test_wordart.moc"
