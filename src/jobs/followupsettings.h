@@ -20,6 +20,9 @@ struct MediaFacts
 
 using MediaProber = std::function<MediaFacts(const QString &path)>;
 
+// The facts the FFmpeg demuxer reads from a file's header.
+MediaFacts probeMediaFacts(const QString &path);
+
 // The system settings the follow-up builders read, taken once per build.
 struct FollowupSettings
 {
@@ -29,5 +32,6 @@ struct FollowupSettings
     HardwareChoice hardware;
     MediaProber probe;
 
-    static FollowupSettings from(const ConfigSystem &system, MediaProber probe);
+    // Probes with the FFmpeg demuxer unless another prober is given.
+    static FollowupSettings from(const ConfigSystem &system, MediaProber probe = {});
 };

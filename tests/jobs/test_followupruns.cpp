@@ -18,19 +18,6 @@
 using namespace FollowupFixtures;
 
 namespace {
-MediaFacts probeWithFfprobe(const QString &path)
-{
-    MediaFacts facts;
-    facts.duration = qint64(qMax(0.0, TestMedia::probeDuration(path)) * kSecond);
-    facts.width = TestMedia::probeStream(path, QStringLiteral("v"), QStringLiteral("width")).toInt();
-    facts.height = TestMedia::probeStream(path, QStringLiteral("v"), QStringLiteral("height")).toInt();
-    const QStringList rate =
-        TestMedia::probeStream(path, QStringLiteral("v"), QStringLiteral("r_frame_rate")).split(QLatin1Char('/'));
-    if (rate.size() == 2 && rate.at(1).toDouble() > 0)
-        facts.frameRate = rate.at(0).toDouble() / rate.at(1).toDouble();
-    return facts;
-}
-
 // Runs a planned job through the application's own engine launcher.
 bool runPlanned(const FollowupJob &job)
 {
@@ -112,7 +99,7 @@ FollowupSettings TestFollowupRuns::settings() const
     FollowupSettings result;
     result.outPath = outFolder();
     result.cacheFolder = m_folder->path() + QStringLiteral("/cache");
-    result.probe = probeWithFfprobe;
+    result.probe = probeMediaFacts;
     return result;
 }
 
