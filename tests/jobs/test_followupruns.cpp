@@ -191,9 +191,12 @@ void TestFollowupRuns::copyMergeOfMp4FilesJoinsWholeFiles()
     task.start = kSecond;
     task.titleSequences = {mergeEntry(m_clip3, kSecond, 2 * kSecond)};
     task.endings = {mergeEntry(m_clip2, 0, 0)};
-    const QList<FollowupJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
+    const QString input = m_folder->path() + QStringLiteral("/Überfahrt 'Nord', Teil 2.mp4");
+    QVERIFY(QFile::copy(m_clip4, input));
+    const QList<FollowupJob> jobs = planMerge(task, input, false, QStringLiteral("320:240"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(jobs.first().arguments.contains(QStringLiteral("concat")));
+    QCOMPARE(jobs.first().outputPath, outFolder() + QStringLiteral("/Überfahrt 'Nord', Teil 2Merge.mp4"));
     QVERIFY(runPlanned(jobs.first()));
     QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 9.0) < 0.15);
 }
@@ -296,13 +299,14 @@ void TestFollowupRuns::soundtrackFromTwoMusicFiles()
 void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
 {
     m_format.save();
-    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask()};
     m_tasks[0].start = 0;
     m_tasks[0].end = 4 * kSecond;
     m_tasks[0].titleSequences = {mergeEntry(m_clip2, 0, 0)};
     m_tasks[0].endings = {mergeEntry(m_clip3, kSecond, 3 * kSecond)};
     m_tasks[1].splitCount = 3;
     m_tasks[2].music = QStringList{music(0), music(1)};
+    m_tasks[3].music = QStringList{music(1)};
     JobsManage queue;
     queue.setLimit(2);
     QCOMPARE(FollowupWork::of(queue), nullptr);
@@ -312,12 +316,21 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     queue.addJob(conversion(m_clip4, QStringLiteral("a_Merge.mp4"), JobKind::MergeAfter, 0));
     queue.addJob(conversion(m_clip3, QStringLiteral("b_Split.mp4"), JobKind::SplitAfter, 1));
     queue.addJob(conversion(m_clip4, QStringLiteral("c_Music.mp4"), JobKind::SoundtrackAfter, 2));
+    queue.addJob(conversion(m_clip2, QStringLiteral("d_Music.mp4"), JobKind::SoundtrackAfter, 3));
     QCOMPARE(runQueue(queue), 0);
-    QCOMPARE(queue.jobs().size(), 3 + 1 + 3 + 2);
+    QCOMPARE(queue.jobs().size(), 4 + 1 + 3 + 2 + 1);
 
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_MergeMerge.mp4"), QStringLiteral("b_Split_1.mp4"),
                                          QStringLiteral("b_Split_2.mp4"), QStringLiteral("b_Split_3.mp4"),
-                                         QStringLiteral("c_MusicMix.mp4")}));
+                                         QStringLiteral("c_MusicMix.mp4"), QStringLiteral("d_MusicMix.mp4")}));
+    // The picture is the converted one; the sound comes from the music.
+    const QString joined = outFolder() + QStringLiteral("/c_MusicMix.mp4");
+    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));
+    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("mp3"));
+    const QString single = outFolder() + QStringLiteral("/d_MusicMix.mp4");
+    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("aac"));
+    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("sample_rate")),
+             QStringLiteral("22050"));
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/a_MergeMerge.mp4")) - 8.0) < 0.25);
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/b_Split_2.mp4")) - 1.0) < 0.15);
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/c_MusicMix.mp4")) - 3.5) < 0.3);
