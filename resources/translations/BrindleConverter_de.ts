@@ -21,6 +21,86 @@
     </message>
 </context>
 <context>
+    <name>AbstractJob</name>
+    <message>
+        <source>Failed to start %1: %2
+</source>
+        <translation>%1 konnte nicht gestartet werden: %2
+</translation>
+    </message>
+    <message>
+        <source>Stopped by user at %1
+</source>
+        <translation>Vom Benutzer angehalten um %1
+</translation>
+    </message>
+    <message>
+        <source>Completed successfully in %1
+</source>
+        <translation>Erfolgreich abgeschlossen in %1
+</translation>
+    </message>
+    <message>
+        <source>Failed with exit code %1
+</source>
+        <translation>Fehlgeschlagen mit Exitcode %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>BurnInSubtitle</name>
+    <message>
+        <source>Subtitle left out of the picture: %1</source>
+        <translation>Untertitel nicht ins Bild übernommen: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted here</source>
+        <translation>%1 kann hier nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be made</source>
+        <translation>der Zwischenspeicherordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted</source>
+        <translation>%1 konnte nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the edited subtitles</source>
+        <translation>die bearbeiteten Untertitel</translation>
+    </message>
+    <message>
+        <source>%1 is not a subtitle file libass can read</source>
+        <translation>%1 ist keine Untertiteldatei, die libass lesen kann</translation>
+    </message>
+</context>
+<context>
+    <name>FilterGraph</name>
+    <message>
+        <source>The text layer image %1 could not be saved</source>
+        <translation>Das Bild der Textebene %1 konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -274,6 +354,40 @@
 Do you want to restart now?</source>
         <translation>Brindle muss neu gestartet werden, um die neue Sprache zu verwenden.
 Jetzt neu starten?</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerDock</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Zeit kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Zeit kopieren</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
     </message>
 </context>
 </TS>

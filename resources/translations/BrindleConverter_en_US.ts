@@ -21,6 +21,86 @@
     </message>
 </context>
 <context>
+    <name>AbstractJob</name>
+    <message>
+        <source>Failed to start %1: %2
+</source>
+        <translation>Failed to start %1: %2
+</translation>
+    </message>
+    <message>
+        <source>Stopped by user at %1
+</source>
+        <translation>Stopped by user at %1
+</translation>
+    </message>
+    <message>
+        <source>Completed successfully in %1
+</source>
+        <translation>Completed successfully in %1
+</translation>
+    </message>
+    <message>
+        <source>Failed with exit code %1
+</source>
+        <translation>Failed with exit code %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>BurnInSubtitle</name>
+    <message>
+        <source>Subtitle left out of the picture: %1</source>
+        <translation>Subtitle left out of the picture: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted here</source>
+        <translation>%1 cannot be converted here</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be made</source>
+        <translation>the cache folder %1 cannot be made</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted</source>
+        <translation>%1 could not be converted</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>the edited subtitles</source>
+        <translation>the edited subtitles</translation>
+    </message>
+    <message>
+        <source>%1 is not a subtitle file libass can read</source>
+        <translation>%1 is not a subtitle file libass can read</translation>
+    </message>
+</context>
+<context>
+    <name>FilterGraph</name>
+    <message>
+        <source>The text layer image %1 could not be saved</source>
+        <translation>The text layer image %1 could not be saved</translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -274,6 +354,40 @@
 Do you want to restart now?</source>
         <translation>You must restart Brindle to switch to the new language.
 Do you want to restart now?</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerDock</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copy Time</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copy Time</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
     </message>
 </context>
 </TS>

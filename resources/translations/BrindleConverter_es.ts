@@ -21,6 +21,86 @@
     </message>
 </context>
 <context>
+    <name>AbstractJob</name>
+    <message>
+        <source>Failed to start %1: %2
+</source>
+        <translation>No se pudo iniciar %1: %2
+</translation>
+    </message>
+    <message>
+        <source>Stopped by user at %1
+</source>
+        <translation>Detenido por el usuario a las %1
+</translation>
+    </message>
+    <message>
+        <source>Completed successfully in %1
+</source>
+        <translation>Completado correctamente en %1
+</translation>
+    </message>
+    <message>
+        <source>Failed with exit code %1
+</source>
+        <translation>Error con código de salida %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>BurnInSubtitle</name>
+    <message>
+        <source>Subtitle left out of the picture: %1</source>
+        <translation>Subtítulos omitidos de la imagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted here</source>
+        <translation>%1 no se puede convertir aquí</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta de caché %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted</source>
+        <translation>No se pudo convertir %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>the edited subtitles</source>
+        <translation>los subtítulos en edición</translation>
+    </message>
+    <message>
+        <source>%1 is not a subtitle file libass can read</source>
+        <translation>%1 no es un archivo de subtítulos que libass pueda leer</translation>
+    </message>
+</context>
+<context>
+    <name>FilterGraph</name>
+    <message>
+        <source>The text layer image %1 could not be saved</source>
+        <translation>No se pudo guardar la imagen de la capa de texto %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -274,6 +354,40 @@
 Do you want to restart now?</source>
         <translation>Debe reiniciar Brindle para cambiar al nuevo idioma.
 ¿Desea reiniciar ahora?</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerDock</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copiar tiempo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copiar tiempo</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,86 @@
     </message>
 </context>
 <context>
+    <name>AbstractJob</name>
+    <message>
+        <source>Failed to start %1: %2
+</source>
+        <translation>Impossible de démarrer %1 : %2
+</translation>
+    </message>
+    <message>
+        <source>Stopped by user at %1
+</source>
+        <translation>Arrêté par l'utilisateur à %1
+</translation>
+    </message>
+    <message>
+        <source>Completed successfully in %1
+</source>
+        <translation>Terminé avec succès en %1
+</translation>
+    </message>
+    <message>
+        <source>Failed with exit code %1
+</source>
+        <translation>Échec avec le code de sortie %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>BurnInSubtitle</name>
+    <message>
+        <source>Subtitle left out of the picture: %1</source>
+        <translation>Sous-titres omis de l'image : %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted here</source>
+        <translation>%1 ne peut pas être converti ici</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be made</source>
+        <translation>le dossier de cache %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted</source>
+        <translation>%1 n'a pas pu être converti</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 est illisible</translation>
+    </message>
+    <message>
+        <source>the edited subtitles</source>
+        <translation>les sous-titres en cours de modification</translation>
+    </message>
+    <message>
+        <source>%1 is not a subtitle file libass can read</source>
+        <translation>%1 n'est pas un fichier de sous-titres lisible par libass</translation>
+    </message>
+</context>
+<context>
+    <name>FilterGraph</name>
+    <message>
+        <source>The text layer image %1 could not be saved</source>
+        <translation>L'image du calque de texte %1 n'a pas pu être enregistrée</translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -274,6 +354,40 @@
 Do you want to restart now?</source>
         <translation>Vous devez redémarrer Brindle pour passer à la nouvelle langue.
 Voulez-vous redémarrer maintenant ?</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerDock</name>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copier le temps</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copier le temps</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
     </message>
 </context>
 </TS>

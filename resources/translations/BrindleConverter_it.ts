@@ -21,6 +21,86 @@
     </message>
 </context>
 <context>
+    <name>AbstractJob</name>
+    <message>
+        <source>Failed to start %1: %2
+</source>
+        <translation>Impossibile avviare %1: %2
+</translation>
+    </message>
+    <message>
+        <source>Stopped by user at %1
+</source>
+        <translation>Interrotto dall'utente a %1
+</translation>
+    </message>
+    <message>
+        <source>Completed successfully in %1
+</source>
+        <translation>Completato con successo in %1
+</translation>
+    </message>
+    <message>
+        <source>Failed with exit code %1
+</source>
+        <translation>Non riuscito con codice di uscita %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>BurnInSubtitle</name>
+    <message>
+        <source>Subtitle left out of the picture: %1</source>
+        <translation>Sottotitoli esclusi dall'immagine: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted here</source>
+        <translation>%1 non può essere convertito qui</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be made</source>
+        <translation>impossibile creare la cartella della cache %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted</source>
+        <translation>%1 non è stato convertito</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 non è leggibile</translation>
+    </message>
+    <message>
+        <source>the edited subtitles</source>
+        <translation>i sottotitoli in modifica</translation>
+    </message>
+    <message>
+        <source>%1 is not a subtitle file libass can read</source>
+        <translation>%1 non è un file di sottotitoli leggibile da libass</translation>
+    </message>
+</context>
+<context>
+    <name>FilterGraph</name>
+    <message>
+        <source>The text layer image %1 could not be saved</source>
+        <translation>Impossibile salvare l'immagine del livello di testo %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -274,6 +354,40 @@
 Do you want to restart now?</source>
         <translation>Per passare alla nuova lingua è necessario riavviare Brindle.
 Riavviare adesso?</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerDock</name>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copia tempo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>Copia tempo</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
     </message>
 </context>
 </TS>

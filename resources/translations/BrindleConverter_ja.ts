@@ -21,6 +21,86 @@
     </message>
 </context>
 <context>
+    <name>AbstractJob</name>
+    <message>
+        <source>Failed to start %1: %2
+</source>
+        <translation>%1 を起動できません: %2
+</translation>
+    </message>
+    <message>
+        <source>Stopped by user at %1
+</source>
+        <translation>%1 にユーザーが停止しました
+</translation>
+    </message>
+    <message>
+        <source>Completed successfully in %1
+</source>
+        <translation>%1 で正常に完了しました
+</translation>
+    </message>
+    <message>
+        <source>Failed with exit code %1
+</source>
+        <translation>終了コード %1 で失敗しました
+</translation>
+    </message>
+</context>
+<context>
+    <name>BurnInSubtitle</name>
+    <message>
+        <source>Subtitle left out of the picture: %1</source>
+        <translation>字幕を映像に入れませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted here</source>
+        <translation>%1 はここでは変換できません</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be made</source>
+        <translation>キャッシュフォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted</source>
+        <translation>%1 を変換できませんでした</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>the edited subtitles</source>
+        <translation>編集中の字幕</translation>
+    </message>
+    <message>
+        <source>%1 is not a subtitle file libass can read</source>
+        <translation>%1 は libass で読み込める字幕ファイルではありません</translation>
+    </message>
+</context>
+<context>
+    <name>FilterGraph</name>
+    <message>
+        <source>The text layer image %1 could not be saved</source>
+        <translation>テキストレイヤーの画像 %1 を保存できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -274,6 +354,40 @@
 Do you want to restart now?</source>
         <translation>新しい言語に切り替えるには Brindle の再起動が必要です。
 今すぐ再起動しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerDock</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>時間をコピー</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>時間をコピー</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
     </message>
 </context>
 </TS>

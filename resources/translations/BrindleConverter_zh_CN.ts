@@ -21,6 +21,86 @@
     </message>
 </context>
 <context>
+    <name>AbstractJob</name>
+    <message>
+        <source>Failed to start %1: %2
+</source>
+        <translation>无法启动 %1：%2
+</translation>
+    </message>
+    <message>
+        <source>Stopped by user at %1
+</source>
+        <translation>用户于 %1 停止
+</translation>
+    </message>
+    <message>
+        <source>Completed successfully in %1
+</source>
+        <translation>成功完成，用时 %1
+</translation>
+    </message>
+    <message>
+        <source>Failed with exit code %1
+</source>
+        <translation>失败，退出代码 %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>BurnInSubtitle</name>
+    <message>
+        <source>Subtitle left out of the picture: %1</source>
+        <translation>字幕未加入画面：%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted here</source>
+        <translation>无法在此转换 %1</translation>
+    </message>
+    <message>
+        <source>the cache folder %1 cannot be made</source>
+        <translation>无法创建缓存文件夹 %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be converted</source>
+        <translation>无法转换 %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>the edited subtitles</source>
+        <translation>编辑中的字幕</translation>
+    </message>
+    <message>
+        <source>%1 is not a subtitle file libass can read</source>
+        <translation>%1 不是 libass 能读取的字幕文件</translation>
+    </message>
+</context>
+<context>
+    <name>FilterGraph</name>
+    <message>
+        <source>The text layer image %1 could not be saved</source>
+        <translation>无法保存文字图层图像 %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobsManage</name>
+    <message>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -274,6 +354,40 @@
 Do you want to restart now?</source>
         <translation>必须重新启动 Brindle 才能切换到新语言。
 现在重新启动吗？</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerDock</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>复制时间</translation>
+    </message>
+</context>
+<context>
+    <name>QPlayerWidget</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Copy Time</source>
+        <translation>复制时间</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+class ConfigFormat;
+
+// Small pieces shared by the merge, split and soundtrack command lines.
+namespace CommandParts {
+
+// The format's container when it names one, else the input's suffix after its last ".".
+QString outputExtension(const ConfigFormat &format, const QString &input);
+bool isAudioOnly(const QString &extension);
+bool isCopy(const QString &codec);
+
+// The output folder, "/" and the input's complete base name.
+QString outputStem(const QString &outPath, const QString &input);
+
+// The proposed path after the naming rule, kept apart from the names already planned in
+// the same build (parts of one split may share a name before any of them exists).
+QString plannedOutput(const QString &proposed, bool coverage, QSet<QString> *planned = nullptr);
+
+// One melt producer: the path and its in and out positions.
+QStringList meltProducer(const QString &path, qint64 start, qint64 end);
+
+// The integer a setting text starts with ("128 kbps" gives 128); 0 when there is none.
+int leadingInteger(const QString &text);
+// The engine's volume scale, on which 256 keeps the sound as it is, from a percentage.
+int engineVolume(int percent);
+// The "WxH" a size setting starts with ("1920x1080 (1080p)" gives "1920x1080").
+QString frameSizeOf(const QString &sizeSetting);
+
+}

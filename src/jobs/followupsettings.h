@@ -1,0 +1,37 @@
+#pragma once
+
+#include "jobs/encoderchoice.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class ConfigSystem;
+
+// What the follow-up builders need to know about one media file; zeros when unreadable.
+struct MediaFacts
+{
+    int width = 0;
+    int height = 0;
+    double frameRate = 0;
+    qint64 duration = 0; // µs
+};
+
+using MediaProber = std::function<MediaFacts(const QString &path)>;
+
+// The facts the FFmpeg demuxer reads from a file's header.
+MediaFacts probeMediaFacts(const QString &path);
+
+// The system settings the follow-up builders read, taken once per build.
+struct FollowupSettings
+{
+    QString outPath;
+    QString cacheFolder;
+    bool coverage = false;
+    HardwareChoice hardware;
+    MediaProber probe;
+
+    // Probes with the FFmpeg demuxer unless another prober is given.
+    static FollowupSettings from(const ConfigSystem &system, MediaProber probe = {});
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/converttask.h"
+#include "jobs/followupsettings.h"
+#include "jobs/followupjob.h"
+
+#include <QList>
+
+class ConfigFormat;
+
+// The music work after the conversion of a task with music: one file is mixed in at
+// once; several are first joined into one MP3 (a Join job, whose end asks for the mix).
+QList<FollowupJob> planSoundtrack(const ConvertTask &task, const QString &video, const ConfigFormat &format,
+                                 const FollowupSettings &settings);
+
+// The joined music files in one MP3; extra path 2 keeps the video for the mix.
+QList<FollowupJob> planJoin(const ConvertTask &task, const QString &video, const FollowupSettings &settings);
+
+// The video's picture, copied, with the audio's sound. The video is always an
+// intermediate (the converted file); the audio is one too when it came from a join.
+QList<FollowupJob> planMix(const QString &video, const QString &audio, bool afterJoin, const ConfigFormat &format,
+                          const FollowupSettings &settings);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/converttask.h"
+#include "settings/configformat.h"
+
+namespace FollowupFixtures {
+
+constexpr qint64 kSecond = 1000000;
+
+inline MergeEntry mergeEntry(const QString &path, qint64 start, qint64 end)
+{
+    MergeEntry entry;
+    entry.path = path;
+    entry.start = start;
+    entry.end = end;
+    return entry;
+}
+
+// A format with the given container and codecs and every other choice on "keep" or "Auto".
+inline void useCodecs(ConfigFormat &format, const QString &container, const QString &video, const QString &audio)
+{
+    format.format = container;
+    format.vCodec = video;
+    format.aCodec = audio;
+    format.vBitRate = QStringLiteral("Auto");
+    format.vSetMode = false;
+    format.vKeepWH = true;
+    format.vSize = QStringLiteral("1280x720 (720p)");
+    format.vAspect = QStringLiteral("Auto");
+    format.vKeepFrameRate = true;
+    format.vFrameRate = QStringLiteral("25.0 fps");
+    format.aKeepCodec = false;
+    format.aBitRate = QStringLiteral("128 kbps");
+    format.aChannels = QStringLiteral("2 channels stereo");
+    format.aSample = QStringLiteral("44100 Hz");
+    format.aVolume = 100;
+}
+
+}

@@ -1,0 +1,391 @@
+#include "jobs/followupwork.h"
+#include "jobs/jobsmanage.h"
+#include "jobs/tesselenginejob.h"
+#include "jobs/mergecommand.h"
+#include "jobs/soundtrackcommand.h"
+#include "jobs/splitcommand.h"
+#include "settings/configformat.h"
+#include "followupfixtures.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace FollowupFixtures;
+
+namespace {
+// Runs a planned job through the application's own engine launcher.
+bool runPlanned(const FollowupJob &job)
+{
+    const QString engine = job.engine == FollowupJob::Engine::Melt ? QStringLiteral("melt")
+                                                                    : QStringLiteral("TesselEngine");
+    QByteArray output;
+    const bool ok =
+        TestMedia::run(QCoreApplication::applicationDirPath() + QLatin1Char('/') + engine, job.arguments, &output);
+    if (!ok)
+        qWarning().noquote() << engine << job.arguments.join(QLatin1Char(' ')) << "\n" << output.right(2000);
+    return ok;
+}
+
+}
+
+class TestFollowupRuns : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void meltMergeJoinsTheChosenRanges();
+    void copyMergeOfMp4FilesJoinsWholeFiles();
+    void copyMergeWithMkvEndingGoesThroughFilterGraph();
+    void splitIntoEqualPartsByMelt();
+    void splitIntoLengthsByStreamCopy();
+    void splitSectionFromTheStart();
+    void soundtrackFromTwoMusicFiles();
+    void rowsWithFollowupWorkLeaveOnlyTheirResults();
+    void failedStepsKeepTheirInputs();
+    void sourcesWithoutConversionAreSplitAndMergedInPlace();
+
+private:
+    FollowupSettings settings() const;
+    QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
+    QString convertedCopy(const QString &source, const QString &name) const;
+    QString music(int which) const;
+    AbstractJob *conversion(const QString &source, const QString &output, JobKind kind, int row) const;
+    int runQueue(JobsManage &queue);
+    FollowupWork *installFollowupWork(JobsManage &queue);
+    QStringList outputFiles() const;
+
+    QScopedPointer<QTemporaryDir> m_folder;
+    ConfigFormat m_format;
+    QList<ConvertTask> m_tasks;
+    QString m_clip3;
+    QString m_clip4;
+    QString m_clip2;
+    QString m_keyframedClip5;
+};
+
+void TestFollowupRuns::initTestCase()
+{
+    m_clip3 = TestMedia::clip(3);
+    m_clip4 = TestMedia::clip(4);
+    m_clip2 = TestMedia::clip(2);
+    m_keyframedClip5 = TestMedia::make(
+        QStringLiteral("keyframes-5s.mp4"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("testsrc=size=320x240:rate=25:duration=5"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+         QStringLiteral("-i"), QStringLiteral("sine=frequency=330:sample_rate=44100:duration=5"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-g"), QStringLiteral("25"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+         QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
+    QVERIFY(!m_clip3.isEmpty() && !m_clip4.isEmpty() && !m_clip2.isEmpty() && !m_keyframedClip5.isEmpty());
+}
+
+void TestFollowupRuns::init()
+{
+    m_folder.reset(new QTemporaryDir);
+    QDir(m_folder->path()).mkpath(QStringLiteral("out"));
+    QDir(m_folder->path()).mkpath(QStringLiteral("cache"));
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("h264"), QStringLiteral("aac"));
+}
+
+FollowupSettings TestFollowupRuns::settings() const
+{
+    FollowupSettings result;
+    result.outPath = outFolder();
+    result.cacheFolder = m_folder->path() + QStringLiteral("/cache");
+    result.probe = probeMediaFacts;
+    return result;
+}
+
+QString TestFollowupRuns::convertedCopy(const QString &source, const QString &name) const
+{
+    const QString path = outFolder() + QLatin1Char('/') + name;
+    return QFile::copy(source, path) ? path : QString();
+}
+
+QString TestFollowupRuns::music(int which) const
+{
+    if (which == 0)
+        return TestMedia::make(QStringLiteral("music-1.5s.mp3"),
+                               {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                QStringLiteral("sine=frequency=600:sample_rate=22050:duration=1.5"),
+                                QStringLiteral("-c:a"), QStringLiteral("libmp3lame")});
+    return TestMedia::make(QStringLiteral("music-2s.wav"),
+                           {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                            QStringLiteral("sine=frequency=700:sample_rate=22050:duration=2")});
+}
+
+// A conversion that only copies the streams: what matters here is the work after it.
+AbstractJob *TestFollowupRuns::conversion(const QString &source, const QString &output, JobKind kind, int row) const
+{
+    const QString outputPath = outFolder() + QLatin1Char('/') + output;
+    auto *job = new TesselEngineJob(QString(), {QStringLiteral("-i"), source, QStringLiteral("-c"),
+                                                QStringLiteral("copy"), QStringLiteral("-y"), outputPath});
+    job->setDurationText(QStringLiteral("00:00:04.00"));
+    job->setOutputPath(outputPath);
+    job->setKind(kind);
+    job->setRow(row);
+    job->setMergeFrameSize(QStringLiteral("320:240"));
+    return job;
+}
+
+// Runs the queue with the follow-up work installed until nothing is left; gives the jobs that
+// did not succeed.
+int TestFollowupRuns::runQueue(JobsManage &queue)
+{
+    QSignalSpy done(&queue, &JobsManage::sigAllCompleted);
+    int failures = 0;
+    connect(&queue, &JobsManage::sigJobFinished, this, [&failures](AbstractJob *job, JobOutcome outcome) {
+        if (outcome != JobOutcome::Succeeded) {
+            ++failures;
+            qDebug().noquote() << "failed as planned:" << job->engineArguments().join(QLatin1Char(' '));
+        }
+    });
+    queue.startPendingJobs();
+    if (!done.wait(240000))
+        return -1;
+    return failures;
+}
+
+FollowupWork *TestFollowupRuns::installFollowupWork(JobsManage &queue)
+{
+    auto *work = new FollowupWork([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
+                                  [this] { return settings(); });
+    work->install(queue);
+    return work;
+}
+
+QStringList TestFollowupRuns::outputFiles() const
+{
+    return QDir(outFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+void TestFollowupRuns::meltMergeJoinsTheChosenRanges()
+{
+    ConvertTask task;
+    task.start = kSecond;
+    task.end = 3 * kSecond;
+    task.titleSequences = {mergeEntry(m_clip3, 500000, 2 * kSecond + 500000)};
+    task.endings = {mergeEntry(m_clip2, 0, 0)};
+    const QString input = convertedCopy(m_clip4, QStringLiteral("movie's, take 1_Merge.mp4"));
+
+    const QList<FollowupJob> jobs = planMerge(task, input, true, QStringLiteral("320:240"), m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(runPlanned(jobs.first()));
+    QCOMPARE(jobs.first().outputPath, outFolder() + QStringLiteral("/movie's, take 1_MergeMerge.mp4"));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 6.0) < 0.25);
+    QCOMPARE(TestMedia::probeStream(jobs.first().outputPath, QStringLiteral("v"), QStringLiteral("width")),
+             QStringLiteral("320"));
+}
+
+void TestFollowupRuns::copyMergeOfMp4FilesJoinsWholeFiles()
+{
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
+    ConvertTask task;
+    task.start = kSecond;
+    task.titleSequences = {mergeEntry(m_clip3, kSecond, 2 * kSecond)};
+    task.endings = {mergeEntry(m_clip2, 0, 0)};
+    const QString input = m_folder->path() + QStringLiteral("/Überfahrt 'Nord', Teil 2.mp4");
+    QVERIFY(QFile::copy(m_clip4, input));
+    const QList<FollowupJob> jobs = planMerge(task, input, false, QStringLiteral("320:240"), m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(jobs.first().arguments.contains(QStringLiteral("concat")));
+    QCOMPARE(jobs.first().outputPath, outFolder() + QStringLiteral("/Überfahrt 'Nord', Teil 2Merge.mp4"));
+    QVERIFY(runPlanned(jobs.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 9.0) < 0.15);
+}
+
+void TestFollowupRuns::copyMergeWithMkvEndingGoesThroughFilterGraph()
+{
+    const QString ending = TestMedia::make(
+        QStringLiteral("small-2s.mkv"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("testsrc=size=160x120:rate=30:duration=2"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+         QStringLiteral("-i"), QStringLiteral("sine=frequency=880:sample_rate=22050:duration=2"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
+         QStringLiteral("-shortest")});
+    QVERIFY(!ending.isEmpty());
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    ConvertTask task;
+    task.titleSequences = {mergeEntry(m_clip3, 0, 0)};
+    task.endings = {mergeEntry(ending, 0, 0)};
+    const QList<FollowupJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(jobs.first().arguments.contains(QStringLiteral("-filter_complex")));
+    QVERIFY(runPlanned(jobs.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 9.0) < 0.15);
+    QCOMPARE(TestMedia::probeStream(jobs.first().outputPath, QStringLiteral("v"), QStringLiteral("width")),
+             QStringLiteral("320"));
+}
+
+void TestFollowupRuns::splitIntoEqualPartsByMelt()
+{
+    ConvertTask task;
+    task.splitCount = 3;
+    const QString input = convertedCopy(m_clip3, QStringLiteral("movie_Split.mp4"));
+    const QList<FollowupJob> jobs = planSplit(task, input, true, m_format, settings());
+    QCOMPARE(jobs.size(), 3);
+    for (int i = 0; i < jobs.size(); ++i) {
+        QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/movie_Split_%1.mp4").arg(i + 1));
+        QVERIFY(runPlanned(jobs.at(i)));
+        QVERIFY(qAbs(TestMedia::probeDuration(jobs.at(i).outputPath) - 1.0) < 0.15);
+    }
+}
+
+void TestFollowupRuns::splitIntoLengthsByStreamCopy()
+{
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    ConvertTask task;
+    task.splitMode = 1;
+    task.clipLength = 2 * kSecond;
+    const QList<FollowupJob> jobs = planSplit(task, m_keyframedClip5, false, m_format, settings());
+    const QStringList names{QStringLiteral("00-00-00_00-00-02"), QStringLiteral("00-00-02_00-00-04"),
+                            QStringLiteral("00-00-04_00-00-05")};
+    const QList<double> lengths{2.0, 2.0, 1.0};
+    QCOMPARE(jobs.size(), 3);
+    for (int i = 0; i < jobs.size(); ++i) {
+        QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/keyframes-5s") + names.at(i)
+                                            + QStringLiteral(".mp4"));
+        QVERIFY(runPlanned(jobs.at(i)));
+        QVERIFY(qAbs(TestMedia::probeDuration(jobs.at(i).outputPath) - lengths.at(i)) < 0.15);
+    }
+}
+
+void TestFollowupRuns::splitSectionFromTheStart()
+{
+    ConvertTask task;
+    task.splitMode = 2;
+    task.sectionEnd = 2 * kSecond + 500000;
+    QVERIFY(wantsSplit(task));
+    const QList<FollowupJob> jobs = planSplit(task, m_clip4, false, m_format, settings());
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY(runPlanned(jobs.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 2.5) < 0.15);
+}
+
+void TestFollowupRuns::soundtrackFromTwoMusicFiles()
+{
+    const QString first = music(0);
+    const QString second = music(1);
+    QVERIFY(!first.isEmpty() && !second.isEmpty());
+    ConvertTask task;
+    task.music = QStringList{first, second};
+    const QString video = convertedCopy(m_clip4, QStringLiteral("movie_Music.mp4"));
+
+    const QList<FollowupJob> joins = planSoundtrack(task, video, m_format, settings());
+    QCOMPARE(joins.size(), 1);
+    QVERIFY(runPlanned(joins.first()));
+    QVERIFY(qAbs(TestMedia::probeDuration(joins.first().outputPath) - 3.5) < 0.2);
+
+    const QList<FollowupJob> mixes = planMix(joins.first().extraPath2, joins.first().outputPath, true, m_format,
+                                            settings());
+    QCOMPARE(mixes.size(), 1);
+    QVERIFY(runPlanned(mixes.first()));
+    const QString mixed = mixes.first().outputPath;
+    QCOMPARE(mixed, outFolder() + QStringLiteral("/movie_MusicMix.mp4"));
+    QCOMPARE(TestMedia::probeStream(mixed, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("mp3"));
+    QCOMPARE(TestMedia::probeStream(mixed, QStringLiteral("v"), QStringLiteral("codec_name")),
+             QStringLiteral("h264"));
+    QVERIFY(qAbs(TestMedia::probeDuration(mixed) - 3.5) < 0.3);
+}
+
+void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
+{
+    m_format.save();
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask()};
+    m_tasks[0].start = 0;
+    m_tasks[0].end = 4 * kSecond;
+    m_tasks[0].titleSequences = {mergeEntry(m_clip2, 0, 0)};
+    m_tasks[0].endings = {mergeEntry(m_clip3, kSecond, 3 * kSecond)};
+    m_tasks[1].splitCount = 3;
+    m_tasks[2].music = QStringList{music(0), music(1)};
+    m_tasks[3].music = QStringList{music(1)};
+    JobsManage queue;
+    queue.setLimit(2);
+    QCOMPARE(FollowupWork::of(queue), nullptr);
+    FollowupWork *work = installFollowupWork(queue);
+    QCOMPARE(FollowupWork::of(queue), work);
+
+    queue.addJob(conversion(m_clip4, QStringLiteral("a_Merge.mp4"), JobKind::MergeAfter, 0));
+    queue.addJob(conversion(m_clip3, QStringLiteral("b_Split.mp4"), JobKind::SplitAfter, 1));
+    queue.addJob(conversion(m_clip4, QStringLiteral("c_Music.mp4"), JobKind::SoundtrackAfter, 2));
+    queue.addJob(conversion(m_clip2, QStringLiteral("d_Music.mp4"), JobKind::SoundtrackAfter, 3));
+    QCOMPARE(runQueue(queue), 0);
+    QCOMPARE(queue.jobs().size(), 4 + 1 + 3 + 2 + 1);
+
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_MergeMerge.mp4"), QStringLiteral("b_Split_1.mp4"),
+                                         QStringLiteral("b_Split_2.mp4"), QStringLiteral("b_Split_3.mp4"),
+                                         QStringLiteral("c_MusicMix.mp4"), QStringLiteral("d_MusicMix.mp4")}));
+    // The picture is the converted one; the sound comes from the music.
+    const QString joined = outFolder() + QStringLiteral("/c_MusicMix.mp4");
+    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));
+    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("mp3"));
+    const QString single = outFolder() + QStringLiteral("/d_MusicMix.mp4");
+    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("aac"));
+    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("sample_rate")),
+             QStringLiteral("22050"));
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/a_MergeMerge.mp4")) - 8.0) < 0.25);
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/b_Split_2.mp4")) - 1.0) < 0.15);
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/c_MusicMix.mp4")) - 3.5) < 0.3);
+    QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
+}
+
+void TestFollowupRuns::failedStepsKeepTheirInputs()
+{
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    m_format.save();
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
+    m_tasks[0].endings = {mergeEntry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
+    m_tasks[1].splitCount = 2;
+    const QString notMusic = m_folder->path() + QStringLiteral("/notes.mp3");
+    QFile notes(notMusic);
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a sound");
+    notes.close();
+    m_tasks[2].music = QStringList{notMusic};
+    JobsManage queue;
+    installFollowupWork(queue);
+    queue.addJob(conversion(m_clip4, QStringLiteral("a_Merge.mp4"), JobKind::MergeAfter, 0));
+    queue.addJob(conversion(m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
+                            JobKind::SplitAfter, 1));
+    queue.addJob(conversion(m_clip3, QStringLiteral("c_Music.mp4"), JobKind::SoundtrackAfter, 2));
+    QCOMPARE(runQueue(queue), 3);
+    QCOMPARE(queue.jobs().size(), 5);
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_Merge.mp4"), QStringLiteral("c_Music.mp4")}));
+}
+
+void TestFollowupRuns::sourcesWithoutConversionAreSplitAndMergedInPlace()
+{
+    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
+    m_format.save();
+    const QString source = m_folder->path() + QStringLiteral("/source.mp4");
+    QVERIFY(QFile::copy(m_keyframedClip5, source));
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask()};
+    m_tasks[0].splitMode = 2;
+    m_tasks[0].sectionEnd = 2 * kSecond;
+    m_tasks[1].endings = {mergeEntry(m_clip2, 0, 0)};
+
+    JobsManage queue;
+    FollowupWork *work = installFollowupWork(queue);
+    QCOMPARE(work->addSourceSplit({0, source, QString(), nullptr, nullptr}), 1);
+    QCOMPARE(work->addSourceMerge({1, source, QStringLiteral("320:240"), nullptr, nullptr}), 1);
+    QCOMPARE(runQueue(queue), 0);
+
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("source00-00-00_00-00-02.mp4"),
+                                         QStringLiteral("sourceMerge.mp4")}));
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/source00-00-00_00-00-02.mp4")) - 2.0)
+            < 0.15);
+    QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/sourceMerge.mp4")) - 7.0) < 0.15);
+    QVERIFY(QFile::exists(source));
+    QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
+}
+
+BRINDLE_TEST_MAIN(TestFollowupRuns)
+#include "test_followupruns.moc"
