@@ -3,12 +3,12 @@
 #include "app/converttask.h"
 #include "common/mediaprobe.h"
 #include "jobs/abstractjob.h"
+#include "jobs/encoderchoice.h"
 
 #include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <QTime>
 
 class ConfigFormat;
 class ConfigSystem;
@@ -40,12 +40,7 @@ struct SystemSnapshot
 {
     QString outPath;
     bool coverage = false;
-    bool useHA = false;
-    int priorityUse = 0;
-    bool h264QSV = false, h265QSV = false;
-    bool h264AMF = false, h265AMF = false;
-    bool h264VTB = false, h265VTB = false;
-    bool h264NV = false, h265NV = false;
+    HardwareChoice hardware;
 
     static SystemSnapshot from(const ConfigSystem &system);
 };
@@ -71,13 +66,9 @@ struct ConversionPlan
 
 namespace ConversionPlanner {
 
-// The engine's volume scale: 256 leaves the sound as it is.
-int engineVolume(int percent);
-
-// Each conversion job gets its own output name only. Names that exist, or that are in "reserved"
-// (outputs of earlier rows of the same run), are stamped with "now".
+// Each conversion job gets its own output name only. Names that exist, or that are in "planned"
+// (outputs of earlier rows of the same run, which the plan adds its own to), are not used again.
 ConversionPlan plan(const ConvertTask &task, const FormatSnapshot &format, const SystemSnapshot &system,
-                    const MediaProbe &probe, const QString &filterGraph, const QSet<QString> &reserved = {},
-                    const QTime &now = QTime::currentTime());
+                    const MediaProbe &probe, const QString &filterGraph, QSet<QString> *planned = nullptr);
 
 }

@@ -3,6 +3,7 @@
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "common/folders.h"
+#include "jobs/followupwork.h"
 #include "jobs/jobsmanage.h"
 #include "jobs/tesselenginejob.h"
 
@@ -24,12 +25,12 @@ ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, QObject *paren
 
 int ConversionRun::start(const FormatSnapshot &format, const SystemSnapshot &system)
 {
-    QSet<QString> reserved;
+    QSet<QString> outputNames;
     int queued = 0;
     for (int row = 0; row < m_list->count(); ++row) {
         const RowState state = m_list->state(row);
         if (state != RowState::Completed && state != RowState::Running)
-            queued += queueRow(row, format, system, reserved);
+            queued += queueRow(row, format, system, outputNames);
     }
     if (queued > 0)
         m_jobs->startPendingJobs();
@@ -37,16 +38,15 @@ int ConversionRun::start(const FormatSnapshot &format, const SystemSnapshot &sys
 }
 
 int ConversionRun::queueRow(int row, const FormatSnapshot &format, const SystemSnapshot &system,
-                            QSet<QString> &reserved)
+                            QSet<QString> &outputNames)
 {
     ensureFolder(system.outPath);
     const ConversionPlan plan = ConversionPlanner::plan(core().tasks[row], format, system, m_list->probe(row),
-                                                        core().buildFilterGraph(row), reserved);
+                                                        core().buildFilterGraph(row), &outputNames);
     qDebug() << plan.durationText;
     int queued = plan.splitSource || plan.mergeSource ? workOnSource(row, plan) : 0;
 
     for (const PlannedJob &planned : plan.jobs) {
-        reserved.insert(planned.outputPath);
         auto *job = new TesselEngineJob(QString(), planned.arguments);
         job->setFrameRate(float(plan.frameRate));
         job->setDurationText(plan.durationText);
@@ -67,9 +67,17 @@ int ConversionRun::queueRow(int row, const FormatSnapshot &format, const SystemS
 
 int ConversionRun::workOnSource(int row, const ConversionPlan &plan)
 {
-    Q_UNUSED(row)
-    Q_UNUSED(plan)
-    return 0;
+    FollowupWork *followup = FollowupWork::of(*m_jobs);
+    if (!followup)
+        return 0;
+    const JobOrigin origin{row, core().tasks[row].sourcePath, plan.mergeFrameSize, m_list->statusItem(row),
+                           m_list->sizeItem(row)};
+    int queued = 0;
+    if (plan.splitSource)
+        queued += followup->addSourceSplit(origin);
+    if (plan.mergeSource)
+        queued += followup->addSourceMerge(origin);
+    return queued;
 }
 
 bool ConversionRun::rowHasJobsLeft(int row) const

@@ -26,7 +26,7 @@ public:
     void finish();
 
 private:
-    int queueRow(int row, const FormatSnapshot &format, const SystemSnapshot &system, QSet<QString> &reserved);
+    int queueRow(int row, const FormatSnapshot &format, const SystemSnapshot &system, QSet<QString> &outputNames);
     // Split and merge of a task without a filter graph work on the source itself.
     // Returns the number of jobs queued for that.
     int workOnSource(int row, const ConversionPlan &plan);

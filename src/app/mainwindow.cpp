@@ -9,6 +9,7 @@
 #include "app/splittab.h"
 #include "app/startup.h"
 #include "app/subtitletab.h"
+#include "jobs/followupwork.h"
 #include "settings/aboutdialog.h"
 #include "settings/configformat.h"
 #include "settings/mainoptionsdialog.h"
@@ -60,6 +61,13 @@ MainWindow::MainWindow(QWidget *parent)
     m_subtitleTab = new SubtitleTab(ui, m_subtitleModel, m_list, this);
     m_musicTab = new MusicTab(ui, this);
     m_run = new ConversionRun(m_list, &m_jobs, this);
+    auto *followup = new FollowupWork(
+        [](int row) {
+            return row >= 0 && row < core().tasks.size() ? std::optional<ConvertTask>(core().tasks[row])
+                                                         : std::nullopt;
+        },
+        [this] { return FollowupSettings::from(m_settings); });
+    followup->install(m_jobs);
     connect(m_list, &ConvertList::sigProbed, this, [this](int row) {
         if (row == core().currentTask)
             m_mergeTab->showCurrentTask();

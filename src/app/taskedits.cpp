@@ -1,5 +1,7 @@
 #include "app/taskedits.h"
 
+#include "jobs/splitcommand.h"
+
 namespace {
 qint64 lengthOf(qint64 start, qint64 end)
 {
@@ -11,25 +13,12 @@ namespace TaskEdits {
 
 QList<SplitEntry> splitParts(const ConvertTask &task, qint64 duration)
 {
+    // The parts the mode gives, not the ones already chosen.
+    ConvertTask byMode = task;
+    byMode.splits.clear();
     QList<SplitEntry> parts;
-    switch (task.splitMode) {
-    case 0:
-        if (task.splitCount > 0) {
-            const qint64 part = duration / task.splitCount;
-            for (int i = 0; i < task.splitCount; ++i)
-                parts.append({i * part, (i + 1) * part});
-        }
-        break;
-    case 1:
-        if (task.clipLength > 0) {
-            for (qint64 start = 0; start < duration; start += task.clipLength)
-                parts.append({start, qMin(start + task.clipLength, duration)});
-        }
-        break;
-    case 2:
-        parts.append({task.clipLength, task.sectionEnd == 0 ? duration : task.sectionEnd});
-        break;
-    }
+    for (const SplitRange &range : splitRanges(byMode, duration))
+        parts.append({range.start, range.end});
     return parts;
 }
 

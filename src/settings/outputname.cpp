@@ -13,15 +13,14 @@ QString withSuffixBeforeExtension(const QString &path, const QString &insert)
 }
 }
 
-QString outputPathFor(const QString &proposedPath, bool coverage, const QTime &now, const QSet<QString> &reserved)
+QString outputPathFor(const QString &proposedPath, bool coverage, const QTime &now)
 {
-    const auto taken = [&reserved](const QString &path) { return reserved.contains(path) || QFileInfo::exists(path); };
-    if (coverage || !taken(proposedPath))
+    if (coverage || !QFileInfo::exists(proposedPath))
         return proposedPath;
 
     const QString stamp = now.toString(QStringLiteral("(hhmmss)"));
     QString candidate = withSuffixBeforeExtension(proposedPath, stamp);
-    for (int counter = 2; taken(candidate); ++counter)
+    for (int counter = 2; QFileInfo::exists(candidate); ++counter)
         candidate = withSuffixBeforeExtension(proposedPath, stamp + QStringLiteral("(%1)").arg(counter));
     return candidate;
 }

@@ -3,6 +3,7 @@
 #include "testprofile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -210,10 +211,10 @@ void TestConversionPlan::audioContainerWritesNoVideoOptions()
     QCOMPARE(plan.durationText, QStringLiteral("00:00:10.00"));
 
     // The settings keep a percentage; the engine counts 256 as unchanged.
-    QCOMPARE(ConversionPlanner::engineVolume(100), 256);
-    QCOMPARE(ConversionPlanner::engineVolume(50), 128);
-    QCOMPARE(ConversionPlanner::engineVolume(200), 512);
-    QCOMPARE(ConversionPlanner::engineVolume(0), 0);
+    format.aVolume = 50;
+    const QStringList quieter = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, m_system,
+                                                        h264Probe(), QString()).jobs[0].arguments;
+    QCOMPARE(valueOf(quieter, "-vol"), QStringLiteral("128"));
 }
 
 void TestConversionPlan::softwareH264KeepsSourceRateAndBitRate()
@@ -259,41 +260,41 @@ void TestConversionPlan::qualityModeAndCopy()
 void TestConversionPlan::hardwareChoices()
 {
     SystemSnapshot system = m_system;
-    system.useHA = true;
+    system.hardware.useHA = true;
     // Hardware use without a working encoder leaves the encoder to the engine.
     QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(),
                                                     QString()).jobs[0].arguments;
     QVERIFY(!arguments.contains("-c:v"));
 
-    system.h264QSV = true;
-    system.h264NV = true;
+    system.hardware.h264QSV = true;
+    system.hardware.h264NV = true;
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(), QString())
                     .jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_qsv", "-i", "/v/a.mp4"}));
     QCOMPARE(arguments[5], QStringLiteral("h264_qsv"));
 
-    system.priorityUse = 1;
+    system.hardware.priorityUse = 1;
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(), QString())
                     .jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_nvenc", "-i", "/v/a.mp4"}));
     QCOMPARE(arguments[5], QStringLiteral("h264_nvenc"));
 
     // An H.264 source encoded to HEVC: the source's family decodes, the target's encodes.
-    system.priorityUse = 0;
-    system.h265QSV = true;
+    system.hardware.priorityUse = 0;
+    system.hardware.h265QSV = true;
     FormatSnapshot toHevc = mp4Format();
     toHevc.vCodec = QStringLiteral("h265");
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), toHevc, system, h264Probe(), QString())
                     .jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 6), QStringList({"-c:v", "h264_qsv", "-i", "/v/a.mp4", "-c:v", "hevc_qsv"}));
-    system.priorityUse = 2;
+    system.hardware.priorityUse = 2;
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), toHevc, system, h264Probe(), QString())
                     .jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 3), QStringList({"-i", "/v/a.mp4", "-b:v"}));
 
     system = m_system;
-    system.useHA = true;
-    system.h265AMF = true;
+    system.hardware.useHA = true;
+    system.hardware.h265AMF = true;
     FormatSnapshot format = mp4Format();
     format.vCodec = QStringLiteral("h265");
     MediaProbe hevc = h264Probe();
@@ -301,7 +302,7 @@ void TestConversionPlan::hardwareChoices()
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, system, hevc, QString()).jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 6), QStringList({"-c:v", "hevc_amf", "-i", "/v/a.mp4", "-c:v", "hevc_amf"}));
 
-    system.useHA = false;
+    system.hardware.useHA = false;
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, system, hevc, QString()).jobs[0].arguments;
     QCOMPARE(valueOf(arguments, "-c:v"), QStringLiteral("libx265"));
     format.vCodec = QStringLiteral("xvid");
@@ -340,6 +341,11 @@ void TestConversionPlan::jobsByKind()
     section.splitMode = 2;
     section.sectionEnd = 3 * kSecond;
     QVERIFY(ConversionPlanner::plan(section, mp4Format(), m_system, h264Probe(), QString()).splitSource);
+
+    // Parts chosen in the Split tab are cut even when the mode's own values are empty.
+    ConvertTask chosen = taskFor(QStringLiteral("/v/film.mkv"));
+    chosen.splits.append({kSecond, 2 * kSecond});
+    QVERIFY(ConversionPlanner::plan(chosen, mp4Format(), m_system, h264Probe(), QString()).splitSource);
 }
 
 void TestConversionPlan::outputNamesNeverClash()
@@ -348,21 +354,25 @@ void TestConversionPlan::outputNamesNeverClash()
     QFile file(existing);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    const QTime at(9, 5, 7);
     ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), mp4Format(), m_system, h264Probe(),
-                                                  QString(), {}, at);
-    QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/taken(090507).mp4"));
+                                                  QString());
+    static const QRegularExpression stamped(QStringLiteral("/taken\\(\\d{6}\\)\\.mp4$"));
+    QVERIFY2(stamped.match(plan.jobs[0].outputPath).hasMatch(), qPrintable(plan.jobs[0].outputPath));
 
     SystemSnapshot overwrite = m_system;
     overwrite.coverage = true;
-    plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), mp4Format(), overwrite, h264Probe(), QString(), {}, at);
+    plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), mp4Format(), overwrite, h264Probe(), QString());
     QCOMPARE(plan.jobs[0].outputPath, existing);
 
     // Two sources with the same base name in one run get two outputs.
-    const QString first = m_out.path() + QStringLiteral("/twin.mp4");
-    plan = ConversionPlanner::plan(taskFor("/other/twin.avi"), mp4Format(), m_system, h264Probe(), QString(),
-                                   {first}, at);
-    QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/twin(090507).mp4"));
+    QSet<QString> planned;
+    const QString first = ConversionPlanner::plan(taskFor("/one/twin.avi"), mp4Format(), m_system, h264Probe(),
+                                                  QString(), &planned).jobs[0].outputPath;
+    const QString second = ConversionPlanner::plan(taskFor("/two/twin.mov"), mp4Format(), m_system, h264Probe(),
+                                                   QString(), &planned).jobs[0].outputPath;
+    QCOMPARE(first, m_out.path() + QStringLiteral("/twin.mp4"));
+    QVERIFY(second != first);
+    QVERIFY(planned.contains(first) && planned.contains(second));
 }
 
 void TestConversionPlan::unreadableSourceStillPlans()

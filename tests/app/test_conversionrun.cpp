@@ -59,6 +59,7 @@ private slots:
     void runConvertsAndSkipsCompletedRows();
     void corruptInputFailsAndTheNextRowConverts();
     void stopEndsTheEngines();
+    void splitAndSoundtrackFollowTheRun();
 
 private:
     void run();
@@ -198,6 +199,36 @@ void TestConversionRun::stopEndsTheEngines()
     QCOMPARE(cell(0, 2), QStringLiteral("Stopped"));
     QTRY_COMPARE_WITH_TIMEOUT(runningEngines(), 0, 10000);
     QVERIFY(!m_window->conversionList()->converting());
+}
+
+void TestConversionRun::splitAndSoundtrackFollowTheRun()
+{
+    const QString cut = m_dir.filePath(QStringLiteral("cut.mp4"));
+    const QString scored = m_dir.filePath(QStringLiteral("scored.mp4"));
+    QVERIFY(QFile::copy(TestMedia::clip(2.0), cut));
+    QVERIFY(QFile::copy(TestMedia::clip(2.0), scored));
+    const QString music = TestMedia::make(QStringLiteral("music-3s.mp3"),
+                                          {"-f", "lavfi", "-i", "sine=frequency=220:duration=3"});
+    QVERIFY(!music.isEmpty());
+    m_window->conversionList()->addFiles({cut, scored});
+    core().tasks[0].splitMode = 0;
+    core().tasks[0].splitCount = 2;
+    core().tasks[1].music = QStringList{music};
+    core().tasks[1].hasMusic = true;
+
+    run();
+    ConvertList *list = m_window->conversionList();
+    QCOMPARE(list->state(0), RowState::Completed);
+    QVERIFY2(list->state(1) == RowState::Completed, qPrintable(list->log(1)));
+    const QStringList outputs = QDir(m_output).entryList(QDir::Files);
+    QVERIFY2(outputs.contains(QStringLiteral("cut_1.mp4")) && outputs.contains(QStringLiteral("cut_2.mp4")),
+             qPrintable(outputs.join(", ")));
+    QVERIFY(qAbs(TestMedia::probeDuration(m_output + QStringLiteral("/cut_1.mp4")) - 1.0) < 0.2);
+    // The source was cut directly: no converted copy of it is left behind.
+    QVERIFY(!outputs.contains(QStringLiteral("cut.mp4")));
+    QVERIFY2(std::any_of(outputs.cbegin(), outputs.cend(),
+                         [](const QString &name) { return name.startsWith(QStringLiteral("scored")); }),
+             qPrintable(outputs.join(", ")));
 }
 
 BRINDLE_TEST_MAIN(TestConversionRun)
