@@ -38,11 +38,11 @@ QStringList hardwareDecoding(const HardwareChoice &hardware, int codecId)
     return {QStringLiteral("-c:v"), family};
 }
 
-QStringList videoOptions(const FormatSnapshot &format, const SystemSnapshot &system, const MediaProbe &probe,
+QStringList videoOptions(const ConfigFormat &format, const HardwareChoice &hardware, const MediaProbe &probe,
                          const QString &filterGraph, double frameRate)
 {
     QStringList options;
-    const QString encoder = videoEncoderFor(format.vCodec, system.hardware);
+    const QString encoder = videoEncoderFor(format.vCodec, hardware);
     if (!encoder.isEmpty())
         options << QStringLiteral("-c:v") << encoder;
     if (CommandParts::isCopy(format.vCodec))
@@ -65,7 +65,7 @@ QStringList videoOptions(const FormatSnapshot &format, const SystemSnapshot &sys
     return options;
 }
 
-QStringList audioOptions(const FormatSnapshot &format)
+QStringList audioOptions(const ConfigFormat &format)
 {
     if (format.aKeepCodec || CommandParts::isCopy(format.aCodec))
         return {QStringLiteral("-c:a"), QStringLiteral("copy")};
@@ -77,39 +77,19 @@ QStringList audioOptions(const FormatSnapshot &format)
 }
 }
 
-FormatSnapshot FormatSnapshot::from(const ConfigFormat &format, const QString &container)
+RunSettings RunSettings::from(const ConfigSystem &system, const QString &container)
 {
-    FormatSnapshot snapshot;
-    snapshot.container = container;
-    snapshot.vCodec = format.vCodec;
-    snapshot.vBitRate = format.vBitRate;
-    snapshot.vSetMode = format.vSetMode;
-    snapshot.vKeepFrameRate = format.vKeepFrameRate;
-    snapshot.vFrameRate = format.vFrameRate;
-    snapshot.vKeepWH = format.vKeepWH;
-    snapshot.vSize = format.vSize;
-    snapshot.vAspect = format.vAspect;
-    snapshot.aKeepCodec = format.aKeepCodec;
-    snapshot.aCodec = format.aCodec;
-    snapshot.aBitRate = format.aBitRate;
-    snapshot.aChannels = format.aChannels;
-    snapshot.aSample = format.aSample;
-    snapshot.aVolume = format.aVolume;
-    return snapshot;
-}
-
-SystemSnapshot SystemSnapshot::from(const ConfigSystem &system)
-{
-    SystemSnapshot snapshot;
-    snapshot.outPath = system.outPath;
-    snapshot.coverage = system.coverage;
-    snapshot.hardware = HardwareChoice::from(system);
-    return snapshot;
+    RunSettings settings;
+    settings.container = container;
+    settings.outPath = system.outPath;
+    settings.coverage = system.coverage;
+    settings.hardware = HardwareChoice::from(system);
+    return settings;
 }
 
 namespace ConversionPlanner {
 
-ConversionPlan plan(const ConvertTask &task, const FormatSnapshot &format, const SystemSnapshot &system,
+ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const RunSettings &settings,
                     const MediaProbe &probe, const QString &filterGraph, QSet<QString> *planned)
 {
     ConversionPlan plan;
@@ -119,17 +99,17 @@ ConversionPlan plan(const ConvertTask &task, const FormatSnapshot &format, const
     plan.mergeFrameSize = format.vKeepWH ? QStringLiteral("%1:%2").arg(probe.width).arg(probe.height)
                                          : QString(frameSize).replace(QLatin1Char('x'), QLatin1Char(':'));
 
-    QStringList arguments = hardwareDecoding(system.hardware, probe.videoCodecId);
+    QStringList arguments = hardwareDecoding(settings.hardware, probe.videoCodecId);
     arguments << QStringLiteral("-i") << task.sourcePath;
-    if (!CommandParts::isAudioOnly(format.container))
-        arguments << videoOptions(format, system, probe, filterGraph, plan.frameRate);
+    if (!CommandParts::isAudioOnly(settings.container))
+        arguments << videoOptions(format, settings.hardware, probe, filterGraph, plan.frameRate);
     arguments << audioOptions(format) << QStringLiteral("-y");
 
-    const QString stem = CommandParts::outputStem(system.outPath, task.sourcePath);
+    const QString stem = CommandParts::outputStem(settings.outPath, task.sourcePath);
     QSet<QString> ownNames;
     const auto addJob = [&](JobKind kind, const char *marker) {
-        const QString output = CommandParts::plannedOutput(stem + QLatin1String(marker) + format.container,
-                                                           system.coverage, planned ? planned : &ownNames);
+        const QString output = CommandParts::plannedOutput(stem + QLatin1String(marker) + settings.container,
+                                                           settings.coverage, planned ? planned : &ownNames);
         plan.jobs.append(PlannedJob{kind, arguments + QStringList{output}, output});
     };
 

@@ -13,36 +13,16 @@
 class ConfigFormat;
 class ConfigSystem;
 
-// The output format settings as one run reads them.
-struct FormatSnapshot
+// The settings a run reads besides the output format: where outputs go, whether they may
+// overwrite, the hardware choice, and the container picked in the main window.
+struct RunSettings
 {
     QString container; // "mp4", "mkv", ... "wav"
-    QString vCodec;
-    QString vBitRate;
-    bool vSetMode = false;
-    bool vKeepFrameRate = true;
-    QString vFrameRate;
-    bool vKeepWH = true;
-    QString vSize;
-    QString vAspect;
-    bool aKeepCodec = false;
-    QString aCodec;
-    QString aBitRate;
-    QString aChannels;
-    QString aSample;
-    int aVolume = 100; // percent
-
-    static FormatSnapshot from(const ConfigFormat &format, const QString &container);
-};
-
-// The system settings as one run reads them.
-struct SystemSnapshot
-{
     QString outPath;
     bool coverage = false;
     HardwareChoice hardware;
 
-    static SystemSnapshot from(const ConfigSystem &system);
+    static RunSettings from(const ConfigSystem &system, const QString &container);
 };
 
 struct PlannedJob
@@ -68,7 +48,7 @@ namespace ConversionPlanner {
 
 // Each conversion job gets its own output name only. Names that exist, or that are in "planned"
 // (outputs of earlier rows of the same run, which the plan adds its own to), are not used again.
-ConversionPlan plan(const ConvertTask &task, const FormatSnapshot &format, const SystemSnapshot &system,
+ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const RunSettings &settings,
                     const MediaProbe &probe, const QString &filterGraph, QSet<QString> *planned = nullptr);
 
 }

@@ -23,25 +23,25 @@ ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, QObject *paren
     });
 }
 
-int ConversionRun::start(const FormatSnapshot &format, const SystemSnapshot &system)
+int ConversionRun::start(const ConfigFormat &format, const RunSettings &settings)
 {
     QSet<QString> outputNames;
     int queued = 0;
     for (int row = 0; row < m_list->count(); ++row) {
         const RowState state = m_list->state(row);
         if (state != RowState::Completed && state != RowState::Running)
-            queued += queueRow(row, format, system, outputNames);
+            queued += queueRow(row, format, settings, outputNames);
     }
     if (queued > 0)
         m_jobs->startPendingJobs();
     return queued;
 }
 
-int ConversionRun::queueRow(int row, const FormatSnapshot &format, const SystemSnapshot &system,
+int ConversionRun::queueRow(int row, const ConfigFormat &format, const RunSettings &settings,
                             QSet<QString> &outputNames)
 {
-    ensureFolder(system.outPath);
-    const ConversionPlan plan = ConversionPlanner::plan(core().tasks[row], format, system, m_list->probe(row),
+    ensureFolder(settings.outPath);
+    const ConversionPlan plan = ConversionPlanner::plan(core().tasks[row], format, settings, m_list->probe(row),
                                                         core().buildFilterGraph(row), &outputNames);
     qDebug() << plan.durationText;
     int queued = plan.splitSource || plan.mergeSource ? workOnSource(row, plan) : 0;

@@ -19,14 +19,14 @@ public:
 
     // Queues the jobs of every row that is neither completed nor still converting and
     // starts the queue. Returns the number of jobs queued.
-    int start(const FormatSnapshot &format, const SystemSnapshot &system);
+    int start(const ConfigFormat &format, const RunSettings &settings);
     // Ends every job; rows that were still converting become "Stopped".
     void stop();
     // The queue has nothing left: rows that never heard of their jobs' end did not convert.
     void finish();
 
 private:
-    int queueRow(int row, const FormatSnapshot &format, const SystemSnapshot &system, QSet<QString> &outputNames);
+    int queueRow(int row, const ConfigFormat &format, const RunSettings &settings, QSet<QString> &outputNames);
     // Split and merge of a task without a filter graph work on the source itself.
     // Returns the number of jobs queued for that.
     int workOnSource(int row, const ConversionPlan &plan);

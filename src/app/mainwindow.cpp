@@ -620,7 +620,7 @@ void MainWindow::on_actionRun_triggered()
     ConfigFormat format;
     format.load();
     m_settings.outPath = ui->lineEditOutput->text();
-    if (m_run->start(FormatSnapshot::from(format, container), SystemSnapshot::from(m_settings)) > 0)
+    if (m_run->start(format, RunSettings::from(m_settings, container)) > 0)
         showRunAction(false);
 }
 

@@ -1,5 +1,6 @@
 #include "app/conversionplan.h"
 #include "app/taskedits.h"
+#include "settings/configformat.h"
 #include "testprofile.h"
 
 #include <QFile>
@@ -9,22 +10,23 @@
 namespace {
 constexpr qint64 kSecond = 1000000;
 
-FormatSnapshot mp4Format()
+// The output format of an MP4 with H.264 and AAC, as the settings store holds it.
+struct Mp4Format : ConfigFormat
 {
-    FormatSnapshot format;
-    format.container = QStringLiteral("mp4");
-    format.vCodec = QStringLiteral("h264");
-    format.vBitRate = QStringLiteral("Auto");
-    format.vFrameRate = QStringLiteral("25.0 fps");
-    format.vSize = QStringLiteral("1920x1080");
-    format.vAspect = QStringLiteral("Auto");
-    format.aCodec = QStringLiteral("aac");
-    format.aBitRate = QStringLiteral("128 kbps");
-    format.aChannels = QStringLiteral("2 channels stereo");
-    format.aSample = QStringLiteral("44100 Hz");
-    format.aVolume = 100;
-    return format;
-}
+    Mp4Format()
+    {
+        vCodec = QStringLiteral("h264");
+        vBitRate = QStringLiteral("Auto");
+        vFrameRate = QStringLiteral("25.0 fps");
+        vSize = QStringLiteral("1920x1080");
+        vAspect = QStringLiteral("Auto");
+        aCodec = QStringLiteral("aac");
+        aBitRate = QStringLiteral("128 kbps");
+        aChannels = QStringLiteral("2 channels stereo");
+        aSample = QStringLiteral("44100 Hz");
+        aVolume = 100;
+    }
+};
 
 MediaProbe h264Probe()
 {
@@ -77,13 +79,14 @@ private slots:
 
 private:
     QTemporaryDir m_out;
-    SystemSnapshot m_system;
+    RunSettings m_settings;
 };
 
 void TestConversionPlan::initTestCase()
 {
     QVERIFY(m_out.isValid());
-    m_system.outPath = m_out.path();
+    m_settings.outPath = m_out.path();
+    m_settings.container = QStringLiteral("mp4");
 }
 
 void TestConversionPlan::splitPartsByCount()
@@ -197,10 +200,11 @@ void TestConversionPlan::mergeRowEditsAndDeletes()
 
 void TestConversionPlan::audioContainerWritesNoVideoOptions()
 {
-    FormatSnapshot format = mp4Format();
-    format.container = QStringLiteral("mp3");
+    Mp4Format format;
     format.aCodec = QStringLiteral("libmp3lame");
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, m_system,
+    RunSettings mp3 = m_settings;
+    mp3.container = QStringLiteral("mp3");
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, mp3,
                                                         h264Probe(), QString());
     QCOMPARE(plan.jobs.size(), 1);
     const QString output = m_out.path() + QStringLiteral("/song.mp3");
@@ -212,15 +216,15 @@ void TestConversionPlan::audioContainerWritesNoVideoOptions()
 
     // The settings keep a percentage; the engine counts 256 as unchanged.
     format.aVolume = 50;
-    const QStringList quieter = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, m_system,
+    const QStringList quieter = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, mp3,
                                                         h264Probe(), QString()).jobs[0].arguments;
     QCOMPARE(valueOf(quieter, "-vol"), QStringLiteral("128"));
 }
 
 void TestConversionPlan::softwareH264KeepsSourceRateAndBitRate()
 {
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/v/clip.mov")), mp4Format(),
-                                                        m_system, h264Probe(), QString());
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/v/clip.mov")), Mp4Format(),
+                                                        m_settings, h264Probe(), QString());
     const QStringList arguments = plan.jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 2), QStringList({"-i", "/v/clip.mov"}));
     QCOMPARE(valueOf(arguments, "-c:v"), QStringLiteral("libx264"));
@@ -234,13 +238,13 @@ void TestConversionPlan::softwareH264KeepsSourceRateAndBitRate()
 
 void TestConversionPlan::qualityModeAndCopy()
 {
-    FormatSnapshot format = mp4Format();
+    Mp4Format format;
     format.vSetMode = true;
     format.vBitRate = QStringLiteral("23");
     format.vKeepFrameRate = false;
     format.vFrameRate = QStringLiteral("30 fps");
     format.vAspect = QStringLiteral("16:9");
-    QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_system, h264Probe(),
+    QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_settings, h264Probe(),
                                                     QStringLiteral("hflip")).jobs[0].arguments;
     QCOMPARE(valueOf(arguments, "-qmin"), QStringLiteral("28"));
     QCOMPARE(valueOf(arguments, "-qmax"), QStringLiteral("33"));
@@ -251,7 +255,7 @@ void TestConversionPlan::qualityModeAndCopy()
 
     format.vCodec = QStringLiteral("copy");
     format.aKeepCodec = true;
-    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_system, h264Probe(),
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_settings, h264Probe(),
                                         QStringLiteral("hflip")).jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 8),
              QStringList({"-i", "/v/a.mp4", "-c:v", "copy", "-c:a", "copy", "-y", m_out.path() + "/a.mp4"}));
@@ -259,22 +263,22 @@ void TestConversionPlan::qualityModeAndCopy()
 
 void TestConversionPlan::hardwareChoices()
 {
-    SystemSnapshot system = m_system;
+    RunSettings system = m_settings;
     system.hardware.useHA = true;
     // Hardware use without a working encoder leaves the encoder to the engine.
-    QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(),
+    QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), Mp4Format(), system, h264Probe(),
                                                     QString()).jobs[0].arguments;
     QVERIFY(!arguments.contains("-c:v"));
 
     system.hardware.h264QSV = true;
     system.hardware.h264NV = true;
-    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(), QString())
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), Mp4Format(), system, h264Probe(), QString())
                     .jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_qsv", "-i", "/v/a.mp4"}));
     QCOMPARE(arguments[5], QStringLiteral("h264_qsv"));
 
     system.hardware.priorityUse = 1;
-    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), mp4Format(), system, h264Probe(), QString())
+    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), Mp4Format(), system, h264Probe(), QString())
                     .jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 4), QStringList({"-c:v", "h264_nvenc", "-i", "/v/a.mp4"}));
     QCOMPARE(arguments[5], QStringLiteral("h264_nvenc"));
@@ -282,7 +286,7 @@ void TestConversionPlan::hardwareChoices()
     // An H.264 source encoded to HEVC: the source's family decodes, the target's encodes.
     system.hardware.priorityUse = 0;
     system.hardware.h265QSV = true;
-    FormatSnapshot toHevc = mp4Format();
+    Mp4Format toHevc;
     toHevc.vCodec = QStringLiteral("h265");
     arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), toHevc, system, h264Probe(), QString())
                     .jobs[0].arguments;
@@ -292,10 +296,10 @@ void TestConversionPlan::hardwareChoices()
                     .jobs[0].arguments;
     QCOMPARE(arguments.mid(0, 3), QStringList({"-i", "/v/a.mp4", "-b:v"}));
 
-    system = m_system;
+    system = m_settings;
     system.hardware.useHA = true;
     system.hardware.h265AMF = true;
-    FormatSnapshot format = mp4Format();
+    Mp4Format format;
     format.vCodec = QStringLiteral("h265");
     MediaProbe hevc = h264Probe();
     hevc.videoCodecId = 173;
@@ -314,19 +318,19 @@ void TestConversionPlan::jobsByKind()
 {
     ConvertTask task = taskFor(QStringLiteral("/v/film.mkv"));
     task.music = QStringList{QStringLiteral("/m/a.mp3")};
-    ConversionPlan plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QString());
+    ConversionPlan plan = ConversionPlanner::plan(task, Mp4Format(), m_settings, h264Probe(), QString());
     QCOMPARE(plan.jobs.size(), 1);
     QCOMPARE(plan.jobs[0].kind, JobKind::SoundtrackAfter);
     QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/film_Music.mp4"));
 
     task.splitCount = 2;
     task.titleSequences.append({QStringLiteral("/t.mp4"), 0, kSecond, 0});
-    plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QString());
+    plan = ConversionPlanner::plan(task, Mp4Format(), m_settings, h264Probe(), QString());
     QVERIFY(plan.splitSource);
     QVERIFY(plan.mergeSource);
     QCOMPARE(plan.jobs.size(), 1);
 
-    plan = ConversionPlanner::plan(task, mp4Format(), m_system, h264Probe(), QStringLiteral("vflip"));
+    plan = ConversionPlanner::plan(task, Mp4Format(), m_settings, h264Probe(), QStringLiteral("vflip"));
     QVERIFY(!plan.splitSource && !plan.mergeSource);
     QCOMPARE(plan.jobs.size(), 3);
     QCOMPARE(plan.jobs[0].kind, JobKind::SplitAfter);
@@ -340,12 +344,12 @@ void TestConversionPlan::jobsByKind()
     ConvertTask section = taskFor(QStringLiteral("/v/film.mkv"));
     section.splitMode = 2;
     section.sectionEnd = 3 * kSecond;
-    QVERIFY(ConversionPlanner::plan(section, mp4Format(), m_system, h264Probe(), QString()).splitSource);
+    QVERIFY(ConversionPlanner::plan(section, Mp4Format(), m_settings, h264Probe(), QString()).splitSource);
 
     // Parts chosen in the Split tab are cut even when the mode's own values are empty.
     ConvertTask chosen = taskFor(QStringLiteral("/v/film.mkv"));
     chosen.splits.append({kSecond, 2 * kSecond});
-    QVERIFY(ConversionPlanner::plan(chosen, mp4Format(), m_system, h264Probe(), QString()).splitSource);
+    QVERIFY(ConversionPlanner::plan(chosen, Mp4Format(), m_settings, h264Probe(), QString()).splitSource);
 }
 
 void TestConversionPlan::outputNamesNeverClash()
@@ -354,21 +358,21 @@ void TestConversionPlan::outputNamesNeverClash()
     QFile file(existing);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), mp4Format(), m_system, h264Probe(),
+    ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), Mp4Format(), m_settings, h264Probe(),
                                                   QString());
     static const QRegularExpression stamped(QStringLiteral("/taken\\(\\d{6}\\)\\.mp4$"));
     QVERIFY2(stamped.match(plan.jobs[0].outputPath).hasMatch(), qPrintable(plan.jobs[0].outputPath));
 
-    SystemSnapshot overwrite = m_system;
+    RunSettings overwrite = m_settings;
     overwrite.coverage = true;
-    plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), mp4Format(), overwrite, h264Probe(), QString());
+    plan = ConversionPlanner::plan(taskFor("/v/taken.mkv"), Mp4Format(), overwrite, h264Probe(), QString());
     QCOMPARE(plan.jobs[0].outputPath, existing);
 
     // Two sources with the same base name in one run get two outputs.
     QSet<QString> planned;
-    const QString first = ConversionPlanner::plan(taskFor("/one/twin.avi"), mp4Format(), m_system, h264Probe(),
+    const QString first = ConversionPlanner::plan(taskFor("/one/twin.avi"), Mp4Format(), m_settings, h264Probe(),
                                                   QString(), &planned).jobs[0].outputPath;
-    const QString second = ConversionPlanner::plan(taskFor("/two/twin.mov"), mp4Format(), m_system, h264Probe(),
+    const QString second = ConversionPlanner::plan(taskFor("/two/twin.mov"), Mp4Format(), m_settings, h264Probe(),
                                                    QString(), &planned).jobs[0].outputPath;
     QCOMPARE(first, m_out.path() + QStringLiteral("/twin.mp4"));
     QVERIFY(second != first);
@@ -377,7 +381,7 @@ void TestConversionPlan::outputNamesNeverClash()
 
 void TestConversionPlan::unreadableSourceStillPlans()
 {
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/broken.mp4"), mp4Format(), m_system,
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/broken.mp4"), Mp4Format(), m_settings,
                                                         MediaProbe(), QString());
     QCOMPARE(plan.durationText, QStringLiteral("00:00:00.00"));
     QCOMPARE(valueOf(plan.jobs[0].arguments, "-b:v"), QStringLiteral("0k"));
@@ -386,10 +390,10 @@ void TestConversionPlan::unreadableSourceStillPlans()
 
 void TestConversionPlan::frameSizeLosesItsName()
 {
-    FormatSnapshot format = mp4Format();
+    Mp4Format format;
     format.vKeepWH = false;
     format.vSize = QStringLiteral("320x240 VGA");
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_system, h264Probe(),
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_settings, h264Probe(),
                                                         QString());
     QCOMPARE(valueOf(plan.jobs[0].arguments, "-s"), QStringLiteral("320x240"));
     QCOMPARE(plan.mergeFrameSize, QStringLiteral("320:240"));
