@@ -482,7 +482,11 @@ void MainWindow::addMergeEntries(bool asEndings)
     const QStringList files = askForMediaFiles(tr("Add Media File"), m_settings.openPath);
     if (files.isEmpty())
         return;
-    m_mergeTab->addEntries(m_list->selectedRows(), files, asEndings);
+    // Clicking the merge table clears the list's selection; the current row is meant then.
+    QList<int> rows = m_list->selectedRows();
+    if (rows.isEmpty())
+        rows << core().currentTask;
+    m_mergeTab->addEntries(rows, files, asEndings);
 }
 
 void MainWindow::on_actionAdd_title_sequence_triggered()
