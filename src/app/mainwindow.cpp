@@ -479,6 +479,8 @@ void MainWindow::on_BtnMergeAdd_clicked()
 
 void MainWindow::addMergeEntries(bool asEndings)
 {
+    if (!requireRows())
+        return;
     const QStringList files = askForMediaFiles(tr("Add Media File"), m_settings.openPath);
     if (files.isEmpty())
         return;

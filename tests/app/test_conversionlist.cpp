@@ -320,6 +320,9 @@ void TestConversionList::tabButtonsAskForFilesFirst()
         m_window->findChild<QPushButton *>(QLatin1String(button))->click();
         QVERIFY2(asked, button);
     }
+    // The merge table's menu asks too instead of adding to a row that does not exist.
+    QTimer::singleShot(0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept(); });
+    m_window->findChild<QAction *>("actionAdd_ending")->trigger();
     QVERIFY(core().tasks.isEmpty());
 }
 
