@@ -79,7 +79,7 @@ void FollowupWork::onJobEnded(AbstractJob &job)
 {
     const EndedJob ended{job.kind(),       job.row(),        job.outputPath(),
                          job.extraPath1(), job.extraPath2(), job.mergeFrameSize()};
-    const QList<FollowupJob> next = jobEnded(ended, job.outcome() == JobOutcome::Succeeded);
+    const QList<FollowupJob> next = jobEnded(ended);
     addJobs(next, {job.row(), job.outputPath(), job.mergeFrameSize(), job.statusItem(), job.sizeItem()});
 }
 
@@ -101,27 +101,21 @@ int FollowupWork::addJobs(const QList<FollowupJob> &jobs, const JobOrigin &origi
     return jobs.size();
 }
 
-QList<FollowupJob> FollowupWork::jobEnded(const EndedJob &job, bool success)
+QList<FollowupJob> FollowupWork::jobEnded(const EndedJob &job)
 {
     switch (job.kind) {
     case JobKind::MergeOfConverted:
     case JobKind::MixAfterJoin:
-        if (success) {
-            removeIntermediate(job.extraPath1);
-            removeIntermediate(job.extraPath2);
-        }
+        removeIntermediate(job.extraPath1);
+        removeIntermediate(job.extraPath2);
         return {};
     case JobKind::None:
-        partEnded(job.extraPath1, success);
+        partEnded(job.extraPath1);
         return {};
     case JobKind::SplitAfter:
     case JobKind::MergeAfter:
     case JobKind::SoundtrackAfter:
     case JobKind::MusicJoin:
-        if (!success) {
-            qDebug().noquote() << "no follow-up work after the failed job writing" << job.outputPath;
-            return {};
-        }
         return followUp(job);
     }
     return {};
@@ -144,7 +138,7 @@ QList<FollowupJob> FollowupWork::followUp(const EndedJob &job)
     case JobKind::SplitAfter: {
         const QList<FollowupJob> parts = planSplit(*task, job.outputPath, true, format, settings);
         if (!parts.isEmpty())
-            m_pendingParts.insert(job.outputPath, {int(parts.size()), false});
+            m_pendingParts.insert(job.outputPath, int(parts.size()));
         return parts;
     }
     case JobKind::MergeAfter:
@@ -156,16 +150,14 @@ QList<FollowupJob> FollowupWork::followUp(const EndedJob &job)
     }
 }
 
-void FollowupWork::partEnded(const QString &input, bool success)
+void FollowupWork::partEnded(const QString &input)
 {
     const auto pending = m_pendingParts.find(input);
     if (input.isEmpty() || pending == m_pendingParts.end())
         return;
-    pending->failed = pending->failed || !success;
-    if (--pending->left > 0)
+    if (--*pending > 0)
         return;
-    if (!pending->failed)
-        removeIntermediate(input);
+    removeIntermediate(input);
     m_pendingParts.erase(pending);
 }
 

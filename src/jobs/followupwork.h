@@ -39,8 +39,8 @@ struct JobOrigin
 
 // The work that follows an engine job: the merge, split and soundtrack jobs a conversion
 // feeds, the mix after a join, and the removal of intermediate files once the work that
-// consumed them succeeded. A failed or stopped job gets no follow-up and leaves its inputs
-// where they are.
+// consumed them succeeded. The queue hands it successful jobs only, so a failed or stopped
+// job leaves its inputs where they are.
 class FollowupWork : public QObject
 {
     Q_OBJECT
@@ -60,25 +60,19 @@ public:
     int addSourceMerge(const JobOrigin &origin);
     int addSourceSplit(const JobOrigin &origin);
 
-    // The jobs to add after this end; removes the intermediates the job consumed.
-    QList<FollowupJob> jobEnded(const EndedJob &job, bool success);
+    // The jobs to add after a successful end; removes the intermediates the job consumed.
+    QList<FollowupJob> jobEnded(const EndedJob &job);
     QList<FollowupJob> mergeSource(int row, const QString &source, const QString &mergeFrameSize);
     QList<FollowupJob> splitSource(int row, const QString &source);
 
 private:
-    struct PendingParts
-    {
-        int left = 0;
-        bool failed = false;
-    };
-
     void onJobEnded(AbstractJob &job);
     int addJobs(const QList<FollowupJob> &jobs, const JobOrigin &origin);
     QList<FollowupJob> followUp(const EndedJob &job);
-    void partEnded(const QString &input, bool success);
+    void partEnded(const QString &input);
 
     TaskLookup m_tasks;
     SettingsSource m_settings;
     JobsManage *m_queue = nullptr;
-    QHash<QString, PendingParts> m_pendingParts; // converted file -> parts still to cut from it
+    QHash<QString, int> m_pendingParts; // converted file -> parts still to cut from it
 };

@@ -1,6 +1,5 @@
 #include "jobs/jobsmanage.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTableWidgetItem>
 #include <QTime>
@@ -8,15 +7,6 @@
 #include <algorithm>
 
 namespace {
-
-void deleteIntermediate(const QString &path)
-{
-    const QFileInfo info(path);
-    if (path.isEmpty() || !(info.isFile() || info.isSymLink()))
-        return;
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteUser);
-    QFile::remove(path);
-}
 
 QString timeLeftText(const AbstractJob &job, int percent)
 {
@@ -34,11 +24,6 @@ JobsManage::JobsManage(QObject *parent)
     : QObject(parent)
 {
     qRegisterMetaType<JobOutcome>();
-    setFollowUp(JobKind::MergeOfConverted, [](AbstractJob &job) { deleteIntermediate(job.extraPath1()); });
-    setFollowUp(JobKind::MixAfterJoin, [](AbstractJob &job) {
-        deleteIntermediate(job.extraPath1());
-        deleteIntermediate(job.extraPath2());
-    });
 }
 
 QString JobsManage::outcomeText(JobOutcome outcome)

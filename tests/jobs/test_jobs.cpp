@@ -247,6 +247,7 @@ void TestJobs::queueCountsARepeatedEndOnceAndRunsFollowUps()
         // A follow-up adds work of its own behind the job that ended.
         queue.addJob(scripted<TesselEngineJob>({QStringLiteral("exit:0")}));
     });
+    queue.setFollowUp(JobKind::MergeOfConverted, [](AbstractJob &job) { QFile::remove(job.extraPath1()); });
     for (AbstractJob *job : {conversion, failedConversion, merge, brokenMerge})
         queue.addJob(job);
     QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
