@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Vom Benutzer angehalten</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>Die Engine hat nicht gemeldet, wie die Konvertierung endete.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>Medieninformationen</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>Quelldatei</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Dateigröße</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Brindle muss neu gestartet werden, um die neue Sprache zu verwenden.
 Jetzt neu starten?</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>Bitte zuerst eine Mediendatei zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Mediendatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Untertiteldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Untertiteldatei(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Musikdatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>In Warteschlange</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>Alle unterstützten Mediendateien</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Alle unterstützten Videodateien</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>Alle unterstützten Audiodateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Medieninformationen</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Jetzt neu starten?</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Stopped by user</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>The engine did not report how the conversion ended.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>Source File</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>File Size</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>Media Information</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>Source File</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>File Size</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>You must restart Brindle to switch to the new language.
 Do you want to restart now?</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>Add media file to list</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Add Media File</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Open Subtitle File</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Save ASS File</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Add Music File</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>Queued</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completed</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>All Supported Media Files</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>All Supported Video Files</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>All Supported Audio Files</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>All Files</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Media Information</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Sample Rate</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bit rate</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Source File</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Source File</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Do you want to restart now?</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
     </message>
 </context>
 </TS>

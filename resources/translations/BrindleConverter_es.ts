@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Detenido por el usuario</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>El motor no informó cómo terminó la conversión.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>Información del medio</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>Archivo de origen</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Debe reiniciar Brindle para cambiar al nuevo idioma.
 ¿Desea reiniciar ahora?</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>Primero añada un archivo multimedia a la lista</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Añadir archivo multimedia</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Guardar archivo ASS</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Añadir archivo de música</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En cola</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>Todos los archivos multimedia compatibles</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Todos los archivos de vídeo compatibles</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>Todos los archivos de audio compatibles</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Información del medio</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Códec</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Fotogramas por segundo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Tasa de bits</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Do you want to restart now?</source>
     <message>
         <source>Pause</source>
         <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Arrêté par l'utilisateur</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>Le moteur n'a pas indiqué comment la conversion s'est terminée.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>Informations sur le média</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>Fichier source</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Vous devez redémarrer Brindle pour passer à la nouvelle langue.
 Voulez-vous redémarrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>Ajoutez d'abord un fichier média à la liste</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Ajouter un fichier média</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Ouvrir un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Fichier de sous-titres(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Enregistrer le fichier ASS</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Ajouter un fichier audio</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>Tous les fichiers médias pris en charge</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Tous les fichiers vidéo pris en charge</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>Tous les fichiers audio pris en charge</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informations sur le média</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Images par seconde</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Fréquence d'échantillonnage</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Interrotto dall'utente</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>Il motore non ha indicato come è terminata la conversione.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>File sorgente</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>Informazioni sul file</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>File sorgente</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Stato</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Per passare alla nuova lingua è necessario riavviare Brindle.
 Riavviare adesso?</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>Aggiungi prima un file multimediale all'elenco</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Aggiungi file multimediale</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Apri file di sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>File di sottotitoli(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salva file ASS</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Aggiungi file musicale</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>In coda</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>Tutti i file multimediali supportati</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Tutti i file video supportati</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>Tutti i file audio supportati</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tutti i file</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Frequenza di campionamento</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>File sorgente</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>File sorgente</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Riavviare adesso?</translation>
     <message>
         <source>Pause</source>
         <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Ora di fine</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
     </message>
 </context>
 </TS>

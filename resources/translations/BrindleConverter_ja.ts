@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>ユーザーが停止しました</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>変換エンジンが変換の結果を報告しませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>ソースファイル</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>メディア情報</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>ソースファイル</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>ファイルサイズ</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>状態</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>新しい言語に切り替えるには Brindle の再起動が必要です。
 今すぐ再起動しますか？</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>先にメディアファイルをリストに追加してください</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>メディアファイルを追加</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>字幕ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>字幕ファイル(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS ファイルを保存</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>音楽ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>準備完了</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>対応するすべてのメディアファイル</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>対応するすべての動画ファイル</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>対応するすべての音声ファイル</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>メディア情報</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>コーデック</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>サンプルレート</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>ビットレート</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>ソースファイル</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>ソースファイル</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Do you want to restart now?</source>
     <message>
         <source>Pause</source>
         <translation>一時停止</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Parado pelo usuário</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>O mecanismo não informou como a conversão terminou.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>Informações da mídia</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>Arquivo de origem</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamanho</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>É preciso reiniciar o Brindle para mudar para o novo idioma.
 Deseja reiniciar agora?</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>Adicione primeiro um arquivo de mídia à lista</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Adicionar arquivo de mídia</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir arquivo de legendas</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Arquivo de legendas(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salvar arquivo ASS</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Adicionar arquivo de música</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>Na fila</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>Todos os arquivos de mídia suportados</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Todos os arquivos de vídeo suportados</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>Todos os arquivos de áudio suportados</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Taxa de amostragem</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Taxa de bits</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Pause</source>
         <translation>Pausar</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Tempo inicial</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Tempo final</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legenda</translation>
     </message>
 </context>
 </TS>

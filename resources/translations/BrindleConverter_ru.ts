@@ -79,6 +79,32 @@
     </message>
 </context>
 <context>
+    <name>ConversionRun</name>
+    <message>
+        <source>Stopped by user</source>
+        <translation>Остановлено пользователем</translation>
+    </message>
+    <message>
+        <source>The engine did not report how the conversion ended.</source>
+        <translation>Движок не сообщил, чем закончилось преобразование.</translation>
+    </message>
+</context>
+<context>
+    <name>ConvertList</name>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -338,22 +364,147 @@
         <translation>Сведения о файле</translation>
     </message>
     <message>
-        <source>Source File</source>
-        <translation>Исходный файл</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Размер</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Состояние</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Чтобы сменить язык, Brindle нужно перезапустить.
 Перезапустить сейчас?</translation>
+    </message>
+    <message>
+        <source>Add media file to list</source>
+        <translation>Сначала добавьте медиафайл в список</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Добавить медиафайл</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Открыть файл субтитров</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Файл субтитров(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Сохранить файл ASS</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Добавить музыкальный файл</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готов</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>В очереди</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>All Supported Media Files</source>
+        <translation>Все поддерживаемые медиафайлы</translation>
+    </message>
+    <message>
+        <source>All Supported Video Files</source>
+        <translation>Все поддерживаемые видеофайлы</translation>
+    </message>
+    <message>
+        <source>All Supported Audio Files</source>
+        <translation>Все поддерживаемые аудиофайлы</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Все файлы</translation>
+    </message>
+</context>
+<context>
+    <name>MediaDialog</name>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Кодек</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Битрейт</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+</context>
+<context>
+    <name>MusicTab</name>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
     </message>
 </context>
 <context>
@@ -388,6 +539,40 @@ Do you want to restart now?</source>
     <message>
         <source>Pause</source>
         <translation>Пауза</translation>
+    </message>
+</context>
+<context>
+    <name>SplitTab</name>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTab</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Время начала</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Время окончания</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
     </message>
 </context>
 </TS>

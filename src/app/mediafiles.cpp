@@ -15,6 +15,14 @@ QString translated(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
+
+// Listed so the translation tools find them; translated when the filter is built.
+const char *const kFilterNames[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "All Supported Media Files"),
+    QT_TRANSLATE_NOOP("MainWindow", "All Supported Video Files"),
+    QT_TRANSLATE_NOOP("MainWindow", "All Supported Audio Files"),
+    QT_TRANSLATE_NOOP("MainWindow", "All Files"),
+};
 }
 
 namespace MediaFiles {
@@ -37,10 +45,10 @@ QStringList mediaPatterns()
 QString mediaFilter()
 {
     const QString media = QString::fromLatin1(kVideo) + QLatin1Char(' ') + QString::fromLatin1(kAudio);
-    return translated("All Supported Media Files") + QLatin1Char('(') + media + QStringLiteral(");;")
-           + translated("All Supported Video Files") + QLatin1Char('(') + QString::fromLatin1(kVideo)
-           + QStringLiteral(");;") + translated("All Supported Audio Files") + QLatin1Char('(')
-           + QString::fromLatin1(kAudio) + QStringLiteral(");;") + translated("All Files") + QStringLiteral(" (*.*)");
+    return translated(kFilterNames[0]) + QLatin1Char('(') + media + QStringLiteral(");;")
+           + translated(kFilterNames[1]) + QLatin1Char('(') + QString::fromLatin1(kVideo) + QStringLiteral(");;")
+           + translated(kFilterNames[2]) + QLatin1Char('(') + QString::fromLatin1(kAudio) + QStringLiteral(");;")
+           + translated(kFilterNames[3]) + QStringLiteral(" (*.*)");
 }
 
 QStringList mediaFilesIn(const QString &folder)
