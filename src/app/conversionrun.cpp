@@ -41,8 +41,10 @@ int ConversionRun::queueRow(int row, const ConfigFormat &format, const RunSettin
                             QSet<QString> &outputNames)
 {
     ensureFolder(settings.outPath);
+    QStringList leftOut;
+    const QString filterText = core().buildFilterGraph(row, &leftOut);
     const ConversionPlan plan = ConversionPlanner::plan(core().tasks[row], format, settings, m_list->probe(row),
-                                                        core().buildFilterGraph(row), &outputNames);
+                                                        filterText, &outputNames);
     qDebug() << plan.durationText;
     int queued = plan.splitSource || plan.mergeSource ? workOnSource(row, plan) : 0;
 
@@ -55,6 +57,8 @@ int ConversionRun::queueRow(int row, const ConfigFormat &format, const RunSettin
         job->setRow(row);
         job->setKind(planned.kind);
         job->setOutputPath(planned.outputPath);
+        for (const QString &line : qAsConst(leftOut))
+            job->appendLog(line);
         if (planned.kind == JobKind::MergeAfter)
             job->setMergeFrameSize(plan.mergeFrameSize);
         m_jobs->addJob(job);

@@ -24,18 +24,14 @@ void Core::onRemoveLayer(QWatermarkBase *pItem)
     emit sigRemoveLayer(pItem);
 }
 
-QString Core::buildFilterGraph(int taskIndex) const
+QString Core::buildFilterGraph(int taskIndex, QStringList *problems) const
 {
     if (taskIndex < 0 || taskIndex >= tasks.size())
         return QString();
     // Layers are drawn from the editor canvas's items; without the canvas only the task's own
     // picture settings and subtitle make up the graph.
-    QStringList problems;
-    const QString graph = ::buildFilterGraph(tasks[taskIndex], {}, OverlayCanvas(), cacheFolder,
-                                              documentWriters(subtitles), &problems);
-    for (const QString &problem : qAsConst(problems))
-        qDebug().noquote() << problem;
-    return graph;
+    return ::buildFilterGraph(tasks[taskIndex], {}, OverlayCanvas(), cacheFolder, documentWriters(subtitles),
+                              problems);
 }
 
 ConvertTask *Core::activeTask()

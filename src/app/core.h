@@ -34,7 +34,8 @@ public:
     ConvertTask *activeTask();
 
     // The overlay filter text of a task's layers and subtitles; empty when there is nothing to draw.
-    QString buildFilterGraph(int taskIndex) const;
+    // What was left out of the picture (an unreadable subtitle, say) goes to *problems.
+    QString buildFilterGraph(int taskIndex, QStringList *problems = nullptr) const;
 
 signals:
     void sigAddLayer(QWatermarkBase *pItem);

@@ -63,6 +63,8 @@ public:
     bool isStopped() const { return m_stopped; }
     JobOutcome outcome() const { return m_outcome; }
     QString log() const { return m_log; }
+    // Adds a line to the log; the engine's output and the closing line come through here too.
+    void appendLog(const QString &text);
 
     // Milliseconds since progress last reached 1 percent (or since the start), and the
     // percentage at that moment: the base of the time-left estimate.
@@ -91,8 +93,6 @@ protected:
     virtual void parseLine(const QString &line) = 0;
     // The position at which a crashed engine stopped, as a time text; empty when unknown.
     virtual QString failureTime(int exitCode, QProcess::ExitStatus exitStatus) const;
-
-    void appendLog(const QString &text);
 
 private:
     void readWholeLines();

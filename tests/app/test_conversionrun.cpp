@@ -1,6 +1,7 @@
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "app/mainwindow.h"
+#include "jobs/abstractjob.h"
 #include "settings/configformat.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -58,6 +59,7 @@ private slots:
     void cleanup();
     void runConvertsAndSkipsCompletedRows();
     void corruptInputFailsAndTheNextRowConverts();
+    void unusableSubtitleIsLeftOutAndLogged();
     void stopEndsTheEngines();
     void splitAndSoundtrackFollowTheRun();
 
@@ -165,6 +167,25 @@ void TestConversionRun::corruptInputFailsAndTheNextRowConverts()
     QCOMPARE(list->state(0), RowState::Failed);
     QCOMPARE(list->state(1), RowState::Completed);
     QCOMPARE(QDir(m_output).entryList(QDir::Files).size(), 1);
+}
+
+void TestConversionRun::unusableSubtitleIsLeftOutAndLogged()
+{
+    const QString source = m_dir.filePath(QStringLiteral("plain.mp4"));
+    QVERIFY(QFile::copy(TestMedia::clip(2.0), source));
+    m_window->conversionList()->addFile(source);
+    // libass cannot load an empty file; burning it would fail the whole conversion.
+    const QString empty = m_dir.filePath(QStringLiteral("empty.ass"));
+    QVERIFY(writeText(empty, QByteArray()));
+    core().tasks[0].subtitlePath = empty;
+    core().tasks[0].hasSubtitle = true;
+
+    run();
+    QCOMPARE(m_window->conversionList()->state(0), RowState::Completed);
+    QVERIFY(QFile::exists(m_output + QStringLiteral("/plain.mp4")));
+    const QList<AbstractJob *> jobs = m_window->jobs().jobs();
+    QCOMPARE(jobs.size(), 1);
+    QVERIFY2(jobs.first()->log().contains(empty), qPrintable(jobs.first()->log()));
 }
 
 void TestConversionRun::stopEndsTheEngines()
