@@ -5,7 +5,7 @@
 
 #include "placedlayer.h"
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "layers/filtergraph.h"
 #include "text/cwordartinfo.h"
 

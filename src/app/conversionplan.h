@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "common/mediaprobe.h"
 #include "jobs/abstractjob.h"
 #include "jobs/encoderchoice.h"

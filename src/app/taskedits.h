@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 
 // Edits of a task that the tabs make, kept apart from the widgets.
 namespace TaskEdits {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "jobs/followupsettings.h"
 #include "jobs/followupjob.h"
 

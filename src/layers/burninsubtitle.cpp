@@ -1,6 +1,6 @@
 #include "layers/burninsubtitle.h"
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "common/asslibrary.h"
 #include "common/folders.h"
 #include "subtitles/subtitleparser.h"

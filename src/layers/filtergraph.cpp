@@ -1,6 +1,6 @@
 #include "layers/filtergraph.h"
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "common/filtergraphescape.h"
 #include "common/folders.h"
 #include "layers/clayerinfo.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "settings/configformat.h"
 
 namespace FollowupFixtures {

@@ -2,7 +2,7 @@
 #include "testfiles.h"
 #include "testprofile.h"
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "common/filtergraphescape.h"
 #include "common/timeconv.h"
 #include "subtitles/subtitleparser.h"

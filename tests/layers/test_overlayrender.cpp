@@ -3,7 +3,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "app/converttask.h"
+#include "common/converttask.h"
 #include "layers/filtergraph.h"
 
 #include <QTemporaryDir>
