@@ -10,6 +10,7 @@ const char kVideo[] = "*.3gp *.3g2 *.amv *.asf *.avi *.avs *.cpk *.dat *.dif *.d
                       "*.wmv *.yuv";
 const char kAudio[] = "*.aac *.ac3 *.aif *.aix *.amr *.ape *.asf *.flac *.gsm *.m4a *.m4r *.mid *.mka *.mmf *.mpa "
                       "*.mp3 *.mpc *.musx *.ogg *.pcm *.ra *.tta *.voc *.wma *.wav *.wv";
+const char kImage[] = "*.png *.webp *.bmp";
 
 QString translated(const char *text)
 {
@@ -22,6 +23,7 @@ const char *const kFilterNames[] = {
     QT_TRANSLATE_NOOP("MainWindow", "All Supported Video Files"),
     QT_TRANSLATE_NOOP("MainWindow", "All Supported Audio Files"),
     QT_TRANSLATE_NOOP("MainWindow", "All Files"),
+    QT_TRANSLATE_NOOP("MainWindow", "All Supported Image Files"),
 };
 }
 
@@ -48,6 +50,18 @@ QString mediaFilter()
     return translated(kFilterNames[0]) + QLatin1Char('(') + media + QStringLiteral(");;")
            + translated(kFilterNames[1]) + QLatin1Char('(') + QString::fromLatin1(kVideo) + QStringLiteral(");;")
            + translated(kFilterNames[2]) + QLatin1Char('(') + QString::fromLatin1(kAudio) + QStringLiteral(");;")
+           + translated(kFilterNames[3]) + QStringLiteral(" (*.*)");
+}
+
+QString videoFilter()
+{
+    return translated(kFilterNames[1]) + QLatin1Char('(') + QString::fromLatin1(kVideo) + QStringLiteral(");;")
+           + translated(kFilterNames[3]) + QStringLiteral(" (*.*)");
+}
+
+QString imageFilter()
+{
+    return translated(kFilterNames[4]) + QLatin1Char('(') + QString::fromLatin1(kImage) + QStringLiteral(");;")
            + translated(kFilterNames[3]) + QStringLiteral(" (*.*)");
 }
 

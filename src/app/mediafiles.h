@@ -11,6 +11,9 @@ QStringList audioPatterns();
 QStringList mediaPatterns();
 // "All Supported Media Files(...);;All Supported Video Files(...);;..." for file dialogs.
 QString mediaFilter();
+// The video part of the media filter, and the still images a watermark may be made of.
+QString videoFilter();
+QString imageFilter();
 
 // The folder's media files in the default order, not recursive.
 QStringList mediaFilesIn(const QString &folder);
