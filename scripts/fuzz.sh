@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the subtitle readers with clang and runs each
+# Builds the libFuzzer targets of the subtitle and project readers with clang and runs each
 # for a bounded time. Fails when a target crashes, hangs or trips a sanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +17,7 @@ if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const char *, unsigned long) { 
 fi
 
 build=${BRINDLE_FUZZ_BUILD_DIR:-build-fuzz}
-seconds=${BRINDLE_FUZZ_SECONDS:-60}
+seconds=${BRINDLE_FUZZ_SECONDS:-30}
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
@@ -30,13 +30,17 @@ fi
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 status=0
-for target in srt ass; do
+for target in srt ass project; do
+  case $target in
+    project) dict=fuzz/project.dict ;;
+    *) dict=fuzz/subtitles.dict ;;
+  esac
   # New inputs go to a scratch folder, so the committed seeds stay as they are.
   scratch=$(mktemp -d)
   echo "fuzz.sh: fuzz_$target for ${seconds}s"
   if ! "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
       -print_funcs=0 \
-      -dict=fuzz/subtitles.dict -artifact_prefix="$build/crash-$target-" -print_final_stats=1 \
+      -dict="$dict" -artifact_prefix="$build/crash-$target-" -print_final_stats=1 \
       "$scratch" "fuzz/corpus/$target" 2>"$build/fuzz_$target.log"; then
     echo "fuzz.sh: fuzz_$target found a fault; see $build/fuzz_$target.log and $build/crash-$target-*"
     tail -n 60 "$build/fuzz_$target.log"

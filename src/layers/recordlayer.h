@@ -1,0 +1,32 @@
+#pragma once
+
+#include "layers/clayerinfo.h"
+#include "layers/layersource.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// A layer straight from its record, for work without the editor's canvas: placed at the
+// record's position, turned about its centre by its angle, stacked by z. The picture is
+// made as the canvas makes it: text rendered from the word art, an image loaded, a
+// video's first frame grabbed.
+class RecordLayer : public LayerSource
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordLayer)
+
+public:
+    RecordLayer(const CLayerInfo &record, qreal z);
+
+    // Makes the layer's picture; false, with the reason, when there is none to make.
+    bool loadPicture(QString *error);
+
+    const CLayerInfo &layerInfo() const override { return m_info; }
+    qreal layerZ() const override { return m_z; }
+    qreal layerRotation() const override { return m_info.Angle; }
+    QRectF sceneBox() const override;
+    QImage layerImage() const override { return m_info.image; }
+
+private:
+    CLayerInfo m_info;
+    qreal m_z;
+};
