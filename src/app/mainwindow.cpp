@@ -9,6 +9,7 @@
 #include "app/splittab.h"
 #include "app/startup.h"
 #include "app/subtitletab.h"
+#include "editor/editormainwindow.h"
 #include "jobs/followupwork.h"
 #include "settings/aboutdialog.h"
 #include "settings/configformat.h"
@@ -26,6 +27,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -95,6 +97,7 @@ MainWindow::~MainWindow()
 {
     if (core().mainWindow == this)
         core().mainWindow = nullptr;
+    m_editor.reset();
     // The tasks belong to this window's list.
     core().tasks.clear();
     core().currentTask = 0;
@@ -378,6 +381,28 @@ void MainWindow::on_actionWatermark_triggered()
         show();
     if (m_list->count() == 0)
         addToList(askForMediaFiles(tr("Add File"), m_settings.openPath));
+    const ConvertTask *task = core().activeTask();
+    if (!task || !QFileInfo(task->sourcePath).isFile())
+        return;
+    // One player engine serves the whole program: the editor's preview takes it over.
+    if (ui->widgetPlayer->isPlaying())
+        ui->widgetPlayer->OnStop();
+    EditorMainWindow *window = editor();
+    if (const QScreen *screen = this->screen())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+    window->setSource(task->sourcePath);
+    window->raise();
+    window->activateWindow();
+}
+
+EditorMainWindow *MainWindow::editor()
+{
+    if (!m_editor) {
+        m_editor = std::make_unique<EditorMainWindow>();
+        core().editor = m_editor.get();
+    }
+    return m_editor.get();
 }
 
 void MainWindow::on_actionAddFile_triggered()

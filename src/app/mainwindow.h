@@ -8,10 +8,13 @@
 #include <QSystemTrayIcon>
 #include <QTime>
 
+#include <memory>
+
 namespace Ui {
 class MainWindow;
 }
 class ConvertList;
+class EditorMainWindow;
 class ConversionRun;
 class MergeTab;
 class MusicTab;
@@ -34,6 +37,8 @@ public:
     bool isIdle() const { return m_idle; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     ConvertList *conversionList() const { return m_list; }
+    // The watermark editor, built the first time it is asked for.
+    EditorMainWindow *editor();
 
     // Adds files (folders give their media files) where a drop at the position puts them:
     // the merge table or the music table when their tab is shown, the conversion list otherwise.
@@ -136,4 +141,5 @@ private:
     SubtitleTab *m_subtitleTab = nullptr;
     MusicTab *m_musicTab = nullptr;
     ConversionRun *m_run = nullptr;
+    std::unique_ptr<EditorMainWindow> m_editor;
 };

@@ -1,0 +1,406 @@
+#include "editor/editormainwindow.h"
+
+#include "app/core.h"
+#include "app/mediafiles.h"
+#include "layers/projectfile.h"
+#include "editor/canvashistory.h"
+#include "editor/editorrules.h"
+#include "editor/layeredmanagedock.h"
+#include "editor/layeredmanagewidget.h"
+#include "editor/livepreview.h"
+#include "editor/qcanvasitem.h"
+#include "editor/qwatermarkbase.h"
+#include "editor/qwatermarkscene.h"
+#include "editor/qwatermarkview.h"
+#include "player/playerdock.h"
+#include "player/slider.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSplitter>
+#include <QTimeEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+QString projectFilter()
+{
+    return EditorMainWindow::tr("Brindle 4.x later Project(*.qpj)");
+}
+}
+
+EditorMainWindow::EditorMainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_scene(new QWatermarkScene(this))
+    , m_view(new QWatermarkView(this))
+    , m_transport(new PlayerDock(this))
+    , m_preview(new LivePreview(m_view, m_transport, this))
+    , m_layerDock(new LayeredManageDock(this))
+    , m_toolBar(new QToolBar(this))
+    , m_layerMenu(new QMenu(this))
+    , m_splitter(new QSplitter(Qt::Vertical, this))
+{
+    setObjectName(QStringLiteral("EditorMainWindow"));
+    setWindowTitle(tr("Editor"));
+    resize(800, 600);
+    m_view->setScene(m_scene);
+    m_scene->setView(m_view);
+
+    buildActions();
+    buildToolBar();
+    buildCentre();
+    buildDocks();
+    connectSignals();
+    QMetaObject::connectSlotsByName(this);
+
+    m_preview->setCanvas({
+        [this] { return m_scene->canvasSize(); },
+        [this] { return m_scene->background() ? m_scene->background()->info().image.size() : QSize(); },
+        [this](const QImage &frame) {
+            if (QCanvasItem *background = m_scene->background()) {
+                background->setFrame(frame);
+                background->refresh();
+            }
+        },
+        [] { return core().buildFilterGraph(core().currentTask); },
+    });
+}
+
+EditorMainWindow::~EditorMainWindow()
+{
+    if (core().editor == this)
+        core().editor = nullptr;
+}
+
+QAction *EditorMainWindow::newAction(const QString &objectName, const QString &text, const QString &icon)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(objectName);
+    if (!icon.isEmpty())
+        action->setIcon(QIcon(icon));
+    return action;
+}
+
+void EditorMainWindow::buildActions()
+{
+    newAction(QStringLiteral("actionOpen"), tr("Open"), QStringLiteral(":/res/open.svg"));
+    newAction(QStringLiteral("actionSave"), tr("Save"), QStringLiteral(":/res/save.svg"));
+    newAction(QStringLiteral("actionAdd_Video"), tr("Add Video"), QStringLiteral(":/res/video.svg"));
+    newAction(QStringLiteral("actionAdd_Image"), tr("Add Image"), QStringLiteral(":/res/image.svg"));
+    newAction(QStringLiteral("actionAdd_Text"), tr("Add Text"), QStringLiteral(":/res/text.svg"));
+    newAction(QStringLiteral("actionAdd_Subtitle"), tr("Add Subtitle"), QStringLiteral(":/res/ass.svg"));
+    newAction(QStringLiteral("actionCrop"), tr("Crop"), QStringLiteral(":/res/crop.svg"));
+    newAction(QStringLiteral("actionRotate_left"), tr("Rotate left"), QStringLiteral(":/res/rotateleft.svg"));
+    newAction(QStringLiteral("actionRotate_right"), tr("Rotate right"), QStringLiteral(":/res/rotateright.svg"));
+    newAction(QStringLiteral("actionFlip_horizontal"), tr("Flip horizontal "), QStringLiteral(":/res/fliph.svg"));
+    newAction(QStringLiteral("actionFlip_vertical"), tr("Flip vertical"), QStringLiteral(":/res/flipv.svg"));
+    m_layerMenu->addAction(newAction(QStringLiteral("actionDuplicate"), tr("Duplicate"), QString()));
+    m_layerMenu->addAction(newAction(QStringLiteral("actionDelete"), tr("Delete"), QString()));
+    m_layerMenu->addSeparator();
+    m_layerMenu->addAction(newAction(QStringLiteral("actionOptions"), tr("Options"), QString()));
+
+    // Pieces that are not part of this build yet stay visible but cannot be used.
+    for (const char *name : {"actionAdd_Text", "actionAdd_Subtitle", "actionCrop"})
+        findChild<QAction *>(QLatin1String(name))->setEnabled(false);
+
+    QAction *undo = m_scene->history()->createUndoAction(this);
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    QAction *redo = m_scene->history()->createRedoAction(this);
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    addAction(undo);
+    addAction(redo);
+}
+
+void EditorMainWindow::buildToolBar()
+{
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setWindowTitle(tr("toolBar"));
+    m_toolBar->setIconSize(QSize(32, 32));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const auto add = [this](const char *name) { m_toolBar->addAction(findChild<QAction *>(QLatin1String(name))); };
+    add("actionOpen");
+    add("actionSave");
+    m_toolBar->addSeparator();
+    add("actionAdd_Video");
+    add("actionAdd_Image");
+    add("actionAdd_Text");
+    add("actionAdd_Subtitle");
+    m_toolBar->addSeparator();
+    add("actionCrop");
+    add("actionRotate_left");
+    add("actionRotate_right");
+    add("actionFlip_horizontal");
+    add("actionFlip_vertical");
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void EditorMainWindow::buildCentre()
+{
+    auto *canvasPane = new QWidget(m_splitter);
+    auto *layout = new QVBoxLayout(canvasPane);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view->setParent(canvasPane);
+    m_preview->area()->setParent(canvasPane);
+    m_preview->area()->hide();
+    layout->addWidget(m_view);
+    layout->addWidget(m_preview->area());
+    m_splitter->addWidget(canvasPane);
+    m_splitter->addWidget(m_transport);
+    m_splitter->setSizes({600, 1});
+    m_splitter->handle(1)->setEnabled(false);
+    m_splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background-color: #353535 }"));
+    setCentralWidget(m_splitter);
+}
+
+void EditorMainWindow::buildDocks()
+{
+    setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
+    addDockWidget(Qt::RightDockWidgetArea, m_layerDock);
+}
+
+void EditorMainWindow::connectSignals()
+{
+    LayeredManageWidget *layers = m_layerDock->layers();
+    connect(m_view, &QWatermarkView::sigCanvasRect, this, &EditorMainWindow::OnPlayerRect);
+    connect(m_scene, &QWatermarkScene::itemMenuHM, this, &EditorMainWindow::OnMenu);
+    connect(m_scene, &QWatermarkScene::itemAddedHM, &core(), &Core::onAddLayer);
+    connect(m_scene, &QWatermarkScene::itemDeleteHM, &core(), &Core::onRemoveLayer);
+    connect(&core(), &Core::sigAddLayer, layers, &LayeredManageWidget::onAddLayer);
+    connect(&core(), &Core::sigRemoveLayer, layers, &LayeredManageWidget::onRemoveLayer);
+    connect(m_scene, &QWatermarkScene::itemPressHM, layers,
+            QOverload<QWatermarkBase *>::of(&LayeredManageWidget::onCellClicked));
+
+    connect(m_transport->m_playButton, &QToolButton::clicked, this, &EditorMainWindow::OnPlayPause);
+    connect(m_transport->m_stopButton, &QToolButton::clicked, this, &EditorMainWindow::OnStop);
+    connect(m_transport->m_copyTimeButton, &QToolButton::clicked, this, &EditorMainWindow::OnCopyTime);
+    connect(m_transport->m_slider, &Slider::sliderMoved, this, &EditorMainWindow::OnSliderSeek);
+    connect(m_transport->m_slider, &Slider::sliderPressed, this, &EditorMainWindow::OnSliderPressed);
+    connect(m_transport->m_slider, &Slider::sliderReleased, this, &EditorMainWindow::OnSliderReleased);
+}
+
+void EditorMainWindow::setSource(const QString &videoPath)
+{
+    m_source = videoPath;
+    m_scene->setBackground(videoPath);
+    m_durationUs = m_scene->mediaDuration();
+    const QSize canvas = m_scene->canvasSize();
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    m_view->setZoom(EditorRules::initialZoom(canvas, screen ? screen->size() : QSize()));
+    m_preview->setSource(videoPath, m_durationUs);
+}
+
+void EditorMainWindow::OnPlayPause()
+{
+    m_preview->playPause();
+}
+
+void EditorMainWindow::OnStop()
+{
+    m_preview->stop();
+}
+
+void EditorMainWindow::OnCopyTime()
+{
+    m_preview->copyTime();
+}
+
+void EditorMainWindow::OnSliderSeek(int ms)
+{
+    m_preview->sliderMoved(ms);
+}
+
+void EditorMainWindow::OnSliderPressed()
+{
+    m_preview->sliderPressed();
+}
+
+void EditorMainWindow::OnSliderReleased()
+{
+    m_preview->sliderReleased();
+}
+
+void EditorMainWindow::OnTimerPlayerUI()
+{
+    m_preview->refresh();
+}
+
+void EditorMainWindow::OnPlayerRect(const QRect &rect)
+{
+    m_preview->placeSurface(rect);
+}
+
+void EditorMainWindow::OnMenu()
+{
+    m_layerMenu->popup(QCursor::pos());
+}
+
+void EditorMainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_preview->state() != LivePreview::Idle)
+        OnStop();
+    QMainWindow::closeEvent(event);
+}
+
+void EditorMainWindow::on_actionAdd_Video_triggered()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Add Video"), QString(), MediaFiles::videoFilter());
+    if (!path.isEmpty())
+        m_scene->addVideo(path);
+}
+
+void EditorMainWindow::on_actionAdd_Image_triggered()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Add Image"), QString(), MediaFiles::imageFilter());
+    if (!path.isEmpty())
+        m_scene->addImage(path);
+}
+
+void EditorMainWindow::on_actionAdd_Text_triggered()
+{
+}
+
+void EditorMainWindow::on_actionAdd_Subtitle_triggered()
+{
+}
+
+void EditorMainWindow::on_actionCrop_triggered()
+{
+}
+
+void EditorMainWindow::on_actionRotate_left_triggered()
+{
+    QCanvasItem *background = m_scene->background();
+    if (!background)
+        return;
+    background->info().transpose = EditorRules::turnedLeft(background->info().transpose);
+    pictureChanged();
+}
+
+void EditorMainWindow::on_actionRotate_right_triggered()
+{
+    QCanvasItem *background = m_scene->background();
+    if (!background)
+        return;
+    background->info().transpose = EditorRules::turnedRight(background->info().transpose);
+    pictureChanged();
+}
+
+void EditorMainWindow::on_actionFlip_horizontal_triggered()
+{
+    QCanvasItem *background = m_scene->background();
+    if (!background)
+        return;
+    background->info().flipHorizontal = !background->info().flipHorizontal;
+    pictureChanged();
+}
+
+void EditorMainWindow::on_actionFlip_vertical_triggered()
+{
+    QCanvasItem *background = m_scene->background();
+    if (!background)
+        return;
+    background->info().flipVertical = !background->info().flipVertical;
+    pictureChanged();
+}
+
+void EditorMainWindow::pictureChanged()
+{
+    QCanvasItem *background = m_scene->background();
+    const CLayerInfo &picture = background->info();
+    if (ConvertTask *task = core().activeTask()) {
+        task->horizontalFlip = picture.flipHorizontal;
+        task->verticalFlip = picture.flipVertical;
+        task->transpose = picture.transpose;
+        task->crop = picture.crop;
+    }
+    background->refresh();
+    m_scene->resetCanvasRect();
+}
+
+void EditorMainWindow::on_actionDuplicate_triggered()
+{
+    m_scene->duplicateSelected();
+}
+
+void EditorMainWindow::on_actionDelete_triggered()
+{
+    m_scene->deleteSelected();
+}
+
+void EditorMainWindow::on_actionOptions_triggered()
+{
+    m_scene->openLayerDialog();
+}
+
+void EditorMainWindow::on_actionOpen_triggered()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Brindle Project"), QString(), projectFilter());
+    if (path.isEmpty())
+        return;
+    QString error;
+    QStringList missing;
+    if (!openProject(path, &error, &missing)) {
+        QMessageBox::warning(this, tr("Open"),
+                             tr("The project could not be opened; the layers are kept as they were.\n%1\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    if (!missing.isEmpty())
+        QMessageBox::warning(this, tr("Open"),
+                             tr("These layers of the project could not be shown, their files give no "
+                                "picture:\n%1")
+                                 .arg(missing.join(QLatin1Char('\n'))));
+}
+
+void EditorMainWindow::on_actionSave_triggered()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Brindle Project"), QString(), projectFilter());
+    if (path.isEmpty())
+        return;
+    QString error;
+    QStringList notes;
+    if (!saveProject(path, &error, &notes)) {
+        QMessageBox::warning(this, tr("Save"),
+                             tr("The project could not be saved.\n%1\n%2").arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    if (!notes.isEmpty())
+        QMessageBox::information(this, tr("Save"), notes.join(QLatin1Char('\n')));
+}
+
+bool EditorMainWindow::openProject(const QString &path, QString *error, QStringList *missing)
+{
+    ProjectData data;
+    if (!ProjectFile::read(path, &data, error))
+        return false;
+    m_scene->clearLayers();
+    for (const CLayerInfo &record : qAsConst(data.layers)) {
+        if (!m_scene->addLayer(record) && missing)
+            *missing << record.FileName;
+    }
+    return true;
+}
+
+bool EditorMainWindow::saveProject(const QString &path, QString *error, QStringList *notes)
+{
+    ProjectData data;
+    data.canvasSize = m_scene->canvasSize();
+    for (const QWatermarkBase *item : qAsConst(core().layers)) {
+        CLayerInfo record = item->info();
+        record.x = int(item->pos().x());
+        record.y = int(item->pos().y());
+        record.Angle = float(item->rotation());
+        record.image = QImage();
+        data.layers << record;
+    }
+    return ProjectFile::write(path, data, error, notes);
+}

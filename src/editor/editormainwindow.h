@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+class LayeredManageDock;
+class LivePreview;
+class PlayerDock;
+class QAction;
+class QMenu;
+class QCanvasItem;
+class QSplitter;
+class QToolBar;
+class QWatermarkScene;
+class QWatermarkView;
+
+// The watermark editor: the current task's frame on the canvas with the layers over it,
+// the layer panel, and a live preview of the task with every layer drawn.
+class EditorMainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit EditorMainWindow(QWidget *parent = nullptr);
+    ~EditorMainWindow() override;
+
+    // Opens the editor on a video: its first frame becomes the canvas.
+    void setSource(const QString &videoPath);
+    QString source() const { return m_source; }
+
+    // Replaces the layers with those of a project file. False, with the layers left as
+    // they are and the reason in *error, when the file cannot be read. Layers whose file
+    // gives no picture are named in *missing.
+    bool openProject(const QString &path, QString *error, QStringList *missing = nullptr);
+    // Writes the layers to a project file; false, with the reason in *error, when it cannot.
+    // Values the file cannot hold are clamped and described in *notes.
+    bool saveProject(const QString &path, QString *error, QStringList *notes = nullptr);
+
+    QWatermarkScene *scene() const { return m_scene; }
+    QWatermarkView *view() const { return m_view; }
+    LayeredManageDock *layerDock() const { return m_layerDock; }
+    LivePreview *preview() const { return m_preview; }
+    PlayerDock *transport() const { return m_transport; }
+    QMenu *layerMenu() const { return m_layerMenu; }
+
+public slots:
+    void OnPlayPause();
+    void OnStop();
+    void OnCopyTime();
+    void OnSliderSeek(int ms);
+    void OnSliderPressed();
+    void OnSliderReleased();
+    void OnTimerPlayerUI();
+    void OnPlayerRect(const QRect &rect);
+    void OnMenu();
+
+    void on_actionOpen_triggered();
+    void on_actionSave_triggered();
+    void on_actionAdd_Video_triggered();
+    void on_actionAdd_Image_triggered();
+    void on_actionAdd_Text_triggered();
+    void on_actionAdd_Subtitle_triggered();
+    void on_actionCrop_triggered();
+    void on_actionRotate_left_triggered();
+    void on_actionRotate_right_triggered();
+    void on_actionFlip_horizontal_triggered();
+    void on_actionFlip_vertical_triggered();
+    void on_actionDuplicate_triggered();
+    void on_actionDelete_triggered();
+    void on_actionOptions_triggered();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *newAction(const QString &objectName, const QString &text, const QString &icon);
+    void buildActions();
+    void buildToolBar();
+    void buildCentre();
+    void buildDocks();
+    void connectSignals();
+    // Turns and flips change the canvas's pixel grid: the scene and view follow it.
+    void pictureChanged();
+
+    QString m_source;
+    qint64 m_durationUs = 0;
+    QWatermarkScene *m_scene;
+    QWatermarkView *m_view;
+    PlayerDock *m_transport;
+    LivePreview *m_preview;
+    LayeredManageDock *m_layerDock;
+    QToolBar *m_toolBar;
+    QMenu *m_layerMenu;
+    QSplitter *m_splitter;
+};
