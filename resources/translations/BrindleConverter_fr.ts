@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
@@ -31,7 +31,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Arrêté par l'utilisateur à %1
+        <translation>Arrêté par l&apos;utilisateur à %1
 </translation>
     </message>
     <message>
@@ -51,7 +51,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sous-titres omis de l'image : %1</translation>
+        <translation>Sous-titres omis de l&apos;image : %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>%1 could not be converted</source>
-        <translation>%1 n'a pas pu être converti</translation>
+        <translation>%1 n&apos;a pas pu être converti</translation>
     </message>
     <message>
         <source>%1 cannot be read</source>
@@ -75,18 +75,18 @@
     </message>
     <message>
         <source>%1 is not a subtitle file libass can read</source>
-        <translation>%1 n'est pas un fichier de sous-titres lisible par libass</translation>
+        <translation>%1 n&apos;est pas un fichier de sous-titres lisible par libass</translation>
     </message>
 </context>
 <context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Arrêté par l'utilisateur</translation>
+        <translation>Arrêté par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
-        <translation>Le moteur n'a pas indiqué comment la conversion s'est terminée.</translation>
+        <translation>Le moteur n&apos;a pas indiqué comment la conversion s&apos;est terminée.</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>L'image du calque de texte %1 n'a pas pu être enregistrée</translation>
+        <translation>L&apos;image du calque de texte %1 n&apos;a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>toolBar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Watermark</source>
@@ -371,7 +371,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Ajoutez d'abord un fichier média à la liste</translation>
+        <translation>Ajoutez d&apos;abord un fichier média à la liste</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -454,7 +454,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Channels</source>
@@ -505,6 +505,13 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

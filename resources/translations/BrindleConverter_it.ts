@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -31,7 +31,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Interrotto dall'utente a %1
+        <translation>Interrotto dall&apos;utente a %1
 </translation>
     </message>
     <message>
@@ -51,7 +51,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sottotitoli esclusi dall'immagine: %1</translation>
+        <translation>Sottotitoli esclusi dall&apos;immagine: %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -82,7 +82,7 @@
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Interrotto dall'utente</translation>
+        <translation>Interrotto dall&apos;utente</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
@@ -108,7 +108,7 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>Impossibile salvare l'immagine del livello di testo %1</translation>
+        <translation>Impossibile salvare l&apos;immagine del livello di testo %1</translation>
     </message>
 </context>
 <context>
@@ -371,7 +371,7 @@ Riavviare adesso?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Aggiungi prima un file multimediale all'elenco</translation>
+        <translation>Aggiungi prima un file multimediale all&apos;elenco</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -505,6 +505,13 @@ Riavviare adesso?</translation>
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Watermark</source>
-        <translation>Marca d'água</translation>
+        <translation>Marca d&apos;água</translation>
     </message>
     <message>
         <source>Run</source>
@@ -505,6 +505,13 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
