@@ -393,6 +393,8 @@ void MainWindow::on_actionWatermark_triggered()
         window->setGeometry(screen->availableGeometry());
     window->showMaximized();
     window->setSource(task->sourcePath);
+    if (QFileInfo(task->subtitlePath).isFile())
+        window->loadSubtitle(task->subtitlePath);
     window->raise();
     window->activateWindow();
 }

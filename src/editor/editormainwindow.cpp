@@ -14,6 +14,9 @@
 #include "editor/qwatermarkview.h"
 #include "player/playerdock.h"
 #include "player/slider.h"
+#include "settings/cropdialog.h"
+#include "subtitles/subtitledock.h"
+#include "text/vtextpropsheetdialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,6 +47,7 @@ EditorMainWindow::EditorMainWindow(QWidget *parent)
     , m_transport(new PlayerDock(this))
     , m_preview(new LivePreview(m_view, m_transport, this))
     , m_layerDock(new LayeredManageDock(this))
+    , m_subtitleDock(new SubtitleDock(this))
     , m_toolBar(new QToolBar(this))
     , m_layerMenu(new QMenu(this))
     , m_splitter(new QSplitter(Qt::Vertical, this))
@@ -107,10 +111,6 @@ void EditorMainWindow::buildActions()
     m_layerMenu->addSeparator();
     m_layerMenu->addAction(newAction(QStringLiteral("actionOptions"), tr("Options"), QString()));
 
-    // Pieces that are not part of this build yet stay visible but cannot be used.
-    for (const char *name : {"actionAdd_Text", "actionAdd_Subtitle", "actionCrop"})
-        findChild<QAction *>(QLatin1String(name))->setEnabled(false);
-
     QAction *undo = m_scene->history()->createUndoAction(this);
     undo->setObjectName(QStringLiteral("actionUndo"));
     QAction *redo = m_scene->history()->createRedoAction(this);
@@ -164,7 +164,10 @@ void EditorMainWindow::buildCentre()
 void EditorMainWindow::buildDocks()
 {
     setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
+    m_subtitleDock->setAllowedAreas(Qt::RightDockWidgetArea);
     addDockWidget(Qt::RightDockWidgetArea, m_layerDock);
+    addDockWidget(Qt::RightDockWidgetArea, m_subtitleDock);
+    splitDockWidget(m_layerDock, m_subtitleDock, Qt::Vertical);
 }
 
 void EditorMainWindow::connectSignals()
@@ -185,6 +188,8 @@ void EditorMainWindow::connectSignals()
     connect(m_transport->m_slider, &Slider::sliderMoved, this, &EditorMainWindow::OnSliderSeek);
     connect(m_transport->m_slider, &Slider::sliderPressed, this, &EditorMainWindow::OnSliderPressed);
     connect(m_transport->m_slider, &Slider::sliderReleased, this, &EditorMainWindow::OnSliderReleased);
+    connect(m_subtitleDock->openButton(), &QToolButton::clicked, this,
+            &EditorMainWindow::on_actionAdd_Subtitle_triggered);
 }
 
 void EditorMainWindow::setSource(const QString &videoPath)
@@ -196,6 +201,11 @@ void EditorMainWindow::setSource(const QString &videoPath)
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     m_view->setZoom(EditorRules::initialZoom(canvas, screen ? screen->size() : QSize()));
     m_preview->setSource(videoPath, m_durationUs);
+}
+
+bool EditorMainWindow::loadSubtitle(const QString &path)
+{
+    return m_subtitleDock->loadFile(path);
 }
 
 void EditorMainWindow::OnPlayPause()
@@ -247,6 +257,8 @@ void EditorMainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_preview->state() != LivePreview::Idle)
         OnStop();
+    // The lines stay in the document when the user declines; only a file is offered here.
+    m_subtitleDock->promptSaveOnClose();
     QMainWindow::closeEvent(event);
 }
 
@@ -266,14 +278,41 @@ void EditorMainWindow::on_actionAdd_Image_triggered()
 
 void EditorMainWindow::on_actionAdd_Text_triggered()
 {
+    VTextPropSheetDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_scene->addText(dialog.wordArtInfo());
 }
 
 void EditorMainWindow::on_actionAdd_Subtitle_triggered()
 {
+    const QString path
+        = QFileDialog::getOpenFileName(this, tr("Open Subtitle File"), QString(), tr("Subtitle File(*.srt *.ass *.ssa)"));
+    if (path.isEmpty())
+        return;
+    // A file that cannot be read is named in the panel and not attached to the task.
+    if (!loadSubtitle(path))
+        return;
+    if (ConvertTask *task = core().activeTask()) {
+        task->subtitlePath = path;
+        task->hasSubtitle = true;
+    }
 }
 
 void EditorMainWindow::on_actionCrop_triggered()
 {
+    QCanvasItem *background = m_scene->background();
+    if (!background || background->info().image.isNull())
+        return;
+    // The crop is chosen on the picture as turned and mirrored, before any crop.
+    CLayerInfo uncropped = background->info();
+    uncropped.crop.cropped = false;
+    CropDialog dialog(this);
+    dialog.setCrop(background->info().crop);
+    dialog.setPicture(QCanvasItem::transformedFrame(background->info().image, uncropped));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    background->info().crop = dialog.crop();
+    pictureChanged();
 }
 
 void EditorMainWindow::on_actionRotate_left_triggered()

@@ -11,6 +11,7 @@ class QAction;
 class QMenu;
 class QCanvasItem;
 class QSplitter;
+class SubtitleDock;
 class QToolBar;
 class QWatermarkScene;
 class QWatermarkView;
@@ -27,6 +28,8 @@ public:
     // Opens the editor on a video: its first frame becomes the canvas.
     void setSource(const QString &videoPath);
     QString source() const { return m_source; }
+    // Shows a subtitle file in the subtitle panel; false when it cannot be read.
+    bool loadSubtitle(const QString &path);
 
     // Replaces the layers with those of a project file. False, with the layers left as
     // they are and the reason in *error, when the file cannot be read. Layers whose file
@@ -39,6 +42,7 @@ public:
     QWatermarkScene *scene() const { return m_scene; }
     QWatermarkView *view() const { return m_view; }
     LayeredManageDock *layerDock() const { return m_layerDock; }
+    SubtitleDock *subtitleDock() const { return m_subtitleDock; }
     LivePreview *preview() const { return m_preview; }
     PlayerDock *transport() const { return m_transport; }
     QMenu *layerMenu() const { return m_layerMenu; }
@@ -89,6 +93,7 @@ private:
     PlayerDock *m_transport;
     LivePreview *m_preview;
     LayeredManageDock *m_layerDock;
+    SubtitleDock *m_subtitleDock;
     QToolBar *m_toolBar;
     QMenu *m_layerMenu;
     QSplitter *m_splitter;

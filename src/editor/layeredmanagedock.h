@@ -1,17 +1,20 @@
 #pragma once
 
-#include <QDockWidget>
+#include "settings/panelwidget.h"
 
 class LayeredManageWidget;
 
 // The "Watermark" panel of the editor: a dock around the layer list.
-class LayeredManageDock : public QDockWidget
+class LayeredManageDock : public PanelWidget
 {
     Q_OBJECT
 public:
     explicit LayeredManageDock(QWidget *parent = nullptr);
 
     LayeredManageWidget *layers() const { return m_widget; }
+
+protected:
+    void retranslate() override;
 
 private:
     LayeredManageWidget *m_widget;
