@@ -21,20 +21,27 @@ public:
     }
     ~PresenceCommand() override
     {
-        if (!m_item->scene())
+        // Of an add and a later delete of the same layer, only the one that took it off
+        // the canvas owns it; the other must not even look at it.
+        if (ownsItem() && !m_item->scene())
             delete m_item;
     }
 
     // The change itself has happened by the time the command is recorded.
     void redo() override
     {
+        m_done = true;
         if (m_first) {
             m_first = false;
             return;
         }
         apply(m_adds);
     }
-    void undo() override { apply(!m_adds); }
+    void undo() override
+    {
+        m_done = false;
+        apply(!m_adds);
+    }
 
 private:
     void apply(bool present)
@@ -45,10 +52,13 @@ private:
             m_scene->withdrawLayer(m_item);
     }
 
+    bool ownsItem() const { return m_adds ? !m_done : m_done; }
+
     QWatermarkScene *m_scene;
     QWatermarkBase *m_item;
     bool m_adds;
     bool m_first = true;
+    bool m_done = true;
 };
 
 class ChangeCommand : public QUndoCommand

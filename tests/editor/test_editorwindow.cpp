@@ -1,0 +1,636 @@
+#include "app/convertlist.h"
+#include "app/core.h"
+#include "app/mainwindow.h"
+#include "editor/editormainwindow.h"
+#include "editor/editorrules.h"
+#include "editor/layeredmanagedock.h"
+#include "editor/layeredmanagewidget.h"
+#include "editor/livepreview.h"
+#include "editor/qcanvasitem.h"
+#include "editor/qwatermarkbase.h"
+#include "editor/qwatermarkscene.h"
+#include "editor/qwatermarkview.h"
+#include "jobs/jobsmanage.h"
+#include "player/playerdock.h"
+#include "player/slider.h"
+#include "player/timelabel.h"
+#include "settings/configformat.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <functional>
+
+#include <unistd.h>
+
+namespace {
+// Acts on the next modal dialog as soon as it is shown.
+void whenModalShows(std::function<void(QWidget *)> act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start(20);
+}
+
+// Deletes a layer through the layer menu, answering the question with "Ok".
+void deleteThroughMenu(EditorMainWindow *editor, QWatermarkBase *layer)
+{
+    for (QWatermarkBase *other : core().layers)
+        other->setSelected(other == layer);
+    whenModalShows([](QWidget *modal) {
+        for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
+            if (button->text() == QStringLiteral("Ok"))
+                button->click();
+        }
+    });
+    editor->findChild<QAction *>(QStringLiteral("actionDelete"))->trigger();
+}
+
+// Answers the next file dialog with a path.
+void chooseFile(const QString &path)
+{
+    whenModalShows([path](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+}
+
+QString pictureFile(const QString &path, QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image.save(path) ? path : QString();
+}
+
+bool near(QRgb pixel, QColor expected, int tolerance = 60)
+{
+    return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
+        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+// The colour at a canvas point of what the preview engine shows in its host window.
+QRgb previewPixel(EditorMainWindow *editor, QPointF canvasPoint)
+{
+    QWidget *host = editor->preview()->host();
+    if (!host || !host->isVisible())
+        return 0;
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(host->winId()).toImage();
+    const QSize canvas = editor->scene()->canvasSize();
+    if (shown.isNull() || canvas.isEmpty())
+        return 0;
+    return shown.pixel(int(canvasPoint.x() * shown.width() / canvas.width()),
+                       int(canvasPoint.y() * shown.height() / canvas.height()));
+}
+
+bool previewShows(EditorMainWindow *editor, QPointF canvasPoint, QColor colour)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 8000) {
+        if (near(previewPixel(editor, canvasPoint), colour))
+            return true;
+        QTest::qWait(50);
+    }
+    qWarning() << "preview shows" << QColor(previewPixel(editor, canvasPoint)).name() << "not" << colour.name();
+    return false;
+}
+
+// One frame of a video as an image, through the real ffmpeg.
+QImage frameOf(const QString &video, const QString &png, double seconds)
+{
+    if (!TestMedia::run(QStringLiteral("ffmpeg"),
+                        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-ss"),
+                         QString::number(seconds), QStringLiteral("-i"), video, QStringLiteral("-frames:v"),
+                         QStringLiteral("1"), png}))
+        return QImage();
+    return QImage(png);
+}
+
+// Drags with the left button on the view from one scene point to another.
+void drag(QWatermarkView *view, QPointF from, QPointF to)
+{
+    QWidget *viewport = view->viewport();
+    const QPoint start = view->mapFromScene(from);
+    const QPoint end = view->mapFromScene(to);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    for (int step = 1; step <= 5; ++step) {
+        const QPoint at = start + (end - start) * step / 5;
+        QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, end);
+}
+}
+
+class TestEditorWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void watermarkOpensTheEditorOnTheCurrentRow();
+    void toolBarAndLayerMenu();
+    void zoomAndTurnArithmetic();
+    void turnsAndFlipsReachTaskAndCanvas();
+    void layerPanelFollowsLayers();
+    void controlsActOnEverySelectedRow();
+    void upAndDownSwapStacking();
+    void pressOnEmptyCanvasResetsControls();
+    void openReplacesLayersAndKeepsBackground();
+    void unreadableProjectKeepsLayers_data();
+    void unreadableProjectKeepsLayers();
+    void saveFailureIsReported();
+    void previewPausesAndConvertsWithLayers();
+
+private:
+    QAction *mainAction(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
+    QAction *editorAction(const char *name) const { return m_editor->findChild<QAction *>(QLatin1String(name)); }
+    LayeredManageWidget *panel() const { return m_editor->layerDock()->layers(); }
+    void openEditor(const QString &source);
+    QWatermarkBase *addPicture(const QString &name, QColor colour);
+
+    QTemporaryDir m_dir;
+    QString m_output;
+    MainWindow *m_window = nullptr;
+    EditorMainWindow *m_editor = nullptr;
+};
+
+void TestEditorWindow::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    ConfigFormat format;
+    format.load();
+    format.applyContainerDefaults(0);
+    format.format = QStringLiteral("mp4");
+    format.save();
+}
+
+void TestEditorWindow::init()
+{
+    static int folder = 0;
+    m_output = m_dir.filePath(QStringLiteral("out %1, 'ü'").arg(++folder));
+    m_window = new MainWindow;
+    m_window->systemSettings().useHA = false;
+    m_window->systemSettings().coverage = false;
+    m_window->findChild<QLineEdit *>("lineEditOutput")->setText(m_output);
+    m_window->show();
+}
+
+void TestEditorWindow::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    m_editor = nullptr;
+    QCOMPARE(core().layers.size(), 0);
+}
+
+void TestEditorWindow::openEditor(const QString &source)
+{
+    m_window->conversionList()->addFile(source);
+    mainAction("actionWatermark")->trigger();
+    m_editor = m_window->editor();
+    QVERIFY(QTest::qWaitForWindowExposed(m_editor));
+}
+
+QWatermarkBase *TestEditorWindow::addPicture(const QString &name, QColor colour)
+{
+    return m_editor->scene()->addImage(pictureFile(m_dir.filePath(name), QSize(60, 40), colour));
+}
+
+void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
+{
+    const QString clip = TestMedia::clip(2.0);
+    openEditor(clip);
+    QVERIFY(m_editor->isVisible());
+    QVERIFY(m_editor->windowState() & Qt::WindowMaximized);
+    QCOMPARE(m_editor->source(), clip);
+    QCOMPARE(core().editor, m_editor);
+    QCOMPARE(m_editor->scene()->canvasSize(), QSize(320, 240));
+    QCOMPARE(m_editor->transport()->m_slider->maximum(), 2000);
+    QVERIFY(!m_editor->transport()->m_slider->isEnabled());
+    QCOMPARE(m_editor->preview()->state(), LivePreview::Idle);
+
+    // A row whose file is gone opens nothing.
+    delete m_window;
+    m_window = new MainWindow;
+    const QString gone = m_dir.filePath(QStringLiteral("gone.mp4"));
+    QVERIFY(QFile::copy(clip, gone));
+    m_window->conversionList()->addFile(gone);
+    QVERIFY(QFile::remove(gone));
+    mainAction("actionWatermark")->trigger();
+    QVERIFY(!m_window->editor()->isVisible());
+}
+
+void TestEditorWindow::toolBarAndLayerMenu()
+{
+    openEditor(TestMedia::clip(2.0));
+    QCOMPARE(m_editor->windowTitle(), QStringLiteral("Editor"));
+    auto *toolBar = m_editor->findChild<QToolBar *>(QStringLiteral("toolBar"));
+    QVERIFY(toolBar);
+    QCOMPARE(toolBar->iconSize(), QSize(32, 32));
+    QStringList order;
+    for (QAction *action : toolBar->actions())
+        order << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
+    QCOMPARE(order, QStringList({"actionOpen", "actionSave", "|", "actionAdd_Video", "actionAdd_Image",
+                                 "actionAdd_Text", "actionAdd_Subtitle", "|", "actionCrop", "actionRotate_left",
+                                 "actionRotate_right", "actionFlip_horizontal", "actionFlip_vertical"}));
+    QCOMPARE(editorAction("actionFlip_horizontal")->text(), QStringLiteral("Flip horizontal "));
+    for (QAction *action : toolBar->actions())
+        QVERIFY2(action->isSeparator() || action->isEnabled(), qPrintable(action->objectName()));
+
+    QStringList menu;
+    for (QAction *action : m_editor->layerMenu()->actions())
+        menu << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    QCOMPARE(menu, QStringList({"Duplicate", "Delete", "|", "Options"}));
+
+    // The Menu handle of a layer opens it.
+    addPicture(QStringLiteral("menu.png"), Qt::red);
+    emit m_editor->scene()->itemMenuHM();
+    QTRY_VERIFY(m_editor->layerMenu()->isVisible());
+    m_editor->layerMenu()->close();
+
+    QCOMPARE(editorAction("actionUndo")->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::CTRL + Qt::Key_Z)}));
+    QCOMPARE(editorAction("actionRedo")->shortcuts(),
+             QList<QKeySequence>({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)}));
+    // Undo takes back the layer just added.
+    QCOMPARE(core().layers.size(), 1);
+    editorAction("actionUndo")->trigger();
+    QCOMPARE(core().layers.size(), 0);
+    QCOMPARE(panel()->table()->rowCount(), 0);
+    editorAction("actionRedo")->trigger();
+    QCOMPARE(panel()->table()->rowCount(), 1);
+
+    QCOMPARE(m_editor->dockWidgetArea(m_editor->layerDock()), Qt::RightDockWidgetArea);
+    QCOMPARE(m_editor->dockWidgetArea(reinterpret_cast<QDockWidget *>(m_editor->subtitleDock())),
+             Qt::RightDockWidgetArea);
+}
+
+void TestEditorWindow::zoomAndTurnArithmetic()
+{
+    QCOMPARE(EditorRules::initialZoom(QSize(320, 240), QSize(1600, 1200)), 100.0);
+    // 1920 / (1600 * 0.7) = 1.714...: shrunk to 100 / 1.714 * 0.8.
+    QCOMPARE(EditorRules::initialZoom(QSize(1920, 1080), QSize(1600, 1200)), 100.0 / (1920 / 1120.0) * 0.8);
+    QCOMPARE(EditorRules::hostSize(300, QSize(320, 240)), QSize(400, 300));
+    QCOMPARE(EditorRules::turnedLeft(-1), 2);
+    QCOMPARE(EditorRules::turnedLeft(2), 2);
+    QCOMPARE(EditorRules::turnedLeft(1), -1);
+    QCOMPARE(EditorRules::turnedRight(-1), 1);
+    QCOMPARE(EditorRules::turnedRight(2), -1);
+}
+
+void TestEditorWindow::turnsAndFlipsReachTaskAndCanvas()
+{
+    openEditor(TestMedia::clip(2.0));
+    QCanvasItem *background = m_editor->scene()->background();
+    editorAction("actionRotate_left")->trigger();
+    editorAction("actionRotate_left")->trigger();
+    QCOMPARE(background->info().transpose, 2);
+    QCOMPARE(core().activeTask()->transpose, 2);
+    QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 240, 320));
+    QCOMPARE(background->picture().size(), QSize(240, 320));
+
+    editorAction("actionRotate_right")->trigger();
+    QCOMPARE(core().activeTask()->transpose, -1);
+    QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 320, 240));
+    editorAction("actionRotate_right")->trigger();
+    editorAction("actionRotate_left")->trigger();
+    QCOMPARE(core().activeTask()->transpose, -1);
+
+    editorAction("actionFlip_horizontal")->trigger();
+    QVERIFY(core().activeTask()->horizontalFlip);
+    QVERIFY(!core().activeTask()->verticalFlip);
+    editorAction("actionFlip_vertical")->trigger();
+    editorAction("actionFlip_horizontal")->trigger();
+    QVERIFY(!core().activeTask()->horizontalFlip);
+    QVERIFY(core().activeTask()->verticalFlip);
+    QVERIFY(background->info().flipVertical);
+}
+
+void TestEditorWindow::layerPanelFollowsLayers()
+{
+    openEditor(TestMedia::clip(2.0));
+    QTableWidget *table = panel()->table();
+    QWatermarkBase *first = addPicture(QStringLiteral("a.png"), Qt::red);
+    QWatermarkBase *second = addPicture(QStringLiteral("b.png"), Qt::green);
+    QWatermarkBase *third = addPicture(QStringLiteral("c.png"), Qt::blue);
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->rowHeight(1), 40);
+    QCOMPARE(table->columnWidth(LayeredManageWidget::PreviewColumn), 80);
+    QCOMPARE(table->columnWidth(LayeredManageWidget::DurationColumn), 100);
+    auto *preview = qobject_cast<QLabel *>(table->cellWidget(0, LayeredManageWidget::PreviewColumn));
+    QCOMPARE(preview->pixmap()->size(), QSize(60, 40));
+    QCOMPARE(panel()->rowOf(third), 2);
+
+    // A start and end typed into a row reach its layer and its duration.
+    auto *start = qobject_cast<QTimeEdit *>(table->cellWidget(1, LayeredManageWidget::StartColumn));
+    auto *end = qobject_cast<QTimeEdit *>(table->cellWidget(1, LayeredManageWidget::EndColumn));
+    start->setTime(QTime(0, 0, 1, 500));
+    end->setTime(QTime(0, 0, 4));
+    QCOMPARE(second->info().StartTime, 1500000);
+    QCOMPARE(second->info().EndTime, 4000000);
+    QCOMPARE(qobject_cast<TimeLabel *>(table->cellWidget(1, LayeredManageWidget::DurationColumn))->text(),
+             QStringLiteral("00:00:02:500"));
+
+    // Removing the middle layer keeps the map pointing at the right rows.
+    deleteThroughMenu(m_editor, second);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(panel()->rowOf(first), 0);
+    QCOMPARE(panel()->rowOf(third), 1);
+    QCOMPARE(panel()->layerAt(1), third);
+    deleteThroughMenu(m_editor, first);
+    QCOMPARE(panel()->rowOf(third), 0);
+    panel()->onCellClicked(0, 0);
+    QVERIFY(third->isSelected());
+}
+
+void TestEditorWindow::controlsActOnEverySelectedRow()
+{
+    openEditor(TestMedia::clip(2.0));
+    QList<QWatermarkBase *> layers;
+    for (const char *name : {"a.png", "b.png", "c.png", "d.png"})
+        layers << addPicture(QLatin1String(name), Qt::red);
+    QTableWidget *table = panel()->table();
+    table->clearSelection();
+    for (int row : {0, 2, 3})
+        table->selectionModel()->select(table->model()->index(row, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+    panel()->findChild<QSpinBox *>(QStringLiteral("spinBoxOpacity"))->setValue(40);
+    auto *animation = panel()->findChild<QComboBox *>(QStringLiteral("comboBoxAnimation"));
+    auto *speed = panel()->findChild<QSpinBox *>(QStringLiteral("spinBoxSpeed"));
+    animation->setCurrentIndex(CLayerInfo::ScrollTop);
+    QVERIFY(speed->isEnabled());
+    speed->setValue(120);
+    panel()->findChild<QComboBox *>(QStringLiteral("comboBoxFade"))->setCurrentIndex(CLayerInfo::FadeInOut);
+    for (int i : {0, 2, 3}) {
+        QCOMPARE(layers[i]->info().Transparent, 40);
+        QCOMPARE(layers[i]->info().Animation, int(CLayerInfo::ScrollTop));
+        QCOMPARE(layers[i]->info().Speed, 120);
+        QCOMPARE(layers[i]->info().fade, int(CLayerInfo::FadeInOut));
+    }
+    QCOMPARE(layers[1]->info().Transparent, 100);
+    QCOMPARE(layers[1]->info().Animation, int(CLayerInfo::NoMotion));
+
+    animation->setCurrentIndex(CLayerInfo::NoMotion);
+    QVERIFY(!speed->isEnabled());
+    QCOMPARE(layers[3]->info().Animation, int(CLayerInfo::NoMotion));
+
+    // Clicking a row selects its layer alone on the canvas and shows its values.
+    table->clearSelection();
+    table->selectRow(1);
+    panel()->onCellClicked(1, 0);
+    QVERIFY(layers[1]->isSelected());
+    QVERIFY(!layers[0]->isSelected());
+    QCOMPARE(panel()->findChild<QSpinBox *>(QStringLiteral("spinBoxOpacity"))->value(), 100);
+}
+
+void TestEditorWindow::upAndDownSwapStacking()
+{
+    openEditor(TestMedia::clip(2.0));
+    QWatermarkBase *bottom = addPicture(QStringLiteral("a.png"), Qt::red);
+    QWatermarkBase *top = addPicture(QStringLiteral("b.png"), Qt::green);
+    bottom->info().StartTime = 3000000;
+    const qreal bottomZ = bottom->zValue();
+    const qreal topZ = top->zValue();
+    QTableWidget *table = panel()->table();
+    auto *up = panel()->findChildren<QToolButton *>().value(0);
+    auto *down = panel()->findChildren<QToolButton *>().value(1);
+    QCOMPARE(up->toolTip(), QStringLiteral("Up"));
+    QCOMPARE(down->toolTip(), QStringLiteral("Down"));
+
+    table->setCurrentCell(0, 0);
+    up->click();
+    QCOMPARE(bottom->zValue(), bottomZ);
+    QCOMPARE(panel()->rowOf(bottom), 0);
+    table->setCurrentCell(1, 0);
+    down->click();
+    QCOMPARE(top->zValue(), topZ);
+    QCOMPARE(panel()->rowOf(top), 1);
+
+    table->setCurrentCell(0, 0);
+    down->click();
+    QCOMPARE(bottom->zValue(), topZ);
+    QCOMPARE(top->zValue(), bottomZ);
+    QCOMPARE(panel()->rowOf(bottom), 1);
+    QCOMPARE(panel()->rowOf(top), 0);
+    QCOMPARE(table->currentRow(), 1);
+    QCOMPARE(qobject_cast<QTimeEdit *>(table->cellWidget(1, LayeredManageWidget::StartColumn))->time(),
+             QTime(0, 0, 3));
+    QCOMPARE(qobject_cast<QTimeEdit *>(table->cellWidget(0, LayeredManageWidget::StartColumn))->time(), QTime(0, 0));
+    QVERIFY(table->hasFocus() || !m_editor->isActiveWindow());
+}
+
+void TestEditorWindow::pressOnEmptyCanvasResetsControls()
+{
+    openEditor(TestMedia::clip(2.0));
+    QWatermarkBase *layer = addPicture(QStringLiteral("a.png"), Qt::red);
+    layer->info().Transparent = 30;
+    panel()->onCellClicked(0, 0);
+    QCOMPARE(panel()->findChild<QSpinBox *>(QStringLiteral("spinBoxOpacity"))->value(), 30);
+
+    QWatermarkView *view = m_editor->view();
+    layer->setSelected(false);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(QPointF(250, 200)));
+    QVERIFY(panel()->table()->selectionModel()->selectedRows().isEmpty());
+    QCOMPARE(panel()->findChild<QSpinBox *>(QStringLiteral("spinBoxOpacity"))->value(), 100);
+    QCOMPARE(panel()->findChild<QSpinBox *>(QStringLiteral("spinBoxSpeed"))->value(), 0);
+    QCOMPARE(panel()->findChild<QComboBox *>(QStringLiteral("comboBoxAnimation"))->currentIndex(), 0);
+    // The reset touches no layer.
+    QCOMPARE(layer->info().Transparent, 30);
+
+    // A press on the layer selects its row again.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(QPointF(20, 20)));
+    QCOMPARE(panel()->table()->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(panel()->findChild<QSpinBox *>(QStringLiteral("spinBoxOpacity"))->value(), 30);
+}
+
+void TestEditorWindow::openReplacesLayersAndKeepsBackground()
+{
+    openEditor(TestMedia::clip(2.0));
+    QWatermarkBase *kept = addPicture(QStringLiteral("a.png"), Qt::red);
+    kept->setPos(33.7, 12.2);
+    kept->info().Transparent = 55;
+    kept->info().EndTime = 1500000;
+    addPicture(QStringLiteral("b.png"), Qt::green);
+    const QString project = m_dir.filePath(QStringLiteral("two layers, 'ü'.qpj"));
+    QString error;
+    QVERIFY2(m_editor->saveProject(project, &error), qPrintable(error));
+
+    addPicture(QStringLiteral("c.png"), Qt::blue);
+    QCanvasItem *background = m_editor->scene()->background();
+    editorAction("actionRotate_right")->trigger();
+    chooseFile(project);
+    editorAction("actionOpen")->trigger();
+    QCOMPARE(core().layers.size(), 2);
+    QCOMPARE(panel()->table()->rowCount(), 2);
+    const CLayerInfo &reopened = core().layers.first()->info();
+    QCOMPARE(reopened.Transparent, 55);
+    QCOMPARE(reopened.EndTime, 1500000);
+    QCOMPARE(core().layers.first()->pos(), QPointF(33, 12));
+    QCOMPARE(m_editor->scene()->background(), background);
+    QCOMPARE(background->info().transpose, 1);
+    QCOMPARE(core().activeTask()->transpose, 1);
+}
+
+void TestEditorWindow::unreadableProjectKeepsLayers_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("not xml") << QByteArray("\x89PNG not a project at all");
+    QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?>\n<Layers>\n    <Layer>\n        <Type>2</Ty");
+    QTest::newRow("foreign root") << QByteArray("<Project><Layer><Type>2</Type></Layer></Project>");
+    QTest::newRow("not a number") << QByteArray("<Layers><Layer><Type>2</Type><x>left</x></Layer></Layers>");
+}
+
+void TestEditorWindow::unreadableProjectKeepsLayers()
+{
+    QFETCH(QByteArray, content);
+    openEditor(TestMedia::clip(2.0));
+    QWatermarkBase *layer = addPicture(QStringLiteral("a.png"), Qt::red);
+    const QString path = m_dir.filePath(QStringLiteral("bad.qpj"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+    file.close();
+
+    QString told;
+    whenModalShows([&told](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->selectFile(dialog->directory().filePath(QStringLiteral("bad.qpj")));
+            static_cast<QDialog *>(dialog)->accept();
+            whenModalShows([&told](QWidget *box) {
+                told = qobject_cast<QMessageBox *>(box) ? qobject_cast<QMessageBox *>(box)->text() : QString();
+                box->close();
+            });
+        }
+    });
+    QDir::setCurrent(m_dir.path());
+    editorAction("actionOpen")->trigger();
+    QTRY_VERIFY(!told.isEmpty());
+    QVERIFY2(told.contains(QStringLiteral("could not be opened")), qPrintable(told));
+    QCOMPARE(core().layers, QList<QWatermarkBase *>({layer}));
+    QCOMPARE(panel()->table()->rowCount(), 1);
+    QCOMPARE(panel()->rowOf(layer), 0);
+}
+
+void TestEditorWindow::saveFailureIsReported()
+{
+    openEditor(TestMedia::clip(2.0));
+    addPicture(QStringLiteral("a.png"), Qt::red);
+    QString error;
+    QVERIFY(!m_editor->saveProject(m_dir.filePath(QStringLiteral("no such folder/x.qpj")), &error));
+    QVERIFY(!error.isEmpty());
+
+    // A read-only project is left whole.
+    const QString locked = m_dir.filePath(QStringLiteral("locked.qpj"));
+    QVERIFY(m_editor->saveProject(locked, &error));
+    const QByteArray before = [&] {
+        QFile f(locked);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    addPicture(QStringLiteral("b.png"), Qt::green);
+    const bool saved = m_editor->saveProject(locked, &error);
+    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                    | QFileDevice::ExeOwner));
+    if (getuid() == 0)
+        QSKIP("the superuser writes into read-only folders");
+    QVERIFY(!saved);
+    QFile after(locked);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
+}
+
+void TestEditorWindow::previewPausesAndConvertsWithLayers()
+{
+    const QString source = m_dir.filePath(QStringLiteral("movie, [1] 'ü'.mp4"));
+    QFile::remove(source);
+    QVERIFY(QFile::copy(TestMedia::clip(3.0), source));
+    openEditor(source);
+
+    // A red picture over the blue bar, and a text lower down.
+    chooseFile(pictureFile(m_dir.filePath(QStringLiteral("mark.png")), QSize(60, 40), Qt::red));
+    editorAction("actionAdd_Image")->trigger();
+    QCOMPARE(core().layers.size(), 1);
+    QWatermarkBase *mark = core().layers.first();
+    drag(m_editor->view(), QPointF(30, 20), QPointF(140, 60));
+    QTRY_COMPARE(mark->pos(), QPointF(110, 40));
+
+    whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->accept(); });
+    editorAction("actionAdd_Text")->trigger();
+    QCOMPARE(core().layers.size(), 2);
+    QWatermarkBase *text = core().layers.last();
+    text->setPos(0, 170);
+    const QRect textBox = text->sceneBox().toAlignedRect() & QRect(0, 0, 320, 240);
+    QVERIFY(!textBox.isEmpty());
+
+    m_editor->transport()->m_playButton->click();
+    QCOMPARE(m_editor->preview()->state(), LivePreview::Playing);
+    QVERIFY(!m_editor->view()->isVisible());
+    QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Pause"));
+    QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::red));
+    QVERIFY(previewShows(m_editor, QPointF(140, 120), Qt::blue));
+
+    m_editor->transport()->m_playButton->click();
+    QCOMPARE(m_editor->preview()->state(), LivePreview::Paused);
+    QVERIFY(m_editor->view()->isVisible());
+    QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Play"));
+    QCOMPARE(m_editor->scene()->background()->info().image.size(), QSize(320, 240));
+
+    const QString project = m_dir.filePath(QStringLiteral("saved.qpj"));
+    chooseFile(project);
+    editorAction("actionSave")->trigger();
+    QVERIFY(QFile::exists(project));
+
+    m_editor->close();
+    QCOMPARE(m_editor->preview()->state(), LivePreview::Idle);
+    QVERIFY(!m_editor->preview()->host() || !m_editor->preview()->host()->isVisible());
+
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    mainAction("actionRun")->trigger();
+    QVERIFY(done.wait(180000));
+    QTRY_VERIFY(!m_window->conversionList()->converting());
+    const QString output = m_output + QStringLiteral("/movie, [1] 'ü'.mp4");
+    QVERIFY2(QFile::exists(output), qPrintable(output));
+    const QImage converted = frameOf(output, m_dir.filePath(QStringLiteral("converted.png")), 1.0);
+    const QImage plain = frameOf(source, m_dir.filePath(QStringLiteral("plain.png")), 1.0);
+    QCOMPARE(converted.size(), QSize(320, 240));
+    QVERIFY(near(converted.pixel(140, 60), Qt::red));
+    QVERIFY(near(converted.pixel(140, 120), Qt::blue));
+    int changed = 0;
+    for (int y = textBox.top(); y <= textBox.bottom(); ++y) {
+        for (int x = textBox.left(); x <= textBox.right(); ++x)
+            changed += near(converted.pixel(x, y), plain.pixel(x, y), 40) ? 0 : 1;
+    }
+    QVERIFY2(changed > textBox.width() * textBox.height() / 20, qPrintable(QString::number(changed)));
+}
+
+BRINDLE_TEST_MAIN(TestEditorWindow)
+#include "test_editorwindow.moc"
