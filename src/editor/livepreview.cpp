@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDebug>
 #include <QEvent>
 #include <QIcon>
 #include <QLayout>
@@ -138,8 +139,10 @@ void LivePreview::start(qint64 fromMs)
     m_refreshTimer.start(1);
 
     m_filterText = m_canvas.filterGraph ? m_canvas.filterGraph().toUtf8() : QByteArray();
-    if (!m_filterText.isEmpty())
+    if (!m_filterText.isEmpty()) {
+        qDebug() << "preview filter" << m_filterText;
         playerAddVideoFilter(m_filterText.constData());
+    }
     const QByteArray path = m_path.toUtf8();
     if (playerStart(path.constData(), m_host, [this] { stop(); }, 0, 0, hostSize.width(), hostSize.height()) < 0) {
         stop();

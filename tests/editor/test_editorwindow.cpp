@@ -591,10 +591,17 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     const QRect textBox = text->sceneBox().toAlignedRect() & QRect(0, 0, 320, 240);
     QVERIFY(!textBox.isEmpty());
 
+    // The picture comes in at two seconds: the preview shows the bar first, then the
+    // picture, while the canvas shows the picture all along.
+    auto *start = qobject_cast<QTimeEdit *>(panel()->table()->cellWidget(0, LayeredManageWidget::StartColumn));
+    start->setTime(QTime(0, 0, 2));
+    QCOMPARE(mark->info().StartTime, 2000000);
+
     m_editor->transport()->m_playButton->click();
     QCOMPARE(m_editor->preview()->state(), LivePreview::Playing);
     QVERIFY(!m_editor->view()->isVisible());
     QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Pause"));
+    QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::blue));
     QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::red));
     QVERIFY(previewShows(m_editor, QPointF(140, 120), Qt::blue));
 
@@ -619,8 +626,10 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     QTRY_VERIFY(!m_window->conversionList()->converting());
     const QString output = m_output + QStringLiteral("/movie, [1] 'ü'.mp4");
     QVERIFY2(QFile::exists(output), qPrintable(output));
-    const QImage converted = frameOf(output, m_dir.filePath(QStringLiteral("converted.png")), 1.0);
-    const QImage plain = frameOf(source, m_dir.filePath(QStringLiteral("plain.png")), 1.0);
+    const QImage early = frameOf(output, m_dir.filePath(QStringLiteral("early.png")), 1.0);
+    QVERIFY(near(early.pixel(140, 60), Qt::blue));
+    const QImage converted = frameOf(output, m_dir.filePath(QStringLiteral("converted.png")), 2.5);
+    const QImage plain = frameOf(source, m_dir.filePath(QStringLiteral("plain.png")), 2.5);
     QCOMPARE(converted.size(), QSize(320, 240));
     QVERIFY(near(converted.pixel(140, 60), Qt::red));
     QVERIFY(near(converted.pixel(140, 120), Qt::blue));
