@@ -134,9 +134,12 @@ OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const
 
 QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
 {
-    QString chain = QStringLiteral("movie=%1:loop=%2,setpts=N/FRAME_RATE/TB")
-                        .arg(quoteFilterGraphPath(entry.path))
-                        .arg(entry.loop);
+    QString chain = QStringLiteral("movie=%1:loop=%2").arg(quoteFilterGraphPath(entry.path)).arg(entry.loop);
+    // The image reader takes a name with '%' for a numbered sequence (a%d.png would open
+    // a1.png); the layer's file is meant exactly as named.
+    if (entry.path.contains(QLatin1Char('%')))
+        chain += QStringLiteral(":format_opts=pattern_type=none");
+    chain += QStringLiteral(",setpts=N/FRAME_RATE/TB");
     if (entry.opacity != 100)
         chain += QStringLiteral(",colorchannelmixer=aa=%1").arg(decimal(entry.opacity / 100.0));
     if (entry.needsScale)
