@@ -105,6 +105,115 @@
     </message>
 </context>
 <context>
+    <name>EditorMainWindow</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Subtitle</source>
+        <translation>Untertitel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Flip horizontal </source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Untertiteldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Untertiteldatei(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Brindle 4.x later Project(*.qpj)</source>
+        <translation>Brindle-Projekt ab 4.x(*.qpj)</translation>
+    </message>
+    <message>
+        <source>Open Brindle Project</source>
+        <translation>Brindle-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>The project could not be opened; the layers are kept as they were.
+%1
+%2</source>
+        <translation>Das Projekt konnte nicht geöffnet werden; die Ebenen bleiben unverändert.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown, their files give no picture:
+%1</source>
+        <translation>Diese Ebenen des Projekts können nicht angezeigt werden, ihre Dateien liefern kein Bild:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Brindle Project</source>
+        <translation>Brindle-Projekt speichern</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.
+%1
+%2</source>
+        <translation>Das Projekt konnte nicht gespeichert werden.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -124,6 +233,99 @@
     <message>
         <source>Completed</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Ein und aus</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Überblendung</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
     </message>
 </context>
 <context>
@@ -432,6 +634,10 @@ Jetzt neu starten?</translation>
     <message>
         <source>All Files</source>
         <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Alle unterstützten Bilddateien</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,115 @@
     </message>
 </context>
 <context>
+    <name>EditorMainWindow</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Add Video</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Add Text</translation>
+    </message>
+    <message>
+        <source>Add Subtitle</source>
+        <translation>Add Subtitle</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Rotate left</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Rotate right</translation>
+    </message>
+    <message>
+        <source>Flip horizontal </source>
+        <translation>Flip horizontal </translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Flip vertical</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>toolBar</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Open Subtitle File</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Brindle 4.x later Project(*.qpj)</source>
+        <translation>Brindle 4.x later Project(*.qpj)</translation>
+    </message>
+    <message>
+        <source>Open Brindle Project</source>
+        <translation>Open Brindle Project</translation>
+    </message>
+    <message>
+        <source>The project could not be opened; the layers are kept as they were.
+%1
+%2</source>
+        <translation>The project could not be opened; the layers are kept as they were.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown, their files give no picture:
+%1</source>
+        <translation>These layers of the project could not be shown, their files give no picture:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Brindle Project</source>
+        <translation>Save Brindle Project</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.
+%1
+%2</source>
+        <translation>The project could not be saved.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -124,6 +233,99 @@
     <message>
         <source>Completed</source>
         <translation>Completed</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Watermark</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>InOut</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fade</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
     </message>
 </context>
 <context>
@@ -432,6 +634,10 @@ Do you want to restart now?</translation>
     <message>
         <source>All Files</source>
         <translation>All Files</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>All Supported Image Files</translation>
     </message>
 </context>
 <context>

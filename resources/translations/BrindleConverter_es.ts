@@ -105,6 +105,115 @@
     </message>
 </context>
 <context>
+    <name>EditorMainWindow</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Add Subtitle</source>
+        <translation>Añadir subtítulos</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Flip horizontal </source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Voltear verticalmente</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Brindle 4.x later Project(*.qpj)</source>
+        <translation>Proyecto de Brindle 4.x o posterior(*.qpj)</translation>
+    </message>
+    <message>
+        <source>Open Brindle Project</source>
+        <translation>Abrir proyecto de Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be opened; the layers are kept as they were.
+%1
+%2</source>
+        <translation>No se pudo abrir el proyecto; las capas se mantienen como estaban.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown, their files give no picture:
+%1</source>
+        <translation>Estas capas del proyecto no se pudieron mostrar; sus archivos no dan ninguna imagen:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Brindle Project</source>
+        <translation>Guardar proyecto de Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.
+%1
+%2</source>
+        <translation>No se pudo guardar el proyecto.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -124,6 +233,99 @@
     <message>
         <source>Completed</source>
         <translation>Completado</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca de agua</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrada y salida</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fundido</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
     </message>
 </context>
 <context>
@@ -432,6 +634,10 @@ Do you want to restart now?</source>
     <message>
         <source>All Files</source>
         <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Todos los archivos de imagen compatibles</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,115 @@
     </message>
 </context>
 <context>
+    <name>EditorMainWindow</name>
+    <message>
+        <source>Editor</source>
+        <translation>Éditeur</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Ajouter une vidéo</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter du texte</translation>
+    </message>
+    <message>
+        <source>Add Subtitle</source>
+        <translation>Ajouter des sous-titres</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Flip horizontal </source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Ouvrir un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Fichier de sous-titres(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Brindle 4.x later Project(*.qpj)</source>
+        <translation>Projet Brindle 4.x et suivants(*.qpj)</translation>
+    </message>
+    <message>
+        <source>Open Brindle Project</source>
+        <translation>Ouvrir un projet Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be opened; the layers are kept as they were.
+%1
+%2</source>
+        <translation>Impossible d&apos;ouvrir le projet ; les calques restent inchangés.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown, their files give no picture:
+%1</source>
+        <translation>Ces calques du projet ne peuvent pas être affichés, leurs fichiers ne donnent aucune image :
+%1</translation>
+    </message>
+    <message>
+        <source>Save Brindle Project</source>
+        <translation>Enregistrer le projet Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.
+%1
+%2</source>
+        <translation>Impossible d&apos;enregistrer le projet.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -124,6 +233,99 @@
     <message>
         <source>Completed</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrée et sortie</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fondu</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
     </message>
 </context>
 <context>
@@ -432,6 +634,10 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>All Files</source>
         <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Tous les fichiers image pris en charge</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,115 @@
     </message>
 </context>
 <context>
+    <name>EditorMainWindow</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Aggiungi video</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Add Subtitle</source>
+        <translation>Aggiungi sottotitoli</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Ritaglia</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Flip horizontal </source>
+        <translation>Capovolgi orizzontalmente</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Capovolgi verticalmente</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Apri file di sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>File di sottotitoli(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Brindle 4.x later Project(*.qpj)</source>
+        <translation>Progetto Brindle 4.x e successivi(*.qpj)</translation>
+    </message>
+    <message>
+        <source>Open Brindle Project</source>
+        <translation>Apri progetto Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be opened; the layers are kept as they were.
+%1
+%2</source>
+        <translation>Impossibile aprire il progetto; i livelli restano invariati.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown, their files give no picture:
+%1</source>
+        <translation>Questi livelli del progetto non possono essere mostrati, i loro file non forniscono alcuna immagine:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Brindle Project</source>
+        <translation>Salva progetto Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.
+%1
+%2</source>
+        <translation>Impossibile salvare il progetto.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -124,6 +233,99 @@
     <message>
         <source>Completed</source>
         <translation>Completato</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrana</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrata</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrata e uscita</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animazione</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Dissolvenza</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
     </message>
 </context>
 <context>
@@ -432,6 +634,10 @@ Riavviare adesso?</translation>
     <message>
         <source>All Files</source>
         <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Tutti i file immagine supportati</translation>
     </message>
 </context>
 <context>

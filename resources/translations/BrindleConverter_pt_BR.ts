@@ -105,6 +105,115 @@
     </message>
 </context>
 <context>
+    <name>EditorMainWindow</name>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Adicionar vídeo</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Adicionar texto</translation>
+    </message>
+    <message>
+        <source>Add Subtitle</source>
+        <translation>Adicionar legenda</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Girar à esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Girar à direita</translation>
+    </message>
+    <message>
+        <source>Flip horizontal </source>
+        <translation>Espelhar horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Espelhar verticalmente</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir arquivo de legenda</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Arquivo de legenda(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Brindle 4.x later Project(*.qpj)</source>
+        <translation>Projeto Brindle 4.x ou posterior(*.qpj)</translation>
+    </message>
+    <message>
+        <source>Open Brindle Project</source>
+        <translation>Abrir projeto Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be opened; the layers are kept as they were.
+%1
+%2</source>
+        <translation>Não foi possível abrir o projeto; as camadas foram mantidas como estavam.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown, their files give no picture:
+%1</source>
+        <translation>Estas camadas do projeto não puderam ser exibidas; seus arquivos não fornecem imagem:
+%1</translation>
+    </message>
+    <message>
+        <source>Save Brindle Project</source>
+        <translation>Salvar projeto Brindle</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.
+%1
+%2</source>
+        <translation>Não foi possível salvar o projeto.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -124,6 +233,99 @@
     <message>
         <source>Completed</source>
         <translation>Concluído</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca d&apos;água</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Cima</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrada e saída</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animação</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Esmaecer</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
     </message>
 </context>
 <context>
@@ -432,6 +634,10 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>All Files</source>
         <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Todos os arquivos de imagem suportados</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,115 @@
     </message>
 </context>
 <context>
+    <name>EditorMainWindow</name>
+    <message>
+        <source>Editor</source>
+        <translation>编辑器</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>添加视频</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>添加文字</translation>
+    </message>
+    <message>
+        <source>Add Subtitle</source>
+        <translation>添加字幕</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <source>Flip horizontal </source>
+        <translation>水平翻转</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>垂直翻转</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>打开字幕文件</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>字幕文件(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Brindle 4.x later Project(*.qpj)</source>
+        <translation>Brindle 4.x 及更高版本工程(*.qpj)</translation>
+    </message>
+    <message>
+        <source>Open Brindle Project</source>
+        <translation>打开 Brindle 工程</translation>
+    </message>
+    <message>
+        <source>The project could not be opened; the layers are kept as they were.
+%1
+%2</source>
+        <translation>无法打开该工程，图层保持不变。
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown, their files give no picture:
+%1</source>
+        <translation>工程中的以下图层无法显示，其文件没有可用的画面：
+%1</translation>
+    </message>
+    <message>
+        <source>Save Brindle Project</source>
+        <translation>保存 Brindle 工程</translation>
+    </message>
+    <message>
+        <source>The project could not be saved.
+%1
+%2</source>
+        <translation>无法保存该工程。
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -124,6 +233,99 @@
     <message>
         <source>Completed</source>
         <translation>已完成</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>水印</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>向左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>向右</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>向上</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>向下</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>淡入</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>淡出</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>淡入淡出</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>动画</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>淡化</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
     </message>
 </context>
 <context>
@@ -432,6 +634,10 @@ Do you want to restart now?</source>
     <message>
         <source>All Files</source>
         <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>所有支持的图片文件</translation>
     </message>
 </context>
 <context>
