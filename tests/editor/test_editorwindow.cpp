@@ -611,6 +611,23 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Play"));
     QCOMPARE(m_editor->scene()->background()->info().image.size(), QSize(320, 240));
 
+    // The slider seeks while held and shows the canvas again when let go.
+    m_editor->OnSliderPressed();
+    QVERIFY(!m_editor->view()->isVisible());
+    m_editor->OnSliderSeek(1500);
+    QCOMPARE(m_editor->transport()->m_timeEdit->time(), QTime(0, 0, 1, 500));
+    m_editor->OnSliderReleased();
+    QVERIFY(m_editor->view()->isVisible());
+
+    // A move made while paused shows once playing resumes.
+    drag(m_editor->view(), QPointF(140, 60), QPointF(215, 80));
+    QTRY_COMPARE(mark->pos(), QPointF(185, 60));
+    m_editor->transport()->m_playButton->click();
+    QCOMPARE(m_editor->preview()->state(), LivePreview::Playing);
+    QVERIFY(previewShows(m_editor, QPointF(215, 80), Qt::red));
+    QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::blue));
+    m_editor->transport()->m_playButton->click();
+
     const QString project = m_dir.filePath(QStringLiteral("saved.qpj"));
     chooseFile(project);
     editorAction("actionSave")->trigger();
@@ -627,18 +644,38 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     const QString output = m_output + QStringLiteral("/movie, [1] 'ü'.mp4");
     QVERIFY2(QFile::exists(output), qPrintable(output));
     const QImage early = frameOf(output, m_dir.filePath(QStringLiteral("early.png")), 1.0);
-    QVERIFY(near(early.pixel(140, 60), Qt::blue));
+    QVERIFY(near(early.pixel(215, 80), Qt::green));
     const QImage converted = frameOf(output, m_dir.filePath(QStringLiteral("converted.png")), 2.5);
     const QImage plain = frameOf(source, m_dir.filePath(QStringLiteral("plain.png")), 2.5);
     QCOMPARE(converted.size(), QSize(320, 240));
-    QVERIFY(near(converted.pixel(140, 60), Qt::red));
-    QVERIFY(near(converted.pixel(140, 120), Qt::blue));
+    QVERIFY(near(converted.pixel(215, 80), Qt::red));
+    QVERIFY(near(converted.pixel(140, 60), Qt::blue));
     int changed = 0;
     for (int y = textBox.top(); y <= textBox.bottom(); ++y) {
         for (int x = textBox.left(); x <= textBox.right(); ++x)
             changed += near(converted.pixel(x, y), plain.pixel(x, y), 40) ? 0 : 1;
     }
     QVERIFY2(changed > textBox.width() * textBox.height() / 20, qPrintable(QString::number(changed)));
+
+    // The saved project, opened on another row, converts that row the same way.
+    const QString second = m_dir.filePath(QStringLiteral("second.mp4"));
+    QFile::remove(second);
+    QVERIFY(QFile::copy(TestMedia::clip(3.0), second));
+    m_window->conversionList()->addFile(second);
+    mainAction("actionWatermark")->trigger();
+    QCOMPARE(m_editor->source(), second);
+    chooseFile(project);
+    editorAction("actionOpen")->trigger();
+    QCOMPARE(core().layers.size(), 2);
+    QCOMPARE(core().layers.first()->pos(), QPointF(185, 60));
+    m_editor->close();
+    mainAction("actionRun")->trigger();
+    QVERIFY(done.wait(180000));
+    QTRY_VERIFY(!m_window->conversionList()->converting());
+    const QImage again
+        = frameOf(m_output + QStringLiteral("/second.mp4"), m_dir.filePath(QStringLiteral("again.png")), 2.5);
+    QVERIFY(near(again.pixel(215, 80), Qt::red));
+    QVERIFY(near(again.pixel(140, 60), Qt::blue));
 }
 
 BRINDLE_TEST_MAIN(TestEditorWindow)
