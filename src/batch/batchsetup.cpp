@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 
 #include <algorithm>
@@ -39,10 +40,6 @@ bool BatchSetup::prepare(const BatchOptions &options, QString *error)
         return false;
     }
     m_settings.outPath = QDir::cleanPath(QFileInfo(outFolder).absoluteFilePath());
-    if (!m_dryRun && !ensureFolder(m_settings.outPath)) {
-        *error = tr("The output folder %1 could not be made.").arg(m_settings.outPath);
-        return false;
-    }
 
     if (!loadProject(options, error))
         return false;
@@ -55,15 +52,23 @@ bool BatchSetup::prepare(const BatchOptions &options, QString *error)
         m_subtitle = QFileInfo(options.subtitle).absoluteFilePath();
     }
 
+    QSet<QString> listed;
     for (const QString &input : options.inputs) {
         const QFileInfo info(input);
         const QStringList files =
             info.isDir() ? MediaFiles::mediaFilesIn(info.absoluteFilePath()) : QStringList{info.absoluteFilePath()};
         for (const QString &file : files) {
             const QString path = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
-            if (!m_inputs.contains(path))
+            if (!listed.contains(path)) {
+                listed.insert(path);
                 m_inputs.append(path);
+            }
         }
+    }
+    // Made last, so that a batch refused for its options leaves nothing behind.
+    if (!m_dryRun && !ensureFolder(m_settings.outPath)) {
+        *error = tr("The output folder %1 could not be made.").arg(m_settings.outPath);
+        return false;
     }
     return true;
 }
