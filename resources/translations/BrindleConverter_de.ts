@@ -66,10 +66,6 @@
         <translation>Eine Untertiteldatei, die in jedes Video eingebrannt wird.</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>Ein Container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) oder eine INI-Datei mit einem Ausgabeformat. Vorgabe: Ihr aktuelles Ausgabeformat.</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>Name oder Datei</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>Es wurden keine Dateien zum Konvertieren angegeben.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Ein Container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), der Name einer gespeicherten Formatvorlage oder eine INI-Datei mit einem Ausgabeformat. Vorgabe: Ihr aktuelles Ausgabeformat.</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 ist keine Ausgabeformat-Datei: Sie hat keinen Eintrag [Format] Format=.</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 ist weder ein Containername noch eine Ausgabeformat-Datei.</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>Das Ausgabeformat nennt keinen bekannten Container: „%1“.</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>Ebene %1 des Projekts ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 ist weder ein Containername noch eine gespeicherte Formatvorlage noch eine Ausgabeformat-Datei.</translation>
     </message>
 </context>
 <context>

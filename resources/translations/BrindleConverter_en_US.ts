@@ -66,10 +66,6 @@
         <translation>A subtitle file to burn into every video.</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>name or file</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>No files to convert were given.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 is not an output-format file: it has no [Format] Format= entry.</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 is neither a container name nor an output-format file.</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>The output format names no known container: &quot;%1&quot;.</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>Layer %1 of the project cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 is neither a container name, nor a saved format preset, nor an output-format file.</translation>
     </message>
 </context>
 <context>

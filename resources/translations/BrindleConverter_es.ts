@@ -66,10 +66,6 @@
         <translation>Un archivo de subtítulos que se incrusta en cada vídeo.</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>Un contenedor (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) o un archivo INI de formato de salida. Por defecto: su formato de salida actual.</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>nombre o archivo</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>No se indicó ningún archivo para convertir.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Un contenedor (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), el nombre de un ajuste de formato guardado o un archivo INI de formato de salida. Por defecto: su formato de salida actual.</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 no es un archivo de formato de salida: no tiene la entrada [Format] Format=.</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 no es un nombre de contenedor ni un archivo de formato de salida.</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>El formato de salida no indica un contenedor conocido: «%1».</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>La capa %1 del proyecto no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 no es un nombre de contenedor, ni un ajuste de formato guardado, ni un archivo de formato de salida.</translation>
     </message>
 </context>
 <context>

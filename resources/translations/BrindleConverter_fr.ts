@@ -66,10 +66,6 @@
         <translation>Un fichier de sous-titres à incruster dans chaque vidéo.</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>Un conteneur (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) ou un fichier INI de format de sortie. Par défaut : votre format de sortie actuel.</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>nom ou fichier</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>Aucun fichier à convertir n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Un conteneur (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), le nom d&apos;un préréglage de format enregistré ou un fichier INI de format de sortie. Par défaut : votre format de sortie actuel.</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 n&apos;est pas un fichier de format de sortie : il n&apos;a pas d&apos;entrée [Format] Format=.</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 n&apos;est ni un nom de conteneur ni un fichier de format de sortie.</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>Le format de sortie n&apos;indique aucun conteneur connu : « %1 ».</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>Le calque %1 du projet est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 n&apos;est ni un nom de conteneur, ni un préréglage de format enregistré, ni un fichier de format de sortie.</translation>
     </message>
 </context>
 <context>

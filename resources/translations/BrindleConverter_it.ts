@@ -66,10 +66,6 @@
         <translation>Un file di sottotitoli da imprimere in ogni video.</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>Un contenitore (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) o un file INI di formato di uscita. Predefinito: il formato di uscita attuale.</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>nome o file</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>Non è stato indicato alcun file da convertire.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Un contenitore (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), il nome di un preset di formato salvato o un file INI di formato di uscita. Predefinito: il formato di uscita attuale.</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 non è un file di formato di uscita: manca la voce [Format] Format=.</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 non è né un nome di contenitore né un file di formato di uscita.</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>Il formato di uscita non indica un contenitore noto: «%1».</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>Il livello %1 del progetto non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 non è né un nome di contenitore, né un preset di formato salvato, né un file di formato di uscita.</translation>
     </message>
 </context>
 <context>

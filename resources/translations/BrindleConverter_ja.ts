@@ -66,10 +66,6 @@
         <translation>各動画に焼き込む字幕ファイル。</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>コンテナー (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) または出力形式の INI ファイル。既定: 現在の出力形式。</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>名前またはファイル</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>変換するファイルが指定されていません。</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>コンテナー (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav)、保存した形式プリセットの名前、または出力形式の INI ファイル。既定: 現在の出力形式。</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 は出力形式ファイルではありません: [Format] Format= の項目がありません。</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 はコンテナー名でも出力形式ファイルでもありません。</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>出力形式に既知のコンテナーがありません: 「%1」。</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>プロジェクトのレイヤー %1 は使用できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 はコンテナー名でも、保存した形式プリセットでも、出力形式ファイルでもありません。</translation>
     </message>
 </context>
 <context>

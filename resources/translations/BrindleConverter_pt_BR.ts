@@ -66,10 +66,6 @@
         <translation>Um arquivo de legendas a gravar em cada vídeo.</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>Um contêiner (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) ou um arquivo INI de formato de saída. Padrão: seu formato de saída atual.</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>nome ou arquivo</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>Nenhum arquivo para converter foi informado.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Um contêiner (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), o nome de uma predefinição de formato salva ou um arquivo INI de formato de saída. Padrão: seu formato de saída atual.</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 não é um arquivo de formato de saída: não tem a entrada [Format] Format=.</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 não é um nome de contêiner nem um arquivo de formato de saída.</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>O formato de saída não indica um contêiner conhecido: &quot;%1&quot;.</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>A camada %1 do projeto não pode ser usada: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 não é um nome de contêiner, nem uma predefinição de formato salva, nem um arquivo de formato de saída.</translation>
     </message>
 </context>
 <context>

@@ -66,10 +66,6 @@
         <translation>Файл субтитров, вшиваемый в каждое видео.</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>Контейнер (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) или INI-файл формата вывода. По умолчанию: ваш текущий формат вывода.</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>имя или файл</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>Не указаны файлы для конвертации.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Контейнер (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), имя сохранённой предустановки формата или INI-файл формата вывода. По умолчанию: ваш текущий формат вывода.</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 не является файлом формата вывода: в нём нет записи [Format] Format=.</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 не является ни именем контейнера, ни файлом формата вывода.</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>Формат вывода не указывает известный контейнер: «%1».</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>Слой %1 проекта нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 не является ни именем контейнера, ни сохранённой предустановкой формата, ни файлом формата вывода.</translation>
     </message>
 </context>
 <context>

@@ -66,10 +66,6 @@
         <translation>要烧录到每个视频中的字幕文件。</translation>
     </message>
     <message>
-        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. Default: your current output format.</source>
-        <translation>容器 (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) 或输出格式 INI 文件。默认：当前的输出格式。</translation>
-    </message>
-    <message>
         <source>name or file</source>
         <translation>名称或文件</translation>
     </message>
@@ -124,6 +120,10 @@
     <message>
         <source>No files to convert were given.</source>
         <translation>未指定要转换的文件。</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>容器 (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav)、已保存的格式预设名称或输出格式 INI 文件。默认：当前的输出格式。</translation>
     </message>
 </context>
 <context>
@@ -215,10 +215,6 @@
         <translation>%1 不是输出格式文件：缺少 [Format] Format= 条目。</translation>
     </message>
     <message>
-        <source>%1 is neither a container name nor an output-format file.</source>
-        <translation>%1 既不是容器名称，也不是输出格式文件。</translation>
-    </message>
-    <message>
         <source>The output format names no known container: &quot;%1&quot;.</source>
         <translation>输出格式未指定已知的容器：“%1”。</translation>
     </message>
@@ -229,6 +225,10 @@
     <message>
         <source>Layer %1 of the project cannot be used: %2</source>
         <translation>项目的图层 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 既不是容器名称，也不是已保存的格式预设，也不是输出格式文件。</translation>
     </message>
 </context>
 <context>

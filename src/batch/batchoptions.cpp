@@ -29,8 +29,8 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
                                       tr("file"));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        tr("A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav) or an output-format INI file. "
-           "Default: your current output format."),
+        tr("A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, "
+           "or an output-format INI file. Default: your current output format."),
         tr("name or file"));
     const QCommandLineOption output(QStringLiteral("output"),
                                     tr("The folder for the outputs. Default: your output folder."), tr("folder"));

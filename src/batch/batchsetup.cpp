@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -75,18 +76,24 @@ bool BatchSetup::prepare(const BatchOptions &options, QString *error)
 
 bool BatchSetup::chooseFormat(const QString &nameOrFile, QString *error)
 {
-    if (QFileInfo(nameOrFile).isFile()) {
-        QSettings check(nameOrFile, QSettings::IniFormat);
+    // The output format dialog keeps its named presets here.
+    const QString preset = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+                           + QCoreApplication::applicationName() + QStringLiteral("/Formats/") + nameOrFile
+                           + QStringLiteral(".ini");
+    const QString file = QFileInfo(nameOrFile).isFile() ? nameOrFile : QFileInfo(preset).isFile() ? preset : QString();
+    if (!file.isEmpty()) {
+        QSettings check(file, QSettings::IniFormat);
         if (check.status() != QSettings::NoError || !check.contains(QStringLiteral("Format/Format"))) {
-            *error = tr("%1 is not an output-format file: it has no [Format] Format= entry.").arg(nameOrFile);
+            *error = tr("%1 is not an output-format file: it has no [Format] Format= entry.").arg(file);
             return false;
         }
-        m_format.settingsFile = QFileInfo(nameOrFile).absoluteFilePath();
+        m_format.settingsFile = QFileInfo(file).absoluteFilePath();
         m_format.load();
     } else {
         const int index = ConfigFormat::containerIndex(nameOrFile.toLower());
         if (index < 0) {
-            *error = tr("%1 is neither a container name nor an output-format file.").arg(nameOrFile);
+            *error = tr("%1 is neither a container name, nor a saved format preset, nor an output-format file.")
+                         .arg(nameOrFile);
             return false;
         }
         m_format.applyContainerDefaults(index);

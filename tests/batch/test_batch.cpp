@@ -333,6 +333,17 @@ private slots:
         QVERIFY(command.join(' ').contains(QLatin1String("overlay=10:20")));
         QVERIFY(!QFileInfo::exists(out));
 
+        // A format preset saved in the output format dialog, by its name.
+        const QString presets = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                + QStringLiteral("/Brindle/Formats");
+        QVERIFY(QDir().mkpath(presets));
+        QSettings preset(presets + QStringLiteral("/Small MKV.ini"), QSettings::IniFormat);
+        preset.setValue(QStringLiteral("Format/Format"), QStringLiteral("mkv"));
+        preset.sync();
+        run = runBatch({"--format", "Small MKV", "--output", out, "--dry-run", in});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.events.at(1).value("command").toVariant().toStringList().last(), out + QStringLiteral("/clip.mkv"));
+
         for (const QStringList &bad : {QStringList{"--format", "webm", in}, QStringList{"--jobs", "0", in},
                                        QStringList{"--canvas", "wide", in}, QStringList{"--project", in, in},
                                        QStringList{"--subtitle", "/nonexistent.srt", in}, QStringList{}}) {
