@@ -72,50 +72,51 @@ void BatchRunner::feed()
     finishWhenIdle();
 }
 
-bool BatchRunner::fail(const Item &item, const QString &reason)
+bool BatchRunner::fail(Item &item, const QString &reason)
 {
+    item.claim.reset();
     m_report.failed(item.source, reason);
     return false;
 }
 
-bool BatchRunner::launch(Item &item, int index)
+bool BatchRunner::claimOutput(Item &item)
 {
-    if (!QFileInfo(item.source).isFile())
-        return fail(item, tr("the file does not exist"));
-    if (QFileInfo(item.output) == QFileInfo(item.source))
-        return fail(item, tr("its output would replace the file itself; choose another output folder"));
-
     if (m_setup.dryRun()) {
-        if (QFileInfo::exists(item.output)) {
-            m_report.skipped(item.source, item.output, tr("its output exists"));
-            return false;
-        }
-    } else {
-        item.claim = std::make_unique<OutputClaim>(item.output);
-        QString error;
-        switch (item.claim->claim(&error)) {
-        case OutputClaim::State::Claimed:
-            break;
-        case OutputClaim::State::AlreadyDone:
-            m_report.skipped(item.source, item.output, tr("its output exists"));
-            return false;
-        case OutputClaim::State::Taken:
-            m_report.skipped(item.source, item.output, tr("another runner is converting it"));
-            return false;
-        case OutputClaim::State::Failed:
-            return fail(item, error);
-        }
+        if (!QFileInfo::exists(item.output))
+            return true;
+        m_report.skipped(item.source, item.output, tr("its output exists"));
+        return false;
     }
+    item.claim = std::make_unique<OutputClaim>(item.output);
+    QString error;
+    switch (item.claim->claim(&error)) {
+    case OutputClaim::State::Claimed:
+        return true;
+    case OutputClaim::State::AlreadyDone:
+        m_report.skipped(item.source, item.output, tr("its output exists"));
+        break;
+    case OutputClaim::State::Taken:
+        m_report.skipped(item.source, item.output, tr("another runner is converting it"));
+        break;
+    case OutputClaim::State::Failed:
+        m_report.failed(item.source, error);
+        break;
+    }
+    item.claim.reset();
+    return false;
+}
 
+bool BatchRunner::planConversion(const Item &item, int index, ConversionPlan *plan, QString *problem)
+{
     const MediaProbe probe = probeMedia(item.source);
-    const bool drawsOnPicture = !m_setup.layers().isEmpty() || !m_setup.subtitle().isEmpty();
     if (!probe.opened || probe.duration <= 0) {
-        item.claim.reset();
-        return fail(item, tr("it is not a media file that can be read"));
+        *problem = tr("it is not a media file that can be read");
+        return false;
     }
+    const bool drawsOnPicture = !m_setup.layers().isEmpty() || !m_setup.subtitle().isEmpty();
     if (drawsOnPicture && (probe.width <= 0 || probe.height <= 0)) {
-        item.claim.reset();
-        return fail(item, tr("it has no video picture to draw on"));
+        *problem = tr("it has no video picture to draw on");
+        return false;
     }
 
     ConvertTask task;
@@ -124,23 +125,43 @@ bool BatchRunner::launch(Item &item, int index)
     task.height = probe.height;
     task.hasSubtitle = !m_setup.subtitle().isEmpty();
     task.subtitlePath = m_setup.subtitle();
-    // Each file has its own cache folder: text pictures are written while other engines read theirs.
-    const QString cacheFolder = m_cache.filePath(QString::number(index));
     QStringList leftOut;
     const QString graph =
-        buildFilterGraph(task, m_setup.layers(), OverlayCanvas{m_setup.canvas(), probe.duration}, cacheFolder,
-                         documentWriters(m_noEditedSubtitle), &leftOut);
+        buildFilterGraph(task, m_setup.layers(), OverlayCanvas{m_setup.canvas(), probe.duration},
+                         cacheFolder(index), documentWriters(m_noEditedSubtitle), &leftOut);
+    // An output without part of its watermark is no success.
     if (!leftOut.isEmpty()) {
-        item.claim.reset();
-        return fail(item, leftOut.join(QStringLiteral("; ")));
+        *problem = leftOut.join(QStringLiteral("; "));
+        return false;
     }
+    *plan = ConversionPlanner::plan(task, m_setup.format(), m_setup.settings(), probe, graph);
+    if (plan->jobs.size() != 1) {
+        *problem = tr("the conversion could not be planned");
+        return false;
+    }
+    return true;
+}
 
-    const ConversionPlan plan = ConversionPlanner::plan(task, m_setup.format(), m_setup.settings(), probe, graph);
-    if (plan.jobs.size() != 1) {
-        item.claim.reset();
-        return fail(item, tr("the conversion could not be planned"));
-    }
-    // The engine writes the hidden partial file; the plan's own output name is the final one.
+QString BatchRunner::cacheFolder(int index) const
+{
+    // Each file has its own: text pictures are written while other engines read theirs.
+    return m_cache.filePath(QString::number(index));
+}
+
+bool BatchRunner::launch(Item &item, int index)
+{
+    if (!QFileInfo(item.source).isFile())
+        return fail(item, tr("the file does not exist"));
+    if (QFileInfo(item.output) == QFileInfo(item.source))
+        return fail(item, tr("its output would replace the file itself; choose another output folder"));
+    if (!claimOutput(item))
+        return false;
+    ConversionPlan plan;
+    QString problem;
+    if (!planConversion(item, index, &plan, &problem))
+        return fail(item, problem);
+
+    // The plan's output is the final name; the engine writes the hidden partial file instead.
     QStringList arguments = plan.jobs.first().arguments;
     arguments.removeLast();
     if (m_setup.dryRun()) {
@@ -188,6 +209,7 @@ void BatchRunner::onJobFinished(AbstractJob *job, JobOutcome outcome)
             m_report.failed(item.source, tr("the engine failed: %1").arg(lastLines(job->log(), 3)));
     }
     item.claim.reset();
+    QDir(cacheFolder(job->row())).removeRecursively();
     feed();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/conversionplan.h"
 #include "batch/outputclaim.h"
 #include "jobs/jobsmanage.h"
 #include "subtitles/subtitleparser.h"
@@ -49,7 +50,11 @@ private:
     void feed();
     // Claims, plans and queues one file; false when it needs no engine (done, skipped, failed, planned).
     bool launch(Item &item, int index);
-    bool fail(const Item &item, const QString &reason);
+    // False when the output exists or another runner has it; the result is reported then.
+    bool claimOutput(Item &item);
+    bool planConversion(const Item &item, int index, ConversionPlan *plan, QString *problem);
+    QString cacheFolder(int index) const;
+    bool fail(Item &item, const QString &reason);
     void onJobFinished(AbstractJob *job, JobOutcome outcome);
     void finishWhenIdle();
 
