@@ -333,6 +333,15 @@ private slots:
         QVERIFY(command.join(' ').contains(QLatin1String("overlay=10:20")));
         QVERIFY(!QFileInfo::exists(out));
 
+        // A subtitle is burned into every output.
+        QFile srt(m_dir.filePath(QStringLiteral("lines.srt")));
+        QVERIFY(srt.open(QIODevice::WriteOnly));
+        srt.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
+        srt.close();
+        run = runBatch({"--subtitle", srt.fileName(), "--output", out, "--dry-run", in});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.events.at(1).value("command").toVariant().toStringList().join(' ').contains(QLatin1String("ass=")));
+
         // A format preset saved in the output format dialog, by its name.
         const QString presets = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                 + QStringLiteral("/Brindle/Formats");
