@@ -15,7 +15,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Brindle developers <brindle@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The engines run the system's ffmpeg and melt; text layers need a font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, melt, fontconfig, fonts-dejavu-core")
+# The engines run the system's ffmpeg and melt; text layers need a font; the icons are SVG.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, melt, fontconfig, fonts-dejavu-core, libqt5svg5")
 
 include(CPack)
