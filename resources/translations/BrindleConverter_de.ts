@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>Setzt die Wasserzeichen-Ebenen eines Projekts und einen Untertitel auf jedes angegebene Video und konvertiert es. Ordner stehen für die Mediendateien darin. Bereits vorhandene Ausgaben bleiben unberührt, daher setzt derselbe Befehl einen unterbrochenen Stapel fort.</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>Das anzuwendende Wasserzeichen-Projekt (.qpj).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>Eine Untertiteldatei, die in jedes Video eingebrannt wird.</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>Name oder Datei</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>Der Ordner für die Ausgaben. Vorgabe: Ihr Ausgabeordner.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>Wie viele Dateien gleichzeitig konvertiert werden. Vorgabe: Ihre Einstellung.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>Die Befehlszeilen der Engine ausgeben und nichts ausführen.</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>Fortschritt und Ergebnisse als ein JSON-Objekt pro Zeile melden.</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>Die Größe des Videos, auf dem die Ebenen platziert wurden, für Projekte, die sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>Breite x Höhe</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>Videodateien und Ordner mit Videodateien.</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>DATEI_ODER_ORDNER...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs braucht eine ganze Zahl ab 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas braucht eine Größe wie 1920x1080, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>Es wurden keine Dateien zum Konvertieren angegeben.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Ein Container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), der Name einer gespeicherten Formatvorlage oder eine INI-Datei mit einem Ausgabeformat. Vorgabe: Ihr aktuelles Ausgabeformat.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1: %2% (noch %3)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>%1 nach %2 konvertiert</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>%1 übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>%1 angehalten</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>Konvertiert %1, übersprungen %2, fehlgeschlagen %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>, geplant %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>, angehalten %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>die Ausgabe würde die Datei selbst ersetzen; wählen Sie einen anderen Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>die Ausgabe existiert bereits</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>ein anderer Lauf konvertiert sie gerade</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>es ist keine lesbare Mediendatei</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>es hat kein Videobild, auf das gezeichnet werden kann</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>die Konvertierung konnte nicht geplant werden</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>die Engine ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>Es ist kein Ausgabeordner eingestellt; geben Sie einen mit --output an.</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>Der Untertitel %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>Der Ausgabeordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 ist keine Ausgabeformat-Datei: Sie hat keinen Eintrag [Format] Format=.</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>Das Ausgabeformat nennt keinen bekannten Container: „%1“.</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>Das Projekt %1 speichert nicht die Größe des Videos, auf dem seine Ebenen platziert wurden; geben Sie sie mit --canvas an, zum Beispiel --canvas 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>Ebene %1 des Projekts ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 ist weder ein Containername noch eine gespeicherte Formatvorlage noch eine Ausgabeformat-Datei.</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Jetzt neu starten?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>Die Sperrdatei %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>Die Ausgabe %1 wurde nicht reserviert.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>Die fertige Datei konnte nicht nach %1 verschoben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Jetzt neu starten?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Zeit kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>Ebene %1: %2 %3 ist ein Tag oder länger, was ein Projekt nicht speichern kann; gespeichert wurde %4.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>Ebene %1: „%2“ muss eine ganze Zahl sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>Ebene %1: „%2“ muss eine Zahl sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>Ebene %1: „%2“ muss eine Zeit der Form HH:mm:ss:zzz sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>Ebene %1: „%2“ muss eine Farbe der Form aarrggbb sein, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>Ebene %1: Der Wert „%3“ von „%2“ liegt außerhalb des gültigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>Ebene %1 hat kein Element „%2“.</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>Ebene %1 gibt nur eine Seite ihrer Leinwandgröße an.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>Die Datei ist kein lesbares Projekt (Zeile %1, Spalte %2): %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>Dies ist kein Brindle-Projekt: Das oberste Element ist „%1“ statt „Layers“.</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>Das Projekt enthält ein Element „%1“, wo eine Ebene erwartet wurde.</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>Ebene %1 nennt eine andere Leinwandgröße als die Ebenen davor.</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>Das Projekt %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>Das Projekt konnte nicht unter %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Jetzt neu starten?</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Die Textebene „%1“ zeichnet nichts.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Das Bild %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>Das Video %1 hat kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Eine Ebene der Art %1 kann nicht über ein Video gezeichnet werden.</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>The watermark project (.qpj) to apply.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>A subtitle file to burn into every video.</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>name or file</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>The folder for the outputs. Default: your output folder.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>How many files are converted at once. Default: your setting.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>count</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>Print the engine command lines and run nothing.</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>Report progress and results as one JSON object per line.</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>The size of the video the layers were placed on, for projects that do not record it.</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>width x height</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>Video files and folders of video files.</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>FILE_OR_FOLDER...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>No files to convert were given.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1: %2% (%3 left)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>Converted %1 to %2</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>Skipped %1: %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>Failed %1: %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>Stopped %1</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>Converted %1, skipped %2, failed %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>, planned %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>, stopped %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>its output would replace the file itself; choose another output folder</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>its output exists</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>another runner is converting it</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>it is not a media file that can be read</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>it has no video picture to draw on</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>the conversion could not be planned</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>the engine failed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>No output folder is set; give one with --output.</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>The subtitle %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>The output folder %1 could not be made.</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 is not an output-format file: it has no [Format] Format= entry.</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>The output format names no known container: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>Layer %1 of the project cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 is neither a container name, nor a saved format preset, nor an output-format file.</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Do you want to restart now?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>The lock file %1 could not be made.</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>The output %1 was not claimed.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>The finished file could not be moved to %1: %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Do you want to restart now?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Copy Time</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>start time</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>end time</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>Layer %1 has no &quot;%2&quot; element.</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>Layer %1 gives only one side of its canvas size.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>The file is not a readable project (line %1, column %2): %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>The project holds an element &quot;%1&quot; where a layer was expected.</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>Layer %1 names a canvas size different from the layers before it.</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>The project %1 could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>The project could not be saved to %1: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Do you want to restart now?</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>The text layer &quot;%1&quot; draws nothing.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>The image %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>The video %1 has no picture that could be read.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>A layer of kind %1 cannot be drawn over a video.</translation>
     </message>
 </context>
 <context>

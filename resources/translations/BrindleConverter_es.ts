@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>Pone las capas de marca de agua de un proyecto y un subtítulo en cada vídeo indicado y lo convierte. Una carpeta equivale a los archivos multimedia que contiene. Las salidas que ya existen no se tocan, así que ejecutar de nuevo la misma orden reanuda un lote interrumpido.</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>El proyecto de marca de agua (.qpj) que se aplica.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>Un archivo de subtítulos que se incrusta en cada vídeo.</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>nombre o archivo</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>La carpeta de las salidas. Por defecto: su carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>Cuántos archivos se convierten a la vez. Por defecto: su ajuste.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>número</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>Mostrar las líneas de orden del motor sin ejecutar nada.</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>Informar del progreso y los resultados como un objeto JSON por línea.</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>El tamaño del vídeo sobre el que se colocaron las capas, para proyectos que no lo guardan.</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>ancho x alto</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>Archivos de vídeo y carpetas de archivos de vídeo.</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>ARCHIVO_O_CARPETA...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs necesita un número entero de 1 o más, no «%1».</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas necesita un tamaño como 1920x1080, no «%1».</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>No se indicó ningún archivo para convertir.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Un contenedor (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), el nombre de un ajuste de formato guardado o un archivo INI de formato de salida. Por defecto: su formato de salida actual.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1: %2 % (quedan %3)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>%1 convertido en %2</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>%1 omitido: %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>%1 falló: %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>%1 detenido</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>Convertidos %1, omitidos %2, fallidos %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>, planificados %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>, detenidos %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>la salida reemplazaría el propio archivo; elija otra carpeta de salida</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>su salida ya existe</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>otro proceso lo está convirtiendo</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>no es un archivo multimedia legible</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>no tiene imagen de vídeo sobre la que dibujar</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>no se pudo planificar la conversión</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>el motor falló: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>No hay carpeta de salida definida; indique una con --output.</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>El subtítulo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>No se pudo crear la carpeta de salida %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 no es un archivo de formato de salida: no tiene la entrada [Format] Format=.</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>El formato de salida no indica un contenedor conocido: «%1».</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>El proyecto %1 no guarda el tamaño del vídeo sobre el que se colocaron sus capas; indíquelo con --canvas, por ejemplo --canvas 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>La capa %1 del proyecto no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 no es un nombre de contenedor, ni un ajuste de formato guardado, ni un archivo de formato de salida.</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Do you want to restart now?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>No se pudo crear el archivo de bloqueo %1.</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>La salida %1 no se reservó.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>No se pudo mover el archivo terminado a %1: %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Do you want to restart now?</source>
     <message>
         <source>Copy Time</source>
         <translation>Copiar tiempo</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>hora de inicio</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>hora de fin</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>Capa %1: %2 %3 es de un día o más, lo que un proyecto no puede guardar; se guardó como %4.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>Capa %1: «%2» debe ser un número entero, no «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>Capa %1: «%2» debe ser un número, no «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>Capa %1: «%2» debe ser una hora con la forma HH:mm:ss:zzz, no «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>Capa %1: «%2» debe ser un color con la forma aarrggbb, no «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>Capa %1: el valor «%3» de «%2» está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>La capa %1 no tiene el elemento «%2».</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>La capa %1 solo indica un lado del tamaño de su lienzo.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>El archivo no es un proyecto legible (línea %1, columna %2): %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>No es un proyecto de Brindle: su elemento raíz es «%1» en lugar de «Layers».</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>El proyecto contiene un elemento «%1» donde se esperaba una capa.</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>La capa %1 indica un tamaño de lienzo distinto del de las capas anteriores.</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>No se pudo abrir el proyecto %1: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el proyecto en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Do you want to restart now?</source>
     <message>
         <source>Pause</source>
         <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>La capa de texto «%1» no dibuja nada.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>No se pudo leer la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>El vídeo %1 no tiene ninguna imagen legible.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Una capa de tipo %1 no se puede dibujar sobre un vídeo.</translation>
     </message>
 </context>
 <context>

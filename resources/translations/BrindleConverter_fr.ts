@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>Applique les calques de filigrane d&apos;un projet et un sous-titre à chaque vidéo indiquée, puis la convertit. Un dossier désigne les fichiers multimédias qu&apos;il contient. Les sorties déjà présentes ne sont pas touchées : relancer la même commande reprend un lot interrompu.</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>Le projet de filigrane (.qpj) à appliquer.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>Un fichier de sous-titres à incruster dans chaque vidéo.</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>nom ou fichier</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>Le dossier des sorties. Par défaut : votre dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>Nombre de fichiers convertis en même temps. Par défaut : votre réglage.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>Afficher les lignes de commande du moteur sans rien exécuter.</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>Rendre compte de la progression et des résultats sous forme d&apos;un objet JSON par ligne.</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>La taille de la vidéo sur laquelle les calques ont été placés, pour les projets qui ne l&apos;enregistrent pas.</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>largeur x hauteur</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>Fichiers vidéo et dossiers de fichiers vidéo.</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>FICHIER_OU_DOSSIER...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs attend un nombre entier d&apos;au moins 1, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas attend une taille comme 1920x1080, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>Aucun fichier à convertir n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Un conteneur (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), le nom d&apos;un préréglage de format enregistré ou un fichier INI de format de sortie. Par défaut : votre format de sortie actuel.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1 : %2 % (reste %3)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>%1 converti en %2</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>%1 ignoré : %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>Échec de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>%1 arrêté</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>Convertis %1, ignorés %2, en échec %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>, planifiés %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>, arrêtés %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>la sortie remplacerait le fichier lui-même ; choisissez un autre dossier de sortie</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>sa sortie existe déjà</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>un autre traitement est en train de le convertir</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>ce n&apos;est pas un fichier multimédia lisible</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>il n&apos;a pas d&apos;image vidéo sur laquelle dessiner</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>la conversion n&apos;a pas pu être planifiée</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>le moteur a échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>Aucun dossier de sortie n&apos;est défini ; indiquez-en un avec --output.</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>Le sous-titre %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>Le dossier de sortie %1 n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 n&apos;est pas un fichier de format de sortie : il n&apos;a pas d&apos;entrée [Format] Format=.</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>Le format de sortie n&apos;indique aucun conteneur connu : « %1 ».</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>Le projet %1 n&apos;enregistre pas la taille de la vidéo sur laquelle ses calques ont été placés ; indiquez-la avec --canvas, par exemple --canvas 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>Le calque %1 du projet est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 n&apos;est ni un nom de conteneur, ni un préréglage de format enregistré, ni un fichier de format de sortie.</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>Le fichier de verrou %1 n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>La sortie %1 n&apos;a pas été réservée.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>Le fichier terminé n&apos;a pas pu être déplacé vers %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Copier le temps</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>heure de début</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>heure de fin</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>Calque %1 : %2 %3 atteint un jour ou plus, ce qu&apos;un projet ne peut pas contenir ; enregistré comme %4.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>Calque %1 : « %2 » doit être un nombre entier, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>Calque %1 : « %2 » doit être un nombre, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>Calque %1 : « %2 » doit être une heure de la forme HH:mm:ss:zzz, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>Calque %1 : « %2 » doit être une couleur de la forme aarrggbb, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>Calque %1 : la valeur « %3 » de « %2 » est hors limites.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>Le calque %1 n&apos;a pas d&apos;élément « %2 ».</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>Le calque %1 n&apos;indique qu&apos;un côté de la taille de son canevas.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>Le fichier n&apos;est pas un projet lisible (ligne %1, colonne %2) : %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>Ce n&apos;est pas un projet Brindle : son élément racine est « %1 » au lieu de « Layers ».</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>Le projet contient un élément « %1 » là où un calque était attendu.</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>Le calque %1 indique une taille de canevas différente de celle des calques précédents.</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>Le projet %1 n&apos;a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>Le projet n&apos;a pas pu être enregistré dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Le calque de texte « %1 » ne dessine rien.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>L&apos;image %1 n&apos;a pas pu être lue : %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>La vidéo %1 n&apos;a aucune image lisible.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Un calque de type %1 ne peut pas être dessiné sur une vidéo.</translation>
     </message>
 </context>
 <context>

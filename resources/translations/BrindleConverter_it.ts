@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>Applica i livelli di filigrana di un progetto e un sottotitolo a ogni video indicato e lo converte. Una cartella indica i file multimediali che contiene. Le uscite già presenti non vengono toccate, quindi rieseguire lo stesso comando riprende un lotto interrotto.</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>Il progetto di filigrana (.qpj) da applicare.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>Un file di sottotitoli da imprimere in ogni video.</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>nome o file</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>La cartella delle uscite. Predefinita: la cartella di uscita.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>cartella</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>Quanti file vengono convertiti contemporaneamente. Predefinito: la propria impostazione.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>numero</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>Stampa le righe di comando del motore senza eseguire nulla.</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>Riporta avanzamento e risultati come un oggetto JSON per riga.</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>La dimensione del video su cui sono stati posizionati i livelli, per i progetti che non la registrano.</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>larghezza x altezza</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>File video e cartelle di file video.</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>FILE_O_CARTELLA...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs richiede un numero intero pari o superiore a 1, non «%1».</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas richiede una dimensione come 1920x1080, non «%1».</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>Non è stato indicato alcun file da convertire.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Un contenitore (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), il nome di un preset di formato salvato o un file INI di formato di uscita. Predefinito: il formato di uscita attuale.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1: %2% (mancano %3)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>%1 convertito in %2</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>%1 saltato: %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>%1 non riuscito: %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>%1 interrotto</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>Convertiti %1, saltati %2, non riusciti %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>, pianificati %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>, interrotti %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>l&apos;uscita sostituirebbe il file stesso; scegliere un&apos;altra cartella di uscita</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>la sua uscita esiste già</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>un&apos;altra esecuzione lo sta convertendo</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>non è un file multimediale leggibile</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>non ha un&apos;immagine video su cui disegnare</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>non è stato possibile pianificare la conversione</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>il motore non è riuscito: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>Nessuna cartella di uscita impostata; indicarne una con --output.</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>Il sottotitolo %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>Impossibile creare la cartella di uscita %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 non è un file di formato di uscita: manca la voce [Format] Format=.</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>Il formato di uscita non indica un contenitore noto: «%1».</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>Il progetto %1 non registra la dimensione del video su cui sono stati posizionati i suoi livelli; indicarla con --canvas, ad esempio --canvas 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>Il livello %1 del progetto non è utilizzabile: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 non è né un nome di contenitore, né un preset di formato salvato, né un file di formato di uscita.</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Riavviare adesso?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>Impossibile creare il file di blocco %1.</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>L&apos;uscita %1 non è stata riservata.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>Impossibile spostare il file completato in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Riavviare adesso?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Copia tempo</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>ora di inizio</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>ora di fine</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>Livello %1: %2 %3 è di un giorno o più, che un progetto non può contenere; salvato come %4.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>Livello %1: «%2» deve essere un numero intero, non «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>Livello %1: «%2» deve essere un numero, non «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>Livello %1: «%2» deve essere un orario nella forma HH:mm:ss:zzz, non «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>Livello %1: «%2» deve essere un colore nella forma aarrggbb, non «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>Livello %1: il valore «%3» di «%2» è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>Il livello %1 non ha l&apos;elemento «%2».</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>Il livello %1 indica solo un lato della dimensione della sua tela.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>Il file non è un progetto leggibile (riga %1, colonna %2): %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>Non è un progetto Brindle: l&apos;elemento principale è «%1» invece di «Layers».</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>Il progetto contiene un elemento «%1» dove era atteso un livello.</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>Il livello %1 indica una dimensione della tela diversa da quella dei livelli precedenti.</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>Impossibile aprire il progetto %1: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>Impossibile salvare il progetto in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Riavviare adesso?</translation>
     <message>
         <source>Pause</source>
         <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Il livello di testo «%1» non disegna nulla.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Impossibile leggere l&apos;immagine %1: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>Il video %1 non ha immagini leggibili.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Un livello di tipo %1 non può essere disegnato su un video.</translation>
     </message>
 </context>
 <context>

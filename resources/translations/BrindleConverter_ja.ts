@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>プロジェクトの透かしレイヤーと字幕を指定した各動画に重ね、変換します。フォルダーはその中のメディアファイルを表します。既にある出力はそのまま残すため、同じコマンドをもう一度実行すると中断したバッチを再開できます。</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>適用する透かしプロジェクト (.qpj)。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>各動画に焼き込む字幕ファイル。</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>名前またはファイル</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>出力先のフォルダー。既定: 出力フォルダー。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>同時に変換するファイル数。既定: 設定値。</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>数</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>エンジンのコマンドラインを表示し、何も実行しません。</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>進行状況と結果を 1 行に 1 つの JSON オブジェクトで報告します。</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>レイヤーを配置した動画のサイズ (サイズを記録していないプロジェクト用)。</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>幅 x 高さ</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>動画ファイルと動画ファイルのフォルダー。</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>ファイルまたはフォルダー...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs には 1 以上の整数が必要です (「%1」ではありません)。</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas には 1920x1080 のようなサイズが必要です (「%1」ではありません)。</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>変換するファイルが指定されていません。</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>コンテナー (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav)、保存した形式プリセットの名前、または出力形式の INI ファイル。既定: 現在の出力形式。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1: %2% (残り %3)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>%1 を %2 に変換しました</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>%1 をスキップしました: %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>%1 に失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>%1 を停止しました</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>変換 %1、スキップ %2、失敗 %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>、計画 %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>、停止 %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>ファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>出力がファイル自体を置き換えてしまいます。別の出力フォルダーを選んでください</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>出力が既に存在します</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>別の実行が変換中です</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>読み取れるメディアファイルではありません</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>描画する映像がありません</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>変換を計画できませんでした</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>エンジンが失敗しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>出力フォルダーが設定されていません。--output で指定してください。</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>字幕 %1 が存在しません。</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>出力フォルダー %1 を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 は出力形式ファイルではありません: [Format] Format= の項目がありません。</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>出力形式に既知のコンテナーがありません: 「%1」。</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>プロジェクト %1 にはレイヤーを配置した動画のサイズが記録されていません。--canvas で指定してください (例: --canvas 1920x1080)。</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>プロジェクトのレイヤー %1 は使用できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 はコンテナー名でも、保存した形式プリセットでも、出力形式ファイルでもありません。</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Do you want to restart now?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>ロックファイル %1 を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>出力 %1 は確保されていません。</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>完成したファイルを %1 に移動できませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Do you want to restart now?</source>
     <message>
         <source>Copy Time</source>
         <translation>時間をコピー</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>開始時刻</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>終了時刻</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>レイヤー %1: %2 %3 は 1 日以上で、プロジェクトに保存できません。%4 として保存しました。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>レイヤー %1: 「%2」は整数である必要があります (「%3」ではありません)。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>レイヤー %1: 「%2」は数値である必要があります (「%3」ではありません)。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>レイヤー %1: 「%2」は HH:mm:ss:zzz 形式の時刻である必要があります (「%3」ではありません)。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>レイヤー %1: 「%2」は aarrggbb 形式の色である必要があります (「%3」ではありません)。</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>レイヤー %1: 「%2」の値「%3」は範囲外です。</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>レイヤー %1 に「%2」要素がありません。</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>レイヤー %1 はキャンバスサイズの一辺しか示していません。</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>ファイルは読み取れるプロジェクトではありません (%1 行、%2 列): %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>Brindle のプロジェクトではありません: 最上位の要素が「Layers」ではなく「%1」です。</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>プロジェクトのレイヤーがあるべき位置に「%1」要素があります。</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>レイヤー %1 のキャンバスサイズが前のレイヤーと異なります。</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>プロジェクト %1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>プロジェクトを %1 に保存できませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Do you want to restart now?</source>
     <message>
         <source>Pause</source>
         <translation>一時停止</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>テキストレイヤー「%1」は何も描画しません。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>画像 %1 を読み込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>動画 %1 に読み取れる画像がありません。</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>種類 %1 のレイヤーは動画の上に描画できません。</translation>
     </message>
 </context>
 <context>

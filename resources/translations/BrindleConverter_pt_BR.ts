@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>Aplica as camadas de marca d&apos;água de um projeto e uma legenda a cada vídeo informado e o converte. Uma pasta representa os arquivos de mídia que contém. Saídas que já existem não são alteradas, então executar o mesmo comando de novo retoma um lote interrompido.</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>O projeto de marca d&apos;água (.qpj) a aplicar.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>arquivo</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>Um arquivo de legendas a gravar em cada vídeo.</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>nome ou arquivo</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>A pasta das saídas. Padrão: sua pasta de saída.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>pasta</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>Quantos arquivos são convertidos ao mesmo tempo. Padrão: sua configuração.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>quantidade</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>Mostrar as linhas de comando do mecanismo sem executar nada.</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>Informar o progresso e os resultados como um objeto JSON por linha.</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>O tamanho do vídeo em que as camadas foram posicionadas, para projetos que não o registram.</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>largura x altura</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>Arquivos de vídeo e pastas de arquivos de vídeo.</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>ARQUIVO_OU_PASTA...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs precisa de um número inteiro igual ou maior que 1, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas precisa de um tamanho como 1920x1080, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>Nenhum arquivo para converter foi informado.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Um contêiner (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), o nome de uma predefinição de formato salva ou um arquivo INI de formato de saída. Padrão: seu formato de saída atual.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1: %2% (faltam %3)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>%1 convertido em %2</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>%1 ignorado: %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>%1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>%1 interrompido</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>Convertidos %1, ignorados %2, com falha %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>, planejados %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>, interrompidos %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>a saída substituiria o próprio arquivo; escolha outra pasta de saída</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>a saída já existe</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>outra execução já o está convertendo</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>não é um arquivo de mídia legível</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>não tem imagem de vídeo sobre a qual desenhar</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>não foi possível planejar a conversão</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>o mecanismo falhou: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>Nenhuma pasta de saída definida; informe uma com --output.</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>A legenda %1 não existe.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>Não foi possível criar a pasta de saída %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 não é um arquivo de formato de saída: não tem a entrada [Format] Format=.</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>O formato de saída não indica um contêiner conhecido: &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>O projeto %1 não registra o tamanho do vídeo em que suas camadas foram posicionadas; informe-o com --canvas, por exemplo --canvas 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>A camada %1 do projeto não pode ser usada: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 não é um nome de contêiner, nem uma predefinição de formato salva, nem um arquivo de formato de saída.</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>Não foi possível criar o arquivo de bloqueio %1.</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>A saída %1 não foi reservada.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>Não foi possível mover o arquivo pronto para %1: %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Copiar tempo</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>hora de início</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>hora de término</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>Camada %1: %2 %3 é de um dia ou mais, o que um projeto não consegue guardar; foi salvo como %4.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>Camada %1: &quot;%2&quot; deve ser um número inteiro, não &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>Camada %1: &quot;%2&quot; deve ser um número, não &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>Camada %1: &quot;%2&quot; deve ser um horário no formato HH:mm:ss:zzz, não &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>Camada %1: &quot;%2&quot; deve ser uma cor no formato aarrggbb, não &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>Camada %1: o valor &quot;%3&quot; de &quot;%2&quot; está fora do intervalo.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>A camada %1 não tem o elemento &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>A camada %1 informa apenas um lado do tamanho da tela.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>O arquivo não é um projeto legível (linha %1, coluna %2): %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>Este não é um projeto do Brindle: o elemento raiz é &quot;%1&quot; em vez de &quot;Layers&quot;.</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>O projeto contém um elemento &quot;%1&quot; onde era esperada uma camada.</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>A camada %1 informa um tamanho de tela diferente do das camadas anteriores.</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>Não foi possível abrir o projeto %1: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar o projeto em %1: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Pause</source>
         <translation>Pausar</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>A camada de texto &quot;%1&quot; não desenha nada.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Não foi possível ler a imagem %1: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>O vídeo %1 não tem imagem legível.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Uma camada do tipo %1 não pode ser desenhada sobre um vídeo.</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>Накладывает слои водяного знака из проекта и субтитры на каждое указанное видео и конвертирует его. Папка означает медиафайлы в ней. Уже существующие результаты не трогаются, поэтому повторный запуск той же команды продолжает прерванную пакетную обработку.</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>Применяемый проект водяного знака (.qpj).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>файл</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>Файл субтитров, вшиваемый в каждое видео.</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>имя или файл</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>Папка для результатов. По умолчанию: ваша папка вывода.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>Сколько файлов конвертируется одновременно. По умолчанию: ваша настройка.</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>число</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>Вывести командные строки движка, ничего не запуская.</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>Сообщать ход работы и результаты по одному JSON-объекту на строку.</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>Размер видео, на котором размещались слои, для проектов, которые его не хранят.</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>ширина x высота</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>Видеофайлы и папки с видеофайлами.</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>ФАЙЛ_ИЛИ_ПАПКА...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs требует целое число от 1, а не «%1».</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas требует размер вида 1920x1080, а не «%1».</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>Не указаны файлы для конвертации.</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>Контейнер (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), имя сохранённой предустановки формата или INI-файл формата вывода. По умолчанию: ваш текущий формат вывода.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1: %2% (осталось %3)</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>%1 сконвертирован в %2</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>%1 пропущен: %2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>Ошибка %1: %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>%1 остановлен</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>Сконвертировано %1, пропущено %2, с ошибкой %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>, запланировано %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>, остановлено %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>файл не существует</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>результат заменил бы сам файл; выберите другую папку вывода</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>результат уже существует</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>его уже конвертирует другой процесс</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>это не читаемый медиафайл</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>в нём нет видеоизображения, на котором можно рисовать</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>не удалось спланировать конвертацию</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>ошибка движка: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>Папка вывода не задана; укажите её через --output.</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>Субтитры %1 не существуют.</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>Не удалось создать папку вывода %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 не является файлом формата вывода: в нём нет записи [Format] Format=.</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>Формат вывода не указывает известный контейнер: «%1».</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>Проект %1 не хранит размер видео, на котором размещались его слои; укажите его через --canvas, например --canvas 1920x1080.</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>Слой %1 проекта нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 не является ни именем контейнера, ни сохранённой предустановкой формата, ни файлом формата вывода.</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Do you want to restart now?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>Не удалось создать файл блокировки %1.</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>Результат %1 не был зарезервирован.</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>Не удалось переместить готовый файл в %1: %2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Do you want to restart now?</source>
     <message>
         <source>Copy Time</source>
         <translation>Копировать время</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>время начала</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>время окончания</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>Слой %1: %2 %3 — сутки или больше, этого проект хранить не может; сохранено как %4.</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>Слой %1: «%2» должно быть целым числом, а не «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>Слой %1: «%2» должно быть числом, а не «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>Слой %1: «%2» должно быть временем вида HH:mm:ss:zzz, а не «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>Слой %1: «%2» должно быть цветом вида aarrggbb, а не «%3».</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>Слой %1: значение «%3» элемента «%2» вне допустимого диапазона.</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>У слоя %1 нет элемента «%2».</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>Слой %1 указывает только одну сторону размера холста.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>Файл не является читаемым проектом (строка %1, столбец %2): %3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>Это не проект Brindle: корневой элемент «%1» вместо «Layers».</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>Проект содержит элемент «%1» там, где ожидался слой.</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>Слой %1 указывает размер холста, отличный от предыдущих слоёв.</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>Не удалось открыть проект %1: %2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>Не удалось сохранить проект в %1: %2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Do you want to restart now?</source>
     <message>
         <source>Pause</source>
         <translation>Пауза</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Текстовый слой «%1» ничего не рисует.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Не удалось прочитать изображение %1: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>В видео %1 нет читаемого изображения.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Слой типа %1 нельзя нарисовать поверх видео.</translation>
     </message>
 </context>
 <context>

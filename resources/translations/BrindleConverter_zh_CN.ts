@@ -48,6 +48,190 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Puts the watermark layers of a project and a subtitle on every video given, and converts them. Folders stand for the media files in them. Outputs that exist already are left alone, so running the same command again resumes an interrupted batch.</source>
+        <translation>将项目中的水印图层和字幕加到每个指定的视频上并进行转换。文件夹表示其中的媒体文件。已存在的输出不会被改动，因此再次运行同一命令即可继续被中断的批处理。</translation>
+    </message>
+    <message>
+        <source>The watermark project (.qpj) to apply.</source>
+        <translation>要应用的水印项目 (.qpj)。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>A subtitle file to burn into every video.</source>
+        <translation>要烧录到每个视频中的字幕文件。</translation>
+    </message>
+    <message>
+        <source>name or file</source>
+        <translation>名称或文件</translation>
+    </message>
+    <message>
+        <source>The folder for the outputs. Default: your output folder.</source>
+        <translation>输出文件夹。默认：您的输出文件夹。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>How many files are converted at once. Default: your setting.</source>
+        <translation>同时转换的文件数。默认：您的设置。</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Print the engine command lines and run nothing.</source>
+        <translation>打印引擎命令行，不执行任何操作。</translation>
+    </message>
+    <message>
+        <source>Report progress and results as one JSON object per line.</source>
+        <translation>以每行一个 JSON 对象的形式报告进度和结果。</translation>
+    </message>
+    <message>
+        <source>The size of the video the layers were placed on, for projects that do not record it.</source>
+        <translation>放置图层时所用视频的尺寸，用于未记录该尺寸的项目。</translation>
+    </message>
+    <message>
+        <source>width x height</source>
+        <translation>宽 x 高</translation>
+    </message>
+    <message>
+        <source>Video files and folders of video files.</source>
+        <translation>视频文件及包含视频文件的文件夹。</translation>
+    </message>
+    <message>
+        <source>FILE_OR_FOLDER...</source>
+        <translation>文件或文件夹...</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--jobs 需要 1 或更大的整数，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--canvas needs a size such as 1920x1080, not &quot;%1&quot;.</source>
+        <translation>--canvas 需要类似 1920x1080 的尺寸，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>No files to convert were given.</source>
+        <translation>未指定要转换的文件。</translation>
+    </message>
+    <message>
+        <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
+        <translation>容器 (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav)、已保存的格式预设名称或输出格式 INI 文件。默认：当前的输出格式。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1: %2% (%3 left)</source>
+        <translation>%1：%2%（剩余 %3）</translation>
+    </message>
+    <message>
+        <source>Converted %1 to %2</source>
+        <translation>已将 %1 转换为 %2</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>已跳过 %1：%2</translation>
+    </message>
+    <message>
+        <source>Failed %1: %2</source>
+        <translation>%1 失败：%2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>已停止 %1</translation>
+    </message>
+    <message>
+        <source>Converted %1, skipped %2, failed %3</source>
+        <translation>已转换 %1，已跳过 %2，失败 %3</translation>
+    </message>
+    <message>
+        <source>, planned %1</source>
+        <translation>，已计划 %1</translation>
+    </message>
+    <message>
+        <source>, stopped %1</source>
+        <translation>，已停止 %1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>its output would replace the file itself; choose another output folder</source>
+        <translation>输出会替换文件本身；请选择其他输出文件夹</translation>
+    </message>
+    <message>
+        <source>its output exists</source>
+        <translation>输出已存在</translation>
+    </message>
+    <message>
+        <source>another runner is converting it</source>
+        <translation>另一个运行实例正在转换它</translation>
+    </message>
+    <message>
+        <source>it is not a media file that can be read</source>
+        <translation>不是可读取的媒体文件</translation>
+    </message>
+    <message>
+        <source>it has no video picture to draw on</source>
+        <translation>没有可供绘制的视频画面</translation>
+    </message>
+    <message>
+        <source>the conversion could not be planned</source>
+        <translation>无法规划转换</translation>
+    </message>
+    <message>
+        <source>the engine failed: %1</source>
+        <translation>引擎失败：%1</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSetup</name>
+    <message>
+        <source>No output folder is set; give one with --output.</source>
+        <translation>未设置输出文件夹；请用 --output 指定。</translation>
+    </message>
+    <message>
+        <source>The subtitle %1 does not exist.</source>
+        <translation>字幕 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The output folder %1 could not be made.</source>
+        <translation>无法创建输出文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
+        <translation>%1 不是输出格式文件：缺少 [Format] Format= 条目。</translation>
+    </message>
+    <message>
+        <source>The output format names no known container: &quot;%1&quot;.</source>
+        <translation>输出格式未指定已知的容器：“%1”。</translation>
+    </message>
+    <message>
+        <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
+        <translation>项目 %1 未记录放置图层时所用视频的尺寸；请用 --canvas 指定，例如 --canvas 1920x1080。</translation>
+    </message>
+    <message>
+        <source>Layer %1 of the project cannot be used: %2</source>
+        <translation>项目的图层 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
+        <translation>%1 既不是容器名称，也不是已保存的格式预设，也不是输出格式文件。</translation>
+    </message>
+</context>
+<context>
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
@@ -718,6 +902,18 @@ Do you want to restart now?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    <name>OutputClaim</name>
+    <message>
+        <source>The lock file %1 could not be made.</source>
+        <translation>无法创建锁文件 %1。</translation>
+    </message>
+    <message>
+        <source>The output %1 was not claimed.</source>
+        <translation>输出 %1 未被预留。</translation>
+    </message>
+    <message>
+        <source>The finished file could not be moved to %1: %2</source>
+        <translation>无法将完成的文件移动到 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -733,6 +929,73 @@ Do you want to restart now?</source>
     <message>
         <source>Copy Time</source>
         <translation>复制时间</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>end time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Layer %1: the %2 %3 is a day or longer, which a project cannot hold; it was saved as %4.</source>
+        <translation>图层 %1：%2 %3 达到一天或更长，项目无法保存；已保存为 %4。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a whole number, not &quot;%3&quot;.</source>
+        <translation>图层 %1：“%2”应为整数，而不是“%3”。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a number, not &quot;%3&quot;.</source>
+        <translation>图层 %1：“%2”应为数字，而不是“%3”。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a time of the form HH:mm:ss:zzz, not &quot;%3&quot;.</source>
+        <translation>图层 %1：“%2”应为 HH:mm:ss:zzz 格式的时间，而不是“%3”。</translation>
+    </message>
+    <message>
+        <source>Layer %1: &quot;%2&quot; should be a colour of the form aarrggbb, not &quot;%3&quot;.</source>
+        <translation>图层 %1：“%2”应为 aarrggbb 格式的颜色，而不是“%3”。</translation>
+    </message>
+    <message>
+        <source>Layer %1: the value &quot;%3&quot; of &quot;%2&quot; is out of range.</source>
+        <translation>图层 %1：“%2”的值“%3”超出范围。</translation>
+    </message>
+    <message>
+        <source>Layer %1 has no &quot;%2&quot; element.</source>
+        <translation>图层 %1 缺少“%2”元素。</translation>
+    </message>
+    <message>
+        <source>Layer %1 gives only one side of its canvas size.</source>
+        <translation>图层 %1 只给出了画布尺寸的一条边。</translation>
+    </message>
+    <message>
+        <source>The file is not a readable project (line %1, column %2): %3</source>
+        <translation>该文件不是可读取的项目（第 %1 行，第 %2 列）：%3</translation>
+    </message>
+    <message>
+        <source>This is not a Brindle project: its top element is &quot;%1&quot; instead of &quot;Layers&quot;.</source>
+        <translation>这不是 Brindle 项目：顶层元素是“%1”而不是“Layers”。</translation>
+    </message>
+    <message>
+        <source>The project holds an element &quot;%1&quot; where a layer was expected.</source>
+        <translation>项目中应为图层的位置出现了元素“%1”。</translation>
+    </message>
+    <message>
+        <source>Layer %1 names a canvas size different from the layers before it.</source>
+        <translation>图层 %1 给出的画布尺寸与之前的图层不同。</translation>
+    </message>
+    <message>
+        <source>The project %1 could not be opened: %2</source>
+        <translation>无法打开项目 %1：%2</translation>
+    </message>
+    <message>
+        <source>The project could not be saved to %1: %2</source>
+        <translation>无法将项目保存到 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -752,6 +1015,25 @@ Do you want to restart now?</source>
     <message>
         <source>Pause</source>
         <translation>暂停</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>文字图层“%1”没有绘制任何内容。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>无法读取图像 %1：%2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>视频 %1 没有可读取的画面。</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>类型为 %1 的图层无法绘制在视频上。</translation>
     </message>
 </context>
 <context>

@@ -109,7 +109,9 @@ private:
     void add(QDomElement &parent, const char *name, const QString &text)
     {
         QDomElement child = m_doc.createElement(QLatin1String(name));
-        child.appendChild(m_doc.createTextNode(text));
+        // Readers drop text that is only blanks; in a CDATA section it stays.
+        const bool onlyBlanks = !text.isEmpty() && text.trimmed().isEmpty() && !text.contains(QLatin1Char('\r'));
+        child.appendChild(onlyBlanks ? QDomNode(m_doc.createCDATASection(text)) : QDomNode(m_doc.createTextNode(text)));
         parent.appendChild(child);
     }
 

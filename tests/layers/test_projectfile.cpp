@@ -265,6 +265,21 @@ private slots:
         QVERIFY(!read.canvasSize.isValid());
     }
 
+    void textsKeepTheirSpacesAndLineEnds()
+    {
+        for (const QString &text : {QStringLiteral(" two\r\nlines\t"), QStringLiteral("  "), QStringLiteral("\n")}) {
+            ProjectData data;
+            data.layers.append(everyWordArtField());
+            data.layers[0].FileName = text;
+            data.layers[0].wordArt.Text = text;
+            ProjectData read;
+            QString error;
+            QVERIFY2(ProjectFile::parse(ProjectFile::toXml(data), &read, &error), qPrintable(error));
+            QCOMPARE(read.layers.first().FileName, text);
+            QCOMPARE(read.layers.first().wordArt.Text, text);
+        }
+    }
+
     void anEmptyProjectReadsAsNoLayers()
     {
         ProjectData read;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/conversionplan.h"
+#include "layers/recordlayer.h"
+#include "settings/configformat.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+struct BatchOptions;
+
+// What stays the same for every file of a batch, gathered once before the first file:
+// the output format and folder, the layers with their pictures and canvas, the subtitle,
+// and the input files in order.
+class BatchSetup
+{
+    Q_DECLARE_TR_FUNCTIONS(BatchSetup)
+
+public:
+    BatchSetup() = default;
+    BatchSetup(const BatchSetup &) = delete;
+    BatchSetup &operator=(const BatchSetup &) = delete;
+
+    bool prepare(const BatchOptions &options, QString *error);
+
+    const ConfigFormat &format() const { return m_format; }
+    const RunSettings &settings() const { return m_settings; }
+    QList<const LayerSource *> layers() const;
+    QSize canvas() const { return m_canvas; }
+    QString subtitle() const { return m_subtitle; }
+    int jobs() const { return m_jobs; }
+    bool dryRun() const { return m_dryRun; }
+    // Files in the order given, folders expanded to their media files, each once.
+    QStringList inputs() const { return m_inputs; }
+
+private:
+    bool chooseFormat(const QString &nameOrFile, QString *error);
+    bool loadProject(const BatchOptions &options, QString *error);
+
+    ConfigFormat m_format;
+    RunSettings m_settings;
+    std::vector<std::unique_ptr<RecordLayer>> m_layers;
+    QSize m_canvas;
+    QString m_subtitle;
+    int m_jobs = 1;
+    bool m_dryRun = false;
+    QStringList m_inputs;
+};

@@ -1,0 +1,426 @@
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include "batch/outputclaim.h"
+#include "layers/projectfile.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+// The headless runner end to end: real engines on generated clips, layers checked in the
+// outputs' pixels, and the guarantees a scheduler relies on (no overwrite, resume, sharing).
+class TestBatch : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int exitCode = -1;
+        QList<QJsonObject> events;
+        QByteArray errors;
+
+        QJsonObject summary() const { return events.isEmpty() ? QJsonObject() : events.last(); }
+        QStringList files(const QString &status) const
+        {
+            QStringList found;
+            for (const QJsonObject &event : events) {
+                if (event.value("event").toString() == QLatin1String("result")
+                    && event.value("status").toString() == status)
+                    found << QFileInfo(event.value("file").toString()).fileName();
+            }
+            found.sort();
+            return found;
+        }
+    };
+
+    static QString program() { return QCoreApplication::applicationDirPath() + QStringLiteral("/brindle-batch"); }
+
+    static QList<QJsonObject> parseEvents(const QByteArray &output)
+    {
+        QList<QJsonObject> events;
+        for (const QByteArray &line : output.split('\n')) {
+            if (!line.trimmed().isEmpty())
+                events << QJsonDocument::fromJson(line).object();
+        }
+        return events;
+    }
+
+    static void start(QProcess &process, const QStringList &arguments)
+    {
+        process.start(program(), QStringList{QStringLiteral("--json")} + arguments);
+        QVERIFY(process.waitForStarted());
+    }
+
+    static Run finish(QProcess &process)
+    {
+        Run run;
+        if (!process.waitForFinished(600000))
+            process.kill();
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.events = parseEvents(process.readAllStandardOutput());
+        run.errors = process.readAllStandardError();
+        return run;
+    }
+
+    static Run runBatch(const QStringList &arguments)
+    {
+        QProcess process;
+        start(process, arguments);
+        return finish(process);
+    }
+
+    // A clip of one flat colour, so that layers stand out in its pixels.
+    static QString flatClip(int width, int height, double seconds = 2.0)
+    {
+        return TestMedia::make(QStringLiteral("flat-%1x%2-%3s.mp4").arg(width).arg(height).arg(seconds),
+                               {"-f", "lavfi", "-i",
+                                QStringLiteral("color=c=blue:size=%1x%2:rate=25:duration=%3")
+                                    .arg(width)
+                                    .arg(height)
+                                    .arg(seconds),
+                                "-f", "lavfi", "-i", QStringLiteral("sine=frequency=440:duration=%1").arg(seconds),
+                                "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac",
+                                "-shortest"});
+    }
+
+    static QImage frameAt(const QString &video, double seconds, const QString &scratch)
+    {
+        const QString png = scratch + QStringLiteral("/frame-%1.png").arg(QFileInfo(video).completeBaseName());
+        if (!TestMedia::run(QStringLiteral("ffmpeg"), {"-y", "-v", "error", "-ss", QString::number(seconds), "-i",
+                                                       video, "-frames:v", "1", png}))
+            return QImage();
+        return QImage(png);
+    }
+
+    static bool isRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; }
+    static bool isBlue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 90; }
+    static bool isGreen(QRgb c) { return qGreen(c) > 150 && qRed(c) < 110 && qBlue(c) < 110; }
+
+    static QStringList entries(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    void copyInto(const QString &folder, const QString &clip, const QString &name)
+    {
+        QVERIFY(!clip.isEmpty());
+        QDir().mkpath(folder);
+        QVERIFY(QFile::copy(clip, folder + QLatin1Char('/') + name));
+    }
+
+    QTemporaryDir m_dir;
+    QString m_project;
+    QRect m_textBox; // where the text layer lies on the 320x240 canvas
+
+private slots:
+    void initTestCase()
+    {
+        // A fresh profile would probe the hardware encoders on every start of the runner.
+        const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(appData);
+        QSettings system(appData + QStringLiteral("/Brindle.ini"), QSettings::IniFormat);
+        system.setValue(QStringLiteral("System/CheckHW"), false);
+        system.setValue(QStringLiteral("System/OutPath"), m_dir.filePath(QStringLiteral("default-out")));
+        system.sync();
+        QVERIFY(QFileInfo(program()).isExecutable());
+
+        // An image layer and a text layer on a 320x240 canvas.
+        QImage logo(40, 20, QImage::Format_ARGB32);
+        logo.fill(Qt::red);
+        QVERIFY(logo.save(m_dir.filePath(QStringLiteral("logo.png"))));
+        CLayerInfo image;
+        image.Type = CLayerInfo::Picture;
+        image.FileName = QStringLiteral("logo.png"); // beside the project
+        image.x = 10;
+        image.y = 20;
+        image.Width = 40;
+        image.Height = 20;
+        CLayerInfo text;
+        text.Type = CLayerInfo::Text;
+        text.FileName = QStringLiteral("Text1");
+        text.wordArt.Text = QStringLiteral("Hi");
+        text.wordArt.Font.setPixelSize(30);
+        text.wordArt.EnableBackground = true;
+        text.wordArt.BackgroundColor = QColor(0, 255, 0);
+        text.wordArt.BackgroundAlpha = 255;
+        QImage rendered;
+        CWordArtInfo(text.wordArt).render(rendered);
+        QVERIFY(!rendered.isNull());
+        text.x = 200;
+        text.y = 150;
+        text.Width = rendered.width();
+        text.Height = rendered.height();
+        m_textBox = QRect(text.x, text.y, text.Width, text.Height);
+        ProjectData project;
+        project.layers = {image, text};
+        project.canvasSize = QSize(320, 240);
+        m_project = m_dir.filePath(QStringLiteral("watermark.qpj"));
+        QString error;
+        QVERIFY2(ProjectFile::write(m_project, project, &error), qPrintable(error));
+    }
+
+    void layersLandWhereTheProjectPutsThemOnEverySize()
+    {
+        const QString in = m_dir.filePath(QStringLiteral("sizes/in"));
+        const QString out = m_dir.filePath(QStringLiteral("sizes/out with space"));
+        copyInto(in, flatClip(320, 240), QStringLiteral("small.mp4"));
+        copyInto(in, flatClip(640, 480), QStringLiteral("large 'quoted', [1].mp4"));
+
+        const Run run = runBatch({"--project", m_project, "--output", out, "--format", "mp4", in});
+        QVERIFY2(run.exitCode == 0, run.errors.constData());
+        QCOMPARE(run.summary().value("converted").toInt(), 2);
+        QCOMPARE(run.summary().value("failed").toInt(), 0);
+        QCOMPARE(entries(out), QStringList({"large 'quoted', [1].mp4", "small.mp4"}));
+
+        for (const QString &name : entries(out)) {
+            const QString output = out + QLatin1Char('/') + name;
+            QVERIFY(qAbs(TestMedia::probeDuration(output) - 2.0) < 0.15);
+            const QImage frame = frameAt(output, 1.0, m_dir.path());
+            QVERIFY(!frame.isNull());
+            const int scale = frame.width() / 320;
+            QCOMPARE(frame.size(), QSize(320, 240) * scale);
+            // The image layer: canvas (10, 20) 40x20, times the output's scale.
+            QVERIFY(isRed(frame.pixel(30 * scale, 30 * scale)));
+            QVERIFY(isBlue(frame.pixel(5 * scale, 5 * scale)));
+            QVERIFY(isBlue(frame.pixel(60 * scale, 30 * scale)));
+            if (scale == 2)
+                QVERIFY(isBlue(frame.pixel(30, 30))); // inside the logo at canvas scale, outside once scaled
+            // The text layer's box, mostly green, and nothing of it beyond its place.
+            int green = 0;
+            const QRect box(m_textBox.topLeft() * scale, m_textBox.size() * scale);
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    green += isGreen(frame.pixel(x, y)) ? 1 : 0;
+            QVERIFY2(green > box.width() * box.height() / 3, qPrintable(QString::number(green)));
+            QVERIFY(isBlue(frame.pixel(box.left() - 4 * scale, box.top() - 4 * scale)));
+        }
+
+        // The same command again converts nothing and overwrites nothing.
+        const QDateTime before = QFileInfo(out + QStringLiteral("/small.mp4")).lastModified();
+        const Run again = runBatch({"--project", m_project, "--output", out, "--format", "mp4", in});
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.summary().value("converted").toInt(), 0);
+        QCOMPARE(again.summary().value("skipped").toInt(), 2);
+        QCOMPARE(QFileInfo(out + QStringLiteral("/small.mp4")).lastModified(), before);
+    }
+
+    void aCorruptFileFailsAloneAndIsNamed()
+    {
+        const QString in = m_dir.filePath(QStringLiteral("corrupt/in"));
+        const QString out = m_dir.filePath(QStringLiteral("corrupt/out"));
+        copyInto(in, flatClip(320, 240), QStringLiteral("good.mp4"));
+        QFile bad(in + QStringLiteral("/broken.mp4"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(QByteArray(4096, '\x42'));
+        bad.close();
+
+        const Run run = runBatch({"--project", m_project, "--output", out, "--format", "mp4", in});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.files("converted"), QStringList({"good.mp4"}));
+        QCOMPARE(run.files("failed"), QStringList({"broken.mp4"}));
+        QCOMPARE(run.summary().value("failedFiles").toVariant().toStringList(), QStringList({bad.fileName()}));
+        QCOMPARE(entries(out), QStringList({"good.mp4"}));
+
+        // Plain output names it too, in the last line.
+        QProcess plain;
+        plain.start(program(), {"--project", m_project, "--output", out, bad.fileName()});
+        QVERIFY(plain.waitForFinished(120000));
+        const QList<QByteArray> lines = plain.readAllStandardOutput().trimmed().split('\n');
+        QVERIFY2(lines.last().contains("failed 1") && lines.last().contains("broken.mp4"), lines.last().constData());
+    }
+
+    void anInterruptedBatchResumesWithoutRepeatingOrLeavingHalves()
+    {
+        const QString in = m_dir.filePath(QStringLiteral("resume/in"));
+        const QString out = m_dir.filePath(QStringLiteral("resume/out"));
+        for (const char *name : {"a.mp4", "b.mp4", "c.mp4"})
+            copyInto(in, flatClip(640, 480, 6.0), QLatin1String(name));
+        const QStringList arguments{"--project", m_project, "--output", out, "--jobs", "1", in};
+
+        QProcess first;
+        start(first, arguments);
+        // Stop once the second file is under way: the first is then complete, the second half-made.
+        QByteArray seen;
+        bool secondRunning = false;
+        while (!secondRunning && first.state() == QProcess::Running) {
+            first.waitForReadyRead(1000);
+            seen += first.readAllStandardOutput();
+            for (const QJsonObject &event : parseEvents(seen.left(seen.lastIndexOf('\n') + 1))) {
+                secondRunning = secondRunning
+                                || (event.value("event").toString() == QLatin1String("progress")
+                                    && event.value("file").toString().endsWith(QLatin1String("b.mp4"))
+                                    && event.value("percent").toInt() > 0);
+            }
+        }
+        QVERIFY(secondRunning);
+        ::kill(pid_t(first.processId()), SIGTERM);
+        QVERIFY(first.waitForFinished(60000));
+        QCOMPARE(first.exitCode(), 128 + SIGTERM);
+        const QList<QJsonObject> firstEvents = parseEvents(seen + first.readAllStandardOutput());
+        QCOMPARE(firstEvents.last().value("event").toString(), QStringLiteral("summary"));
+        QCOMPARE(firstEvents.last().value("converted").toInt(), 1);
+        QCOMPARE(firstEvents.last().value("stopped").toInt(), 1);
+        // Only the finished file is there; no partial file, no lock.
+        QCOMPARE(entries(out), QStringList({"a.mp4"}));
+        const QDateTime firstDone = QFileInfo(out + QStringLiteral("/a.mp4")).lastModified();
+
+        const Run second = runBatch(arguments);
+        QCOMPARE(second.exitCode, 0);
+        QCOMPARE(second.files("skipped"), QStringList({"a.mp4"}));
+        QCOMPARE(second.files("converted"), QStringList({"b.mp4", "c.mp4"}));
+        QCOMPARE(entries(out), QStringList({"a.mp4", "b.mp4", "c.mp4"}));
+        QCOMPARE(QFileInfo(out + QStringLiteral("/a.mp4")).lastModified(), firstDone);
+        for (const QString &name : entries(out))
+            QVERIFY(qAbs(TestMedia::probeDuration(out + QLatin1Char('/') + name) - 6.0) < 0.15);
+    }
+
+    void twoRunnersShareOneFolderAndMakeEveryOutputOnce()
+    {
+        const QString in = m_dir.filePath(QStringLiteral("shared/in"));
+        const QString out = m_dir.filePath(QStringLiteral("shared/out"));
+        const QStringList names{"1.mp4", "2.mp4", "3.mp4", "4.mp4"};
+        for (const QString &name : names)
+            copyInto(in, flatClip(320, 240), name);
+        const QStringList arguments{"--project", m_project, "--output", out, "--jobs", "1", in};
+
+        QProcess a;
+        QProcess b;
+        start(a, arguments);
+        start(b, arguments);
+        const Run runA = finish(a);
+        const Run runB = finish(b);
+        QCOMPARE(runA.exitCode, 0);
+        QCOMPARE(runB.exitCode, 0);
+        QCOMPARE(entries(out), names);
+        QStringList converted = runA.files("converted") + runB.files("converted");
+        converted.sort();
+        QCOMPARE(converted, names);
+        QCOMPARE(runA.summary().value("skipped").toInt() + runB.summary().value("skipped").toInt(), 4);
+    }
+
+    void setupFaultsStopBeforeAnyWork()
+    {
+        const QString in = m_dir.filePath(QStringLiteral("setup/in"));
+        const QString out = m_dir.filePath(QStringLiteral("setup/out"));
+        copyInto(in, flatClip(320, 240), QStringLiteral("clip.mp4"));
+
+        // A project that does not record its canvas needs one given.
+        ProjectData project;
+        QString error;
+        QVERIFY(ProjectFile::read(m_project, &project, &error));
+        project.canvasSize = QSize();
+        const QString noCanvas = m_dir.filePath(QStringLiteral("no-canvas.qpj"));
+        QVERIFY(ProjectFile::write(noCanvas, project, &error));
+        Run run = runBatch({"--project", noCanvas, "--output", out, in});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains("--canvas"), run.errors.constData());
+        QVERIFY(!QFileInfo::exists(out));
+
+        run = runBatch({"--project", noCanvas, "--canvas", "320x240", "--output", out, "--dry-run", in});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.events.at(1).value("event").toString(), QStringLiteral("plan"));
+        const QStringList command = run.events.at(1).value("command").toVariant().toStringList();
+        QVERIFY(command.first().endsWith(QLatin1String("/TesselEngine")));
+        QCOMPARE(command.last(), out + QStringLiteral("/clip.mp4"));
+        QVERIFY(command.join(' ').contains(QLatin1String("overlay=10:20")));
+        QVERIFY(!QFileInfo::exists(out));
+
+        // A subtitle is burned into every output.
+        QFile srt(m_dir.filePath(QStringLiteral("lines.srt")));
+        QVERIFY(srt.open(QIODevice::WriteOnly));
+        srt.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
+        srt.close();
+        run = runBatch({"--subtitle", srt.fileName(), "--output", out, "--dry-run", in});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.events.at(1).value("command").toVariant().toStringList().join(' ').contains(QLatin1String("ass=")));
+
+        // A format preset saved in the output format dialog, by its name.
+        const QString presets = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                + QStringLiteral("/Brindle/Formats");
+        QVERIFY(QDir().mkpath(presets));
+        QSettings preset(presets + QStringLiteral("/Small MKV.ini"), QSettings::IniFormat);
+        preset.setValue(QStringLiteral("Format/Format"), QStringLiteral("mkv"));
+        preset.sync();
+        run = runBatch({"--format", "Small MKV", "--output", out, "--dry-run", in});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.events.at(1).value("command").toVariant().toStringList().last(), out + QStringLiteral("/clip.mkv"));
+
+        for (const QStringList &bad : {QStringList{"--format", "webm", in}, QStringList{"--jobs", "0", in},
+                                       QStringList{"--canvas", "wide", in}, QStringList{"--project", in, in},
+                                       QStringList{"--subtitle", "/nonexistent.srt", in}, QStringList{}}) {
+            run = runBatch(bad);
+            QVERIFY2(run.exitCode == 2, qPrintable(bad.join(' ')));
+            QVERIFY(!run.errors.isEmpty());
+        }
+    }
+
+    void aClaimIsHeldByOneAndNeverReplacesAFile()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("claims"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = folder + QStringLiteral("/out.mp4");
+        QString error;
+        {
+            OutputClaim first(target);
+            OutputClaim second(target);
+            QCOMPARE(first.claim(&error), OutputClaim::State::Claimed);
+            QCOMPARE(second.claim(&error), OutputClaim::State::Taken);
+            QFile partial(first.partialPath());
+            QVERIFY(partial.open(QIODevice::WriteOnly));
+            partial.write("half");
+        }
+        // Dropped unpublished: nothing stays behind.
+        QCOMPARE(entries(folder), QStringList());
+
+        OutputClaim claim(target);
+        QCOMPARE(claim.claim(&error), OutputClaim::State::Claimed);
+        QFile partial(claim.partialPath());
+        QVERIFY(partial.open(QIODevice::WriteOnly));
+        partial.write("whole");
+        partial.close();
+        // Someone else's file appears under the final name: it is kept, ours is dropped.
+        QFile other(target);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("theirs");
+        other.close();
+        QVERIFY(!claim.publish(&error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(entries(folder), QStringList({"out.mp4"}));
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        QCOMPARE(other.readAll(), QByteArray("theirs"));
+        other.close();
+
+        OutputClaim done(target);
+        QCOMPARE(done.claim(&error), OutputClaim::State::AlreadyDone);
+    }
+
+    void aLockLeftByADeadRunnerIsTakenOver()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("stale"));
+        QVERIFY(QDir().mkpath(folder));
+        OutputClaim claim(folder + QStringLiteral("/out.mp4"));
+        QProcess gone;
+        gone.start(QStringLiteral("true"), QStringList());
+        QVERIFY(gone.waitForStarted());
+        const qint64 deadPid = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        QFile lock(claim.lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(deadPid) + "\nbrindle-batch\n" + QSysInfo::machineHostName().toUtf8()
+                   + "\n");
+        lock.close();
+        QString error;
+        QCOMPARE(claim.claim(&error), OutputClaim::State::Claimed);
+    }
+};
+
+BRINDLE_TEST_MAIN(TestBatch)
+#include "test_batch.moc"
