@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
@@ -31,7 +31,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Arrêté par l'utilisateur à %1
+        <translation>Arrêté par l&apos;utilisateur à %1
 </translation>
     </message>
     <message>
@@ -51,7 +51,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sous-titres omis de l'image : %1</translation>
+        <translation>Sous-titres omis de l&apos;image : %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>%1 could not be converted</source>
-        <translation>%1 n'a pas pu être converti</translation>
+        <translation>%1 n&apos;a pas pu être converti</translation>
     </message>
     <message>
         <source>%1 cannot be read</source>
@@ -75,18 +75,18 @@
     </message>
     <message>
         <source>%1 is not a subtitle file libass can read</source>
-        <translation>%1 n'est pas un fichier de sous-titres lisible par libass</translation>
+        <translation>%1 n&apos;est pas un fichier de sous-titres lisible par libass</translation>
     </message>
 </context>
 <context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Arrêté par l'utilisateur</translation>
+        <translation>Arrêté par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
-        <translation>Le moteur n'a pas indiqué comment la conversion s'est terminée.</translation>
+        <translation>Le moteur n&apos;a pas indiqué comment la conversion s&apos;est terminée.</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>L'image du calque de texte %1 n'a pas pu être enregistrée</translation>
+        <translation>L&apos;image du calque de texte %1 n&apos;a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>toolBar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Watermark</source>
@@ -371,7 +371,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Ajoutez d'abord un fichier média à la liste</translation>
+        <translation>Ajoutez d&apos;abord un fichier média à la liste</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -454,7 +454,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Channels</source>
@@ -523,6 +523,17 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+</context>
+<context>
     <name>QPlayerWidget</name>
     <message>
         <source>Play</source>
@@ -561,6 +572,149 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>Éditeur de styles</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>Un nom de style ne doit être ni vide ni contenir de virgule.</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>Un style nommé « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>Le dernier style ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>Ouvrir un fichier de styles ou un fichier ASS</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>Fichier de styles|ASS(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>Enregistrer le fichier de styles</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>Fichier de styles(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>Impossible de lire « %1 » ; les styles restent inchangés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>« %1 » ne contient aucun style ; les styles restent inchangés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Impossible d’écrire « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -573,6 +727,180 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>Activer l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Arrondi</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>Texte en dégradé</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>Lueur</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>Sans contour</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>Contour simple</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>Double contour</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>Contour en dégradé</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Effet de texte</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>Couleur du contour 1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>Épaisseur 1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>Opacité 1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>Couleur du contour 2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>Épaisseur 2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>Opacité 2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>Activer l’ombre</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Couleur de l’ombre</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>Saisissez votre propre texte ici</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>Options du texte</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Effet de texte</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>
