@@ -366,7 +366,7 @@ private slots:
         second.Alignment = 4;
         StyleDialog dialog;
         dialog.setStyles({first, second});
-        const QString path = m_dir.filePath(QStringLiteral("saved styles.sty"));
+        const QString path = m_dir.filePath(QStringLiteral("stilé, [1] 100%.sty"));
         QVERIFY(dialog.saveStyleFile(path));
 
         StyleDialog reopened;

@@ -159,6 +159,13 @@ private slots:
         QCOMPARE(control<QComboBox>(&dialog, "comboBoxEffect")->currentIndex(), 3);
         control<QTextEdit>(&dialog, "textEdit")->setPlainText(QStringLiteral("Changed"));
         QCOMPARE(dialog.wordArtInfo().Text, QStringLiteral("Changed"));
+        auto *ok = control<QPushButton>(&dialog, "buttonOk");
+        QVERIFY(ok->isEnabled());
+        control<QTextEdit>(&dialog, "textEdit")->setPlainText(QStringLiteral(" \n "));
+        QVERIFY(!ok->isEnabled());
+        dialog.setText(QStringLiteral("Back"));
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.wordArtInfo().Text, QStringLiteral("Back"));
         QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("Liberation Serif"));
     }
 
