@@ -713,6 +713,17 @@ Jetzt neu starten?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>„%1“ konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Beispieluntertitel</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

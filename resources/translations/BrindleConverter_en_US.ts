@@ -713,6 +713,17 @@ Do you want to restart now?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>&quot;%1&quot; could not be written.</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Sample subtitle</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

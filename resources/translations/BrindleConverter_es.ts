@@ -713,6 +713,17 @@ Do you want to restart now?</source>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>No se pudo escribir &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Subtítulo de ejemplo</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

@@ -713,6 +713,17 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>Impossible d’écrire « %1 ».</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Exemple de sous-titre</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

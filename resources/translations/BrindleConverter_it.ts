@@ -683,7 +683,7 @@ Riavviare adesso?</translation>
     </message>
     <message>
         <source>The last style cannot be deleted.</source>
-        <translation>L'ultimo stile non può essere eliminato.</translation>
+        <translation>L&apos;ultimo stile non può essere eliminato.</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>
@@ -712,6 +712,17 @@ Riavviare adesso?</translation>
     <message>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>Impossibile scrivere &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Sottotitolo di esempio</translation>
     </message>
 </context>
 <context>

@@ -713,6 +713,17 @@ Do you want to restart now?</source>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>「%1」に書き込めませんでした。</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>字幕のサンプル</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

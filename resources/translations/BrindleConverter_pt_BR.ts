@@ -713,6 +713,17 @@ Deseja reiniciar agora?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>Não foi possível gravar &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Legenda de exemplo</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

@@ -713,6 +713,17 @@ Do you want to restart now?</source>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>Не удалось записать «%1».</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Предпросмотр</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Пример субтитра</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

@@ -713,6 +713,17 @@ Do you want to restart now?</source>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>无法写入“%1”。</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>字幕示例</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>
