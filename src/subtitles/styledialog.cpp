@@ -90,6 +90,16 @@ SubtitleStyle *StyleDialog::current()
     return index >= 0 && index < m_styles.size() ? &m_styles[index] : nullptr;
 }
 
+template <typename Change>
+void StyleDialog::edit(Change change)
+{
+    SubtitleStyle *style = m_ready ? current() : nullptr;
+    if (!style)
+        return;
+    change(*style);
+    ui->widgetPreview->showStyle(*style);
+}
+
 void StyleDialog::fillControls()
 {
     m_ready = false;
@@ -118,6 +128,7 @@ void StyleDialog::fillControls()
                                          ui->radioButton7, ui->radioButton8, ui->radioButton9};
         for (int i = 0; i < keys.size(); ++i)
             keys[i]->setChecked(style->Alignment == i + 1);
+        ui->widgetPreview->showStyle(*style);
     }
     m_ready = true;
 }
@@ -135,52 +146,47 @@ void StyleDialog::on_comboBoxStyle_currentIndexChanged(int)
 
 void StyleDialog::on_fontComboBox_currentFontChanged(const QFont &font)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->FontName = font.family();
+    edit([&](SubtitleStyle &style) { style.FontName = font.family(); });
 }
 
 void StyleDialog::on_comboBoxSize_currentTextChanged(const QString &text)
 {
     bool ok = false;
     const int size = text.toInt(&ok);
-    if (SubtitleStyle *style = m_ready && ok && size > 0 ? current() : nullptr)
-        style->FontSize = size;
+    if (ok && size > 0)
+        edit([&](SubtitleStyle &style) { style.FontSize = size; });
 }
 
 void StyleDialog::on_checkBoxBold_stateChanged(int state)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->Bold = isOn(state);
+    edit([&](SubtitleStyle &style) { style.Bold = isOn(state); });
 }
 
 void StyleDialog::on_checkBoxItalic_stateChanged(int state)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->Italic = isOn(state);
+    edit([&](SubtitleStyle &style) { style.Italic = isOn(state); });
 }
 
 void StyleDialog::on_checkBoxUnderline_stateChanged(int state)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->Underline = isOn(state);
+    edit([&](SubtitleStyle &style) { style.Underline = isOn(state); });
 }
 
 void StyleDialog::on_checkBoxStrikeout_stateChanged(int state)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->StrikeOut = isOn(state);
+    edit([&](SubtitleStyle &style) { style.StrikeOut = isOn(state); });
 }
 
 void StyleDialog::setColour(quint32 SubtitleStyle::*field, const QColor &color)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->*field = withTransparency(color, style->*field);
+    edit([&](SubtitleStyle &style) { style.*field = withTransparency(color, style.*field); });
 }
 
 void StyleDialog::setOpacity(quint32 SubtitleStyle::*field, int opacity)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->*field = (style->*field & 0xffffff00u) | quint32(transparencyFromOpacity(opacity));
+    edit([&](SubtitleStyle &style) {
+        style.*field = (style.*field & 0xffffff00u) | quint32(transparencyFromOpacity(opacity));
+    });
 }
 
 void StyleDialog::onPrimaryColorChanged(const QColor &color)
@@ -225,38 +231,32 @@ void StyleDialog::on_spinBoxSA_2_valueChanged(int value)
 
 void StyleDialog::on_spinBoxOutline_valueChanged(int value)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->Outline = value;
+    edit([&](SubtitleStyle &style) { style.Outline = value; });
 }
 
 void StyleDialog::on_spinBoxBack_valueChanged(int value)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->Shadow = value;
+    edit([&](SubtitleStyle &style) { style.Shadow = value; });
 }
 
 void StyleDialog::on_spinBoxLeft_valueChanged(int value)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->MarginL = value;
+    edit([&](SubtitleStyle &style) { style.MarginL = value; });
 }
 
 void StyleDialog::on_spinBoxRight_valueChanged(int value)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->MarginR = value;
+    edit([&](SubtitleStyle &style) { style.MarginR = value; });
 }
 
 void StyleDialog::on_spinBoxVertical_valueChanged(int value)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->MarginV = value;
+    edit([&](SubtitleStyle &style) { style.MarginV = value; });
 }
 
 void StyleDialog::setAlignment(int alignment)
 {
-    if (SubtitleStyle *style = m_ready ? current() : nullptr)
-        style->Alignment = alignment;
+    edit([&](SubtitleStyle &style) { style.Alignment = alignment; });
 }
 
 void StyleDialog::on_radioButton1_clicked() { setAlignment(1); }

@@ -79,6 +79,9 @@ private:
     // The style the controls edit, or null while there is none.
     SubtitleStyle *current();
     void fillControls();
+    // Applies a change to the current style, unless the controls are being filled.
+    template <typename Change>
+    void edit(Change change);
     void fillStyleBox(int selected);
     void setColour(quint32 SubtitleStyle::*field, const QColor &color);
     void setOpacity(quint32 SubtitleStyle::*field, int opacity);

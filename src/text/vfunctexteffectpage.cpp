@@ -114,7 +114,9 @@ QPushButton *VFuncTextEffectPage::menuButton(const QString &text, const QString 
 {
     auto *button = new QPushButton(text, this);
     button->setObjectName(objectName);
-    button->setFixedSize(100, 30);
+    // Wider only where a translation needs the room.
+    button->setMinimumWidth(100);
+    button->setFixedHeight(30);
     auto *menu = new QMenu(button);
     auto *action = new QWidgetAction(menu);
     action->setDefaultWidget(menuWidget);
@@ -149,6 +151,8 @@ QImage VFuncTextEffectPage::presetThumbnail(const CWordArtInfo &preset)
     CWordArtInfo sample = preset;
     sample.Font = QFont(QStringLiteral("Arial Black"));
     sample.Font.setPixelSize(kThumbnailFontPixels);
+    // Where the family is missing, a black weight keeps the letter as heavy as intended.
+    sample.Font.setWeight(QFont::Black);
     sample.Text = QStringLiteral("A");
     QImage drawn;
     sample.render(drawn);

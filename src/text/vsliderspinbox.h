@@ -16,7 +16,6 @@ public:
     void setValue(int value);
     void setSuffix(const QString &suffix);
     QSpinBox *spinBox() const { return m_spin; }
-    QSlider *slider() const { return m_slider; }
 
 signals:
     void valueChanged(int value);

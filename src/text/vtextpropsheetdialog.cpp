@@ -55,7 +55,8 @@ void VTextPropSheetDialog::build()
     m_preview = new VWordArtPreview(this);
     m_preview->setObjectName(QStringLiteral("preview"));
 
-    auto *ok = new QPushButton(QIcon(QStringLiteral(":/res/Icon/OK.png")), tr("Ok"), this);
+    m_ok = new QPushButton(QIcon(QStringLiteral(":/res/Icon/OK.png")), tr("Ok"), this);
+    QPushButton *ok = m_ok;
     ok->setObjectName(QStringLiteral("buttonOk"));
     auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("buttonCancel"));
@@ -80,9 +81,10 @@ void VTextPropSheetDialog::build()
     connect(m_previewTimer, &QTimer::timeout, this, &VTextPropSheetDialog::updatePreview);
     for (CFQWidget *page : {static_cast<CFQWidget *>(m_textPage), static_cast<CFQWidget *>(m_effectPage)}) {
         connect(page, &CFQWidget::sigUpdateText, this, &VTextPropSheetDialog::sigUpdateText);
-        connect(page, &CFQWidget::sigEdited, this, &VTextPropSheetDialog::schedulePreview);
+        connect(page, &CFQWidget::sigEdited, this, &VTextPropSheetDialog::onEdited);
     }
     m_effectPage->refresh();
+    onEdited();
     updatePreview();
 }
 
@@ -91,6 +93,7 @@ void VTextPropSheetDialog::setWordArtInfo(const CWordArtInfo &info)
     m_info = info;
     m_textPage->refresh();
     m_effectPage->refresh();
+    onEdited();
     updatePreview();
 }
 
@@ -99,8 +102,10 @@ void VTextPropSheetDialog::setText(const QString &text)
     m_textPage->setText(text);
 }
 
-void VTextPropSheetDialog::schedulePreview()
+void VTextPropSheetDialog::onEdited()
 {
+    // A text layer without text would draw nothing and could not be picked on the canvas.
+    m_ok->setEnabled(!m_info.Text.trimmed().isEmpty());
     m_previewTimer->start();
 }
 

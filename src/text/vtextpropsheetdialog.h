@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTabWidget;
 class QTimer;
 class VFuncTextEffectPage;
@@ -40,8 +41,8 @@ signals:
 
 private:
     void build();
-    void schedulePreview();
     void updatePreview();
+    void onEdited();
 
     CWordArtInfo m_info;
     QTabWidget *m_tabs = nullptr;
@@ -49,4 +50,5 @@ private:
     VFuncTextEffectPage *m_effectPage = nullptr;
     VWordArtPreview *m_preview = nullptr;
     QTimer *m_previewTimer = nullptr;
+    QPushButton *m_ok = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "settings/qcolorcombox.h"
 #include "subtitles/styledialog.h"
+#include "subtitles/stylepreview.h"
 #include "subtitles/subtitleparser.h"
 
 #include <QAction>
@@ -366,7 +367,7 @@ private slots:
         second.Alignment = 4;
         StyleDialog dialog;
         dialog.setStyles({first, second});
-        const QString path = m_dir.filePath(QStringLiteral("saved styles.sty"));
+        const QString path = m_dir.filePath(QStringLiteral("stilé, [1] 100%.sty"));
         QVERIFY(dialog.saveStyleFile(path));
 
         StyleDialog reopened;
@@ -447,6 +448,36 @@ private slots:
         QCOMPARE(document.events[1].Style, 1);
         QCOMPARE(document.events[2].Style, 2);
         QCOMPARE(document.events[3].Style, 0);
+    }
+
+    void previewDrawsTheStyleAsItIsEdited()
+    {
+        StyleDialog dialog;
+        dialog.resize(560, 660);
+        auto *preview = control<StylePreview>(dialog, "widgetPreview");
+        QVERIFY(preview);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const auto redPixels = [preview] {
+            int count = 0;
+            const QImage &image = preview->image();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.red() > 190 && c.green() < 70 && c.blue() < 70 ? 1 : 0;
+                }
+            return count;
+        };
+        QCOMPARE(preview->image().size(), preview->size());
+        QCOMPARE(redPixels(), 0);
+        choosePaletteColor(control<QColorCombox>(dialog, "colorPrimary"), QColor(255, 0, 0));
+        control<QComboBox>(dialog, "comboBoxSize")->setEditText(QStringLiteral("20"));
+        const int small = redPixels();
+        QVERIFY2(small > 100, qPrintable(QString::number(small)));
+        control<QComboBox>(dialog, "comboBoxSize")->setEditText(QStringLiteral("40"));
+        QVERIFY2(redPixels() > small * 3, qPrintable(QStringLiteral("%1 %2").arg(redPixels()).arg(small)));
+        control<QSpinBox>(dialog, "spinBoxPA")->setValue(0);
+        QCOMPARE(redPixels(), 0);
     }
 
     void editedStyleIsWhatFfmpegBurns()

@@ -132,8 +132,12 @@ private slots:
         QCOMPARE(control<QTextEdit>(&dialog, "textEdit")->toPlainText(), info.Text);
         QCOMPARE(control<QComboBox>(&dialog, "comboBoxSize")->currentText(), QStringLiteral("40"));
         QCOMPARE(control<QComboBox>(&dialog, "comboBoxEffect")->currentIndex(), 0);
-        for (const char *name : {"buttonOk", "buttonCancel", "buttonOutline", "buttonShadow", "buttonBackground"})
+        for (const char *name : {"buttonOk", "buttonCancel"})
             QCOMPARE(control<QPushButton>(&dialog, name)->size(), QSize(100, 30));
+        for (const char *name : {"buttonOutline", "buttonShadow", "buttonBackground"}) {
+            QCOMPARE(control<QPushButton>(&dialog, name)->height(), 30);
+            QVERIFY(control<QPushButton>(&dialog, name)->minimumWidth() >= 100);
+        }
         CWordArtInfo copy = info;
         QImage image;
         copy.render(image);
@@ -155,6 +159,13 @@ private slots:
         QCOMPARE(control<QComboBox>(&dialog, "comboBoxEffect")->currentIndex(), 3);
         control<QTextEdit>(&dialog, "textEdit")->setPlainText(QStringLiteral("Changed"));
         QCOMPARE(dialog.wordArtInfo().Text, QStringLiteral("Changed"));
+        auto *ok = control<QPushButton>(&dialog, "buttonOk");
+        QVERIFY(ok->isEnabled());
+        control<QTextEdit>(&dialog, "textEdit")->setPlainText(QStringLiteral(" \n "));
+        QVERIFY(!ok->isEnabled());
+        dialog.setText(QStringLiteral("Back"));
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.wordArtInfo().Text, QStringLiteral("Back"));
         QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("Liberation Serif"));
     }
 
