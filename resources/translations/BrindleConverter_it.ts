@@ -898,10 +898,6 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
-    <name>PanelWidget</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     <name>OutputClaim</name>
     <message>
         <source>The lock file %1 could not be made.</source>
@@ -914,6 +910,13 @@ Riavviare adesso?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Impossibile spostare il file completato in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -996,6 +999,9 @@ Riavviare adesso?</translation>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>Impossibile salvare il progetto in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QColorCombox</name>
     <message>
         <source>Automatic</source>
