@@ -52,6 +52,13 @@ SubtitleDock::SubtitleDock(QWidget *parent)
     refillStyles();
 }
 
+SubtitleDock::~SubtitleDock()
+{
+    // The stack empties itself on the way out; that is no edit and no reason to
+    // clear the application's modified mark.
+    m_undoStack->disconnect(this);
+}
+
 QToolButton *SubtitleDock::openButton() const
 {
     return m_widget->form()->toolButtonOpen;
@@ -98,7 +105,13 @@ void SubtitleDock::connectControls()
     QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence::Redo});
+    // Ctrl+Shift+Z everywhere, besides the desktop's own redo keys; a key listed
+    // twice would make the shortcut ambiguous.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrlShiftZ(Qt::CTRL + Qt::SHIFT + Qt::Key_Z);
+    if (!redoKeys.contains(ctrlShiftZ))
+        redoKeys.prepend(ctrlShiftZ);
+    redo->setShortcuts(redoKeys);
     for (QAction *action : {undo, redo}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);

@@ -24,6 +24,7 @@ class SubtitleDock : public PanelWidget
     Q_OBJECT
 public:
     explicit SubtitleDock(QWidget *parent = nullptr);
+    ~SubtitleDock() override;
 
     SubtitleWidget *subtitleWidget() const { return m_widget; }
     // The history of subtitle edits; an editor may show or share it.
