@@ -416,6 +416,5 @@ void SubtitleDock::retranslate()
 {
     m_widget->form()->retranslateUi(m_widget);
     SetTitle(tr("Subtitle"));
-    m_model->setHorizontalHeaderLabels(
-        {tr("Start Time"), m_fileLoaded ? tr("Stop Time") : tr("End Time"), tr("Subtitle")});
+    m_table->retranslateHeaders();
 }

@@ -5,7 +5,7 @@
 #include "subtitles/subtitleparser.h"
 
 #include <QApplication>
-#include <QPalette>
+#include <QFont>
 #include <QScopedValueRollback>
 #include <QStandardItemModel>
 
@@ -36,8 +36,14 @@ void SubtitleTable::resetHeaders(bool fileLoaded)
     QScopedValueRollback<bool> writing(m_writing, true);
     m_model->clear();
     m_shownRows.clear();
+    m_fileLoaded = fileLoaded;
+    retranslateHeaders();
+}
+
+void SubtitleTable::retranslateHeaders()
+{
     m_model->setHorizontalHeaderLabels(
-        {tr("Start Time"), fileLoaded ? tr("Stop Time") : tr("End Time"), tr("Subtitle")});
+        {tr("Start Time"), m_fileLoaded ? tr("Stop Time") : tr("End Time"), tr("Subtitle")});
 }
 
 void SubtitleTable::reload()
@@ -113,11 +119,15 @@ void SubtitleTable::paintShown(int row, bool shown)
 {
     if (row < 0 || row >= m_model->rowCount())
         return;
-    QColor mark = QApplication::palette().color(QPalette::Highlight);
-    mark.setAlpha(90);
+    // Bold on a blue tint, so that the mark reads apart from the grey selection.
+    const QColor tint(29, 159, 228, 90);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
     for (int column = StartColumn; column <= TextColumn; ++column) {
-        if (QStandardItem *item = m_model->item(row, column))
-            item->setData(shown ? QVariant(mark) : QVariant(), Qt::BackgroundRole);
+        if (QStandardItem *item = m_model->item(row, column)) {
+            item->setData(shown ? QVariant(tint) : QVariant(), Qt::BackgroundRole);
+            item->setData(shown ? QVariant(bold) : QVariant(), Qt::FontRole);
+        }
     }
 }
 

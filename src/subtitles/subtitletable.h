@@ -26,6 +26,8 @@ public:
 
     // Empties the model and heads it; the end column says "Stop Time" once a file was loaded.
     void resetHeaders(bool fileLoaded);
+    // Heads the columns again in the current language.
+    void retranslateHeaders();
     // Rebuilds every row from the document.
     void reload();
 
@@ -51,5 +53,6 @@ private:
     SubtitleParser *m_document;
     QStandardItemModel *m_model;
     QSet<int> m_shownRows;
+    bool m_fileLoaded = false;
     bool m_writing = false;
 };
