@@ -72,8 +72,14 @@ void ChangeSubtitlesCommand::undo()
 
 void ChangeSubtitlesCommand::apply(const QVector<SubtitleEvent> &events)
 {
-    for (int i = 0; i < m_rows.size() && i < events.size(); ++i)
-        m_table->setEvent(m_rows.at(i), events.at(i));
+    // Only what the table shows; a style or margin set since then stays.
+    for (int i = 0; i < m_rows.size() && i < events.size(); ++i) {
+        SubtitleEvent event = m_table->event(m_rows.at(i));
+        event.Start = events.at(i).Start;
+        event.End = events.at(i).End;
+        event.Text = events.at(i).Text;
+        m_table->setEvent(m_rows.at(i), event);
+    }
 }
 
 bool ChangeSubtitlesCommand::mergeWith(const QUndoCommand *other)

@@ -50,6 +50,7 @@ SubtitleDock::SubtitleDock(QWidget *parent)
     m_widget->form()->toolButtonStyle->setEnabled(false);
     m_table->reload();
     refillStyles();
+    loadCurrentRow();
 }
 
 SubtitleDock::~SubtitleDock()
@@ -318,11 +319,14 @@ void SubtitleDock::onClicked(const QModelIndex &)
 void SubtitleDock::loadCurrentRow()
 {
     const int row = currentRow();
-    if (row < 0 || row >= m_table->rowCount())
-        return;
     QScopedValueRollback<bool> loading(m_loadingFields, true);
     Ui::SubtitleWidget *ui = m_widget->form();
-    const SubtitleEvent event = m_table->event(row);
+    const bool hasRow = row >= 0 && row < m_table->rowCount();
+    ui->timeEditStart->setEnabled(hasRow);
+    ui->timeEditEnd->setEnabled(hasRow);
+    ui->plainTextEdit->setEnabled(hasRow);
+    // Without a current line the fields show an empty one.
+    const SubtitleEvent event = hasRow ? m_table->event(row) : SubtitleEvent();
     // Times of a day or more have no clock value; the field then shows the latest it can.
     const QTime start = TimeConv::toTime(event.Start * 1000);
     const QTime end = TimeConv::toTime(event.End * 1000);

@@ -171,7 +171,9 @@ QStringList TestSubtitleEditor::texts() const
 void TestSubtitleEditor::addInsertsAfterTheCurrentRow()
 {
     QCOMPARE(m_dock->currentRow(), -1);
+    QVERIFY(!child<QPlainTextEdit>("plainTextEdit")->isEnabled());
     m_dock->onAdd();
+    QVERIFY(child<QPlainTextEdit>("plainTextEdit")->isEnabled());
     QCOMPARE(core().subtitles.events.size(), 1);
     QCOMPARE(m_dock->currentRow(), 0);
     QCOMPARE(core().subtitles.events[0].Style, 1);
