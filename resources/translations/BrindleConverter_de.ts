@@ -909,6 +909,10 @@ Jetzt neu starten?</translation>
         <source>Edit subtitle</source>
         <translation>Untertitel ändern</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Stile ändern</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

@@ -909,6 +909,10 @@ Do you want to restart now?</translation>
         <source>Edit subtitle</source>
         <translation>Edit subtitle</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Change styles</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

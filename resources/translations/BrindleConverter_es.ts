@@ -909,6 +909,10 @@ Do you want to restart now?</source>
         <source>Edit subtitle</source>
         <translation>Editar subtítulo</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Cambiar estilos</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

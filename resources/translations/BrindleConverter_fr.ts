@@ -909,6 +909,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Edit subtitle</source>
         <translation>Modifier le sous-titre</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Modifier les styles</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

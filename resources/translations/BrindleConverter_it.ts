@@ -909,6 +909,10 @@ Riavviare adesso?</translation>
         <source>Edit subtitle</source>
         <translation>Modifica sottotitolo</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Modifica stili</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

@@ -909,6 +909,10 @@ Do you want to restart now?</source>
         <source>Edit subtitle</source>
         <translation>字幕を編集</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>スタイルを変更</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

@@ -909,6 +909,10 @@ Deseja reiniciar agora?</translation>
         <source>Edit subtitle</source>
         <translation>Editar legenda</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Alterar estilos</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

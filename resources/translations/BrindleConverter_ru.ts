@@ -909,6 +909,10 @@ Do you want to restart now?</source>
         <source>Edit subtitle</source>
         <translation>Изменить субтитр</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Изменить стили</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

@@ -909,6 +909,10 @@ Do you want to restart now?</source>
         <source>Edit subtitle</source>
         <translation>编辑字幕</translation>
     </message>
+    <message>
+        <source>Change styles</source>
+        <translation>更改样式</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTab</name>

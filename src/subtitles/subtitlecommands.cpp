@@ -90,3 +90,21 @@ bool ChangeSubtitlesCommand::mergeWith(const QUndoCommand *other)
     m_after = change->m_after;
     return true;
 }
+
+ChangeStylesCommand::ChangeStylesCommand(SubtitleTable *table, Styles before, Styles after)
+    : QUndoCommand(QCoreApplication::translate("SubtitleDock", "Change styles"))
+    , m_table(table)
+    , m_before(std::move(before))
+    , m_after(std::move(after))
+{
+}
+
+void ChangeStylesCommand::redo()
+{
+    m_table->setStyles(m_after.styles, m_after.numbers);
+}
+
+void ChangeStylesCommand::undo()
+{
+    m_table->setStyles(m_before.styles, m_before.numbers);
+}

@@ -6,6 +6,7 @@
 #include "subtitles/qtimedelegate.h"
 #include "subtitles/pantimedialog.h"
 #include "subtitles/replacedialog.h"
+#include "subtitles/styledialog.h"
 #include "subtitles/subtitlecommands.h"
 #include "subtitles/subtitletable.h"
 #include "subtitles/subtitlewidget.h"
@@ -46,8 +47,6 @@ SubtitleDock::SubtitleDock(QWidget *parent)
     setWidget(m_widget);
     setUpTable();
     connectControls();
-    // The Style button waits for the style editor.
-    m_widget->form()->toolButtonStyle->setEnabled(false);
     m_table->reload();
     refillStyles();
     loadCurrentRow();
@@ -87,6 +86,7 @@ void SubtitleDock::connectControls()
     connect(ui->toolButtonAdd, &QToolButton::clicked, this, &SubtitleDock::onAdd);
     connect(ui->toolButtonDelete, &QToolButton::clicked, this, &SubtitleDock::onDelete);
     connect(ui->toolButtonSave, &QToolButton::clicked, this, &SubtitleDock::onSave);
+    connect(ui->toolButtonStyle, &QToolButton::clicked, this, &SubtitleDock::onStyle);
     connect(ui->toolButtonTime, &QToolButton::clicked, this, &SubtitleDock::onShiftTimes);
     connect(ui->toolButtonReplace, &QToolButton::clicked, this, &SubtitleDock::onReplace);
     connect(ui->tableView, &QTableView::clicked, this, &SubtitleDock::onClicked);
@@ -100,6 +100,7 @@ void SubtitleDock::connectControls()
     connect(ui->timeEditEnd, &QTimeEdit::timeChanged, this, &SubtitleDock::onEndTime);
     connect(ui->plainTextEdit, &QPlainTextEdit::textChanged, this, &SubtitleDock::onTextChanged);
     connect(m_table, &SubtitleTable::sigCellEdited, this, &SubtitleDock::onCellEdited);
+    connect(m_table, &SubtitleTable::sigStylesChanged, this, &SubtitleDock::refillStyles);
 
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [](bool clean) { core().subtitleChanged = !clean; });
     connect(m_undoStack, &QUndoStack::indexChanged, this, [this] { loadCurrentRow(); });
@@ -242,6 +243,29 @@ void SubtitleDock::onDelete()
         != QMessageBox::Yes)
         return;
     m_undoStack->push(new RemoveSubtitlesCommand(m_table, rows));
+}
+
+void SubtitleDock::onStyle()
+{
+    StyleDialog dialog(this);
+    dialog.setStyles(core().subtitles.styles);
+    if (dialog.exec() == QDialog::Accepted)
+        changeStyles(dialog.styles());
+}
+
+void SubtitleDock::changeStyles(const QVector<SubtitleStyle> &styles)
+{
+    const SubtitleParser &document = core().subtitles;
+    // The style editor's rule for lines whose style was renamed or deleted, on a scratch copy.
+    SubtitleParser changed;
+    changed.styles = document.styles;
+    changed.events = document.events;
+    StyleDialog::replaceStyles(changed, styles);
+    ChangeStylesCommand::Styles before{document.styles, m_table->styleNumbers()};
+    ChangeStylesCommand::Styles after{changed.styles, {}};
+    for (const SubtitleEvent &event : qAsConst(changed.events))
+        after.numbers.append(event.Style);
+    m_undoStack->push(new ChangeStylesCommand(m_table, before, after));
 }
 
 void SubtitleDock::onShiftTimes()

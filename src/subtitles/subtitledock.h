@@ -2,6 +2,7 @@
 
 #include "settings/panelwidget.h"
 #include "subtitles/subtitleedits.h"
+#include "subtitles/subtitlestyle.h"
 
 #include <QTime>
 #include <QVector>
@@ -49,6 +50,8 @@ public:
     // Moves the chosen times of the chosen rows; returns how many cues had to
     // stop at zero or at their own start or end.
     int shiftTimes(qint64 deltaMs, SubtitleEdits::Affect affect, SubtitleEdits::Times times);
+    // Gives the document a new style list; lines keep their styles by name.
+    void changeStyles(const QVector<SubtitleStyle> &styles);
     // Replaces, matching case, in the chosen rows; returns how many lines changed.
     int replaceTexts(const QString &find, const QString &replacement, SubtitleEdits::Affect affect);
 
@@ -64,6 +67,7 @@ public slots:
     void onAdd();
     void onDelete();
     void onSave();
+    void onStyle();
     void onShiftTimes();
     void onReplace();
     void onClicked(const QModelIndex &index);

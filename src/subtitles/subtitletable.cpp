@@ -99,6 +99,22 @@ void SubtitleTable::setEvent(int row, const SubtitleEvent &event)
     writeRow(row, event);
 }
 
+QVector<int> SubtitleTable::styleNumbers() const
+{
+    QVector<int> numbers;
+    for (const SubtitleEvent &event : qAsConst(m_document->events))
+        numbers.append(event.Style);
+    return numbers;
+}
+
+void SubtitleTable::setStyles(const QVector<SubtitleStyle> &styles, const QVector<int> &styleNumbers)
+{
+    m_document->styles = styles;
+    for (int row = 0; row < rowCount() && row < styleNumbers.size(); ++row)
+        m_document->events[row].Style = styleNumbers.at(row);
+    emit sigStylesChanged();
+}
+
 void SubtitleTable::setShownRows(const QSet<int> &rows)
 {
     if (rows == m_shownRows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "subtitles/subtitleevent.h"
+#include "subtitles/subtitlestyle.h"
 
 #include <QObject>
 #include <QSet>
@@ -35,6 +36,9 @@ public:
     void insertEvent(int row, const SubtitleEvent &event);
     void removeEvent(int row);
     void setEvent(int row, const SubtitleEvent &event);
+    // The style list and every line's style number (one per row).
+    QVector<int> styleNumbers() const;
+    void setStyles(const QVector<SubtitleStyle> &styles, const QVector<int> &styleNumbers);
 
     // Marks the rows of the cues being shown in the preview.
     void setShownRows(const QSet<int> &rows);
@@ -43,6 +47,7 @@ public:
 signals:
     // A cell was edited in the view: the event before and after, already applied.
     void sigCellEdited(int row, const SubtitleEvent &before, const SubtitleEvent &after);
+    void sigStylesChanged();
 
 private:
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);

@@ -4,6 +4,7 @@
 #include "subtitles/qsubtitledelegate.h"
 #include "subtitles/qtimedelegate.h"
 #include "subtitles/replacedialog.h"
+#include "subtitles/styledialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
 #include "subtitles/subtitlewidget.h"
@@ -95,6 +96,7 @@ private slots:
     void dialogsStartWithTheirDefaults();
     void replaceInALegacyEncodedFile();
     void everyEditUndoesAndRedoes();
+    void stylesChangeThroughTheStyleEditor();
     void doubleClickSeeksAndPlayPositionMarks();
     void loadSaveAndTheModifiedMark();
     void closingOffersToSave();
@@ -517,6 +519,50 @@ void TestSubtitleEditor::everyEditUndoesAndRedoes()
     }
     QCOMPARE(snapshot(), after);
     QVERIFY(core().subtitleChanged);
+}
+
+void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
+{
+    SubtitleStyle sign;
+    sign.Name = QStringLiteral("Sign");
+    core().subtitles.styles.append(sign);
+    SubtitleEvent signed_ = cue(3000, 4000, "sign");
+    signed_.Style = 2;
+    fill({cue(1000, 2000, "plain"), signed_});
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 2);
+
+    // "Sign" moves to the front; its line follows it by name.
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<StyleDialog *>(modal);
+        QVERIFY(dialog);
+        const QVector<SubtitleStyle> styles = dialog->styles();
+        QCOMPARE(styles.size(), 2);
+        dialog->setStyles({styles[1], styles[0]});
+        dialog->accept();
+    });
+    m_dock->onStyle();
+    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Sign"));
+    QCOMPARE(core().subtitles.events[0].Style, 2);
+    QCOMPARE(core().subtitles.events[1].Style, 1);
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Sign"));
+
+    // Undoing a later shift brings back the times and leaves the styles alone.
+    m_dock->shiftTimes(100, Affect::AllRows, Times::StartAndEnd);
+    m_dock->undoStack()->undo();
+    QCOMPARE(core().subtitles.events[1].Start, 3000);
+    QCOMPARE(core().subtitles.events[1].Style, 1);
+    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Sign"));
+
+    m_dock->undoStack()->undo();
+    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Default"));
+    QCOMPARE(core().subtitles.events[1].Style, 2);
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Default"));
+    verifyInStep();
+
+    onNextModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    m_dock->onStyle();
+    QCOMPARE(core().subtitles.styles.size(), 2);
+    QCOMPARE(m_dock->undoStack()->index(), 0);
 }
 
 void TestSubtitleEditor::doubleClickSeeksAndPlayPositionMarks()
