@@ -23,6 +23,8 @@
 #include <QStandardItemModel>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace {
 
 // Kinds of field edit; consecutive edits of one kind on one line are one undo step.
@@ -75,7 +77,14 @@ void SubtitleDock::setUpTable()
     view->verticalHeader()->setDefaultSectionSize(40);
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setStretchLastSection(true);
-    m_table->resetHeaders(m_fileLoaded);
+    resetTable(false);
+}
+
+void SubtitleDock::resetTable(bool fileLoaded)
+{
+    m_table->resetHeaders(fileLoaded);
+    // New columns come with default widths.
+    QTableView *view = m_widget->form()->tableView;
     view->setColumnWidth(SubtitleTable::StartColumn, 120);
     view->setColumnWidth(SubtitleTable::EndColumn, 120);
 }
@@ -128,8 +137,7 @@ void SubtitleDock::connectControls()
 bool SubtitleDock::loadFile(const QString &path)
 {
     SubtitleParser &document = core().subtitles;
-    m_fileLoaded = true;
-    setUpTable();
+    resetTable(true);
     const bool read = !path.isEmpty() && document.read(path);
     // A file that cannot be read leaves no lines, so that the table and the document agree.
     if (!read)

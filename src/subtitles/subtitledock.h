@@ -82,6 +82,7 @@ protected:
 
 private:
     void setUpTable();
+    void resetTable(bool fileLoaded);
     void connectControls();
     void loadCurrentRow();
     void changeCurrentRow(int kind, const QString &text, const std::function<void(SubtitleEvent &)> &change);
@@ -95,6 +96,5 @@ private:
     QStandardItemModel *m_model;
     SubtitleTable *m_table;
     QUndoStack *m_undoStack;
-    bool m_fileLoaded = false;
     bool m_loadingFields = false;
 };
