@@ -152,7 +152,11 @@ bool SubtitleDock::loadFile(const QString &path)
 void SubtitleDock::reload()
 {
     SetSubtitle(QFileInfo(core().subtitlePath).fileName());
+    const bool unsaved = core().subtitleChanged;
     startFresh();
+    // The history is gone, not the changes: no undo may make the lines look saved.
+    if (unsaved)
+        m_undoStack->resetClean();
 }
 
 void SubtitleDock::startFresh()
@@ -446,6 +450,13 @@ void SubtitleDock::showStatus(const QString &text)
     QLabel *status = m_widget->form()->labelStatus;
     status->setText(text);
     status->setVisible(!text.isEmpty());
+}
+
+void SubtitleDock::showEvent(QShowEvent *event)
+{
+    if (!m_table->matchesDocument())
+        reload();
+    PanelWidget::showEvent(event);
 }
 
 void SubtitleDock::retranslate()

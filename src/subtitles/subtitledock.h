@@ -79,6 +79,8 @@ public slots:
 
 protected:
     void retranslate() override;
+    // The main window's subtitle tab shares the document; what it changed shows here.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setUpTable();

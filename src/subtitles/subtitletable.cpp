@@ -57,6 +57,20 @@ void SubtitleTable::reload()
     }
 }
 
+bool SubtitleTable::matchesDocument() const
+{
+    if (m_model->rowCount() != rowCount())
+        return false;
+    for (int row = 0; row < rowCount(); ++row) {
+        const SubtitleEvent &event = m_document->events.at(row);
+        if (m_model->index(row, StartColumn).data().toString() != timeText(event.Start)
+            || m_model->index(row, EndColumn).data().toString() != timeText(event.End)
+            || m_model->index(row, TextColumn).data().toString() != event.Text)
+            return false;
+    }
+    return true;
+}
+
 SubtitleEvent SubtitleTable::event(int row) const
 {
     return validRow(row) ? m_document->events.at(row) : SubtitleEvent();

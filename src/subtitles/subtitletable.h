@@ -31,6 +31,8 @@ public:
     void retranslateHeaders();
     // Rebuilds every row from the document.
     void reload();
+    // True while every row shows its event; false once someone else changed the document.
+    bool matchesDocument() const;
 
     SubtitleEvent event(int row) const;
     void insertEvent(int row, const SubtitleEvent &event);

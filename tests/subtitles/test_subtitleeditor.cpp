@@ -99,6 +99,7 @@ private slots:
     void stylesChangeThroughTheStyleEditor();
     void doubleClickSeeksAndPlayPositionMarks();
     void loadSaveAndTheModifiedMark();
+    void showingCatchesUpWithOthersChanges();
     void closingOffersToSave();
     void shiftedFileBurnsAtTheShiftedTime();
 
@@ -657,6 +658,35 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QVERIFY(core().subtitles.events.isEmpty());
     QCOMPARE(m_dock->undoStack()->count(), 0);
     QCOMPARE(m_dock->proposedSaveName(), m_dir->filePath(QStringLiteral("notes.ass")));
+}
+
+void TestSubtitleEditor::showingCatchesUpWithOthersChanges()
+{
+    fill({cue(1000, 2000, "one")});
+    m_dock->onAdd();
+    core().subtitles.events = {cue(5000, 6000, "from elsewhere"), cue(7000, 8000, "and more")};
+    core().subtitlePath = QStringLiteral("elsewhere.srt");
+    m_dock->show();
+    QCOMPARE(texts(), QStringList({"from elsewhere", "and more"}));
+    verifyInStep();
+    QCOMPARE(m_dock->undoStack()->count(), 0);
+    QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: elsewhere.srt"));
+    // The lines added before are still not saved anywhere.
+    QVERIFY(core().subtitleChanged);
+    m_dock->onAdd();
+    m_dock->undoStack()->undo();
+    QVERIFY(core().subtitleChanged);
+
+    // A cell beyond a day has no clock value; opening and closing its editor keeps it.
+    core().subtitles.events[1].End = 25 * 3600 * 1000;
+    m_dock->reload();
+    QAbstractItemModel *model = table()->model();
+    QTimeDelegate delegate;
+    std::unique_ptr<QWidget> editor(delegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 1)));
+    delegate.setEditorData(editor.get(), model->index(1, 1));
+    delegate.setModelData(editor.get(), model, model->index(1, 1));
+    QCOMPARE(core().subtitles.events[1].End, 25 * 3600 * 1000);
+    QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("25:00:00:000"));
 }
 
 void TestSubtitleEditor::closingOffersToSave()
