@@ -72,8 +72,14 @@ void ChangeSubtitlesCommand::undo()
 
 void ChangeSubtitlesCommand::apply(const QVector<SubtitleEvent> &events)
 {
-    for (int i = 0; i < m_rows.size() && i < events.size(); ++i)
-        m_table->setEvent(m_rows.at(i), events.at(i));
+    // Only what the table shows; a style or margin set since then stays.
+    for (int i = 0; i < m_rows.size() && i < events.size(); ++i) {
+        SubtitleEvent event = m_table->event(m_rows.at(i));
+        event.Start = events.at(i).Start;
+        event.End = events.at(i).End;
+        event.Text = events.at(i).Text;
+        m_table->setEvent(m_rows.at(i), event);
+    }
 }
 
 bool ChangeSubtitlesCommand::mergeWith(const QUndoCommand *other)
@@ -83,4 +89,22 @@ bool ChangeSubtitlesCommand::mergeWith(const QUndoCommand *other)
         return false;
     m_after = change->m_after;
     return true;
+}
+
+ChangeStylesCommand::ChangeStylesCommand(SubtitleTable *table, Styles before, Styles after)
+    : QUndoCommand(QCoreApplication::translate("SubtitleDock", "Change styles"))
+    , m_table(table)
+    , m_before(std::move(before))
+    , m_after(std::move(after))
+{
+}
+
+void ChangeStylesCommand::redo()
+{
+    m_table->setStyles(m_after.styles, m_after.numbers);
+}
+
+void ChangeStylesCommand::undo()
+{
+    m_table->setStyles(m_before.styles, m_before.numbers);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "subtitles/subtitleevent.h"
+#include "subtitles/subtitlestyle.h"
 
 #include <QUndoCommand>
 #include <QVector>
@@ -56,4 +57,24 @@ private:
     QVector<SubtitleEvent> m_before;
     QVector<SubtitleEvent> m_after;
     int m_kind;
+};
+
+// A new style list; the lines' style numbers follow their styles.
+class ChangeStylesCommand : public QUndoCommand
+{
+public:
+    struct Styles
+    {
+        QVector<SubtitleStyle> styles;
+        QVector<int> numbers; // one style number a line
+    };
+
+    ChangeStylesCommand(SubtitleTable *table, Styles before, Styles after);
+    void redo() override;
+    void undo() override;
+
+private:
+    SubtitleTable *m_table;
+    Styles m_before;
+    Styles m_after;
 };

@@ -6,6 +6,7 @@
 #include "subtitles/qtimedelegate.h"
 #include "subtitles/pantimedialog.h"
 #include "subtitles/replacedialog.h"
+#include "subtitles/styledialog.h"
 #include "subtitles/subtitlecommands.h"
 #include "subtitles/subtitletable.h"
 #include "subtitles/subtitlewidget.h"
@@ -21,6 +22,8 @@
 #include <QScopedValueRollback>
 #include <QStandardItemModel>
 #include <QUndoStack>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,10 +49,16 @@ SubtitleDock::SubtitleDock(QWidget *parent)
     setWidget(m_widget);
     setUpTable();
     connectControls();
-    // The Style button waits for the style editor.
-    m_widget->form()->toolButtonStyle->setEnabled(false);
     m_table->reload();
     refillStyles();
+    loadCurrentRow();
+}
+
+SubtitleDock::~SubtitleDock()
+{
+    // The stack empties itself on the way out; that is no edit and no reason to
+    // clear the application's modified mark.
+    m_undoStack->disconnect(this);
 }
 
 QToolButton *SubtitleDock::openButton() const
@@ -68,7 +77,14 @@ void SubtitleDock::setUpTable()
     view->verticalHeader()->setDefaultSectionSize(40);
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setStretchLastSection(true);
-    m_table->resetHeaders(m_fileLoaded);
+    resetTable(false);
+}
+
+void SubtitleDock::resetTable(bool fileLoaded)
+{
+    m_table->resetHeaders(fileLoaded);
+    // New columns come with default widths.
+    QTableView *view = m_widget->form()->tableView;
     view->setColumnWidth(SubtitleTable::StartColumn, 120);
     view->setColumnWidth(SubtitleTable::EndColumn, 120);
 }
@@ -79,6 +95,7 @@ void SubtitleDock::connectControls()
     connect(ui->toolButtonAdd, &QToolButton::clicked, this, &SubtitleDock::onAdd);
     connect(ui->toolButtonDelete, &QToolButton::clicked, this, &SubtitleDock::onDelete);
     connect(ui->toolButtonSave, &QToolButton::clicked, this, &SubtitleDock::onSave);
+    connect(ui->toolButtonStyle, &QToolButton::clicked, this, &SubtitleDock::onStyle);
     connect(ui->toolButtonTime, &QToolButton::clicked, this, &SubtitleDock::onShiftTimes);
     connect(ui->toolButtonReplace, &QToolButton::clicked, this, &SubtitleDock::onReplace);
     connect(ui->tableView, &QTableView::clicked, this, &SubtitleDock::onClicked);
@@ -92,13 +109,20 @@ void SubtitleDock::connectControls()
     connect(ui->timeEditEnd, &QTimeEdit::timeChanged, this, &SubtitleDock::onEndTime);
     connect(ui->plainTextEdit, &QPlainTextEdit::textChanged, this, &SubtitleDock::onTextChanged);
     connect(m_table, &SubtitleTable::sigCellEdited, this, &SubtitleDock::onCellEdited);
+    connect(m_table, &SubtitleTable::sigStylesChanged, this, &SubtitleDock::refillStyles);
 
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [](bool clean) { core().subtitleChanged = !clean; });
     connect(m_undoStack, &QUndoStack::indexChanged, this, [this] { loadCurrentRow(); });
     QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence::Redo});
+    // Ctrl+Shift+Z everywhere, besides the desktop's own redo keys; a key listed
+    // twice would make the shortcut ambiguous.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrlShiftZ(Qt::CTRL + Qt::SHIFT + Qt::Key_Z);
+    if (!redoKeys.contains(ctrlShiftZ))
+        redoKeys.prepend(ctrlShiftZ);
+    redo->setShortcuts(redoKeys);
     for (QAction *action : {undo, redo}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
@@ -113,8 +137,7 @@ void SubtitleDock::connectControls()
 bool SubtitleDock::loadFile(const QString &path)
 {
     SubtitleParser &document = core().subtitles;
-    m_fileLoaded = true;
-    setUpTable();
+    resetTable(true);
     const bool read = !path.isEmpty() && document.read(path);
     // A file that cannot be read leaves no lines, so that the table and the document agree.
     if (!read)
@@ -129,7 +152,11 @@ bool SubtitleDock::loadFile(const QString &path)
 void SubtitleDock::reload()
 {
     SetSubtitle(QFileInfo(core().subtitlePath).fileName());
+    const bool unsaved = core().subtitleChanged;
     startFresh();
+    // The history is gone, not the changes: no undo may make the lines look saved.
+    if (unsaved)
+        m_undoStack->resetClean();
 }
 
 void SubtitleDock::startFresh()
@@ -230,6 +257,29 @@ void SubtitleDock::onDelete()
     m_undoStack->push(new RemoveSubtitlesCommand(m_table, rows));
 }
 
+void SubtitleDock::onStyle()
+{
+    StyleDialog dialog(this);
+    dialog.setStyles(core().subtitles.styles);
+    if (dialog.exec() == QDialog::Accepted)
+        changeStyles(dialog.styles());
+}
+
+void SubtitleDock::changeStyles(const QVector<SubtitleStyle> &styles)
+{
+    const SubtitleParser &document = core().subtitles;
+    // The style editor's rule for lines whose style was renamed or deleted, on a scratch copy.
+    SubtitleParser changed;
+    changed.styles = document.styles;
+    changed.events = document.events;
+    StyleDialog::replaceStyles(changed, styles);
+    ChangeStylesCommand::Styles before{document.styles, m_table->styleNumbers()};
+    ChangeStylesCommand::Styles after{changed.styles, {}};
+    for (const SubtitleEvent &event : qAsConst(changed.events))
+        after.numbers.append(event.Style);
+    m_undoStack->push(new ChangeStylesCommand(m_table, before, after));
+}
+
 void SubtitleDock::onShiftTimes()
 {
     PanTimeDialog dialog(this);
@@ -305,11 +355,14 @@ void SubtitleDock::onClicked(const QModelIndex &)
 void SubtitleDock::loadCurrentRow()
 {
     const int row = currentRow();
-    if (row < 0 || row >= m_table->rowCount())
-        return;
     QScopedValueRollback<bool> loading(m_loadingFields, true);
     Ui::SubtitleWidget *ui = m_widget->form();
-    const SubtitleEvent event = m_table->event(row);
+    const bool hasRow = row >= 0 && row < m_table->rowCount();
+    ui->timeEditStart->setEnabled(hasRow);
+    ui->timeEditEnd->setEnabled(hasRow);
+    ui->plainTextEdit->setEnabled(hasRow);
+    // Without a current line the fields show an empty one.
+    const SubtitleEvent event = hasRow ? m_table->event(row) : SubtitleEvent();
     // Times of a day or more have no clock value; the field then shows the latest it can.
     const QTime start = TimeConv::toTime(event.Start * 1000);
     const QTime end = TimeConv::toTime(event.End * 1000);
@@ -399,10 +452,16 @@ void SubtitleDock::showStatus(const QString &text)
     status->setVisible(!text.isEmpty());
 }
 
+void SubtitleDock::showEvent(QShowEvent *event)
+{
+    if (!m_table->matchesDocument())
+        reload();
+    PanelWidget::showEvent(event);
+}
+
 void SubtitleDock::retranslate()
 {
     m_widget->form()->retranslateUi(m_widget);
     SetTitle(tr("Subtitle"));
-    m_model->setHorizontalHeaderLabels(
-        {tr("Start Time"), m_fileLoaded ? tr("Stop Time") : tr("End Time"), tr("Subtitle")});
+    m_table->retranslateHeaders();
 }

@@ -2,6 +2,7 @@
 
 #include "settings/panelwidget.h"
 #include "subtitles/subtitleedits.h"
+#include "subtitles/subtitlestyle.h"
 
 #include <QTime>
 #include <QVector>
@@ -24,6 +25,7 @@ class SubtitleDock : public PanelWidget
     Q_OBJECT
 public:
     explicit SubtitleDock(QWidget *parent = nullptr);
+    ~SubtitleDock() override;
 
     SubtitleWidget *subtitleWidget() const { return m_widget; }
     // The history of subtitle edits; an editor may show or share it.
@@ -48,6 +50,8 @@ public:
     // Moves the chosen times of the chosen rows; returns how many cues had to
     // stop at zero or at their own start or end.
     int shiftTimes(qint64 deltaMs, SubtitleEdits::Affect affect, SubtitleEdits::Times times);
+    // Gives the document a new style list; lines keep their styles by name.
+    void changeStyles(const QVector<SubtitleStyle> &styles);
     // Replaces, matching case, in the chosen rows; returns how many lines changed.
     int replaceTexts(const QString &find, const QString &replacement, SubtitleEdits::Affect affect);
 
@@ -63,6 +67,7 @@ public slots:
     void onAdd();
     void onDelete();
     void onSave();
+    void onStyle();
     void onShiftTimes();
     void onReplace();
     void onClicked(const QModelIndex &index);
@@ -74,9 +79,12 @@ public slots:
 
 protected:
     void retranslate() override;
+    // The main window's subtitle tab shares the document; what it changed shows here.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setUpTable();
+    void resetTable(bool fileLoaded);
     void connectControls();
     void loadCurrentRow();
     void changeCurrentRow(int kind, const QString &text, const std::function<void(SubtitleEvent &)> &change);
@@ -90,6 +98,5 @@ private:
     QStandardItemModel *m_model;
     SubtitleTable *m_table;
     QUndoStack *m_undoStack;
-    bool m_fileLoaded = false;
     bool m_loadingFields = false;
 };

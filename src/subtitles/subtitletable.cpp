@@ -5,7 +5,7 @@
 #include "subtitles/subtitleparser.h"
 
 #include <QApplication>
-#include <QPalette>
+#include <QFont>
 #include <QScopedValueRollback>
 #include <QStandardItemModel>
 
@@ -36,8 +36,14 @@ void SubtitleTable::resetHeaders(bool fileLoaded)
     QScopedValueRollback<bool> writing(m_writing, true);
     m_model->clear();
     m_shownRows.clear();
+    m_fileLoaded = fileLoaded;
+    retranslateHeaders();
+}
+
+void SubtitleTable::retranslateHeaders()
+{
     m_model->setHorizontalHeaderLabels(
-        {tr("Start Time"), fileLoaded ? tr("Stop Time") : tr("End Time"), tr("Subtitle")});
+        {tr("Start Time"), m_fileLoaded ? tr("Stop Time") : tr("End Time"), tr("Subtitle")});
 }
 
 void SubtitleTable::reload()
@@ -49,6 +55,20 @@ void SubtitleTable::reload()
         m_model->appendRow({new QStandardItem, new QStandardItem, new QStandardItem});
         writeRow(row, m_document->events.at(row));
     }
+}
+
+bool SubtitleTable::matchesDocument() const
+{
+    if (m_model->rowCount() != rowCount())
+        return false;
+    for (int row = 0; row < rowCount(); ++row) {
+        const SubtitleEvent &event = m_document->events.at(row);
+        if (m_model->index(row, StartColumn).data().toString() != timeText(event.Start)
+            || m_model->index(row, EndColumn).data().toString() != timeText(event.End)
+            || m_model->index(row, TextColumn).data().toString() != event.Text)
+            return false;
+    }
+    return true;
 }
 
 SubtitleEvent SubtitleTable::event(int row) const
@@ -93,6 +113,22 @@ void SubtitleTable::setEvent(int row, const SubtitleEvent &event)
     writeRow(row, event);
 }
 
+QVector<int> SubtitleTable::styleNumbers() const
+{
+    QVector<int> numbers;
+    for (const SubtitleEvent &event : qAsConst(m_document->events))
+        numbers.append(event.Style);
+    return numbers;
+}
+
+void SubtitleTable::setStyles(const QVector<SubtitleStyle> &styles, const QVector<int> &styleNumbers)
+{
+    m_document->styles = styles;
+    for (int row = 0; row < rowCount() && row < styleNumbers.size(); ++row)
+        m_document->events[row].Style = styleNumbers.at(row);
+    emit sigStylesChanged();
+}
+
 void SubtitleTable::setShownRows(const QSet<int> &rows)
 {
     if (rows == m_shownRows)
@@ -113,11 +149,15 @@ void SubtitleTable::paintShown(int row, bool shown)
 {
     if (row < 0 || row >= m_model->rowCount())
         return;
-    QColor mark = QApplication::palette().color(QPalette::Highlight);
-    mark.setAlpha(90);
+    // Bold on a blue tint, so that the mark reads apart from the grey selection.
+    const QColor tint(29, 159, 228, 90);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
     for (int column = StartColumn; column <= TextColumn; ++column) {
-        if (QStandardItem *item = m_model->item(row, column))
-            item->setData(shown ? QVariant(mark) : QVariant(), Qt::BackgroundRole);
+        if (QStandardItem *item = m_model->item(row, column)) {
+            item->setData(shown ? QVariant(tint) : QVariant(), Qt::BackgroundRole);
+            item->setData(shown ? QVariant(bold) : QVariant(), Qt::FontRole);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "subtitles/subtitleevent.h"
+#include "subtitles/subtitlestyle.h"
 
 #include <QObject>
 #include <QSet>
@@ -26,13 +27,20 @@ public:
 
     // Empties the model and heads it; the end column says "Stop Time" once a file was loaded.
     void resetHeaders(bool fileLoaded);
+    // Heads the columns again in the current language.
+    void retranslateHeaders();
     // Rebuilds every row from the document.
     void reload();
+    // True while every row shows its event; false once someone else changed the document.
+    bool matchesDocument() const;
 
     SubtitleEvent event(int row) const;
     void insertEvent(int row, const SubtitleEvent &event);
     void removeEvent(int row);
     void setEvent(int row, const SubtitleEvent &event);
+    // The style list and every line's style number (one per row).
+    QVector<int> styleNumbers() const;
+    void setStyles(const QVector<SubtitleStyle> &styles, const QVector<int> &styleNumbers);
 
     // Marks the rows of the cues being shown in the preview.
     void setShownRows(const QSet<int> &rows);
@@ -41,6 +49,7 @@ public:
 signals:
     // A cell was edited in the view: the event before and after, already applied.
     void sigCellEdited(int row, const SubtitleEvent &before, const SubtitleEvent &after);
+    void sigStylesChanged();
 
 private:
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
@@ -51,5 +60,6 @@ private:
     SubtitleParser *m_document;
     QStandardItemModel *m_model;
     QSet<int> m_shownRows;
+    bool m_fileLoaded = false;
     bool m_writing = false;
 };

@@ -16,3 +16,8 @@ SubtitleWidget::~SubtitleWidget()
 {
     delete ui;
 }
+
+QSize SubtitleWidget::sizeHint() const
+{
+    return QWidget::sizeHint().expandedTo(QSize(440, 480));
+}

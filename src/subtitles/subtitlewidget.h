@@ -16,6 +16,8 @@ public:
     ~SubtitleWidget() override;
 
     Ui::SubtitleWidget *form() const { return ui; }
+    // Wide enough for both time columns and some text beside them.
+    QSize sizeHint() const override;
 
 private:
     Ui::SubtitleWidget *ui;
