@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 
@@ -260,6 +261,12 @@ void CropWnd::paintEvent(QPaintEvent *)
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(m_imageArea, m_image);
+    // Shade what the crop cuts away, so the part that stays stands out.
+    QPainterPath cutAway;
+    cutAway.addRect(m_imageArea);
+    QPainterPath kept;
+    kept.addRect(m_frame);
+    painter.fillPath(cutAway.subtracted(kept), QColor(0, 0, 0, 110));
     painter.setRenderHint(QPainter::Antialiasing);
     drawFrame(painter);
 }
