@@ -450,6 +450,7 @@ void TestFormatDialog::malformedPresetsAreRefusedWhole()
         {"codec of another container", "ACodec=aac", "ACodec=ac3"},
         {"rate not offered", "VFrameRate=25.0 fps", "VFrameRate=17 fps"},
         {"size without numbers", "VSize=1920x1080", "VSize=huge"},
+        {"empty bit rate", "VBitRate=Auto", "VBitRate="},
         {"no groups", goodText, QByteArray("\x00\x01\xff\xfe garbage\n[[[", 16)},
     };
 
