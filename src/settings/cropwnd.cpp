@@ -245,7 +245,9 @@ void CropWnd::setFrame(const QRectF &frame)
 void CropWnd::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_frame.width() <= 0.0)
+    // The record holds the frame as fractions of the picture, so a larger preview keeps the
+    // same crop. A drag in progress keeps its own frame.
+    if (m_frame.width() <= 0.0 || !m_dragging)
         layOutFrame();
     else
         updateImageArea();
