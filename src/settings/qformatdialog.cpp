@@ -42,6 +42,7 @@ QFormatDialog::QFormatDialog(QWidget *parent)
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(ui->listWidget, &QListWidget::itemDoubleClicked, this, &QFormatDialog::on_BtnSchemeRead_clicked);
     for (QCheckBox *keep : {ui->checkBoxVKeepWH, ui->checkBoxKeepFrameRate, ui->checkBoxKeepACodec})
         connect(keep, &QCheckBox::toggled, this, &QFormatDialog::updateEnabledControls);
 
