@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 
@@ -244,7 +245,9 @@ void CropWnd::setFrame(const QRectF &frame)
 void CropWnd::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_frame.width() <= 0.0)
+    // The record holds the frame as fractions of the picture, so a larger preview keeps the
+    // same crop. A drag in progress keeps its own frame.
+    if (m_frame.width() <= 0.0 || !m_dragging)
         layOutFrame();
     else
         updateImageArea();
@@ -260,6 +263,12 @@ void CropWnd::paintEvent(QPaintEvent *)
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(m_imageArea, m_image);
+    // Shade what the crop cuts away, so the part that stays stands out.
+    QPainterPath cutAway;
+    cutAway.addRect(m_imageArea);
+    QPainterPath kept;
+    kept.addRect(m_frame);
+    painter.fillPath(cutAway.subtracted(kept), QColor(0, 0, 0, 110));
     painter.setRenderHint(QPainter::Antialiasing);
     drawFrame(painter);
 }

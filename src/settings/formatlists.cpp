@@ -112,8 +112,9 @@ Choices videoCodecs(int containerIndex, const FoundEncoders &found)
     case Mp4:
     case Mkv:
     case Mov: return withCopy(h264 + h265 + latin({"xvid", "mpeg4"}), current);
-    case Avi: return withCopy(h264 + h265 + latin({"xvid", "mpeg4", "mjpeg"}), current);
-    // The engine's FLV muxer carries no HEVC.
+    // The engine writes HEVC into AVI without a codec tag, and its FLV muxer takes no HEVC at
+    // all, so neither container offers it.
+    case Avi: return withCopy(h264 + latin({"xvid", "mpeg4", "mjpeg"}), current);
     case Flv: return withCopy(h264, current);
     case Mpg: return withCopy(latin({"mpeg1video", "mpeg2video"}), QStringLiteral("mpeg2video"));
     case Ts: return withCopy(h264 + latin({"mpeg2video"}), current);

@@ -118,7 +118,7 @@ bool read(const QString &path, const FoundEncoders &found, ConfigFormat *format,
     if (!size.match(textOf(ini, "Video/VSize")).hasMatch())
         return refuse(badValue(QStringLiteral("Video/VSize"), textOf(ini, "Video/VSize")));
     const QString bitRate = textOf(ini, "Video/VBitRate");
-    if (bitRate != QLatin1String("Auto") && !bitRate.isEmpty() && !bitRate.at(0).isDigit())
+    if (bitRate != QLatin1String("Auto") && (bitRate.isEmpty() || !bitRate.at(0).isDigit()))
         return refuse(badValue(QStringLiteral("Video/VBitRate"), bitRate));
 
     // Values from fixed lists must be ones the dialog offers, or they could not be shown.

@@ -42,6 +42,7 @@ QFormatDialog::QFormatDialog(QWidget *parent)
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(ui->listWidget, &QListWidget::itemDoubleClicked, this, &QFormatDialog::on_BtnSchemeRead_clicked);
     for (QCheckBox *keep : {ui->checkBoxVKeepWH, ui->checkBoxKeepFrameRate, ui->checkBoxKeepACodec})
         connect(keep, &QCheckBox::toggled, this, &QFormatDialog::updateEnabledControls);
 
@@ -192,24 +193,32 @@ void QFormatDialog::on_BtnSchemeSave_clicked()
         if (!codec->currentText().isEmpty())
             parts << codec->currentText();
     }
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Save"), tr("Name of the format options:"), QLineEdit::Normal,
-                                               parts.join(QLatin1Char('_')).toUpper(), &ok)
-                             .trimmed();
-    if (!ok)
+    QInputDialog ask(this);
+    ask.setWindowTitle(tr("Save"));
+    ask.setLabelText(tr("Name of the format options:"));
+    ask.setTextValue(parts.join(QLatin1Char('_')).toUpper());
+    ask.setOkButtonText(tr("Ok"));
+    ask.setCancelButtonText(tr("Cancel"));
+    ask.resize(qMax(ask.sizeHint().width(), 320), ask.sizeHint().height());
+    if (ask.exec() != QDialog::Accepted)
         return;
+    const QString name = ask.textValue().trimmed();
     const QString problem = FormatPresets::nameProblem(name);
     if (!problem.isEmpty()) {
         warn(tr("Save"), problem);
         return;
     }
     const QString path = FormatPresets::pathOf(m_presetFolder, name);
-    if (QFileInfo::exists(path)
-        && QMessageBox::question(this, tr("Save"),
-                                 tr("The format options \"%1\" exist already. Do you want to replace them?").arg(name),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               != QMessageBox::Yes)
-        return;
+    if (QFileInfo::exists(path)) {
+        QMessageBox replace(QMessageBox::Question, tr("Save"),
+                            tr("The format options \"%1\" exist already. Do you want to replace them?").arg(name),
+                            QMessageBox::Yes | QMessageBox::No, this);
+        replace.button(QMessageBox::Yes)->setText(tr("Replace"));
+        replace.button(QMessageBox::No)->setText(tr("Cancel"));
+        replace.setDefaultButton(QMessageBox::No);
+        if (replace.exec() != QMessageBox::Yes)
+            return;
+    }
 
     ConfigFormat preset;
     preset.format = ConfigFormat::containerName(m_container);
@@ -274,5 +283,7 @@ void QFormatDialog::updateEnabledControls()
 
 void QFormatDialog::warn(const QString &title, const QString &text)
 {
-    QMessageBox::warning(this, title, text);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(tr("Ok"));
+    box.exec();
 }

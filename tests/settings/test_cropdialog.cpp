@@ -49,6 +49,7 @@ private slots:
     void fixedRatioCornersKeepTheRatio();
     void resetEmitsAZeroedRecord();
     void cursorsFollowTheParts();
+    void aLargerWindowKeepsTheCrop();
     void recordTravelsThroughQueuedSignals();
 
 private:
@@ -120,7 +121,8 @@ void TestCropDialog::framesStartAtStoredFractionsOrAroundThePicture()
 {
     CropWnd *preview = open(picture(640, 360));
     QVERIFY(preview);
-    QCOMPARE(preview->imageArea(), QRectF(0, 100, 459, 258));
+    QVERIFY(preview->width() >= 460 && preview->height() >= 460);
+    QCOMPARE(preview->imageArea(), CropWnd::fitInto(QSizeF(640, 360), preview->rect(), false));
     QCOMPARE(preview->frame(), preview->imageArea());
     QVERIFY(!m_dialog->crop().cropped);
     cleanup();
@@ -300,6 +302,27 @@ void TestCropDialog::cursorsFollowTheParts()
         moveTo(c.point);
         QCOMPARE(preview->cursor().shape(), c.shape);
     }
+}
+
+void TestCropDialog::aLargerWindowKeepsTheCrop()
+{
+    CropWnd *preview = open(picture(1280, 720));
+    QVERIFY(preview);
+    const QRectF area = preview->imageArea();
+    drag(area.topLeft(), area.topLeft() + QPointF(area.width() / 4, area.height() / 4));
+    const ST_CROP_THICK before = m_dialog->crop();
+
+    m_dialog->resize(900, 800);
+    QTRY_VERIFY2(preview->width() > 800, qPrintable(QStringLiteral("%1 %2 %3").arg(m_dialog->width()).arg(preview->width()).arg(preview->height())));
+    const QRectF larger = preview->imageArea();
+    QVERIFY(larger.width() > area.width());
+    QCOMPARE(preview->frame().left(), larger.left() + larger.width() * before.left);
+    QCOMPARE(preview->frame().top(), larger.top() + larger.height() * before.top);
+    QCOMPARE(preview->frame().bottomRight(), larger.bottomRight());
+
+    // Nothing was dragged, so the record stays as it was.
+    QCOMPARE(m_dialog->crop().left, before.left);
+    QCOMPARE(m_dialog->crop().top, before.top);
 }
 
 void TestCropDialog::recordTravelsThroughQueuedSignals()

@@ -335,6 +335,14 @@ void TestFormatDialog::presetRoundTripsEveryField()
     QVERIFY(shownFields() != saved);
     click("BtnSchemeRead");
     QCOMPARE(shownFields(), saved);
+    // A double click on the name reads it as well.
+    m_dialog->fillLists(0);
+    m_dialog->loadStored();
+    child<QTabWidget>("tabWidget")->setCurrentIndex(2);
+    const QPoint onName = list->visualItemRect(list->item(0)).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, onName);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, onName);
+    QCOMPARE(shownFields(), saved);
 
     // A second dialog lists it; deleting asks and removes the file and the entry.
     {
@@ -450,6 +458,7 @@ void TestFormatDialog::malformedPresetsAreRefusedWhole()
         {"codec of another container", "ACodec=aac", "ACodec=ac3"},
         {"rate not offered", "VFrameRate=25.0 fps", "VFrameRate=17 fps"},
         {"size without numbers", "VSize=1920x1080", "VSize=huge"},
+        {"empty bit rate", "VBitRate=Auto", "VBitRate="},
         {"no groups", goodText, QByteArray("\x00\x01\xff\xfe garbage\n[[[", 16)},
     };
 
