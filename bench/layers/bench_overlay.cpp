@@ -121,8 +121,6 @@ void print(const char *label, const Timing &t)
     std::printf("  %-46s cpu %9.1f ms (%6.2f ms/frame)   wall %9.1f ms\n", label, t.cpu, t.cpu / kFrames, t.wall);
 }
 
-}
-
 PlacedLayer logoLayer(const QString &path, int x, int y, qreal z)
 {
     CLayerInfo info;
