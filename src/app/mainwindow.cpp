@@ -8,6 +8,7 @@
 #include "app/mediafiles.h"
 #include "app/mergetab.h"
 #include "app/middleelision.h"
+#include "app/popupwithinwindow.h"
 #include "app/musictab.h"
 #include "app/splittab.h"
 #include "app/startup.h"
@@ -142,6 +143,7 @@ void MainWindow::buildOutputBar()
     ui->lineEditOutput->setMinimumWidth(260);
     ui->lineEditOutput->setText(m_settings.outPath);
     new MiddleElision(ui->lineEditOutput);
+    new PopupWithinWindow(ui->comboBoxFormat);
     const QSignalBlocker blocker(ui->checkBoxCoverage);
     ui->checkBoxCoverage->setChecked(m_settings.coverage);
 }

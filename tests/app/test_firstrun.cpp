@@ -9,6 +9,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -79,6 +80,7 @@ private slots:
     void commandLineFilesArriveInTheList();
     void failedRowShowsItsWholeLog();
     void longOutputFolderKeepsBothEndsInView();
+    void formatListStaysInsideTheWindow();
     void aboutLinksLeadToFilesThatShip();
 };
 
@@ -243,6 +245,25 @@ void TestFirstRun::longOutputFolderKeepsBothEndsInView()
     edit->setText(QStringLiteral("/tmp/out"));
     QCOMPARE(elision->shownText(), QStringLiteral("/tmp/out"));
     QCOMPARE(edit->toolTip(), QStringLiteral("/tmp/out"));
+}
+
+void TestFirstRun::formatListStaysInsideTheWindow()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *formats = window.findChild<QComboBox *>(QStringLiteral("comboBoxFormat"));
+    for (int index : {0, 9}) {
+        formats->setCurrentIndex(index);
+        formats->showPopup();
+        QWidget *list = formats->view()->window();
+        QTRY_VERIFY(list->isVisible());
+        const QRect windowArea(window.mapToGlobal(QPoint(0, 0)), window.size());
+        QVERIFY2(windowArea.contains(list->geometry()),
+                 qPrintable(QStringLiteral("list %1,%2 %3x%4 outside the window")
+                                .arg(list->x()).arg(list->y()).arg(list->width()).arg(list->height())));
+        formats->hidePopup();
+    }
 }
 
 void TestFirstRun::aboutLinksLeadToFilesThatShip()
