@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Aide (lisez-moi)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -31,7 +35,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Arrêté par l'utilisateur à %1
+        <translation>Arrêté par l&apos;utilisateur à %1
 </translation>
     </message>
     <message>
@@ -51,7 +55,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sous-titres omis de l'image : %1</translation>
+        <translation>Sous-titres omis de l&apos;image : %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -63,7 +67,7 @@
     </message>
     <message>
         <source>%1 could not be converted</source>
-        <translation>%1 n'a pas pu être converti</translation>
+        <translation>%1 n&apos;a pas pu être converti</translation>
     </message>
     <message>
         <source>%1 cannot be read</source>
@@ -75,18 +79,18 @@
     </message>
     <message>
         <source>%1 is not a subtitle file libass can read</source>
-        <translation>%1 n'est pas un fichier de sous-titres lisible par libass</translation>
+        <translation>%1 n&apos;est pas un fichier de sous-titres lisible par libass</translation>
     </message>
 </context>
 <context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Arrêté par l'utilisateur</translation>
+        <translation>Arrêté par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
-        <translation>Le moteur n'a pas indiqué comment la conversion s'est terminée.</translation>
+        <translation>Le moteur n&apos;a pas indiqué comment la conversion s&apos;est terminée.</translation>
     </message>
 </context>
 <context>
@@ -135,7 +139,7 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>L'image du calque de texte %1 n'a pas pu être enregistrée</translation>
+        <translation>L&apos;image du calque de texte %1 n&apos;a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>
@@ -189,6 +193,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -197,42 +216,6 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinois</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -363,7 +346,7 @@
     </message>
     <message>
         <source>toolBar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Watermark</source>
@@ -433,7 +416,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Ajoutez d'abord un fichier média à la liste</translation>
+        <translation>Ajoutez d&apos;abord un fichier média à la liste</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -495,6 +478,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>All Files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Afficher le journal…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -516,7 +507,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Channels</source>
@@ -541,6 +532,22 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>« %1 » n’a pas pu être lu comme fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Emplacement : %1</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Guida (leggimi)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -31,7 +35,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Interrotto dall'utente a %1
+        <translation>Interrotto dall&apos;utente a %1
 </translation>
     </message>
     <message>
@@ -51,7 +55,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sottotitoli esclusi dall'immagine: %1</translation>
+        <translation>Sottotitoli esclusi dall&apos;immagine: %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -82,7 +86,7 @@
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Interrotto dall'utente</translation>
+        <translation>Interrotto dall&apos;utente</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
@@ -135,7 +139,7 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>Impossibile salvare l'immagine del livello di testo %1</translation>
+        <translation>Impossibile salvare l&apos;immagine del livello di testo %1</translation>
     </message>
 </context>
 <context>
@@ -189,6 +193,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copia tutto</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -197,42 +216,6 @@
     <message>
         <source>Language</source>
         <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Cinese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglese</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francese</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Tedesco</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Giapponese</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portoghese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -433,7 +416,7 @@ Riavviare adesso?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Aggiungi prima un file multimediale all'elenco</translation>
+        <translation>Aggiungi prima un file multimediale all&apos;elenco</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -495,6 +478,14 @@ Riavviare adesso?</translation>
         <source>All Files</source>
         <translation>Tutti i file</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Mostra registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Non trovato: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -541,6 +532,22 @@ Riavviare adesso?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>Impossibile leggere &quot;%1&quot; come file multimediale.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Posizione: %1</translation>
     </message>
 </context>
 <context>
