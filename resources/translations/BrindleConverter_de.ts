@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Hilfe (Liesmich)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Jetzt neu starten?</translation>
         <source>All Supported Image Files</source>
         <translation>Alle unterstützten Bilddateien</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Protokoll anzeigen…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Jetzt neu starten?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>„%1“ konnte nicht als Mediendatei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ort: %1</translation>
     </message>
 </context>
 <context>

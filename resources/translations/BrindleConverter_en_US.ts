@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Help (read me)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copy All</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Do you want to restart now?</translation>
         <source>All Supported Image Files</source>
         <translation>All Supported Image Files</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Show Log…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Do you want to restart now?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>&quot;%1&quot; could not be read as a media file.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reason: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Location: %1</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Ayuda (léame)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>Todos los archivos de imagen compatibles</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Mostrar registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>No encontrado: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>No se pudo leer &quot;%1&quot; como archivo multimedia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ubicación: %1</translation>
     </message>
 </context>
 <context>

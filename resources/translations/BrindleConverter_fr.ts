@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Aide (lisez-moi)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>All Supported Image Files</source>
         <translation>Tous les fichiers image pris en charge</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Afficher le journal…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>« %1 » n’a pas pu être lu comme fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Emplacement : %1</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Guida (leggimi)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copia tutto</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Riavviare adesso?</translation>
         <source>All Supported Image Files</source>
         <translation>Tutti i file immagine supportati</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Mostra registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Non trovato: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Riavviare adesso?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>Impossibile leggere &quot;%1&quot; come file multimediale.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Posizione: %1</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>ヘルプ（README）</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>ログ: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>すべてコピー</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>対応するすべての画像ファイル</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>ログを表示…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>音声</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>「%1」をメディアファイルとして読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>場所: %1</translation>
     </message>
 </context>
 <context>

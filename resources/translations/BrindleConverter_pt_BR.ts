@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Ajuda (leia-me)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar tudo</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Deseja reiniciar agora?</translation>
         <source>All Supported Image Files</source>
         <translation>Todos os arquivos de imagem suportados</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Mostrar registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Não encontrado: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Audio</source>
         <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>Não foi possível ler &quot;%1&quot; como arquivo de mídia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Local: %1</translation>
     </message>
 </context>
 <context>

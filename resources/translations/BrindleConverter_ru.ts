@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Справка (README)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Журнал: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Копировать всё</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>Все поддерживаемые файлы изображений</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Показать журнал…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Не найдено: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>Не удалось прочитать «%1» как медиафайл.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Причина: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Расположение: %1</translation>
     </message>
 </context>
 <context>

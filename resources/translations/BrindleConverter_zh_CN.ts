@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>帮助（自述文件）</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -575,6 +579,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>日志：%1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>全部复制</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -885,6 +904,14 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>所有支持的图片文件</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>查看日志…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>未找到：%1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -931,6 +958,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>音频</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>无法将“%1”读取为媒体文件。</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>位置：%1</translation>
     </message>
 </context>
 <context>
