@@ -604,42 +604,6 @@
         <translation>Sprache</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>Chinesisch</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Englisch</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Französisch</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italienisch</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugiesisch</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanisch</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>Aufträge</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Jetzt neu starten?</translation>
         <translation>Alle Dateien</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>Alle unterstützten Bilddateien</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>Protokoll anzeigen…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Alle unterstützten Bilddateien</translation>
     </message>
 </context>
 <context>

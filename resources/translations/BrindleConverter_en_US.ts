@@ -604,42 +604,6 @@
         <translation>Language</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>French</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>German</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italian</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portuguese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russian</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanish</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>Threads</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Do you want to restart now?</translation>
         <translation>All Files</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>All Supported Image Files</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>Show Log…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>Not found: %1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>All Supported Image Files</translation>
     </message>
 </context>
 <context>

@@ -604,42 +604,6 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>Chino</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglés</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francés</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemán</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonés</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugués</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Ruso</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Español</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>Tareas</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Do you want to restart now?</source>
         <translation>Todos los archivos</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>Todos los archivos de imagen compatibles</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>Mostrar registro…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>No encontrado: %1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Todos los archivos de imagen compatibles</translation>
     </message>
 </context>
 <context>

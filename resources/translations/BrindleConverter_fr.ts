@@ -604,42 +604,6 @@
         <translation>Langue</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>Chinois</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>Tâches</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Tous les fichiers</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>Tous les fichiers image pris en charge</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>Afficher le journal…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>Introuvable : %1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Tous les fichiers image pris en charge</translation>
     </message>
 </context>
 <context>

@@ -604,42 +604,6 @@
         <translation>Lingua</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>Cinese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglese</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francese</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Tedesco</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Giapponese</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portoghese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spagnolo</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>Processi</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portoghese</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Riavviare adesso?</translation>
         <translation>Tutti i file</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>Tutti i file immagine supportati</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>Mostra registro…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>Non trovato: %1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Tutti i file immagine supportati</translation>
     </message>
 </context>
 <context>

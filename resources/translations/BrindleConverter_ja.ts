@@ -604,42 +604,6 @@
         <translation>言語</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>中国語</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>英語</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>フランス語</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>ドイツ語</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>イタリア語</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>ポルトガル語</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>ロシア語</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>スペイン語</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>同時ジョブ数</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中国語</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>イタリア語</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>ポルトガル語</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>ロシア語</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>スペイン語</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Do you want to restart now?</source>
         <translation>すべてのファイル</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>対応するすべての画像ファイル</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>ログを表示…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>対応するすべての画像ファイル</translation>
     </message>
 </context>
 <context>

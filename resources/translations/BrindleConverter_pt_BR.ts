@@ -604,42 +604,6 @@
         <translation>Idioma</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>Chinês</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglês</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francês</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemão</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonês</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Português</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espanhol</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>Tarefas</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espanhol</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Deseja reiniciar agora?</translation>
         <translation>Todos os arquivos</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>Todos os arquivos de imagem suportados</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>Mostrar registro…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>Não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>Todos os arquivos de imagem suportados</translation>
     </message>
 </context>
 <context>

@@ -604,42 +604,6 @@
         <translation>语言</translation>
     </message>
     <message>
-        <source>Chinese</source>
-        <translation>中文</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>英语</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>法语</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>德语</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>意大利语</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日语</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>葡萄牙语</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>俄语</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>西班牙语</translation>
-    </message>
-    <message>
         <source>Threads</source>
         <translation>任务数</translation>
     </message>
@@ -678,6 +642,42 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日语</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>葡萄牙语</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>俄语</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>西班牙语</translation>
     </message>
 </context>
 <context>
@@ -901,16 +901,16 @@ Do you want to restart now?</source>
         <translation>所有文件</translation>
     </message>
     <message>
-        <source>All Supported Image Files</source>
-        <translation>所有支持的图片文件</translation>
-    </message>
-    <message>
         <source>Show Log…</source>
         <translation>查看日志…</translation>
     </message>
     <message>
         <source>Not found: %1</source>
         <translation>未找到：%1</translation>
+    </message>
+    <message>
+        <source>All Supported Image Files</source>
+        <translation>所有支持的图片文件</translation>
     </message>
 </context>
 <context>
