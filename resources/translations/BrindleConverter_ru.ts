@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Справка (README)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -105,10 +109,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Обрезка</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Соотношение сторон</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>Не удалось сохранить изображение текстового слоя %1</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>Значение «%1» параметра %2 недопустимо.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Введите имя для параметров формата.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Имя не может начинаться с точки.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Имя не может содержать косую черту или управляющие символы.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Имя слишком длинное.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Не удаётся прочитать файл.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>Файл не является файлом параметров формата.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>В файле нет параметра %1.</translation>
     </message>
 </context>
 <context>
@@ -127,6 +193,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Журнал: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Копировать всё</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -135,42 +216,6 @@
     <message>
         <source>Language</source>
         <translation>Язык</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Китайский</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Английский</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Французский</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Немецкий</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Итальянский</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Японский</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Португальский</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Испанский</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -433,6 +478,14 @@ Do you want to restart now?</source>
         <source>All Files</source>
         <translation>Все файлы</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Показать журнал…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Не найдено: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -479,6 +532,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>Не удалось прочитать «%1» как медиафайл.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Причина: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Расположение: %1</translation>
     </message>
 </context>
 <context>
@@ -597,6 +666,143 @@ Do you want to restart now?</source>
     <message>
         <source>Other</source>
         <translation>Другой</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Параметры формата</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Режим качества видео</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Битрейт</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Кодек</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Сохранить ширину и высоту</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Пропорции</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Сохранить частоту кадров</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Частота кадров</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Аудио</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Сохранить аудиокодек</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Громкость (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Форматы</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 высокое</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 низкое</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>Не удаётся сохранить формат вывода в %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Параметры (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Параметры формата «%1» нельзя использовать.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Имя параметров формата:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Параметры формата «%1» уже существуют. Заменить их?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>Не удаётся сохранить параметры формата в %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Удалить эти параметры формата?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>Не удаётся удалить параметры формата из %1.</translation>
     </message>
 </context>
 <context>
@@ -830,6 +1036,10 @@ Do you want to restart now?</source>
         <translation>Удалить субтитр</translation>
     </message>
     <message>
+        <source>Change styles</source>
+        <translation>Изменить стили</translation>
+    </message>
+    <message>
         <source>Subtitle</source>
         <translation>Субтитры</translation>
     </message>
@@ -908,10 +1118,6 @@ Do you want to restart now?</source>
     <message>
         <source>Edit subtitle</source>
         <translation>Изменить субтитр</translation>
-    </message>
-    <message>
-        <source>Change styles</source>
-        <translation>Изменить стили</translation>
     </message>
 </context>
 <context>
