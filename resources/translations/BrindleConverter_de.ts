@@ -577,6 +577,72 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Zeiten verschieben</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Anwenden auf</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Alle Zeilen</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Ausgewählte Zeilen</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Ab der Auswahl</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Anfangs- und Endzeiten</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Nur Anfangszeiten</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Nur Endzeiten</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -759,6 +825,45 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Suchen\Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Anwenden auf</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Alle Zeilen</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Ausgewählte Zeilen</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Ab der Auswahl</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -929,6 +1034,98 @@ Jetzt neu starten?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Beispieluntertitel</translation>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Untertitel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Untertitel löschen</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Stile ändern</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 konnte nicht als Untertitel gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert in %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS-Datei speichern</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS-Datei(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Untertitel wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Zeiten verschieben</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Verschobene Zeilen: %1. Davon angehalten, damit sie nicht unter null fallen oder vor ihrem Anfang enden: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Verschobene Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Keine Zeile enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Text ersetzen</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Geänderte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Anfangszeit ändern</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Endzeit ändern</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Text ändern</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Untertitel ändern</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1141,68 @@ Jetzt neu starten?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Anfangszeit</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Suchen\Ersetzen</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Anfangszeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,72 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Décaler les temps</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>En avant</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>En arrière</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Appliquer à</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Toutes les lignes</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Lignes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>À partir de la sélection</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Début et fin</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Début seulement</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Fin seulement</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -759,6 +825,45 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Rechercher\Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer par</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Appliquer à</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Toutes les lignes</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Lignes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>À partir de la sélection</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -929,6 +1034,98 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Exemple de sous-titre</translation>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Ajouter un sous-titre</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Supprimer le sous-titre</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Modifier les styles</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 n&apos;a pas pu être lu comme sous-titres.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Enregistrer le fichier ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Fichier ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Voulez-vous vraiment supprimer ce sous-titre ?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Décaler les temps</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Lignes décalées : %1. Retenues pour ne pas passer sous zéro ni finir avant leur début : %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Lignes décalées : %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Aucune ligne ne contient « %1 ».</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Remplacer le texte</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Lignes modifiées : %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Modifier le début</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Modifier la fin</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Modifier le sous-titre</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1141,68 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Rechercher\Remplacer</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,72 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Sposta tempi</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Applica a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Tutte le righe</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Righe selezionate</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Dalla selezione in poi</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Tempi</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Inizio e fine</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Solo inizio</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Solo fine</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -759,6 +825,45 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Trova\Sostituisci</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci con</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Applica a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Tutte le righe</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Righe selezionate</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Dalla selezione in poi</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -893,7 +998,7 @@ Riavviare adesso?</translation>
     </message>
     <message>
         <source>The last style cannot be deleted.</source>
-        <translation>L'ultimo stile non può essere eliminato.</translation>
+        <translation>L&apos;ultimo stile non può essere eliminato.</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>
@@ -929,6 +1034,98 @@ Riavviare adesso?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Sottotitolo di esempio</translation>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Aggiungi sottotitolo</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Elimina sottotitolo</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Modifica stili</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Impossibile leggere %1 come sottotitoli.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Salvato in %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salva file ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>File ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Eliminare davvero il sottotitolo?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Sposta tempi</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Righe spostate: %1. Fermate per non scendere sotto zero o finire prima dell&apos;inizio: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Righe spostate: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Nessuna riga contiene «%1».</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Sostituisci testo</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Righe modificate: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Modifica inizio</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Modifica fine</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Modifica sottotitolo</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1141,68 @@ Riavviare adesso?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Trova\Sostituisci</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
     </message>
 </context>
 <context>

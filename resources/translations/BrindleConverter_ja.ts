@@ -577,6 +577,72 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>時間をずらす</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>後ろへ</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>すべての行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>選択した行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>選択行以降</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>開始と終了時間</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>開始時間のみ</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>終了時間のみ</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -759,6 +825,45 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>検索\置換</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置換後</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>すべての行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>選択した行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>選択行以降</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -929,6 +1034,98 @@ Do you want to restart now?</source>
     <message>
         <source>Sample subtitle</source>
         <translation>字幕のサンプル</translation>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>字幕を追加</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>字幕を削除</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>スタイルを変更</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 を字幕として読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>%1 に保存しました。</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS ファイルを保存</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS ファイル(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>字幕を削除してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>時間をずらす</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>ずらした行：%1。ゼロ未満や開始前の終了にならないよう止めた行：%2。</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>ずらした行：%1。</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>「%1」を含む行はありません。</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>テキストを置換</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>変更した行：%1。</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>開始時間を編集</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>終了時間を編集</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>字幕を編集</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1141,68 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>検索\置換</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,72 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Deslocar tempos</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Para frente</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Para trás</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Aplicar a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Todas as linhas</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Linhas selecionadas</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>A partir da seleção</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Tempos</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Início e fim</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Somente início</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Somente fim</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -759,6 +825,45 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Localizar\Substituir</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir por</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Aplicar a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Todas as linhas</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Linhas selecionadas</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>A partir da seleção</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -929,6 +1034,98 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Legenda de exemplo</translation>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Adicionar legenda</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Excluir legenda</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Alterar estilos</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Não foi possível ler %1 como legenda.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Não foi possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Salvo em %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salvar arquivo ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Arquivo ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Tem certeza de que deseja excluir a legenda?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Deslocar tempos</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Linhas deslocadas: %1. Detidas para não ficar abaixo de zero nem terminar antes do início: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Linhas deslocadas: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Nenhuma linha contém “%1”.</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Substituir texto</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Linhas alteradas: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Editar início</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Editar fim</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Editar legenda</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1141,68 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Legenda</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Legenda</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Localizar\Substituir</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,72 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Сдвиг времени</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Применить к</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Все строки</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Выбранные строки</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>После выбранной</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Начало и конец</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Только начало</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Только конец</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -759,6 +825,45 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Найти\Заменить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить на</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Применить к</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Все строки</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Выбранные строки</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>После выбранной</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -929,6 +1034,98 @@ Do you want to restart now?</source>
     <message>
         <source>Sample subtitle</source>
         <translation>Пример субтитра</translation>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Добавить субтитр</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Удалить субтитр</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Изменить стили</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Не удалось прочитать %1 как субтитры.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Не удалось записать %1.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Сохранено в %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Сохранить файл ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Файл ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Удалить субтитр?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Сдвиг времени</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Сдвинуто строк: %1. Остановлено, чтобы не уйти ниже нуля или не закончиться раньше начала: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Сдвинуто строк: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Ни одна строка не содержит «%1».</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Заменить текст</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Изменено строк: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Изменить начало</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Изменить конец</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Изменить субтитр</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1141,68 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Субтитры</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Стиль</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Найти\Заменить</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
     </message>
 </context>
 <context>

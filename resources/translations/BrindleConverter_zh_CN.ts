@@ -577,6 +577,72 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>平移时间</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>向前</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>向后</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>作用范围</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>所有行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>选中的行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>选中行之后</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>时间点</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>开始和结束时间</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>仅开始时间</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>仅结束时间</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -759,6 +825,45 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>查找\替换</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换为</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>作用范围</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>所有行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>选中的行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>选中行之后</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -929,6 +1034,98 @@ Do you want to restart now?</source>
     <message>
         <source>Sample subtitle</source>
         <translation>字幕示例</translation>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>添加字幕</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>删除字幕</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>更改样式</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>无法将 %1 读取为字幕。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>保存 ASS 文件</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS 文件(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>确定要删除字幕吗？</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>平移时间</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>已平移的行：%1。为避免时间小于零或结束早于开始而停住的行：%2。</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>已平移的行：%1。</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>没有行包含“%1”。</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>替换文本</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>已更改的行：%1。</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>编辑开始时间</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>编辑结束时间</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>编辑文本</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>编辑字幕</translation>
     </message>
 </context>
 <context>
@@ -944,6 +1141,68 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>查找\替换</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
     </message>
 </context>
 <context>
