@@ -10,6 +10,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QPropertyAnimation>
+#include <QStyleOptionGraphicsItem>
 
 namespace {
 
@@ -310,7 +311,9 @@ void QWatermarkBase::paintLayer(QPainter *painter)
         painter->drawImage(content, m_info.image);
     if (!isSelected())
         return;
-    const QRectF frame = content.adjusted(0.5, 0.5, -0.5, -0.5);
+    // Half a screen pixel in, so that the one-pixel lines fall on whole pixels at any zoom.
+    const qreal inset = 0.5 / QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform());
+    const QRectF frame = content.adjusted(inset, inset, -inset, -inset);
     if (frame.width() < 1 || frame.height() < 1)
         return;
     painter->setBrush(Qt::NoBrush);

@@ -416,7 +416,6 @@ void QWatermarkScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 void QWatermarkScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     QGraphicsScene::mouseMoveEvent(event);
-    m_lastMousePos = event->scenePos();
     const QList<QWatermarkBase *> selected = selectedLayers();
     if (!selected.isEmpty() && selected.first()->moved && m_view)
         m_view->repaintNeeded = true;
