@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
@@ -31,7 +31,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Arrêté par l'utilisateur à %1
+        <translation>Arrêté par l&apos;utilisateur à %1
 </translation>
     </message>
     <message>
@@ -51,7 +51,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sous-titres omis de l'image : %1</translation>
+        <translation>Sous-titres omis de l&apos;image : %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>%1 could not be converted</source>
-        <translation>%1 n'a pas pu être converti</translation>
+        <translation>%1 n&apos;a pas pu être converti</translation>
     </message>
     <message>
         <source>%1 cannot be read</source>
@@ -75,18 +75,45 @@
     </message>
     <message>
         <source>%1 is not a subtitle file libass can read</source>
-        <translation>%1 n'est pas un fichier de sous-titres lisible par libass</translation>
+        <translation>%1 n&apos;est pas un fichier de sous-titres lisible par libass</translation>
+    </message>
+</context>
+<context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
     </message>
 </context>
 <context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Arrêté par l'utilisateur</translation>
+        <translation>Arrêté par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
-        <translation>Le moteur n'a pas indiqué comment la conversion s'est terminée.</translation>
+        <translation>Le moteur n&apos;a pas indiqué comment la conversion s&apos;est terminée.</translation>
     </message>
 </context>
 <context>
@@ -108,7 +135,7 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>L'image du calque de texte %1 n'a pas pu être enregistrée</translation>
+        <translation>L&apos;image du calque de texte %1 n&apos;a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>
@@ -124,6 +151,113 @@
     <message>
         <source>Completed</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Position et taille</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Mouvement et durée</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fondu</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrée et sortie</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucles</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -301,7 +435,7 @@
     </message>
     <message>
         <source>toolBar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Watermark</source>
@@ -371,7 +505,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Ajoutez d'abord un fichier média à la liste</translation>
+        <translation>Ajoutez d&apos;abord un fichier média à la liste</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -454,7 +588,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Channels</source>
@@ -539,6 +673,68 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Ajouter une vidéo</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Voulez-vous vraiment supprimer le calque ?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
     </message>
 </context>
 <context>

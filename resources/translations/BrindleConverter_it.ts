@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -31,7 +31,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Interrotto dall'utente a %1
+        <translation>Interrotto dall&apos;utente a %1
 </translation>
     </message>
     <message>
@@ -51,7 +51,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sottotitoli esclusi dall'immagine: %1</translation>
+        <translation>Sottotitoli esclusi dall&apos;immagine: %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -79,10 +79,37 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Interrotto dall'utente</translation>
+        <translation>Interrotto dall&apos;utente</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
@@ -108,7 +135,7 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>Impossibile salvare l'immagine del livello di testo %1</translation>
+        <translation>Impossibile salvare l&apos;immagine del livello di testo %1</translation>
     </message>
 </context>
 <context>
@@ -124,6 +151,113 @@
     <message>
         <source>Completed</source>
         <translation>Completato</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Posizione e dimensioni</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Movimento e tempo</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animazione</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Dissolvenza</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrata</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrata e uscita</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Ripetizioni</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Ora di fine</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -371,7 +505,7 @@ Riavviare adesso?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Aggiungi prima un file multimediale all'elenco</translation>
+        <translation>Aggiungi prima un file multimediale all&apos;elenco</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -539,6 +673,68 @@ Riavviare adesso?</translation>
     <message>
         <source>Pause</source>
         <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Aggiungi video</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Eliminare davvero il livello?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
     </message>
 </context>
 <context>
