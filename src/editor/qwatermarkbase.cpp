@@ -106,6 +106,7 @@ void QWatermarkBase::resizeKeepingTopLeft(qreal w, qreal h)
         return;
     moveTransformOrigin(contentRect().topLeft());
     setSize(w, h);
+    moveTransformOrigin(contentRect().center());
 }
 
 void QWatermarkBase::setSize(qreal w, qreal h)
@@ -295,6 +296,9 @@ void QWatermarkBase::slotRedraw()
     if (m_resizeFinished) {
         m_resizeFinished = false;
         finishResize();
+        // Between drags a layer turns about its centre, so that its position means the same
+        // whenever it is saved and read back.
+        moveTransformOrigin(contentRect().center());
     }
     if (m_rotateRequested) {
         m_rotateRequested = false;

@@ -325,6 +325,31 @@ private slots:
         QVERIFY(near(centreOf(layer).x(), centre.x(), 0.01) && near(centreOf(layer).y(), centre.y(), 0.01));
     }
 
+    void turnedAndResizedLayerReadBackSitsWhereItWas()
+    {
+        QWatermarkBase *layer = placedPicture(QPointF(400, 250));
+        QVERIFY(layer);
+        layer->setAngle(30);
+        const QPoint from = handleOnView(layer, ButtonItem::Resize);
+        drag(from, toView(layer->mapToScene(QPointF(kPictureWidth * 0.8, kPictureHeight * 0.8))));
+        QVERIFY(layer->info().Width < kPictureWidth);
+
+        // As a project stores it: position truncated, rotation as the angle.
+        CLayerInfo record = layer->info();
+        record.x = int(layer->pos().x());
+        record.y = int(layer->pos().y());
+        record.Angle = float(layer->rotation());
+        QWatermarkBase *readBack = m_scene->addLayer(record);
+        QVERIFY(readBack);
+        QVERIFY(!readBack->isSelected());
+        QCOMPARE(readBack->info().Width, layer->info().Width);
+        const QRectF was = layer->sceneBox();
+        const QRectF is = readBack->sceneBox();
+        QVERIFY2(near(is.left(), was.left(), 1.5) && near(is.top(), was.top(), 1.5)
+                     && near(is.width(), was.width(), 0.5) && near(is.height(), was.height(), 0.5),
+                 qPrintable(QStringLiteral("%1,%2 vs %3,%4").arg(is.left()).arg(is.top()).arg(was.left()).arg(was.top())));
+    }
+
     void textShrinksItsFontByTheSmallerFactor()
     {
         CWordArtInfo words;

@@ -13,6 +13,9 @@
 
 #include <memory>
 
+#include <ctime>
+#include <utime.h>
+
 namespace {
 
 constexpr int kWidth = 1280;
@@ -326,6 +329,23 @@ private slots:
         QVERIFY(!first.isEmpty() && !second.isEmpty());
         QVERIFY(first != second);
         QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
+    }
+
+    void staleBuildFoldersAreCleared()
+    {
+        QVERIFY(newScene());
+        CWordArtInfo words;
+        words.Text = QStringLiteral("one");
+        QVERIFY(m_scene->addText(words));
+        const QString stale = core().cacheFolder + QStringLiteral("/graph-old");
+        const QString recent = core().cacheFolder + QStringLiteral("/graph-recent");
+        QVERIFY(QDir().mkpath(stale) && QDir().mkpath(recent));
+        const time_t threeDaysAgo = time(nullptr) - 3 * 24 * 3600;
+        const utimbuf times{threeDaysAgo, threeDaysAgo};
+        QCOMPARE(utime(QFile::encodeName(stale).constData(), &times), 0);
+        QVERIFY(!core().buildFilterGraph(0).isEmpty());
+        QVERIFY(!QFileInfo::exists(stale));
+        QVERIFY(QFileInfo::exists(recent));
     }
 
     void withoutLayersOrTextNothingIsWritten()
