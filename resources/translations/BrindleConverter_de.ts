@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Hilfe (Liesmich)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -320,6 +324,18 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
     </message>
 </context>
 <context>
@@ -331,42 +347,6 @@
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinesisch</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Englisch</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Französisch</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italienisch</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugiesisch</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -629,6 +609,14 @@ Jetzt neu starten?</translation>
         <source>All Files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Protokoll anzeigen…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -675,6 +663,22 @@ Jetzt neu starten?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>„%1“ konnte nicht als Mediendatei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ort: %1</translation>
     </message>
 </context>
 <context>

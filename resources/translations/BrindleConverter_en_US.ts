@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Help (read me)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -320,6 +324,18 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copy All</translation>
     </message>
 </context>
 <context>
@@ -331,42 +347,6 @@
     <message>
         <source>Language</source>
         <translation>Language</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>French</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>German</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italian</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portuguese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russian</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanish</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -629,6 +609,14 @@ Do you want to restart now?</translation>
         <source>All Files</source>
         <translation>All Files</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Show Log…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -675,6 +663,22 @@ Do you want to restart now?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>&quot;%1&quot; could not be read as a media file.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reason: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Location: %1</translation>
     </message>
 </context>
 <context>

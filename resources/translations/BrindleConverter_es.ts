@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Ayuda (léame)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -320,6 +324,18 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
     </message>
 </context>
 <context>
@@ -331,42 +347,6 @@
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chino</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglés</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francés</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemán</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonés</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugués</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Ruso</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Español</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -629,6 +609,14 @@ Do you want to restart now?</source>
         <source>All Files</source>
         <translation>Todos los archivos</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Mostrar registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>No encontrado: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -675,6 +663,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>No se pudo leer &quot;%1&quot; como archivo multimedia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ubicación: %1</translation>
     </message>
 </context>
 <context>

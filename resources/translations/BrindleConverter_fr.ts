@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Aide (lisez-moi)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -320,6 +324,18 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
     </message>
 </context>
 <context>
@@ -331,42 +347,6 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinois</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -629,6 +609,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>All Files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Afficher le journal…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -675,6 +663,22 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>« %1 » n’a pas pu être lu comme fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Emplacement : %1</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Guida (leggimi)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -320,6 +324,18 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copia tutto</translation>
     </message>
 </context>
 <context>
@@ -331,42 +347,6 @@
     <message>
         <source>Language</source>
         <translation>Lingua</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Cinese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglese</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francese</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Tedesco</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Giapponese</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portoghese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -629,6 +609,14 @@ Riavviare adesso?</translation>
         <source>All Files</source>
         <translation>Tutti i file</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Mostra registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Non trovato: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -675,6 +663,22 @@ Riavviare adesso?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>Impossibile leggere &quot;%1&quot; come file multimediale.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Posizione: %1</translation>
     </message>
 </context>
 <context>

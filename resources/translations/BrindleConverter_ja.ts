@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>ヘルプ（README）</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -320,6 +324,18 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>ログ: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>すべてコピー</translation>
     </message>
 </context>
 <context>
@@ -331,42 +347,6 @@
     <message>
         <source>Language</source>
         <translation>言語</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>中国語</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>英語</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>フランス語</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>ドイツ語</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>イタリア語</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>ポルトガル語</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>ロシア語</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>スペイン語</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -629,6 +609,14 @@ Do you want to restart now?</source>
         <source>All Files</source>
         <translation>すべてのファイル</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>ログを表示…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -675,6 +663,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>音声</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>「%1」をメディアファイルとして読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>場所: %1</translation>
     </message>
 </context>
 <context>

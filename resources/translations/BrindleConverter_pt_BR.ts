@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Ajuda (leia-me)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -320,6 +324,18 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar tudo</translation>
     </message>
 </context>
 <context>
@@ -331,42 +347,6 @@
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinês</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglês</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francês</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemão</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonês</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Português</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espanhol</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -629,6 +609,14 @@ Deseja reiniciar agora?</translation>
         <source>All Files</source>
         <translation>Todos os arquivos</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Mostrar registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Não encontrado: %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -675,6 +663,22 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Audio</source>
         <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>Não foi possível ler &quot;%1&quot; como arquivo de mídia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Local: %1</translation>
     </message>
 </context>
 <context>
