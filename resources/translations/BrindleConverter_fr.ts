@@ -324,6 +324,9 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>LogDialog</name>
     <message>
         <source>Log: %1</source>
