@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QUndoCommand>
 
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -116,6 +117,8 @@ std::shared_ptr<LayerKeeper> CanvasHistory::keeperOf(QWatermarkBase *item)
 {
     std::shared_ptr<LayerKeeper> keeper = m_keepers.value(item).lock();
     if (!keeper) {
+        for (auto it = m_keepers.begin(); it != m_keepers.end();)
+            it = it->expired() ? m_keepers.erase(it) : std::next(it);
         keeper = std::make_shared<LayerKeeper>(item);
         m_keepers.insert(item, keeper);
     }

@@ -540,6 +540,26 @@ private slots:
         QCOMPARE(layer->info().Transparent, 100);
     }
 
+    void layerDialogSizesATextLayer()
+    {
+        CWordArtInfo words;
+        words.Text = QStringLiteral("sized");
+        words.Font.setPixelSize(50);
+        QWatermarkBase *layer = m_scene->addText(words);
+        QVERIFY(layer);
+        whenModalShows([](QWidget *dialog) {
+            QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("checkBoxKeepAspect"))->isChecked());
+            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWidth"))->setValue(333);
+            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxHeight"))->setValue(77);
+            clickButtonLabelled(dialog, QStringLiteral("Ok"));
+        });
+        m_scene->openLayerDialog();
+        layer->applyPending();
+        QCOMPARE(layer->info().Width, 333);
+        QCOMPARE(layer->info().Height, 77);
+        QCOMPARE(layer->contentRect().size(), QSizeF(333, 77));
+    }
+
     void controlWheelZoomsAroundTheMouse()
     {
         m_view->centerOn(640, 360);
