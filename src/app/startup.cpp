@@ -63,6 +63,11 @@ QPalette darkPalette()
     palette.setColor(QPalette::BrightText, Qt::red);
     palette.setColor(QPalette::Highlight, QColor(128, 128, 128).lighter(150));
     palette.setColor(QPalette::HighlightedText, Qt::black);
+    // Controls that cannot be used now must look so: grey text on the dark ground.
+    const QColor disabledText(127, 127, 127);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, dark);
     return palette;
 }
 

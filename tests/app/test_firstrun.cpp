@@ -76,6 +76,7 @@ class TestFirstRun : public QObject
 private slots:
     void toolTipsAreReadable();
     void qtSpeaksEveryLanguageTheProgramDoes();
+    void disabledControlsLookDisabled();
     void languagesAreNamedInTheirOwnTongue();
     void commandLineFilesArriveInTheList();
     void failedRowShowsItsWholeLog();
@@ -92,6 +93,18 @@ void TestFirstRun::toolTipsAreReadable()
                                           palette.color(group, QPalette::ToolTipBase));
             QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
         }
+    }
+}
+
+void TestFirstRun::disabledControlsLookDisabled()
+{
+    const QPalette palette = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        const QColor enabled = palette.color(QPalette::Active, role);
+        const QColor disabled = palette.color(QPalette::Disabled, role);
+        QVERIFY2(qAbs(enabled.lightness() - disabled.lightness()) >= 80, qPrintable(QString::number(role)));
+        // Still readable on the window.
+        QVERIFY(contrast(disabled, palette.color(QPalette::Disabled, QPalette::Window)) >= 2.0);
     }
 }
 
