@@ -953,6 +953,10 @@ Jetzt neu starten?</translation>
         <source>Move</source>
         <translation>Verschieben</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

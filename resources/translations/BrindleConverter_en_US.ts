@@ -953,6 +953,10 @@ Do you want to restart now?</translation>
         <source>Move</source>
         <translation>Move</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Edit Text</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

@@ -953,6 +953,10 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>Mover</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

@@ -953,6 +953,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Move</source>
         <translation>Déplacer</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

@@ -953,6 +953,10 @@ Riavviare adesso?</translation>
         <source>Move</source>
         <translation>Sposta</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>
@@ -1089,7 +1093,7 @@ Riavviare adesso?</translation>
     </message>
     <message>
         <source>The last style cannot be deleted.</source>
-        <translation>L'ultimo stile non può essere eliminato.</translation>
+        <translation>L&apos;ultimo stile non può essere eliminato.</translation>
     </message>
     <message>
         <source>Open style file or ass file</source>

@@ -953,6 +953,10 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>移動</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

@@ -953,6 +953,10 @@ Deseja reiniciar agora?</translation>
         <source>Move</source>
         <translation>Mover</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

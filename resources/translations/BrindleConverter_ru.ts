@@ -953,6 +953,10 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>Переместить</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Изменить текст</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

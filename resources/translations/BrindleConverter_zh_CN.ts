@@ -953,6 +953,10 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>移动</translation>
     </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
 </context>
 <context>
     <name>SplitTab</name>

@@ -9,6 +9,7 @@
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
 #include "editor/qwordartitem.h"
+#include "text/vtextpropsheetdialog.h"
 
 #include <QCheckBox>
 #include <QMessageBox>
@@ -372,6 +373,39 @@ private slots:
 
         m_scene->undoStack()->undo();
         QCOMPARE(layer->info().wordArt.Font.pixelSize(), 80);
+        QCOMPARE(layer->info().Width, width);
+    }
+
+    void doubleClickOnTextOpensTheTextDialog()
+    {
+        CWordArtInfo words;
+        words.Text = QStringLiteral("one");
+        words.Font.setPixelSize(60);
+        QWatermarkBase *layer = m_scene->addText(words);
+        QVERIFY(layer);
+        layer->setPos(300, 200);
+        m_view->centerOn(centreOf(layer));
+        const int width = layer->info().Width;
+        bool asked = false;
+        whenModalShows([&asked](QWidget *dialog) {
+            auto *textDialog = qobject_cast<VTextPropSheetDialog *>(dialog);
+            asked = textDialog != nullptr;
+            if (!textDialog)
+                return;
+            CWordArtInfo edited = textDialog->wordArtInfo();
+            edited.Text = QStringLiteral("one two three");
+            textDialog->setWordArtInfo(edited);
+            textDialog->accept();
+        });
+        const QPoint at = toView(centreOf(layer));
+        QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTRY_VERIFY(asked);
+        QTRY_COMPARE(layer->info().wordArt.Text, QStringLiteral("one two three"));
+        QVERIFY(layer->info().Width > width);
+        QCOMPARE(layer->info().image.width(), layer->info().Width);
+
+        m_scene->undoStack()->undo();
+        QCOMPARE(layer->info().wordArt.Text, QStringLiteral("one"));
         QCOMPARE(layer->info().Width, width);
     }
 
