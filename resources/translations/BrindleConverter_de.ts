@@ -959,34 +959,6 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>Suchen\Ersetzen</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen durch</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>Anwenden auf</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>Alle Zeilen</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>Ausgewählte Zeilen</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>Ab der Auswahl</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Jetzt neu starten?</translation>
         <translation>Duplizieren</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
@@ -1047,9 +1023,44 @@ Jetzt neu starten?</translation>
         <source>Move</source>
         <translation>Verschieben</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>Text bearbeiten</translation>
+        <source>Find\Replace</source>
+        <translation>Suchen\Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Anwenden auf</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Alle Zeilen</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Ausgewählte Zeilen</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Ab der Auswahl</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Jetzt neu starten?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Beispieluntertitel</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

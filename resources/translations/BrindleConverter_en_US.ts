@@ -959,34 +959,6 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>Find\Replace</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Replace</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>Affect</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>All rows</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>Selected rows</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>Selection onward</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Do you want to restart now?</translation>
         <translation>Duplicate</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Edit Text</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Options</translation>
     </message>
@@ -1047,9 +1023,44 @@ Do you want to restart now?</translation>
         <source>Move</source>
         <translation>Move</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>Edit Text</translation>
+        <source>Find\Replace</source>
+        <translation>Find\Replace</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Affect</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>All rows</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Selected rows</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Selection onward</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Do you want to restart now?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Sample subtitle</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

@@ -959,34 +959,6 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>Buscar\Reemplazar</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Buscar</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Reemplazar por</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>Aplicar a</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>Todas las filas</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>Filas seleccionadas</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>A partir de la selección</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Do you want to restart now?</source>
         <translation>Duplicar</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>
@@ -1047,9 +1023,44 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>Mover</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>Editar texto</translation>
+        <source>Find\Replace</source>
+        <translation>Buscar\Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar por</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Aplicar a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Todas las filas</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Filas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>A partir de la selección</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Do you want to restart now?</source>
     <message>
         <source>Sample subtitle</source>
         <translation>Subtítulo de ejemplo</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

@@ -959,34 +959,6 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>Rechercher\Remplacer</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer par</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>Appliquer à</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>Toutes les lignes</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>Lignes sélectionnées</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>À partir de la sélection</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Dupliquer</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Options</translation>
     </message>
@@ -1047,9 +1023,44 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Move</source>
         <translation>Déplacer</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>Modifier le texte</translation>
+        <source>Find\Replace</source>
+        <translation>Rechercher\Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer par</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Appliquer à</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Toutes les lignes</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Lignes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>À partir de la sélection</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Exemple de sous-titre</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

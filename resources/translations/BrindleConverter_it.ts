@@ -959,34 +959,6 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>Trova\Sostituisci</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Trova</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Sostituisci con</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>Applica a</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>Tutte le righe</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>Righe selezionate</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>Dalla selezione in poi</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Riavviare adesso?</translation>
         <translation>Duplica</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Opzioni</translation>
     </message>
@@ -1047,9 +1023,44 @@ Riavviare adesso?</translation>
         <source>Move</source>
         <translation>Sposta</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>Modifica testo</translation>
+        <source>Find\Replace</source>
+        <translation>Trova\Sostituisci</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci con</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Applica a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Tutte le righe</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Righe selezionate</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Dalla selezione in poi</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Riavviare adesso?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Sottotitolo di esempio</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

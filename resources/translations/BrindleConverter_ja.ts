@@ -959,34 +959,6 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>検索\置換</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>検索</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>置換後</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>対象</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>すべての行</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>選択した行</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>選択行以降</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Do you want to restart now?</source>
         <translation>複製</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>オプション</translation>
     </message>
@@ -1047,9 +1023,44 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>移動</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>テキストを編集</translation>
+        <source>Find\Replace</source>
+        <translation>検索\置換</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置換後</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>すべての行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>選択した行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>選択行以降</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Do you want to restart now?</source>
     <message>
         <source>Sample subtitle</source>
         <translation>字幕のサンプル</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

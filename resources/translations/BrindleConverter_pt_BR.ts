@@ -959,34 +959,6 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>Localizar\Substituir</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Localizar</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Substituir por</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>Aplicar a</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>Todas as linhas</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>Linhas selecionadas</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>A partir da seleção</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Deseja reiniciar agora?</translation>
         <translation>Duplicar</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Opções</translation>
     </message>
@@ -1047,9 +1023,44 @@ Deseja reiniciar agora?</translation>
         <source>Move</source>
         <translation>Mover</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>Editar texto</translation>
+        <source>Find\Replace</source>
+        <translation>Localizar\Substituir</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Localizar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir por</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Aplicar a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Todas as linhas</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Linhas selecionadas</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>A partir da seleção</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Sample subtitle</source>
         <translation>Legenda de exemplo</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

@@ -959,34 +959,6 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>Найти\Заменить</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Найти</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Заменить на</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>Применить к</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>Все строки</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>Выбранные строки</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>После выбранной</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Do you want to restart now?</source>
         <translation>Дублировать</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Параметры</translation>
     </message>
@@ -1047,9 +1023,44 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>Переместить</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>Изменить текст</translation>
+        <source>Find\Replace</source>
+        <translation>Найти\Заменить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить на</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Применить к</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Все строки</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Выбранные строки</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>После выбранной</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Do you want to restart now?</source>
     <message>
         <source>Sample subtitle</source>
         <translation>Пример субтитра</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>

@@ -959,34 +959,6 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
-    <name>ReplaceDialog</name>
-    <message>
-        <source>Find\Replace</source>
-        <translation>查找\替换</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>查找</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>替换为</translation>
-    </message>
-    <message>
-        <source>Affect</source>
-        <translation>作用范围</translation>
-    </message>
-    <message>
-        <source>All rows</source>
-        <translation>所有行</translation>
-    </message>
-    <message>
-        <source>Selected rows</source>
-        <translation>选中的行</translation>
-    </message>
-    <message>
-        <source>Selection onward</source>
-        <translation>选中行之后</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1040,6 +1012,10 @@ Do you want to restart now?</source>
         <translation>复制</translation>
     </message>
     <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>选项</translation>
     </message>
@@ -1047,9 +1023,44 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>移动</translation>
     </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
     <message>
-        <source>Edit Text</source>
-        <translation>编辑文字</translation>
+        <source>Find\Replace</source>
+        <translation>查找\替换</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换为</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>作用范围</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>所有行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>选中的行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>选中行之后</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1234,9 @@ Do you want to restart now?</source>
     <message>
         <source>Sample subtitle</source>
         <translation>字幕示例</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleDock</name>
     <message>
         <source>Add subtitle</source>
