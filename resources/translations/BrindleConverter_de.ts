@@ -267,6 +267,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -486,25 +513,50 @@
     </message>
 </context>
 <context>
-    <name>LayeredManageDock</name>
+    <name>LayerDialog</name>
     <message>
-        <source>Watermark</source>
-        <translation>Wasserzeichen</translation>
-    </message>
-</context>
-<context>
-    <name>LayeredManageWidget</name>
-    <message>
-        <source>Speed</source>
-        <translation>Geschwindigkeit</translation>
+        <source>Options</source>
+        <translation>Optionen</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
+        <source>Position and size</source>
+        <translation>Position und Größe</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Nach unten</translation>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Bewegung und Zeit</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>None</source>
@@ -525,6 +577,140 @@
     <message>
         <source>Bottom</source>
         <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Überblenden</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Ein und aus</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Wasserzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Position und Größe</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Bewegung und Zeit</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Überblenden</translation>
     </message>
     <message>
         <source>In</source>
@@ -576,6 +762,24 @@
     <message>
         <source>Play</source>
         <translation>Wiedergabe</translation>
+        <source>Loop</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1537,72 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Soll die Ebene wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
     <name>RecordLayer</name>
     <message>
         <source>The text layer &quot;%1&quot; draws nothing.</source>
@@ -1349,6 +1619,22 @@ Jetzt neu starten?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Eine Ebene der Art %1 kann nicht über ein Video gezeichnet werden.</translation>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1790,10 @@ Jetzt neu starten?</translation>
         <translation>Ausrichtung</translation>
     </message>
     <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -1551,10 +1841,6 @@ Jetzt neu starten?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>„%1“ konnte nicht geschrieben werden.</translation>
     </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
 </context>
 <context>
     <name>StylePreview</name>
@@ -1572,6 +1858,10 @@ Jetzt neu starten?</translation>
     <message>
         <source>Delete subtitle</source>
         <translation>Untertitel löschen</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Stile ändern</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -1652,10 +1942,6 @@ Jetzt neu starten?</translation>
     <message>
         <source>Edit subtitle</source>
         <translation>Untertitel ändern</translation>
-    </message>
-    <message>
-        <source>Change styles</source>
-        <translation>Stile ändern</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -486,25 +513,50 @@
     </message>
 </context>
 <context>
-    <name>LayeredManageDock</name>
+    <name>LayerDialog</name>
     <message>
-        <source>Watermark</source>
-        <translation>Watermark</translation>
-    </message>
-</context>
-<context>
-    <name>LayeredManageWidget</name>
-    <message>
-        <source>Speed</source>
-        <translation>Speed</translation>
+        <source>Options</source>
+        <translation>Options</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Up</translation>
+        <source>Position and size</source>
+        <translation>Position and size</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Down</translation>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Keep Aspect</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Motion and time</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>None</source>
@@ -525,6 +577,140 @@
     <message>
         <source>Bottom</source>
         <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fade</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>InOut</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Watermark</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Position and size</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Keep Aspect</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Motion and time</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fade</translation>
     </message>
     <message>
         <source>In</source>
@@ -576,6 +762,24 @@
     <message>
         <source>Play</source>
         <translation>Play</translation>
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1537,72 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Add Video</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Add Text</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Are you sure to delete the layer ?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Edit Text</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+</context>
+<context>
     <name>RecordLayer</name>
     <message>
         <source>The text layer &quot;%1&quot; draws nothing.</source>
@@ -1349,6 +1619,22 @@ Do you want to restart now?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>A layer of kind %1 cannot be drawn over a video.</translation>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1790,10 @@ Do you want to restart now?</translation>
         <translation>Alignment</translation>
     </message>
     <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
@@ -1551,10 +1841,6 @@ Do you want to restart now?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>&quot;%1&quot; could not be written.</translation>
     </message>
-    <message>
-        <source>Preview</source>
-        <translation>Preview</translation>
-    </message>
 </context>
 <context>
     <name>StylePreview</name>
@@ -1572,6 +1858,10 @@ Do you want to restart now?</translation>
     <message>
         <source>Delete subtitle</source>
         <translation>Delete subtitle</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Change styles</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -1652,10 +1942,6 @@ Do you want to restart now?</translation>
     <message>
         <source>Edit subtitle</source>
         <translation>Edit subtitle</translation>
-    </message>
-    <message>
-        <source>Change styles</source>
-        <translation>Change styles</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -486,25 +513,50 @@
     </message>
 </context>
 <context>
-    <name>LayeredManageDock</name>
+    <name>LayerDialog</name>
     <message>
-        <source>Watermark</source>
-        <translation>Marca de agua</translation>
-    </message>
-</context>
-<context>
-    <name>LayeredManageWidget</name>
-    <message>
-        <source>Speed</source>
-        <translation>Velocidad</translation>
+        <source>Options</source>
+        <translation>Opciones</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
+        <source>Position and size</source>
+        <translation>Posición y tamaño</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Bajar</translation>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Mantener proporción</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Movimiento y tiempo</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
     </message>
     <message>
         <source>None</source>
@@ -525,6 +577,140 @@
     <message>
         <source>Bottom</source>
         <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fundido</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrada y salida</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Marca de agua</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Posición y tamaño</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Mantener proporción</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Movimiento y tiempo</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fundido</translation>
     </message>
     <message>
         <source>In</source>
@@ -576,6 +762,24 @@
     <message>
         <source>Play</source>
         <translation>Reproducir</translation>
+        <source>Loop</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1537,72 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>¿Seguro que desea eliminar la capa?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+</context>
+<context>
     <name>RecordLayer</name>
     <message>
         <source>The text layer &quot;%1&quot; draws nothing.</source>
@@ -1349,6 +1619,22 @@ Do you want to restart now?</source>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Una capa de tipo %1 no se puede dibujar sobre un vídeo.</translation>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1790,10 @@ Do you want to restart now?</source>
         <translation>Alineación</translation>
     </message>
     <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
     </message>
@@ -1551,10 +1841,6 @@ Do you want to restart now?</source>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>No se pudo escribir &quot;%1&quot;.</translation>
     </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vista previa</translation>
-    </message>
 </context>
 <context>
     <name>StylePreview</name>
@@ -1572,6 +1858,10 @@ Do you want to restart now?</source>
     <message>
         <source>Delete subtitle</source>
         <translation>Eliminar subtítulo</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Cambiar estilos</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -1652,10 +1942,6 @@ Do you want to restart now?</source>
     <message>
         <source>Edit subtitle</source>
         <translation>Editar subtítulo</translation>
-    </message>
-    <message>
-        <source>Change styles</source>
-        <translation>Cambiar estilos</translation>
     </message>
 </context>
 <context>

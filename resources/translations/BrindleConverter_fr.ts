@@ -267,6 +267,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -439,7 +466,7 @@
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
-        <translation>La valeur « %1 » de %2 n'est pas valide.</translation>
+        <translation>La valeur « %1 » de %2 n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Please enter a name for the format options.</source>
@@ -463,7 +490,7 @@
     </message>
     <message>
         <source>The file is not a format options file.</source>
-        <translation>Ce fichier n'est pas un fichier d'options de format.</translation>
+        <translation>Ce fichier n&apos;est pas un fichier d&apos;options de format.</translation>
     </message>
     <message>
         <source>The file lacks the setting %1.</source>
@@ -486,25 +513,50 @@
     </message>
 </context>
 <context>
-    <name>LayeredManageDock</name>
+    <name>LayerDialog</name>
     <message>
-        <source>Watermark</source>
-        <translation>Filigrane</translation>
-    </message>
-</context>
-<context>
-    <name>LayeredManageWidget</name>
-    <message>
-        <source>Speed</source>
-        <translation>Vitesse</translation>
+        <source>Options</source>
+        <translation>Options</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Monter</translation>
+        <source>Position and size</source>
+        <translation>Position et taille</translation>
     </message>
     <message>
-        <source>Down</source>
-        <translation>Descendre</translation>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Mouvement et durée</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>None</source>
@@ -525,6 +577,140 @@
     <message>
         <source>Bottom</source>
         <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fondu</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrée et sortie</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucles</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageDock</name>
+    <message>
+        <source>Watermark</source>
+        <translation>Filigrane</translation>
+    </message>
+</context>
+<context>
+    <name>LayeredManageWidget</name>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Position et taille</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Mouvement et durée</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fondu</translation>
     </message>
     <message>
         <source>In</source>
@@ -576,6 +762,24 @@
     <message>
         <source>Play</source>
         <translation>Lecture</translation>
+        <source>Loop</source>
+        <translation>Boucles</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1208,15 +1412,15 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation>Format d'image</translation>
+        <translation>Format d&apos;image</translation>
     </message>
     <message>
         <source>Keep frame rate</source>
-        <translation>Conserver la fréquence d'images</translation>
+        <translation>Conserver la fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation>Fréquence d'images</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Audio</source>
@@ -1232,7 +1436,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Volume(%)</source>
@@ -1333,6 +1537,72 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Ajouter une vidéo</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Voulez-vous vraiment supprimer le calque ?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+</context>
+<context>
     <name>RecordLayer</name>
     <message>
         <source>The text layer &quot;%1&quot; draws nothing.</source>
@@ -1349,6 +1619,22 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Un calque de type %1 ne peut pas être dessiné sur une vidéo.</translation>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1790,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Alignement</translation>
     </message>
     <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -1551,10 +1841,6 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>Impossible d’écrire « %1 ».</translation>
     </message>
-    <message>
-        <source>Preview</source>
-        <translation>Aperçu</translation>
-    </message>
 </context>
 <context>
     <name>StylePreview</name>
@@ -1572,6 +1858,10 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Delete subtitle</source>
         <translation>Supprimer le sous-titre</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Modifier les styles</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -1652,10 +1942,6 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Edit subtitle</source>
         <translation>Modifier le sous-titre</translation>
-    </message>
-    <message>
-        <source>Change styles</source>
-        <translation>Modifier les styles</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -467,7 +494,7 @@
     </message>
     <message>
         <source>The file lacks the setting %1.</source>
-        <translation>Nel file manca l'impostazione %1.</translation>
+        <translation>Nel file manca l&apos;impostazione %1.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +510,113 @@
     <message>
         <source>Completed</source>
         <translation>Completato</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Posizione e dimensioni</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Movimento e tempo</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animazione</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Dissolvenza</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrata</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrata e uscita</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Ripetizioni</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Ora di fine</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -505,6 +639,50 @@
     <message>
         <source>Down</source>
         <translation>Giù</translation>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Posizione e dimensioni</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Movimento e tempo</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animazione</translation>
     </message>
     <message>
         <source>None</source>
@@ -525,6 +703,14 @@
     <message>
         <source>Bottom</source>
         <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Dissolvenza</translation>
     </message>
     <message>
         <source>In</source>
@@ -576,6 +762,24 @@
     <message>
         <source>Play</source>
         <translation>Riproduci</translation>
+        <source>Loop</source>
+        <translation>Ripetizioni</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Ora di fine</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1537,72 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Aggiungi video</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Eliminare davvero il livello?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+</context>
+<context>
     <name>RecordLayer</name>
     <message>
         <source>The text layer &quot;%1&quot; draws nothing.</source>
@@ -1349,6 +1619,22 @@ Riavviare adesso?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Un livello di tipo %1 non può essere disegnato su un video.</translation>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1790,10 @@ Riavviare adesso?</translation>
         <translation>Allineamento</translation>
     </message>
     <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -1551,10 +1841,6 @@ Riavviare adesso?</translation>
         <source>&quot;%1&quot; could not be written.</source>
         <translation>Impossibile scrivere &quot;%1&quot;.</translation>
     </message>
-    <message>
-        <source>Preview</source>
-        <translation>Anteprima</translation>
-    </message>
 </context>
 <context>
     <name>StylePreview</name>
@@ -1572,6 +1858,10 @@ Riavviare adesso?</translation>
     <message>
         <source>Delete subtitle</source>
         <translation>Elimina sottotitolo</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Modifica stili</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -1652,10 +1942,6 @@ Riavviare adesso?</translation>
     <message>
         <source>Edit subtitle</source>
         <translation>Modifica sottotitolo</translation>
-    </message>
-    <message>
-        <source>Change styles</source>
-        <translation>Modifica stili</translation>
     </message>
 </context>
 <context>

@@ -5,12 +5,27 @@
 #include "editor/qwatermarkscene.h"
 #include "layers/filtergraph.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
 
 namespace {
+
+// Folders of earlier builds are kept while a conversion may still read them; after two
+// days nothing does.
+void removeStaleBuildFolders(const QString &cacheFolder)
+{
+    const QDateTime stale = QDateTime::currentDateTime().addDays(-2);
+    const QFileInfoList folders =
+        QDir(cacheFolder).entryInfoList({QStringLiteral("graph-*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &folder : folders)
+        if (folder.lastModified() < stale)
+            QDir(folder.absoluteFilePath()).removeRecursively();
+}
 
 // Each build writes its text pictures and converted subtitle into a folder of its own, so
 // that a later build (the preview, the next task of a run, another instance of the program)
@@ -19,6 +34,7 @@ QString buildFolder(const QString &cacheFolder, bool writesFiles)
 {
     if (!writesFiles || !ensureFolder(cacheFolder))
         return cacheFolder;
+    removeStaleBuildFolders(cacheFolder);
     QTemporaryDir folder(cacheFolder + QStringLiteral("/graph-XXXXXX"));
     if (!folder.isValid())
         return cacheFolder;

@@ -34,8 +34,14 @@ QRectF ButtonItem::boundingRect() const
 
 void ButtonItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
+    painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
-    m_icon.paint(painter, boundingRect().toRect(), Qt::AlignCenter, m_hovered ? QIcon::Active : QIcon::Normal);
+    // A dark disc keeps the light icon readable on light pictures.
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(0, 0, 0, m_hovered ? 170 : 110));
+    painter->drawEllipse(boundingRect().adjusted(1, 1, -1, -1));
+    m_icon.paint(painter, boundingRect().adjusted(3, 3, -3, -3).toRect(), Qt::AlignCenter,
+                 m_hovered ? QIcon::Active : QIcon::Normal);
 }
 
 void ButtonItem::mousePressEvent(QGraphicsSceneMouseEvent *event)

@@ -5,60 +5,48 @@
 #include <QAction>
 #include <QUndoCommand>
 
+#include <iterator>
+#include <utility>
+
 namespace {
 
-// A layer coming onto the canvas (added, duplicated) or leaving it (deleted). While the
-// layer is off the canvas the command owns it.
+// A layer coming onto the canvas (added, duplicated) or leaving it (deleted).
 class PresenceCommand : public QUndoCommand
 {
 public:
-    PresenceCommand(QWatermarkScene *scene, QWatermarkBase *item, bool adds, const QString &text)
+    PresenceCommand(QWatermarkScene *scene, std::shared_ptr<LayerKeeper> keeper, bool adds, const QString &text)
         : QUndoCommand(text)
         , m_scene(scene)
-        , m_item(item)
+        , m_keeper(std::move(keeper))
         , m_adds(adds)
     {
-    }
-    ~PresenceCommand() override
-    {
-        // Of an add and a later delete of the same layer, only the one that took it off
-        // the canvas owns it; the other must not even look at it.
-        if (ownsItem() && !m_item->scene())
-            delete m_item;
     }
 
     // The change itself has happened by the time the command is recorded.
     void redo() override
     {
-        m_done = true;
         if (m_first) {
             m_first = false;
             return;
         }
         apply(m_adds);
     }
-    void undo() override
-    {
-        m_done = false;
-        apply(!m_adds);
-    }
+    void undo() override { apply(!m_adds); }
 
 private:
     void apply(bool present)
     {
-        if (present && !m_item->scene())
-            m_scene->restoreLayer(m_item);
-        else if (!present && m_item->scene())
-            m_scene->withdrawLayer(m_item);
+        QWatermarkBase *item = m_keeper->item;
+        if (present && !item->scene())
+            m_scene->restoreLayer(item);
+        else if (!present && item->scene())
+            m_scene->withdrawLayer(item);
     }
 
-    bool ownsItem() const { return m_adds ? !m_done : m_done; }
-
     QWatermarkScene *m_scene;
-    QWatermarkBase *m_item;
+    std::shared_ptr<LayerKeeper> m_keeper;
     bool m_adds;
     bool m_first = true;
-    bool m_done = true;
 };
 
 class ChangeCommand : public QUndoCommand
@@ -119,14 +107,32 @@ QAction *CanvasHistory::createRedoAction(QObject *parent)
     return action;
 }
 
+LayerKeeper::~LayerKeeper()
+{
+    if (!item->scene())
+        delete item;
+}
+
+std::shared_ptr<LayerKeeper> CanvasHistory::keeperOf(QWatermarkBase *item)
+{
+    std::shared_ptr<LayerKeeper> keeper = m_keepers.value(item).lock();
+    if (!keeper) {
+        for (auto it = m_keepers.begin(); it != m_keepers.end();)
+            it = it->expired() ? m_keepers.erase(it) : std::next(it);
+        keeper = std::make_shared<LayerKeeper>(item);
+        m_keepers.insert(item, keeper);
+    }
+    return keeper;
+}
+
 void CanvasHistory::recordAdded(QWatermarkBase *item, const QString &text)
 {
-    m_stack.push(new PresenceCommand(m_scene, item, true, text));
+    m_stack.push(new PresenceCommand(m_scene, keeperOf(item), true, text));
 }
 
 void CanvasHistory::recordDeleted(QWatermarkBase *item)
 {
-    m_stack.push(new PresenceCommand(m_scene, item, false, tr("Delete")));
+    m_stack.push(new PresenceCommand(m_scene, keeperOf(item), false, tr("Delete")));
 }
 
 void CanvasHistory::recordChange(QWatermarkBase *item, const LayerState &before, const QString &text)

@@ -2,11 +2,26 @@
 
 #include "editor/qwatermarkbase.h"
 
+#include <QHash>
 #include <QObject>
 #include <QUndoStack>
 
+#include <memory>
+
 class QAction;
 class QWatermarkScene;
+
+// Keeps a layer alive while it is off the canvas and a history step may bring it back;
+// shared by every step that adds or removes that layer.
+struct LayerKeeper
+{
+    explicit LayerKeeper(QWatermarkBase *layer)
+        : item(layer)
+    {
+    }
+    ~LayerKeeper();
+    QWatermarkBase *item;
+};
 
 // The canvas's undo history: adds, deletes, duplicates, moves, nudges, resizes, turns
 // and layer-dialog changes. Layers taken off the canvas live on in the history, so an
@@ -37,7 +52,9 @@ private slots:
 
 private:
     QWatermarkBase *itemOf(const CLayerInfo *record) const;
+    std::shared_ptr<LayerKeeper> keeperOf(QWatermarkBase *item);
 
     QWatermarkScene *m_scene;
     QUndoStack m_stack;
+    QHash<QWatermarkBase *, std::weak_ptr<LayerKeeper>> m_keepers;
 };

@@ -115,6 +115,6 @@ void LayerDialog::accept()
     m_layer->setAngle(info.Angle);
     m_layer->setPos(info.x, info.y);
     m_layer->setOpacity(info.Transparent / 100.0);
-    m_layer->refresh();
+    m_layer->dirty = true;
     QDialog::accept();
 }

@@ -10,6 +10,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QPropertyAnimation>
+#include <QStyleOptionGraphicsItem>
 
 namespace {
 
@@ -105,6 +106,7 @@ void QWatermarkBase::resizeKeepingTopLeft(qreal w, qreal h)
         return;
     moveTransformOrigin(contentRect().topLeft());
     setSize(w, h);
+    moveTransformOrigin(contentRect().center());
 }
 
 void QWatermarkBase::setSize(qreal w, qreal h)
@@ -294,6 +296,9 @@ void QWatermarkBase::slotRedraw()
     if (m_resizeFinished) {
         m_resizeFinished = false;
         finishResize();
+        // Between drags a layer turns about its centre, so that its position means the same
+        // whenever it is saved and read back.
+        moveTransformOrigin(contentRect().center());
     }
     if (m_rotateRequested) {
         m_rotateRequested = false;
@@ -310,7 +315,9 @@ void QWatermarkBase::paintLayer(QPainter *painter)
         painter->drawImage(content, m_info.image);
     if (!isSelected())
         return;
-    const QRectF frame = content.adjusted(0.5, 0.5, -0.5, -0.5);
+    // Half a screen pixel in, so that the one-pixel lines fall on whole pixels at any zoom.
+    const qreal inset = 0.5 / QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform());
+    const QRectF frame = content.adjusted(inset, inset, -inset, -inset);
     if (frame.width() < 1 || frame.height() < 1)
         return;
     painter->setBrush(Qt::NoBrush);

@@ -47,7 +47,7 @@ public:
     QImage layerImage() const override { return m_info.image; }
 
     // Which handle kind lies under a scene point (5 for the layer itself, 0 for none);
-    // zoom is the view's scale, which the handles do not follow.
+    // zoom is the view's scale factor (1.0 at 100 %), which the handles do not follow.
     int hitTest(const QPointF &scenePoint, qreal zoom) const;
 
     LayerState state() const;

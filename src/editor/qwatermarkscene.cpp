@@ -8,6 +8,7 @@
 #include "editor/qwatermarkitem.h"
 #include "editor/qwatermarkview.h"
 #include "editor/qwordartitem.h"
+#include "text/vtextpropsheetdialog.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
@@ -301,7 +302,17 @@ void QWatermarkScene::duplicateSelected()
 
 void QWatermarkScene::editText()
 {
-    // The text dialog is not part of this build yet; a double click on text does nothing.
+    const QList<QWatermarkBase *> chosen = targets();
+    auto *text = chosen.size() == 1 ? qobject_cast<QWordArtItem *>(chosen.first()) : nullptr;
+    if (!text)
+        return;
+    const LayerState before = text->state();
+    VTextPropSheetDialog dialog(text->info().wordArt, m_view);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    text->info().wordArt = dialog.wordArtInfo();
+    text->refresh();
+    m_history->recordChange(text, before, tr("Edit Text"));
 }
 
 void QWatermarkScene::openLayerDialog()
@@ -416,7 +427,6 @@ void QWatermarkScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 void QWatermarkScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     QGraphicsScene::mouseMoveEvent(event);
-    m_lastMousePos = event->scenePos();
     const QList<QWatermarkBase *> selected = selectedLayers();
     if (!selected.isEmpty() && selected.first()->moved && m_view)
         m_view->repaintNeeded = true;

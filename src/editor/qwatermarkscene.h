@@ -101,5 +101,4 @@ private:
     int m_layerCounter = 1;
     bool m_nudging = false;
     QPointF m_nudge;
-    QPointF m_lastMousePos;
 };

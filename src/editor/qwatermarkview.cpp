@@ -4,8 +4,12 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLPaintDevice>
 #include <QOpenGLWidget>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSurfaceFormat>
 #include <QWheelEvent>
@@ -14,23 +18,53 @@
 
 namespace {
 
-QSurfaceFormat multisampleFormat()
+// Draws a filled square through a frame buffer with the given sample count and reads it
+// back: some drivers accept multisampling and then draw nothing.
+bool drawsThroughOpenGL(int samples)
 {
+    QOpenGLContext context;
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-    format.setSamples(4);
-    return format;
+    context.setFormat(format);
+    QOffscreenSurface surface;
+    surface.setFormat(format);
+    surface.create();
+    if (!context.create() || !surface.isValid() || !context.makeCurrent(&surface))
+        return false;
+    const QSize size(16, 16);
+    QOpenGLFramebufferObjectFormat bufferFormat;
+    bufferFormat.setSamples(samples);
+    bufferFormat.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+    bool drawn = false;
+    {
+        QOpenGLFramebufferObject buffer(size, bufferFormat);
+        if (buffer.isValid() && buffer.bind()) {
+            QOpenGLPaintDevice device(size);
+            QPainter painter(&device);
+            painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
+            painter.fillRect(QRect(4, 4, 8, 8), QColor(0, 200, 0));
+            painter.end();
+            const QImage image = buffer.toImage();
+            drawn = !image.isNull() && image.pixelColor(8, 8).green() > 150 && image.pixelColor(1, 1).green() < 50;
+        }
+    }
+    context.doneCurrent();
+    return drawn;
 }
 
-// Some displays (virtual ones, remote sessions) offer no OpenGL; the canvas then draws
-// with the raster engine instead.
-bool openGLAvailable()
+// The sample count the canvas's OpenGL viewport can draw with: 4, or 0 without
+// multisampling, or -1 when OpenGL is not usable at all (virtual displays, remote
+// sessions); the canvas then draws with the raster engine. Probed once per run.
+int usableSamples()
 {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")
-        || QGuiApplication::platformName() == QLatin1String("minimal"))
-        return false;
-    QOpenGLContext probe;
-    probe.setFormat(multisampleFormat());
-    return probe.create() && probe.isValid();
+    static const int samples = []() {
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+            return -1;
+        if (drawsThroughOpenGL(4))
+            return 4;
+        return drawsThroughOpenGL(0) ? 0 : -1;
+    }();
+    return samples;
 }
 
 }
@@ -54,10 +88,13 @@ QWatermarkView::QWatermarkView(QWidget *parent)
 
 void QWatermarkView::useOpenGLViewport()
 {
-    if (!openGLAvailable())
+    const int samples = usableSamples();
+    if (samples < 0)
         return;
     auto *gl = new QOpenGLWidget;
-    gl->setFormat(multisampleFormat());
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setSamples(samples);
+    gl->setFormat(format);
     setViewport(gl);
     m_openGL = true;
 }

@@ -26,7 +26,7 @@ public:
     double zoom() const { return m_zoom; }
     // Zooms to a percentage keeping the scene point under a viewport position in place.
     void zoomAround(double percent, const QPoint &viewportPos);
-    // True when the viewport draws through OpenGL with multisampling.
+    // True when the viewport draws through OpenGL (multisampled where the driver can).
     bool usesOpenGL() const { return m_openGL; }
     bool repaintNeeded = false;
 

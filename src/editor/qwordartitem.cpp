@@ -38,13 +38,10 @@ void QWordArtItem::updateRect()
 
 void QWordArtItem::restoreState(const LayerState &state)
 {
-    const bool fontChanged = state.info.wordArt.Font.pixelSize() != m_info.wordArt.Font.pixelSize()
-                             || state.info.wordArt.Text != m_info.wordArt.Text;
+    // The text, its style or its font size may differ: draw it again.
     QWatermarkBase::restoreState(state);
-    if (fontChanged) {
-        renderText();
-        takePictureFactors();
-    }
+    renderText();
+    takePictureFactors();
 }
 
 void QWordArtItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)

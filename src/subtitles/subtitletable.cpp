@@ -51,8 +51,11 @@ void SubtitleTable::reload()
     QScopedValueRollback<bool> writing(m_writing, true);
     m_shownRows.clear();
     m_model->setRowCount(0);
+    // All rows at once: a film's worth of lines, one insertion each, would keep the view busy.
+    m_model->setRowCount(m_document->events.size());
     for (int row = 0; row < m_document->events.size(); ++row) {
-        m_model->appendRow({new QStandardItem, new QStandardItem, new QStandardItem});
+        for (int column = StartColumn; column <= TextColumn; ++column)
+            m_model->setItem(row, column, new QStandardItem);
         writeRow(row, m_document->events.at(row));
     }
 }

@@ -56,19 +56,18 @@ void VTextPropSheetDialog::build()
     m_preview->setObjectName(QStringLiteral("preview"));
 
     m_ok = new QPushButton(QIcon(QStringLiteral(":/res/Icon/OK.png")), tr("Ok"), this);
-    QPushButton *ok = m_ok;
-    ok->setObjectName(QStringLiteral("buttonOk"));
+    m_ok->setObjectName(QStringLiteral("buttonOk"));
     auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("buttonCancel"));
-    for (QPushButton *button : {ok, cancel})
+    for (QPushButton *button : {m_ok, cancel})
         button->setFixedSize(100, 30);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(ok);
+    buttons->addWidget(m_ok);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 3);

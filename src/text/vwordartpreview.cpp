@@ -1,8 +1,9 @@
 #include "text/vwordartpreview.h"
 
-#include "text/cwordartinfo.h"
-
 #include <QPainter>
+#include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -27,9 +28,29 @@ VWordArtPreview::VWordArtPreview(QWidget *parent)
 
 void VWordArtPreview::showWordArt(const CWordArtInfo &info)
 {
-    CWordArtInfo copy = info;
-    copy.render(m_image);
-    update();
+    m_next = info;
+    m_waiting = true;
+    if (!m_drawing)
+        drawNext();
+}
+
+void VWordArtPreview::drawNext()
+{
+    m_waiting = false;
+    m_drawing = true;
+    auto drawn = std::make_shared<QImage>();
+    QThread *thread = QThread::create([info = m_next, drawn]() mutable { info.render(*drawn); });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, drawn] {
+        m_image = *drawn;
+        m_drawing = false;
+        update();
+        if (m_waiting)
+            drawNext();
+        else
+            emit sigDrawn();
+    });
+    thread->start(QThread::LowPriority);
 }
 
 void VWordArtPreview::paintEvent(QPaintEvent *)

@@ -416,6 +416,11 @@ private slots:
         QVERIFY(statusOf(dialog).contains(QStringLiteral("nostyles.ass")));
         QCOMPARE(control<QComboBox>(dialog, "comboBoxStyle")->count(), 2);
 
+        const QString garbage = TestFiles::write(m_dir.filePath(QStringLiteral("garbage.ssa")),
+                                                 QByteArray("\x00\xff\xfe[V4+ Styles]\nStyle: ,,\n\x01\x02", 28));
+        QVERIFY(!dialog.openStyleFile(garbage));
+        QCOMPARE(dialog.styles().size(), 2);
+
         QVERIFY(!dialog.openStyleFile(m_dir.filePath(QStringLiteral("absent.sty"))));
         QCOMPARE(dialog.styles().size(), 2);
         QVERIFY(statusOf(dialog).contains(QStringLiteral("absent.sty")));

@@ -142,7 +142,7 @@ private slots:
         QImage image;
         copy.render(image);
         QCOMPARE(copy.Origin, QPoint(7, 7));
-        QCOMPARE(dialog.preview()->image().size(), image.size());
+        QTRY_COMPARE(dialog.preview()->image().size(), image.size());
     }
 
     void anExistingTextIsShownAndReadBack()
@@ -403,11 +403,20 @@ private slots:
     void previewFollowsTheEdits()
     {
         VTextPropSheetDialog dialog;
-        const QSize before = dialog.preview()->image().size();
+        VWordArtPreview *preview = dialog.preview();
+        QTRY_VERIFY(!preview->isDrawing() && !preview->image().isNull());
+        const QSize before = preview->image().size();
+        // Edits made while a drawing runs end with the latest record on screen.
+        QSignalSpy drawn(preview, &VWordArtPreview::sigDrawn);
         control<QComboBox>(&dialog, "comboBoxSize")->setEditText(QStringLiteral("80"));
-        QTRY_VERIFY(dialog.preview()->image().height() > before.height() * 3 / 2);
+        QTest::qWait(60);
+        control<VSliderSpinBox>(&dialog, "outlineThickness1")->setValue(30);
+        QTest::qWait(60);
         control<VSliderSpinBox>(&dialog, "outlineThickness1")->setValue(40);
-        QTRY_COMPARE(dialog.preview()->image().size(), rendered(dialog).size());
+        const QSize expected = rendered(dialog).size();
+        QVERIFY(expected.height() > before.height() * 3 / 2);
+        QTRY_VERIFY_WITH_TIMEOUT(drawn.count() > 0 && !preview->isDrawing(), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(preview->image().size(), expected, 60000);
     }
 
     void presetsGetThumbnailsAndKeepTheUsersText()
