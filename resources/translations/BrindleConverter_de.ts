@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>Nach unten</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>Position und Größe</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>Seitenverhältnis beibehalten</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Winkel</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>Deckkraft</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>Bewegung und Zeit</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>Animation</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>Unten</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Überblenden</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>Wiedergabe</translation>
-        <source>Loop</source>
-        <translation>Wiederholungen</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Startzeit</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Endzeit</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Jetzt neu starten?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Eine Ebene der Art %1 kann nicht über ein Video gezeichnet werden.</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>Menü</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Drehen</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Größe ändern</translation>
     </message>
 </context>
 <context>

@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>Down</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>Position and size</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>Keep Aspect</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>Opacity</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>Motion and time</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>Animation</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>Bottom</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Speed</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Fade</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>Play</translation>
-        <source>Loop</source>
-        <translation>Loop</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Start Time</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>End Time</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Do you want to restart now?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>A layer of kind %1 cannot be drawn over a video.</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Rotate</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Resize</translation>
     </message>
 </context>
 <context>

@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>Bajar</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>Opciones</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>Posición y tamaño</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Ancho</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Alto</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>Mantener proporción</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Ángulo</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>Opacidad</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>Movimiento y tiempo</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>Animación</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>Abajo</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Velocidad</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Fundido</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>Reproducir</translation>
-        <source>Loop</source>
-        <translation>Repeticiones</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Hora de inicio</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Hora de fin</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Do you want to restart now?</source>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Una capa de tipo %1 no se puede dibujar sobre un vídeo.</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>Menú</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Girar</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Cambiar tamaño</translation>
     </message>
 </context>
 <context>

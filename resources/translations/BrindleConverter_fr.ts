@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>Descendre</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>Position et taille</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Largeur</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Hauteur</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>Conserver les proportions</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Angle</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>Opacité</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>Mouvement et durée</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>Animation</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>Bas</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Vitesse</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Fondu</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>Lecture</translation>
-        <source>Loop</source>
-        <translation>Boucles</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Heure de début</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Heure de fin</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Un calque de type %1 ne peut pas être dessiné sur une vidéo.</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Faire pivoter</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Redimensionner</translation>
     </message>
 </context>
 <context>

@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>Giù</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>Opzioni</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>Posizione e dimensioni</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Larghezza</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Altezza</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>Mantieni proporzioni</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Angolo</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>Opacità</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>Movimento e tempo</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>Animazione</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>Basso</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Velocità</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Dissolvenza</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>Riproduci</translation>
-        <source>Loop</source>
-        <translation>Ripetizioni</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Ora di inizio</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Ora di fine</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Riavviare adesso?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Un livello di tipo %1 non può essere disegnato su un video.</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Ruota</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Ridimensiona</translation>
     </message>
 </context>
 <context>

@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>下へ</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>オプション</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>位置とサイズ</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>幅</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>高さ</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>縦横比を保持</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>角度</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>不透明度</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>動きと時間</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>アニメーション</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>下</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>速度</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>フェード</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>再生</translation>
-        <source>Loop</source>
-        <translation>ループ</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>開始時間</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>終了時間</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Do you want to restart now?</source>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>種類 %1 のレイヤーは動画の上に描画できません。</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>メニュー</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>回転</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>サイズ変更</translation>
     </message>
 </context>
 <context>

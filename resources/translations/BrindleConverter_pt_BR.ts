@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>Descer</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>Opções</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>Posição e tamanho</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Largura</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Altura</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>Manter proporção</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Ângulo</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>Opacidade</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>Movimento e tempo</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>Animação</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>Baixo</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Velocidade</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Esmaecer</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>Reproduzir</translation>
-        <source>Loop</source>
-        <translation>Repetições</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Hora de início</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Hora de término</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Uma camada do tipo %1 não pode ser desenhada sobre um vídeo.</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>Menu</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Girar</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Redimensionar</translation>
     </message>
 </context>
 <context>

@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>Вниз</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>Параметры</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>Положение и размер</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Ширина</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Высота</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>Сохранять пропорции</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Угол</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>Непрозрачность</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>Движение и время</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>Анимация</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>Вниз</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>Скорость</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>Затухание</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>Воспроизвести</translation>
-        <source>Loop</source>
-        <translation>Повторы</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>Время начала</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Время окончания</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Do you want to restart now?</source>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>Слой типа %1 нельзя нарисовать поверх видео.</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>Меню</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Повернуть</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Изменить размер</translation>
     </message>
 </context>
 <context>

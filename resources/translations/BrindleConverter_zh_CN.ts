@@ -639,50 +639,6 @@
     <message>
         <source>Down</source>
         <translation>下移</translation>
-    <name>LayerDialog</name>
-    <message>
-        <source>Options</source>
-        <translation>选项</translation>
-    </message>
-    <message>
-        <source>Position and size</source>
-        <translation>位置和大小</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>宽度</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>高度</translation>
-    </message>
-    <message>
-        <source>Keep Aspect</source>
-        <translation>保持宽高比</translation>
-    </message>
-    <message>
-        <source>X</source>
-        <translation>X</translation>
-    </message>
-    <message>
-        <source>Y</source>
-        <translation>Y</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>角度</translation>
-    </message>
-    <message>
-        <source>Opacity</source>
-        <translation>不透明度</translation>
-    </message>
-    <message>
-        <source>Motion and time</source>
-        <translation>运动和时间</translation>
-    </message>
-    <message>
-        <source>Animation</source>
-        <translation>动画</translation>
     </message>
     <message>
         <source>None</source>
@@ -703,14 +659,6 @@
     <message>
         <source>Bottom</source>
         <translation>向下</translation>
-    </message>
-    <message>
-        <source>Speed</source>
-        <translation>速度</translation>
-    </message>
-    <message>
-        <source>Fade</source>
-        <translation>淡入淡出</translation>
     </message>
     <message>
         <source>In</source>
@@ -762,24 +710,6 @@
     <message>
         <source>Play</source>
         <translation>播放</translation>
-        <source>Loop</source>
-        <translation>循环</translation>
-    </message>
-    <message>
-        <source>Start Time</source>
-        <translation>开始时间</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>结束时间</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1619,22 +1549,6 @@ Do you want to restart now?</source>
     <message>
         <source>A layer of kind %1 cannot be drawn over a video.</source>
         <translation>类型为 %1 的图层无法绘制在视频上。</translation>
-    <name>QWatermarkBase</name>
-    <message>
-        <source>Menu</source>
-        <translation>菜单</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>旋转</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>调整大小</translation>
     </message>
 </context>
 <context>
