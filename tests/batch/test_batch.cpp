@@ -353,6 +353,12 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.events.at(1).value("command").toVariant().toStringList().last(), out + QStringLiteral("/clip.mkv"));
 
+        QProcess version;
+        version.start(program(), {"--version"});
+        QVERIFY(version.waitForFinished());
+        QCOMPARE(version.exitCode(), 0);
+        QCOMPARE(version.readAllStandardOutput().trimmed(), QByteArray("brindle-batch " BRINDLE_VERSION));
+
         for (const QStringList &bad : {QStringList{"--format", "webm", in}, QStringList{"--jobs", "0", in},
                                        QStringList{"--canvas", "wide", in}, QStringList{"--project", in, in},
                                        QStringList{"--subtitle", "/nonexistent.srt", in}, QStringList{}}) {
