@@ -211,14 +211,6 @@
         <translation>Der Ausgabeordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 ist keine Ausgabeformat-Datei: Sie hat keinen Eintrag [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>Das Ausgabeformat nennt keinen bekannten Container: „%1“.</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>Das Projekt %1 speichert nicht die Größe des Videos, auf dem seine Ebenen platziert wurden; geben Sie sie mit --canvas an, zum Beispiel --canvas 1920x1080.</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 ist weder ein Containername noch eine gespeicherte Formatvorlage noch eine Ausgabeformat-Datei.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>Das Ausgabeformat %1 ist nicht verwendbar: %2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>Das Bild der Textebene %1 konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>Der Wert „%1“ von %2 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Bitte geben Sie einen Namen für die Formatoptionen ein.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Ein Name darf nicht mit einem Punkt beginnen.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Ein Name darf keine Schrägstriche oder Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Der Name ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>Die Datei ist keine Formatoptionen-Datei.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>In der Datei fehlt die Einstellung %1.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Jetzt neu starten?</translation>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>Das Projekt konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Formatoptionen</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Videoqualitätsmodus</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Breite und Höhe beibehalten</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Bildrate beibehalten</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Audiocodec beibehalten</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Lautstärke (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 hoch</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 niedrig</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>Das Ausgabeformat kann nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Optionen (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Die Formatoptionen „%1“ können nicht verwendet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Name der Formatoptionen:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Die Formatoptionen „%1“ gibt es bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>Die Formatoptionen können nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Möchten Sie die Formatoptionen wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>Die Formatoptionen können nicht aus %1 gelöscht werden.</translation>
     </message>
 </context>
 <context>

@@ -211,14 +211,6 @@
         <translation>The output folder %1 could not be made.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 is not an output-format file: it has no [Format] Format= entry.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>The output format names no known container: &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 is neither a container name, nor a saved format preset, nor an output-format file.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>The output format %1 cannot be used: %2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Aspect ratio</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>The text layer image %1 could not be saved</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>The value &quot;%1&quot; of %2 is not valid.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Please enter a name for the format options.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>A name must not begin with a dot.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>A name must not contain slashes or control characters.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>The file is not a format options file.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>The file lacks the setting %1.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Do you want to restart now?</translation>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>The project could not be saved to %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Format Options</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Video quality mode</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bit rate</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Keep width and height</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspect</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Keep frame rate</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Keep Audio Codec</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volume(%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 high</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 low</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>The output format cannot be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Options(*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>The format options &quot;%1&quot; cannot be used.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Name of the format options:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>The format options &quot;%1&quot; exist already. Do you want to replace them?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>The format options cannot be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Are you sure to delete the format options ?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>The format options cannot be deleted from %1.</translation>
     </message>
 </context>
 <context>

@@ -211,14 +211,6 @@
         <translation>No se pudo crear la carpeta de salida %1.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 no es un archivo de formato de salida: no tiene la entrada [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>El formato de salida no indica un contenedor conocido: «%1».</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>El proyecto %1 no guarda el tamaño del vídeo sobre el que se colocaron sus capas; indíquelo con --canvas, por ejemplo --canvas 1920x1080.</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 no es un nombre de contenedor, ni un ajuste de formato guardado, ni un archivo de formato de salida.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>No se puede usar el formato de salida %1: %2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>No se pudo guardar la imagen de la capa de texto %1</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>El valor &quot;%1&quot; de %2 no es válido.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Introduzca un nombre para las opciones de formato.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Un nombre no puede empezar por un punto.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Un nombre no puede contener barras ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>El nombre es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>El archivo no es un archivo de opciones de formato.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>Al archivo le falta el ajuste %1.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Do you want to restart now?</source>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>No se pudo guardar el proyecto en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Opciones de formato</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Modo de calidad de vídeo</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Tasa de bits</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Códec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Mantener anchura y altura</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Mantener velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Mantener códec de audio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volumen (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 alta</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 baja</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>No se puede guardar el formato de salida en %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Opciones (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Las opciones de formato &quot;%1&quot; no se pueden usar.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Nombre de las opciones de formato:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Las opciones de formato &quot;%1&quot; ya existen. ¿Desea reemplazarlas?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>No se pueden guardar las opciones de formato en %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>¿Seguro que desea eliminar las opciones de formato?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>No se pueden eliminar las opciones de formato de %1.</translation>
     </message>
 </context>
 <context>

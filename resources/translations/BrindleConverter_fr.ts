@@ -211,14 +211,6 @@
         <translation>Le dossier de sortie %1 n&apos;a pas pu être créé.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 n&apos;est pas un fichier de format de sortie : il n&apos;a pas d&apos;entrée [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>Le format de sortie n&apos;indique aucun conteneur connu : « %1 ».</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>Le projet %1 n&apos;enregistre pas la taille de la vidéo sur laquelle ses calques ont été placés ; indiquez-la avec --canvas, par exemple --canvas 1920x1080.</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 n&apos;est ni un nom de conteneur, ni un préréglage de format enregistré, ni un fichier de format de sortie.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>Le format de sortie %1 est inutilisable : %2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Proportions</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>L&apos;image du calque de texte %1 n&apos;a pas pu être enregistrée</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>La valeur « %1 » de %2 n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Veuillez saisir un nom pour les options de format.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Un nom ne doit pas commencer par un point.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Un nom ne doit contenir ni barre oblique ni caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Le nom est trop long.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>Ce fichier n&apos;est pas un fichier d&apos;options de format.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>Le paramètre %1 manque dans le fichier.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>Le projet n&apos;a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Options de format</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Mode qualité vidéo</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Conserver la largeur et la hauteur</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Format d&apos;image</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Conserver la fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Conserver le codec audio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Fréquence d&apos;échantillonnage</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volume (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 élevée</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 basse</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>Le format de sortie ne peut pas être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Options (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Les options de format « %1 » ne peuvent pas être utilisées.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Nom des options de format :</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Les options de format « %1 » existent déjà. Voulez-vous les remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>Les options de format ne peuvent pas être enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Voulez-vous vraiment supprimer ces options de format ?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>Les options de format ne peuvent pas être supprimées de %1.</translation>
     </message>
 </context>
 <context>

@@ -211,14 +211,6 @@
         <translation>Impossibile creare la cartella di uscita %1.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 non è un file di formato di uscita: manca la voce [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>Il formato di uscita non indica un contenitore noto: «%1».</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>Il progetto %1 non registra la dimensione del video su cui sono stati posizionati i suoi livelli; indicarla con --canvas, ad esempio --canvas 1920x1080.</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 non è né un nome di contenitore, né un preset di formato salvato, né un file di formato di uscita.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>Il formato di uscita %1 non è utilizzabile: %2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Ritaglia</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Proporzioni</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>Impossibile salvare l&apos;immagine del livello di testo %1</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>Il valore &quot;%1&quot; di %2 non è valido.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Inserisci un nome per le opzioni di formato.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Un nome non può iniziare con un punto.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Un nome non può contenere barre o caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Il nome è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>Il file non è un file di opzioni di formato.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>Nel file manca l&apos;impostazione %1.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Riavviare adesso?</translation>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>Impossibile salvare il progetto in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Opzioni di formato</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Modalità qualità video</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Mantieni larghezza e altezza</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Proporzioni</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Mantieni frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frequenza fotogrammi</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Mantieni codec audio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Frequenza di campionamento</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volume (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formati</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 alta</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 bassa</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>Impossibile salvare il formato di uscita in %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Opzioni (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Le opzioni di formato &quot;%1&quot; non possono essere usate.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Nome delle opzioni di formato:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Le opzioni di formato &quot;%1&quot; esistono già. Vuoi sostituirle?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>Impossibile salvare le opzioni di formato in %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Vuoi davvero eliminare queste opzioni di formato?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>Impossibile eliminare le opzioni di formato da %1.</translation>
     </message>
 </context>
 <context>

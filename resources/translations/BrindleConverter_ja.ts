@@ -211,14 +211,6 @@
         <translation>出力フォルダー %1 を作成できませんでした。</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 は出力形式ファイルではありません: [Format] Format= の項目がありません。</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>出力形式に既知のコンテナーがありません: 「%1」。</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>プロジェクト %1 にはレイヤーを配置した動画のサイズが記録されていません。--canvas で指定してください (例: --canvas 1920x1080)。</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 はコンテナー名でも、保存した形式プリセットでも、出力形式ファイルでもありません。</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>出力形式 %1 は使用できません: %2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>縦横比</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>テキストレイヤーの画像 %1 を保存できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>%2 の値「%1」は無効です。</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>形式オプションの名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>名前をドットで始めることはできません。</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>名前にスラッシュや制御文字を含めることはできません。</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>名前が長すぎます。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>このファイルは形式オプションのファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>ファイルに設定 %1 がありません。</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Do you want to restart now?</source>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>プロジェクトを %1 に保存できませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>形式オプション</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>ビデオ品質モード</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>ビットレート</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>コーデック</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>幅と高さを維持</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>アスペクト</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>フレームレートを維持</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>オーディオコーデックを維持</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>サンプルレート</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>音量(%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 高</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 低</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>出力形式を %1 に保存できません。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>オプション(*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>形式オプション「%1」は使用できません。
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>形式オプションの名前:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>形式オプション「%1」は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>形式オプションを %1 に保存できません。</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>この形式オプションを削除しますか?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>%1 から形式オプションを削除できません。</translation>
     </message>
 </context>
 <context>

@@ -211,14 +211,6 @@
         <translation>Não foi possível criar a pasta de saída %1.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 não é um arquivo de formato de saída: não tem a entrada [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>O formato de saída não indica um contêiner conhecido: &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>O projeto %1 não registra o tamanho do vídeo em que suas camadas foram posicionadas; informe-o com --canvas, por exemplo --canvas 1920x1080.</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 não é um nome de contêiner, nem uma predefinição de formato salva, nem um arquivo de formato de saída.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>O formato de saída %1 não pode ser usado: %2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Proporção</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>Não foi possível salvar a imagem da camada de texto %1</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>O valor &quot;%1&quot; de %2 não é válido.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Digite um nome para as opções de formato.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Um nome não pode começar com um ponto.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Um nome não pode conter barras nem caracteres de controle.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>O nome é longo demais.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Não é possível ler o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>O arquivo não é um arquivo de opções de formato.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>Falta a configuração %1 no arquivo.</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>Não foi possível salvar o projeto em %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Opções de formato</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Modo de qualidade de vídeo</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Taxa de bits</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Manter largura e altura</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Proporção</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Manter taxa de quadros</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Manter codec de áudio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Taxa de amostragem</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volume (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Ler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 alta</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 baixa</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>Não é possível salvar o formato de saída em %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Opções (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>As opções de formato &quot;%1&quot; não podem ser usadas.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Nome das opções de formato:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>As opções de formato &quot;%1&quot; já existem. Deseja substituí-las?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>Não é possível salvar as opções de formato em %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Tem certeza de que deseja excluir as opções de formato?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>Não é possível excluir as opções de formato de %1.</translation>
     </message>
 </context>
 <context>

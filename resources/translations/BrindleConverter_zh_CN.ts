@@ -211,14 +211,6 @@
         <translation>无法创建输出文件夹 %1。</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 不是输出格式文件：缺少 [Format] Format= 条目。</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>输出格式未指定已知的容器：“%1”。</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>项目 %1 未记录放置图层时所用视频的尺寸；请用 --canvas 指定，例如 --canvas 1920x1080。</translation>
     </message>
@@ -229,6 +221,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 既不是容器名称，也不是已保存的格式预设，也不是输出格式文件。</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>无法使用输出格式 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -289,10 +285,72 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>宽高比</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
         <translation>无法保存文字图层图像 %1</translation>
+    </message>
+</context>
+<context>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>%2 的值“%1”无效。</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>请输入格式选项的名称。</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>名称不能以点开头。</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>名称不能包含斜杠或控制字符。</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>名称太长。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>该文件不是格式选项文件。</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>文件缺少设置 %1。</translation>
     </message>
 </context>
 <context>
@@ -786,6 +844,143 @@ Do you want to restart now?</source>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>无法将项目保存到 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>格式选项</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>视频质量模式</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>比特率</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>编码器</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>保持宽度和高度</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>宽高比</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>保持帧率</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>保留音频编码</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>采样率</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>音量(%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 高</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 低</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>无法将输出格式保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>选项(*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>无法使用格式选项“%1”。
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>格式选项名称：</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>格式选项“%1”已存在。要替换吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>无法将格式选项保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>确定要删除这些格式选项吗？</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>无法从 %1 删除格式选项。</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "settings/configformat.h"
 #include "settings/mainoptionsdialog.h"
 #include "settings/mediadialog.h"
+#include "settings/qformatdialog.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -457,6 +458,16 @@ void MainWindow::showMediaInformation(const QString &path)
     MediaDialog dialog(this);
     dialog.setFilePath(path);
     dialog.fill();
+    dialog.exec();
+}
+
+void MainWindow::on_toolButtonFormatOption_clicked()
+{
+    QFormatDialog dialog(this);
+    dialog.setFoundEncoders(FoundEncoders::from(m_settings));
+    dialog.fillLists(ui->comboBoxFormat->currentIndex());
+    dialog.loadStored();
+    connect(&dialog, &QFormatDialog::sigContainerChosen, ui->comboBoxFormat, &QComboBox::setCurrentIndex);
     dialog.exec();
 }
 

@@ -88,6 +88,7 @@ private slots:
     void on_timeEditSplit_timeChanged(const QTime &time);
     void on_timeEditEnd_timeChanged(const QTime &time);
     void on_comboBoxFormat_currentIndexChanged(int index);
+    void on_toolButtonFormatOption_clicked();
     void on_actionQuit_triggered();
     void on_actionMediaInfo_triggered();
     void on_actionAdd_title_sequence_triggered();
