@@ -19,6 +19,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Aide (lisez-moi)</translation>
+    </message>
 </context>
 <context>
     <name>AbstractJob</name>
@@ -369,6 +373,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -377,42 +396,6 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinois</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -675,6 +658,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>All Files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>Show Log…</source>
+        <translation>Afficher le journal…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -721,6 +712,22 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>« %1 » n’a pas pu être lu comme fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Emplacement : %1</translation>
     </message>
 </context>
 <context>
@@ -844,6 +851,17 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>The project could not be saved to %1: %2</source>
         <translation>Le projet n&apos;a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
     </message>
 </context>
 <context>
@@ -1041,6 +1059,160 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>Éditeur de styles</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principale</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>Marges</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>Un nom de style ne doit être ni vide ni contenir de virgule.</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>Un style nommé « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>Le dernier style ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>Ouvrir un fichier de styles ou un fichier ASS</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>Fichier de styles|ASS(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>Enregistrer le fichier de styles</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>Fichier de styles(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>Impossible de lire « %1 » ; les styles restent inchangés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>« %1 » ne contient aucun style ; les styles restent inchangés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Impossible d’écrire « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Exemple de sous-titre</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -1053,6 +1225,180 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>Activer l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Arrondi</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>Texte en dégradé</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>Lueur</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>Sans contour</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>Contour simple</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>Double contour</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>Contour en dégradé</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contour</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Effet de texte</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>Couleur du contour 1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>Épaisseur 1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>Opacité 1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>Couleur du contour 2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>Épaisseur 2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>Opacité 2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>Activer l’ombre</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Couleur de l’ombre</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>Saisissez votre propre texte ici</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>Options du texte</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Effet de texte</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,14 @@
 #include "app/mainwindow.h"
 
+#include "app/commandlinefiles.h"
 #include "app/conversionrun.h"
 #include "app/convertlist.h"
 #include "app/core.h"
+#include "app/logdialog.h"
 #include "app/mediafiles.h"
 #include "app/mergetab.h"
+#include "app/middleelision.h"
+#include "app/popupwithinwindow.h"
 #include "app/musictab.h"
 #include "app/splittab.h"
 #include "app/startup.h"
@@ -30,6 +34,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -138,6 +143,8 @@ void MainWindow::buildOutputBar()
 
     ui->lineEditOutput->setMinimumWidth(260);
     ui->lineEditOutput->setText(m_settings.outPath);
+    new MiddleElision(ui->lineEditOutput);
+    new PopupWithinWindow(ui->comboBoxFormat);
     const QSignalBlocker blocker(ui->checkBoxCoverage);
     ui->checkBoxCoverage->setChecked(m_settings.coverage);
 }
@@ -178,6 +185,10 @@ void MainWindow::buildMenus()
     m_listMenu.addAction(ui->actionAll_Delete);
     m_listMenu.addSeparator();
     m_listMenu.addAction(ui->actionMediaInfo);
+    m_showLogAction = new QAction(tr("Show Log…"), this);
+    connect(m_showLogAction, &QAction::triggered, this, &MainWindow::showLog);
+    m_listMenu.addAction(m_showLogAction);
+    m_showLogAction->setObjectName(QStringLiteral("actionShowLog"));
 
     m_mergeAddMenu.addAction(ui->actionAdd_title_sequence);
     m_mergeAddMenu.addAction(ui->actionAdd_ending);
@@ -407,7 +418,26 @@ void MainWindow::on_actionAddFolder_triggered()
 void MainWindow::on_tableWidget_customContextMenuRequested(const QPoint &pos)
 {
     Q_UNUSED(pos)
+    const QList<int> rows = m_list->selectedRows();
+    m_showLogAction->setEnabled(!rows.isEmpty() && !m_list->log(rows.first()).isEmpty());
     m_listMenu.popup(QCursor::pos());
+}
+
+void MainWindow::showLog()
+{
+    const QList<int> rows = m_list->selectedRows();
+    if (rows.isEmpty() || m_list->log(rows.first()).isEmpty())
+        return;
+    LogDialog dialog(QFileInfo(m_list->path(rows.first())).fileName(), m_list->log(rows.first()), this);
+    dialog.exec();
+}
+
+void MainWindow::addCommandLineFiles(const QStringList &arguments)
+{
+    const CommandLineFiles named = CommandLineFiles::read(arguments);
+    addToList(MediaFiles::expandFolders(named.paths));
+    if (!named.missing.isEmpty())
+        statusBar()->showMessage(tr("Not found: %1").arg(named.missing.join(QStringLiteral(", "))));
 }
 
 void MainWindow::on_actionDelete_triggered()

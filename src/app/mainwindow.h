@@ -38,6 +38,9 @@ public:
     // Adds files (folders give their media files) where a drop at the position puts them:
     // the merge table or the music table when their tab is shown, the conversion list otherwise.
     void dropFiles(const QStringList &paths, const QPoint &windowPos);
+    // Adds the files and folders named on the command line (after the program path)
+    // as Add File and Add Folder would; names of nothing on disk go to the status bar.
+    void addCommandLineFiles(const QStringList &arguments);
 
 public slots:
     // Time editors in the merge and split tables.
@@ -111,6 +114,8 @@ private:
     QStringList askForMediaFiles(const QString &caption, const QString &folder);
     void addToList(const QStringList &files);
     void showMediaInformation(const QString &path);
+    // The whole engine log of the first selected row.
+    void showLog();
     void addMergeEntries(bool asEndings);
     // The Run action offers to start (true) or to pause (false).
     void showRunAction(bool idle);
@@ -137,4 +142,5 @@ private:
     SubtitleTab *m_subtitleTab = nullptr;
     MusicTab *m_musicTab = nullptr;
     ConversionRun *m_run = nullptr;
+    QAction *m_showLogAction = nullptr;
 };

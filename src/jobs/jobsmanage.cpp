@@ -1,8 +1,9 @@
 #include "jobs/jobsmanage.h"
 
+#include "common/displaytext.h"
+
 #include <QFileInfo>
 #include <QTableWidgetItem>
-#include <QTime>
 
 #include <algorithm>
 
@@ -12,10 +13,9 @@ QString timeLeftText(const AbstractJob &job, int percent)
 {
     if (percent <= 2)
         return QStringLiteral("--:--:--");
-    // An estimate of a day or more is no time of day and shows empty.
-    return QTime::fromMSecsSinceStartOfDay(static_cast<int>(std::min<qint64>(JobsManage::timeLeft(job, percent),
-                                                                             24LL * 3600 * 1000)))
-        .toString(Qt::TextDate);
+    // While work remains the estimate never reads as nothing left.
+    const qint64 left = percent >= 100 ? 0 : std::max<qint64>(1, JobsManage::timeLeft(job, percent));
+    return DisplayText::timeLeft(left);
 }
 
 }
@@ -101,14 +101,13 @@ void JobsManage::onProgressUpdated(AbstractJob *job, int percent, quint64 nFileS
     if (status)
         status->setText(QStringLiteral("%1% (%2)").arg(percent).arg(left));
     if (percent >= 100) {
-        const double megabytes = static_cast<double>(QFileInfo(job->outputPath()).size()) / 1048576.0;
         if (size)
-            size->setText(QStringLiteral("%1MB").arg(megabytes, 0, 'f', 2));
+            size->setText(DisplayText::fileSize(QFileInfo(job->outputPath()).size()));
         if (status)
             status->setText(QStringLiteral("%1% (%2)").arg(100).arg(left));
     }
     if (nFileSize != 0 && size)
-        size->setText(QStringLiteral("%1MB").arg(static_cast<double>(nFileSize) / 100.0, 0, 'g'));
+        size->setText(DisplayText::fileSize(qint64(nFileSize) * 1048576 / 100));
 }
 
 void JobsManage::onFinished(AbstractJob *job, bool, const QString &)

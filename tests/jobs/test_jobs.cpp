@@ -2,6 +2,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
+#include "common/displaytext.h"
 #include "common/timeconv.h"
 #include "jobs/jobsmanage.h"
 #include "jobs/meltenginejob.h"
@@ -319,8 +320,7 @@ void TestJobs::realConversionFillsTheRow()
     QCOMPARE(seen.last(), 100);
     QVERIFY(std::is_sorted(seen.begin(), seen.end()));
     QCOMPARE(status.text(), QStringLiteral("Completed"));
-    const double megabytes = QFileInfo(output).size() / 1048576.0;
-    QCOMPARE(size.text(), QStringLiteral("%1MB").arg(megabytes, 0, 'f', 2));
+    QCOMPARE(size.text(), DisplayText::fileSize(QFileInfo(output).size()));
     QVERIFY2(job->log().endsWith(QLatin1String("\n")) && job->log().contains(QLatin1String("Completed successfully in 00:00:")),
              qPrintable(job->log()));
     QVERIFY(qAbs(TestMedia::probeDuration(output) - 3.0) < 0.1);
