@@ -195,6 +195,10 @@ QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
 {
     const bool once = readsOnce(entry);
     QString chain = QStringLiteral("movie=%1").arg(quoteFilterGraphPath(entry.path));
+    // The image reader takes a name with '%' for a numbered sequence (a%d.png would open
+    // a1.png); the layer's file is meant exactly as named.
+    if (entry.path.contains(QLatin1Char('%')))
+        chain += QStringLiteral(":format_opts=pattern_type=none");
     if (!once)
         chain += QStringLiteral(":loop=%1,setpts=N/FRAME_RATE/TB").arg(entry.loop) + trimToWindow(entry);
     if (entry.opacity != 100)

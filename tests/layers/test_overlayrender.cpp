@@ -302,6 +302,8 @@ private slots:
         QTest::newRow("equals") << QStringLiteral("loop=1.png");
         QTest::newRow("non-ASCII") << QStringLiteral("Ölbild 水印.png");
         QTest::newRow("all at once") << QStringLiteral("x';[a],b:c\\d=e ü.png");
+        QTest::newRow("percent d") << QStringLiteral("logo%d.png");
+        QTest::newRow("percent sequence") << QStringLiteral("frame%03d 50%.png");
     }
 
     void awkwardFileNamesRender()
@@ -313,6 +315,14 @@ private slots:
         image.fill(Qt::green);
         const QString path = folder + QLatin1Char('/') + name;
         QVERIFY(image.save(path, "PNG"));
+        if (name.contains(QLatin1Char('%'))) {
+            // The file a numbered-sequence reading of the name would pick instead.
+            QString sequenceFile = name;
+            sequenceFile.replace(QStringLiteral("%03d"), QStringLiteral("001")).replace(QStringLiteral("%d"), QStringLiteral("1"));
+            QImage decoy(30, 30, QImage::Format_ARGB32);
+            decoy.fill(Qt::red);
+            QVERIFY(decoy.save(folder + QLatin1Char('/') + sequenceFile, "PNG"));
+        }
 
         // The same folder holds the subtitle, so the ass filter sees an awkward path too.
         const QString assPath = TestFiles::write(
