@@ -903,6 +903,9 @@ Jetzt neu starten?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Die fertige Datei konnte nicht nach %1 verschoben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>Die Textebene „%1“ zeichnet nichts.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>Das Bild %1 konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>Das Video %1 hat kein lesbares Bild.</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>Eine Ebene der Art %1 kann nicht über ein Video gezeichnet werden.</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Jetzt neu starten?</translation>
     <message>
         <source>Move</source>
         <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Die Textebene „%1“ zeichnet nichts.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Das Bild %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>Das Video %1 hat kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Eine Ebene der Art %1 kann nicht über ein Video gezeichnet werden.</translation>
     </message>
 </context>
 <context>

@@ -903,6 +903,9 @@ Do you want to restart now?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>The finished file could not be moved to %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>The text layer &quot;%1&quot; draws nothing.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>The image %1 could not be read: %2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>The video %1 has no picture that could be read.</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>A layer of kind %1 cannot be drawn over a video.</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Do you want to restart now?</translation>
     <message>
         <source>Move</source>
         <translation>Move</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>The text layer &quot;%1&quot; draws nothing.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>The image %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>The video %1 has no picture that could be read.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>A layer of kind %1 cannot be drawn over a video.</translation>
     </message>
 </context>
 <context>

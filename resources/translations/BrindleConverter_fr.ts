@@ -903,6 +903,9 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Le fichier terminé n&apos;a pas pu être déplacé vers %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>Le calque de texte « %1 » ne dessine rien.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>L&apos;image %1 n&apos;a pas pu être lue : %2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>La vidéo %1 n&apos;a aucune image lisible.</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>Un calque de type %1 ne peut pas être dessiné sur une vidéo.</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Move</source>
         <translation>Déplacer</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Le calque de texte « %1 » ne dessine rien.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>L&apos;image %1 n&apos;a pas pu être lue : %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>La vidéo %1 n&apos;a aucune image lisible.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Un calque de type %1 ne peut pas être dessiné sur une vidéo.</translation>
     </message>
 </context>
 <context>

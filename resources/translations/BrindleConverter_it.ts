@@ -903,6 +903,9 @@ Riavviare adesso?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Impossibile spostare il file completato in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>Il livello di testo «%1» non disegna nulla.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>Impossibile leggere l&apos;immagine %1: %2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>Il video %1 non ha immagini leggibili.</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>Un livello di tipo %1 non può essere disegnato su un video.</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Riavviare adesso?</translation>
     <message>
         <source>Move</source>
         <translation>Sposta</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Il livello di testo «%1» non disegna nulla.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Impossibile leggere l&apos;immagine %1: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>Il video %1 non ha immagini leggibili.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Un livello di tipo %1 non può essere disegnato su un video.</translation>
     </message>
 </context>
 <context>

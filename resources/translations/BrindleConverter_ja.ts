@@ -903,6 +903,9 @@ Do you want to restart now?</source>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>完成したファイルを %1 に移動できませんでした: %2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>テキストレイヤー「%1」は何も描画しません。</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>画像 %1 を読み込めませんでした: %2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>動画 %1 に読み取れる画像がありません。</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>種類 %1 のレイヤーは動画の上に描画できません。</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Do you want to restart now?</source>
     <message>
         <source>Move</source>
         <translation>移動</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>テキストレイヤー「%1」は何も描画しません。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>画像 %1 を読み込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>動画 %1 に読み取れる画像がありません。</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>種類 %1 のレイヤーは動画の上に描画できません。</translation>
     </message>
 </context>
 <context>

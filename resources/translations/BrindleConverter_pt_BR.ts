@@ -903,6 +903,9 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Não foi possível mover o arquivo pronto para %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>A camada de texto &quot;%1&quot; não desenha nada.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>Não foi possível ler a imagem %1: %2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>O vídeo %1 não tem imagem legível.</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>Uma camada do tipo %1 não pode ser desenhada sobre um vídeo.</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Move</source>
         <translation>Mover</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>A camada de texto &quot;%1&quot; não desenha nada.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Não foi possível ler a imagem %1: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>O vídeo %1 não tem imagem legível.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Uma camada do tipo %1 não pode ser desenhada sobre um vídeo.</translation>
     </message>
 </context>
 <context>

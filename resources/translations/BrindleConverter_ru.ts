@@ -903,6 +903,9 @@ Do you want to restart now?</source>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Не удалось переместить готовый файл в %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>Текстовый слой «%1» ничего не рисует.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>Не удалось прочитать изображение %1: %2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>В видео %1 нет читаемого изображения.</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>Слой типа %1 нельзя нарисовать поверх видео.</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Do you want to restart now?</source>
     <message>
         <source>Move</source>
         <translation>Переместить</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>Текстовый слой «%1» ничего не рисует.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>Не удалось прочитать изображение %1: %2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>В видео %1 нет читаемого изображения.</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>Слой типа %1 нельзя нарисовать поверх видео.</translation>
     </message>
 </context>
 <context>

@@ -903,6 +903,9 @@ Do you want to restart now?</source>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>无法将完成的文件移动到 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>PanTimeDialog</name>
     <message>
         <source>Shift Times</source>
@@ -1218,22 +1221,6 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
-    <name>RecordLayer</name>
-    <message>
-        <source>The text layer &quot;%1&quot; draws nothing.</source>
-        <translation>文字图层“%1”没有绘制任何内容。</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: %2</source>
-        <translation>无法读取图像 %1：%2</translation>
-    </message>
-    <message>
-        <source>The video %1 has no picture that could be read.</source>
-        <translation>视频 %1 没有可读取的画面。</translation>
-    </message>
-    <message>
-        <source>A layer of kind %1 cannot be drawn over a video.</source>
-        <translation>类型为 %1 的图层无法绘制在视频上。</translation>
     <name>QWatermarkBase</name>
     <message>
         <source>Menu</source>
@@ -1297,6 +1284,25 @@ Do you want to restart now?</source>
     <message>
         <source>Move</source>
         <translation>移动</translation>
+    </message>
+</context>
+<context>
+    <name>RecordLayer</name>
+    <message>
+        <source>The text layer &quot;%1&quot; draws nothing.</source>
+        <translation>文字图层“%1”没有绘制任何内容。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: %2</source>
+        <translation>无法读取图像 %1：%2</translation>
+    </message>
+    <message>
+        <source>The video %1 has no picture that could be read.</source>
+        <translation>视频 %1 没有可读取的画面。</translation>
+    </message>
+    <message>
+        <source>A layer of kind %1 cannot be drawn over a video.</source>
+        <translation>类型为 %1 的图层无法绘制在视频上。</translation>
     </message>
 </context>
 <context>
