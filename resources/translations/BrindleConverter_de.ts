@@ -215,14 +215,6 @@
         <translation>Der Ausgabeordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 ist keine Ausgabeformat-Datei: Sie hat keinen Eintrag [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>Das Ausgabeformat nennt keinen bekannten Container: „%1“.</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>Das Projekt %1 speichert nicht die Größe des Videos, auf dem seine Ebenen platziert wurden; geben Sie sie mit --canvas an, zum Beispiel --canvas 1920x1080.</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 ist weder ein Containername noch eine gespeicherte Formatvorlage noch eine Ausgabeformat-Datei.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>Das Ausgabeformat %1 ist nicht verwendbar: %2</translation>
     </message>
 </context>
 <context>

@@ -215,14 +215,6 @@
         <translation>The output folder %1 could not be made.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 is not an output-format file: it has no [Format] Format= entry.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>The output format names no known container: &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 is neither a container name, nor a saved format preset, nor an output-format file.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>The output format %1 cannot be used: %2</translation>
     </message>
 </context>
 <context>

@@ -215,14 +215,6 @@
         <translation>No se pudo crear la carpeta de salida %1.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 no es un archivo de formato de salida: no tiene la entrada [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>El formato de salida no indica un contenedor conocido: «%1».</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>El proyecto %1 no guarda el tamaño del vídeo sobre el que se colocaron sus capas; indíquelo con --canvas, por ejemplo --canvas 1920x1080.</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 no es un nombre de contenedor, ni un ajuste de formato guardado, ni un archivo de formato de salida.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>No se puede usar el formato de salida %1: %2</translation>
     </message>
 </context>
 <context>

@@ -215,14 +215,6 @@
         <translation>Le dossier de sortie %1 n&apos;a pas pu être créé.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 n&apos;est pas un fichier de format de sortie : il n&apos;a pas d&apos;entrée [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>Le format de sortie n&apos;indique aucun conteneur connu : « %1 ».</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>Le projet %1 n&apos;enregistre pas la taille de la vidéo sur laquelle ses calques ont été placés ; indiquez-la avec --canvas, par exemple --canvas 1920x1080.</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 n&apos;est ni un nom de conteneur, ni un préréglage de format enregistré, ni un fichier de format de sortie.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>Le format de sortie %1 est inutilisable : %2</translation>
     </message>
 </context>
 <context>

@@ -215,14 +215,6 @@
         <translation>Impossibile creare la cartella di uscita %1.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 non è un file di formato di uscita: manca la voce [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>Il formato di uscita non indica un contenitore noto: «%1».</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>Il progetto %1 non registra la dimensione del video su cui sono stati posizionati i suoi livelli; indicarla con --canvas, ad esempio --canvas 1920x1080.</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 non è né un nome di contenitore, né un preset di formato salvato, né un file di formato di uscita.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>Il formato di uscita %1 non è utilizzabile: %2</translation>
     </message>
 </context>
 <context>

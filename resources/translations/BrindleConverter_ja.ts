@@ -215,14 +215,6 @@
         <translation>出力フォルダー %1 を作成できませんでした。</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 は出力形式ファイルではありません: [Format] Format= の項目がありません。</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>出力形式に既知のコンテナーがありません: 「%1」。</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>プロジェクト %1 にはレイヤーを配置した動画のサイズが記録されていません。--canvas で指定してください (例: --canvas 1920x1080)。</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 はコンテナー名でも、保存した形式プリセットでも、出力形式ファイルでもありません。</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>出力形式 %1 は使用できません: %2</translation>
     </message>
 </context>
 <context>

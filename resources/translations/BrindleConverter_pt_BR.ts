@@ -215,14 +215,6 @@
         <translation>Não foi possível criar a pasta de saída %1.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 não é um arquivo de formato de saída: não tem a entrada [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>O formato de saída não indica um contêiner conhecido: &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>O projeto %1 não registra o tamanho do vídeo em que suas camadas foram posicionadas; informe-o com --canvas, por exemplo --canvas 1920x1080.</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 não é um nome de contêiner, nem uma predefinição de formato salva, nem um arquivo de formato de saída.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>O formato de saída %1 não pode ser usado: %2</translation>
     </message>
 </context>
 <context>

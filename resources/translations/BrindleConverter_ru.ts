@@ -215,14 +215,6 @@
         <translation>Не удалось создать папку вывода %1.</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 не является файлом формата вывода: в нём нет записи [Format] Format=.</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>Формат вывода не указывает известный контейнер: «%1».</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>Проект %1 не хранит размер видео, на котором размещались его слои; укажите его через --canvas, например --canvas 1920x1080.</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 не является ни именем контейнера, ни сохранённой предустановкой формата, ни файлом формата вывода.</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>Формат вывода %1 нельзя использовать: %2</translation>
     </message>
 </context>
 <context>

@@ -215,14 +215,6 @@
         <translation>无法创建输出文件夹 %1。</translation>
     </message>
     <message>
-        <source>%1 is not an output-format file: it has no [Format] Format= entry.</source>
-        <translation>%1 不是输出格式文件：缺少 [Format] Format= 条目。</translation>
-    </message>
-    <message>
-        <source>The output format names no known container: &quot;%1&quot;.</source>
-        <translation>输出格式未指定已知的容器：“%1”。</translation>
-    </message>
-    <message>
         <source>The project %1 does not record the size of the video its layers were placed on; give it with --canvas, for example --canvas 1920x1080.</source>
         <translation>项目 %1 未记录放置图层时所用视频的尺寸；请用 --canvas 指定，例如 --canvas 1920x1080。</translation>
     </message>
@@ -233,6 +225,10 @@
     <message>
         <source>%1 is neither a container name, nor a saved format preset, nor an output-format file.</source>
         <translation>%1 既不是容器名称，也不是已保存的格式预设，也不是输出格式文件。</translation>
+    </message>
+    <message>
+        <source>The output format %1 cannot be used: %2</source>
+        <translation>无法使用输出格式 %1：%2</translation>
     </message>
 </context>
 <context>

@@ -58,8 +58,7 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
         return Outcome::ShowedHelp;
     }
     if (parser.isSet(version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
+        std::printf("brindle-batch %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return Outcome::ShowedVersion;
     }
 

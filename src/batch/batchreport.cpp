@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include <sys/ioctl.h>
+
 namespace {
 
 // Arguments as a shell would need them typed.
@@ -63,8 +65,15 @@ QString BatchReport::runningLine(const QString &source, const Running &state) co
 
 void BatchReport::redrawRunning()
 {
-    for (auto it = m_running.cbegin(); it != m_running.cend(); ++it)
-        std::fprintf(m_out, "%s\n", runningLine(it.key(), it.value()).toUtf8().constData());
+    // A live line that wrapped would take two rows, and the block could no longer be cleared.
+    winsize size = {};
+    const int columns = ::ioctl(::fileno(m_out), TIOCGWINSZ, &size) == 0 && size.ws_col > 1 ? size.ws_col : 80;
+    for (auto it = m_running.cbegin(); it != m_running.cend(); ++it) {
+        QString line = runningLine(it.key(), it.value());
+        if (line.size() >= columns)
+            line = QStringLiteral("...") + line.right(columns - 4);
+        std::fprintf(m_out, "%s\n", line.toUtf8().constData());
+    }
     m_drawnLines = m_running.size();
 }
 

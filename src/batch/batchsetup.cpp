@@ -5,12 +5,11 @@
 #include "common/folders.h"
 #include "layers/projectfile.h"
 #include "settings/configsystem.h"
+#include "settings/formatpresets.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-#include <QSettings>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -29,7 +28,7 @@ bool BatchSetup::prepare(const BatchOptions &options, QString *error)
     m_dryRun = options.dryRun;
 
     m_format.load();
-    if (!options.format.isEmpty() && !chooseFormat(options.format, error))
+    if (!options.format.isEmpty() && !chooseFormat(options.format, system, error))
         return false;
 
     m_settings = RunSettings::from(system, m_format.format);
@@ -74,35 +73,32 @@ bool BatchSetup::prepare(const BatchOptions &options, QString *error)
     return true;
 }
 
-bool BatchSetup::chooseFormat(const QString &nameOrFile, QString *error)
+bool BatchSetup::chooseFormat(const QString &nameOrFile, const ConfigSystem &system, QString *error)
 {
-    // The output format dialog keeps its named presets here.
-    const QString preset = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
-                           + QCoreApplication::applicationName() + QStringLiteral("/Formats/") + nameOrFile
-                           + QStringLiteral(".ini");
-    const QString file = QFileInfo(nameOrFile).isFile() ? nameOrFile : QFileInfo(preset).isFile() ? preset : QString();
+    const QString presetFolder = FormatPresets::folder();
+    const QString preset = FormatPresets::nameProblem(nameOrFile).isEmpty()
+                               ? FormatPresets::pathOf(presetFolder, nameOrFile)
+                               : QString();
+    const QString file = QFileInfo(nameOrFile).isFile()                    ? nameOrFile
+                         : !preset.isEmpty() && QFileInfo(preset).isFile() ? preset
+                                                                           : QString();
     if (!file.isEmpty()) {
-        QSettings check(file, QSettings::IniFormat);
-        if (check.status() != QSettings::NoError || !check.contains(QStringLiteral("Format/Format"))) {
-            *error = tr("%1 is not an output-format file: it has no [Format] Format= entry.").arg(file);
+        // The same checks as the format dialog's: a preset it would refuse is refused here too.
+        QString problem;
+        if (!FormatPresets::read(file, FoundEncoders::from(system), &m_format, &problem)) {
+            *error = tr("The output format %1 cannot be used: %2").arg(file, problem);
             return false;
         }
-        m_format.settingsFile = QFileInfo(file).absoluteFilePath();
-        m_format.load();
-    } else {
-        const int index = ConfigFormat::containerIndex(nameOrFile.toLower());
-        if (index < 0) {
-            *error = tr("%1 is neither a container name, nor a saved format preset, nor an output-format file.")
-                         .arg(nameOrFile);
-            return false;
-        }
-        m_format.applyContainerDefaults(index);
-        m_format.format = ConfigFormat::containerName(index);
+        return true;
     }
-    if (ConfigFormat::containerIndex(m_format.format) < 0) {
-        *error = tr("The output format names no known container: \"%1\".").arg(m_format.format);
+    const int index = ConfigFormat::containerIndex(nameOrFile.toLower());
+    if (index < 0) {
+        *error = tr("%1 is neither a container name, nor a saved format preset, nor an output-format file.")
+                     .arg(nameOrFile);
         return false;
     }
+    m_format.applyContainerDefaults(index);
+    m_format.format = ConfigFormat::containerName(index);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 struct BatchOptions;
+class ConfigSystem;
 
 // What stays the same for every file of a batch, gathered once before the first file:
 // the output format and folder, the layers with their pictures and canvas, the subtitle,
@@ -40,7 +41,7 @@ public:
     QStringList inputs() const { return m_inputs; }
 
 private:
-    bool chooseFormat(const QString &nameOrFile, QString *error);
+    bool chooseFormat(const QString &nameOrFile, const ConfigSystem &system, QString *error);
     bool loadProject(const BatchOptions &options, QString *error);
 
     ConfigFormat m_format;

@@ -3,6 +3,8 @@
 
 #include "batch/outputclaim.h"
 #include "layers/projectfile.h"
+#include "settings/configformat.h"
+#include "settings/formatpresets.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -343,17 +345,28 @@ private slots:
         QVERIFY(run.events.at(1).value("command").toVariant().toStringList().join(' ').contains(QLatin1String("ass=")));
 
         // A format preset saved in the output format dialog, by its name.
-        const QString presets = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                + QStringLiteral("/Brindle/Formats");
-        QVERIFY(QDir().mkpath(presets));
-        QSettings preset(presets + QStringLiteral("/Small MKV.ini"), QSettings::IniFormat);
-        preset.setValue(QStringLiteral("Format/Format"), QStringLiteral("mkv"));
-        preset.sync();
+        QVERIFY(QDir().mkpath(FormatPresets::folder()));
+        ConfigFormat mkv;
+        mkv.load();
+        mkv.applyContainerDefaults(ConfigFormat::containerIndex(QStringLiteral("mkv")));
+        mkv.format = QStringLiteral("mkv");
+        QVERIFY(FormatPresets::write(FormatPresets::pathOf(FormatPresets::folder(), QStringLiteral("Small MKV")), mkv));
         run = runBatch({"--format", "Small MKV", "--output", out, "--dry-run", in});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.events.at(1).value("command").toVariant().toStringList().last(), out + QStringLiteral("/clip.mkv"));
 
-        for (const QStringList &bad : {QStringList{"--format", "webm", in}, QStringList{"--jobs", "0", in},
+        QProcess version;
+        version.start(program(), {"--version"});
+        QVERIFY(version.waitForFinished());
+        QCOMPARE(version.exitCode(), 0);
+        QCOMPARE(version.readAllStandardOutput().trimmed(), QByteArray("brindle-batch " BRINDLE_VERSION));
+
+        // One the format dialog would refuse is refused too.
+        QSettings broken(FormatPresets::pathOf(FormatPresets::folder(), QStringLiteral("Broken")), QSettings::IniFormat);
+        broken.setValue(QStringLiteral("Format/Format"), QStringLiteral("mkv"));
+        broken.sync();
+
+        for (const QStringList &bad : {QStringList{"--format", "webm", in}, QStringList{"--format", "Broken", in}, QStringList{"--jobs", "0", in},
                                        QStringList{"--canvas", "wide", in}, QStringList{"--project", in, in},
                                        QStringList{"--subtitle", "/nonexistent.srt", in}, QStringList{}}) {
             run = runBatch(bad);
