@@ -773,42 +773,6 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinês</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglês</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francês</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemão</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonês</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Português</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russo</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espanhol</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
