@@ -134,7 +134,9 @@ OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const
 
 QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
 {
-    QString chain = QStringLiteral("movie=%1:loop=%2,setpts=N/FRAME_RATE/TB")
+    // The image reader takes "%d" and glob characters in a name for a numbered sequence;
+    // pattern_type=none makes it read the one file the name gives. Other readers ignore it.
+    QString chain = QStringLiteral("movie=%1:format_opts='pattern_type\\=none':loop=%2,setpts=N/FRAME_RATE/TB")
                         .arg(quoteFilterGraphPath(entry.path))
                         .arg(entry.loop);
     if (entry.opacity != 100)
