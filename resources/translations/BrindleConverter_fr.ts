@@ -31,7 +31,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Arrêté par l'utilisateur à %1
+        <translation>Arrêté par l&apos;utilisateur à %1
 </translation>
     </message>
     <message>
@@ -51,7 +51,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sous-titres omis de l'image : %1</translation>
+        <translation>Sous-titres omis de l&apos;image : %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>%1 could not be converted</source>
-        <translation>%1 n'a pas pu être converti</translation>
+        <translation>%1 n&apos;a pas pu être converti</translation>
     </message>
     <message>
         <source>%1 cannot be read</source>
@@ -75,18 +75,34 @@
     </message>
     <message>
         <source>%1 is not a subtitle file libass can read</source>
-        <translation>%1 n'est pas un fichier de sous-titres lisible par libass</translation>
+        <translation>%1 n&apos;est pas un fichier de sous-titres lisible par libass</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 n’existe plus</translation>
     </message>
 </context>
 <context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Arrêté par l'utilisateur</translation>
+        <translation>Arrêté par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
-        <translation>Le moteur n'a pas indiqué comment la conversion s'est terminée.</translation>
+        <translation>Le moteur n&apos;a pas indiqué comment la conversion s&apos;est terminée.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>aucun travail n’a pu être prévu pour ce fichier</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>aucune partie à découper n’a pu être déterminée (la durée du fichier est-elle connue ?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>la fusion n’a pas pu être préparée (son fichier de liste n’a pas pu être écrit)</translation>
     </message>
 </context>
 <context>
@@ -108,7 +124,18 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>L'image du calque de texte %1 n'a pas pu être enregistrée</translation>
+        <translation>L&apos;image du calque de texte %1 n&apos;a pas pu être enregistrée</translation>
+    </message>
+</context>
+<context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>Aucune partie à découper n’a pu être déterminée pour %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>La fusion de %1 n’a pas pu être préparée.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +151,18 @@
     <message>
         <source>Completed</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>La sortie inachevée a été conservée sous %1</translation>
     </message>
 </context>
 <context>
@@ -301,7 +340,7 @@
     </message>
     <message>
         <source>toolBar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Watermark</source>
@@ -371,7 +410,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Ajoutez d'abord un fichier média à la liste</translation>
+        <translation>Ajoutez d&apos;abord un fichier média à la liste</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -433,6 +472,30 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>All Files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Ce fichier est encore en cours de conversion. Arrêter son traitement et le retirer ?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Ces fichiers n’ont pas été lancés :</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Terminé avec des avertissements</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Non lancé</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -454,7 +517,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Sample Rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Channels</source>
@@ -505,6 +568,29 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>Aucun dossier de sortie n’est défini. Choisissez le dossier où iront les fichiers convertis.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>Le dossier de sortie « %1 » n’est pas un chemin complet. Choisissez un dossier.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>Le dossier de sortie « %1 » est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Le dossier de sortie « %1 » ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>Impossible d’écrire dans le dossier de sortie « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -573,6 +659,13 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>inachevé</translation>
     </message>
 </context>
 </TS>

@@ -31,7 +31,7 @@
     <message>
         <source>Stopped by user at %1
 </source>
-        <translation>Interrotto dall'utente a %1
+        <translation>Interrotto dall&apos;utente a %1
 </translation>
     </message>
     <message>
@@ -51,7 +51,7 @@
     <name>BurnInSubtitle</name>
     <message>
         <source>Subtitle left out of the picture: %1</source>
-        <translation>Sottotitoli esclusi dall'immagine: %1</translation>
+        <translation>Sottotitoli esclusi dall&apos;immagine: %1</translation>
     </message>
     <message>
         <source>%1 cannot be converted here</source>
@@ -77,16 +77,32 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 non è un file di sottotitoli leggibile da libass</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 non esiste più</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
-        <translation>Interrotto dall'utente</translation>
+        <translation>Interrotto dall&apos;utente</translation>
     </message>
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>Il motore non ha indicato come è terminata la conversione.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>non è stato possibile pianificare alcun lavoro per questo file</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>non è stato possibile determinare alcuna parte da tagliare (la durata del file è nota?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>non è stato possibile preparare l’unione (il file elenco non può essere scritto)</translation>
     </message>
 </context>
 <context>
@@ -108,7 +124,18 @@
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
-        <translation>Impossibile salvare l'immagine del livello di testo %1</translation>
+        <translation>Impossibile salvare l&apos;immagine del livello di testo %1</translation>
+    </message>
+</context>
+<context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>Non è stato possibile determinare alcuna parte da tagliare per %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>Non è stato possibile preparare l’unione di %1.</translation>
     </message>
 </context>
 <context>
@@ -124,6 +151,18 @@
     <message>
         <source>Completed</source>
         <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arresto in corso…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>L’output incompleto è stato conservato come %1</translation>
     </message>
 </context>
 <context>
@@ -371,7 +410,7 @@ Riavviare adesso?</translation>
     </message>
     <message>
         <source>Add media file to list</source>
-        <translation>Aggiungi prima un file multimediale all'elenco</translation>
+        <translation>Aggiungi prima un file multimediale all&apos;elenco</translation>
     </message>
     <message>
         <source>Add Media File</source>
@@ -432,6 +471,30 @@ Riavviare adesso?</translation>
     <message>
         <source>All Files</source>
         <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Questo file è ancora in conversione. Interromperne il lavoro e rimuoverlo?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Questi file non sono stati avviati:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arresto in corso…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Completato con avvisi</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Non avviato</translation>
     </message>
 </context>
 <context>
@@ -508,6 +571,29 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>Nessuna cartella di output impostata. Scegli la cartella in cui salvare i file convertiti.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>La cartella di output «%1» non è un percorso completo. Scegli una cartella.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>La cartella di output «%1» è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Impossibile creare la cartella di output «%1».</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>Impossibile scrivere nella cartella di output «%1».</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -573,6 +659,13 @@ Riavviare adesso?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>incompleto</translation>
     </message>
 </context>
 </TS>

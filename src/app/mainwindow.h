@@ -31,6 +31,7 @@ public:
 
     ConfigSystem &systemSettings() { return m_settings; }
     JobsManage &jobs() { return m_jobs; }
+    // No run is going (a paused run is going).
     bool isIdle() const { return m_idle; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     ConvertList *conversionList() const { return m_list; }
@@ -111,8 +112,15 @@ private:
     void addToList(const QStringList &files);
     void showMediaInformation(const QString &path);
     void addMergeEntries(bool asEndings);
-    // The Run action offers to start (true) or to pause (false).
-    void showRunAction(bool idle);
+    // What the Run action offers: to start a run, to pause it, or to resume it.
+    enum class RunAction { Run, Pause, Resume };
+    void showRunAction(RunAction action);
+    // A warning that does not wait for an answer.
+    void tellUser(const QString &text);
+    // Asks when rows still convert, then stops their work and removes them.
+    void removeRows(const QList<int> &rows);
+    // Stops a run and waits until its engines have finished their files.
+    void finishWorkBeforeLeaving();
 
     Ui::MainWindow *ui;
     QVBoxLayout *m_frameLayout = nullptr;
