@@ -1,6 +1,7 @@
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "app/mainwindow.h"
+#include "jobs/abstractjob.h"
 #include "settings/configformat.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -73,6 +74,7 @@ private slots:
     void sameNamedFilesKeepTheirOutputsApart();
     void outputFolderIsCheckedFirst();
     void rowsWithoutWorkAreNamed();
+    void closingWhilePausedFinishesTheFileFirst();
 
 private:
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
@@ -362,6 +364,27 @@ void TestRunSafety::rowsWithoutWorkAreNamed()
     action("actionRun")->trigger();
     QVERIFY(m_window->isIdle());
     QVERIFY(takeWarning().contains(QStringLiteral("unreadable.mp4")));
+}
+
+void TestRunSafety::closingWhilePausedFinishesTheFileFirst()
+{
+    const QString longClip = longSource();
+    list()->addFile(longClip);
+    action("actionRun")->trigger();
+    static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(table()->item(0, 2)->text()).hasMatch(), 60000);
+    AbstractJob *job = m_window->jobs().jobs().value(0);
+    QVERIFY(job);
+    const qint64 launcher = job->processId();
+    action("actionRun")->trigger();
+    QVERIFY(m_window->jobs().isPaused());
+
+    // Closing resumes the engine so that it can close its file, and waits for it.
+    QVERIFY(m_window->close());
+    QVERIFY(!QFile::exists(launcher > 0 ? QStringLiteral("/proc/%1/status").arg(launcher) : QString()));
+    QCOMPARE(QDir(m_output).entryList(QDir::Files),
+             QStringList{QStringLiteral("long-1280x720-30s (unfinished).mp4")});
+    QVERIFY(TestMedia::probeDuration(m_output + QStringLiteral("/long-1280x720-30s (unfinished).mp4")) > 0.0);
 }
 
 BRINDLE_TEST_MAIN(TestRunSafety)
