@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace {
@@ -170,8 +171,14 @@ void ConvertList::showProgress(int row, const QString &status, const QString &si
 void ConvertList::refreshStatus(int row)
 {
     QTableWidgetItem *status = m_table->item(row, StatusColumn);
-    status->setText(rowStateText(m_rows[row].state));
-    status->setToolTip(tailOf(m_rows[row].log));
+    const RowState state = m_rows[row].state;
+    // The long state text does not fit the narrow column: the cell says "Completed" with a
+    // warning sign, and its tool tip tells the whole of it.
+    const bool warned = state == RowState::CompletedWithWarnings;
+    status->setText(rowStateText(warned ? RowState::Completed : state));
+    status->setIcon(warned ? m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+    const QString notes = tailOf(m_rows[row].log);
+    status->setToolTip(warned ? rowStateText(state) + QStringLiteral(":\n") + notes : notes);
 }
 
 QTableWidgetItem *ConvertList::statusItem(int row) const
