@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -71,6 +73,29 @@ QList<const LayerSource *> inStackingOrder(QList<const LayerSource *> layers)
     return layers;
 }
 
+// An animated PNG announces itself with an acTL chunk before its first image data.
+bool isAnimatedPng(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(64 * 1024);
+    const int data = head.indexOf("IDAT");
+    const int animation = head.indexOf("acTL");
+    return animation >= 0 && (data < 0 || animation < data);
+}
+
+// Picture files that hold exactly one image; GIF and WebP may be animated and play like videos.
+bool isSinglePicture(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return !isAnimatedPng(path);
+    static const QStringList stills{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("bmp"),
+                                    QStringLiteral("tif"), QStringLiteral("tiff")};
+    return stills.contains(suffix);
+}
+
 void note(QStringList *log, const QString &line)
 {
     qWarning().noquote() << line;
@@ -78,24 +103,57 @@ void note(QStringList *log, const QString &line)
         log->append(line);
 }
 
+bool fades(const OverlayEntry &entry)
+{
+    switch (entry.fade) {
+    case CLayerInfo::FadeIn:
+    case CLayerInfo::FadeInOut:
+        return true;
+    case CLayerInfo::FadeOut:
+        return entry.end != 0;
+    default:
+        return false;
+    }
+}
+
+// A still picture that does not fade needs one frame only: the overlay keeps it.
+bool readsOnce(const OverlayEntry &entry)
+{
+    return entry.still && entry.loop == 0 && !fades(entry);
+}
+
+QString overlayOf(const OverlayEntry &e)
+{
+    return overlayExpression(e.x, e.y, e.start, e.end, e.animation, e.speed,
+                             readsOnce(e) ? LayerEnd::Repeat : LayerEnd::Pass);
+}
+
+// Frames of a moving layer outside its time window are never seen, so the scaler, the turn
+// and the fades need not touch them. The margin keeps the frame that is current when the
+// window opens, whatever the layer's frame rate.
+QString trimToWindow(const OverlayEntry &entry)
+{
+    constexpr qint64 kMarginUs = 500000;
+    QStringList bounds;
+    if (entry.start > kMarginUs)
+        bounds << QStringLiteral("start=") + decimal(seconds(entry.start - kMarginUs));
+    if (entry.end != 0)
+        bounds << QStringLiteral("end=") + decimal(seconds(entry.end + kMarginUs));
+    return bounds.isEmpty() ? QString() : QStringLiteral(",trim=") + bounds.join(QLatin1Char(':'));
+}
+
 QString layerChains(const QList<OverlayEntry> &entries, qint64 mediaDuration)
 {
     QString text;
     if (entries.size() == 1) {
         const OverlayEntry &e = entries.first();
-        return movieChain(e, mediaDuration) + QStringLiteral("[m];[in][m]")
-               + overlayExpression(e.x, e.y, e.start, e.end, e.animation, e.speed);
+        return movieChain(e, mediaDuration) + QStringLiteral("[m];[in][m]") + overlayOf(e);
     }
     for (int i = 0; i < entries.size(); ++i)
         text += movieChain(entries.at(i), mediaDuration) + QStringLiteral("[m%1];").arg(i);
-    const OverlayEntry &first = entries.first();
-    text += QStringLiteral("[in][m0]")
-            + overlayExpression(first.x, first.y, first.start, first.end, first.animation, first.speed)
-            + QStringLiteral("[o0];");
+    text += QStringLiteral("[in][m0]") + overlayOf(entries.first()) + QStringLiteral("[o0];");
     for (int i = 1; i < entries.size(); ++i) {
-        const OverlayEntry &e = entries.at(i);
-        text += QStringLiteral("[o%1][m%2]").arg(i - 1).arg(i)
-                + overlayExpression(e.x, e.y, e.start, e.end, e.animation, e.speed);
+        text += QStringLiteral("[o%1][m%2]").arg(i - 1).arg(i) + overlayOf(entries.at(i));
         if (i != entries.size() - 1)
             text += QStringLiteral("[o%1];").arg(i);
     }
@@ -129,24 +187,33 @@ OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const
     entry.start = info.StartTime;
     entry.end = info.EndTime;
     entry.speed = info.Speed;
+    entry.still = info.Type == CLayerInfo::Text || (info.Type == CLayerInfo::Picture && isSinglePicture(info.FileName));
     return entry;
 }
 
 QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
 {
+    const bool once = readsOnce(entry);
     // The image reader takes "%d" and glob characters in a name for a numbered sequence;
     // pattern_type=none makes it read the one file the name gives. Other readers ignore it.
-    QString chain = QStringLiteral("movie=%1:format_opts='pattern_type\\=none':loop=%2,setpts=N/FRAME_RATE/TB")
-                        .arg(quoteFilterGraphPath(entry.path))
-                        .arg(entry.loop);
+    QString chain = QStringLiteral("movie=%1:format_opts='pattern_type\\=none'").arg(quoteFilterGraphPath(entry.path));
+    if (!once)
+        chain += QStringLiteral(":loop=%1,setpts=N/FRAME_RATE/TB").arg(entry.loop) + trimToWindow(entry);
     if (entry.opacity != 100)
         chain += QStringLiteral(",colorchannelmixer=aa=%1").arg(decimal(entry.opacity / 100.0));
     if (entry.needsScale)
         chain += QStringLiteral(",scale=%1:%2").arg(entry.width).arg(entry.height);
-    chain += QStringLiteral(",rotate='%1:ow=%2:oh=%3:c=0x00000000'")
-                 .arg(decimal(entry.angle * kRadiansPerDegree))
-                 .arg(entry.boxWidth)
-                 .arg(entry.boxHeight);
+    const QString radians = decimal(entry.angle * kRadiansPerDegree);
+    if (radians != QLatin1String("0")) {
+        // A video has no alpha channel of its own; without one the corners of the turned
+        // box could not be transparent.
+        if (!entry.still)
+            chain += QStringLiteral(",format=yuva420p");
+        chain += QStringLiteral(",rotate='%1:ow=%2:oh=%3:c=0x00000000'")
+                     .arg(radians)
+                     .arg(entry.boxWidth)
+                     .arg(entry.boxHeight);
+    }
     const QString fadeIn = QStringLiteral(",fade=t=in:st=%1:d=0.5:alpha=1").arg(decimal(seconds(entry.start)));
     const auto fadeOutAt = [](float endSeconds) {
         return QStringLiteral(",fade=t=out:st=%1:d=0.5:alpha=1").arg(decimal(endSeconds - kFadeSeconds));
@@ -165,10 +232,12 @@ QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
     default:
         break;
     }
+    if (once)
+        chain += QStringLiteral(",format=yuva420p");
     return chain;
 }
 
-QString overlayExpression(int x, int y, qint64 start, qint64 end, int animation, int speed)
+QString overlayExpression(int x, int y, qint64 start, qint64 end, int animation, int speed, LayerEnd layerEnd)
 {
     const QString t0 = decimal(seconds(start));
     QString posX;
@@ -205,7 +274,8 @@ QString overlayExpression(int x, int y, qint64 start, qint64 end, int animation,
     else
         overlay = QStringLiteral("overlay='if(between(t,%1,%2),%3,NAN)':%4")
                       .arg(t0, decimal(seconds(end)), posX, posY);
-    return overlay + QStringLiteral(":eof_action=pass");
+    return overlay + (layerEnd == LayerEnd::Repeat ? QStringLiteral(":eof_action=repeat")
+                                                   : QStringLiteral(":eof_action=pass"));
 }
 
 QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource *> &layers,

@@ -30,8 +30,14 @@ QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource 
 // The entry of one layer; sx and sy turn canvas pixels into output pixels.
 OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const QString &cacheFolder);
 
-// The source chain of one layer: movie, opacity, scale, rotation, fades.
+// The source chain of one layer: movie, opacity, scale, rotation, fades. A still without
+// fades is read and converted once; a moving source is trimmed to its time window.
 QString movieChain(const OverlayEntry &entry, qint64 mediaDuration);
 
+// What an overlay does once its layer's source has ended: show the main picture alone,
+// or keep showing the layer's last frame (a still read only once).
+enum class LayerEnd { Pass, Repeat };
+
 // The overlay filter of one layer: position or scrolling motion, time window.
-QString overlayExpression(int x, int y, qint64 start, qint64 end, int animation, int speed);
+QString overlayExpression(int x, int y, qint64 start, qint64 end, int animation, int speed,
+                          LayerEnd layerEnd = LayerEnd::Pass);

@@ -22,4 +22,5 @@ struct OverlayEntry
     qint64 start = 0;
     qint64 end = 0;
     int speed = 50;
+    bool still = false; // one picture that never changes: read and converted once
 };

@@ -10,9 +10,22 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QScreen>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// The slider and the time cannot change on screen more often than the display refreshes.
+int displayRefreshMs()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    return qBound(8, qRound(1000.0 / hz), 40);
+}
+
+}
 
 QPlayerWidget::QPlayerWidget(QWidget *parent)
     : QWidget(parent)
@@ -51,7 +64,7 @@ QPlayerWidget::QPlayerWidget(QWidget *parent)
     m_barLayout->addWidget(m_timeEdit);
     m_barLayout->addWidget(m_copyTimeButton);
 
-    m_positionTimer.setTimerType(Qt::PreciseTimer);
+    m_positionTimer.setInterval(displayRefreshMs());
     connect(m_playButton, &QToolButton::clicked, this, &QPlayerWidget::OnPlayPause);
     connect(m_stopButton, &QToolButton::clicked, this, &QPlayerWidget::OnStop);
     connect(m_copyTimeButton, &QToolButton::clicked, this, &QPlayerWidget::OnCopyTime);
@@ -117,7 +130,7 @@ void QPlayerWidget::startPlaying()
     m_slider->setRange(0, int(m_durationUs / 1000));
     m_slider->setValue(0);
     m_slider->setEnabled(true);
-    m_positionTimer.start(1);
+    m_positionTimer.start();
 
     m_filterText.clear();
     const QString filter = m_filterProvider ? m_filterProvider() : QString();
@@ -172,7 +185,7 @@ void QPlayerWidget::OnTimer()
 
 void QPlayerWidget::OnSliderReleased()
 {
-    m_positionTimer.start(1);
+    m_positionTimer.start();
 }
 
 void QPlayerWidget::OnSliderPressed()

@@ -1,0 +1,288 @@
+#include "placedlayer.h"
+#include "testmedia.h"
+
+#include "common/converttask.h"
+#include "common/filtergraphescape.h"
+#include "layers/filtergraph.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+constexpr qint64 kDurationUs = 3000000;
+
+QString decimal(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+float seconds(qint64 us)
+{
+    return float(us) / 1000000.0f;
+}
+
+// The straightforward form of a layer's source: every source looped and re-timed, every
+// layer turned, even by 0°. The builder's cheaper graph must give the same frames.
+QString straightforwardChain(const OverlayEntry &e, qint64 mediaDuration)
+{
+    QString chain = QStringLiteral("movie=%1:loop=%2,setpts=N/FRAME_RATE/TB").arg(quoteFilterGraphPath(e.path)).arg(e.loop);
+    if (e.opacity != 100)
+        chain += QStringLiteral(",colorchannelmixer=aa=%1").arg(decimal(e.opacity / 100.0));
+    if (e.needsScale)
+        chain += QStringLiteral(",scale=%1:%2").arg(e.width).arg(e.height);
+    chain += QStringLiteral(",rotate='%1:ow=%2:oh=%3:c=0x00000000'")
+                 .arg(decimal(e.angle * 0.01745f))
+                 .arg(e.boxWidth)
+                 .arg(e.boxHeight);
+    const QString fadeIn = QStringLiteral(",fade=t=in:st=%1:d=0.5:alpha=1").arg(decimal(seconds(e.start)));
+    const auto fadeOut = [](float end) {
+        return QStringLiteral(",fade=t=out:st=%1:d=0.5:alpha=1").arg(decimal(end - 0.5f));
+    };
+    if (e.fade == CLayerInfo::FadeIn)
+        chain += fadeIn;
+    else if (e.fade == CLayerInfo::FadeOut && e.end != 0)
+        chain += fadeOut(seconds(e.end));
+    else if (e.fade == CLayerInfo::FadeInOut)
+        chain += fadeIn + fadeOut(seconds(e.end != 0 ? e.end : mediaDuration));
+    return chain;
+}
+
+QString straightforwardGraph(const QList<OverlayEntry> &entries)
+{
+    QString text;
+    for (int i = 0; i < entries.size(); ++i)
+        text += straightforwardChain(entries.at(i), kDurationUs) + QStringLiteral("[m%1];").arg(i);
+    QString below = QStringLiteral("[in]");
+    for (int i = 0; i < entries.size(); ++i) {
+        const OverlayEntry &e = entries.at(i);
+        text += below + QStringLiteral("[m%1]").arg(i)
+                + overlayExpression(e.x, e.y, e.start, e.end, e.animation, e.speed, LayerEnd::Pass);
+        if (i != entries.size() - 1) {
+            below = QStringLiteral("[o%1]").arg(i);
+            text += below + QLatin1Char(';');
+        }
+    }
+    return text;
+}
+
+// One MD5 line per output frame; empty when ffmpeg fails.
+QStringList frameDigests(const QString &graph)
+{
+    QByteArray output;
+    const QStringList arguments{
+        QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+        QStringLiteral("-i"),
+        QStringLiteral("testsrc2=s=%1x%2:r=25:d=%3").arg(kWidth).arg(kHeight).arg(seconds(kDurationUs)),
+        QStringLiteral("-vf"), graph, QStringLiteral("-f"), QStringLiteral("framemd5"), QStringLiteral("-")};
+    if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &output))
+        return {};
+    QStringList lines;
+    for (const QByteArray &line : output.split('\n'))
+        if (!line.startsWith('#') && !line.trimmed().isEmpty())
+            lines << QString::fromLatin1(line);
+    return lines;
+}
+
+}
+
+// The builder's graph against the straightforward one, frame by frame, on the real ffmpeg.
+class TestGraphEquivalence : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_logo;
+    QString m_opaqueLogo;
+    QString m_video;
+
+    QString picture(const QString &name, QImage::Format format)
+    {
+        QImage image(120, 60, format);
+        image.fill(QColor(30, 200, 90, 160));
+        for (int x = 0; x < 120; x += 10)
+            for (int y = 0; y < 60; ++y)
+                image.setPixelColor(x, y, QColor(240, 40, 40, 255));
+        const QString path = m_dir.filePath(name);
+        return image.save(path, "PNG") ? path : QString();
+    }
+
+    static CLayerInfo layer(int type, const QString &file, int x, int y, int w, int h)
+    {
+        CLayerInfo info;
+        info.Type = type;
+        info.FileName = file;
+        info.x = x;
+        info.y = y;
+        info.Width = w;
+        info.Height = h;
+        info.image = QImage(120, 60, QImage::Format_ARGB32);
+        return info;
+    }
+
+    QList<OverlayEntry> entriesOf(const QList<CLayerInfo> &layers) const
+    {
+        QList<OverlayEntry> entries;
+        for (const CLayerInfo &info : layers)
+            entries << overlayEntryFor(PlacedLayer(info, 1), 1.0f, 1.0f, m_dir.path());
+        return entries;
+    }
+
+    QString builderGraph(const QList<CLayerInfo> &layers) const
+    {
+        QList<PlacedLayer> placed;
+        for (int i = 0; i < layers.size(); ++i)
+            placed.append(PlacedLayer(layers.at(i), i + 1));
+        QList<const LayerSource *> sources;
+        for (const PlacedLayer &p : placed)
+            sources << &p;
+        ConvertTask task;
+        task.width = kWidth;
+        task.height = kHeight;
+        return buildFilterGraph(task, sources, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs}, m_dir.path());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_logo = picture(QStringLiteral("logo, 'a' [1].png"), QImage::Format_ARGB32);
+        m_opaqueLogo = picture(QStringLiteral("opaque.png"), QImage::Format_RGB32);
+        QVERIFY(!m_logo.isEmpty() && !m_opaqueLogo.isEmpty());
+        m_video = TestMedia::clip(3.0);
+        QVERIFY(!m_video.isEmpty());
+    }
+
+    void sameFrames_data()
+    {
+        QTest::addColumn<QList<CLayerInfo>>("layers");
+
+        CLayerInfo plain = layer(CLayerInfo::Picture, m_logo, 10, 20, 120, 60);
+        QTest::newRow("still") << QList<CLayerInfo>{plain};
+
+        CLayerInfo dressed = layer(CLayerInfo::Picture, m_logo, 40, 30, 90, 70);
+        dressed.Transparent = 60;
+        dressed.Angle = 30;
+        QTest::newRow("still, scaled, turned, half opaque") << QList<CLayerInfo>{dressed};
+
+        CLayerInfo opaque = layer(CLayerInfo::Picture, m_opaqueLogo, 50, 50, 120, 60);
+        opaque.Angle = 45;
+        QTest::newRow("still without alpha, turned") << QList<CLayerInfo>{opaque};
+
+        CLayerInfo windowed = plain;
+        windowed.StartTime = 1000000;
+        windowed.EndTime = 2200000;
+        windowed.Animation = CLayerInfo::ScrollLeft;
+        windowed.Speed = 80;
+        QTest::newRow("still, scrolling, time window") << QList<CLayerInfo>{windowed};
+
+        CLayerInfo fading = plain;
+        fading.fade = CLayerInfo::FadeInOut;
+        fading.StartTime = 500000;
+        QTest::newRow("still, fades") << QList<CLayerInfo>{fading};
+
+        CLayerInfo counted = plain;
+        counted.Loop = 3;
+        QTest::newRow("still, counted loop") << QList<CLayerInfo>{counted};
+
+        CLayerInfo text = layer(CLayerInfo::Text, QStringLiteral("Text1"), 100, 150, 120, 60);
+        text.image = QImage(m_logo);
+        text.Transparent = 90;
+        QTest::newRow("text") << QList<CLayerInfo>{text};
+
+        CLayerInfo video = layer(CLayerInfo::Video, m_video, 20, 40, 160, 120);
+        QTest::newRow("video") << QList<CLayerInfo>{video};
+
+        CLayerInfo videoWindow = video;
+        videoWindow.StartTime = 1000000;
+        videoWindow.EndTime = 2000000;
+        videoWindow.fade = CLayerInfo::FadeInOut;
+        videoWindow.Animation = CLayerInfo::ScrollBottom;
+        QTest::newRow("video, time window, fades, scrolling") << QList<CLayerInfo>{videoWindow};
+
+        CLayerInfo videoFromOn = video;
+        videoFromOn.StartTime = 1500000;
+        videoFromOn.Loop = 1;
+        QTest::newRow("video from a time on, played once") << QList<CLayerInfo>{videoFromOn};
+
+        QList<CLayerInfo> eight;
+        for (int i = 0; i < 8; ++i) {
+            CLayerInfo still = layer(CLayerInfo::Picture, i % 2 ? m_logo : m_opaqueLogo, i * 25, i * 20, 60, 30);
+            still.Angle = i * 10;
+            eight << still;
+        }
+        QTest::newRow("eight stills") << eight;
+
+        QTest::newRow("mixed") << QList<CLayerInfo>{plain, videoWindow, text, fading};
+    }
+
+    void sameFrames()
+    {
+        QFETCH(QList<CLayerInfo>, layers);
+        const QString cheap = builderGraph(layers);
+        const QString reference = straightforwardGraph(entriesOf(layers));
+        const QStringList cheapFrames = frameDigests(cheap);
+        const QStringList referenceFrames = frameDigests(reference);
+        QCOMPARE(referenceFrames.size(), 75);
+        if (cheapFrames != referenceFrames) {
+            qWarning().noquote() << "builder:  " << cheap << "\nreference:" << reference;
+            QCOMPARE(cheapFrames, referenceFrames);
+        }
+    }
+
+    void stillsAreReadOnceAndNotTurnedByZero()
+    {
+        const QString graph = builderGraph({layer(CLayerInfo::Picture, m_logo, 0, 0, 120, 60)});
+        QVERIFY2(!graph.contains(QStringLiteral("loop=")), qPrintable(graph));
+        QVERIFY2(!graph.contains(QStringLiteral("rotate")), qPrintable(graph));
+        QVERIFY2(graph.contains(QStringLiteral("eof_action=repeat")), qPrintable(graph));
+    }
+
+    // The video below must show through the corners of a turned video layer's box.
+    void turnedVideoKeepsTransparentCorners()
+    {
+        CLayerInfo video = layer(CLayerInfo::Video, m_video, 60, 40, 200, 150);
+        video.Angle = 30;
+        const PlacedLayer placed(video, 1);
+        ConvertTask task;
+        task.width = kWidth;
+        task.height = kHeight;
+        const QString graph = buildFilterGraph(task, {&placed}, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs},
+                                               QString());
+        QByteArray rgb;
+        const QStringList arguments{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+                                    QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                    QStringLiteral("color=c=white:s=%1x%2:r=25:d=0.2").arg(kWidth).arg(kHeight),
+                                    QStringLiteral("-vf"), graph, QStringLiteral("-frames:v"), QStringLiteral("1"),
+                                    QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"),
+                                    QStringLiteral("rgb24"), QStringLiteral("-")};
+        QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"), arguments, &rgb), qPrintable(graph));
+        QCOMPARE(rgb.size(), kWidth * kHeight * 3);
+        const QRectF box = placed.sceneBox();
+        const auto pixel = [&](int x, int y) {
+            const char *p = rgb.constData() + (y * kWidth + x) * 3;
+            return QColor(uchar(p[0]), uchar(p[1]), uchar(p[2]));
+        };
+        // Just inside each corner of the turned layer's bounding box lies the background.
+        const QList<QPoint> corners{box.topLeft().toPoint() + QPoint(3, 3), box.topRight().toPoint() + QPoint(-4, 3),
+                                    box.bottomLeft().toPoint() + QPoint(3, -4),
+                                    box.bottomRight().toPoint() + QPoint(-4, -4)};
+        for (const QPoint &corner : corners) {
+            const QColor c = pixel(qBound(0, corner.x(), kWidth - 1), qBound(0, corner.y(), kHeight - 1));
+            QVERIFY2(c.red() > 200 && c.green() > 200 && c.blue() > 200,
+                     qPrintable(QStringLiteral("corner %1,%2 is %3").arg(corner.x()).arg(corner.y()).arg(c.name())));
+        }
+        // And the middle shows the layer's own picture, not the white below.
+        const QColor middle = pixel(int(box.center().x()), int(box.center().y()));
+        QVERIFY2(!(middle.red() > 240 && middle.green() > 240 && middle.blue() > 240), qPrintable(middle.name()));
+    }
+};
+
+Q_DECLARE_METATYPE(QList<CLayerInfo>)
+
+QTEST_GUILESS_MAIN(TestGraphEquivalence)
+#include "test_graphequivalence.moc"
