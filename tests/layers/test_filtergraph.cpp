@@ -263,11 +263,11 @@ private slots:
         QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=1.5:d=0.5:alpha=1,fade=t=out:st=3.5:d=0.5:alpha=1")));
         entry.fade = CLayerInfo::FadeOut;
         QCOMPARE(movieChain(entry, 8000000),
-                 QStringLiteral("movie='/a.png':loop=0,setpts=N/FRAME_RATE/TB,trim=start=1:end=4.5,"
+                 QStringLiteral("movie='/a.png':format_opts='pattern_type\\=none':loop=0,setpts=N/FRAME_RATE/TB,trim=start=1:end=4.5,"
                                 "fade=t=out:st=3.5:d=0.5:alpha=1"));
         // No fade at all: the still is read once.
         entry.fade = 9;
-        QCOMPARE(movieChain(entry, 8000000), QStringLiteral("movie='/a.png',format=yuva420p"));
+        QCOMPARE(movieChain(entry, 8000000), QStringLiteral("movie='/a.png':format_opts='pattern_type\\=none',format=yuva420p"));
     }
 
     void timeWindowsAndMotions()
