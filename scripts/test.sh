@@ -12,6 +12,8 @@ cmake --build "$build" -j"$(nproc)"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# ctest hands every suite these suppressions too; anything started outside it gets the same.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0}
 export SDL_AUDIODRIVER=dummy
 xvfb-run -a -s "-screen 0 1600x1200x24" \
   ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"

@@ -14,12 +14,14 @@ int main(int argc, char *argv[])
     {
         const ConfigSystem startupSettings;
         Startup::installTranslation(core().translator, startupSettings.language);
+        Startup::installQtTranslation(core().qtTranslator, startupSettings.language);
     }
 
     int result = 0;
     {
         MainWindow window;
         window.show();
+        window.addCommandLineFiles(QCoreApplication::arguments().mid(1));
         result = app.exec();
     }
     if (result == Startup::kRestartExitCode) {

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
@@ -18,6 +18,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Hilfe (Liesmich)</translation>
     </message>
 </context>
 <context>
@@ -121,6 +125,33 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschneiden</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -136,6 +167,38 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>Die Zusammenführung von %1 ließ sich nicht vorbereiten.</translation>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>Der Wert „%1“ von %2 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Bitte geben Sie einen Namen für die Formatoptionen ein.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Ein Name darf nicht mit einem Punkt beginnen.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Ein Name darf keine Schrägstriche oder Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Der Name ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>Die Datei ist keine Formatoptionen-Datei.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>In der Datei fehlt die Einstellung %1.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +229,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Alles kopieren</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -174,42 +252,6 @@
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinesisch</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Englisch</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Französisch</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italienisch</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanisch</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugiesisch</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russisch</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -495,6 +537,12 @@ Jetzt neu starten?</translation>
     <message>
         <source>Not started</source>
         <translation>Nicht begonnen</translation>
+        <source>Show Log…</source>
+        <translation>Protokoll anzeigen…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -542,6 +590,22 @@ Jetzt neu starten?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>„%1“ konnte nicht als Mediendatei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Grund: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ort: %1</translation>
     </message>
 </context>
 <context>
@@ -606,6 +670,143 @@ Jetzt neu starten?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Zeit kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Formatoptionen</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Videoqualitätsmodus</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bitrate</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Breite und Höhe beibehalten</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Bildrate beibehalten</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Audiocodec beibehalten</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Abtastrate</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Lautstärke (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 hoch</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 niedrig</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>Das Ausgabeformat kann nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Optionen (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Die Formatoptionen „%1“ können nicht verwendet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Name der Formatoptionen:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Die Formatoptionen „%1“ gibt es bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>Die Formatoptionen können nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Möchten Sie die Formatoptionen wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>Die Formatoptionen können nicht aus %1 gelöscht werden.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
@@ -18,6 +18,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Help (read me)</translation>
     </message>
 </context>
 <context>
@@ -121,6 +125,33 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Aspect ratio</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -136,6 +167,38 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>The merge of %1 could not be prepared.</translation>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>The value &quot;%1&quot; of %2 is not valid.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Please enter a name for the format options.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>A name must not begin with a dot.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>A name must not contain slashes or control characters.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>The file is not a format options file.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>The file lacks the setting %1.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +229,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copy All</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -174,42 +252,6 @@
     <message>
         <source>Language</source>
         <translation>Language</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinese</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>French</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>German</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italian</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japanese</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portuguese</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russian</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Spanish</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -495,6 +537,12 @@ Do you want to restart now?</translation>
     <message>
         <source>Not started</source>
         <translation>Not started</translation>
+        <source>Show Log…</source>
+        <translation>Show Log…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Not found: %1</translation>
     </message>
 </context>
 <context>
@@ -542,6 +590,22 @@ Do you want to restart now?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>&quot;%1&quot; could not be read as a media file.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Reason: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Location: %1</translation>
     </message>
 </context>
 <context>
@@ -606,6 +670,143 @@ Do you want to restart now?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Copy Time</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Format Options</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Video quality mode</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Bit rate</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Keep width and height</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspect</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Keep frame rate</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Keep Audio Codec</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volume(%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 high</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 low</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>The output format cannot be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Options(*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>The format options &quot;%1&quot; cannot be used.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Name of the format options:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>The format options &quot;%1&quot; exist already. Do you want to replace them?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>The format options cannot be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Are you sure to delete the format options ?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>The format options cannot be deleted from %1.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -18,6 +18,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Ayuda (léame)</translation>
     </message>
 </context>
 <context>
@@ -121,6 +125,33 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Relación de aspecto</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -136,6 +167,38 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>No se pudo preparar la unión de %1.</translation>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>El valor &quot;%1&quot; de %2 no es válido.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Introduzca un nombre para las opciones de formato.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Un nombre no puede empezar por un punto.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Un nombre no puede contener barras ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>El nombre es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>El archivo no es un archivo de opciones de formato.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>Al archivo le falta el ajuste %1.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +229,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Copiar todo</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -174,42 +252,6 @@
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chino</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Inglés</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Francés</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Alemán</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italiano</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonés</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugués</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Ruso</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Español</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -495,6 +537,12 @@ Do you want to restart now?</source>
     <message>
         <source>Not started</source>
         <translation>No iniciado</translation>
+        <source>Show Log…</source>
+        <translation>Mostrar registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>No encontrado: %1</translation>
     </message>
 </context>
 <context>
@@ -542,6 +590,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>No se pudo leer &quot;%1&quot; como archivo multimedia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Motivo: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ubicación: %1</translation>
     </message>
 </context>
 <context>
@@ -606,6 +670,143 @@ Do you want to restart now?</source>
     <message>
         <source>Copy Time</source>
         <translation>Copiar tiempo</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Opciones de formato</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Modo de calidad de vídeo</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Tasa de bits</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Códec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Mantener anchura y altura</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Mantener velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Velocidad de fotogramas</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Mantener códec de audio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Frecuencia de muestreo</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volumen (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 alta</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 baja</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>No se puede guardar el formato de salida en %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Opciones (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Las opciones de formato &quot;%1&quot; no se pueden usar.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Nombre de las opciones de formato:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Las opciones de formato &quot;%1&quot; ya existen. ¿Desea reemplazarlas?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>No se pueden guardar las opciones de formato en %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>¿Seguro que desea eliminar las opciones de formato?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>No se pueden eliminar las opciones de formato de %1.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
@@ -18,6 +18,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>Aide (lisez-moi)</translation>
     </message>
 </context>
 <context>
@@ -121,6 +125,33 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrer</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>Proportions</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -136,6 +167,38 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>La fusion de %1 n’a pas pu être préparée.</translation>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>La valeur « %1 » de %2 n'est pas valide.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>Veuillez saisir un nom pour les options de format.</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>Un nom ne doit pas commencer par un point.</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>Un nom ne doit contenir ni barre oblique ni caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Le nom est trop long.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>Ce fichier n'est pas un fichier d'options de format.</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>Le paramètre %1 manque dans le fichier.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +229,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>Tout copier</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -174,42 +252,6 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>Chinois</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>Anglais</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>Allemand</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>Italien</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>Japonais</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>Portugais</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>Russe</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -495,6 +537,12 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Not started</source>
         <translation>Non lancé</translation>
+        <source>Show Log…</source>
+        <translation>Afficher le journal…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
     </message>
 </context>
 <context>
@@ -542,6 +590,22 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Audio</source>
         <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>« %1 » n’a pas pu être lu comme fichier multimédia.</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>Raison : %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Emplacement : %1</translation>
     </message>
 </context>
 <context>
@@ -606,6 +670,143 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Copy Time</source>
         <translation>Copier le temps</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>Options de format</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>Mode qualité vidéo</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>Conserver la largeur et la hauteur</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>Format d'image</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>Conserver la fréquence d'images</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Fréquence d'images</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>Conserver le codec audio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Fréquence d'échantillonnage</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>Volume (%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 élevée</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 basse</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>Le format de sortie ne peut pas être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>Options (*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>Les options de format « %1 » ne peuvent pas être utilisées.
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>Nom des options de format :</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>Les options de format « %1 » existent déjà. Voulez-vous les remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>Les options de format ne peuvent pas être enregistrées dans %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>Voulez-vous vraiment supprimer ces options de format ?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>Les options de format ne peuvent pas être supprimées de %1.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
@@ -18,6 +18,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>ヘルプ（README）</translation>
     </message>
 </context>
 <context>
@@ -121,6 +125,33 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>縦横比</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -136,6 +167,38 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>%1 の結合を準備できませんでした。</translation>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>%2 の値「%1」は無効です。</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>形式オプションの名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>名前をドットで始めることはできません。</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>名前にスラッシュや制御文字を含めることはできません。</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>名前が長すぎます。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>このファイルは形式オプションのファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>ファイルに設定 %1 がありません。</translation>
     </message>
 </context>
 <context>
@@ -166,6 +229,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>ログ: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>すべてコピー</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -174,42 +252,6 @@
     <message>
         <source>Language</source>
         <translation>言語</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>中国語</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>英語</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>フランス語</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>ドイツ語</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>イタリア語</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>ポルトガル語</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>ロシア語</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>スペイン語</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -495,6 +537,12 @@ Do you want to restart now?</source>
     <message>
         <source>Not started</source>
         <translation>未開始</translation>
+        <source>Show Log…</source>
+        <translation>ログを表示…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
     </message>
 </context>
 <context>
@@ -542,6 +590,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>音声</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>「%1」をメディアファイルとして読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>理由: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>場所: %1</translation>
     </message>
 </context>
 <context>
@@ -606,6 +670,143 @@ Do you want to restart now?</source>
     <message>
         <source>Copy Time</source>
         <translation>時間をコピー</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>形式オプション</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>ビデオ</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>ビデオ品質モード</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>ビットレート</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>コーデック</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>幅と高さを維持</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>アスペクト</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>フレームレートを維持</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>オーディオ</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>オーディオコーデックを維持</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>サンプルレート</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>音量(%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 高</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 低</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>出力形式を %1 に保存できません。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>オプション(*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>形式オプション「%1」は使用できません。
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>形式オプションの名前:</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>形式オプション「%1」は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>形式オプションを %1 に保存できません。</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>この形式オプションを削除しますか?</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>%1 から形式オプションを削除できません。</translation>
     </message>
 </context>
 <context>

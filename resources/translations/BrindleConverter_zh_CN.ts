@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
@@ -18,6 +18,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Help (read me)</source>
+        <translation>帮助（自述文件）</translation>
     </message>
 </context>
 <context>
@@ -121,6 +125,33 @@
     </message>
 </context>
 <context>
+    <name>CropDialog</name>
+    <message>
+        <source>Crop</source>
+        <translation>裁剪</translation>
+    </message>
+    <message>
+        <source>Aspect ratio</source>
+        <translation>宽高比</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>FilterGraph</name>
     <message>
         <source>The text layer image %1 could not be saved</source>
@@ -136,6 +167,38 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>无法准备 %1 的合并。</translation>
+    <name>FormatPresets</name>
+    <message>
+        <source>The value &quot;%1&quot; of %2 is not valid.</source>
+        <translation>%2 的值“%1”无效。</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the format options.</source>
+        <translation>请输入格式选项的名称。</translation>
+    </message>
+    <message>
+        <source>A name must not begin with a dot.</source>
+        <translation>名称不能以点开头。</translation>
+    </message>
+    <message>
+        <source>A name must not contain slashes or control characters.</source>
+        <translation>名称不能包含斜杠或控制字符。</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>名称太长。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The file is not a format options file.</source>
+        <translation>该文件不是格式选项文件。</translation>
+    </message>
+    <message>
+        <source>The file lacks the setting %1.</source>
+        <translation>文件缺少设置 %1。</translation>
     </message>
 </context>
 <context>
@@ -166,6 +229,21 @@
     </message>
 </context>
 <context>
+    <name>LogDialog</name>
+    <message>
+        <source>Log: %1</source>
+        <translation>日志：%1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>全部复制</translation>
+    </message>
+</context>
+<context>
     <name>MainOptionsDialog</name>
     <message>
         <source>Options</source>
@@ -174,42 +252,6 @@
     <message>
         <source>Language</source>
         <translation>语言</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>中文</translation>
-    </message>
-    <message>
-        <source>English</source>
-        <translation>英语</translation>
-    </message>
-    <message>
-        <source>French</source>
-        <translation>法语</translation>
-    </message>
-    <message>
-        <source>German</source>
-        <translation>德语</translation>
-    </message>
-    <message>
-        <source>Italian</source>
-        <translation>意大利语</translation>
-    </message>
-    <message>
-        <source>Japanese</source>
-        <translation>日语</translation>
-    </message>
-    <message>
-        <source>Portuguese</source>
-        <translation>葡萄牙语</translation>
-    </message>
-    <message>
-        <source>Russian</source>
-        <translation>俄语</translation>
-    </message>
-    <message>
-        <source>Spanish</source>
-        <translation>西班牙语</translation>
     </message>
     <message>
         <source>Threads</source>
@@ -495,6 +537,12 @@ Do you want to restart now?</source>
     <message>
         <source>Not started</source>
         <translation>未开始</translation>
+        <source>Show Log…</source>
+        <translation>查看日志…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>未找到：%1</translation>
     </message>
 </context>
 <context>
@@ -542,6 +590,22 @@ Do you want to restart now?</source>
     <message>
         <source>Audio</source>
         <translation>音频</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a media file.</source>
+        <translation>无法将“%1”读取为媒体文件。</translation>
+    </message>
+    <message>
+        <source>Reason: %1</source>
+        <translation>原因：%1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>位置：%1</translation>
     </message>
 </context>
 <context>
@@ -606,6 +670,143 @@ Do you want to restart now?</source>
     <message>
         <source>Copy Time</source>
         <translation>复制时间</translation>
+    </message>
+</context>
+<context>
+    <name>QFormatDialog</name>
+    <message>
+        <source>Format Options</source>
+        <translation>格式选项</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Video quality mode</source>
+        <translation>视频质量模式</translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation>比特率</translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation>编码器</translation>
+    </message>
+    <message>
+        <source>Keep width and height</source>
+        <translation>保持宽度和高度</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation>宽高比</translation>
+    </message>
+    <message>
+        <source>Keep frame rate</source>
+        <translation>保持帧率</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Keep Audio Codec</source>
+        <translation>保留音频编码</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>采样率</translation>
+    </message>
+    <message>
+        <source>Volume(%)</source>
+        <translation>音量(%)</translation>
+    </message>
+    <message>
+        <source>Formats</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>50 high</source>
+        <translation>50 高</translation>
+    </message>
+    <message>
+        <source>1 low</source>
+        <translation>1 低</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The output format cannot be saved to %1.</source>
+        <translation>无法将输出格式保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Options(*.ini)</source>
+        <translation>选项(*.ini)</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; cannot be used.
+%2</source>
+        <translation>无法使用格式选项“%1”。
+%2</translation>
+    </message>
+    <message>
+        <source>Name of the format options:</source>
+        <translation>格式选项名称：</translation>
+    </message>
+    <message>
+        <source>The format options &quot;%1&quot; exist already. Do you want to replace them?</source>
+        <translation>格式选项“%1”已存在。要替换吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>The format options cannot be saved to %1.</source>
+        <translation>无法将格式选项保存到 %1。</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the format options ?</source>
+        <translation>确定要删除这些格式选项吗？</translation>
+    </message>
+    <message>
+        <source>The format options cannot be deleted from %1.</source>
+        <translation>无法从 %1 删除格式选项。</translation>
     </message>
 </context>
 <context>

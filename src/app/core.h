@@ -29,6 +29,7 @@ public:
     EditorMainWindow *editor = nullptr;
     MainWindow *mainWindow = nullptr;
     QTranslator translator;
+    QTranslator qtTranslator; // Qt's own dialogs and buttons in the same language
 
     // The task of the current row; null while the list is empty.
     ConvertTask *activeTask();

@@ -1,10 +1,14 @@
 #include "app/mainwindow.h"
 
+#include "app/commandlinefiles.h"
 #include "app/conversionrun.h"
 #include "app/convertlist.h"
 #include "app/core.h"
+#include "app/logdialog.h"
 #include "app/mediafiles.h"
 #include "app/mergetab.h"
+#include "app/middleelision.h"
+#include "app/popupwithinwindow.h"
 #include "app/musictab.h"
 #include "app/splittab.h"
 #include "app/startup.h"
@@ -15,6 +19,7 @@
 #include "settings/configformat.h"
 #include "settings/mainoptionsdialog.h"
 #include "settings/mediadialog.h"
+#include "settings/qformatdialog.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -31,6 +36,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -132,6 +138,8 @@ void MainWindow::buildOutputBar()
 
     ui->lineEditOutput->setMinimumWidth(260);
     ui->lineEditOutput->setText(m_settings.outPath);
+    new MiddleElision(ui->lineEditOutput);
+    new PopupWithinWindow(ui->comboBoxFormat);
     const QSignalBlocker blocker(ui->checkBoxCoverage);
     ui->checkBoxCoverage->setChecked(m_settings.coverage);
 }
@@ -172,6 +180,10 @@ void MainWindow::buildMenus()
     m_listMenu.addAction(ui->actionAll_Delete);
     m_listMenu.addSeparator();
     m_listMenu.addAction(ui->actionMediaInfo);
+    m_showLogAction = new QAction(tr("Show Log…"), this);
+    connect(m_showLogAction, &QAction::triggered, this, &MainWindow::showLog);
+    m_listMenu.addAction(m_showLogAction);
+    m_showLogAction->setObjectName(QStringLiteral("actionShowLog"));
 
     m_mergeAddMenu.addAction(ui->actionAdd_title_sequence);
     m_mergeAddMenu.addAction(ui->actionAdd_ending);
@@ -404,7 +416,26 @@ void MainWindow::on_actionAddFolder_triggered()
 void MainWindow::on_tableWidget_customContextMenuRequested(const QPoint &pos)
 {
     Q_UNUSED(pos)
+    const QList<int> rows = m_list->selectedRows();
+    m_showLogAction->setEnabled(!rows.isEmpty() && !m_list->log(rows.first()).isEmpty());
     m_listMenu.popup(QCursor::pos());
+}
+
+void MainWindow::showLog()
+{
+    const QList<int> rows = m_list->selectedRows();
+    if (rows.isEmpty() || m_list->log(rows.first()).isEmpty())
+        return;
+    LogDialog dialog(QFileInfo(m_list->path(rows.first())).fileName(), m_list->log(rows.first()), this);
+    dialog.exec();
+}
+
+void MainWindow::addCommandLineFiles(const QStringList &arguments)
+{
+    const CommandLineFiles named = CommandLineFiles::read(arguments);
+    addToList(MediaFiles::expandFolders(named.paths));
+    if (!named.missing.isEmpty())
+        statusBar()->showMessage(tr("Not found: %1").arg(named.missing.join(QStringLiteral(", "))));
 }
 
 void MainWindow::on_actionDelete_triggered()
@@ -469,6 +500,16 @@ void MainWindow::showMediaInformation(const QString &path)
     MediaDialog dialog(this);
     dialog.setFilePath(path);
     dialog.fill();
+    dialog.exec();
+}
+
+void MainWindow::on_toolButtonFormatOption_clicked()
+{
+    QFormatDialog dialog(this);
+    dialog.setFoundEncoders(FoundEncoders::from(m_settings));
+    dialog.fillLists(ui->comboBoxFormat->currentIndex());
+    dialog.loadStored();
+    connect(&dialog, &QFormatDialog::sigContainerChosen, ui->comboBoxFormat, &QComboBox::setCurrentIndex);
     dialog.exec();
 }
 

@@ -39,6 +39,9 @@ public:
     // Adds files (folders give their media files) where a drop at the position puts them:
     // the merge table or the music table when their tab is shown, the conversion list otherwise.
     void dropFiles(const QStringList &paths, const QPoint &windowPos);
+    // Adds the files and folders named on the command line (after the program path)
+    // as Add File and Add Folder would; names of nothing on disk go to the status bar.
+    void addCommandLineFiles(const QStringList &arguments);
 
 public slots:
     // Time editors in the merge and split tables.
@@ -89,6 +92,7 @@ private slots:
     void on_timeEditSplit_timeChanged(const QTime &time);
     void on_timeEditEnd_timeChanged(const QTime &time);
     void on_comboBoxFormat_currentIndexChanged(int index);
+    void on_toolButtonFormatOption_clicked();
     void on_actionQuit_triggered();
     void on_actionMediaInfo_triggered();
     void on_actionAdd_title_sequence_triggered();
@@ -111,6 +115,8 @@ private:
     QStringList askForMediaFiles(const QString &caption, const QString &folder);
     void addToList(const QStringList &files);
     void showMediaInformation(const QString &path);
+    // The whole engine log of the first selected row.
+    void showLog();
     void addMergeEntries(bool asEndings);
     // What the Run action offers: to start a run, to pause it, or to resume it.
     enum class RunAction { Run, Pause, Resume };
@@ -144,4 +150,5 @@ private:
     SubtitleTab *m_subtitleTab = nullptr;
     MusicTab *m_musicTab = nullptr;
     ConversionRun *m_run = nullptr;
+    QAction *m_showLogAction = nullptr;
 };

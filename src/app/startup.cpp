@@ -3,9 +3,25 @@
 #include "common/asslibrary.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <QTranslator>
+
+namespace {
+const char *const kLocales[] = {"zh_CN", "en_US", "fr", "de", "it", "ja", "pt_BR", "ru", "es"};
+constexpr int kLocaleCount = int(sizeof(kLocales) / sizeof(kLocales[0]));
+
+QString localeOf(int languageIndex)
+{
+    if (languageIndex < 0 || languageIndex >= kLocaleCount)
+        return QString();
+    return QLatin1String(kLocales[languageIndex]);
+}
+}
 
 static void initResourcesOutsideNamespace()
 {
@@ -27,6 +43,7 @@ void prepareApplication(QApplication &app)
     initAssLibrary();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     app.setPalette(darkPalette());
+    QToolTip::setPalette(darkPalette());
 }
 
 QPalette darkPalette()
@@ -37,30 +54,61 @@ QPalette darkPalette()
     palette.setColor(QPalette::WindowText, Qt::white);
     palette.setColor(QPalette::Base, QColor(67, 67, 67));
     palette.setColor(QPalette::AlternateBase, dark);
+    // Tool tips stand out from the dark window as dark text on white.
     palette.setColor(QPalette::ToolTipBase, Qt::white);
-    palette.setColor(QPalette::ToolTipText, Qt::white);
+    palette.setColor(QPalette::ToolTipText, Qt::black);
     palette.setColor(QPalette::Text, Qt::white);
     palette.setColor(QPalette::Button, dark);
     palette.setColor(QPalette::ButtonText, Qt::white);
     palette.setColor(QPalette::BrightText, Qt::red);
     palette.setColor(QPalette::Highlight, QColor(128, 128, 128).lighter(150));
     palette.setColor(QPalette::HighlightedText, Qt::black);
+    // Controls that cannot be used now must look so: grey text on the dark ground.
+    const QColor disabledText(127, 127, 127);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, dark);
     return palette;
 }
 
 QString translationResource(int languageIndex)
 {
-    static const char *const kLocales[] = {"zh_CN", "en_US", "fr", "de", "it", "ja", "pt_BR", "ru", "es"};
-    constexpr int kCount = int(sizeof(kLocales) / sizeof(kLocales[0]));
-    if (languageIndex < 0 || languageIndex >= kCount)
+    const QString locale = localeOf(languageIndex);
+    if (locale.isEmpty())
         return QString();
-    return QStringLiteral(":/Translations/BrindleConverter_%1.qm").arg(QLatin1String(kLocales[languageIndex]));
+    return QStringLiteral(":/Translations/BrindleConverter_%1.qm").arg(locale);
 }
 
 bool installTranslation(QTranslator &translator, int languageIndex)
 {
     const QString resource = translationResource(languageIndex);
     if (resource.isEmpty() || !translator.load(resource))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
+QString qtTranslationFile(int languageIndex)
+{
+    QString locale = localeOf(languageIndex);
+    if (locale.isEmpty())
+        return QString();
+    const QDir folder(QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    // "en_US" has no file of its own; the language's general one serves it.
+    for (;;) {
+        const QString file = folder.filePath(QStringLiteral("qtbase_%1.qm").arg(locale));
+        if (QFileInfo::exists(file))
+            return file;
+        const int cut = locale.lastIndexOf(QLatin1Char('_'));
+        if (cut < 0)
+            return QString();
+        locale.truncate(cut);
+    }
+}
+
+bool installQtTranslation(QTranslator &translator, int languageIndex)
+{
+    const QString file = qtTranslationFile(languageIndex);
+    if (file.isEmpty() || !translator.load(file))
         return false;
     return QCoreApplication::installTranslator(&translator);
 }

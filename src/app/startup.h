@@ -20,6 +20,10 @@ QPalette darkPalette();
 QString translationResource(int languageIndex);
 // Loads the language into the translator and installs it; false leaves the interface in English.
 bool installTranslation(QTranslator &translator, int languageIndex);
+// Qt's own translation of its dialogs and standard buttons for the language index, from
+// Qt's translations folder; empty when Qt has none installed for it.
+QString qtTranslationFile(int languageIndex);
+bool installQtTranslation(QTranslator &translator, int languageIndex);
 // Starts the program again with the given process arguments (program path first).
 bool relaunch(const QString &program, const QStringList &processArguments);
 

@@ -1,10 +1,10 @@
 #include "jobs/jobsmanage.h"
 
+#include "common/displaytext.h"
 #include "jobs/unfinishedoutput.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTime>
 
 #include <algorithm>
 
@@ -14,15 +14,9 @@ QString timeLeftText(const AbstractJob &job, int percent)
 {
     if (percent <= 2)
         return QStringLiteral("--:--:--");
-    // An estimate of a day or more is no time of day and shows empty.
-    return QTime::fromMSecsSinceStartOfDay(static_cast<int>(std::min<qint64>(JobsManage::timeLeft(job, percent),
-                                                                             24LL * 3600 * 1000)))
-        .toString(Qt::TextDate);
-}
-
-QString megabytesText(qint64 bytes)
-{
-    return QStringLiteral("%1MB").arg(static_cast<double>(bytes) / 1048576.0, 0, 'f', 2);
+    // While work remains the estimate never reads as nothing left.
+    const qint64 left = percent >= 100 ? 0 : std::max<qint64>(1, JobsManage::timeLeft(job, percent));
+    return DisplayText::timeLeft(left);
 }
 
 }
@@ -194,9 +188,9 @@ void JobsManage::onProgressUpdated(AbstractJob *job, int percent, quint64 nFileS
         return;
     QString size;
     if (percent >= 100)
-        size = megabytesText(QFileInfo(job->outputPath()).size());
+        size = DisplayText::fileSize(QFileInfo(job->outputPath()).size());
     if (nFileSize != 0)
-        size = QStringLiteral("%1MB").arg(static_cast<double>(nFileSize) / 100.0, 0, 'g');
+        size = DisplayText::fileSize(qint64(nFileSize) * 1048576 / 100);
     emit sigJobProgress(job, progressText(*job, percent), size);
 }
 
@@ -218,7 +212,7 @@ void JobsManage::onFinished(AbstractJob *job, bool, const QString &)
         // The size of what is really there, not the projection: no file, no size. The
         // row's state is its owner's to tell, once all of the row's work has ended.
         const QFileInfo output(job->outputPath());
-        emit sigJobProgress(job, QString(), output.isFile() ? megabytesText(output.size()) : QStringLiteral("-"));
+        emit sigJobProgress(job, QString(), output.isFile() ? DisplayText::fileSize(output.size()) : QStringLiteral("-"));
     }
     emit sigJobFinished(job, job->outcome());
 

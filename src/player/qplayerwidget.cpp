@@ -129,6 +129,8 @@ void QPlayerWidget::startPlaying()
 
     m_slider->setRange(0, int(m_durationUs / 1000));
     m_slider->setValue(0);
+    // A file that cannot be opened must not leave the previous file's time behind.
+    TransportBar::showTime(m_timeEdit, 0);
     m_slider->setEnabled(true);
     m_positionTimer.start();
 

@@ -96,6 +96,31 @@ bool prepareTransform(PlayerState *is, int bits)
         && av_tx_init(&is->rdft, &is->rdft_fn, AV_TX_FLOAT_RDFT, 0, 1 << bits, &scale, 0) >= 0;
 }
 
+// Brightness of one transform bin, 0 to 255.
+int binLevel(const AVComplexFloat &bin, int nbFreq)
+{
+    const double norm = 1.0 / std::sqrt(double(nbFreq));
+    return FFMIN(int(std::sqrt(norm * std::hypot(bin.re, bin.im))), 255);
+}
+
+// The loudest bin of [first, last) in one channel.
+int peakLevel(const AVComplexFloat *bins, int first, int last, int nbFreq)
+{
+    int level = 0;
+    for (int i = first; i < last; i++)
+        level = FFMAX(level, binLevel(bins[i], nbFreq));
+    return level;
+}
+
+// First transform bin of column x: frequencies spread logarithmically over the width,
+// so that music, which lives in the lower bins, fills the picture instead of one edge.
+int firstBinOfColumn(int x, int width, int nbFreq)
+{
+    return FFMIN(nbFreq - 1, int(std::lround(std::pow(double(nbFreq), double(x) / width))));
+}
+
+// The spectrum as bars over the whole display: one column a frequency band, as high as
+// the band is loud, coloured by the two channels.
 void drawSpectrum(PlayerState *is, int channels, int start, int bits)
 {
     const int nbFreq = 1 << (bits - 1);
@@ -114,24 +139,15 @@ void drawSpectrum(PlayerState *is, int channels, int start, int bits)
         is->rdft_fn(is->rdft, bins[ch], input, sizeof(float));
     }
 
-    const SDL_Rect column {is->xpos, 0, 1, is->height};
-    uint32_t *pixels = nullptr;
-    int pitch = 0;
-    if (!SDL_LockTexture(is->vis_texture, &column, reinterpret_cast<void **>(&pixels), &pitch)) {
-        pitch >>= 2;
-        pixels += pitch * is->height;
-        for (int y = 0; y < is->height; y++) {
-            const double norm = 1.0 / std::sqrt(double(nbFreq));
-            const AVComplexFloat first = bins[0][y];
-            const AVComplexFloat second = shownChannels > 1 ? bins[1][y] : first;
-            const int a = FFMIN(int(std::sqrt(norm * std::hypot(first.re, first.im))), 255);
-            const int b = FFMIN(int(std::sqrt(norm * std::hypot(second.re, second.im))), 255);
-            pixels -= pitch;
-            *pixels = uint32_t((a << 16) + (b << 8) + ((a + b) >> 1));
-        }
-        SDL_UnlockTexture(is->vis_texture);
+    for (int x = 0; x < is->width; x++) {
+        const int first = firstBinOfColumn(x, is->width, nbFreq);
+        const int last = FFMAX(first + 1, firstBinOfColumn(x + 1, is->width, nbFreq));
+        const int a = peakLevel(bins[0], first, last, nbFreq);
+        const int b = shownChannels > 1 ? peakLevel(bins[1], first, last, nbFreq) : a;
+        const int height = FFMAX(a, b) * is->height / 255;
+        SDL_SetRenderDrawColor(g_player.renderer, Uint8(a), Uint8(b), Uint8((a + b) >> 1), 255);
+        fillRect(is->xleft + x, is->ytop + is->height - height, 1, height);
     }
-    SDL_RenderCopy(g_player.renderer, is->vis_texture, nullptr, nullptr);
 }
 }
 
@@ -156,15 +172,7 @@ void drawAudioVisualisation(PlayerState *is)
         drawWaves(is, channels, start);
         return;
     }
-    // The spectrum texture keeps earlier columns; it is cleared only when (re)created.
-    if (reallocTexture(&is->vis_texture, SDL_PIXELFORMAT_ARGB8888, is->width, is->height, SDL_BLENDMODE_NONE, true)
-        < 0)
-        return;
-    if (is->xpos >= is->width)
-        is->xpos = 0;
     drawSpectrum(is, channels, start, bits);
-    if (!is->paused)
-        is->xpos++;
 }
 
 void freeVisualisation(PlayerState *is)

@@ -2,7 +2,11 @@
 
 #include "ui_aboutdialog.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QUrl>
 
 AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent)
@@ -13,6 +17,23 @@ AboutDialog::AboutDialog(QWidget *parent)
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    // Links lead only to what is really there: the read-me as help, and no web site.
+    const QString help = helpFile();
+    if (QFileInfo::exists(help)) {
+        ui->label_2->setText(QStringLiteral("<a style=\"color:white\" href=\"%1\">%2</a>")
+                                 .arg(QUrl::fromLocalFile(help).toString(QUrl::FullyEncoded),
+                                      tr("Help (read me)").toHtmlEscaped()));
+        ui->label_2->setToolTip(help);
+    } else {
+        ui->label_2->hide();
+    }
+    ui->label_3->hide();
+}
+
+QString AboutDialog::helpFile()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("README.md"));
 }
 
 AboutDialog::~AboutDialog()

@@ -13,6 +13,9 @@ public:
     explicit AboutDialog(QWidget *parent = nullptr);
     ~AboutDialog() override;
 
+    // The read-me that ships beside the application; the help link opens it.
+    static QString helpFile();
+
 private:
     Ui::AboutDialog *ui;
 };

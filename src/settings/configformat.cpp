@@ -53,7 +53,7 @@ void ConfigFormat::load()
     ini.endGroup();
 }
 
-void ConfigFormat::save()
+bool ConfigFormat::save()
 {
     QSettings ini(settingsFile, QSettings::IniFormat);
     ini.setValue(QStringLiteral("Format/Format"), format);
@@ -77,6 +77,27 @@ void ConfigFormat::save()
     ini.setValue(QStringLiteral("ASample"), aSample);
     ini.setValue(QStringLiteral("AVolume"), aVolume);
     ini.endGroup();
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
+void ConfigFormat::copyFieldsFrom(const ConfigFormat &other)
+{
+    format = other.format;
+    vSetMode = other.vSetMode;
+    vBitRate = other.vBitRate;
+    vCodec = other.vCodec;
+    vKeepWH = other.vKeepWH;
+    vSize = other.vSize;
+    vAspect = other.vAspect;
+    vKeepFrameRate = other.vKeepFrameRate;
+    vFrameRate = other.vFrameRate;
+    aKeepCodec = other.aKeepCodec;
+    aBitRate = other.aBitRate;
+    aCodec = other.aCodec;
+    aChannels = other.aChannels;
+    aSample = other.aSample;
+    aVolume = other.aVolume;
 }
 
 void ConfigFormat::applyContainerDefaults(int containerIndex)

@@ -15,7 +15,10 @@ public:
     explicit ConfigFormat(QObject *parent = nullptr);
 
     void load();
-    void save();
+    // False when the file could not be written.
+    bool save();
+    // Every field but the file path.
+    void copyFieldsFrom(const ConfigFormat &other);
     // Resets the encoder fields to what suits the container index 0 to 9.
     void applyContainerDefaults(int containerIndex);
 

@@ -2,8 +2,10 @@
 
 #include "settings/codecnames.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPushButton>
 #include <QStringList>
 #include <QTextEdit>
 
@@ -16,24 +18,52 @@ MediaDialog::MediaDialog(QWidget *parent)
     , m_text(new QTextEdit(this))
 {
     setWindowTitle(tr("Media Infomation"));
-    resize(400, 347);
+    resize(400, 379);
     m_text->setObjectName(QStringLiteral("textEditInfo"));
     m_text->setGeometry(10, 10, 381, 321);
     m_text->setReadOnly(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("buttonBox"));
+    buttons->setGeometry(10, 339, 381, 32);
+    buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void MediaDialog::fill()
 {
-    m_text->setPlainText(report(m_filePath));
+    QString error;
+    const QString text = report(m_filePath, &error);
+    if (!text.isEmpty()) {
+        m_text->setPlainText(text);
+        return;
+    }
+    m_text->setPlainText(tr("\"%1\" could not be read as a media file.").arg(QFileInfo(m_filePath).fileName())
+                         + QStringLiteral("\n\n") + tr("Reason: %1").arg(error) + QStringLiteral("\n")
+                         + tr("Location: %1").arg(QFileInfo(m_filePath).absolutePath()));
 }
 
-QString MediaDialog::report(const QString &path)
+namespace {
+QString reasonOf(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromUtf8(text);
+}
+}
+
+QString MediaDialog::report(const QString &path, QString *error)
 {
     const QByteArray utf8Path = path.toUtf8();
     AVFormatContext *context = nullptr;
-    if (avformat_open_input(&context, utf8Path.constData(), nullptr, nullptr) < 0)
+    if (const int code = avformat_open_input(&context, utf8Path.constData(), nullptr, nullptr); code < 0) {
+        if (error)
+            *error = reasonOf(code);
         return QString();
-    if (avformat_find_stream_info(context, nullptr) < 0) {
+    }
+    if (const int code = avformat_find_stream_info(context, nullptr); code < 0) {
+        if (error)
+            *error = reasonOf(code);
         avformat_close_input(&context);
         return QString();
     }

@@ -14,10 +14,11 @@ public:
 
     void setFilePath(const QString &path) { m_filePath = path; }
     QString filePath() const { return m_filePath; }
-    // Writes the report of the file into the text box; empty when it cannot be read.
+    // Writes the report of the file into the text box, or why the file could not be read.
     void fill();
 
-    static QString report(const QString &path);
+    // Empty when the file cannot be read; *error then says why.
+    static QString report(const QString &path, QString *error = nullptr);
 
 private:
     QString m_filePath;

@@ -113,6 +113,8 @@ private slots:
     void quarterTurnPlaysUpright();
     void brokenFilesReturnToIdle_data();
     void brokenFilesReturnToIdle();
+    void brokenFileAfterAGoodOneShowsNoOldTime();
+    void audioOnlySpectrumFillsThePreview();
     void hostShowsClipPicture();
     void resizeWhilePausedRefitsPicture();
     void filterGraphOverlayShows();
@@ -331,6 +333,59 @@ void TestPlayer::brokenFilesReturnToIdle()
     play(path);
     QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
     QFile::remove(path);
+}
+
+void TestPlayer::brokenFileAfterAGoodOneShowsNoOldTime()
+{
+    play(TestMedia::clip(3.0));
+    auto *time = m_player->findChild<QTimeEdit *>();
+    QVERIFY(time);
+    QTRY_VERIFY_WITH_TIMEOUT(time->time() >= QTime(0, 0, 1), 5000);
+    m_player->OnStop();
+
+    const QString missing = TestProfile::home() + QStringLiteral("/gone.mp4");
+    m_player->m_filePath = missing;
+    m_player->OnPlayPause();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
+    QCOMPARE(time->time(), QTime(0, 0));
+}
+
+void TestPlayer::audioOnlySpectrumFillsThePreview()
+{
+    // A chord of a low and a high tone: the bars spread over the whole width and reach up high.
+    const QString chord = TestMedia::make(
+        QStringLiteral("chord.wav"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("aevalsrc=0.4*sin(2*PI*110*t)+0.4*sin(2*PI*3520*t)|0.4*sin(2*PI*220*t)+0.4*sin(2*PI*7040*t):s=44100:d=6")});
+    play(chord);
+    QTRY_VERIFY_WITH_TIMEOUT(playerStatistics().showsVisualisation, 3000);
+
+    QElapsedTimer timer;
+    timer.start();
+    int leftmost = INT_MAX, rightmost = -1, highest = INT_MAX;
+    QSize shown;
+    while (timer.elapsed() < 3000) {
+        QTest::qWait(100);
+        const QImage image = grabHost(*m_player);
+        shown = image.size();
+        for (int y = 0; y < image.height(); y++) {
+            for (int x = 0; x < image.width(); x++) {
+                if (qGray(image.pixel(x, y)) > 60) {
+                    leftmost = qMin(leftmost, x);
+                    rightmost = qMax(rightmost, x);
+                    highest = qMin(highest, y);
+                }
+            }
+        }
+    }
+    const QWidget *host = m_player->findChild<QWidget *>(QStringLiteral("playerHost"));
+    QVERIFY(host);
+    // The host takes the whole picture area, and the bars spread over it.
+    QCOMPARE(host->width(), m_player->width());
+    QVERIFY2(host->height() > m_player->height() / 2, qPrintable(QString::number(host->height())));
+    QVERIFY2(rightmost - leftmost > shown.width() / 2,
+             qPrintable(QStringLiteral("lit from %1 to %2 of %3").arg(leftmost).arg(rightmost).arg(shown.width())));
+    QVERIFY2(highest < shown.height() / 2, qPrintable(QStringLiteral("top %1 of %2").arg(highest).arg(shown.height())));
 }
 
 void TestPlayer::hostShowsClipPicture()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ConfigSystem;
+
+// The hardware encoders the engine accepted when it was checked.
+struct FoundEncoders
+{
+    bool h264NV = false;
+    bool h265NV = false;
+    bool h264AMF = false;
+    bool h265AMF = false;
+    bool h264QSV = false;
+    bool h265QSV = false;
+    bool h264VTB = false;
+    bool h265VTB = false;
+
+    static FoundEncoders from(const ConfigSystem &system);
+};
+
+// One list of choices and the entry that is current when the list is (re)built.
+struct Choices
+{
+    QStringList entries;
+    QString current;
+};
+
+// The fixed choices of the output format, by container index 0 to 9 and by audio codec.
+namespace FormatLists {
+
+bool hasVideo(int containerIndex);
+
+// Bit rates or, in quality mode, quality levels; "Auto" first and current.
+Choices videoBitRates(bool qualityMode);
+Choices frameSizes();
+Choices frameRates(int containerIndex);
+Choices aspects();
+// The container's codecs with the found hardware encoders of the same families, then "copy".
+Choices videoCodecs(int containerIndex, const FoundEncoders &found);
+Choices audioCodecs(int containerIndex);
+
+Choices audioChannels(const QString &audioCodec);
+Choices audioSampleRates(const QString &audioCodec);
+Choices audioBitRates(const QString &audioCodec);
+
+}

@@ -1,0 +1,305 @@
+#include "app/convertlist.h"
+#include "app/core.h"
+#include "app/logdialog.h"
+#include "app/mainwindow.h"
+#include "app/middleelision.h"
+#include "app/startup.h"
+#include "settings/aboutdialog.h"
+#include "settings/mainoptionsdialog.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
+#include <QTranslator>
+#include <QUrl>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+void whenModalShows(std::function<void(QWidget *)> act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start(20);
+}
+
+// Contrast ratio of two colours as accessibility guidelines define it (1 to 21).
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto channel = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    const double first = luminance(a) + 0.05;
+    const double second = luminance(b) + 0.05;
+    return std::max(first, second) / std::min(first, second);
+}
+
+bool touch(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+}
+
+// What a new user meets in the first minutes: tool tips, languages, files from a
+// file manager, the log of a failed row, the output folder and the about box.
+class TestFirstRun : public QObject
+{
+    Q_OBJECT
+private slots:
+    void toolTipsAreReadable();
+    void qtSpeaksEveryLanguageTheProgramDoes();
+    void disabledControlsLookDisabled();
+    void languagesAreNamedInTheirOwnTongue();
+    void commandLineFilesArriveInTheList();
+    void failedRowShowsItsWholeLog();
+    void longOutputFolderKeepsBothEndsInView();
+    void formatListStaysInsideTheWindow();
+    void aboutLinksLeadToFilesThatShip();
+};
+
+void TestFirstRun::toolTipsAreReadable()
+{
+    for (const QPalette &palette : {QApplication::palette(), QToolTip::palette()}) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            const double ratio = contrast(palette.color(group, QPalette::ToolTipText),
+                                          palette.color(group, QPalette::ToolTipBase));
+            QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+        }
+    }
+}
+
+void TestFirstRun::disabledControlsLookDisabled()
+{
+    const QPalette palette = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        const QColor enabled = palette.color(QPalette::Active, role);
+        const QColor disabled = palette.color(QPalette::Disabled, role);
+        QVERIFY2(qAbs(enabled.lightness() - disabled.lightness()) >= 80, qPrintable(QString::number(role)));
+        // Still readable on the window.
+        QVERIFY(contrast(disabled, palette.color(QPalette::Disabled, QPalette::Window)) >= 2.0);
+    }
+}
+
+void TestFirstRun::qtSpeaksEveryLanguageTheProgramDoes()
+{
+    for (int index = 0; index < 9; ++index) {
+        const QString file = Startup::qtTranslationFile(index);
+        QVERIFY2(QFile::exists(file), qPrintable(QString::number(index)));
+        QTranslator translator;
+        QVERIFY2(translator.load(file), qPrintable(file));
+    }
+    QVERIFY(Startup::qtTranslationFile(-1).isEmpty());
+    QVERIFY(Startup::qtTranslationFile(9).isEmpty());
+
+    // French: Qt's own buttons follow the program's language.
+    QTranslator french;
+    QVERIFY(Startup::installQtTranslation(french, 2));
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Brindle"), QStringLiteral("?"),
+                         QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(question.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Oui"));
+    QCOMPARE(question.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Non"));
+    QCoreApplication::removeTranslator(&french);
+}
+
+void TestFirstRun::languagesAreNamedInTheirOwnTongue()
+{
+    // Even in another language, everyone finds their own again.
+    QTranslator russian;
+    QVERIFY(Startup::installTranslation(russian, 7));
+    ConfigSystem settings;
+    MainOptionsDialog dialog;
+    dialog.setSettings(&settings);
+    auto *languages = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
+    QStringList names;
+    for (int i = 0; i < languages->count(); ++i)
+        names << languages->itemText(i);
+    QCoreApplication::removeTranslator(&russian);
+    QCOMPARE(names, QStringList({QStringLiteral("简体中文"), QStringLiteral("English"), QStringLiteral("Français"),
+                                 QStringLiteral("Deutsch"), QStringLiteral("Italiano"), QStringLiteral("日本語"),
+                                 QStringLiteral("Português (Brasil)"), QStringLiteral("Русский"),
+                                 QStringLiteral("Español")}));
+}
+
+void TestFirstRun::commandLineFilesArriveInTheList()
+{
+    const QString clip = TestMedia::clip(1.0);
+    QVERIFY(!clip.isEmpty());
+    QTemporaryDir dir;
+    const QString named = dir.filePath(QStringLiteral("named, [one] 100%.mp4"));
+    QVERIFY(QFile::copy(clip, named));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
+    const QString inFolder = dir.filePath(QStringLiteral("folder/in folder.mkv"));
+    QVERIFY(QFile::copy(clip, inFolder));
+    QVERIFY(touch(dir.filePath(QStringLiteral("folder/notes.txt"))));
+    const QString asUrl = dir.filePath(QStringLiteral("as url é.mp4"));
+    QVERIFY(QFile::copy(clip, asUrl));
+
+    MainWindow window;
+    const QString relative = QDir::current().relativeFilePath(named);
+    window.addCommandLineFiles({relative, dir.filePath(QStringLiteral("folder")),
+                                QUrl::fromLocalFile(asUrl).toString(), dir.filePath(QStringLiteral("gone.mp4"))});
+    ConvertList *list = window.conversionList();
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->path(0), named);
+    QCOMPARE(list->path(1), inFolder);
+    QCOMPARE(list->path(2), asUrl);
+    QCOMPARE(core().tasks.size(), 3);
+    QVERIFY2(window.statusBar()->currentMessage().contains(QStringLiteral("gone.mp4")),
+             qPrintable(window.statusBar()->currentMessage()));
+
+    window.addCommandLineFiles({});
+    QCOMPARE(list->count(), 3);
+}
+
+void TestFirstRun::failedRowShowsItsWholeLog()
+{
+    MainWindow window;
+    window.show();
+    ConvertList *list = window.conversionList();
+    list->addFile(QStringLiteral("/nowhere/clip.mp4"));
+    list->addFile(QStringLiteral("/nowhere/other.mp4"));
+    QStringList lines;
+    for (int i = 1; i <= 120; ++i)
+        lines << QStringLiteral("line %1 of what the engine said").arg(i);
+    const QString log = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    list->setFailure(0, RowState::Failed, log);
+
+    auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    auto *showLog = window.findChild<QAction *>(QStringLiteral("actionShowLog"));
+    QVERIFY(showLog);
+    QCOMPARE(showLog->text(), QStringLiteral("Show Log…"));
+
+    // A row without a log offers nothing to show.
+    table->selectRow(1);
+    QMetaObject::invokeMethod(&window, "on_tableWidget_customContextMenuRequested", Q_ARG(QPoint, QPoint()));
+    QVERIFY(!showLog->isEnabled());
+    for (QWidget *popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
+        popup->close();
+
+    table->selectRow(0);
+    QMetaObject::invokeMethod(&window, "on_tableWidget_customContextMenuRequested", Q_ARG(QPoint, QPoint()));
+    QVERIFY(showLog->isEnabled());
+    for (QWidget *popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
+        popup->close();
+
+    QString shown;
+    QString copied;
+    bool selectable = false;
+    QSize grown;
+    whenModalShows([&](QWidget *modal) {
+        auto *dialog = qobject_cast<LogDialog *>(modal);
+        if (dialog) {
+            auto *text = dialog->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEditLog"));
+            shown = text->toPlainText();
+            selectable = text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse)
+                         && text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
+            dialog->findChild<QPushButton *>(QStringLiteral("pushButtonCopyAll"))->click();
+            copied = QApplication::clipboard()->text();
+            dialog->resize(dialog->width() + 200, dialog->height() + 150);
+            grown = dialog->size();
+        }
+        modal->close();
+    });
+    showLog->trigger();
+    QCOMPARE(shown, log);
+    QVERIFY(shown.contains(QStringLiteral("line 1 of")) && shown.contains(QStringLiteral("line 120 of")));
+    QVERIFY(selectable);
+    QCOMPARE(copied, shown);
+    QVERIFY2(grown.width() >= 920 && grown.height() >= 570, qPrintable(QStringLiteral("%1x%2").arg(grown.width()).arg(grown.height())));
+}
+
+void TestFirstRun::longOutputFolderKeepsBothEndsInView()
+{
+    MainWindow window;
+    window.show();
+    auto *edit = window.findChild<QLineEdit *>(QStringLiteral("lineEditOutput"));
+    auto *elision = edit->findChild<MiddleElision *>();
+    QVERIFY(elision);
+    const QString path = QStringLiteral("/home/somebody/") + QStringLiteral("a rather long folder name/").repeated(8)
+                         + QStringLiteral("Finished videos");
+    edit->setText(path);
+    window.setFocus();
+    QCOMPARE(edit->text(), path);
+    QCOMPARE(edit->toolTip(), path);
+    const QString shown = elision->shownText();
+    QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown));
+    QVERIFY2(shown.startsWith(QStringLiteral("/home")) && shown.endsWith(QStringLiteral("Finished videos")),
+             qPrintable(shown));
+    QVERIFY(edit->fontMetrics().horizontalAdvance(shown) <= edit->width());
+
+    edit->setText(QStringLiteral("/tmp/out"));
+    QCOMPARE(elision->shownText(), QStringLiteral("/tmp/out"));
+    QCOMPARE(edit->toolTip(), QStringLiteral("/tmp/out"));
+}
+
+void TestFirstRun::formatListStaysInsideTheWindow()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *formats = window.findChild<QComboBox *>(QStringLiteral("comboBoxFormat"));
+    for (int index : {0, 9}) {
+        formats->setCurrentIndex(index);
+        formats->showPopup();
+        QWidget *list = formats->view()->window();
+        QTRY_VERIFY(list->isVisible());
+        const QRect windowArea(window.mapToGlobal(QPoint(0, 0)), window.size());
+        QVERIFY2(windowArea.contains(list->geometry()),
+                 qPrintable(QStringLiteral("list %1,%2 %3x%4 outside the window")
+                                .arg(list->x()).arg(list->y()).arg(list->width()).arg(list->height())));
+        formats->hidePopup();
+    }
+}
+
+void TestFirstRun::aboutLinksLeadToFilesThatShip()
+{
+    AboutDialog dialog;
+    dialog.show();
+    int links = 0;
+    for (QLabel *label : dialog.findChildren<QLabel *>()) {
+        const QRegularExpressionMatch href = QRegularExpression(QStringLiteral("href=\"([^\"]+)\"")).match(label->text());
+        if (!href.hasMatch())
+            continue;
+        QVERIFY2(label->isVisible(), qPrintable(label->objectName()));
+        const QUrl url(href.captured(1));
+        QVERIFY2(url.isLocalFile() && QFile::exists(url.toLocalFile()), qPrintable(url.toString()));
+        ++links;
+    }
+    QCOMPARE(links, 1);
+    QCOMPARE(QUrl::fromLocalFile(AboutDialog::helpFile()).fileName(), QStringLiteral("README.md"));
+    for (const char *name : {"label_2", "label_3"}) {
+        auto *label = dialog.findChild<QLabel *>(QLatin1String(name));
+        QVERIFY(!label->isVisible() || label->text().contains(QStringLiteral("README.md")));
+    }
+}
+
+BRINDLE_TEST_MAIN(TestFirstRun)
+#include "test_firstrun.moc"

@@ -1,0 +1,341 @@
+#include "settings/cropdialog.h"
+#include "settings/cropwnd.h"
+#include "testprofile.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace {
+constexpr double kPixel = 1.0 / 459.0; // one preview pixel as a fraction of a fitted picture
+
+QImage picture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    return image;
+}
+
+ST_CROP_THICK cropOf(double left, double top, double right, double bottom)
+{
+    ST_CROP_THICK crop;
+    crop.left = left;
+    crop.top = top;
+    crop.right = right;
+    crop.bottom = bottom;
+    crop.cropped = true;
+    return crop;
+}
+
+bool near(double a, double b, double tolerance = 1.5 * kPixel)
+{
+    return qAbs(a - b) <= tolerance;
+}
+}
+
+class TestCropDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void fittingKeepsOnePixelAndCentres();
+    void framesStartAtStoredFractionsOrAroundThePicture();
+    void cornerDragsGiveFractionsOnRelease();
+    void dragsLeavingThePictureOrTurningInsideOutAreIgnored();
+    void movingStopsAtTheEdges();
+    void fixedRatiosFitTheLargestCentredFrame();
+    void fixedRatioCornersKeepTheRatio();
+    void resetEmitsAZeroedRecord();
+    void cursorsFollowTheParts();
+    void aLargerWindowKeepsTheCrop();
+    void recordTravelsThroughQueuedSignals();
+
+private:
+    // Opens a dialog for a picture and returns its preview.
+    CropWnd *open(const QImage &image, const ST_CROP_THICK &crop = ST_CROP_THICK());
+    // Presses at one point of the preview, moves to another and releases there.
+    void drag(const QPointF &from, const QPointF &to);
+    void moveTo(const QPointF &to);
+    QPoint inWindow(const QPointF &point) const;
+
+    CropDialog *m_dialog = nullptr;
+    CropWnd *m_preview = nullptr;
+};
+
+void TestCropDialog::init()
+{
+    m_dialog = new CropDialog;
+}
+
+void TestCropDialog::cleanup()
+{
+    delete m_dialog;
+    m_dialog = nullptr;
+    m_preview = nullptr;
+}
+
+CropWnd *TestCropDialog::open(const QImage &image, const ST_CROP_THICK &crop)
+{
+    m_dialog->setCrop(crop);
+    m_dialog->setPicture(image);
+    m_dialog->show();
+    if (!QTest::qWaitForWindowExposed(m_dialog))
+        return nullptr;
+    m_preview = m_dialog->findChild<CropWnd *>(QStringLiteral("pPreviewWnd"));
+    return m_preview;
+}
+
+QPoint TestCropDialog::inWindow(const QPointF &point) const
+{
+    return m_preview->mapTo(m_dialog, point.toPoint());
+}
+
+void TestCropDialog::moveTo(const QPointF &to)
+{
+    QTest::mouseMove(m_dialog->windowHandle(), inWindow(to));
+}
+
+void TestCropDialog::drag(const QPointF &from, const QPointF &to)
+{
+    QTest::mousePress(m_dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow(from));
+    moveTo(to);
+    QTest::mouseRelease(m_dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow(to));
+}
+
+void TestCropDialog::fittingKeepsOnePixelAndCentres()
+{
+    QVERIFY(CropWnd::fitInto(QSizeF(), QRect(0, 0, 100, 100), true).isNull());
+    QVERIFY(CropWnd::fitInto(QSizeF(10, 10), QRect(0, 0, 1, 1), true).isNull());
+
+    // A size that fits is only centred unless it must always be scaled.
+    QCOMPARE(CropWnd::fitInto(QSizeF(40, 20), QRect(0, 0, 101, 101), false), QRectF(30, 40, 40, 20));
+    QCOMPARE(CropWnd::fitInto(QSizeF(40, 20), QRect(0, 0, 101, 101), true), QRectF(0, 25, 100, 50));
+    QCOMPARE(CropWnd::fitInto(QSizeF(1000, 1), QRect(10, 10, 101, 101), true), QRectF(10, 59, 100, 1));
+    // Qt's inclusive coordinates: a 460 pixel wide widget offers 459 pixels.
+    QCOMPARE(CropWnd::fitInto(QSizeF(640, 360), QRect(0, 0, 460, 460), false), QRectF(0, 100, 459, 258));
+}
+
+void TestCropDialog::framesStartAtStoredFractionsOrAroundThePicture()
+{
+    CropWnd *preview = open(picture(640, 360));
+    QVERIFY(preview);
+    QVERIFY(preview->width() >= 460 && preview->height() >= 460);
+    QCOMPARE(preview->imageArea(), CropWnd::fitInto(QSizeF(640, 360), preview->rect(), false));
+    QCOMPARE(preview->frame(), preview->imageArea());
+    QVERIFY(!m_dialog->crop().cropped);
+    cleanup();
+    init();
+
+    preview = open(picture(640, 360), cropOf(0.1, 0.2, 0.25, 0.05));
+    QVERIFY(preview);
+    const QRectF area = preview->imageArea();
+    QCOMPARE(preview->frame().left(), area.left() + area.width() * 0.1);
+    QCOMPARE(preview->frame().top(), area.top() + area.height() * 0.2);
+    QCOMPARE(preview->frame().right(), area.right() - area.width() * 0.25);
+    QCOMPARE(preview->frame().bottom(), area.bottom() - area.height() * 0.05);
+    // Until the user changes something the dialog hands back what it was given.
+    QCOMPARE(m_dialog->crop().left, 0.1);
+    QCOMPARE(m_dialog->crop().bottom, 0.05);
+}
+
+void TestCropDialog::cornerDragsGiveFractionsOnRelease()
+{
+    CropWnd *preview = open(picture(640, 360));
+    QVERIFY(preview);
+    QSignalSpy spy(preview, &CropWnd::sigCrop);
+    const QRectF area = preview->imageArea();
+
+    drag(area.topLeft(), area.topLeft() + QPointF(area.width() * 0.2, area.height() * 0.1));
+    QCOMPARE(spy.count(), 1);
+    ST_CROP_THICK crop = m_dialog->crop();
+    QVERIFY(crop.cropped);
+    QVERIFY2(near(crop.left, 0.2) && near(crop.top, 0.1), qPrintable(QStringLiteral("%1 %2").arg(crop.left).arg(crop.top)));
+    QCOMPARE(crop.right, 0.0);
+    QCOMPARE(crop.bottom, 0.0);
+
+    drag(area.bottomRight(), area.bottomRight() - QPointF(area.width() * 0.3, area.height() * 0.25));
+    crop = m_dialog->crop();
+    QVERIFY(near(crop.left, 0.2) && near(crop.top, 0.1));
+    QVERIFY(near(crop.right, 0.3) && near(crop.bottom, 0.25));
+
+    // The other two corners move their own edges only.
+    const QRectF frame = preview->frame();
+    drag(frame.topRight(), frame.topRight() + QPointF(-10, 12));
+    drag(preview->frame().bottomLeft(), preview->frame().bottomLeft() + QPointF(8, -6));
+    QCOMPARE(preview->frame().right(), frame.right() - 10);
+    QCOMPARE(preview->frame().top(), frame.top() + 12);
+    QCOMPARE(preview->frame().left(), frame.left() + 8);
+    QCOMPARE(preview->frame().bottom(), frame.bottom() - 6);
+    QCOMPARE(spy.count(), 4);
+}
+
+void TestCropDialog::dragsLeavingThePictureOrTurningInsideOutAreIgnored()
+{
+    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.1, 0.1, 0.1));
+    QVERIFY(preview);
+    const QRectF before = preview->frame();
+
+    // Past the picture's top-left corner: the frame stays where it was.
+    drag(before.topLeft(), preview->imageArea().topLeft() - QPointF(30, 30));
+    QCOMPARE(preview->frame(), before);
+    // Past the opposite corner the frame would turn inside out.
+    drag(before.topLeft(), before.bottomRight() + QPointF(5, 5));
+    QCOMPARE(preview->frame(), before);
+    drag(before.bottomRight(), before.topLeft() + QPointF(-3, 2));
+    QCOMPARE(preview->frame(), before);
+    QVERIFY(near(m_dialog->crop().left, 0.1, 1e-9));
+
+    // A press outside the frame moves nothing.
+    drag(QPointF(2, 2), QPointF(200, 200));
+    QCOMPARE(preview->frame(), before);
+}
+
+void TestCropDialog::movingStopsAtTheEdges()
+{
+    CropWnd *preview = open(picture(640, 360), cropOf(0.2, 0.2, 0.3, 0.3));
+    QVERIFY(preview);
+    const QRectF area = preview->imageArea();
+    const QSizeF size = preview->frame().size();
+
+    drag(preview->frame().center(), preview->frame().center() + QPointF(1000, 15));
+    QCOMPARE(preview->frame().right(), area.right());
+    QCOMPARE(preview->frame().size(), size);
+    QVERIFY(near(m_dialog->crop().right, 0.0, 1e-9));
+
+    drag(preview->frame().center(), preview->frame().center() + QPointF(-1000, -1000));
+    QCOMPARE(preview->frame().topLeft(), area.topLeft());
+    QCOMPARE(preview->frame().size(), size);
+    QCOMPARE(m_dialog->crop().left, 0.0);
+    QCOMPARE(m_dialog->crop().top, 0.0);
+    QVERIFY(near(m_dialog->crop().right, 0.5, 1e-9));
+    QVERIFY(near(m_dialog->crop().bottom, 0.5, 1e-9));
+}
+
+void TestCropDialog::fixedRatiosFitTheLargestCentredFrame()
+{
+    QCOMPARE(CropDialog::ratioOf(0), 0.0f);
+    QCOMPARE(CropDialog::ratioOf(4), 1.3333334f);
+    QCOMPARE(CropDialog::ratioOf(5), 1.7777778f);
+    QCOMPARE(CropDialog::ratioOf(6), 0.5625f);
+
+    CropWnd *preview = open(picture(360, 640));
+    QVERIFY(preview);
+    auto *ratios = m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"));
+    QCOMPARE(ratios->count(), 7);
+    QCOMPARE(ratios->itemText(5), QStringLiteral("16:9"));
+    QSignalSpy spy(preview, &CropWnd::sigCrop);
+
+    ratios->setCurrentIndex(5);
+    QCOMPARE(spy.count(), 1);
+    const QRectF area = preview->imageArea();
+    const QRectF frame = preview->frame();
+    QCOMPARE(frame.width(), area.width());
+    QVERIFY(qAbs(frame.width() / frame.height() - 16.0 / 9.0) < 0.02);
+    QVERIFY(qAbs((frame.top() - area.top()) - (area.bottom() - frame.bottom())) <= 1.0);
+    const ST_CROP_THICK crop = m_dialog->crop();
+    QVERIFY(crop.cropped);
+    QCOMPARE(crop.left, 0.0);
+    QVERIFY(near(crop.top, crop.bottom));
+
+    // Back to the free ratio keeps the frame.
+    ratios->setCurrentIndex(0);
+    QCOMPARE(preview->frame(), frame);
+}
+
+void TestCropDialog::fixedRatioCornersKeepTheRatio()
+{
+    CropWnd *preview = open(picture(640, 360));
+    QVERIFY(preview);
+    m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"))->setCurrentIndex(1);
+    const QRectF square = preview->frame();
+    QCOMPARE(square.width(), square.height());
+
+    drag(square.bottomRight(), square.bottomRight() + QPointF(-40, 3));
+    QCOMPARE(preview->frame().width(), square.width() - 40);
+    QCOMPARE(preview->frame().height(), preview->frame().width());
+    QCOMPARE(preview->frame().topLeft(), square.topLeft());
+
+    const QRectF smaller = preview->frame();
+    drag(smaller.topLeft(), smaller.topLeft() + QPointF(20, -50));
+    QCOMPARE(preview->frame().height(), preview->frame().width());
+    QCOMPARE(preview->frame().bottomRight(), smaller.bottomRight());
+}
+
+void TestCropDialog::resetEmitsAZeroedRecord()
+{
+    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.1, 0.2, 0.2));
+    QVERIFY(preview);
+    auto *ratios = m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"));
+    ratios->setCurrentIndex(2);
+    QSignalSpy spy(preview, &CropWnd::sigCrop);
+
+    QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("m_BtnReset")), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    const ST_CROP_THICK crop = m_dialog->crop();
+    QVERIFY(!crop.cropped);
+    QCOMPARE(crop.left + crop.top + crop.right + crop.bottom, 0.0);
+    QCOMPARE(ratios->currentIndex(), 0);
+    QCOMPARE(preview->frame(), preview->imageArea());
+}
+
+void TestCropDialog::cursorsFollowTheParts()
+{
+    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.1, 0.1, 0.1));
+    QVERIFY(preview);
+    const QRectF frame = preview->frame();
+    const struct {
+        QPointF point;
+        Qt::CursorShape shape;
+        CropWnd::Part part;
+    } cases[] = {
+        {frame.topLeft(), Qt::SizeFDiagCursor, CropWnd::TopLeft},
+        {frame.topRight(), Qt::SizeBDiagCursor, CropWnd::TopRight},
+        {frame.bottomRight(), Qt::SizeFDiagCursor, CropWnd::BottomRight},
+        {frame.bottomLeft(), Qt::SizeBDiagCursor, CropWnd::BottomLeft},
+        {frame.center(), Qt::PointingHandCursor, CropWnd::Inside},
+        {QPointF(3, 3), Qt::ArrowCursor, CropWnd::None},
+    };
+    for (const auto &c : cases) {
+        QCOMPARE(preview->hitTest(c.point), c.part);
+        moveTo(c.point);
+        QCOMPARE(preview->cursor().shape(), c.shape);
+    }
+}
+
+void TestCropDialog::aLargerWindowKeepsTheCrop()
+{
+    CropWnd *preview = open(picture(1280, 720));
+    QVERIFY(preview);
+    const QRectF area = preview->imageArea();
+    drag(area.topLeft(), area.topLeft() + QPointF(area.width() / 4, area.height() / 4));
+    const ST_CROP_THICK before = m_dialog->crop();
+
+    m_dialog->resize(900, 800);
+    QTRY_VERIFY2(preview->width() > 800, qPrintable(QStringLiteral("%1 %2 %3").arg(m_dialog->width()).arg(preview->width()).arg(preview->height())));
+    const QRectF larger = preview->imageArea();
+    QVERIFY(larger.width() > area.width());
+    QCOMPARE(preview->frame().left(), larger.left() + larger.width() * before.left);
+    QCOMPARE(preview->frame().top(), larger.top() + larger.height() * before.top);
+    QCOMPARE(preview->frame().bottomRight(), larger.bottomRight());
+
+    // Nothing was dragged, so the record stays as it was.
+    QCOMPARE(m_dialog->crop().left, before.left);
+    QCOMPARE(m_dialog->crop().top, before.top);
+}
+
+void TestCropDialog::recordTravelsThroughQueuedSignals()
+{
+    QVERIFY(QMetaType::type("ST_CROP_THICK") != QMetaType::UnknownType);
+    CropWnd preview;
+    CropDialog receiver;
+    connect(&preview, &CropWnd::sigCrop, &receiver, &CropDialog::OnCrop, Qt::QueuedConnection);
+    emit preview.sigCrop(cropOf(0.25, 0.0, 0.0, 0.5));
+    QTRY_VERIFY(receiver.crop().cropped);
+    QCOMPARE(receiver.crop().left, 0.25);
+    QCOMPARE(receiver.crop().bottom, 0.5);
+}
+
+BRINDLE_TEST_MAIN(TestCropDialog)
+#include "test_cropdialog.moc"
