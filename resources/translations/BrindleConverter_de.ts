@@ -167,6 +167,9 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>Die Zusammenführung von %1 ließ sich nicht vorbereiten.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -515,6 +518,14 @@ Jetzt neu starten?</translation>
         <translation>Alle Dateien</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>Protokoll anzeigen…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>Diese Datei wird noch umgewandelt. Die Arbeit daran anhalten und sie entfernen?</translation>
     </message>
@@ -537,12 +548,6 @@ Jetzt neu starten?</translation>
     <message>
         <source>Not started</source>
         <translation>Nicht begonnen</translation>
-        <source>Show Log…</source>
-        <translation>Protokoll anzeigen…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>Nicht gefunden: %1</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,9 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>The merge of %1 could not be prepared.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -515,6 +518,14 @@ Do you want to restart now?</translation>
         <translation>All Files</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>Show Log…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>This file is still being converted. Stop its work and remove it?</translation>
     </message>
@@ -537,12 +548,6 @@ Do you want to restart now?</translation>
     <message>
         <source>Not started</source>
         <translation>Not started</translation>
-        <source>Show Log…</source>
-        <translation>Show Log…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>Not found: %1</translation>
     </message>
 </context>
 <context>

@@ -167,10 +167,13 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>La fusion de %1 n’a pas pu être préparée.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
-        <translation>La valeur « %1 » de %2 n'est pas valide.</translation>
+        <translation>La valeur « %1 » de %2 n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Please enter a name for the format options.</source>
@@ -194,7 +197,7 @@
     </message>
     <message>
         <source>The file is not a format options file.</source>
-        <translation>Ce fichier n'est pas un fichier d'options de format.</translation>
+        <translation>Ce fichier n&apos;est pas un fichier d&apos;options de format.</translation>
     </message>
     <message>
         <source>The file lacks the setting %1.</source>
@@ -515,6 +518,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Tous les fichiers</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>Afficher le journal…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>Ce fichier est encore en cours de conversion. Arrêter son traitement et le retirer ?</translation>
     </message>
@@ -537,12 +548,6 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Not started</source>
         <translation>Non lancé</translation>
-        <source>Show Log…</source>
-        <translation>Afficher le journal…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>Introuvable : %1</translation>
     </message>
 </context>
 <context>
@@ -704,15 +709,15 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Aspect</source>
-        <translation>Format d'image</translation>
+        <translation>Format d&apos;image</translation>
     </message>
     <message>
         <source>Keep frame rate</source>
-        <translation>Conserver la fréquence d'images</translation>
+        <translation>Conserver la fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation>Fréquence d'images</translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Audio</source>
@@ -728,7 +733,7 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
     <message>
         <source>Sample rate</source>
-        <translation>Fréquence d'échantillonnage</translation>
+        <translation>Fréquence d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Volume(%)</source>

@@ -167,6 +167,9 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>Non è stato possibile preparare l’unione di %1.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -198,7 +201,7 @@
     </message>
     <message>
         <source>The file lacks the setting %1.</source>
-        <translation>Nel file manca l'impostazione %1.</translation>
+        <translation>Nel file manca l&apos;impostazione %1.</translation>
     </message>
 </context>
 <context>
@@ -515,6 +518,14 @@ Riavviare adesso?</translation>
         <translation>Tutti i file</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>Mostra registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Non trovato: %1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>Questo file è ancora in conversione. Interromperne il lavoro e rimuoverlo?</translation>
     </message>
@@ -537,12 +548,6 @@ Riavviare adesso?</translation>
     <message>
         <source>Not started</source>
         <translation>Non avviato</translation>
-        <source>Show Log…</source>
-        <translation>Mostra registro…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>Non trovato: %1</translation>
     </message>
 </context>
 <context>

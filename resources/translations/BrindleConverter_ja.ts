@@ -167,6 +167,9 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>%1 の結合を準備できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -515,6 +518,14 @@ Do you want to restart now?</source>
         <translation>すべてのファイル</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>ログを表示…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>このファイルはまだ変換中です。処理を止めて削除しますか？</translation>
     </message>
@@ -537,12 +548,6 @@ Do you want to restart now?</source>
     <message>
         <source>Not started</source>
         <translation>未開始</translation>
-        <source>Show Log…</source>
-        <translation>ログを表示…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>見つかりません: %1</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,9 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>Não foi possível preparar a junção de %1.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -515,6 +518,14 @@ Deseja reiniciar agora?</translation>
         <translation>Todos os arquivos</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>Mostrar registro…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Não encontrado: %1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>Este arquivo ainda está sendo convertido. Parar o trabalho e removê-lo?</translation>
     </message>
@@ -537,12 +548,6 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Not started</source>
         <translation>Não iniciado</translation>
-        <source>Show Log…</source>
-        <translation>Mostrar registro…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>Não encontrado: %1</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,9 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>Не удалось подготовить объединение %1.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -515,6 +518,14 @@ Do you want to restart now?</source>
         <translation>Все файлы</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>Показать журнал…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Не найдено: %1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>Этот файл ещё конвертируется. Остановить работу и удалить его из списка?</translation>
     </message>
@@ -537,12 +548,6 @@ Do you want to restart now?</source>
     <message>
         <source>Not started</source>
         <translation>Не запущено</translation>
-        <source>Show Log…</source>
-        <translation>Показать журнал…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>Не найдено: %1</translation>
     </message>
 </context>
 <context>

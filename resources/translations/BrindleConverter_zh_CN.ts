@@ -167,6 +167,9 @@
     <message>
         <source>The merge of %1 could not be prepared.</source>
         <translation>无法准备 %1 的合并。</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -515,6 +518,14 @@ Do you want to restart now?</source>
         <translation>所有文件</translation>
     </message>
     <message>
+        <source>Show Log…</source>
+        <translation>查看日志…</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>未找到：%1</translation>
+    </message>
+    <message>
         <source>This file is still being converted. Stop its work and remove it?</source>
         <translation>此文件仍在转换中。要停止其处理并将其移除吗？</translation>
     </message>
@@ -537,12 +548,6 @@ Do you want to restart now?</source>
     <message>
         <source>Not started</source>
         <translation>未开始</translation>
-        <source>Show Log…</source>
-        <translation>查看日志…</translation>
-    </message>
-    <message>
-        <source>Not found: %1</source>
-        <translation>未找到：%1</translation>
     </message>
 </context>
 <context>
