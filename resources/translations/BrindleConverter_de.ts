@@ -678,6 +678,17 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Weitere</translation>
+    </message>
+</context>
+<context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
@@ -853,6 +864,160 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>Stil-Editor</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>Ränder</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>Ein Stilname darf nicht leer sein und kein Komma enthalten.</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>Ein Stil namens „%1“ ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>Der letzte Stil kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>Stildatei oder ASS-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>Stil-|ASS-Datei(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>Stildatei speichern</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>Stildatei(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>„%1“ konnte nicht gelesen werden; die Stile bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>„%1“ enthält keine Stile; die Stile bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>„%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Beispieluntertitel</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -872,6 +1037,180 @@ Jetzt neu starten?</translation>
     <message>
         <source>unfinished</source>
         <translation>unfertig</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>Hintergrund aktivieren</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Rundung</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>Farbverlauf</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>Leuchten</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>Ohne Kontur</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>Einfache Kontur</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>Doppelte Kontur</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>Verlaufskontur</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Kontur</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Texteffekt</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>Konturfarbe 1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>Stärke 1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>Deckkraft 1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>Konturfarbe 2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>Stärke 2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>Deckkraft 2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>Schatten aktivieren</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Schattenfarbe</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>Geben Sie hier Ihren eigenen Text ein</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>Textoptionen</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Texteffekt</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -678,6 +678,17 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+</context>
+<context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
@@ -853,6 +864,160 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>Style Editor</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Strikeout</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colors</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Outline</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Shadow</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>Margins</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignment</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>A style name must not be empty or contain a comma.</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>A style named &quot;%1&quot; exists already.</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>The last style cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>Open style file or ass file</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>Style|ASS file(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>Save style file</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>Style file(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>&quot;%1&quot; could not be read; the styles are unchanged.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>&quot;%1&quot; holds no styles; the styles are unchanged.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>&quot;%1&quot; could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Sample subtitle</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -872,6 +1037,180 @@ Do you want to restart now?</translation>
     <message>
         <source>unfinished</source>
         <translation>unfinished</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>Enable Background</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Background Color</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Round</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>Gradient Text</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>Text Glow</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>No Outline</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>Single Outline</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>Double Outline</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>Gradient Outline</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Outline</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Shadow</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Text Effect</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Text Color</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>Outline Color1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>Thickness1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>Alpha1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>Outline Color2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>Thickness2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>Alpha2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>Enable Shadow</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Shadow Color</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>Enter your own content here</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>Text Options</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Text Effect</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

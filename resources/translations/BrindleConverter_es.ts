@@ -678,6 +678,17 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+</context>
+<context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
@@ -853,6 +864,160 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>Editor de estilos</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Tachado</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primario</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secundario</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>Márgenes</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alineación</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>El nombre de un estilo no puede estar vacío ni contener comas.</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>Ya existe un estilo llamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>El último estilo no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>Abrir archivo de estilos o archivo ASS</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>Archivo de estilos|ASS(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>Guardar archivo de estilos</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>Archivo de estilos(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>No se pudo leer &quot;%1&quot;; los estilos no han cambiado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>&quot;%1&quot; no contiene estilos; los estilos no han cambiado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>No se pudo escribir &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Subtítulo de ejemplo</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -872,6 +1037,180 @@ Do you want to restart now?</source>
     <message>
         <source>unfinished</source>
         <translation>sin terminar</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>Activar fondo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Redondeo</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>Texto degradado</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>Resplandor</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>Sin contorno</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>Contorno simple</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>Contorno doble</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>Contorno degradado</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Efecto de texto</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Color del texto</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>Color del contorno 1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>Grosor 1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>Opacidad 1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>Color del contorno 2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>Grosor 2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>Opacidad 2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>Activar sombra</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Color de la sombra</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>Escriba aquí su propio texto</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>Opciones de texto</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Efecto de texto</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -678,6 +678,17 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+</context>
+<context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
@@ -853,6 +864,160 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>Editor di stili</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Corsivo</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sottolineato</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Barrato</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primario</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondario</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombra</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>Margini</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Allineamento</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>Il nome di uno stile non può essere vuoto né contenere virgole.</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>Esiste già uno stile chiamato &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>L&apos;ultimo stile non può essere eliminato.</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>Apri file di stili o file ASS</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>File di stili|ASS(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>Salva file di stili</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>File di stili(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>Impossibile leggere &quot;%1&quot;; gli stili non sono cambiati.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>&quot;%1&quot; non contiene stili; gli stili non sono cambiati.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Impossibile scrivere &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Sottotitolo di esempio</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -872,6 +1037,180 @@ Riavviare adesso?</translation>
     <message>
         <source>unfinished</source>
         <translation>incompleto</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>Attiva sfondo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Colore sfondo</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Arrotondamento</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>Testo sfumato</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>Bagliore</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>Nessun contorno</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>Contorno singolo</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>Contorno doppio</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>Contorno sfumato</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombra</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Effetto testo</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Colore testo</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Corsivo</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sottolineato</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>Colore contorno 1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>Spessore 1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>Opacità 1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>Colore contorno 2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>Spessore 2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>Opacità 2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>Attiva ombra</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Colore ombra</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Spessore</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>Inserisci qui il tuo testo</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>Opzioni testo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Effetto testo</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -678,6 +678,17 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+</context>
+<context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
@@ -853,6 +864,160 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>スタイルエディター</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下線</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>取り消し線</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>プライマリ</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>セカンダリ</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>縁取り</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>スタイル名は空にできず、カンマを含めることもできません。</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>スタイル「%1」は既に存在します。</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>最後のスタイルは削除できません。</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>スタイルファイルまたは ASS ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>スタイル|ASS ファイル(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>スタイルファイルを保存</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>スタイルファイル(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>「%1」を読み込めませんでした。スタイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>「%1」にはスタイルがありません。スタイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>「%1」に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>字幕のサンプル</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -872,6 +1037,180 @@ Do you want to restart now?</source>
     <message>
         <source>unfinished</source>
         <translation>未完成</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>背景を有効にする</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>角の丸み</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>グラデーション文字</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>光彩</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>縁取りなし</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>一重縁取り</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>二重縁取り</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>グラデーション縁取り</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>縁取り</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>文字効果</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字色</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>太字</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下線</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>縁取りの色 1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>太さ 1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>不透明度 1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>縁取りの色 2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>太さ 2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>不透明度 2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>影を有効にする</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>影の色</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>太さ</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>ここにテキストを入力してください</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>テキストのオプション</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>文字効果</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

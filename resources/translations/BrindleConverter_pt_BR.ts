@@ -678,6 +678,17 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outra</translation>
+    </message>
+</context>
+<context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
@@ -853,6 +864,160 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>Editor de estilos</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrito</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Itálico</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sublinhado</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Tachado</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primária</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secundária</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>Margens</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alinhamento</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>O nome do estilo não pode ser vazio nem conter vírgula.</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>Já existe um estilo chamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>O último estilo não pode ser excluído.</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>Abrir arquivo de estilos ou arquivo ASS</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>Arquivo de estilos|ASS(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>Salvar arquivo de estilos</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>Arquivo de estilos(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>Não foi possível ler &quot;%1&quot;; os estilos não foram alterados.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>&quot;%1&quot; não contém estilos; os estilos não foram alterados.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>Não foi possível gravar &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>Legenda de exemplo</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -872,6 +1037,180 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>unfinished</source>
         <translation>inacabado</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>Ativar fundo</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Cor do fundo</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Espessura</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Arredondamento</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>Texto em degradê</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>Sem contorno</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>Contorno simples</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>Contorno duplo</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>Contorno em degradê</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>Contorno</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fundo</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Efeito de texto</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Cor do texto</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>Negrito</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Itálico</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sublinhado</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>Cor do contorno 1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>Espessura 1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>Opacidade 1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>Cor do contorno 2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>Espessura 2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>Opacidade 2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>Ativar sombra</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Cor da sombra</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Espessura</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>Digite seu próprio texto aqui</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>Opções de texto</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>Efeito de texto</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -678,6 +678,17 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>QColorCombox</name>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+</context>
+<context>
     <name>QFormatDialog</name>
     <message>
         <source>Format Options</source>
@@ -853,6 +864,160 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>StyleDialog</name>
+    <message>
+        <source>Style Editor</source>
+        <translation>样式编辑器</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗体</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下划线</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>删除线</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主要</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>次要</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>描边</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>阴影</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>边距</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>对齐</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>A style name must not be empty or contain a comma.</source>
+        <translation>样式名称不能为空，也不能包含逗号。</translation>
+    </message>
+    <message>
+        <source>A style named &quot;%1&quot; exists already.</source>
+        <translation>名为“%1”的样式已存在。</translation>
+    </message>
+    <message>
+        <source>The last style cannot be deleted.</source>
+        <translation>无法删除最后一个样式。</translation>
+    </message>
+    <message>
+        <source>Open style file or ass file</source>
+        <translation>打开样式文件或 ASS 文件</translation>
+    </message>
+    <message>
+        <source>Style|ASS file(*.sty *.ass *.ssa)</source>
+        <translation>样式|ASS 文件(*.sty *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save style file</source>
+        <translation>保存样式文件</translation>
+    </message>
+    <message>
+        <source>Style file(*.sty)</source>
+        <translation>样式文件(*.sty)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read; the styles are unchanged.</source>
+        <translation>无法读取“%1”；样式未更改。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no styles; the styles are unchanged.</source>
+        <translation>“%1”中没有样式；样式未更改。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>无法写入“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>StylePreview</name>
+    <message>
+        <source>Sample subtitle</source>
+        <translation>字幕示例</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -872,6 +1037,180 @@ Do you want to restart now?</source>
     <message>
         <source>unfinished</source>
         <translation>未完成</translation>
+    </message>
+</context>
+<context>
+    <name>VBackgroundMenuWidget</name>
+    <message>
+        <source>Enable Background</source>
+        <translation>启用背景</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>背景颜色</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>圆角</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextEffectPage</name>
+    <message>
+        <source>Gradient Text</source>
+        <translation>渐变文字</translation>
+    </message>
+    <message>
+        <source>Text Glow</source>
+        <translation>文字发光</translation>
+    </message>
+    <message>
+        <source>No Outline</source>
+        <translation>无描边</translation>
+    </message>
+    <message>
+        <source>Single Outline</source>
+        <translation>单描边</translation>
+    </message>
+    <message>
+        <source>Double Outline</source>
+        <translation>双描边</translation>
+    </message>
+    <message>
+        <source>Gradient Outline</source>
+        <translation>渐变描边</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>描边</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>阴影</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>文字效果</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>文字颜色</translation>
+    </message>
+</context>
+<context>
+    <name>VFuncTextPage</name>
+    <message>
+        <source>Bold</source>
+        <translation>粗体</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜体</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>下划线</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+</context>
+<context>
+    <name>VOutlineMenuWidget</name>
+    <message>
+        <source>Outline Color1</source>
+        <translation>描边颜色1</translation>
+    </message>
+    <message>
+        <source>Thickness1</source>
+        <translation>粗细1</translation>
+    </message>
+    <message>
+        <source>Alpha1</source>
+        <translation>不透明度1</translation>
+    </message>
+    <message>
+        <source>Outline Color2</source>
+        <translation>描边颜色2</translation>
+    </message>
+    <message>
+        <source>Thickness2</source>
+        <translation>粗细2</translation>
+    </message>
+    <message>
+        <source>Alpha2</source>
+        <translation>不透明度2</translation>
+    </message>
+</context>
+<context>
+    <name>VShadowMenuWidget</name>
+    <message>
+        <source>Enable Shadow</source>
+        <translation>启用阴影</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>阴影颜色</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>粗细</translation>
+    </message>
+    <message>
+        <source>Alpha</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>VTextPropSheetDialog</name>
+    <message>
+        <source>Enter your own content here</source>
+        <translation>在此输入您自己的内容</translation>
+    </message>
+    <message>
+        <source>Text Options</source>
+        <translation>文字选项</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Text Effect</source>
+        <translation>文字效果</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

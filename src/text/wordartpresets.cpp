@@ -105,3 +105,18 @@ QList<CWordArtInfo> readWordArtPresets(const QString &path)
         presets.append(presetFrom(element));
     return presets;
 }
+
+void applyWordArtPreset(CWordArtInfo &target, const CWordArtInfo &preset)
+{
+    CWordArtInfo styled = preset;
+    styled.Text = target.Text;
+    styled.Name = target.Name;
+    styled.Font = target.Font;
+    styled.FontSize = target.FontSize;
+    styled.BackgroundColor = target.BackgroundColor;
+    styled.BackgroundAlpha = target.BackgroundAlpha;
+    styled.BackgroundThickness = target.BackgroundThickness;
+    styled.BackgroundRound = target.BackgroundRound;
+    styled.Origin = target.Origin;
+    target = styled;
+}

@@ -14,3 +14,8 @@ QList<CWordArtInfo> readWordArtPresets(const QString &path);
 
 // A colour from hexadecimal AARRGGBB; text that does not parse gives transparent black.
 QColor wordArtColorFromHex(const QString &text);
+
+// Gives the target a preset's look: colours, outlines, effect, shadow, gradient and the
+// background switch. Its text, font and the background's colour, alpha, thickness and
+// radius stay the user's.
+void applyWordArtPreset(CWordArtInfo &target, const CWordArtInfo &preset);

@@ -1,0 +1,484 @@
+#include "testfiles.h"
+#include "testprofile.h"
+
+#include "settings/qcolorcombox.h"
+#include "text/cfqwidget.h"
+#include "text/vfunctexteffectpage.h"
+#include "text/vfunctextpage.h"
+#include "text/vsliderspinbox.h"
+#include "text/vtextpropsheetdialog.h"
+#include "text/vwordartpreview.h"
+#include "text/wordartpresets.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(CWordArtInfo *)
+
+namespace {
+
+using ColorTest = std::function<bool(const QColor &)>;
+
+// Picks a colour the way a user does: through the box's palette.
+void choosePaletteColor(QColorCombox *box, const QColor &color)
+{
+    for (QAction *action : box->findChildren<QAction *>()) {
+        if (action->data().value<QColor>() == color && action->data().value<QColor>().alpha() == 255) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL("colour not in the palette");
+}
+
+QRect boundsWhere(const QImage &image, const ColorTest &test)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixelColor(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+int countWhere(const QImage &image, const ColorTest &test)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += test(image.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
+bool isWhite(const QColor &c)
+{
+    return c.red() > 230 && c.green() > 230 && c.blue() > 230 && c.alpha() > 230;
+}
+
+bool isRed(const QColor &c)
+{
+    return c.red() > 200 && c.green() < 60 && c.blue() < 60 && c.alpha() > 200;
+}
+
+}
+
+// The "Text Options" dialog: its pages and menus change the record the way the user
+// means, and the record then draws what the controls showed.
+class TestTextDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    template <typename T>
+    static T *control(QWidget *dialog, const char *name)
+    {
+        T *found = dialog->findChild<T *>(QLatin1String(name));
+        if (!found) {
+            // Menu widgets live in their pop-up menus, which belong to the buttons.
+            for (QWidget *top : QApplication::allWidgets())
+                if (top->objectName() == QLatin1String(name) && qobject_cast<T *>(top))
+                    return qobject_cast<T *>(top);
+        }
+        return found;
+    }
+
+    static QImage rendered(const VTextPropSheetDialog &dialog)
+    {
+        CWordArtInfo copy = dialog.wordArtInfo();
+        QImage image;
+        copy.render(image);
+        return image;
+    }
+
+    // A plain white text so that effects stand out in the picture.
+    static void startPlain(VTextPropSheetDialog &dialog)
+    {
+        CWordArtInfo info = VTextPropSheetDialog::defaultWordArt();
+        info.Text = QStringLiteral("HI");
+        info.Font = QFont(QStringLiteral("Liberation Sans"));
+        info.Font.setPixelSize(60);
+        info.FontSize = 60;
+        info.TextEffect = CWordArtInfo::NoOutline;
+        dialog.setWordArtInfo(info);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<CWordArtInfo *>();
+    }
+
+    void newDialogStartsWithTheDefaults()
+    {
+        VTextPropSheetDialog dialog;
+        const CWordArtInfo &info = dialog.wordArtInfo();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Text Options"));
+        QCOMPARE(dialog.size(), QSize(640, 480));
+        QCOMPARE(info.Text, QStringLiteral("Enter your own content here"));
+        QCOMPARE(info.Font.family(), QStringLiteral("Arial Black"));
+        QCOMPARE(info.Font.pixelSize(), 40);
+        QCOMPARE(info.TextEffect, int(CWordArtInfo::TextGlow));
+        QCOMPARE(control<QTextEdit>(&dialog, "textEdit")->toPlainText(), info.Text);
+        QCOMPARE(control<QComboBox>(&dialog, "comboBoxSize")->currentText(), QStringLiteral("40"));
+        QCOMPARE(control<QComboBox>(&dialog, "comboBoxEffect")->currentIndex(), 0);
+        for (const char *name : {"buttonOk", "buttonCancel"})
+            QCOMPARE(control<QPushButton>(&dialog, name)->size(), QSize(100, 30));
+        for (const char *name : {"buttonOutline", "buttonShadow", "buttonBackground"}) {
+            QCOMPARE(control<QPushButton>(&dialog, name)->height(), 30);
+            QVERIFY(control<QPushButton>(&dialog, name)->minimumWidth() >= 100);
+        }
+        CWordArtInfo copy = info;
+        QImage image;
+        copy.render(image);
+        QCOMPARE(copy.Origin, QPoint(7, 7));
+        QTRY_COMPARE(dialog.preview()->image().size(), image.size());
+    }
+
+    void anExistingTextIsShownAndReadBack()
+    {
+        CWordArtInfo info;
+        info.Text = QStringLiteral("Line one\nLine two");
+        info.Font = QFont(QStringLiteral("Liberation Serif"));
+        info.Font.setPixelSize(30);
+        info.Font.setItalic(true);
+        info.TextEffect = CWordArtInfo::DoubleOutline;
+        VTextPropSheetDialog dialog(info);
+        QCOMPARE(control<QTextEdit>(&dialog, "textEdit")->toPlainText(), info.Text);
+        QVERIFY(control<QPushButton>(&dialog, "buttonItalic")->isChecked());
+        QCOMPARE(control<QComboBox>(&dialog, "comboBoxEffect")->currentIndex(), 3);
+        control<QTextEdit>(&dialog, "textEdit")->setPlainText(QStringLiteral("Changed"));
+        QCOMPARE(dialog.wordArtInfo().Text, QStringLiteral("Changed"));
+        auto *ok = control<QPushButton>(&dialog, "buttonOk");
+        QVERIFY(ok->isEnabled());
+        control<QTextEdit>(&dialog, "textEdit")->setPlainText(QStringLiteral(" \n "));
+        QVERIFY(!ok->isEnabled());
+        dialog.setText(QStringLiteral("Back"));
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.wordArtInfo().Text, QStringLiteral("Back"));
+        QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("Liberation Serif"));
+    }
+
+    void effectItemsMapToTheirCodes()
+    {
+        const int expected[] = {0, 4, 1, 2, 3};
+        VTextPropSheetDialog dialog;
+        auto *effect = control<QComboBox>(&dialog, "comboBoxEffect");
+        QCOMPARE(effect->count(), 5);
+        for (int item = 0; item < 5; ++item) {
+            effect->setCurrentIndex(item);
+            QCOMPARE(dialog.wordArtInfo().TextEffect, expected[item]);
+            QCOMPARE(VFuncTextEffectPage::itemForEffect(expected[item]), item);
+        }
+        QCOMPARE(VFuncTextEffectPage::effectForItem(5), 5);
+        QCOMPARE(VFuncTextEffectPage::effectForItem(6), 6);
+        CWordArtInfo outlineOnly = dialog.wordArtInfo();
+        for (int code : {5, 6}) {
+            outlineOnly.TextEffect = code;
+            dialog.setWordArtInfo(outlineOnly);
+            QCOMPARE(effect->currentIndex(), -1);
+            QCOMPARE(dialog.wordArtInfo().TextEffect, code);
+        }
+    }
+
+    void outlineMenuFollowsTheEffect()
+    {
+        VTextPropSheetDialog dialog;
+        auto *effect = control<QComboBox>(&dialog, "comboBoxEffect");
+        auto *outlineButton = control<QPushButton>(&dialog, "buttonOutline");
+        auto *first = control<QColorCombox>(&dialog, "outlineColor1");
+        auto *second = control<QColorCombox>(&dialog, "outlineColor2");
+        QVERIFY(first && second);
+        struct Case {
+            int item;
+            bool button, first, second;
+        };
+        for (const Case &c : {Case{0, true, true, false}, Case{1, false, false, false}, Case{2, true, true, false},
+                              Case{3, true, true, true}, Case{4, true, true, true}}) {
+            effect->setCurrentIndex(c.item);
+            QCOMPARE(!outlineButton->isHidden(), c.button);
+            QCOMPARE(first->isEnabled(), c.first);
+            QCOMPARE(second->isEnabled(), c.second);
+        }
+    }
+
+    void alphasShowInPercent()
+    {
+        QCOMPARE(CFQWidget::alphaFromPercent(50), 128);
+        QCOMPARE(CFQWidget::percentFromAlpha(128), 50);
+        QCOMPARE(CFQWidget::alphaFromPercent(100), 255);
+        QCOMPARE(CFQWidget::alphaFromPercent(0), 0);
+        QCOMPARE(CFQWidget::percentFromAlpha(24), 9);
+        VTextPropSheetDialog dialog;
+        auto *alpha1 = control<VSliderSpinBox>(&dialog, "outlineAlpha1");
+        QCOMPARE(alpha1->value(), 9);
+        alpha1->setValue(50);
+        QCOMPARE(dialog.wordArtInfo().OutlineAlpha1, 128);
+        QCOMPARE(alpha1->spinBox()->maximum(), 100);
+        QCOMPARE(control<VSliderSpinBox>(&dialog, "outlineThickness1")->spinBox()->maximum(), 999);
+    }
+
+    void slidersAreBatchedAndColoursSentAtOnce()
+    {
+        VTextPropSheetDialog dialog;
+        QSignalSpy updates(&dialog, &VTextPropSheetDialog::sigUpdateText);
+        auto *effectPage = dialog.effectPage();
+        auto *outline = control<VSliderSpinBox>(&dialog, "outlineThickness1");
+        auto *menu = qobject_cast<CFQWidget *>(outline->parentWidget()->parentWidget());
+        QVERIFY(menu);
+        const QList<QTimer *> timers = menu->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(timers.size(), 1);
+        QCOMPARE(timers.first()->interval(), 3000);
+        QVERIFY(timers.first()->isActive());
+
+        outline->setValue(20);
+        outline->setValue(21);
+        QCOMPARE(dialog.wordArtInfo().OutlineThickness1, 21);
+        QCOMPARE(updates.count(), 0);
+        QVERIFY(menu->isChanged());
+        QMetaObject::invokeMethod(menu, "onTick");
+        QCOMPARE(updates.count(), 1);
+        QCOMPARE(updates.first().first().value<CWordArtInfo *>(), &dialog.wordArtInfo());
+        QMetaObject::invokeMethod(menu, "onTick");
+        QCOMPARE(updates.count(), 1);
+
+        choosePaletteColor(control<QColorCombox>(&dialog, "outlineColor1"), QColor(255, 0, 0));
+        QCOMPARE(updates.count(), 2);
+        choosePaletteColor(control<QColorCombox>(&dialog, "textColor"), QColor(0, 0, 255));
+        QCOMPARE(updates.count(), 3);
+        control<QCheckBox>(&dialog, "checkBoxGradient")->setChecked(true);
+        QCOMPARE(updates.count(), 4);
+        control<QComboBox>(&dialog, "comboBoxSize")->setEditText(QStringLiteral("72"));
+        QCOMPARE(updates.count(), 5);
+        QVERIFY(effectPage->presetCount() > 0);
+        effectPage->applyPreset(0);
+        QCOMPARE(updates.count(), 6);
+        control<QTextEdit>(&dialog, "textEdit")->setPlainText(QStringLiteral("typed"));
+        QCOMPARE(updates.count(), 6);
+        QVERIFY(dialog.textPage()->isChanged());
+    }
+
+    void textPageSetsFontSizeAndStyle()
+    {
+        VTextPropSheetDialog dialog;
+        auto *size = control<QComboBox>(&dialog, "comboBoxSize");
+        const QValidator *validator = size->validator();
+        QVERIFY(validator);
+        for (const char *bad : {"0", "-3", "abc", "12px", "07"}) {
+            QString text = QLatin1String(bad);
+            int position = 0;
+            QCOMPARE(validator->validate(text, position), QValidator::Invalid);
+        }
+        size->setEditText(QStringLiteral("72"));
+        QCOMPARE(dialog.wordArtInfo().FontSize, 72);
+        QCOMPARE(dialog.wordArtInfo().Font.pixelSize(), 72);
+        auto *bold = control<QPushButton>(&dialog, "buttonBold");
+        const int weight = dialog.wordArtInfo().Font.weight();
+        bold->click();
+        QCOMPARE(dialog.wordArtInfo().Font.weight(), weight < 58 ? 75 : 50);
+        bold->click();
+        QCOMPARE(dialog.wordArtInfo().Font.weight(), weight < 58 ? 50 : 75);
+        control<QPushButton>(&dialog, "buttonUnderline")->click();
+        QVERIFY(dialog.wordArtInfo().Font.underline());
+        control<QFontComboBox>(&dialog, "fontComboBox")->setCurrentFont(QFont(QStringLiteral("Liberation Serif")));
+        QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(dialog.wordArtInfo().Font.pixelSize(), 72);
+        QVERIFY(dialog.wordArtInfo().Font.underline());
+    }
+
+    void enableBoxesGateTheirMenus()
+    {
+        VTextPropSheetDialog dialog;
+        for (const auto &names : {std::make_pair("enableShadow", "shadowColor"),
+                                  std::make_pair("enableBackground", "backgroundColor")}) {
+            auto *enable = control<QCheckBox>(&dialog, names.first);
+            auto *color = control<QColorCombox>(&dialog, names.second);
+            QVERIFY(!enable->isChecked());
+            QVERIFY(!color->isEnabled());
+            enable->setChecked(true);
+            QVERIFY(color->isEnabled());
+        }
+        QVERIFY(dialog.wordArtInfo().EnableShadow);
+        QVERIFY(dialog.wordArtInfo().EnableBackground);
+    }
+
+    void outlineChosenInTheMenuIsDrawnAroundTheGlyphs()
+    {
+        VTextPropSheetDialog dialog;
+        startPlain(dialog);
+        control<QComboBox>(&dialog, "comboBoxEffect")->setCurrentIndex(2);
+        choosePaletteColor(control<QColorCombox>(&dialog, "outlineColor1"), QColor(255, 0, 0));
+        control<VSliderSpinBox>(&dialog, "outlineThickness1")->setValue(10);
+        control<VSliderSpinBox>(&dialog, "outlineAlpha1")->setValue(100);
+        const QImage image = rendered(dialog);
+        QVERIFY(!image.isNull());
+        // The glyphs stay white inside, the stroke is red and lies outside them.
+        const QRect white = boundsWhere(image, isWhite);
+        const QRect red = boundsWhere(image, isRed);
+        QVERIFY(!white.isEmpty() && !red.isEmpty());
+        QVERIFY2(red.left() <= white.left() - 3 && red.right() >= white.right() + 3,
+                 qPrintable(QStringLiteral("red %1..%2 white %3..%4")
+                                .arg(red.left()).arg(red.right()).arg(white.left()).arg(white.right())));
+        const int row = white.center().y();
+        int x = 0;
+        while (x < image.width() && image.pixelColor(x, row).alpha() == 0)
+            ++x;
+        QVERIFY(isRed(image.pixelColor(x + 1, row)));
+    }
+
+    void shadowFromTheMenuIsOffsetAndTranslucent()
+    {
+        VTextPropSheetDialog dialog;
+        startPlain(dialog);
+        control<QCheckBox>(&dialog, "enableShadow")->setChecked(true);
+        choosePaletteColor(control<QColorCombox>(&dialog, "shadowColor"), QColor(0, 0, 255));
+        control<VSliderSpinBox>(&dialog, "shadowThickness")->setValue(0);
+        control<VSliderSpinBox>(&dialog, "shadowAlpha")->setValue(50);
+        control<VSliderSpinBox>(&dialog, "shadowX")->setValue(8);
+        control<VSliderSpinBox>(&dialog, "shadowY")->setValue(6);
+        QCOMPARE(dialog.wordArtInfo().ShadowAlpha, 128);
+        const QImage image = rendered(dialog);
+        const QRect white = boundsWhere(image, isWhite);
+        const auto isShadow = [](const QColor &c) {
+            return c.blue() > 200 && c.red() < 40 && c.green() < 40 && c.alpha() > 0;
+        };
+        const QRect shadow = boundsWhere(image, isShadow);
+        QVERIFY(!white.isEmpty() && !shadow.isEmpty());
+        QVERIFY2(qAbs(shadow.right() - white.right() - 8) <= 1 && qAbs(shadow.bottom() - white.bottom() - 6) <= 1,
+                 qPrintable(QStringLiteral("shadow %1,%2 text %3,%4")
+                                .arg(shadow.right()).arg(shadow.bottom()).arg(white.right()).arg(white.bottom())));
+        // Inside the shifted glyphs the shadow carries its own alpha, not full opacity.
+        const QColor inside = image.pixelColor(shadow.right() - 3, shadow.bottom() - 3);
+        QVERIFY2(isShadow(inside) && qAbs(inside.alpha() - 128) <= 12, qPrintable(inside.name(QColor::HexArgb)));
+    }
+
+    void backgroundFromTheMenuHasRoundedCorners()
+    {
+        VTextPropSheetDialog dialog;
+        startPlain(dialog);
+        control<QCheckBox>(&dialog, "enableBackground")->setChecked(true);
+        choosePaletteColor(control<QColorCombox>(&dialog, "backgroundColor"), QColor(0, 255, 0));
+        control<VSliderSpinBox>(&dialog, "backgroundAlpha")->setValue(100);
+        control<VSliderSpinBox>(&dialog, "backgroundThickness")->setValue(12);
+        control<VSliderSpinBox>(&dialog, "backgroundRound")->setValue(0);
+        const QImage square = rendered(dialog);
+        QCOMPARE(square.pixelColor(0, 0), QColor(0, 255, 0, 255));
+        control<VSliderSpinBox>(&dialog, "backgroundRound")->setValue(20);
+        const QImage rounded = rendered(dialog);
+        QCOMPARE(rounded.size(), square.size());
+        QCOMPARE(rounded.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(rounded.pixelColor(rounded.width() - 1, rounded.height() - 1).alpha(), 0);
+        QCOMPARE(rounded.pixelColor(rounded.width() / 2, 0), QColor(0, 255, 0, 255));
+        QCOMPARE(rounded.pixelColor(0, rounded.height() / 2), QColor(0, 255, 0, 255));
+    }
+
+    void gradientCheckFillsTopToBottom()
+    {
+        VTextPropSheetDialog dialog;
+        startPlain(dialog);
+        choosePaletteColor(control<QColorCombox>(&dialog, "textColor"), QColor(255, 0, 0));
+        auto *gradientColor = control<QColorCombox>(&dialog, "gradientColor");
+        QVERIFY(!gradientColor->isEnabled());
+        control<QCheckBox>(&dialog, "checkBoxGradient")->setChecked(true);
+        QVERIFY(gradientColor->isEnabled());
+        choosePaletteColor(gradientColor, QColor(0, 0, 255));
+        const QImage image = rendered(dialog);
+        const QRect drawn = boundsWhere(image, [](const QColor &c) { return c.alpha() == 255; });
+        const QColor top = image.pixelColor(drawn.left() + 3, drawn.top() + 2);
+        const QColor bottom = image.pixelColor(drawn.left() + 3, drawn.bottom() - 2);
+        QVERIFY2(top.red() > top.blue() && bottom.blue() > bottom.red(),
+                 qPrintable(top.name() + QLatin1Char(' ') + bottom.name()));
+    }
+
+    void previewFollowsTheEdits()
+    {
+        VTextPropSheetDialog dialog;
+        VWordArtPreview *preview = dialog.preview();
+        QTRY_VERIFY(!preview->isDrawing() && !preview->image().isNull());
+        const QSize before = preview->image().size();
+        // Edits made while a drawing runs end with the latest record on screen.
+        QSignalSpy drawn(preview, &VWordArtPreview::sigDrawn);
+        control<QComboBox>(&dialog, "comboBoxSize")->setEditText(QStringLiteral("80"));
+        QTest::qWait(60);
+        control<VSliderSpinBox>(&dialog, "outlineThickness1")->setValue(30);
+        QTest::qWait(60);
+        control<VSliderSpinBox>(&dialog, "outlineThickness1")->setValue(40);
+        const QSize expected = rendered(dialog).size();
+        QVERIFY(expected.height() > before.height() * 3 / 2);
+        QTRY_VERIFY_WITH_TIMEOUT(drawn.count() > 0 && !preview->isDrawing(), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(preview->image().size(), expected, 60000);
+    }
+
+    void presetsGetThumbnailsAndKeepTheUsersText()
+    {
+        VTextPropSheetDialog dialog;
+        VFuncTextEffectPage *page = dialog.effectPage();
+        auto *list = control<QListWidget>(&dialog, "listWidgetPresets");
+        QVERIFY(page->presetCount() > 0);
+        QCOMPARE(list->count(), page->presetCount());
+        QCOMPARE(list->viewMode(), QListView::IconMode);
+        const QImage thumbnail = list->item(0)->icon().pixmap(64, 64).toImage();
+        QCOMPARE(thumbnail.size(), QSize(64, 64));
+        QVERIFY(countWhere(thumbnail, [](const QColor &c) { return c.alpha() > 0; }) > 200);
+
+        CWordArtInfo mine = dialog.wordArtInfo();
+        mine.Text = QStringLiteral("My own words");
+        mine.Font = QFont(QStringLiteral("Liberation Serif"));
+        mine.Font.setPixelSize(33);
+        mine.FontSize = 33;
+        mine.BackgroundColor = QColor(1, 2, 3);
+        mine.BackgroundAlpha = 77;
+        mine.BackgroundThickness = 5;
+        mine.BackgroundRound = 9;
+        dialog.setWordArtInfo(mine);
+        const QString presets = TestFiles::write(m_dir.filePath(QStringLiteral("presets.xml")),
+            "<WordArts><WordArt><Name>Red</Name><TextEffect>1</TextEffect><TextColor>FFFF0000</TextColor>"
+            "<OutlineColor1>FF0000FF</OutlineColor1><OutlineThickness1>6</OutlineThickness1>"
+            "<EnableShadow>1</EnableShadow><ShadowX>3</ShadowX><EnableBackground>1</EnableBackground>"
+            "</WordArt></WordArts>");
+        page->loadPresets(presets);
+        QCOMPARE(list->count(), 1);
+        list->setCurrentRow(0);
+        emit list->itemClicked(list->item(0));
+        const CWordArtInfo &styled = dialog.wordArtInfo();
+        QCOMPARE(styled.Text, mine.Text);
+        QCOMPARE(styled.Font, mine.Font);
+        QCOMPARE(styled.FontSize, 33);
+        QCOMPARE(styled.BackgroundColor, mine.BackgroundColor);
+        QCOMPARE(styled.BackgroundAlpha, 77);
+        QCOMPARE(styled.BackgroundThickness, 5);
+        QCOMPARE(styled.BackgroundRound, 9);
+        QCOMPARE(styled.TextEffect, int(CWordArtInfo::SingleOutline));
+        QCOMPARE(styled.TextColor, QColor(255, 0, 0));
+        QCOMPARE(styled.OutlineThickness1, 6);
+        QVERIFY(styled.EnableShadow && styled.EnableBackground);
+        QCOMPARE(styled.ShadowX, 3);
+        // The controls show the preset's look, the text field the user's words.
+        QCOMPARE(control<QComboBox>(&dialog, "comboBoxEffect")->currentIndex(), 2);
+        QCOMPARE(control<VSliderSpinBox>(&dialog, "outlineThickness1")->value(), 6);
+        QVERIFY(control<QCheckBox>(&dialog, "enableShadow")->isChecked());
+        QCOMPARE(control<QTextEdit>(&dialog, "textEdit")->toPlainText(), mine.Text);
+    }
+
+    void missingPresetsLeaveAWorkingDialog()
+    {
+        VTextPropSheetDialog dialog;
+        dialog.effectPage()->loadPresets(m_dir.filePath(QStringLiteral("absent.xml")));
+        QCOMPARE(dialog.effectPage()->presetCount(), 0);
+        dialog.effectPage()->applyPreset(0);
+        QCOMPARE(dialog.wordArtInfo().TextEffect, int(CWordArtInfo::TextGlow));
+    }
+};
+
+BRINDLE_TEST_MAIN(TestTextDialog)
+#include "test_textdialog.moc"
