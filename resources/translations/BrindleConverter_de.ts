@@ -87,6 +87,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -229,6 +256,113 @@
     <message>
         <source>The unfinished output was kept as %1</source>
         <translation>Die unfertige Ausgabe wurde als %1 behalten</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Position und Größe</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Bewegung und Zeit</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Überblenden</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Ein und aus</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -663,6 +797,72 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Zeiten verschieben</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Anwenden auf</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Alle Zeilen</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Ausgewählte Zeilen</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Ab der Auswahl</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Anfangs- und Endzeiten</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Nur Anfangszeiten</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Nur Endzeiten</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -845,6 +1045,111 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Soll die Ebene wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Suchen\Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Anwenden auf</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Alle Zeilen</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Ausgewählte Zeilen</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Ab der Auswahl</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -1018,6 +1323,101 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Untertitel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Untertitel löschen</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Stile ändern</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 konnte nicht als Untertitel gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert in %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS-Datei speichern</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS-Datei(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Untertitel wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Zeiten verschieben</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Verschobene Zeilen: %1. Davon angehalten, damit sie nicht unter null fallen oder vor ihrem Anfang enden: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Verschobene Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Keine Zeile enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Text ersetzen</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Geänderte Zeilen: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Anfangszeit ändern</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Endzeit ändern</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Text ändern</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Untertitel ändern</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -1030,6 +1430,68 @@ Jetzt neu starten?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Anfangszeit</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Suchen\Ersetzen</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Anfangszeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -229,6 +256,113 @@
     <message>
         <source>The unfinished output was kept as %1</source>
         <translation>The unfinished output was kept as %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Position and size</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Keep Aspect</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Motion and time</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fade</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>InOut</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -663,6 +797,72 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Shift Times</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Backward</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Affect</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>All rows</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Selected rows</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Selection onward</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Start and End times</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Start times only</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>End times only</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -845,6 +1045,111 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Add Video</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Add Image</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Add Text</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Are you sure to delete the layer ?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Edit Text</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Find\Replace</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Affect</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>All rows</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Selected rows</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Selection onward</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -1018,6 +1323,101 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Add subtitle</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Delete subtitle</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Change styles</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 could not be read as subtitles.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Saved to %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Save ASS File</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS File(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Are you sure you want to delete the subtitle?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Shift times</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Lines shifted: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>No line contains &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Replace text</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Lines changed: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Edit start time</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Edit end time</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Edit text</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Edit subtitle</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -1030,6 +1430,68 @@ Do you want to restart now?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Subtitle</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Stop Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtitle</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Find\Replace</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
     </message>
 </context>
 <context>

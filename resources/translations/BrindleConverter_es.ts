@@ -87,6 +87,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -229,6 +256,113 @@
     <message>
         <source>The unfinished output was kept as %1</source>
         <translation>La salida sin terminar se conservó como %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Posición y tamaño</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Mantener proporción</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Movimiento y tiempo</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Fundido</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrada y salida</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -663,6 +797,72 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Desplazar tiempos</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Aplicar a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Todas las filas</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Filas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>A partir de la selección</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Tiempos</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Inicio y fin</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Solo inicio</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Solo fin</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -845,6 +1045,111 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Añadir imagen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>¿Seguro que desea eliminar la capa?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Buscar\Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar por</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Aplicar a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Todas las filas</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Filas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>A partir de la selección</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -1018,6 +1323,101 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Añadir subtítulo</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Eliminar subtítulo</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Cambiar estilos</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>No se pudo leer %1 como subtítulos.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Guardado en %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Guardar archivo ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Archivo ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>¿Seguro que desea eliminar el subtítulo?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Desplazar tiempos</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Filas desplazadas: %1. Detenidas para no quedar por debajo de cero ni terminar antes de empezar: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Filas desplazadas: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Ninguna fila contiene «%1».</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Reemplazar texto</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Filas cambiadas: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Editar inicio</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Editar fin</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Editar subtítulo</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -1030,6 +1430,68 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Buscar\Reemplazar</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -229,6 +256,113 @@
     <message>
         <source>The unfinished output was kept as %1</source>
         <translation>L’output incompleto è stato conservato come %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Posizione e dimensioni</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angolo</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Movimento e tempo</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animazione</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Dissolvenza</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Entrata</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Entrata e uscita</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Ripetizioni</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Ora di fine</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -663,6 +797,72 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Sposta tempi</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Applica a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Tutte le righe</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Righe selezionate</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Dalla selezione in poi</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Tempi</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Inizio e fine</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Solo inizio</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Solo fine</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -845,6 +1045,111 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Aggiungi video</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Eliminare davvero il livello?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplica</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Trova\Sostituisci</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci con</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Applica a</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Tutte le righe</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Righe selezionate</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>Dalla selezione in poi</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -1018,6 +1323,101 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Aggiungi sottotitolo</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Elimina sottotitolo</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Modifica stili</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Impossibile leggere %1 come sottotitoli.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Salvato in %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salva file ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>File ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Eliminare davvero il sottotitolo?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Sposta tempi</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Righe spostate: %1. Fermate per non scendere sotto zero o finire prima dell&apos;inizio: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Righe spostate: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Nessuna riga contiene «%1».</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Sostituisci testo</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Righe modificate: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Modifica inizio</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Modifica fine</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Modifica sottotitolo</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -1030,6 +1430,68 @@ Riavviare adesso?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Trova\Sostituisci</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>サイズ変更</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -229,6 +256,113 @@
     <message>
         <source>The unfinished output was kept as %1</source>
         <translation>未完成の出力は %1 として残しました</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>位置とサイズ</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>縦横比を保持</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>動きと時間</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>アニメーション</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>フェード</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>イン</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>アウト</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>イン・アウト</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>ループ</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -663,6 +797,72 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>時間をずらす</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>後ろへ</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>すべての行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>選択した行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>選択行以降</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>開始と終了時間</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>開始時間のみ</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>終了時間のみ</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -845,6 +1045,111 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>サイズ変更</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>動画を追加</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>このレイヤーを削除しますか？</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>検索\置換</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置換後</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>対象</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>すべての行</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>選択した行</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>選択行以降</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -1018,6 +1323,101 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>字幕を追加</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>字幕を削除</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>スタイルを変更</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 を字幕として読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>%1 に保存しました。</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS ファイルを保存</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS ファイル(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>字幕を削除してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>時間をずらす</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>ずらした行：%1。ゼロ未満や開始前の終了にならないよう止めた行：%2。</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>ずらした行：%1。</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>「%1」を含む行はありません。</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>テキストを置換</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>変更した行：%1。</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>開始時間を編集</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>終了時間を編集</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>字幕を編集</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -1030,6 +1430,68 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>検索\置換</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>長さ</translation>
     </message>
 </context>
 <context>

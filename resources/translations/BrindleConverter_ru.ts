@@ -87,6 +87,33 @@
     </message>
 </context>
 <context>
+    <name>CanvasHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Изменить размер</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -229,6 +256,113 @@
     <message>
         <source>The unfinished output was kept as %1</source>
         <translation>Незавершённый результат сохранён как %1</translation>
+    </message>
+</context>
+<context>
+    <name>LayerDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>Положение и размер</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Keep Aspect</source>
+        <translation>Сохранять пропорции</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Угол</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Непрозрачность</translation>
+    </message>
+    <message>
+        <source>Motion and time</source>
+        <translation>Движение и время</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Анимация</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Вправо</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Fade</source>
+        <translation>Затухание</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>Появление</translation>
+    </message>
+    <message>
+        <source>Out</source>
+        <translation>Исчезание</translation>
+    </message>
+    <message>
+        <source>InOut</source>
+        <translation>Появление и исчезание</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Время начала</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Время окончания</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -663,6 +797,72 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>PanTimeDialog</name>
+    <message>
+        <source>Shift Times</source>
+        <translation>Сдвиг времени</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Применить к</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Все строки</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Выбранные строки</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>После выбранной</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Start and End times</source>
+        <translation>Начало и конец</translation>
+    </message>
+    <message>
+        <source>Start times only</source>
+        <translation>Только начало</translation>
+    </message>
+    <message>
+        <source>End times only</source>
+        <translation>Только конец</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>PanelWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlayerDock</name>
     <message>
         <source>Play</source>
@@ -845,6 +1045,111 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>QWatermarkBase</name>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Изменить размер</translation>
+    </message>
+</context>
+<context>
+    <name>QWatermarkScene</name>
+    <message>
+        <source>Add Video</source>
+        <translation>Добавить видео</translation>
+    </message>
+    <message>
+        <source>Add Image</source>
+        <translation>Добавить изображение</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Добавить текст</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the layer ?</source>
+        <translation>Удалить этот слой?</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Дублировать</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Переместить</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Найти\Заменить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить на</translation>
+    </message>
+    <message>
+        <source>Affect</source>
+        <translation>Применить к</translation>
+    </message>
+    <message>
+        <source>All rows</source>
+        <translation>Все строки</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Выбранные строки</translation>
+    </message>
+    <message>
+        <source>Selection onward</source>
+        <translation>После выбранной</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>SplitTab</name>
     <message>
         <source>Preview</source>
@@ -1018,6 +1323,101 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>SubtitleDock</name>
+    <message>
+        <source>Add subtitle</source>
+        <translation>Добавить субтитр</translation>
+    </message>
+    <message>
+        <source>Delete subtitle</source>
+        <translation>Удалить субтитр</translation>
+    </message>
+    <message>
+        <source>Change styles</source>
+        <translation>Изменить стили</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Не удалось прочитать %1 как субтитры.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Не удалось записать %1.</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Сохранено в %1.</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Сохранить файл ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Файл ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>Are you sure delete subtitle?</source>
+        <translation>Удалить субтитр?</translation>
+    </message>
+    <message>
+        <source>Shift times</source>
+        <translation>Сдвиг времени</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1. Kept from going below zero or ending before they start: %2.</source>
+        <translation>Сдвинуто строк: %1. Остановлено, чтобы не уйти ниже нуля или не закончиться раньше начала: %2.</translation>
+    </message>
+    <message>
+        <source>Lines shifted: %1.</source>
+        <translation>Сдвинуто строк: %1.</translation>
+    </message>
+    <message>
+        <source>No line contains &quot;%1&quot;.</source>
+        <translation>Ни одна строка не содержит «%1».</translation>
+    </message>
+    <message>
+        <source>Replace text</source>
+        <translation>Заменить текст</translation>
+    </message>
+    <message>
+        <source>Lines changed: %1.</source>
+        <translation>Изменено строк: %1.</translation>
+    </message>
+    <message>
+        <source>Edit start time</source>
+        <translation>Изменить начало</translation>
+    </message>
+    <message>
+        <source>Edit end time</source>
+        <translation>Изменить конец</translation>
+    </message>
+    <message>
+        <source>Edit text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Edit subtitle</source>
+        <translation>Изменить субтитр</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
     <message>
         <source>Start Time</source>
@@ -1030,6 +1430,68 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Субтитры</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTable</name>
+    <message>
+        <source>Start Time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Субтитры</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Стиль</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Find\Replace</source>
+        <translation>Найти\Заменить</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
     </message>
 </context>
 <context>

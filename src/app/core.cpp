@@ -1,8 +1,48 @@
 #include "app/core.h"
 
+#include "common/folders.h"
+#include "editor/qwatermarkbase.h"
+#include "editor/qwatermarkscene.h"
 #include "layers/filtergraph.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace {
+
+// Folders of earlier builds are kept while a conversion may still read them; after two
+// days nothing does.
+void removeStaleBuildFolders(const QString &cacheFolder)
+{
+    const QDateTime stale = QDateTime::currentDateTime().addDays(-2);
+    const QFileInfoList folders =
+        QDir(cacheFolder).entryInfoList({QStringLiteral("graph-*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &folder : folders)
+        if (folder.lastModified() < stale)
+            QDir(folder.absoluteFilePath()).removeRecursively();
+}
+
+// Each build writes its text pictures and converted subtitle into a folder of its own, so
+// that a later build (the preview, the next task of a run, another instance of the program)
+// never overwrites files that a queued conversion is still to read.
+QString buildFolder(const QString &cacheFolder, bool writesFiles)
+{
+    if (!writesFiles || !ensureFolder(cacheFolder))
+        return cacheFolder;
+    removeStaleBuildFolders(cacheFolder);
+    QTemporaryDir folder(cacheFolder + QStringLiteral("/graph-XXXXXX"));
+    if (!folder.isValid())
+        return cacheFolder;
+    folder.setAutoRemove(false);
+    return folder.path();
+}
+
+}
 
 Core &Core::instance()
 {
@@ -28,10 +68,23 @@ QString Core::buildFilterGraph(int taskIndex, QStringList *problems) const
 {
     if (taskIndex < 0 || taskIndex >= tasks.size())
         return QString();
-    // Layers are drawn from the editor canvas's items; without the canvas only the task's own
-    // picture settings and subtitle make up the graph.
-    return ::buildFilterGraph(tasks[taskIndex], {}, OverlayCanvas(), cacheFolder, documentWriters(subtitles),
-                              problems);
+    const ConvertTask &task = tasks[taskIndex];
+    OverlayCanvas overlayCanvas;
+    if (canvas) {
+        overlayCanvas.size = canvas->canvasSize();
+        overlayCanvas.mediaDuration = canvas->mediaDuration();
+    }
+    QList<QWatermarkBase *> stacked = layers;
+    std::stable_sort(stacked.begin(), stacked.end(),
+                     [](const QWatermarkBase *a, const QWatermarkBase *b) { return a->zValue() < b->zValue(); });
+    QList<const LayerSource *> sources;
+    bool hasText = false;
+    for (const QWatermarkBase *layer : qAsConst(stacked)) {
+        sources.append(layer);
+        hasText = hasText || layer->info().Type == CLayerInfo::Text;
+    }
+    const QString folder = buildFolder(cacheFolder, task.hasSubtitle || (hasText && !overlayCanvas.size.isEmpty()));
+    return ::buildFilterGraph(task, sources, overlayCanvas, folder, documentWriters(subtitles), problems);
 }
 
 ConvertTask *Core::activeTask()

@@ -11,6 +11,7 @@
 class EditorMainWindow;
 class MainWindow;
 class QWatermarkBase;
+class QWatermarkScene;
 
 // The process-wide state shared by the main window, the editor and the run.
 class Core : public QObject
@@ -22,6 +23,8 @@ public:
     SubtitleParser subtitles; // the document the subtitle table and the editor work on
     QString subtitlePath;
     QList<QWatermarkBase *> layers;
+    // The editor's canvas: its size and media duration place the layers on each task's frame.
+    QWatermarkScene *canvas = nullptr;
     QList<ConvertTask> tasks; // one a row of the conversion list, in row order
     int currentTask = 0;
     QString cacheFolder; // where the filter graph writes its images and converted subtitles

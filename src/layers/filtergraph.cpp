@@ -194,9 +194,11 @@ OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const
 QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
 {
     const bool once = readsOnce(entry);
-    // The image reader takes "%d" and glob characters in a name for a numbered sequence;
-    // pattern_type=none makes it read the one file the name gives. Other readers ignore it.
-    QString chain = QStringLiteral("movie=%1:format_opts='pattern_type\\=none'").arg(quoteFilterGraphPath(entry.path));
+    QString chain = QStringLiteral("movie=%1").arg(quoteFilterGraphPath(entry.path));
+    // The image reader takes a name with '%' for a numbered sequence (a%d.png would open
+    // a1.png); the layer's file is meant exactly as named.
+    if (entry.path.contains(QLatin1Char('%')))
+        chain += QStringLiteral(":format_opts=pattern_type=none");
     if (!once)
         chain += QStringLiteral(":loop=%1,setpts=N/FRAME_RATE/TB").arg(entry.loop) + trimToWindow(entry);
     if (entry.opacity != 100)

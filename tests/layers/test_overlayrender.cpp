@@ -305,6 +305,8 @@ private slots:
         QTest::newRow("printf width") << QStringLiteral("frame%03d.png");
         QTest::newRow("glob characters") << QStringLiteral("glob *?{a,b} logo.png");
         QTest::newRow("all at once") << QStringLiteral("x';[a],b:c\\d=e ü.png");
+        QTest::newRow("percent d") << QStringLiteral("logo%d.png");
+        QTest::newRow("percent sequence") << QStringLiteral("frame%03d 50%.png");
     }
 
     void awkwardFileNamesRender()
@@ -316,6 +318,14 @@ private slots:
         image.fill(Qt::green);
         const QString path = folder + QLatin1Char('/') + name;
         QVERIFY(image.save(path, "PNG"));
+        if (name.contains(QLatin1Char('%'))) {
+            // The file a numbered-sequence reading of the name would pick instead.
+            QString sequenceFile = name;
+            sequenceFile.replace(QStringLiteral("%03d"), QStringLiteral("001")).replace(QStringLiteral("%d"), QStringLiteral("1"));
+            QImage decoy(30, 30, QImage::Format_ARGB32);
+            decoy.fill(Qt::red);
+            QVERIFY(decoy.save(folder + QLatin1Char('/') + sequenceFile, "PNG"));
+        }
 
         // The same folder holds the subtitle, so the ass filter sees an awkward path too.
         const QString assPath = TestFiles::write(

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor/qwatermarkbase.h"
+
+// The canvas background: the source video's frame with the task's flips, quarter turn
+// and crop applied. Not movable, not selectable, always at the bottom.
+class QCanvasItem : public QWatermarkBase
+{
+    Q_OBJECT
+public:
+    explicit QCanvasItem(QGraphicsItem *parent = nullptr);
+
+    // The frame as grabbed, at its native size; the displayed picture follows on refresh.
+    void setFrame(const QImage &frame);
+    const QImage &picture() const { return m_picture; }
+
+    // Builds the displayed picture from the frame and the record's transforms.
+    void refresh() override;
+    void setAngle(qreal angle) override;
+    void setSize(qreal w, qreal h) override;
+
+    QRectF boundingRect() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+    // The frame after flips, quarter turn and crop, as the conversion makes it.
+    static QImage transformedFrame(const QImage &frame, const CLayerInfo &settings);
+
+protected:
+    void applyResize(qreal, qreal) override {}
+
+private:
+    QImage m_picture;
+    QRectF m_bounds;
+};

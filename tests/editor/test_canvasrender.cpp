@@ -1,0 +1,360 @@
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include "app/core.h"
+#include "editor/qcanvasitem.h"
+#include "editor/qwatermarkbase.h"
+#include "editor/qwatermarkscene.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include <ctime>
+#include <utime.h>
+
+namespace {
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 720;
+
+bool near(const QColor &a, const QColor &b, int tolerance = 48)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+           && qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+QString describe(const QColor &c)
+{
+    return QStringLiteral("(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+}
+
+// Layers placed on the canvas come out of the real ffmpeg where the canvas shows them.
+class TestCanvasRender : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_source;
+    QString m_layerVideo;
+    std::unique_ptr<QWatermarkScene> m_scene;
+
+    QString picture(const QString &name, int w, int h, QColor color)
+    {
+        QImage image(w, h, QImage::Format_ARGB32);
+        image.fill(color);
+        const QString path = m_dir.filePath(name);
+        return image.save(path, "PNG") ? path : QString();
+    }
+
+    static ConvertTask &task() { return core().tasks.first(); }
+
+    // Converts the first second of the source through the graph into an MP4 file and
+    // reads its first frame back.
+    QImage convertAndReadBack(const QString &graph, const QString &name)
+    {
+        const QString output = m_dir.filePath(name + QStringLiteral(".mp4"));
+        QStringList arguments{QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
+                              m_source, QStringLiteral("-t"), QStringLiteral("0.4")};
+        if (!graph.isEmpty())
+            arguments << QStringLiteral("-vf") << graph;
+        arguments << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
+                  << QStringLiteral("ultrafast") << QStringLiteral("-crf") << QStringLiteral("12")
+                  << QStringLiteral("-pix_fmt") << QStringLiteral("yuv444p") << QStringLiteral("-an") << output;
+        QByteArray log;
+        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &log)) {
+            qWarning().noquote() << "ffmpeg failed on" << graph << log;
+            return QImage();
+        }
+        const QString frame = m_dir.filePath(name + QStringLiteral(".png"));
+        if (!TestMedia::run(QStringLiteral("ffmpeg"), {QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"),
+                                                       QStringLiteral("-i"), output, QStringLiteral("-frames:v"),
+                                                       QStringLiteral("1"), frame}))
+            return QImage();
+        return QImage(frame).convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The canvas as a user sees it, without handles, frames or the transparency pattern.
+    QImage canvasPicture()
+    {
+        for (QWatermarkBase *layer : m_scene->layers())
+            layer->setSelected(false);
+        m_scene->showPattern = false;
+        QImage image(m_scene->canvasSize(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        m_scene->render(&painter, QRectF(image.rect()), m_scene->sceneRect());
+        painter.end();
+        return image;
+    }
+
+    // Share of grid points at which two pictures of the same size differ visibly.
+    static double mismatch(const QImage &a, const QImage &b)
+    {
+        int differ = 0;
+        int total = 0;
+        for (int y = 2; y < a.height(); y += 7)
+            for (int x = 2; x < a.width(); x += 7) {
+                ++total;
+                if (!near(a.pixelColor(x, y), b.pixelColor(x, y), 60))
+                    ++differ;
+            }
+        return total ? double(differ) / total : 1.0;
+    }
+
+    QWatermarkBase *newScene()
+    {
+        m_scene = std::make_unique<QWatermarkScene>();
+        connect(m_scene.get(), &QWatermarkScene::itemAddedHM, &core(), &Core::onAddLayer);
+        connect(m_scene.get(), &QWatermarkScene::itemDeleteHM, &core(), &Core::onRemoveLayer);
+        if (!m_scene->setBackground(m_source))
+            return nullptr;
+        return m_scene->background();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Dark grey with a red block in the top-left corner, so that flips and turns show.
+        m_source = TestMedia::make(
+            QStringLiteral("canvas-marked-1280x720.mp4"),
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("color=c=0x202020:s=1280x720:r=25:d=2,drawbox=x=0:y=0:w=160:h=90:color=red:t=fill,"
+                            "drawbox=x=1200:y=600:w=80:h=120:color=blue:t=fill"),
+             QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+             QStringLiteral("-pix_fmt"), QStringLiteral("yuv444p"), QStringLiteral("-crf"), QStringLiteral("10")});
+        QVERIFY(!m_source.isEmpty());
+        m_layerVideo = TestMedia::make(
+            QStringLiteral("canvas-layer-yellow.mp4"),
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("color=c=yellow:s=320x240:r=25:d=2"), QStringLiteral("-c:v"), QStringLiteral("libx264"),
+             QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
+             QStringLiteral("yuv420p")});
+        QVERIFY(!m_layerVideo.isEmpty());
+    }
+
+    void init()
+    {
+        core().layers.clear();
+        core().tasks.clear();
+        ConvertTask t;
+        t.sourcePath = m_source;
+        t.width = kWidth;
+        t.height = kHeight;
+        core().tasks.append(t);
+        core().currentTask = 0;
+        core().cacheFolder = m_dir.filePath(QStringLiteral("cache-") + QString::fromLatin1(QTest::currentTestFunction()));
+    }
+
+    void cleanup()
+    {
+        m_scene.reset();
+        QVERIFY(core().layers.isEmpty());
+        QVERIFY(!core().canvas);
+    }
+
+    void imageVideoAndTextLandWhereTheCanvasShowsThem()
+    {
+        QVERIFY(newScene());
+        QCOMPARE(m_scene->canvasSize(), QSize(kWidth, kHeight));
+
+        QWatermarkBase *image = m_scene->addImage(picture(QStringLiteral("green.png"), 200, 100, Qt::green));
+        QVERIFY(image);
+        image->setPos(100, 200);
+        image->setSize(300, 150); // keeps the aspect ratio
+        QCOMPARE(image->info().Height, 150);
+        image->setAngle(30);
+
+        QWatermarkBase *video = m_scene->addVideo(m_layerVideo);
+        QVERIFY(video);
+        video->setPos(800, 100);
+        video->info().Keep = false;
+        video->setSize(240, 120);
+        video->setAngle(90);
+
+        CWordArtInfo words;
+        words.Text = QStringLiteral("Brindle");
+        words.Font.setPixelSize(90);
+        words.TextEffect = CWordArtInfo::NoOutline;
+        words.TextColor = Qt::white;
+        words.EnableBackground = true;
+        words.BackgroundColor = QColor(255, 0, 255);
+        words.BackgroundAlpha = 255;
+        QWatermarkBase *text = m_scene->addText(words);
+        QVERIFY(text);
+        text->setPos(420, 480);
+        text->setAngle(-15);
+        QCOMPARE(core().layers.size(), 3);
+
+        QStringList problems;
+        const QString graph = core().buildFilterGraph(0, &problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        QVERIFY(graph.contains(text->info().FileName + QStringLiteral(".png")));
+        const QImage frame = convertAndReadBack(graph, QStringLiteral("three-layers"));
+        QCOMPARE(frame.size(), QSize(kWidth, kHeight));
+
+        // Inside each turned layer, its colour; in the corners of its box, the background.
+        const auto at = [&frame](const QPointF &p) { return frame.pixelColor(p.toPoint()); };
+        const QColor grey(0x20, 0x20, 0x20);
+        QVERIFY2(near(at(image->mapToScene(QPointF(150, 75))), Qt::green), qPrintable(describe(at(image->mapToScene(QPointF(150, 75))))));
+        QVERIFY(near(at(image->mapToScene(QPointF(10, 10))), Qt::green));
+        QVERIFY(near(at(image->mapToScene(QPointF(290, 140))), Qt::green));
+        QVERIFY(near(at(image->sceneBox().topLeft() + QPointF(5, 5)), grey));
+        QVERIFY(near(at(video->mapToScene(QPointF(120, 60))), Qt::yellow));
+        QVERIFY(near(at(video->mapToScene(QPointF(5, 5))), Qt::yellow));
+        // Turned a quarter: the box is 120 wide and 240 high around the same centre.
+        QCOMPARE(video->sceneBox().size().toSize(), QSize(120, 240));
+        QVERIFY(near(at(video->sceneBox().center() + QPointF(50, 110)), Qt::yellow));
+        QVERIFY(near(at(video->sceneBox().center() + QPointF(70, 0)), grey));
+        QVERIFY(near(at(text->mapToScene(QPointF(4, 4))), QColor(255, 0, 255)));
+        QVERIFY(near(at(text->sceneBox().topRight() + QPointF(-3, text->sceneBox().height() - 3)), grey));
+
+        // And everywhere else the picture matches the canvas.
+        const double differ = mismatch(canvasPicture(), frame);
+        QVERIFY2(differ < 0.02, qPrintable(QString::number(differ)));
+    }
+
+    void layersAreStackedByTheirOrderOnTheCanvas()
+    {
+        QVERIFY(newScene());
+        QWatermarkBase *lower = m_scene->addImage(picture(QStringLiteral("lower.png"), 100, 100, Qt::green));
+        QWatermarkBase *upper = m_scene->addImage(picture(QStringLiteral("upper.png"), 100, 100, Qt::cyan));
+        QVERIFY(lower && upper);
+        lower->setPos(300, 300);
+        upper->setPos(350, 350);
+        // The lower layer was announced last; z decides.
+        core().layers.removeOne(lower);
+        core().layers.append(lower);
+        const QImage frame = convertAndReadBack(core().buildFilterGraph(0), QStringLiteral("stacked"));
+        QVERIFY(near(frame.pixelColor(375, 375), Qt::cyan));
+        QVERIFY(near(frame.pixelColor(320, 320), Qt::green));
+    }
+
+    void flippedTurnedAndCroppedBackgroundComesOutSo()
+    {
+        task().horizontalFlip = true;
+        task().transpose = 1;
+        task().crop = ST_CROP_THICK{0.1, 0.05, 0.02, 0.03, true};
+        QCanvasItem *background = qobject_cast<QCanvasItem *>(newScene());
+        QVERIFY(background);
+        QVERIFY(background->info().flipHorizontal);
+        QCOMPARE(background->info().transpose, 1);
+        // The editor's crop goes into the background as into the task.
+        background->info().crop = task().crop;
+        background->refresh();
+        m_scene->resetCanvasRect();
+        const QSize canvas = m_scene->canvasSize();
+        QCOMPARE(canvas, QSize(634, 1178)); // 720 x 1280 turned, then cropped to even sizes
+
+        QWatermarkBase *image = m_scene->addImage(picture(QStringLiteral("mark.png"), 60, 60, Qt::green));
+        QVERIFY(image);
+        image->setPos(200, 500);
+
+        const QString graph = core().buildFilterGraph(0);
+        QVERIFY(graph.startsWith(QStringLiteral("hflip,transpose=1,crop=")));
+        const QImage frame = convertAndReadBack(graph, QStringLiteral("turned"));
+        QCOMPARE(frame.size(), canvas);
+        const QImage shown = canvasPicture();
+        const double differ = mismatch(shown, frame);
+        QVERIFY2(differ < 0.02, qPrintable(QString::number(differ)));
+        // The source's red top-left corner goes right when flipped, then bottom right when turned.
+        QVERIFY2(near(frame.pixelColor(canvas.width() - 10, canvas.height() - 10), Qt::red),
+                 qPrintable(describe(frame.pixelColor(canvas.width() - 10, canvas.height() - 10))));
+        QVERIFY(near(shown.pixelColor(canvas.width() - 10, canvas.height() - 10), Qt::red));
+        QVERIFY(near(frame.pixelColor(230, 530), Qt::green));
+    }
+
+    void awkwardLayerFileNamesRender()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("odd 'x': [y], z; ü %d"));
+        QVERIFY(QDir().mkpath(folder));
+        core().cacheFolder = folder + QStringLiteral("/cache, 'c': [d] %d");
+        const QStringList names{QStringLiteral("it's \"q\".png"), QStringLiteral("a:b,c;d.png"),
+                                QStringLiteral("[in][m].png"), QStringLiteral("logo%d.png"),
+                                QStringLiteral("Ölbild 水印 %03d.png")};
+        QVERIFY(newScene());
+        QList<QWatermarkBase *> placed;
+        int x = 40;
+        for (const QString &name : names) {
+            QImage image(50, 50, QImage::Format_ARGB32);
+            image.fill(Qt::green);
+            const QString path = folder + QLatin1Char('/') + name;
+            QVERIFY(image.save(path, "PNG"));
+            QWatermarkBase *layer = m_scene->addImage(path);
+            QVERIFY(layer);
+            layer->setPos(x, 300);
+            placed.append(layer);
+            x += 100;
+        }
+        // What a numbered-sequence reading of "logo%d.png" would open.
+        QImage decoy(50, 50, QImage::Format_ARGB32);
+        decoy.fill(Qt::red);
+        QVERIFY(decoy.save(folder + QStringLiteral("/logo1.png"), "PNG"));
+        CWordArtInfo words;
+        words.Text = QStringLiteral("Ü");
+        words.Font.setPixelSize(60);
+        words.EnableBackground = true;
+        words.BackgroundColor = QColor(255, 0, 255);
+        words.BackgroundAlpha = 255;
+        QWatermarkBase *text = m_scene->addText(words);
+        QVERIFY(text);
+        text->setPos(700, 500);
+
+        const QString graph = core().buildFilterGraph(0);
+        const QImage frame = convertAndReadBack(graph, QStringLiteral("awkward"));
+        QVERIFY2(!frame.isNull(), qPrintable(graph));
+        for (QWatermarkBase *layer : placed)
+            QVERIFY2(near(frame.pixelColor((layer->pos() + QPointF(25, 25)).toPoint()), Qt::green),
+                     qPrintable(layer->info().FileName));
+        QVERIFY(near(frame.pixelColor((text->pos() + QPointF(3, 3)).toPoint()), QColor(255, 0, 255)));
+    }
+
+    void everyBuildWritesItsTextToFilesOfItsOwn()
+    {
+        QVERIFY(newScene());
+        CWordArtInfo words;
+        words.Text = QStringLiteral("one");
+        QWatermarkBase *text = m_scene->addText(words);
+        QVERIFY(text);
+        const QRegularExpression pngPath(QStringLiteral("movie='([^']*Text1\\.png)'"));
+        const QString first = pngPath.match(core().buildFilterGraph(0)).captured(1);
+        const QString second = pngPath.match(core().buildFilterGraph(0)).captured(1);
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        QVERIFY(first != second);
+        QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
+    }
+
+    void staleBuildFoldersAreCleared()
+    {
+        QVERIFY(newScene());
+        CWordArtInfo words;
+        words.Text = QStringLiteral("one");
+        QVERIFY(m_scene->addText(words));
+        const QString stale = core().cacheFolder + QStringLiteral("/graph-old");
+        const QString recent = core().cacheFolder + QStringLiteral("/graph-recent");
+        QVERIFY(QDir().mkpath(stale) && QDir().mkpath(recent));
+        const time_t threeDaysAgo = time(nullptr) - 3 * 24 * 3600;
+        const utimbuf times{threeDaysAgo, threeDaysAgo};
+        QCOMPARE(utime(QFile::encodeName(stale).constData(), &times), 0);
+        QVERIFY(!core().buildFilterGraph(0).isEmpty());
+        QVERIFY(!QFileInfo::exists(stale));
+        QVERIFY(QFileInfo::exists(recent));
+    }
+
+    void withoutLayersOrTextNothingIsWritten()
+    {
+        QVERIFY(newScene());
+        QCOMPARE(core().buildFilterGraph(0), QString());
+        QVERIFY(!QDir(core().cacheFolder).exists() || QDir(core().cacheFolder).isEmpty());
+    }
+};
+
+BRINDLE_TEST_MAIN(TestCanvasRender)
+#include "test_canvasrender.moc"

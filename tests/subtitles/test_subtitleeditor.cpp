@@ -1,0 +1,769 @@
+#include "app/core.h"
+#include "common/timeconv.h"
+#include "subtitles/pantimedialog.h"
+#include "subtitles/qsubtitledelegate.h"
+#include "subtitles/qtimedelegate.h"
+#include "subtitles/replacedialog.h"
+#include "subtitles/styledialog.h"
+#include "subtitles/subtitledock.h"
+#include "subtitles/subtitleedits.h"
+#include "subtitles/subtitlewidget.h"
+#include "testfiles.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+
+using SubtitleEdits::Affect;
+using SubtitleEdits::Times;
+
+namespace {
+
+// Acts on the next modal window (a question, a dialog) once it is shown.
+void onNextModal(const std::function<void(QWidget *)> &act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start(10);
+}
+
+void answer(QMessageBox::StandardButton button)
+{
+    onNextModal([button](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        box->button(button)->click();
+    });
+}
+
+SubtitleEvent cue(qint64 start, qint64 end, const QString &text)
+{
+    SubtitleEvent event;
+    event.Start = start;
+    event.End = end;
+    event.Text = text;
+    return event;
+}
+
+struct Times3
+{
+    qint64 start, end;
+};
+
+}
+
+class TestSubtitleEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void addInsertsAfterTheCurrentRow();
+    void deleteAsksAndRemovesFromTheHighestRow();
+    void cellEditsReachTheDocument();
+    void fieldsShowAndWriteTheCurrentRow();
+    void affectedRows();
+    void shift_data();
+    void shift();
+    void shiftThroughTheDialog();
+    void dialogsStartWithTheirDefaults();
+    void replaceInALegacyEncodedFile();
+    void everyEditUndoesAndRedoes();
+    void stylesChangeThroughTheStyleEditor();
+    void doubleClickSeeksAndPlayPositionMarks();
+    void loadSaveAndTheModifiedMark();
+    void showingCatchesUpWithOthersChanges();
+    void closingOffersToSave();
+    void shiftedFileBurnsAtTheShiftedTime();
+
+private:
+    void fill(const QVector<SubtitleEvent> &events);
+    void verifyInStep();
+    QStringList texts() const;
+    QTableView *table() const;
+    template<typename T> T *child(const char *name) const
+    {
+        return m_dock->subtitleWidget()->findChild<T *>(QLatin1String(name));
+    }
+    QString write(const QString &name, const QByteArray &bytes);
+
+    std::unique_ptr<SubtitleDock> m_dock;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestSubtitleEditor::init()
+{
+    core().subtitles.events.clear();
+    core().subtitles.styles = {SubtitleStyle()};
+    core().subtitlePath.clear();
+    core().subtitleChanged = false;
+    m_dir.reset(new QTemporaryDir);
+    m_dock.reset(new SubtitleDock);
+    m_dock->resize(420, 640);
+}
+
+void TestSubtitleEditor::cleanup()
+{
+    m_dock.reset();
+}
+
+QTableView *TestSubtitleEditor::table() const
+{
+    return m_dock->subtitleWidget()->findChild<QTableView *>(QStringLiteral("tableView"));
+}
+
+QString TestSubtitleEditor::write(const QString &name, const QByteArray &bytes)
+{
+    return TestFiles::write(m_dir->filePath(name), bytes);
+}
+
+void TestSubtitleEditor::fill(const QVector<SubtitleEvent> &events)
+{
+    core().subtitles.events = events;
+    m_dock->reload();
+}
+
+// Row i of the table shows event i of the document, cell for cell.
+void TestSubtitleEditor::verifyInStep()
+{
+    const QAbstractItemModel *model = table()->model();
+    const QVector<SubtitleEvent> &events = core().subtitles.events;
+    QCOMPARE(model->rowCount(), events.size());
+    for (int row = 0; row < events.size(); ++row) {
+        QCOMPARE(model->index(row, 0).data().toString(), TimeConv::toText(events[row].Start * 1000));
+        QCOMPARE(model->index(row, 1).data().toString(), TimeConv::toText(events[row].End * 1000));
+        QCOMPARE(model->index(row, 2).data().toString(), events[row].Text);
+    }
+}
+
+QStringList TestSubtitleEditor::texts() const
+{
+    QStringList result;
+    for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+        result << event.Text;
+    return result;
+}
+
+void TestSubtitleEditor::addInsertsAfterTheCurrentRow()
+{
+    QCOMPARE(m_dock->currentRow(), -1);
+    QVERIFY(!child<QPlainTextEdit>("plainTextEdit")->isEnabled());
+    m_dock->onAdd();
+    QVERIFY(child<QPlainTextEdit>("plainTextEdit")->isEnabled());
+    QCOMPARE(core().subtitles.events.size(), 1);
+    QCOMPARE(m_dock->currentRow(), 0);
+    QCOMPARE(core().subtitles.events[0].Style, 1);
+    verifyInStep();
+
+    fill({cue(0, 1000, "a"), cue(1000, 2000, "b"), cue(2000, 3000, "c"), cue(3000, 4000, "d"), cue(4000, 5000, "e")});
+    table()->setCurrentIndex(table()->model()->index(3, 2));
+    m_dock->onAdd();
+    QCOMPARE(texts(), QStringList({"a", "b", "c", "d", "", "e"}));
+    QCOMPARE(m_dock->currentRow(), 4);
+    QCOMPARE(m_dock->selectedRows(), QVector<int>{4});
+    QCOMPARE(child<QTimeEdit>("timeEditStart")->time(), QTime(0, 0));
+    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QString());
+    verifyInStep();
+
+    // The new line is edited through the fields like any other.
+    child<QPlainTextEdit>("plainTextEdit")->setPlainText(QStringLiteral("inserted"));
+    QCOMPARE(texts(), QStringList({"a", "b", "c", "d", "inserted", "e"}));
+    verifyInStep();
+}
+
+void TestSubtitleEditor::deleteAsksAndRemovesFromTheHighestRow()
+{
+    QVector<SubtitleEvent> events;
+    for (int i = 0; i < 7; ++i)
+        events << cue(i * 1000, i * 1000 + 500, QString::number(i));
+    fill(events);
+    QItemSelectionModel *selection = table()->selectionModel();
+    selection->select(table()->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    selection->select(table()->model()->index(5, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(m_dock->selectedRows(), QVector<int>({2, 5}));
+
+    answer(QMessageBox::No);
+    m_dock->onDelete();
+    QCOMPARE(core().subtitles.events.size(), 7);
+
+    onNextModal([](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QStringLiteral("Delete"));
+        QCOMPARE(box->text(), QStringLiteral("Are you sure delete subtitle?"));
+        box->button(QMessageBox::Yes)->click();
+    });
+    m_dock->onDelete();
+    QCOMPARE(texts(), QStringList({"0", "1", "3", "4", "6"}));
+    verifyInStep();
+
+    // Nothing selected: no question, nothing removed.
+    selection->clearSelection();
+    m_dock->onDelete();
+    QCOMPARE(core().subtitles.events.size(), 5);
+}
+
+void TestSubtitleEditor::cellEditsReachTheDocument()
+{
+    fill({cue(1000, 2000, "one"), cue(3000, 4000, "two")});
+    QAbstractItemModel *model = table()->model();
+
+    // Through the time delegate, as a commit from its field does it.
+    QTimeDelegate timeDelegate;
+    std::unique_ptr<QWidget> timeEditor(timeDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 0)));
+    auto *field = qobject_cast<QTimeEdit *>(timeEditor.get());
+    QVERIFY(field);
+    QCOMPARE(field->displayFormat(), QStringLiteral("HH:mm:ss:zzz"));
+    timeDelegate.setEditorData(field, model->index(1, 0));
+    QCOMPARE(field->time(), QTime(0, 0, 3));
+    field->setTime(QTime(1, 2, 3, 456));
+    timeDelegate.setModelData(field, model, model->index(1, 0));
+    QCOMPARE(core().subtitles.events[1].Start, ((1 * 60 + 2) * 60 + 3) * 1000 + 456);
+    verifyInStep();
+
+    QSubtitleDelegate textDelegate;
+    std::unique_ptr<QWidget> textEditor(textDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(0, 2)));
+    auto *text = qobject_cast<QPlainTextEdit *>(textEditor.get());
+    QVERIFY(text);
+    textDelegate.setEditorData(text, model->index(0, 2));
+    QCOMPARE(text->toPlainText(), QStringLiteral("one"));
+    text->setPlainText(QStringLiteral("first\\Nline"));
+    textDelegate.setModelData(text, model, model->index(0, 2));
+    QCOMPARE(core().subtitles.events[0].Text, QStringLiteral("first\\Nline"));
+    verifyInStep();
+
+    // A cell that says no time goes back to the document's time.
+    model->setData(model->index(0, 1), QStringLiteral("soon"));
+    QCOMPARE(core().subtitles.events[0].End, 2000);
+    verifyInStep();
+    QCOMPARE(m_dock->undoStack()->count(), 2);
+}
+
+void TestSubtitleEditor::fieldsShowAndWriteTheCurrentRow()
+{
+    fill({cue(1000, 2500, "one"), cue(3000, 4000, "two")});
+    const QRect cell = table()->visualRect(table()->model()->index(1, 2));
+    m_dock->show();
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(m_dock->currentRow(), 1);
+    QCOMPARE(child<QTimeEdit>("timeEditStart")->time(), QTime(0, 0, 3));
+    QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
+    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("two"));
+    QCOMPARE(child<QLabel>("labelDuration")->text(), QStringLiteral("00:00:01:000"));
+    QCOMPARE(m_dock->undoStack()->count(), 0);
+
+    child<QTimeEdit>("timeEditStart")->setTime(QTime(0, 0, 2, 250));
+    child<QTimeEdit>("timeEditEnd")->setTime(QTime(0, 0, 5));
+    QCOMPARE(core().subtitles.events[1].Start, 2250);
+    QCOMPARE(core().subtitles.events[1].End, 5000);
+    QCOMPARE(child<QLabel>("labelDuration")->text(), QStringLiteral("00:00:02:750"));
+
+    // Typing is one undo step per field; a typed line feed stays a line feed.
+    child<QPlainTextEdit>("plainTextEdit")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(child<QPlainTextEdit>("plainTextEdit"), QStringLiteral(" more"));
+    QTest::keyClick(child<QPlainTextEdit>("plainTextEdit"), Qt::Key_Return);
+    QTest::keyClicks(child<QPlainTextEdit>("plainTextEdit"), QStringLiteral("end"));
+    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("two more\nend"));
+    QCOMPARE(core().subtitles.events[0].Text, QStringLiteral("one"));
+    verifyInStep();
+    QCOMPARE(m_dock->undoStack()->count(), 3);
+    m_dock->undoStack()->undo();
+    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("two"));
+    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("two"));
+    m_dock->undoStack()->undo();
+    QCOMPARE(core().subtitles.events[1].End, 4000);
+    QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
+    verifyInStep();
+}
+
+void TestSubtitleEditor::affectedRows()
+{
+    QCOMPARE(SubtitleEdits::affectedRows(Affect::AllRows, 3, {}, -1), QVector<int>({0, 1, 2}));
+    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectedRows, 6, {4, 1, 4, 9}, 0), QVector<int>({1, 4}));
+    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectionOnward, 6, {}, 2), QVector<int>({3, 4, 5}));
+    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectionOnward, 6, {}, 5), QVector<int>());
+    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectionOnward, 6, {}, -1), QVector<int>());
+}
+
+void TestSubtitleEditor::shift_data()
+{
+    QTest::addColumn<qint64>("delta");
+    QTest::addColumn<int>("affect");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QVector<qint64>>("expected"); // start, end of the four cues
+    QTest::addColumn<int>("stopped");
+
+    // Cues: 0.2-1.0, 2.0-3.0, 4.0-4.6, 6.0-7.5; rows 1 and 3 selected, row 1 current.
+    QTest::newRow("backward all, both") << qint64(1500) << 0 << 0
+                                        << QVector<qint64>{1700, 2500, 3500, 4500, 5500, 6100, 7500, 9000} << 0;
+    QTest::newRow("backward all, start only") << qint64(1500) << 0 << 1
+                                              << QVector<qint64>{1000, 1000, 3000, 3000, 4600, 4600, 7500, 7500} << 3;
+    QTest::newRow("forward all, both, below zero")
+        << qint64(-2500) << 0 << 0 << QVector<qint64>{0, 0, 0, 500, 1500, 2100, 3500, 5000} << 2;
+    QTest::newRow("forward selected, end only")
+        << qint64(-800) << 1 << 2 << QVector<qint64>{200, 1000, 2000, 2200, 4000, 4600, 6000, 6700} << 0;
+    QTest::newRow("forward selected, end before start")
+        << qint64(-1200) << 1 << 2 << QVector<qint64>{200, 1000, 2000, 2000, 4000, 4600, 6000, 6300} << 1;
+    QTest::newRow("backward onward, both")
+        << qint64(250) << 2 << 0 << QVector<qint64>{200, 1000, 2000, 3000, 4250, 4850, 6250, 7750} << 0;
+    QTest::newRow("forward onward, start only, below zero")
+        << qint64(-5000) << 2 << 1 << QVector<qint64>{200, 1000, 2000, 3000, 0, 4600, 1000, 7500} << 1;
+}
+
+void TestSubtitleEditor::shift()
+{
+    QFETCH(qint64, delta);
+    QFETCH(int, affect);
+    QFETCH(int, times);
+    QFETCH(QVector<qint64>, expected);
+    QFETCH(int, stopped);
+
+    fill({cue(200, 1000, "a"), cue(2000, 3000, "b"), cue(4000, 4600, "c"), cue(6000, 7500, "d")});
+    table()->setCurrentIndex(table()->model()->index(1, 0));
+    table()->selectionModel()->select(table()->model()->index(3, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(m_dock->selectedRows(), QVector<int>({1, 3}));
+
+    QCOMPARE(m_dock->shiftTimes(delta, Affect(affect), Times(times)), stopped);
+    QVector<qint64> got;
+    for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+        got << event.Start << event.End;
+    QCOMPARE(got, expected);
+    for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+        QVERIFY(event.Start >= 0 && event.End >= event.Start);
+    verifyInStep();
+    QCOMPARE(m_dock->statusText().contains(QStringLiteral("below zero")), stopped > 0);
+    QCOMPARE(texts(), QStringList({"a", "b", "c", "d"}));
+
+    // One step undoes the whole shift.
+    m_dock->undoStack()->undo();
+    QCOMPARE(core().subtitles.events[0].Start, 200);
+    QCOMPARE(core().subtitles.events[3].End, 7500);
+    verifyInStep();
+}
+
+void TestSubtitleEditor::shiftThroughTheDialog()
+{
+    fill({cue(0, 1000, "a"), cue(2000, 3000, "b"), cue(4000, 5000, "c")});
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<PanTimeDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
+        dialog->accept();
+    });
+    m_dock->onShiftTimes();
+    QCOMPARE(core().subtitles.events[0].Start, 0);
+    QCOMPARE(core().subtitles.events[1].Start, 3000);
+    QCOMPARE(core().subtitles.events[1].End, 3000);
+    QCOMPARE(core().subtitles.events[2].Start, 5000);
+    verifyInStep();
+
+    onNextModal([](QWidget *modal) {
+        qobject_cast<QDialog *>(modal)->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1));
+        qobject_cast<QDialog *>(modal)->reject();
+    });
+    m_dock->onShiftTimes();
+    QCOMPARE(core().subtitles.events[2].Start, 5000);
+    QCOMPARE(m_dock->undoStack()->count(), 1);
+}
+
+void TestSubtitleEditor::dialogsStartWithTheirDefaults()
+{
+    PanTimeDialog shift;
+    QCOMPARE(shift.windowTitle(), QStringLiteral("Shift Times"));
+    QCOMPARE(shift.offset(), 0);
+    QCOMPARE(shift.direction(), 1);
+    QCOMPARE(shift.affect(), 0);
+    QCOMPARE(shift.times(), 0);
+    QCOMPARE(shift.findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->displayFormat(), QStringLiteral("HH:mm:ss:zzz"));
+    shift.findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
+    QCOMPARE(shift.delta(), 1500);
+    shift.findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
+    shift.findChild<QRadioButton *>(QStringLiteral("radioButtonSelected"))->setChecked(true);
+    shift.findChild<QRadioButton *>(QStringLiteral("radioButtonEnd"))->setChecked(true);
+    QCOMPARE(shift.direction(), 0);
+    QCOMPARE(shift.delta(), -1500);
+    QCOMPARE(shift.affect(), 1);
+    QCOMPARE(shift.times(), 2);
+
+    ReplaceDialog replace;
+    QCOMPARE(replace.windowTitle(), QStringLiteral("Find\\Replace"));
+    QCOMPARE(replace.affect(), 0);
+    QPushButton *ok = replace.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(ok->text(), QStringLiteral("Ok"));
+    QVERIFY(!ok->isEnabled());
+    replace.findChild<QLineEdit *>(QStringLiteral("lineEditFind"))->setText(QStringLiteral(" Ab "));
+    replace.findChild<QLineEdit *>(QStringLiteral("lineEditReplace"))->setText(QStringLiteral("x"));
+    replace.findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
+    QVERIFY(ok->isEnabled());
+    QCOMPARE(replace.findText(), QStringLiteral(" Ab "));
+    QCOMPARE(replace.replaceText(), QStringLiteral("x"));
+    QCOMPARE(replace.affect(), 2);
+}
+
+void TestSubtitleEditor::replaceInALegacyEncodedFile()
+{
+    const QString text = QStringLiteral(
+        "1\r\n00:00:01,000 --> 00:00:02,000\r\nOù est passée la boîte à café ?\r\n\r\n"
+        "2\r\n00:00:03,000 --> 00:00:04,000\r\nÇa coûte cher, le café de l'hôtel.\r\n\r\n"
+        "3\r\n00:00:05,000 --> 00:00:06,000\r\nNoël approche ; ça sent le café grillé.\r\n\r\n"
+        "4\r\n00:00:07,000 --> 00:00:08,000\r\nTrès bien, répondit le garçon.\r\n");
+    const QString path = write(QStringLiteral("légende.srt"), QTextCodec::codecForName("windows-1252")->fromUnicode(text));
+    QVERIFY(m_dock->loadFile(path));
+    QVERIFY(!core().subtitles.utf8);
+    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
+
+    // Case counts: "ça" is not "Ça".
+    QCOMPARE(m_dock->replaceTexts(QStringLiteral("ça"), QStringLiteral("cela"), Affect::AllRows), 1);
+    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
+    QCOMPARE(core().subtitles.events[2].Text, QStringLiteral("Noël approche ; cela sent le café grillé."));
+    verifyInStep();
+
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    QCOMPARE(m_dock->replaceTexts(QStringLiteral("café"), QStringLiteral("thé"), Affect::SelectionOnward), 2);
+    QCOMPARE(core().subtitles.events[0].Text, QStringLiteral("Où est passée la boîte à café ?"));
+    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("Ça coûte cher, le thé de l'hôtel."));
+    QCOMPARE(core().subtitles.events[2].Text, QStringLiteral("Noël approche ; cela sent le thé grillé."));
+
+    table()->selectionModel()->select(table()->model()->index(3, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QCOMPARE(m_dock->replaceTexts(QStringLiteral("Très"), QStringLiteral("Fort"), Affect::SelectedRows), 1);
+    QCOMPARE(core().subtitles.events[3].Text, QStringLiteral("Fort bien, répondit le garçon."));
+
+    const int steps = m_dock->undoStack()->count();
+    QCOMPARE(m_dock->replaceTexts(QStringLiteral("CAFÉ"), QStringLiteral("x"), Affect::AllRows), 0);
+    QVERIFY(m_dock->statusText().contains(QStringLiteral("CAFÉ")));
+    QCOMPARE(m_dock->replaceTexts(QString(), QStringLiteral("x"), Affect::AllRows), 0);
+    QCOMPARE(m_dock->undoStack()->count(), steps);
+    verifyInStep();
+
+    // The edited lines leave as UTF-8 and come back the same.
+    const QString saved = m_dir->filePath(QStringLiteral("légende.ass"));
+    QVERIFY(m_dock->saveTo(saved));
+    SubtitleParser again;
+    QVERIFY(again.read(saved));
+    QCOMPARE(again.events.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(again.events[i].Text, core().subtitles.events[i].Text);
+}
+
+void TestSubtitleEditor::everyEditUndoesAndRedoes()
+{
+    fill({cue(1000, 2000, "alpha"), cue(3000, 4000, "beta"), cue(5000, 6000, "gamma")});
+    auto snapshot = [] {
+        QStringList lines;
+        for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+            lines << QStringLiteral("%1-%2 %3").arg(event.Start).arg(event.End).arg(event.Text);
+        return lines;
+    };
+    const QStringList before = snapshot();
+
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    m_dock->onAdd();
+    table()->model()->setData(table()->model()->index(1, 2), QStringLiteral("added"));
+    m_dock->shiftTimes(500, Affect::AllRows, Times::StartAndEnd);
+    m_dock->replaceTexts(QStringLiteral("a"), QStringLiteral("A"), Affect::AllRows);
+    table()->selectionModel()->select(table()->model()->index(2, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    answer(QMessageBox::Yes);
+    m_dock->onDelete();
+    const QStringList after = snapshot();
+    QCOMPARE(after, QStringList({"1500-2500 AlphA", "500-500 Added", "5500-6500 gAmmA"}));
+    QCOMPARE(m_dock->undoStack()->count(), 5);
+    QVERIFY(core().subtitleChanged);
+
+    // Ctrl+Z with the table focused walks back to the start, Ctrl+Shift+Z forward again.
+    m_dock->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dock.get()));
+    m_dock->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_dock.get()));
+    table()->setFocus();
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+        verifyInStep();
+    }
+    QCOMPARE(snapshot(), before);
+    QVERIFY(!core().subtitleChanged);
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        verifyInStep();
+    }
+    QCOMPARE(snapshot(), after);
+    QVERIFY(core().subtitleChanged);
+}
+
+void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
+{
+    SubtitleStyle sign;
+    sign.Name = QStringLiteral("Sign");
+    core().subtitles.styles.append(sign);
+    SubtitleEvent signed_ = cue(3000, 4000, "sign");
+    signed_.Style = 2;
+    fill({cue(1000, 2000, "plain"), signed_});
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 2);
+
+    // "Sign" moves to the front; its line follows it by name.
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<StyleDialog *>(modal);
+        QVERIFY(dialog);
+        const QVector<SubtitleStyle> styles = dialog->styles();
+        QCOMPARE(styles.size(), 2);
+        dialog->setStyles({styles[1], styles[0]});
+        dialog->accept();
+    });
+    m_dock->onStyle();
+    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Sign"));
+    QCOMPARE(core().subtitles.events[0].Style, 2);
+    QCOMPARE(core().subtitles.events[1].Style, 1);
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Sign"));
+
+    // Undoing a later shift brings back the times and leaves the styles alone.
+    m_dock->shiftTimes(100, Affect::AllRows, Times::StartAndEnd);
+    m_dock->undoStack()->undo();
+    QCOMPARE(core().subtitles.events[1].Start, 3000);
+    QCOMPARE(core().subtitles.events[1].Style, 1);
+    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Sign"));
+
+    m_dock->undoStack()->undo();
+    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Default"));
+    QCOMPARE(core().subtitles.events[1].Style, 2);
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Default"));
+    verifyInStep();
+
+    onNextModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    m_dock->onStyle();
+    QCOMPARE(core().subtitles.styles.size(), 2);
+    QCOMPARE(m_dock->undoStack()->index(), 0);
+}
+
+void TestSubtitleEditor::doubleClickSeeksAndPlayPositionMarks()
+{
+    fill({cue(1000, 3000, "one"), cue(2500, 4000, "two"), cue(6000, 7000, "three")});
+    m_dock->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dock.get()));
+    QSignalSpy seeks(m_dock.get(), &SubtitleDock::sigSeekRequested);
+    const QRect cell = table()->visualRect(table()->model()->index(1, 0));
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mousePress(table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(seeks.count(), 1);
+    QCOMPARE(seeks.at(0).at(0).toLongLong(), qint64(2500000));
+
+    auto marked = [this] {
+        QVector<int> rows;
+        for (int row = 0; row < table()->model()->rowCount(); ++row) {
+            if (table()->model()->index(row, 2).data(Qt::BackgroundRole).isValid())
+                rows << row;
+        }
+        return rows;
+    };
+    m_dock->onPlayPosition(2600000);
+    QCOMPARE(marked(), QVector<int>({0, 1}));
+    m_dock->onPlayPosition(3000000);
+    QCOMPARE(marked(), QVector<int>({1}));
+    m_dock->onPlayPosition(5000000);
+    QCOMPARE(marked(), QVector<int>());
+    m_dock->onPlayPosition(6500000);
+    QCOMPARE(marked(), QVector<int>({2}));
+    // The mark stays on its line when a line is added above it, and marks change nothing.
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    m_dock->onAdd();
+    QCOMPARE(marked(), QVector<int>({3}));
+    QCOMPARE(m_dock->undoStack()->count(), 1);
+    verifyInStep();
+}
+
+void TestSubtitleEditor::loadSaveAndTheModifiedMark()
+{
+    QHeaderView *header = table()->horizontalHeader();
+    QCOMPARE(table()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("End Time"));
+    QVERIFY(!header->sectionsClickable());
+    QCOMPARE(header->sectionSize(0), 120);
+    QCOMPARE(table()->verticalHeader()->defaultSectionSize(), 40);
+    QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle"));
+
+    const QString ass = write(QStringLiteral("styled, [1].ass"),
+                              "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
+                              "Format: Name, Fontname, Fontsize, PrimaryColour, Alignment\n"
+                              "Style: Main,Arial,20,&H00ffffff,2\nStyle: Sign,Arial,16,&H00ffffff,8\n\n"
+                              "[Events]\nFormat: Layer, Start, End, Style, Text\n"
+                              "Dialogue: 0,0:00:01.00,0:00:02.50,Main,Hello\n"
+                              "Dialogue: 0,0:00:03.00,0:00:04.00,Sign,World\n");
+    QVERIFY(m_dock->loadFile(ass));
+    QCOMPARE(table()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Stop Time"));
+    QCOMPARE(header->sectionSize(1), 120);
+    QCOMPARE(core().subtitlePath, ass);
+    QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: styled, [1].ass"));
+    QComboBox *styles = child<QComboBox>("comboBoxStyle");
+    QCOMPARE(styles->count(), 2);
+    QCOMPARE(styles->itemText(1), QStringLiteral("Sign"));
+    verifyInStep();
+    QVERIFY(!core().subtitleChanged);
+    QCOMPARE(m_dock->proposedSaveName(), ass);
+
+    table()->setCurrentIndex(table()->model()->index(1, 0));
+    child<QPlainTextEdit>("plainTextEdit")->setPlainText(QStringLiteral("Earth"));
+    QVERIFY(core().subtitleChanged);
+    m_dock->undoStack()->undo();
+    QVERIFY(!core().subtitleChanged);
+    m_dock->undoStack()->redo();
+    QVERIFY(core().subtitleChanged);
+
+    const QString saved = m_dir->filePath(QStringLiteral("out"));
+    QVERIFY(m_dock->saveTo(saved));
+    QCOMPARE(core().subtitlePath, saved + QStringLiteral(".ass"));
+    QVERIFY(!core().subtitleChanged);
+    SubtitleParser again;
+    QVERIFY(again.read(core().subtitlePath));
+    QCOMPARE(again.events.size(), 2);
+    QCOMPARE(again.events[1].Text, QStringLiteral("Earth"));
+    QCOMPARE(again.events[1].Style, 2);
+    QVERIFY(!m_dock->saveTo(m_dir->filePath(QStringLiteral("missing/folder/x.ass"))));
+    QVERIFY(m_dock->statusText().contains(QStringLiteral("could not be written")));
+    QCOMPARE(core().subtitlePath, saved + QStringLiteral(".ass"));
+
+    // A file of no subtitle kind leaves an empty table and an empty document.
+    QVERIFY(!m_dock->loadFile(write(QStringLiteral("notes.txt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n")));
+    QCOMPARE(table()->model()->rowCount(), 0);
+    QVERIFY(core().subtitles.events.isEmpty());
+    QCOMPARE(m_dock->undoStack()->count(), 0);
+    QCOMPARE(m_dock->proposedSaveName(), m_dir->filePath(QStringLiteral("notes.ass")));
+}
+
+void TestSubtitleEditor::showingCatchesUpWithOthersChanges()
+{
+    fill({cue(1000, 2000, "one")});
+    m_dock->onAdd();
+    core().subtitles.events = {cue(5000, 6000, "from elsewhere"), cue(7000, 8000, "and more")};
+    core().subtitlePath = QStringLiteral("elsewhere.srt");
+    m_dock->show();
+    QCOMPARE(texts(), QStringList({"from elsewhere", "and more"}));
+    verifyInStep();
+    QCOMPARE(m_dock->undoStack()->count(), 0);
+    QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: elsewhere.srt"));
+    // The lines added before are still not saved anywhere.
+    QVERIFY(core().subtitleChanged);
+    m_dock->onAdd();
+    m_dock->undoStack()->undo();
+    QVERIFY(core().subtitleChanged);
+
+    // A cell beyond a day has no clock value; opening and closing its editor keeps it.
+    core().subtitles.events[1].End = 25 * 3600 * 1000;
+    m_dock->reload();
+    QAbstractItemModel *model = table()->model();
+    QTimeDelegate delegate;
+    std::unique_ptr<QWidget> editor(delegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 1)));
+    delegate.setEditorData(editor.get(), model->index(1, 1));
+    delegate.setModelData(editor.get(), model, model->index(1, 1));
+    QCOMPARE(core().subtitles.events[1].End, 25 * 3600 * 1000);
+    QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("25:00:00:000"));
+}
+
+void TestSubtitleEditor::closingOffersToSave()
+{
+    QVERIFY(m_dock->promptSaveOnClose());
+
+    // Lines without a file: the save dialog comes; cancelling keeps them unsaved.
+    fill({cue(0, 1000, "unsaved")});
+    onNextModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Save ASS File"));
+        dialog->reject();
+    });
+    QVERIFY(!m_dock->promptSaveOnClose());
+
+    const QString target = m_dir->filePath(QStringLiteral("kept.ass"));
+    onNextModal([target](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->selectFile(target);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QVERIFY(m_dock->promptSaveOnClose());
+    QCOMPARE(core().subtitlePath, target);
+    QVERIFY(QFile::exists(target));
+    QVERIFY(m_dock->promptSaveOnClose());
+}
+
+void TestSubtitleEditor::shiftedFileBurnsAtTheShiftedTime()
+{
+    const QString video = TestMedia::make(
+        QStringLiteral("plain-320x240-3s.mp4"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("color=c=0x305070:size=320x240:rate=25:duration=3"), QStringLiteral("-c:v"),
+         QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
+         QStringLiteral("yuv420p")});
+    QVERIFY(!video.isEmpty());
+    const QString srt = write(QStringLiteral("timing.srt"), "1\n00:00:00,200 --> 00:00:01,000\nWWWWWWWW\n\n");
+    QVERIFY(m_dock->loadFile(srt));
+    m_dock->shiftTimes(1500, Affect::AllRows, Times::StartAndEnd);
+    const QString ass = m_dir->filePath(QStringLiteral("timing.ass"));
+    QVERIFY(m_dock->saveTo(ass));
+
+    auto frameAt = [this, &video](const QString &filter, double seconds) {
+        const QString out = m_dir->filePath(QStringLiteral("frame.rgb"));
+        QStringList arguments{QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
+                              video, QStringLiteral("-ss"), QString::number(seconds)};
+        if (!filter.isEmpty())
+            arguments << QStringLiteral("-vf") << filter;
+        arguments << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f")
+                  << QStringLiteral("rawvideo") << QStringLiteral("-pix_fmt") << QStringLiteral("rgb24") << out;
+        QByteArray log;
+        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &log))
+            qWarning().noquote() << log;
+        QFile frame(out);
+        return frame.open(QIODevice::ReadOnly) ? frame.readAll() : QByteArray();
+    };
+    auto changedPixels = [](const QByteArray &a, const QByteArray &b) {
+        int changed = 0;
+        for (int i = 0; i + 2 < qMin(a.size(), b.size()); i += 3) {
+            if (qAbs(int(uchar(a[i])) - int(uchar(b[i]))) + qAbs(int(uchar(a[i + 1])) - int(uchar(b[i + 1])))
+                    + qAbs(int(uchar(a[i + 2])) - int(uchar(b[i + 2])))
+                > 24)
+                ++changed;
+        }
+        return changed;
+    };
+    const QString burn = QStringLiteral("ass=") + ass;
+    for (double seconds : {0.5, 1.2, 2.7}) {
+        const QByteArray plain = frameAt(QString(), seconds);
+        QCOMPARE(plain.size(), 320 * 240 * 3);
+        QCOMPARE(changedPixels(plain, frameAt(burn, seconds)), 0);
+    }
+    const QByteArray plain = frameAt(QString(), 2.0);
+    QVERIFY2(changedPixels(plain, frameAt(burn, 2.0)) > 200, "the shifted line is not in the picture");
+}
+
+BRINDLE_TEST_MAIN(TestSubtitleEditor)
+#include "test_subtitleeditor.moc"
