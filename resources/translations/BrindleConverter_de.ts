@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 ist keine Untertiteldatei, die libass lesen kann</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 existiert nicht mehr</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>Die Engine hat nicht gemeldet, wie die Konvertierung endete.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>für diese Datei ließ sich keine Arbeit planen</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>es ließ sich kein Teil zum Schneiden bestimmen (ist die Länge der Datei bekannt?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>die Zusammenführung ließ sich nicht vorbereiten (ihre Listendatei konnte nicht geschrieben werden)</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>Für %1 ließ sich kein Teil zum Schneiden bestimmen.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>Die Zusammenführung von %1 ließ sich nicht vorbereiten.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>Die unfertige Ausgabe wurde als %1 behalten</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Jetzt neu starten?</translation>
         <source>All Supported Image Files</source>
         <translation>Alle unterstützten Bilddateien</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Diese Datei wird noch umgewandelt. Die Arbeit daran anhalten und sie entfernen?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Diese Dateien wurden nicht begonnen:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Wird angehalten…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Mit Warnungen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Nicht begonnen</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Jetzt neu starten?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Die fertige Datei konnte nicht nach %1 verschoben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>Es ist kein Ausgabeordner festgelegt. Wählen Sie den Ordner für die umgewandelten Dateien.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>Der Ausgabeordner „%1“ ist kein vollständiger Pfad. Wählen Sie einen Ordner.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>Der Ausgabeordner „%1“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Ausgabeordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>In den Ausgabeordner „%1“ kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Jetzt neu starten?</translation>
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>unfertig</translation>
     </message>
 </context>
 <context>

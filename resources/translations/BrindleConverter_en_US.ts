@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 is not a subtitle file libass can read</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 no longer exists</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>The engine did not report how the conversion ended.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>no work could be planned for this file</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>no part to cut could be worked out (is the length of the file known?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>the merge could not be prepared (its list file could not be written)</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>No part to cut could be worked out for %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>The merge of %1 could not be prepared.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>Completed</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>The unfinished output was kept as %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Do you want to restart now?</translation>
         <source>All Supported Image Files</source>
         <translation>All Supported Image Files</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>This file is still being converted. Stop its work and remove it?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>These files were not started:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Completed with warnings</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Not started</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Do you want to restart now?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>The finished file could not be moved to %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>No output folder is set. Choose the folder the converted files go to.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>The output folder &quot;%1&quot; is not a full path. Choose a folder.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>The output folder &quot;%1&quot; is a file, not a folder.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>The output folder &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>The output folder &quot;%1&quot; cannot be written to.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Do you want to restart now?</translation>
     <message>
         <source>Duration</source>
         <translation>Duration</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>unfinished</translation>
     </message>
 </context>
 <context>

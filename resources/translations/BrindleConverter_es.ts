@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 no es un archivo de subtítulos que libass pueda leer</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 ya no existe</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>El motor no informó cómo terminó la conversión.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>no se pudo planificar ningún trabajo para este archivo</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>no se pudo determinar ninguna parte que cortar (¿se conoce la duración del archivo?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>no se pudo preparar la unión (no se pudo escribir su archivo de lista)</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>No se pudo determinar ninguna parte que cortar para %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>No se pudo preparar la unión de %1.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>Completado</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>La salida sin terminar se conservó como %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>Todos los archivos de imagen compatibles</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Este archivo aún se está convirtiendo. ¿Detener su trabajo y quitarlo?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Estos archivos no se iniciaron:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Completado con advertencias</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>No iniciado</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Do you want to restart now?</source>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>No se pudo mover el archivo terminado a %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>No hay carpeta de salida. Elija la carpeta donde irán los archivos convertidos.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>La carpeta de salida «%1» no es una ruta completa. Elija una carpeta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>La carpeta de salida «%1» es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>No se puede crear la carpeta de salida «%1».</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>No se puede escribir en la carpeta de salida «%1».</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>sin terminar</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 n&apos;est pas un fichier de sous-titres lisible par libass</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 n’existe plus</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>Le moteur n&apos;a pas indiqué comment la conversion s&apos;est terminée.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>aucun travail n’a pu être prévu pour ce fichier</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>aucune partie à découper n’a pu être déterminée (la durée du fichier est-elle connue ?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>la fusion n’a pas pu être préparée (son fichier de liste n’a pas pu être écrit)</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>Aucune partie à découper n’a pu être déterminée pour %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>La fusion de %1 n’a pas pu être préparée.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>La sortie inachevée a été conservée sous %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>All Supported Image Files</source>
         <translation>Tous les fichiers image pris en charge</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Ce fichier est encore en cours de conversion. Arrêter son traitement et le retirer ?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Ces fichiers n’ont pas été lancés :</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt en cours…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Terminé avec des avertissements</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Non lancé</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Le fichier terminé n&apos;a pas pu être déplacé vers %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>Aucun dossier de sortie n’est défini. Choisissez le dossier où iront les fichiers convertis.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>Le dossier de sortie « %1 » n’est pas un chemin complet. Choisissez un dossier.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>Le dossier de sortie « %1 » est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Le dossier de sortie « %1 » ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>Impossible d’écrire dans le dossier de sortie « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>inachevé</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 non è un file di sottotitoli leggibile da libass</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 non esiste più</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>Il motore non ha indicato come è terminata la conversione.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>non è stato possibile pianificare alcun lavoro per questo file</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>non è stato possibile determinare alcuna parte da tagliare (la durata del file è nota?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>non è stato possibile preparare l’unione (il file elenco non può essere scritto)</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>Non è stato possibile determinare alcuna parte da tagliare per %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>Non è stato possibile preparare l’unione di %1.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arresto in corso…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>L’output incompleto è stato conservato come %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Riavviare adesso?</translation>
         <source>All Supported Image Files</source>
         <translation>Tutti i file immagine supportati</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Questo file è ancora in conversione. Interromperne il lavoro e rimuoverlo?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Questi file non sono stati avviati:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arresto in corso…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Completato con avvisi</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Non avviato</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Riavviare adesso?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Impossibile spostare il file completato in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>Nessuna cartella di output impostata. Scegli la cartella in cui salvare i file convertiti.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>La cartella di output «%1» non è un percorso completo. Scegli una cartella.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>La cartella di output «%1» è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Impossibile creare la cartella di output «%1».</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>Impossibile scrivere nella cartella di output «%1».</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Riavviare adesso?</translation>
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>incompleto</translation>
     </message>
 </context>
 <context>

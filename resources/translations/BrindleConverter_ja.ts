@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 は libass で読み込める字幕ファイルではありません</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 は存在しません</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>変換エンジンが変換の結果を報告しませんでした。</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>このファイルには実行できる処理がありません</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>分割する部分を決められませんでした（ファイルの長さは分かっていますか？）</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>結合を準備できませんでした（リストファイルを書き込めませんでした）</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>%1 で分割する部分を決められませんでした。</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>%1 の結合を準備できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>完了</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>停止中…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>未完成の出力は %1 として残しました</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>対応するすべての画像ファイル</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>このファイルはまだ変換中です。処理を止めて削除しますか？</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>次のファイルは開始されませんでした:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>停止中…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>警告付きで完了</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>未開始</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Do you want to restart now?</source>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>完成したファイルを %1 に移動できませんでした: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>出力フォルダーが設定されていません。変換したファイルの保存先フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>出力フォルダー「%1」は完全なパスではありません。フォルダーを選んでください。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>出力フォルダー「%1」はフォルダーではなくファイルです。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>出力フォルダー「%1」を作成できません。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>出力フォルダー「%1」に書き込めません。</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>長さ</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>未完成</translation>
     </message>
 </context>
 <context>

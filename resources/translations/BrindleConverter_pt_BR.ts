@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 não é um arquivo de legendas que a libass consiga ler</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 não existe mais</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>O mecanismo não informou como a conversão terminou.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>não foi possível planejar nenhum trabalho para este arquivo</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>não foi possível determinar nenhuma parte para cortar (a duração do arquivo é conhecida?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>não foi possível preparar a junção (o arquivo de lista não pôde ser gravado)</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>Não foi possível determinar nenhuma parte para cortar em %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>Não foi possível preparar a junção de %1.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Parando…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>A saída inacabada foi mantida como %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Deseja reiniciar agora?</translation>
         <source>All Supported Image Files</source>
         <translation>Todos os arquivos de imagem suportados</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Este arquivo ainda está sendo convertido. Parar o trabalho e removê-lo?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Estes arquivos não foram iniciados:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Parando…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Concluído com avisos</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Não iniciado</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Não foi possível mover o arquivo pronto para %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>Nenhuma pasta de saída definida. Escolha a pasta para onde vão os arquivos convertidos.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>A pasta de saída “%1” não é um caminho completo. Escolha uma pasta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>A pasta de saída “%1” é um arquivo, não uma pasta.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Não é possível criar a pasta de saída “%1”.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>Não é possível gravar na pasta de saída “%1”.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>inacabado</translation>
     </message>
 </context>
 <context>

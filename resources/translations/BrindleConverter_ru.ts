@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 — не файл субтитров, который может прочитать libass</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 больше не существует</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>Движок не сообщил, чем закончилось преобразование.</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>для этого файла не удалось запланировать работу</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>не удалось определить ни одной части для нарезки (известна ли длительность файла?)</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>не удалось подготовить объединение (не удалось записать файл списка)</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>Не удалось определить ни одной части для нарезки %1.</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>Не удалось подготовить объединение %1.</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Остановка…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Приостановлено</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>Незавершённый результат сохранён как %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>Все поддерживаемые файлы изображений</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>Этот файл ещё конвертируется. Остановить работу и удалить его из списка?</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>Эти файлы не были запущены:</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Остановка…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>Завершено с предупреждениями</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>Не запущено</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Do you want to restart now?</source>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>Не удалось переместить готовый файл в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>Папка вывода не задана. Выберите папку для сконвертированных файлов.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>Папка вывода «%1» задана не полным путём. Выберите папку.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>Папка вывода «%1» — это файл, а не папка.</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>Не удаётся создать папку вывода «%1».</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>Не удаётся записывать в папку вывода «%1».</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Длительность</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>не завершено</translation>
     </message>
 </context>
 <context>

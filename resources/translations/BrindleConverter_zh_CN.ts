@@ -261,6 +261,10 @@
         <source>%1 is not a subtitle file libass can read</source>
         <translation>%1 不是 libass 能读取的字幕文件</translation>
     </message>
+    <message>
+        <source>%1 no longer exists</source>
+        <translation>%1 已不存在</translation>
+    </message>
 </context>
 <context>
     <name>CanvasHistory</name>
@@ -298,6 +302,18 @@
     <message>
         <source>The engine did not report how the conversion ended.</source>
         <translation>转换引擎没有报告转换的结果。</translation>
+    </message>
+    <message>
+        <source>no work could be planned for this file</source>
+        <translation>无法为此文件安排任何处理</translation>
+    </message>
+    <message>
+        <source>no part to cut could be worked out (is the length of the file known?)</source>
+        <translation>无法确定要切割的片段（文件时长是否已知？）</translation>
+    </message>
+    <message>
+        <source>the merge could not be prepared (its list file could not be written)</source>
+        <translation>无法准备合并（无法写入列表文件）</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>FollowupWork</name>
+    <message>
+        <source>No part to cut could be worked out for %1.</source>
+        <translation>无法为 %1 确定要切割的片段。</translation>
+    </message>
+    <message>
+        <source>The merge of %1 could not be prepared.</source>
+        <translation>无法准备 %1 的合并。</translation>
+    </message>
+</context>
+<context>
     <name>FormatPresets</name>
     <message>
         <source>The value &quot;%1&quot; of %2 is not valid.</source>
@@ -506,6 +533,18 @@
     <message>
         <source>Completed</source>
         <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>正在停止…</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>The unfinished output was kept as %1</source>
+        <translation>未完成的输出已保留为 %1</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1045,30 @@ Do you want to restart now?</source>
         <source>All Supported Image Files</source>
         <translation>所有支持的图片文件</translation>
     </message>
+    <message>
+        <source>This file is still being converted. Stop its work and remove it?</source>
+        <translation>此文件仍在转换中。要停止其处理并将其移除吗？</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>These files were not started:</source>
+        <translation>以下文件未开始处理：</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>正在停止…</translation>
+    </message>
+    <message>
+        <source>Completed with warnings</source>
+        <translation>已完成（有警告）</translation>
+    </message>
+    <message>
+        <source>Not started</source>
+        <translation>未开始</translation>
+    </message>
 </context>
 <context>
     <name>MediaDialog</name>
@@ -1109,6 +1172,29 @@ Do you want to restart now?</source>
     <message>
         <source>The finished file could not be moved to %1: %2</source>
         <translation>无法将完成的文件移动到 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No output folder is set. Choose the folder the converted files go to.</source>
+        <translation>未设置输出文件夹。请选择存放转换后文件的文件夹。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is not a full path. Choose a folder.</source>
+        <translation>输出文件夹“%1”不是完整路径。请选择一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>输出文件夹“%1”是一个文件，而不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be created.</source>
+        <translation>无法创建输出文件夹“%1”。</translation>
+    </message>
+    <message>
+        <source>The output folder &quot;%1&quot; cannot be written to.</source>
+        <translation>无法写入输出文件夹“%1”。</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1979,13 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>时长</translation>
+    </message>
+</context>
+<context>
+    <name>UnfinishedOutput</name>
+    <message>
+        <source>unfinished</source>
+        <translation>未完成</translation>
     </message>
 </context>
 <context>

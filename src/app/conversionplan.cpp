@@ -90,7 +90,7 @@ RunSettings RunSettings::from(const ConfigSystem &system, const QString &contain
 namespace ConversionPlanner {
 
 ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const RunSettings &settings,
-                    const MediaProbe &probe, const QString &filterGraph, QSet<QString> *planned)
+                    const MediaProbe &probe, const QString &filterGraph, OutputReservation *outputs)
 {
     ConversionPlan plan;
     plan.durationText = TimeConv::toEngineText(probe.duration);
@@ -106,10 +106,10 @@ ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const R
     arguments << audioOptions(format) << QStringLiteral("-y");
 
     const QString stem = CommandParts::outputStem(settings.outPath, task.sourcePath);
-    QSet<QString> ownNames;
+    OutputReservation ownNames(settings.coverage);
+    OutputReservation &claims = outputs ? *outputs : ownNames;
     const auto addJob = [&](JobKind kind, const char *marker) {
-        const QString output = CommandParts::plannedOutput(stem + QLatin1String(marker) + settings.container,
-                                                           settings.coverage, planned ? planned : &ownNames);
+        const QString output = claims.reserve(stem + QLatin1String(marker) + settings.container);
         plan.jobs.append(PlannedJob{kind, arguments + QStringList{output}, output});
     };
 

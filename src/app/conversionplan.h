@@ -4,9 +4,9 @@
 #include "common/mediaprobe.h"
 #include "jobs/abstractjob.h"
 #include "jobs/encoderchoice.h"
+#include "jobs/outputreservation.h"
 
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -46,9 +46,10 @@ struct ConversionPlan
 
 namespace ConversionPlanner {
 
-// Each conversion job gets its own output name only. Names that exist, or that are in "planned"
-// (outputs of earlier rows of the same run, which the plan adds its own to), are not used again.
+// Each conversion job gets its own output name only, claimed in "outputs" (the run's
+// reservation, which knows every name the run has planned); without one the names are kept
+// apart from existing files and from each other only.
 ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const RunSettings &settings,
-                    const MediaProbe &probe, const QString &filterGraph, QSet<QString> *planned = nullptr);
+                    const MediaProbe &probe, const QString &filterGraph, OutputReservation *outputs = nullptr);
 
 }

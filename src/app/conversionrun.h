@@ -3,37 +3,69 @@
 #include "app/conversionplan.h"
 #include "app/rowstate.h"
 #include "jobs/abstractjob.h"
+#include "jobs/runsnapshot.h"
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
+#include <QStringList>
+
+#include <optional>
 
 class ConvertList;
 class JobsManage;
 
+// What pressing Run did.
+struct RunReport
+{
+    int queued = 0;          // jobs queued
+    QStringList notStarted;  // "file: why", one a row that got no job
+};
+
 // Turns the rows of the conversion list into engine jobs and follows how each row ends.
+// Jobs name their row by its id; a row's verdict waits until the last of its jobs ended.
 class ConversionRun : public QObject
 {
     Q_OBJECT
 public:
     ConversionRun(ConvertList *list, JobsManage *jobs, QObject *parent = nullptr);
 
-    // Queues the jobs of every row that is neither completed nor still converting and
-    // starts the queue. Returns the number of jobs queued.
-    int start(const ConfigFormat &format, const RunSettings &settings);
-    // Ends every job; rows that were still converting become "Stopped".
+    // Queues the jobs of every row that is neither done nor converting, every one of them
+    // (follow-up work included) with the snapshot's settings, and starts the queue.
+    RunReport start(const RunSnapshot &snapshot);
+    // Asks every engine to finish; converting rows show "Stopping…" and end as "Stopped".
     void stop();
+    void pause();
+    void resume();
     // The queue has nothing left: rows that never heard of their jobs' end did not convert.
     void finish();
 
+    // True while a job of the row is queued or running.
+    bool rowHasLiveJobs(int row) const;
+    // Stops and detaches the rows' jobs, then removes the rows; other rows go on.
+    void removeRows(const QList<int> &rows);
+
+    // The task of a row as this run took it; none when the row is gone.
+    std::optional<ConvertTask> taskOf(quint64 rowId) const;
+
 private:
-    int queueRow(int row, const ConfigFormat &format, const RunSettings &settings, QSet<QString> &outputNames);
+    // What a row's finished jobs said so far.
+    struct Verdict
+    {
+        bool failed = false;
+        bool stopped = false;
+        QStringList warnings;
+        QString log;
+    };
+
+    int queueRow(int row, const RunSnapshot &snapshot, QString *whyNothing);
     // Split and merge of a task without a filter graph work on the source itself.
-    // Returns the number of jobs queued for that.
-    int workOnSource(int row, const ConversionPlan &plan);
-    void onJobFinished(int row, JobOutcome outcome, const QString &log);
-    bool rowHasJobsLeft(int row) const;
+    int workOnSource(quint64 rowId, const QString &source, const ConversionPlan &plan, QString *whyNothing);
+    void onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings);
+    void settle(int row);
     void endConvertingRows(RowState state, const QString &log);
 
     ConvertList *m_list;
     JobsManage *m_jobs;
+    QHash<quint64, ConvertTask> m_runTasks;
+    QHash<quint64, Verdict> m_verdicts;
 };

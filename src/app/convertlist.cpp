@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace {
@@ -115,6 +116,11 @@ MediaProbe ConvertList::probe(int row)
     return m_rows.at(row).probe;
 }
 
+quint64 ConvertList::idOf(int row) const
+{
+    return row >= 0 && row < count() ? m_rows[row].id : 0;
+}
+
 int ConvertList::rowOf(quint64 id) const
 {
     for (int row = 0; row < count(); ++row) {
@@ -137,7 +143,7 @@ RowState ConvertList::state(int row) const
 void ConvertList::setState(int row, RowState state)
 {
     m_rows[row].state = state;
-    if (state != RowState::Failed && state != RowState::Stopped)
+    if (state == RowState::Ready || state == RowState::Running || state == RowState::Completed)
         m_rows[row].log.clear();
     refreshStatus(row);
 }
@@ -147,18 +153,32 @@ QString ConvertList::log(int row) const
     return m_rows[row].log;
 }
 
-void ConvertList::setFailure(int row, RowState state, const QString &log)
+void ConvertList::setOutcome(int row, RowState state, const QString &log)
 {
     m_rows[row].state = state;
     m_rows[row].log = log;
     refreshStatus(row);
 }
 
+void ConvertList::showProgress(int row, const QString &status, const QString &size)
+{
+    if (!status.isEmpty())
+        m_table->item(row, StatusColumn)->setText(status);
+    if (!size.isEmpty())
+        m_table->item(row, SizeColumn)->setText(size);
+}
+
 void ConvertList::refreshStatus(int row)
 {
     QTableWidgetItem *status = m_table->item(row, StatusColumn);
-    status->setText(rowStateText(m_rows[row].state));
-    status->setToolTip(tailOf(m_rows[row].log));
+    const RowState state = m_rows[row].state;
+    // The long state text does not fit the narrow column: the cell says "Completed" with a
+    // warning sign, and its tool tip tells the whole of it.
+    const bool warned = state == RowState::CompletedWithWarnings;
+    status->setText(rowStateText(warned ? RowState::Completed : state));
+    status->setIcon(warned ? m_table->style()->standardIcon(QStyle::SP_MessageBoxWarning) : QIcon());
+    const QString notes = tailOf(m_rows[row].log);
+    status->setToolTip(warned ? rowStateText(state) + QStringLiteral(":\n") + notes : notes);
 }
 
 QTableWidgetItem *ConvertList::statusItem(int row) const
@@ -173,7 +193,7 @@ QTableWidgetItem *ConvertList::sizeItem(int row) const
 
 bool ConvertList::converting() const
 {
-    return std::any_of(m_rows.cbegin(), m_rows.cend(), [](const Row &row) { return row.state == RowState::Running; });
+    return std::any_of(m_rows.cbegin(), m_rows.cend(), [](const Row &row) { return isConverting(row.state); });
 }
 
 QList<int> ConvertList::selectedRows() const
@@ -194,21 +214,14 @@ void ConvertList::removeRow(int row)
         core().currentTask = qMax(0, core().tasks.size() - 1);
 }
 
-void ConvertList::removeSelectedRows()
+void ConvertList::removeRows(QList<int> rows)
 {
-    if (converting())
-        return;
-    const QList<int> rows = selectedRows();
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
-        removeRow(*it);
-}
-
-void ConvertList::removeAll()
-{
-    if (converting())
-        return;
-    for (int row = count() - 1; row >= 0; --row)
-        removeRow(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        if (*it >= 0 && *it < count())
+            removeRow(*it);
+    }
 }
 
 void ConvertList::markSelectedReady()

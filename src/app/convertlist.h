@@ -12,9 +12,10 @@
 class QTableWidget;
 class QTableWidgetItem;
 
-// The conversion table and its tasks: one row, one task in Core's list, one state.
-// Files are listed at once and probed on worker threads; the task's size and
-// duration arrive when the probe ends.
+// The conversion table and its tasks: one row, one task in Core's list, one state, and
+// an id that stays the row's for its whole life (jobs name their row by it). This list alone
+// changes what the table shows. Files are listed at once and probed on worker threads; the
+// task's size and duration arrive when the probe ends.
 class ConvertList : public QObject
 {
     Q_OBJECT
@@ -27,27 +28,34 @@ public:
     int count() const { return int(m_rows.size()); }
     QString path(int row) const;
 
+    // The row's stable id, and the row that has an id now (-1 when it was removed).
+    quint64 idOf(int row) const;
+    int rowOf(quint64 id) const;
+
     RowState state(int row) const;
+    // A new state; the log goes unless the state is one that explains itself by it.
     void setState(int row, RowState state);
-    // What the engine said about the row's last failed or stopped job.
+    // What went wrong or was left out in the row's last run.
     QString log(int row) const;
-    void setFailure(int row, RowState state, const QString &log);
+    void setOutcome(int row, RowState state, const QString &log);
+    // A running job's progress: unless empty, the status text and the size text.
+    void showProgress(int row, const QString &status, const QString &size);
 
     // The row's probe, probing now when the worker has not delivered it yet.
     MediaProbe probe(int row);
     // True while probes of added files are still running.
     bool probing() const { return m_pendingProbes > 0; }
 
-    // The cells a job writes its progress and output size into.
+    // The cells that show the row's state and output size.
     QTableWidgetItem *statusItem(int row) const;
     QTableWidgetItem *sizeItem(int row) const;
-    // Rows cannot be removed while jobs are writing into them.
+    // True while a row is queued, converting or stopping.
     bool converting() const;
 
     // Selected rows, in ascending order.
     QList<int> selectedRows() const;
-    void removeSelectedRows();
-    void removeAll();
+    // Removes rows with their tasks; their jobs must have been stopped and detached first.
+    void removeRows(QList<int> rows);
     void markSelectedReady();
 
 signals:
@@ -68,7 +76,6 @@ private:
     void removeRow(int row);
     void applyProbe(quint64 id, const MediaProbe &probe);
     void storeProbe(int row, const MediaProbe &probe);
-    int rowOf(quint64 id) const;
     void refreshStatus(int row);
 
     QTableWidget *m_table;

@@ -14,7 +14,8 @@
 #include "app/startup.h"
 #include "app/subtitletab.h"
 #include "editor/editormainwindow.h"
-#include "jobs/followupwork.h"
+#include "jobs/outputfolder.h"
+#include "jobs/runsnapshot.h"
 #include "settings/aboutdialog.h"
 #include "settings/configformat.h"
 #include "settings/mainoptionsdialog.h"
@@ -27,6 +28,7 @@
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -68,13 +70,6 @@ MainWindow::MainWindow(QWidget *parent)
     m_subtitleTab = new SubtitleTab(ui, m_subtitleModel, m_list, this);
     m_musicTab = new MusicTab(ui, this);
     m_run = new ConversionRun(m_list, &m_jobs, this);
-    auto *followup = new FollowupWork(
-        [](int row) {
-            return row >= 0 && row < core().tasks.size() ? std::optional<ConvertTask>(core().tasks[row])
-                                                         : std::nullopt;
-        },
-        [this] { return FollowupSettings::from(m_settings); });
-    followup->install(m_jobs);
     connect(m_list, &ConvertList::sigProbed, this, [this](int row) {
         if (row == core().currentTask)
             m_mergeTab->showCurrentTask();
@@ -209,6 +204,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    finishWorkBeforeLeaving();
     event->accept();
 }
 
@@ -275,6 +271,8 @@ void MainWindow::on_toolButtonOpen_clicked()
 
 void MainWindow::on_actionQuit_triggered()
 {
+    // Engines finish their files cleanly before the program goes, paused ones too.
+    finishWorkBeforeLeaving();
     if (m_trayIcon)
         m_trayIcon->hide();
     m_settings.save();
@@ -469,13 +467,27 @@ void MainWindow::addCommandLineFiles(const QStringList &arguments)
 
 void MainWindow::on_actionDelete_triggered()
 {
-    m_list->removeSelectedRows();
-    showRowInTabs(core().currentTask);
+    removeRows(m_list->selectedRows());
 }
 
 void MainWindow::on_actionAll_Delete_triggered()
 {
-    m_list->removeAll();
+    QList<int> rows;
+    for (int row = 0; row < m_list->count(); ++row)
+        rows << row;
+    removeRows(rows);
+}
+
+void MainWindow::removeRows(const QList<int> &rows)
+{
+    const bool converting = std::any_of(rows.cbegin(), rows.cend(),
+                                        [this](int row) { return m_run->rowHasLiveJobs(row); });
+    if (converting
+        && QMessageBox::question(this, QCoreApplication::applicationName(),
+                                 tr("This file is still being converted. Stop its work and remove it?"))
+               != QMessageBox::Yes)
+        return;
+    m_run->removeRows(rows);
     showRowInTabs(core().currentTask);
 }
 
@@ -673,39 +685,77 @@ void MainWindow::on_BtnMusicDown_clicked()
         m_musicTab->moveCurrentRow(1);
 }
 
-void MainWindow::showRunAction(bool idle)
+void MainWindow::showRunAction(RunAction action)
 {
-    m_idle = idle;
-    ui->actionRun->setIcon(QIcon(idle ? QStringLiteral(":/res/converter.svg") : QStringLiteral(":/res/pause.svg")));
-    ui->actionRun->setText(idle ? tr("Run") : tr("Pause"));
+    m_idle = action == RunAction::Run;
+    const bool pause = action == RunAction::Pause;
+    ui->actionRun->setIcon(QIcon(pause ? QStringLiteral(":/res/pause.svg") : QStringLiteral(":/res/converter.svg")));
+    ui->actionRun->setText(action == RunAction::Run ? tr("Run") : pause ? tr("Pause") : tr("Resume"));
+}
+
+void MainWindow::tellUser(const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                                this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::on_actionRun_triggered()
 {
-    // While a run goes on the action only turns back into Run; the queued jobs go on.
+    // While a run goes on the action pauses the engines, and then resumes them.
     if (!m_idle) {
-        showRunAction(true);
+        if (m_jobs.isPaused()) {
+            m_run->resume();
+            showRunAction(RunAction::Pause);
+        } else {
+            m_run->pause();
+            showRunAction(RunAction::Resume);
+        }
         return;
     }
     if (!isVisible())
         show();
+    QString folder;
+    QString problem;
+    if (!prepareOutputFolder(ui->lineEditOutput->text(), &folder, &problem)) {
+        tellUser(problem);
+        return;
+    }
+    m_settings.outPath = folder;
     const QString container = ui->comboBoxFormat->currentText().section(QLatin1Char('('), 0, 0);
-    ConfigFormat format;
-    format.load();
-    m_settings.outPath = ui->lineEditOutput->text();
-    if (m_run->start(format, RunSettings::from(m_settings, container)) > 0)
-        showRunAction(false);
+    const RunReport report = m_run->start(RunSnapshot::take(m_settings, container));
+    if (!report.notStarted.isEmpty())
+        tellUser(tr("These files were not started:") + QStringLiteral("\n\n") + report.notStarted.join(QLatin1Char('\n')));
+    if (report.queued > 0)
+        showRunAction(RunAction::Pause);
 }
 
 void MainWindow::on_actionStop_triggered()
 {
+    if (!m_jobs.isBusy())
+        return;
     m_run->stop();
-    showRunAction(true);
+    showRunAction(RunAction::Run);
+    // A new run waits until the engines of this one have ended.
+    ui->actionRun->setEnabled(!m_jobs.isStopping());
+}
+
+void MainWindow::finishWorkBeforeLeaving()
+{
+    if (!m_jobs.isBusy())
+        return;
+    QEventLoop loop;
+    connect(&m_jobs, &JobsManage::sigAllCompleted, &loop, &QEventLoop::quit);
+    m_run->stop();
+    if (m_jobs.isStopping())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::OnAllCompleted()
 {
     m_run->finish();
+    ui->actionRun->setEnabled(true);
     if (!m_idle)
-        showRunAction(true);
+        showRunAction(RunAction::Run);
 }

@@ -34,6 +34,7 @@ public:
 
     ConfigSystem &systemSettings() { return m_settings; }
     JobsManage &jobs() { return m_jobs; }
+    // No run is going (a paused run is going).
     bool isIdle() const { return m_idle; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     ConvertList *conversionList() const { return m_list; }
@@ -122,8 +123,15 @@ private:
     // The whole engine log of the first selected row.
     void showLog();
     void addMergeEntries(bool asEndings);
-    // The Run action offers to start (true) or to pause (false).
-    void showRunAction(bool idle);
+    // What the Run action offers: to start a run, to pause it, or to resume it.
+    enum class RunAction { Run, Pause, Resume };
+    void showRunAction(RunAction action);
+    // A warning that does not wait for an answer.
+    void tellUser(const QString &text);
+    // Asks when rows still convert, then stops their work and removes them.
+    void removeRows(const QList<int> &rows);
+    // Stops a run and waits until its engines have finished their files.
+    void finishWorkBeforeLeaving();
 
     Ui::MainWindow *ui;
     QVBoxLayout *m_frameLayout = nullptr;

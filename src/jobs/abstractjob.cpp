@@ -6,10 +6,12 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
+#include <csignal>
 #include <sys/resource.h>
 
 namespace {
-constexpr int kKillDelayMs = 2000;
+constexpr int kKillWaitMs = 2000;
 
 QString runTimeText(qint64 milliseconds)
 {
@@ -38,8 +40,10 @@ AbstractJob::~AbstractJob()
     // is done with it, and no slot may run on a half-destroyed job.
     blockSignals(true);
     if (QProcess::state() != QProcess::NotRunning) {
-        kill();
-        waitForFinished(kKillDelayMs);
+        if (m_paused)
+            signalGroup(SIGCONT);
+        signalGroup(SIGKILL);
+        waitForFinished(kKillWaitMs);
     }
 }
 
@@ -54,20 +58,62 @@ void AbstractJob::start()
     m_stopped = false;
     m_state = JobState::Started;
     m_estimateBase = 0;
+    m_pausedSinceEstimateMs = 0;
     m_estimateClock.start();
     m_runClock.start();
     emit progressUpdated(this, 0, 0);
 }
 
-void AbstractJob::stop()
+void AbstractJob::stop(int graceMs)
 {
+    m_stopped = true;
+    if (QProcess::state() == QProcess::NotRunning)
+        return;
+    // A stopped process cannot act on the terminate request.
+    resume();
     closeWriteChannel();
     terminate();
-    QTimer::singleShot(kKillDelayMs, this, [this] {
+    QTimer::singleShot(graceMs, this, [this] {
         if (QProcess::state() != QProcess::NotRunning)
-            kill();
+            signalGroup(SIGKILL);
     });
-    m_stopped = true;
+}
+
+void AbstractJob::pause()
+{
+    if (m_paused || QProcess::state() != QProcess::Running)
+        return;
+    signalGroup(SIGSTOP);
+    m_paused = true;
+    m_pauseClock.start();
+}
+
+void AbstractJob::resume()
+{
+    if (!m_paused)
+        return;
+    signalGroup(SIGCONT);
+    m_paused = false;
+    m_pausedSinceEstimateMs += m_pauseClock.elapsed();
+}
+
+void AbstractJob::signalGroup(int signal)
+{
+    const auto launcher = static_cast<pid_t>(processId());
+    if (launcher <= 0)
+        return;
+    // The launcher leads the group its engine runs in; right after the start it may not
+    // have made the group yet.
+    if (::kill(-launcher, signal) != 0)
+        ::kill(launcher, signal);
+}
+
+qint64 AbstractJob::estimateElapsedMs() const
+{
+    if (!m_estimateClock.isValid())
+        return 0;
+    const qint64 paused = m_pausedSinceEstimateMs + (m_paused ? m_pauseClock.elapsed() : 0);
+    return std::max<qint64>(0, m_estimateClock.elapsed() - paused);
 }
 
 void AbstractJob::onStarted()
@@ -147,8 +193,17 @@ void AbstractJob::onProgressUpdated(AbstractJob *, int percent, quint64)
 {
     if (percent == 1) {
         m_estimateClock.restart();
+        m_pausedSinceEstimateMs = 0;
         m_estimateBase = 1;
     }
+}
+
+void AbstractJob::addWarning(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    m_warnings << text;
+    appendLog(text);
 }
 
 void AbstractJob::appendLog(const QString &text)

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class QTableWidgetItem;
-
 // What the queue does when a job ends.
 enum class JobKind {
     None = 0,
@@ -30,21 +28,23 @@ class AbstractJob : public QProcess
 {
     Q_OBJECT
 public:
+    static constexpr int kStopGraceMs = 10000;
+
     // engineName is the executable's name in the application's folder.
     AbstractJob(const QString &name, const QString &engineName, const QStringList &arguments,
                 QObject *parent = nullptr);
     ~AbstractJob() override;
 
-    int row() const { return m_row; }
-    void setRow(int row) { m_row = row; }
+    // The stable id of the conversion-list row the job works for.
+    quint64 rowId() const { return m_rowId; }
+    void setRowId(quint64 id) { m_rowId = id; }
+    // A detached job's row is gone: it only runs to its end, and nobody follows up on it.
+    bool isDetached() const { return m_detached; }
+    void detach() { m_detached = true; }
     JobState jobState() const { return m_state; }
     void setJobState(JobState state) { m_state = state; }
     JobKind kind() const { return m_kind; }
     void setKind(JobKind kind) { m_kind = kind; }
-    QTableWidgetItem *statusItem() const { return m_statusItem; }
-    void setStatusItem(QTableWidgetItem *item) { m_statusItem = item; }
-    QTableWidgetItem *sizeItem() const { return m_sizeItem; }
-    void setSizeItem(QTableWidgetItem *item) { m_sizeItem = item; }
     QString outputPath() const { return m_outputPath; }
     void setOutputPath(const QString &path) { m_outputPath = path; }
     QString extraPath1() const { return m_extraPath1; }
@@ -65,10 +65,20 @@ public:
     QString log() const { return m_log; }
     // Adds a line to the log; the engine's output and the closing line come through here too.
     void appendLog(const QString &text);
+    // Something the job leaves out of its result (a subtitle, a layer): logged, and kept
+    // apart so that the row can say it finished with warnings.
+    void addWarning(const QString &text);
+    QStringList warnings() const { return m_warnings; }
 
-    // Milliseconds since progress last reached 1 percent (or since the start), and the
-    // percentage at that moment: the base of the time-left estimate.
-    qint64 estimateElapsedMs() const { return m_estimateClock.isValid() ? m_estimateClock.elapsed() : 0; }
+    // The engine's whole process group stops or goes on; paused time does not count
+    // towards the time-left estimate.
+    void pause();
+    void resume();
+    bool isPaused() const { return m_paused; }
+
+    // Milliseconds of work since progress last reached 1 percent (or since the start), and
+    // the percentage at that moment: the base of the time-left estimate.
+    qint64 estimateElapsedMs() const;
     int estimateBase() const { return m_estimateBase; }
 
 signals:
@@ -78,8 +88,9 @@ signals:
 
 public slots:
     void start();
-    // Asks the engine to terminate and kills it if it is still running 2000 ms later.
-    void stop();
+    // Asks the engine to finish cleanly (it closes a playable file on SIGTERM) and kills its
+    // whole process group if it is still running graceMs later. A paused engine goes on first.
+    void stop(int graceMs = kStopGraceMs);
 
 protected slots:
     virtual void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
@@ -96,13 +107,13 @@ protected:
 
 private:
     void readWholeLines();
+    void signalGroup(int signal);
     void end(JobOutcome outcome, const QString &closingLine, const QString &failureTime = QString());
 
-    int m_row = 0;
+    quint64 m_rowId = 0;
+    bool m_detached = false;
     JobState m_state = JobState::NotStarted;
     JobKind m_kind = JobKind::None;
-    QTableWidgetItem *m_statusItem = nullptr;
-    QTableWidgetItem *m_sizeItem = nullptr;
     QString m_outputPath;
     QString m_extraPath1;
     QString m_extraPath2;
@@ -113,6 +124,10 @@ private:
     bool m_stopped = false;
     JobOutcome m_outcome = JobOutcome::Pending;
     QString m_log;
+    QStringList m_warnings;
+    bool m_paused = false;
+    QElapsedTimer m_pauseClock;
+    qint64 m_pausedSinceEstimateMs = 0;
     QElapsedTimer m_estimateClock;
     int m_estimateBase = 0;
     QElapsedTimer m_runClock;

@@ -2,7 +2,6 @@
 
 #include "common/timeconv.h"
 #include "settings/configformat.h"
-#include "settings/outputname.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -31,22 +30,6 @@ bool isCopy(const QString &codec)
 QString outputStem(const QString &outPath, const QString &input)
 {
     return outPath + QLatin1Char('/') + QFileInfo(input).completeBaseName();
-}
-
-QString plannedOutput(const QString &proposed, bool coverage, QSet<QString> *planned)
-{
-    QString path = outputPathFor(proposed, coverage);
-    if (planned) {
-        const int dot = proposed.lastIndexOf(QLatin1Char('.'));
-        const int nameStart = proposed.lastIndexOf(QLatin1Char('/')) + 1;
-        const int cut = dot < nameStart ? proposed.size() : dot;
-        for (int counter = 2; planned->contains(path); ++counter) {
-            const QString numbered = proposed.left(cut) + QStringLiteral("_%1").arg(counter) + proposed.mid(cut);
-            path = outputPathFor(numbered, coverage);
-        }
-        planned->insert(path);
-    }
-    return path;
 }
 
 QStringList meltProducer(const QString &path, qint64 start, qint64 end)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -17,10 +16,6 @@ bool isCopy(const QString &codec);
 
 // The output folder, "/" and the input's complete base name.
 QString outputStem(const QString &outPath, const QString &input);
-
-// The proposed path after the naming rule, kept apart from the names already planned in
-// the same build (parts of one split may share a name before any of them exists).
-QString plannedOutput(const QString &proposed, bool coverage, QSet<QString> *planned = nullptr);
 
 // One melt producer: the path and its in and out positions.
 QStringList meltProducer(const QString &path, qint64 start, qint64 end);

@@ -17,5 +17,13 @@ FollowupSettings FollowupSettings::from(const ConfigSystem &system, MediaProber 
     settings.coverage = system.coverage;
     settings.hardware = HardwareChoice::from(system);
     settings.probe = probe ? std::move(probe) : MediaProber(probeMediaFacts);
+    settings.outputs = std::make_shared<OutputReservation>(settings.coverage);
     return settings;
+}
+
+QString FollowupSettings::reserveOutput(const QString &proposed) const
+{
+    if (!outputs)
+        outputs = std::make_shared<OutputReservation>(coverage);
+    return outputs->reserve(proposed);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "jobs/encoderchoice.h"
+#include "jobs/outputreservation.h"
 
 #include <QString>
 #include <QtGlobal>
 
 #include <functional>
+#include <memory>
 
 class ConfigSystem;
 
@@ -30,8 +32,14 @@ struct FollowupSettings
     QString cacheFolder;
     bool coverage = false;
     HardwareChoice hardware;
-    MediaProber probe;
+    MediaProber probe = probeMediaFacts;
+    // Where the run claims its output names; a fresh one is made on first use when unset.
+    mutable std::shared_ptr<OutputReservation> outputs;
 
-    // Probes with the FFmpeg demuxer unless another prober is given.
+    // Claims an output name for the run (see OutputReservation::reserve).
+    QString reserveOutput(const QString &proposed) const;
+
+    // Probes with the FFmpeg demuxer unless another prober is given. The output folder is
+    // the one last set in the system settings.
     static FollowupSettings from(const ConfigSystem &system, MediaProber probe = {});
 };

@@ -45,11 +45,23 @@ AbstractJob *engineJob(const FollowupJob &planned)
 
 }
 
-FollowupWork::FollowupWork(TaskLookup tasks, SettingsSource settings, QObject *parent)
+FollowupWork::FollowupWork(TaskLookup tasks, QObject *parent)
     : QObject(parent)
     , m_tasks(std::move(tasks))
-    , m_settings(std::move(settings))
 {
+}
+
+void FollowupWork::beginRun(const RunSnapshot &snapshot)
+{
+    m_snapshot = snapshot;
+}
+
+const ConfigFormat &FollowupWork::format()
+{
+    // Work planned outside a run reads the store once.
+    if (!m_snapshot.format)
+        m_snapshot.format = RunSnapshot::storedFormat();
+    return *m_snapshot.format;
 }
 
 void FollowupWork::install(JobsManage &queue)
@@ -67,20 +79,20 @@ FollowupWork *FollowupWork::of(const JobsManage &queue)
 
 int FollowupWork::addSourceMerge(const JobOrigin &origin)
 {
-    return addJobs(mergeSource(origin.row, origin.input, origin.mergeFrameSize), origin);
+    return addJobs(mergeSource(origin.rowId, origin.input, origin.mergeFrameSize), origin);
 }
 
 int FollowupWork::addSourceSplit(const JobOrigin &origin)
 {
-    return addJobs(splitSource(origin.row, origin.input), origin);
+    return addJobs(splitSource(origin.rowId, origin.input), origin);
 }
 
 void FollowupWork::onJobEnded(AbstractJob &job)
 {
-    const EndedJob ended{job.kind(),       job.row(),        job.outputPath(),
+    const EndedJob ended{job.kind(),       job.rowId(),      job.outputPath(),
                          job.extraPath1(), job.extraPath2(), job.mergeFrameSize()};
     const QList<FollowupJob> next = jobEnded(ended);
-    addJobs(next, {job.row(), job.outputPath(), job.mergeFrameSize(), job.statusItem(), job.sizeItem()});
+    addJobs(next, {job.rowId(), job.outputPath(), job.mergeFrameSize()});
 }
 
 int FollowupWork::addJobs(const QList<FollowupJob> &jobs, const JobOrigin &origin)
@@ -89,9 +101,7 @@ int FollowupWork::addJobs(const QList<FollowupJob> &jobs, const JobOrigin &origi
         return 0;
     for (const FollowupJob &planned : jobs) {
         AbstractJob *job = engineJob(planned);
-        job->setRow(origin.row);
-        job->setStatusItem(origin.statusItem);
-        job->setSizeItem(origin.sizeItem);
+        job->setRowId(origin.rowId);
         job->setKind(planned.kind);
         job->setOutputPath(planned.outputPath);
         job->setExtraPath1(planned.extraPath1);
@@ -105,12 +115,13 @@ QList<FollowupJob> FollowupWork::jobEnded(const EndedJob &job)
 {
     switch (job.kind) {
     case JobKind::MergeOfConverted:
-    case JobKind::MixAfterJoin:
         removeIntermediate(job.extraPath1);
         removeIntermediate(job.extraPath2);
         return {};
+    case JobKind::MixAfterJoin:
+        removeIntermediate(job.extraPath1); // the joined music; the video is the user's
+        return {};
     case JobKind::None:
-        partEnded(job.extraPath1);
         return {};
     case JobKind::SplitAfter:
     case JobKind::MergeAfter:
@@ -123,60 +134,48 @@ QList<FollowupJob> FollowupWork::jobEnded(const EndedJob &job)
 
 QList<FollowupJob> FollowupWork::followUp(const EndedJob &job)
 {
-    const FollowupSettings settings = m_settings();
-    ConfigFormat format;
-    format.load();
+    const FollowupSettings &settings = m_snapshot.settings;
     if (job.kind == JobKind::MusicJoin)
-        return planMix(job.extraPath2, job.outputPath, true, format, settings);
+        return planMix(job.extraPath2, job.outputPath, true, format(), settings);
 
-    const std::optional<ConvertTask> task = m_tasks(job.row);
+    const std::optional<ConvertTask> task = m_tasks(job.rowId);
     if (!task) {
-        qWarning() << "no task for row" << job.row << "to follow up";
+        qWarning() << "no task for row" << job.rowId << "to follow up";
         return {};
     }
+    QList<FollowupJob> next;
     switch (job.kind) {
-    case JobKind::SplitAfter: {
-        const QList<FollowupJob> parts = planSplit(*task, job.outputPath, true, format, settings);
-        if (!parts.isEmpty())
-            m_pendingParts.insert(job.outputPath, int(parts.size()));
-        return parts;
-    }
+    case JobKind::SplitAfter:
+        next = planSplit(*task, job.outputPath, format(), settings);
+        if (next.isEmpty())
+            emit sigNothingFollowed(job.rowId, tr("No part to cut could be worked out for %1.").arg(job.outputPath));
+        break;
     case JobKind::MergeAfter:
-        return planMerge(*task, job.outputPath, true, job.mergeFrameSize, format, settings);
+        next = planMerge(*task, job.outputPath, true, job.mergeFrameSize, format(), settings);
+        if (next.isEmpty())
+            emit sigNothingFollowed(job.rowId, tr("The merge of %1 could not be prepared.").arg(job.outputPath));
+        break;
     case JobKind::SoundtrackAfter:
-        return planSoundtrack(*task, job.outputPath, format, settings);
+        next = planSoundtrack(*task, job.outputPath, format(), settings);
+        break;
     default:
-        return {};
+        break;
     }
+    return next;
 }
 
-void FollowupWork::partEnded(const QString &input)
+QList<FollowupJob> FollowupWork::mergeSource(quint64 rowId, const QString &source, const QString &mergeFrameSize)
 {
-    const auto pending = m_pendingParts.find(input);
-    if (input.isEmpty() || pending == m_pendingParts.end())
-        return;
-    if (--*pending > 0)
-        return;
-    removeIntermediate(input);
-    m_pendingParts.erase(pending);
-}
-
-QList<FollowupJob> FollowupWork::mergeSource(int row, const QString &source, const QString &mergeFrameSize)
-{
-    const std::optional<ConvertTask> task = m_tasks(row);
+    const std::optional<ConvertTask> task = m_tasks(rowId);
     if (!task)
         return {};
-    ConfigFormat format;
-    format.load();
-    return planMerge(*task, source, false, mergeFrameSize, format, m_settings());
+    return planMerge(*task, source, false, mergeFrameSize, format(), m_snapshot.settings);
 }
 
-QList<FollowupJob> FollowupWork::splitSource(int row, const QString &source)
+QList<FollowupJob> FollowupWork::splitSource(quint64 rowId, const QString &source)
 {
-    const std::optional<ConvertTask> task = m_tasks(row);
+    const std::optional<ConvertTask> task = m_tasks(rowId);
     if (!task)
         return {};
-    ConfigFormat format;
-    format.load();
-    return planSplit(*task, source, false, format, m_settings());
+    return planSplit(*task, source, format(), m_snapshot.settings);
 }

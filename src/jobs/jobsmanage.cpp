@@ -1,9 +1,10 @@
 #include "jobs/jobsmanage.h"
 
 #include "common/displaytext.h"
+#include "jobs/unfinishedoutput.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QTableWidgetItem>
 
 #include <algorithm>
 
@@ -58,6 +59,8 @@ void JobsManage::addJob(AbstractJob *job)
 
 void JobsManage::startPendingJobs()
 {
+    if (m_paused || m_stopping)
+        return;
     // Walks a copy: starting a job reports progress at once, and slots may add jobs.
     const QList<AbstractJob *> jobs = m_jobs;
     for (AbstractJob *job : jobs) {
@@ -70,17 +73,100 @@ void JobsManage::startPendingJobs()
     }
 }
 
+void JobsManage::dropJob(AbstractJob *job)
+{
+    m_jobs.removeOne(job);
+    job->deleteLater();
+}
+
 void JobsManage::stopAll()
 {
-    const auto running = std::find_if(m_jobs.cbegin(), m_jobs.cend(), [](const AbstractJob *job) {
-        return job->QProcess::state() != QProcess::NotRunning;
-    });
-    if (running != m_jobs.cend())
-        (*running)->stop();
+    m_paused = false;
+    bool anyRunning = false;
+    const QList<AbstractJob *> jobs = m_jobs;
+    for (AbstractJob *job : jobs) {
+        if (job->jobState() == JobState::NotStarted) {
+            dropJob(job);
+        } else if (job->jobState() == JobState::Started) {
+            anyRunning = true;
+            job->stop(m_stopGraceMs);
+            if (!job->isDetached())
+                emit sigJobProgress(job, tr("Stopping…"), QString());
+        }
+    }
+    m_stopping = anyRunning;
+    if (!anyRunning)
+        finishStopping();
+}
+
+void JobsManage::finishStopping()
+{
+    m_stopping = false;
     const QList<AbstractJob *> jobs = m_jobs;
     m_jobs.clear();
     m_running = 0;
-    qDeleteAll(jobs);
+    for (AbstractJob *job : jobs)
+        job->deleteLater();
+    emit sigAllCompleted();
+}
+
+void JobsManage::stopRow(quint64 rowId)
+{
+    bool dropped = false;
+    const QList<AbstractJob *> jobs = m_jobs;
+    for (AbstractJob *job : jobs) {
+        if (job->rowId() != rowId || job->isDetached())
+            continue;
+        job->detach();
+        if (job->jobState() == JobState::NotStarted) {
+            dropJob(job);
+            dropped = true;
+        } else if (job->jobState() == JobState::Started) {
+            job->stop(m_stopGraceMs);
+        }
+    }
+    // The dropped jobs may have been all that was left to do.
+    if (dropped && !isBusy())
+        emit sigAllCompleted();
+}
+
+void JobsManage::pauseAll()
+{
+    if (m_paused || m_stopping)
+        return;
+    m_paused = true;
+    for (AbstractJob *job : qAsConst(m_jobs)) {
+        if (job->jobState() != JobState::Started)
+            continue;
+        job->pause();
+        if (!job->isDetached())
+            emit sigJobProgress(job, tr("Paused"), QString());
+    }
+}
+
+void JobsManage::resumeAll()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    for (AbstractJob *job : qAsConst(m_jobs)) {
+        if (job->jobState() == JobState::Started)
+            job->resume();
+    }
+    startPendingJobs();
+}
+
+bool JobsManage::hasLiveJobs(quint64 rowId) const
+{
+    return std::any_of(m_jobs.cbegin(), m_jobs.cend(), [rowId](const AbstractJob *job) {
+        return job->rowId() == rowId && !job->isDetached() && job->jobState() != JobState::Completed;
+    });
+}
+
+bool JobsManage::isBusy() const
+{
+    return std::any_of(m_jobs.cbegin(), m_jobs.cend(),
+                       [](const AbstractJob *job) { return job->jobState() != JobState::Completed; });
 }
 
 qint64 JobsManage::timeLeft(const AbstractJob &job, int percent)
@@ -91,23 +177,21 @@ qint64 JobsManage::timeLeft(const AbstractJob &job, int percent)
     return job.estimateElapsedMs() / done * (100 - percent);
 }
 
+QString JobsManage::progressText(const AbstractJob &job, int percent)
+{
+    return QStringLiteral("%1% (%2)").arg(std::min(percent, 100)).arg(timeLeftText(job, percent));
+}
+
 void JobsManage::onProgressUpdated(AbstractJob *job, int percent, quint64 nFileSize)
 {
-    if (!job)
+    if (!job || job->isDetached() || job->isStopped())
         return;
-    QTableWidgetItem *status = job->statusItem();
-    QTableWidgetItem *size = job->sizeItem();
-    const QString left = timeLeftText(*job, percent);
-    if (status)
-        status->setText(QStringLiteral("%1% (%2)").arg(percent).arg(left));
-    if (percent >= 100) {
-        if (size)
-            size->setText(DisplayText::fileSize(QFileInfo(job->outputPath()).size()));
-        if (status)
-            status->setText(QStringLiteral("%1% (%2)").arg(100).arg(left));
-    }
-    if (nFileSize != 0 && size)
-        size->setText(DisplayText::fileSize(qint64(nFileSize) * 1048576 / 100));
+    QString size;
+    if (percent >= 100)
+        size = DisplayText::fileSize(QFileInfo(job->outputPath()).size());
+    if (nFileSize != 0)
+        size = DisplayText::fileSize(qint64(nFileSize) * 1048576 / 100);
+    emit sigJobProgress(job, progressText(*job, percent), size);
 }
 
 void JobsManage::onFinished(AbstractJob *job, bool, const QString &)
@@ -116,21 +200,35 @@ void JobsManage::onFinished(AbstractJob *job, bool, const QString &)
     if (!job || job->jobState() == JobState::Completed || !m_jobs.contains(job))
         return;
     job->setJobState(JobState::Completed);
-    if (job->statusItem())
-        job->statusItem()->setText(outcomeText(job->outcome()));
     m_running = std::max(0, m_running - 1);
+
+    if (job->outcome() == JobOutcome::Stopped) {
+        const QString kept = setAsideUnfinished(job->outputPath());
+        if (!kept.isEmpty())
+            job->appendLog(tr("The unfinished output was kept as %1").arg(QDir::toNativeSeparators(kept)));
+        job->setOutputPath(kept);
+    }
+    if (!job->isDetached()) {
+        // The size of what is really there, not the projection: no file, no size. The
+        // row's state is its owner's to tell, once all of the row's work has ended.
+        const QFileInfo output(job->outputPath());
+        emit sigJobProgress(job, QString(), output.isFile() ? DisplayText::fileSize(output.size()) : QStringLiteral("-"));
+    }
     emit sigJobFinished(job, job->outcome());
 
     // Work that consumes a job's output starts only when that output is good; after a
     // failure the inputs stay where they are.
     const auto followUp = m_followUps.constFind(job->kind());
-    if (job->outcome() == JobOutcome::Succeeded && followUp != m_followUps.cend() && *followUp)
+    if (job->outcome() == JobOutcome::Succeeded && !job->isDetached() && !m_stopping
+        && followUp != m_followUps.cend() && *followUp)
         (*followUp)(*job);
 
-    const bool allCompleted = std::all_of(m_jobs.cbegin(), m_jobs.cend(), [](const AbstractJob *listed) {
-        return listed->jobState() == JobState::Completed;
-    });
-    if (allCompleted)
+    if (m_stopping) {
+        if (m_running == 0)
+            finishStopping();
+        return;
+    }
+    if (!isBusy())
         emit sigAllCompleted();
     else
         startPendingJobs();

@@ -187,7 +187,7 @@ QList<FollowupJob> planMerge(const ConvertTask &task, const QString &input, bool
     const int inputIndex = task.titleSequences.size();
 
     FollowupJob job;
-    job.outputPath = plannedOutput(proposed, settings.coverage);
+    job.outputPath = settings.reserveOutput(proposed);
     job.frameRate = pieces.last().facts.frameRate;
     job.durationText = TimeConv::toEngineText(totalDuration(pieces));
     if (afterConversion) {

@@ -20,8 +20,7 @@ QList<FollowupJob> planJoin(const ConvertTask &task, const QString &video, const
 {
     FollowupJob job;
     job.engine = FollowupJob::Engine::Melt;
-    job.outputPath =
-        plannedOutput(outputStem(settings.outPath, video) + QStringLiteral("AudioMerge.mp3"), settings.coverage);
+    job.outputPath = settings.reserveOutput(outputStem(settings.outPath, video) + QStringLiteral("AudioMerge.mp3"));
     qint64 total = 0;
     for (const QString &music : task.music) {
         const qint64 duration = settings.probe(music).duration;
@@ -47,9 +46,8 @@ QList<FollowupJob> planMix(const QString &video, const QString &audio, bool afte
                                    ? QStringLiteral("copy")
                                    : format.aCodec;
     FollowupJob job;
-    job.outputPath = plannedOutput(outputStem(settings.outPath, video) + QStringLiteral("Mix.")
-                                       + outputExtension(format, video),
-                                   settings.coverage);
+    job.outputPath = settings.reserveOutput(outputStem(settings.outPath, video) + QStringLiteral("Mix.")
+                                           + outputExtension(format, video));
     job.arguments = QStringList{QStringLiteral("-i"),      video,
                                 QStringLiteral("-i"),      audio,
                                 QStringLiteral("-map"),    QStringLiteral("0:v"),
@@ -60,9 +58,10 @@ QList<FollowupJob> planMix(const QString &video, const QString &audio, bool afte
                                 job.outputPath};
     job.frameRate = facts.frameRate;
     job.durationText = TimeConv::toEngineText(facts.duration);
-    job.kind = JobKind::MixAfterJoin;
     job.extraPath2 = video;
-    if (afterJoin)
+    if (afterJoin) {
+        job.kind = JobKind::MixAfterJoin;
         job.extraPath1 = audio;
+    }
     return {job};
 }

@@ -110,8 +110,8 @@ QList<SplitRange> splitRanges(const ConvertTask &task, qint64 duration)
     return ranges;
 }
 
-QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, bool afterConversion,
-                            const ConfigFormat &format, const FollowupSettings &settings)
+QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, const ConfigFormat &format,
+                            const FollowupSettings &settings)
 {
     const MediaFacts facts = settings.probe(input);
     const QString extension = outputExtension(format, input);
@@ -119,17 +119,11 @@ QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, bool
     const bool streamCopy = isCopy(format.vCodec) || isCopy(format.aCodec);
 
     QList<FollowupJob> jobs;
-    QSet<QString> planned;
     for (const SplitRange &range : splitRanges(task, facts.duration)) {
         FollowupJob job;
-        job.outputPath = plannedOutput(stem + range.nameSuffix + QLatin1Char('.') + extension, settings.coverage,
-                                       &planned);
+        job.outputPath = settings.reserveOutput(stem + range.nameSuffix + QLatin1Char('.') + extension);
         job.frameRate = facts.frameRate;
         job.durationText = TimeConv::toEngineText(streamCopy ? range.end - range.start : facts.duration);
-        if (afterConversion) {
-            job.kind = JobKind::None;
-            job.extraPath1 = input;
-        }
         if (streamCopy) {
             job.arguments = streamCopyPart(input, job.outputPath, range, extension);
         } else {

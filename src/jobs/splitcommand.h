@@ -26,7 +26,6 @@ bool wantsSplit(const ConvertTask &task);
 QList<SplitRange> splitRanges(const ConvertTask &task, qint64 duration);
 
 // One job a part. melt re-encodes; with a "copy" codec TesselEngine cuts by stream copy.
-// After a conversion each part keeps the converted input in extra path 1, so it goes once
-// every part of it succeeded.
-QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, bool afterConversion,
-                            const ConfigFormat &format, const FollowupSettings &settings);
+// The input stays: a converted "_Split." file is an output the user asked for too.
+QList<FollowupJob> planSplit(const ConvertTask &task, const QString &input, const ConfigFormat &format,
+                            const FollowupSettings &settings);

@@ -69,6 +69,7 @@ SubtitleWriters documentWriters(const SubtitleParser &editedDocument)
         return srt.read(srtPath) && srt.writeAss(assPath);
     };
     writers.writeDocument = [&editedDocument](const QString &assPath) { return editedDocument.writeAss(assPath); };
+    writers.documentPath = editedDocument.fileName();
     return writers;
 }
 
@@ -91,6 +92,9 @@ QString prepareBurnInSubtitle(const ConvertTask &task, const QString &cacheFolde
         } else {
             chosen = task.subtitlePath;
         }
+    } else if (!task.subtitlePath.isEmpty() && task.subtitlePath != writers.documentPath) {
+        return leaveOut(QCoreApplication::translate("BurnInSubtitle", "%1 no longer exists").arg(task.subtitlePath),
+                        reason);
     } else {
         chosen = writtenToCache(writers.writeDocument, cacheFolder, QString(),
                                 QCoreApplication::translate("BurnInSubtitle", "the edited subtitles"), reason);

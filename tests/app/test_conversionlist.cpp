@@ -288,12 +288,7 @@ void TestConversionList::deleteReadyAndAllDelete()
 
     list->setState(2, RowState::Failed);
     table->selectRow(0);
-    // Rows stay while jobs write into them.
-    list->setState(1, RowState::Running);
-    m_window->findChild<QAction *>("actionDelete")->trigger();
-    m_window->findChild<QAction *>("actionAll_Delete")->trigger();
-    QCOMPARE(table->rowCount(), 3);
-    list->setState(1, RowState::Ready);
+    // Without work of their own, rows go without a question; the others move up with their state.
     m_window->findChild<QAction *>("actionDelete")->trigger();
     QCOMPARE(table->rowCount(), 2);
     QCOMPARE(core().tasks.size(), 2);

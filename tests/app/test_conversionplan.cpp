@@ -369,14 +369,23 @@ void TestConversionPlan::outputNamesNeverClash()
     QCOMPARE(plan.jobs[0].outputPath, existing);
 
     // Two sources with the same base name in one run get two outputs.
-    QSet<QString> planned;
+    OutputReservation planned;
     const QString first = ConversionPlanner::plan(taskFor("/one/twin.avi"), Mp4Format(), m_settings, h264Probe(),
                                                   QString(), &planned).jobs[0].outputPath;
     const QString second = ConversionPlanner::plan(taskFor("/two/twin.mov"), Mp4Format(), m_settings, h264Probe(),
                                                    QString(), &planned).jobs[0].outputPath;
     QCOMPARE(first, m_out.path() + QStringLiteral("/twin.mp4"));
     QVERIFY(second != first);
-    QVERIFY(planned.contains(first) && planned.contains(second));
+    QVERIFY(planned.isClaimed(first) && planned.isClaimed(second));
+
+    // With overwriting allowed, a source is still never written over.
+    OutputReservation sources(true);
+    const QString source = m_out.path() + QStringLiteral("/inplace.mp4");
+    sources.protect(source);
+    RunSettings sameFolder = overwrite;
+    const QString written = ConversionPlanner::plan(taskFor(source), Mp4Format(), sameFolder, h264Probe(), QString(),
+                                                    &sources).jobs[0].outputPath;
+    QCOMPARE(written, m_out.path() + QStringLiteral("/inplace_2.mp4"));
 }
 
 void TestConversionPlan::unreadableSourceStillPlans()

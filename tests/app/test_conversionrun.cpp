@@ -67,6 +67,13 @@ private slots:
 
 private:
     void run();
+    QString longSource() const
+    {
+        return TestMedia::make(QStringLiteral("long-1280x720-30s.mp4"),
+                               {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
+                                "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g",
+                                "250", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+    }
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
     QString cell(int row, int column) const
     {
@@ -183,45 +190,77 @@ void TestConversionRun::unusableSubtitleIsLeftOutAndLogged()
     core().tasks[0].hasSubtitle = true;
 
     run();
-    QCOMPARE(m_window->conversionList()->state(0), RowState::Completed);
+    // A success that left something out says so, and keeps the note where it can be read.
+    ConvertList *list = m_window->conversionList();
+    QCOMPARE(list->state(0), RowState::CompletedWithWarnings);
+    QCOMPARE(cell(0, 2), QStringLiteral("Completed"));
+    QVERIFY(!list->statusItem(0)->icon().isNull());
+    QVERIFY2(list->log(0).contains(empty), qPrintable(list->log(0)));
+    QVERIFY(list->statusItem(0)->toolTip().startsWith(QStringLiteral("Completed with warnings:\n")));
+    QVERIFY(list->statusItem(0)->toolTip().contains(empty));
     QVERIFY(QFile::exists(m_output + QStringLiteral("/plain.mp4")));
     const QList<AbstractJob *> jobs = m_window->jobs().jobs();
     QCOMPARE(jobs.size(), 1);
     QVERIFY2(jobs.first()->log().contains(empty), qPrintable(jobs.first()->log()));
+
+    // A subtitle file that vanished is left out the same way, not replaced by another document.
+    core().tasks[0].subtitlePath = m_dir.filePath(QStringLiteral("vanished.srt"));
+    list->setState(0, RowState::Ready);
+    run();
+    QCOMPARE(list->state(0), RowState::CompletedWithWarnings);
+    QVERIFY2(list->log(0).contains(QStringLiteral("vanished.srt")), qPrintable(list->log(0)));
+
+    // A run of done rows leaves them as they are; a row made ready again loses its sign.
+    action("actionRun")->trigger();
+    QVERIFY(m_window->isIdle());
+    QCOMPARE(list->state(0), RowState::CompletedWithWarnings);
+    list->setState(0, RowState::Ready);
+    QVERIFY(list->statusItem(0)->icon().isNull());
 }
 
 void TestConversionRun::stopEndsTheEngines()
 {
-    const QString longClip = TestMedia::make(QStringLiteral("long-640x480-40s.mp4"),
-                                             {"-f", "lavfi", "-i", "testsrc=size=640x480:rate=25:duration=40", "-f",
-                                              "lavfi", "-i", "sine=frequency=440:duration=40", "-c:v", "libx264",
-                                              "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac",
-                                              "-shortest"});
+    const QString longClip = longSource();
     QVERIFY(!longClip.isEmpty());
+    m_window->jobs().setLimit(1);
     m_window->conversionList()->addFiles({longClip, longClip});
-    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     action("actionRun")->trigger();
     // Wait for real progress, so an engine is at work.
     static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
     QTRY_VERIFY_WITH_TIMEOUT(working.match(cell(0, 2)).hasMatch(), 60000);
     QVERIFY(runningEngines() > 0);
 
-    // Pause only turns the action back; the engines go on and converting rows are not queued twice.
+    // Pause suspends the engine and offers to resume; nothing is queued twice.
     const int jobs = m_window->jobs().jobs().size();
     action("actionRun")->trigger();
-    QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
-    QVERIFY(m_window->isIdle());
-    action("actionRun")->trigger();
+    QCOMPARE(action("actionRun")->text(), QStringLiteral("Resume"));
+    QVERIFY(m_window->jobs().isPaused());
+    QCOMPARE(cell(0, 2), QStringLiteral("Paused"));
+    QVERIFY(!m_window->isIdle());
     QCOMPARE(m_window->jobs().jobs().size(), jobs);
-    QVERIFY2(m_window->conversionList()->converting(), qPrintable(m_window->conversionList()->log(0)));
 
+    // Stop works from the paused state: the engine goes on long enough to close its file.
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     action("actionStop")->trigger();
     QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
     QVERIFY(m_window->isIdle());
-    QCOMPARE(m_window->conversionList()->state(0), RowState::Stopped);
+    QVERIFY(!action("actionRun")->isEnabled());
+    QCOMPARE(cell(0, 2), QStringLiteral("Stopping…"));
+    QCOMPARE(m_window->conversionList()->state(1), RowState::Stopping);
+    QVERIFY(done.wait(30000));
+    QTRY_COMPARE(m_window->conversionList()->state(0), RowState::Stopped);
+    QCOMPARE(m_window->conversionList()->state(1), RowState::Stopped);
     QCOMPARE(cell(0, 2), QStringLiteral("Stopped"));
+    QVERIFY(action("actionRun")->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(runningEngines(), 0, 10000);
-    QVERIFY(!m_window->conversionList()->converting());
+
+    // No unplayable file under a final name; the size cell tells what is on the disk.
+    const QStringList outputs = QDir(m_output).entryList(QDir::Files);
+    QCOMPARE(outputs, QStringList{QStringLiteral("long-1280x720-30s (unfinished).mp4")});
+    const QString kept = m_output + QLatin1Char('/') + outputs.first();
+    QVERIFY(TestMedia::probeDuration(kept) > 0.0);
+    QCOMPARE(cell(0, 1), DisplayText::fileSize(QFileInfo(kept).size()));
+    QVERIFY(m_window->conversionList()->log(0).contains(outputs.first()));
 }
 
 void TestConversionRun::splitAndSoundtrackFollowTheRun()

@@ -190,7 +190,7 @@ void TestFirstRun::failedRowShowsItsWholeLog()
     for (int i = 1; i <= 120; ++i)
         lines << QStringLiteral("line %1 of what the engine said").arg(i);
     const QString log = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    list->setFailure(0, RowState::Failed, log);
+    list->setOutcome(0, RowState::Failed, log);
 
     auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
     auto *showLog = window.findChild<QAction *>(QStringLiteral("actionShowLog"));

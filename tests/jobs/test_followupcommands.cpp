@@ -334,7 +334,7 @@ void TestFollowupCommands::streamCopyPartKeepsHundredths()
     ConvertTask task;
     task.splits = {{65 * kSecond, 95 * kSecond + 250000}};
     m_media.insert(QStringLiteral("/src/movie.mp4"), {320, 240, 25, 100 * kSecond});
-    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/movie.mp4"), false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/movie.mp4"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     const QString output = outFolder() + QStringLiteral("/movie00-01-05_00-01-35.mp4");
     QCOMPARE(jobs.first().arguments,
@@ -354,7 +354,7 @@ void TestFollowupCommands::meltPartsOfAConversionShareTheirInput()
     task.splitCount = 2;
     const QString input = outFolder() + QStringLiteral("/movie_Split.mp4");
     m_media.insert(input, {320, 240, 30, 10 * kSecond});
-    const QList<FollowupJob> jobs = planSplit(task, input, true, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, input, m_format, settings());
     QCOMPARE(jobs.size(), 2);
     QCOMPARE(jobs.at(1).engine, FollowupJob::Engine::Melt);
     QCOMPARE(jobs.at(1).arguments,
@@ -363,9 +363,10 @@ void TestFollowupCommands::meltPartsOfAConversionShareTheirInput()
                           QStringLiteral("avformat:") + outFolder() + QStringLiteral("/movie_Split_2.mp4"),
                           QStringLiteral("vcodec=libx264"), QStringLiteral("acodec=aac")}));
     QCOMPARE(jobs.at(1).frameRate, 30.0);
+    // The converted file stays with its parts.
     for (const FollowupJob &job : jobs) {
         QCOMPARE(job.kind, (JobKind::None));
-        QCOMPARE(job.extraPath1, input);
+        QCOMPARE(job.extraPath1, QString());
     }
 }
 
@@ -374,7 +375,7 @@ void TestFollowupCommands::partsWithinOneSecondGetDistinctNames()
     ConvertTask task;
     task.splits = {{0, 400000}, {400000, 800000}, {800000, kSecond - 1}};
     m_media.insert(QStringLiteral("/src/m.mp4"), {320, 240, 25, kSecond});
-    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/m.mp4"), false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/m.mp4"), m_format, settings());
     QCOMPARE(jobs.size(), 3);
     QCOMPARE(jobs.at(0).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00.mp4"));
     QCOMPARE(jobs.at(1).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00_2.mp4"));
@@ -397,7 +398,7 @@ void TestFollowupCommands::soundtrackWithOneMusicFileMixesAtOnce()
                           QStringLiteral("-vcodec"), QStringLiteral("copy"), QStringLiteral("-acodec"),
                           QStringLiteral("aac"), QStringLiteral("-shortest"), QStringLiteral("-y"), output}));
     QCOMPARE(mix.durationText, QStringLiteral("00:00:12.34"));
-    QCOMPARE(mix.kind, (JobKind::MixAfterJoin));
+    QCOMPARE(mix.kind, (JobKind::None)); // the converted video stays
     QCOMPARE(mix.extraPath1, QString());
     QCOMPARE(mix.extraPath2, video);
 

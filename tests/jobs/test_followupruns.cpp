@@ -130,7 +130,7 @@ AbstractJob *TestFollowupRuns::conversion(const QString &source, const QString &
     job->setDurationText(QStringLiteral("00:00:04.00"));
     job->setOutputPath(outputPath);
     job->setKind(kind);
-    job->setRow(row);
+    job->setRowId(quint64(row));
     job->setMergeFrameSize(QStringLiteral("320:240"));
     return job;
 }
@@ -155,9 +155,13 @@ int TestFollowupRuns::runQueue(JobsManage &queue)
 
 FollowupWork *TestFollowupRuns::installFollowupWork(JobsManage &queue)
 {
-    auto *work = new FollowupWork([this](int row) { return std::optional<ConvertTask>(m_tasks.value(row)); },
-                                  [this] { return settings(); });
+    auto *work = new FollowupWork([this](quint64 row) { return std::optional<ConvertTask>(m_tasks.value(int(row))); });
     work->install(queue);
+    // The run's snapshot: the format as saved, the settings of this test.
+    RunSnapshot snapshot;
+    snapshot.format = RunSnapshot::storedFormat();
+    snapshot.settings = settings();
+    work->beginRun(snapshot);
     return work;
 }
 
@@ -230,7 +234,7 @@ void TestFollowupRuns::splitIntoEqualPartsByMelt()
     ConvertTask task;
     task.splitCount = 3;
     const QString input = convertedCopy(m_clip3, QStringLiteral("movie_Split.mp4"));
-    const QList<FollowupJob> jobs = planSplit(task, input, true, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, input, m_format, settings());
     QCOMPARE(jobs.size(), 3);
     for (int i = 0; i < jobs.size(); ++i) {
         QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/movie_Split_%1.mp4").arg(i + 1));
@@ -245,7 +249,7 @@ void TestFollowupRuns::splitIntoLengthsByStreamCopy()
     ConvertTask task;
     task.splitMode = 1;
     task.clipLength = 2 * kSecond;
-    const QList<FollowupJob> jobs = planSplit(task, m_keyframedClip5, false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, m_keyframedClip5, m_format, settings());
     const QStringList names{QStringLiteral("00-00-00_00-00-02"), QStringLiteral("00-00-02_00-00-04"),
                             QStringLiteral("00-00-04_00-00-05")};
     const QList<double> lengths{2.0, 2.0, 1.0};
@@ -264,7 +268,7 @@ void TestFollowupRuns::splitSectionFromTheStart()
     task.splitMode = 2;
     task.sectionEnd = 2 * kSecond + 500000;
     QVERIFY(wantsSplit(task));
-    const QList<FollowupJob> jobs = planSplit(task, m_clip4, false, m_format, settings());
+    const QList<FollowupJob> jobs = planSplit(task, m_clip4, m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QVERIFY(runPlanned(jobs.first()));
     QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 2.5) < 0.15);
@@ -320,9 +324,13 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     QCOMPARE(runQueue(queue), 0);
     QCOMPARE(queue.jobs().size(), 4 + 1 + 3 + 2 + 1);
 
-    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_MergeMerge.mp4"), QStringLiteral("b_Split_1.mp4"),
-                                         QStringLiteral("b_Split_2.mp4"), QStringLiteral("b_Split_3.mp4"),
-                                         QStringLiteral("c_MusicMix.mp4"), QStringLiteral("d_MusicMix.mp4")}));
+    // The converted "_Split." and "_Music." files are outputs too; the joined music and the
+    // converted file a merge consumed are not.
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_MergeMerge.mp4"), QStringLiteral("b_Split.mp4"),
+                                         QStringLiteral("b_Split_1.mp4"), QStringLiteral("b_Split_2.mp4"),
+                                         QStringLiteral("b_Split_3.mp4"), QStringLiteral("c_Music.mp4"),
+                                         QStringLiteral("c_MusicMix.mp4"), QStringLiteral("d_Music.mp4"),
+                                         QStringLiteral("d_MusicMix.mp4")}));
     // The picture is the converted one; the sound comes from the music.
     const QString joined = outFolder() + QStringLiteral("/c_MusicMix.mp4");
     QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));
@@ -374,8 +382,8 @@ void TestFollowupRuns::sourcesWithoutConversionAreSplitAndMergedInPlace()
 
     JobsManage queue;
     FollowupWork *work = installFollowupWork(queue);
-    QCOMPARE(work->addSourceSplit({0, source, QString(), nullptr, nullptr}), 1);
-    QCOMPARE(work->addSourceMerge({1, source, QStringLiteral("320:240"), nullptr, nullptr}), 1);
+    QCOMPARE(work->addSourceSplit({0, source, QString()}), 1);
+    QCOMPARE(work->addSourceMerge({1, source, QStringLiteral("320:240")}), 1);
     QCOMPARE(runQueue(queue), 0);
 
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("source00-00-00_00-00-02.mp4"),

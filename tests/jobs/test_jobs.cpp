@@ -67,6 +67,8 @@ private slots:
     void realConversionFillsTheRow();
     void realMeltJobReachesHundred();
     void realStopEndsEngineWithoutOrphans();
+    void stoppedOutputIsSetAsidePlayable();
+    void pauseFreezesTheEngineAndResumeFinishesTheFile();
 };
 
 void TestJobs::tesselProgressFromWholeLinesOnly()
@@ -176,9 +178,9 @@ void TestJobs::stopKillsAnEngineThatIgnoresTerminate()
     QTest::qWait(300);
     QElapsedTimer clock;
     clock.start();
-    job->stop();
+    job->stop(500);
     QVERIFY(waitForEnd(*job, 10000));
-    QVERIFY(clock.elapsed() >= 1900);
+    QVERIFY(clock.elapsed() >= 450);
     QCOMPARE(job->outcome(), JobOutcome::Stopped);
     QVERIFY(job->log().contains(QLatin1String("Stopped by user at 00:00:0")));
 }
@@ -194,7 +196,7 @@ void TestJobs::queueRunsTwoAtATimeInOrder()
     int mostRunning = 0;
     for (int i = 0; i < 5; ++i) {
         AbstractJob *job = scripted<TesselEngineJob>({QStringLiteral("sleep:300"), QStringLiteral("exit:0")});
-        job->setRow(i);
+        job->setRowId(quint64(i));
         connect(job, &QProcess::started, this, [&started, &mostRunning, &queue, job] {
             started << job;
             mostRunning = std::max(mostRunning, queue.running());
@@ -233,8 +235,6 @@ void TestJobs::queueCountsARepeatedEndOnceAndRunsFollowUps()
     conversion->setKind(JobKind::SplitAfter);
     AbstractJob *failedConversion = scripted<TesselEngineJob>({QStringLiteral("exit:1")});
     failedConversion->setKind(JobKind::SplitAfter);
-    QTableWidgetItem failedStatus;
-    failedConversion->setStatusItem(&failedStatus);
     AbstractJob *merge = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
     merge->setKind(JobKind::MergeOfConverted);
     merge->setExtraPath1(merged);
@@ -260,7 +260,6 @@ void TestJobs::queueCountsARepeatedEndOnceAndRunsFollowUps()
     QCOMPARE(followed, QList<AbstractJob *>{conversion});
     QCOMPARE(queue.jobs().size(), 5);
     QCOMPARE(ends.at(1).at(1).value<JobOutcome>(), JobOutcome::Failed);
-    QCOMPARE(failedStatus.text(), JobsManage::outcomeText(JobOutcome::Failed));
     QVERIFY(!QFileInfo::exists(merged));
     QVERIFY(QFileInfo::exists(failedMerge));
 
@@ -274,21 +273,31 @@ void TestJobs::queueStopAllEndsEveryEngine()
 {
     JobsManage queue;
     queue.setLimit(3);
+    queue.setStopGrace(300);
     QList<qint64> pids;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         queue.addJob(scripted<TesselEngineJob>({QStringLiteral("hang")}));
     queue.startPendingJobs();
-    for (AbstractJob *job : queue.jobs()) {
+    for (AbstractJob *job : queue.jobs().mid(0, 3)) {
         QVERIFY(job->waitForStarted());
         pids << job->processId();
     }
     QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
+    QSignalSpy ends(&queue, &JobsManage::sigJobFinished);
     queue.stopAll();
+    // The job that never started is dropped; the running ones end, killed after the grace.
+    QVERIFY(queue.isStopping());
+    QCOMPARE(queue.jobs().size(), 3);
+    QVERIFY(all.wait(10000));
+    QCOMPARE(all.count(), 1);
+    QCOMPARE(ends.count(), 3);
+    for (const QList<QVariant> &end : ends)
+        QCOMPARE(end.at(1).value<JobOutcome>(), JobOutcome::Stopped);
     QVERIFY(queue.jobs().isEmpty());
     QCOMPARE(queue.running(), 0);
+    QVERIFY(!queue.isStopping());
     for (qint64 pid : pids)
-        QVERIFY(!ProcessWatch::isAlive(pid));
-    QCOMPARE(all.count(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!ProcessWatch::isAlive(pid), 2000);
 }
 
 void TestJobs::realConversionFillsTheRow()
@@ -299,28 +308,32 @@ void TestJobs::realConversionFillsTheRow()
     const QString output = folder.filePath(QStringLiteral("converted.mp4"));
 
     JobsManage queue;
-    QTableWidgetItem status;
-    QTableWidgetItem size;
+    QString status;
+    QString size;
+    connect(&queue, &JobsManage::sigJobProgress, this, [&](AbstractJob *, const QString &text, const QString &bytes) {
+        if (!text.isEmpty())
+            status = text;
+        if (!bytes.isEmpty())
+            size = bytes;
+    });
     auto *job = new TesselEngineJob(QString(), {QStringLiteral("-i"), source, QStringLiteral("-c:v"),
                                                 QStringLiteral("libx264"), QStringLiteral("-r"),
                                                 QStringLiteral("25.000"), QStringLiteral("-y"), output});
     job->setFrameRate(25.0f);
     job->setDurationText(TimeConv::toEngineText(3000000));
     job->setOutputPath(output);
-    job->setStatusItem(&status);
-    job->setSizeItem(&size);
     QSignalSpy progress(job, &AbstractJob::progressUpdated);
     QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
     queue.addJob(job);
     queue.startPendingJobs();
-    QCOMPARE(status.text(), QStringLiteral("0% (--:--:--)"));
+    QCOMPARE(status, QStringLiteral("0% (--:--:--)"));
     QVERIFY(all.wait(60000));
 
     const QList<int> seen = percents(progress);
     QCOMPARE(seen.last(), 100);
     QVERIFY(std::is_sorted(seen.begin(), seen.end()));
-    QCOMPARE(status.text(), QStringLiteral("Completed"));
-    QCOMPARE(size.text(), DisplayText::fileSize(QFileInfo(output).size()));
+    QCOMPARE(status, QStringLiteral("100% (%1)").arg(DisplayText::timeLeft(0)));
+    QCOMPARE(size, DisplayText::fileSize(QFileInfo(output).size()));
     QVERIFY2(job->log().endsWith(QLatin1String("\n")) && job->log().contains(QLatin1String("Completed successfully in 00:00:")),
              qPrintable(job->log()));
     QVERIFY(qAbs(TestMedia::probeDuration(output) - 3.0) < 0.1);
@@ -367,6 +380,105 @@ void TestJobs::realStopEndsEngineWithoutOrphans()
     QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(job->outcome(), JobOutcome::Stopped);
     QTRY_VERIFY_WITH_TIMEOUT(!ProcessWatch::isAlive(engine), 2000);
+}
+
+// CPU time the process has used so far, in clock ticks; -1 when it is gone.
+qint64 cpuTicks(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QString line = QString::fromLatin1(stat.readAll());
+    const QStringList fields = line.mid(line.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+QChar processState(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return QChar();
+    const QString line = QString::fromLatin1(stat.readAll());
+    return line.mid(line.lastIndexOf(QLatin1Char(')')) + 2, 1).at(0);
+}
+
+// A 720p conversion long enough to be caught in the middle.
+TesselEngineJob *longConversion(const QString &output, int seconds)
+{
+    auto *job = new TesselEngineJob(
+        QString(), {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                    QStringLiteral("testsrc=size=1280x720:rate=25:duration=%1").arg(seconds), QStringLiteral("-c:v"),
+                    QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+                    QStringLiteral("-threads"), QStringLiteral("1"), QStringLiteral("-y"), output});
+    job->setDurationText(TimeConv::toEngineText(qint64(seconds) * 1000000));
+    job->setOutputPath(output);
+    return job;
+}
+
+void TestJobs::stoppedOutputIsSetAsidePlayable()
+{
+    QTemporaryDir folder;
+    const QString output = folder.filePath(QStringLiteral("clip.mp4"));
+    JobsManage queue;
+    AbstractJob *job = longConversion(output, 30);
+    QSignalSpy progress(job, &AbstractJob::progressUpdated);
+    queue.addJob(job);
+    queue.startPendingJobs();
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 3, 60000);
+
+    QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
+    QString lastSize;
+    connect(&queue, &JobsManage::sigJobProgress, this,
+            [&lastSize](AbstractJob *, const QString &, const QString &size) { lastSize = size; });
+    queue.stopAll();
+    QVERIFY(all.wait(20000));
+    // Nothing unfinished under the name a finished file would have; the part that was
+    // written is kept, playable, under a name that says what it is.
+    QVERIFY(!QFileInfo::exists(output));
+    const QString kept = folder.filePath(QStringLiteral("clip (unfinished).mp4"));
+    QVERIFY(QFileInfo::exists(kept));
+    const double duration = TestMedia::probeDuration(kept);
+    QVERIFY2(duration > 0.0 && duration < 30.0, qPrintable(QString::number(duration)));
+    QCOMPARE(lastSize, DisplayText::fileSize(QFileInfo(kept).size()));
+}
+
+void TestJobs::pauseFreezesTheEngineAndResumeFinishesTheFile()
+{
+    QTemporaryDir folder;
+    const QString output = folder.filePath(QStringLiteral("paused.mp4"));
+    JobsManage queue;
+    queue.setLimit(1);
+    AbstractJob *job = longConversion(output, 20);
+    AbstractJob *next = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
+    QSignalSpy progress(job, &AbstractJob::progressUpdated);
+    queue.addJob(job);
+    queue.addJob(next);
+    queue.startPendingJobs();
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 3, 60000);
+    const qint64 engine = ProcessWatch::childOf(job->processId());
+    QVERIFY(engine != 0);
+
+    queue.pauseAll();
+    QVERIFY(job->isPaused());
+    QTRY_COMPARE_WITH_TIMEOUT(processState(engine), QLatin1Char('T'), 5000);
+    QCOMPARE(processState(job->processId()), QLatin1Char('T'));
+    const qint64 before = cpuTicks(engine);
+    const qint64 estimateBefore = job->estimateElapsedMs();
+    QTest::qWait(1500);
+    QCOMPARE(cpuTicks(engine), before);
+    // Paused time is not working time.
+    QVERIFY2(job->estimateElapsedMs() - estimateBefore < 500, qPrintable(QString::number(job->estimateElapsedMs())));
+    // Nothing new starts while paused.
+    queue.startPendingJobs();
+    QCOMPARE(next->jobState(), JobState::NotStarted);
+
+    QSignalSpy all(&queue, &JobsManage::sigAllCompleted);
+    queue.resumeAll();
+    QVERIFY(!job->isPaused());
+    QVERIFY(all.wait(120000));
+    QCOMPARE(job->outcome(), JobOutcome::Succeeded);
+    QCOMPARE(next->outcome(), JobOutcome::Succeeded);
+    QVERIFY(qAbs(TestMedia::probeDuration(output) - 20.0) < 0.1);
 }
 
 BRINDLE_TEST_MAIN(TestJobs)

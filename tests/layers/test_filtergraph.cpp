@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(log.size(), 1);
     }
 
-    void srtIsConvertedIntoTheCacheAndMissingFilesUseTheEditedDocument()
+    void srtIsConvertedIntoTheCacheAndVanishedFilesAreLeftOut()
     {
         ConvertTask t = task();
         t.hasSubtitle = true;
@@ -234,7 +234,17 @@ private slots:
                  QStringLiteral("ass=") + quoteFilterGraphPath(otherConverted));
         QVERIFY(QFileInfo(otherConverted).size() > 0);
 
+        // A vanished file is left out with a note, unless it is the edited document's own.
         t.subtitlePath = m_dir.filePath(QStringLiteral("gone.ass"));
+        QStringList notes;
+        QCOMPARE(graph(t, {}, QSize(), cache, 0, &notes, writers), QString());
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes.first().contains(QStringLiteral("gone.ass")));
+        writers.documentPath = t.subtitlePath;
+        QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers),
+                 QStringLiteral("ass=") + quoteFilterGraphPath(cache + QStringLiteral("/subtitle.ass")));
+        t.subtitlePath.clear();
+        writers.documentPath.clear();
         QCOMPARE(graph(t, {}, QSize(), cache, 0, nullptr, writers),
                  QStringLiteral("ass=") + quoteFilterGraphPath(cache + QStringLiteral("/subtitle.ass")));
     }

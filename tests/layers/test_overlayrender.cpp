@@ -301,6 +301,9 @@ private slots:
         QTest::newRow("blanks") << QStringLiteral(" lead and trail .png");
         QTest::newRow("equals") << QStringLiteral("loop=1.png");
         QTest::newRow("non-ASCII") << QStringLiteral("Ölbild 水印.png");
+        QTest::newRow("printf sequence") << QStringLiteral("percent %d logo.png");
+        QTest::newRow("printf width") << QStringLiteral("frame%03d.png");
+        QTest::newRow("glob characters") << QStringLiteral("glob *?{a,b} logo.png");
         QTest::newRow("all at once") << QStringLiteral("x';[a],b:c\\d=e ü.png");
         QTest::newRow("percent d") << QStringLiteral("logo%d.png");
         QTest::newRow("percent sequence") << QStringLiteral("frame%03d 50%.png");

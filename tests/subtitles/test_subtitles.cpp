@@ -125,19 +125,27 @@ void TestSubtitles::srtShapes_data()
     QTest::newRow("UTF-16LE mark") << "\xFF\xFE" + encoded("UTF-16LE", unicode) << unicodeCues;
     QTest::newRow("UTF-16BE mark") << "\xFE\xFF" + encoded("UTF-16BE", unicode) << unicodeCues;
 
-    QTest::newRow("dot and colon milliseconds, loose arrow, trailing position")
-        << QByteArray("1\n00:00:01.500-->00:00:02.000\na\n\n2\n00:00:03:007   -->   00:00:04:5 X1:10 X2:20\nb\n")
+    QTest::newRow("dot milliseconds, loose arrow, trailing position")
+        << QByteArray("1\n00:00:01.500-->00:00:02.000\na\n\n2\n00:00:03,007   -->   00:00:04.5 X1:10 X2:20\nb\n")
         << QVector<Cue>{{1500, 2000, "a"}, {3007, 4005, "b"}};
     QTest::newRow("numbers inside text and blank line inside a cue")
         << QByteArray("1\n00:00:01,000 --> 00:00:02,000\n2\n\n2001 a space odyssey\n\n2\n"
                       "00:00:03,000 --> 00:00:04,000\nend\n")
         << QVector<Cue>{{1000, 2000, "2\\N\\N2001 a space odyssey"}, {3000, 4000, "end"}};
-    QTest::newRow("counter with trailing blanks, blank lines of spaces")
-        << QByteArray("1 \n00:00:01,000 --> 00:00:02,000\nx\n   \n2  \n00:00:03,000 --> 00:00:04,000\ny\n")
-        << QVector<Cue>{{1000, 2000, "x"}, {3000, 4000, "y"}};
-    QTest::newRow("missing blank line between cues")
+    QTest::newRow("counter with trailing blanks; a line of spaces is text")
+        << QByteArray("1 \n00:00:01,000 --> 00:00:02,000\nx\n   \n12\nmore\n\n2  \n00:00:03,000 --> 00:00:04,000\ny\n")
+        << QVector<Cue>{{1000, 2000, "x\\N   \\N12\\Nmore"}, {3000, 4000, "y"}};
+    QTest::newRow("only an empty line ends a cue")
         << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nx\n2\n00:00:03,000 --> 00:00:04,000\ny\n")
-        << QVector<Cue>{{1000, 2000, "x"}, {3000, 4000, "y"}};
+        << QVector<Cue>{{1000, 2000, "x\\N2\\N00:00:03,000 --> 00:00:04,000\\Ny"}};
+    QTest::newRow("numbers around an arrow are text")
+        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nversion\n4.2.0.1 --> 4.2.1.0\n\n"
+                      "2\n00:00:03:000 --> 00:00:04:000\nz\n")
+        << QVector<Cue>{{1000, 2000, "version\\N4.2.0.1 --> 4.2.1.0\\N\\N2\\N00:00:03:000 --> 00:00:04:000\\Nz"}};
+    QTest::newRow("CR CR LF line ends")
+        << QByteArray("1\r\r\n00:00:01,000 --> 00:00:02,000\r\r\ncarriage\r\r\nreturns\r\r\n\r\r\n"
+                      "2\r\r\n00:00:03,000 --> 00:00:04,000\r\r\nend\r\r\n")
+        << QVector<Cue>{{1000, 2000, "carriage\\Nreturns"}, {3000, 4000, "end"}};
     QTest::newRow("cues without counters, stray text before")
         << QByteArray("WEBVTT-ish junk\n\n00:00:01,000 --> 00:00:02,000\nx\n\n00:00:03,000 --> 00:00:04,000\ny\n")
         << QVector<Cue>{{1000, 2000, "x"}, {3000, 4000, "y"}};

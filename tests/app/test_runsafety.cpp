@@ -1,0 +1,391 @@
+#include "app/convertlist.h"
+#include "app/core.h"
+#include "app/mainwindow.h"
+#include "jobs/abstractjob.h"
+#include "settings/configformat.h"
+#include "testmedia.h"
+#include "testprofile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const char kAss[] = "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
+                    "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
+                    "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
+                    "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
+                    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,1,0,"
+                    "2,10,10,10,1\n\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
+                    "Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,Hello\n";
+
+// Answers a question with a button when one shows while it lives.
+class QuestionAnswerer
+{
+public:
+    explicit QuestionAnswerer(QMessageBox::StandardButton answer)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box && box->button(answer)) {
+                ++asked;
+                box->button(answer)->click();
+            }
+        });
+        m_timer.start(50);
+    }
+    int asked = 0;
+
+private:
+    QTimer m_timer;
+};
+
+}
+
+// Rows, their jobs and their outputs under everything a user may do during a run.
+class TestRunSafety : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void rowDeletedBeforeTheRun();
+    void rowsDeletedWhileTheirJobsRun();
+    void rowDeletedAfterOneOfItsJobsFailed();
+    void sameNamedFilesKeepTheirOutputsApart();
+    void outputFolderIsCheckedFirst();
+    void rowsWithoutWorkAreNamed();
+    void closingWhilePausedFinishesTheFileFirst();
+
+private:
+    QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
+    QTableWidget *table() const { return m_window->findChild<QTableWidget *>("tableWidget"); }
+    ConvertList *list() const { return m_window->conversionList(); }
+    // Deletes a row, answering the question if one comes; tells whether it came.
+    bool deleteRow(int row, QMessageBox::StandardButton answer);
+    bool runToTheEnd(int timeoutMs = 240000);
+    QString longSource() const;
+    QString music() const;
+    // The warning the run showed, closed; empty when there was none.
+    QString takeWarning();
+    void useFormat(const QString &vCodec, const QString &aCodec);
+
+    QTemporaryDir m_dir;
+    QString m_output;
+    MainWindow *m_window = nullptr;
+};
+
+void TestRunSafety::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestRunSafety::useFormat(const QString &vCodec, const QString &aCodec)
+{
+    ConfigFormat format;
+    format.load();
+    format.applyContainerDefaults(0);
+    format.format = QStringLiteral("mp4");
+    format.vCodec = vCodec;
+    format.aCodec = aCodec;
+    format.aKeepCodec = aCodec == QLatin1String("copy");
+    format.save();
+}
+
+void TestRunSafety::init()
+{
+    useFormat(QStringLiteral("h264"), QStringLiteral("aac"));
+    static int folder = 0;
+    m_output = m_dir.filePath(QStringLiteral("out %1").arg(++folder));
+    m_window = new MainWindow;
+    m_window->systemSettings().useHA = false;
+    m_window->systemSettings().coverage = false;
+    m_window->findChild<QLineEdit *>("lineEditOutput")->setText(m_output);
+    m_window->show();
+}
+
+void TestRunSafety::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+QString TestRunSafety::longSource() const
+{
+    return TestMedia::make(QStringLiteral("long-1280x720-30s.mp4"),
+                           {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
+                            "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g", "250",
+                            "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+}
+
+QString TestRunSafety::music() const
+{
+    return TestMedia::make(QStringLiteral("music-3s.mp3"), {"-f", "lavfi", "-i", "sine=frequency=220:duration=3"});
+}
+
+bool TestRunSafety::deleteRow(int row, QMessageBox::StandardButton answer)
+{
+    table()->clearSelection();
+    table()->selectRow(row);
+    QuestionAnswerer answerer(answer);
+    action("actionDelete")->trigger();
+    return answerer.asked > 0;
+}
+
+bool TestRunSafety::runToTheEnd(int timeoutMs)
+{
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    if (m_window->isIdle())
+        action("actionRun")->trigger();
+    if (!done.wait(timeoutMs))
+        return false;
+    // Each row's verdict follows the job's end on the next turn of the event loop.
+    QTest::qWait(50);
+    return !list()->converting();
+}
+
+QString TestRunSafety::takeWarning()
+{
+    const QList<QMessageBox *> boxes = m_window->findChildren<QMessageBox *>();
+    for (QMessageBox *box : boxes) {
+        if (box->isVisible()) {
+            const QString text = box->text();
+            box->close();
+            QCoreApplication::processEvents();
+            return text;
+        }
+    }
+    return QString();
+}
+
+void TestRunSafety::rowDeletedBeforeTheRun()
+{
+    const QString a = m_dir.filePath(QStringLiteral("a.mp4"));
+    const QString b = m_dir.filePath(QStringLiteral("b.mp4"));
+    const QString c = m_dir.filePath(QStringLiteral("c.mp4"));
+    for (const QString &path : {a, b, c})
+        QVERIFY(QFile::exists(path) || QFile::copy(TestMedia::clip(2.0), path));
+    list()->addFiles({a, b, c});
+    core().tasks[2].splitCount = 2;
+    QVERIFY(!deleteRow(1, QMessageBox::No)); // nothing runs: no question
+    QCOMPARE(list()->count(), 2);
+    QCOMPARE(list()->path(1), c);
+
+    QVERIFY(runToTheEnd());
+    QCOMPARE(list()->state(0), RowState::Completed);
+    QCOMPARE(list()->state(1), RowState::Completed);
+    QCOMPARE(QDir(m_output).entryList(QDir::Files),
+             QStringList({QStringLiteral("a.mp4"), QStringLiteral("c_1.mp4"), QStringLiteral("c_2.mp4")}));
+}
+
+void TestRunSafety::rowsDeletedWhileTheirJobsRun()
+{
+    // One engine at a time, so that follow-up work waits in the queue behind a long conversion.
+    m_window->jobs().setLimit(1);
+    const QString cut = m_dir.filePath(QStringLiteral("cut.mp4"));
+    const QString scored = m_dir.filePath(QStringLiteral("scored.mp4"));
+    for (const QString &path : {cut, scored})
+        QVERIFY(QFile::exists(path) || QFile::copy(TestMedia::clip(2.0), path));
+    QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("cut.ass")), kAss));
+    const QString longClip = longSource();
+    QVERIFY(!longClip.isEmpty() && !music().isEmpty());
+    list()->addFiles({cut, scored, longClip});
+    core().tasks[0].splitCount = 2; // burned subtitle: converted first, then cut
+    core().tasks[1].music = QStringList{music()};
+    core().tasks[1].hasMusic = true;
+
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    action("actionRun")->trigger();
+    // The long conversion runs; the parts of the first row and the mix of the second wait.
+    static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(table()->item(2, 2)->text()).hasMatch(), 120000);
+    QVERIFY(QFile::exists(m_output + QStringLiteral("/cut_Split.mp4")));
+
+    // Declining the question keeps the row and its work.
+    QVERIFY(deleteRow(0, QMessageBox::No));
+    QCOMPARE(list()->count(), 3);
+    // The first row goes with the parts it still had to cut; rows below it move up and keep their work.
+    QVERIFY(deleteRow(0, QMessageBox::Yes));
+    QCOMPARE(list()->count(), 2);
+    QCOMPARE(list()->path(0), scored);
+    // The long conversion goes too, while it runs.
+    QVERIFY(deleteRow(1, QMessageBox::Yes));
+    QCOMPARE(list()->count(), 1);
+
+    QVERIFY(done.wait(120000));
+    QTest::qWait(50);
+    QCOMPARE(list()->state(0), RowState::Completed);
+    const QStringList outputs = QDir(m_output).entryList(QDir::Files);
+    // The mix followed the right task: the second row's music, on the second row's file.
+    QVERIFY2(outputs.contains(QStringLiteral("scored_MusicMix.mp4")), qPrintable(outputs.join(", ")));
+    QCOMPARE(TestMedia::probeStream(m_output + QStringLiteral("/scored_MusicMix.mp4"), "a", "codec_name"),
+             QStringLiteral("aac"));
+    QVERIFY(std::none_of(outputs.cbegin(), outputs.cend(),
+                         [](const QString &name) { return name.startsWith(QStringLiteral("cut_Split_")); }));
+    // The stopped conversion left no half file under its final name.
+    QVERIFY(!outputs.contains(QStringLiteral("long-1280x720-30s.mp4")));
+}
+
+void TestRunSafety::rowDeletedAfterOneOfItsJobsFailed()
+{
+    // Audio copied, so the merge runs in TesselEngine, which fails at once on a missing
+    // ending, while the row's soundtrack conversion re-encodes the picture and goes on.
+    useFormat(QStringLiteral("h264"), QStringLiteral("copy"));
+    m_window->jobs().setLimit(2);
+    const QString broken = m_dir.filePath(QStringLiteral("missing ending.mkv"));
+    const QString other = m_dir.filePath(QStringLiteral("other.mp4"));
+    QVERIFY(QFile::exists(other) || QFile::copy(TestMedia::clip(2.0), other));
+    const QString longClip = longSource();
+    list()->addFiles({longClip, other});
+    MergeEntry ending;
+    ending.path = broken;
+    core().tasks[0].endings = {ending};
+    core().tasks[0].mergeOn = true;
+    core().tasks[0].music = QStringList{music()};
+    core().tasks[0].hasMusic = true;
+
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    QSignalSpy ends(&m_window->jobs(), &JobsManage::sigJobFinished);
+    action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(ends.cbegin(), ends.cend(),
+                                         [](const QList<QVariant> &end) {
+                                             return end.at(1).value<JobOutcome>() == JobOutcome::Failed;
+                                         }),
+                             60000);
+    QTest::qWait(50);
+    // Its other job still runs: the row is not done, and says so.
+    QCOMPARE(list()->state(0), RowState::Running);
+    QVERIFY(deleteRow(0, QMessageBox::Yes));
+    QCOMPARE(list()->count(), 1);
+    QVERIFY(done.wait(120000));
+    QTest::qWait(50);
+    QCOMPARE(list()->state(0), RowState::Completed);
+    QVERIFY(QFile::exists(m_output + QStringLiteral("/other.mp4")));
+}
+
+void TestRunSafety::sameNamedFilesKeepTheirOutputsApart()
+{
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("one")) && QDir(m_dir.path()).mkpath(QStringLiteral("two")));
+    const QString first = m_dir.filePath(QStringLiteral("one/clip.mp4"));
+    const QString second = m_dir.filePath(QStringLiteral("two/clip.mp4"));
+    QVERIFY(QFile::exists(first) || QFile::copy(TestMedia::clip(2.0), first));
+    QVERIFY(QFile::exists(second) || QFile::copy(TestMedia::clip(3.0), second));
+    const QString title = TestMedia::clip(1.0);
+    list()->addFiles({first, second});
+    for (ConvertTask &task : core().tasks) {
+        task.splitCount = 2;
+        MergeEntry entry;
+        entry.path = title;
+        task.titleSequences = {entry};
+        task.mergeOn = true;
+        task.music = QStringList{music()};
+        task.hasMusic = true;
+    }
+    QVERIFY(runToTheEnd());
+    QCOMPARE(list()->state(0), RowState::Completed);
+    QCOMPARE(list()->state(1), RowState::Completed);
+
+    // Parts 1 + 1 and 1.5 + 1.5 s, merges 1 + 2 and 1 + 3 s, the converted files for the
+    // soundtrack 2 and 3 s, and their mixes as long as the shorter of video and music.
+    const QStringList outputs = QDir(m_output).entryList(QDir::Files);
+    QList<double> durations;
+    for (const QString &name : outputs)
+        durations << std::round(TestMedia::probeDuration(m_output + QLatin1Char('/') + name) * 2.0) / 2.0;
+    std::sort(durations.begin(), durations.end());
+    QStringList seen;
+    for (double duration : durations)
+        seen << QString::number(duration);
+    QCOMPARE(seen.join(QLatin1Char(' ')), QStringLiteral("1 1 1.5 1.5 2 2 3 3 3 4"));
+}
+
+void TestRunSafety::outputFolderIsCheckedFirst()
+{
+    const QString source = m_dir.filePath(QStringLiteral("a.mp4"));
+    QVERIFY(QFile::exists(source) || QFile::copy(TestMedia::clip(2.0), source));
+    list()->addFile(source);
+    auto *folder = m_window->findChild<QLineEdit *>("lineEditOutput");
+    const QList<QPair<QString, QString>> cases{
+        {QString(), QStringLiteral("No output folder")},
+        {QStringLiteral("relative/out"), QStringLiteral("not a full path")},
+        {source, QStringLiteral("is a file")},
+        {QStringLiteral("/proc/brindle-output"), QStringLiteral("cannot be created")},
+        {QStringLiteral("/proc"), QStringLiteral("cannot be written")},
+    };
+    for (const auto &[text, problem] : cases) {
+        folder->setText(text);
+        action("actionRun")->trigger();
+        const QString warning = takeWarning();
+        QVERIFY2(warning.contains(problem), qPrintable(text + QStringLiteral(": ") + warning));
+        QVERIFY(m_window->isIdle());
+        QVERIFY(m_window->jobs().jobs().isEmpty());
+        QCOMPARE(list()->state(0), RowState::Ready);
+    }
+    QVERIFY(!QDir(QStringLiteral("relative")).exists());
+}
+
+void TestRunSafety::rowsWithoutWorkAreNamed()
+{
+    const QString broken = m_dir.filePath(QStringLiteral("unreadable.mp4"));
+    QVERIFY(writeBytes(broken, QByteArray(4096, '\x11')));
+    const QString good = m_dir.filePath(QStringLiteral("good.mp4"));
+    QVERIFY(QFile::exists(good) || QFile::copy(TestMedia::clip(2.0), good));
+    list()->addFiles({broken, good});
+    core().tasks[0].splitCount = 2; // no length known: no part can be cut
+
+    QVERIFY(runToTheEnd());
+    QCOMPARE(list()->state(0), RowState::NotStarted);
+    QCOMPARE(table()->item(0, 2)->text(), QStringLiteral("Not started"));
+    QVERIFY(!list()->log(0).isEmpty());
+    QCOMPARE(list()->state(1), RowState::Completed);
+    const QString warning = takeWarning();
+    QVERIFY2(warning.contains(QStringLiteral("unreadable.mp4")), qPrintable(warning));
+
+    // A run that queues nothing at all says so too.
+    list()->removeRows({1});
+    action("actionRun")->trigger();
+    QVERIFY(m_window->isIdle());
+    QVERIFY(takeWarning().contains(QStringLiteral("unreadable.mp4")));
+}
+
+void TestRunSafety::closingWhilePausedFinishesTheFileFirst()
+{
+    const QString longClip = longSource();
+    list()->addFile(longClip);
+    action("actionRun")->trigger();
+    static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(table()->item(0, 2)->text()).hasMatch(), 60000);
+    AbstractJob *job = m_window->jobs().jobs().value(0);
+    QVERIFY(job);
+    const qint64 launcher = job->processId();
+    action("actionRun")->trigger();
+    QVERIFY(m_window->jobs().isPaused());
+
+    // Closing resumes the engine so that it can close its file, and waits for it.
+    QVERIFY(m_window->close());
+    QVERIFY(!QFile::exists(launcher > 0 ? QStringLiteral("/proc/%1/status").arg(launcher) : QString()));
+    QCOMPARE(QDir(m_output).entryList(QDir::Files),
+             QStringList{QStringLiteral("long-1280x720-30s (unfinished).mp4")});
+    QVERIFY(TestMedia::probeDuration(m_output + QStringLiteral("/long-1280x720-30s (unfinished).mp4")) > 0.0);
+}
+
+BRINDLE_TEST_MAIN(TestRunSafety)
+#include "test_runsafety.moc"
