@@ -5,12 +5,14 @@
 #include "common/converttask.h"
 #include "common/mediaprobe.h"
 #include "jobs/commandparts.h"
+#include "jobs/outputreservation.h"
 #include "jobs/tesselenginejob.h"
 #include "layers/burninsubtitle.h"
 #include "layers/filtergraph.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -37,12 +39,15 @@ BatchRunner::BatchRunner(const BatchSetup &setup, BatchReport &report, QObject *
     // Output names in input order: two inputs with one base name get numbered names, the
     // same ones on every run over the same inputs.
     const RunSettings &settings = setup.settings();
-    QSet<QString> names;
+    // Existing outputs keep their names (they are skipped, not renamed), so reruns agree.
+    OutputReservation names(true);
+    for (const QString &source : setup.inputs())
+        names.protect(source);
     for (const QString &source : setup.inputs()) {
         Item item;
         item.source = source;
-        item.output = CommandParts::plannedOutput(
-            CommandParts::outputStem(settings.outPath, source) + QLatin1Char('.') + settings.container, true, &names);
+        item.output = names.reserve(CommandParts::outputStem(settings.outPath, source) + QLatin1Char('.')
+                                    + settings.container);
         m_items.push_back(std::move(item));
     }
 }
@@ -175,9 +180,9 @@ bool BatchRunner::launch(Item &item, int index)
     job->setFrameRate(float(plan.frameRate));
     job->setDurationText(plan.durationText);
     job->setOutputPath(item.claim->partialPath());
-    job->setRow(index);
+    job->setRowId(quint64(index));
     connect(job, &AbstractJob::progressUpdated, this, [this](AbstractJob *running, int percent, quint64) {
-        const Item &owner = m_items[size_t(running->row())];
+        const Item &owner = m_items[size_t(running->rowId())];
         m_report.progress(owner.source, percent, percent > 2 ? JobsManage::timeLeft(*running, percent) : -1);
     });
     item.job = job;
@@ -187,9 +192,9 @@ bool BatchRunner::launch(Item &item, int index)
 
 void BatchRunner::onJobFinished(AbstractJob *job, JobOutcome outcome)
 {
-    if (job->row() < 0 || job->row() >= int(m_items.size()))
+    if (job->rowId() >= m_items.size())
         return;
-    Item &item = m_items[size_t(job->row())];
+    Item &item = m_items[size_t(job->rowId())];
     if (item.job != job)
         return;
     item.job = nullptr;
@@ -203,13 +208,17 @@ void BatchRunner::onJobFinished(AbstractJob *job, JobOutcome outcome)
             m_report.failed(item.source, error);
     } else {
         item.claim->abandon();
+        // The queue keeps a stopped engine's file aside under another name; a batch is
+        // resumed by running it again, so nothing half-made stays behind.
+        if (job->outputPath() != item.claim->partialPath())
+            QFile::remove(job->outputPath());
         if (m_signal != 0 || outcome == JobOutcome::Stopped)
             m_report.stopped(item.source);
         else
             m_report.failed(item.source, tr("the engine failed: %1").arg(lastLines(job->log(), 3)));
     }
     item.claim.reset();
-    QDir(cacheFolder(job->row())).removeRecursively();
+    QDir(cacheFolder(int(job->rowId()))).removeRecursively();
     feed();
 }
 

@@ -190,6 +190,10 @@ void EditorMainWindow::connectSignals()
     connect(m_transport->m_slider, &Slider::sliderReleased, this, &EditorMainWindow::OnSliderReleased);
     connect(m_subtitleDock->openButton(), &QToolButton::clicked, this,
             &EditorMainWindow::on_actionAdd_Subtitle_triggered);
+    // A double click on a cue takes the preview there; the cue on screen is marked while playing.
+    connect(m_subtitleDock, &SubtitleDock::sigSeekRequested, this,
+            [this](qint64 microseconds) { m_preview->sliderMoved(int(microseconds / 1000)); });
+    connect(m_preview, &LivePreview::positionChanged, m_subtitleDock, &SubtitleDock::onPlayPosition);
 }
 
 void EditorMainWindow::setSource(const QString &videoPath)

@@ -39,7 +39,7 @@ LivePreview::LivePreview(QWidget *canvasView, PlayerDock *transport, QWidget *pa
     m_surface->hide();
 
     m_transport->m_slider->setEnabled(false);
-    m_refreshTimer.setTimerType(Qt::PreciseTimer);
+    m_refreshTimer.setInterval(TransportBar::positionRefreshMs());
     connect(&m_refreshTimer, &QTimer::timeout, this, &LivePreview::refresh);
 }
 
@@ -136,7 +136,7 @@ void LivePreview::start(qint64 fromMs)
     m_active = true;
     m_running = true;
     m_transport->m_slider->setEnabled(true);
-    m_refreshTimer.start(1);
+    m_refreshTimer.start();
 
     m_filterText = m_canvas.filterGraph ? m_canvas.filterGraph().toUtf8() : QByteArray();
     if (!m_filterText.isEmpty()) {
@@ -195,7 +195,7 @@ void LivePreview::sliderReleased()
 {
     if (!m_active)
         return;
-    m_refreshTimer.start(1);
+    m_refreshTimer.start();
     if (state() == Paused)
         showCanvasAtCurrentFrame();
 }
@@ -207,6 +207,7 @@ void LivePreview::refresh()
         return;
     m_transport->m_slider->setValue(int(position / 1000));
     TransportBar::showTime(m_transport->m_timeEdit, position / 1000);
+    emit positionChanged(position);
 }
 
 void LivePreview::placeSurface(const QRect &canvasRect)

@@ -40,6 +40,9 @@ public:
     void setCanvas(const Canvas &canvas);
     void setSource(const QString &path, qint64 durationUs);
 
+signals:
+    void positionChanged(qint64 microseconds);
+
 public slots:
     void playPause();
     void stop();

@@ -10,22 +10,9 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QScreen>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The slider and the time cannot change on screen more often than the display refreshes.
-int displayRefreshMs()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const qreal hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
-    return qBound(8, qRound(1000.0 / hz), 40);
-}
-
-}
 
 QPlayerWidget::QPlayerWidget(QWidget *parent)
     : QWidget(parent)
@@ -64,7 +51,7 @@ QPlayerWidget::QPlayerWidget(QWidget *parent)
     m_barLayout->addWidget(m_timeEdit);
     m_barLayout->addWidget(m_copyTimeButton);
 
-    m_positionTimer.setInterval(displayRefreshMs());
+    m_positionTimer.setInterval(TransportBar::positionRefreshMs());
     connect(m_playButton, &QToolButton::clicked, this, &QPlayerWidget::OnPlayPause);
     connect(m_stopButton, &QToolButton::clicked, this, &QPlayerWidget::OnStop);
     connect(m_copyTimeButton, &QToolButton::clicked, this, &QPlayerWidget::OnCopyTime);

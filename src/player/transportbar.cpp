@@ -2,7 +2,9 @@
 
 #include "common/timeconv.h"
 
+#include <QGuiApplication>
 #include <QIcon>
+#include <QScreen>
 #include <QTime>
 #include <QTimeEdit>
 #include <QToolButton>
@@ -26,4 +28,11 @@ QTimeEdit *TransportBar::makeTimeEdit(QWidget *parent)
 void TransportBar::showTime(QTimeEdit *edit, qint64 ms)
 {
     edit->setTime(TimeConv::toTime(ms * 1000));
+}
+
+int TransportBar::positionRefreshMs()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    return qBound(8, qRound(1000.0 / hz), 40);
 }
