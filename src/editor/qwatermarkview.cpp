@@ -2,13 +2,13 @@
 
 #include "editor/qwatermarkscene.h"
 
+#include <QGLWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLPaintDevice>
-#include <QOpenGLWidget>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSurfaceFormat>
@@ -91,11 +91,13 @@ void QWatermarkView::useOpenGLViewport()
     const int samples = usableSamples();
     if (samples < 0)
         return;
-    auto *gl = new QOpenGLWidget;
-    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-    format.setSamples(samples);
-    gl->setFormat(format);
-    setViewport(gl);
+    // A viewport with a native window of its own: a QOpenGLWidget would turn the whole editor
+    // window into one composed OpenGL surface, which covers the preview's native video window.
+    QGLFormat format;
+    format.setSampleBuffers(samples > 0);
+    if (samples > 0)
+        format.setSamples(samples);
+    setViewport(new QGLWidget(format));
     m_openGL = true;
 }
 

@@ -649,6 +649,9 @@ private slots:
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
         QVERIFY(layer);
+        // Where the display offers OpenGL, the canvas draws through it.
+        if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+            QVERIFY(m_view->usesOpenGL());
         // What the screen shows, whatever draws the viewport.
         const auto frameShows = [&]() {
             const QRect box = m_view->mapFromScene(layer->sceneBox()).boundingRect();
