@@ -15,6 +15,7 @@
 #include "player/slider.h"
 #include "player/timelabel.h"
 #include "settings/configformat.h"
+#include "subtitles/subtitledock.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -29,6 +30,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -287,6 +289,25 @@ void TestEditorWindow::toolBarAndLayerMenu()
     QCOMPARE(panel()->table()->rowCount(), 0);
     editorAction("actionRedo")->trigger();
     QCOMPARE(panel()->table()->rowCount(), 1);
+
+    // Ctrl+Z belongs to where the user works: the subtitle panel takes back its own edit and
+    // leaves the layers alone; on the canvas it takes back the layer.
+    m_editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_editor));
+    const int cues = core().subtitles.events.size();
+    m_editor->subtitleDock()->onAdd();
+    QCOMPARE(core().subtitles.events.size(), cues + 1);
+    QWidget *table = m_editor->subtitleDock()->findChild<QTableView *>();
+    QVERIFY(table);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(core().subtitles.events.size(), cues);
+    QCOMPARE(core().layers.size(), 1);
+    m_editor->view()->setFocus();
+    QTest::keyClick(m_editor->view()->viewport(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(core().layers.size(), 0);
+    editorAction("actionRedo")->trigger();
+    QCOMPARE(core().layers.size(), 1);
 
     QCOMPARE(m_editor->dockWidgetArea(m_editor->layerDock()), Qt::RightDockWidgetArea);
     QCOMPARE(m_editor->dockWidgetArea(reinterpret_cast<QDockWidget *>(m_editor->subtitleDock())),
