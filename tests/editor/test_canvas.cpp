@@ -677,9 +677,9 @@ private slots:
             }
             return false;
         };
-        QTRY_VERIFY(frameShows());
+        QTRY_VERIFY_WITH_TIMEOUT(frameShows(), 20000);
         layer->setSelected(false);
-        QTRY_VERIFY(!frameShows());
+        QTRY_VERIFY_WITH_TIMEOUT(!frameShows(), 20000);
     }
 
     void clearingLayersForgetsTheHistory()

@@ -462,6 +462,8 @@ void TestJobs::pauseFreezesTheEngineAndResumeFinishesTheFile()
     QVERIFY(job->isPaused());
     QTRY_COMPARE_WITH_TIMEOUT(processState(engine), QLatin1Char('T'), 5000);
     QCOMPARE(processState(job->processId()), QLatin1Char('T'));
+    // Every thread of the engine has come to a halt once the last tick it ran is accounted.
+    QTest::qWait(300);
     const qint64 before = cpuTicks(engine);
     const qint64 estimateBefore = job->estimateElapsedMs();
     QTest::qWait(1500);
