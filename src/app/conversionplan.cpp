@@ -103,6 +103,8 @@ ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const R
     arguments << QStringLiteral("-i") << task.sourcePath;
     if (!CommandParts::isAudioOnly(settings.container))
         arguments << videoOptions(format, settings.hardware, probe, filterGraph, plan.frameRate);
+    else
+        arguments << QStringLiteral("-vn"); // an audio file carries no picture, not even cover art
     arguments << audioOptions(format) << QStringLiteral("-y");
 
     const QString stem = CommandParts::outputStem(settings.outPath, task.sourcePath);

@@ -209,7 +209,7 @@ void TestConversionPlan::audioContainerWritesNoVideoOptions()
     QCOMPARE(plan.jobs.size(), 1);
     const QString output = m_out.path() + QStringLiteral("/song.mp3");
     QCOMPARE(plan.jobs[0].arguments,
-             QStringList({"-i", "/m/song.wav", "-b:a", "128k", "-acodec", "libmp3lame", "-ac", "2", "-ar", "44100",
+             QStringList({"-i", "/m/song.wav", "-vn", "-b:a", "128k", "-acodec", "libmp3lame", "-ac", "2", "-ar", "44100",
                           "-vol", "256", "-y", output}));
     QCOMPARE(plan.jobs[0].outputPath, output);
     QCOMPARE(plan.durationText, QStringLiteral("00:00:10.00"));
