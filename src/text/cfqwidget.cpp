@@ -4,7 +4,9 @@
 #include "text/cwordartinfo.h"
 #include "text/vsliderspinbox.h"
 
+#include <QCheckBox>
 #include <QTimer>
+#include <QVBoxLayout>
 
 CFQWidget::CFQWidget(CWordArtInfo *info, QWidget *parent)
     : QWidget(parent)
@@ -64,6 +66,21 @@ void CFQWidget::bindColor(QColorCombox *control, QColor CWordArtInfo::*field)
             return;
         m_info->*field = color;
         updateNow();
+    });
+}
+
+void CFQWidget::layOutSwitchedControls(QCheckBox *enable, QWidget *controls, bool CWordArtInfo::*flag)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(enable);
+    layout->addWidget(controls);
+    connect(enable, &QCheckBox::toggled, this, [this, controls, flag](bool on) {
+        controls->setEnabled(on);
+        if (m_filling)
+            return;
+        m_info->*flag = on;
+        markChanged();
     });
 }
 

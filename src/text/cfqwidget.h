@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QCheckBox;
+
 class CWordArtInfo;
 class QColor;
 class QColorCombox;
@@ -45,6 +47,8 @@ protected:
     void bindSlider(VSliderSpinBox *control, int CWordArtInfo::*field, bool percent = false);
     // A colour box writes a colour field, announced at once.
     void bindColor(QColorCombox *control, QColor CWordArtInfo::*field);
+    // Lays out a menu whose box switches an effect on and off; the other controls follow it.
+    void layOutSwitchedControls(QCheckBox *enable, QWidget *controls, bool CWordArtInfo::*flag);
 
 private slots:
     void onTick();

@@ -6,7 +6,6 @@
 #include "text/vsliderspinbox.h"
 
 #include <QCheckBox>
-#include <QVBoxLayout>
 
 VBackgroundMenuWidget::VBackgroundMenuWidget(CWordArtInfo *info, QWidget *parent)
     : CFQWidget(info, parent)
@@ -19,18 +18,7 @@ VBackgroundMenuWidget::VBackgroundMenuWidget(CWordArtInfo *info, QWidget *parent
     m_alpha = form.addPercent(tr("Alpha"), QStringLiteral("backgroundAlpha"));
     m_thickness = form.addSlider(tr("Thickness"), QStringLiteral("backgroundThickness"), 0, 999);
     m_round = form.addSlider(tr("Round"), QStringLiteral("backgroundRound"), 0, 999);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(m_enable);
-    layout->addWidget(m_controls);
-
-    connect(m_enable, &QCheckBox::toggled, this, [this](bool on) {
-        m_controls->setEnabled(on);
-        if (isFilling())
-            return;
-        wordArtInfo()->EnableBackground = on;
-        markChanged();
-    });
+    layOutSwitchedControls(m_enable, m_controls, &CWordArtInfo::EnableBackground);
     bindColor(m_color, &CWordArtInfo::BackgroundColor);
     bindSlider(m_alpha, &CWordArtInfo::BackgroundAlpha, true);
     bindSlider(m_thickness, &CWordArtInfo::BackgroundThickness);

@@ -6,7 +6,6 @@
 #include "text/vsliderspinbox.h"
 
 #include <QCheckBox>
-#include <QVBoxLayout>
 
 VShadowMenuWidget::VShadowMenuWidget(CWordArtInfo *info, QWidget *parent)
     : CFQWidget(info, parent)
@@ -20,18 +19,7 @@ VShadowMenuWidget::VShadowMenuWidget(CWordArtInfo *info, QWidget *parent)
     m_alpha = form.addPercent(tr("Alpha"), QStringLiteral("shadowAlpha"));
     m_x = form.addSlider(tr("X"), QStringLiteral("shadowX"), 0, 999);
     m_y = form.addSlider(tr("Y"), QStringLiteral("shadowY"), 0, 999);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(m_enable);
-    layout->addWidget(m_controls);
-
-    connect(m_enable, &QCheckBox::toggled, this, [this](bool on) {
-        m_controls->setEnabled(on);
-        if (isFilling())
-            return;
-        wordArtInfo()->EnableShadow = on;
-        markChanged();
-    });
+    layOutSwitchedControls(m_enable, m_controls, &CWordArtInfo::EnableShadow);
     bindColor(m_color, &CWordArtInfo::ShadowColor);
     bindSlider(m_thickness, &CWordArtInfo::ShadowThickness);
     bindSlider(m_alpha, &CWordArtInfo::ShadowAlpha, true);
