@@ -212,7 +212,12 @@ void TestJobs::queueRunsTwoAtATimeInOrder()
 
     QCOMPARE(all.count(), 1);
     QCOMPARE(ends.count(), 5);
-    QCOMPARE(started, queue.jobs());
+    // Two engines that start at nearly the same moment may report it in either order; the
+    // queue starts every job once, the first two first.
+    const QList<AbstractJob *> jobs = queue.jobs();
+    QCOMPARE(started.size(), jobs.size());
+    QCOMPARE(QSet<AbstractJob *>(started.begin(), started.end()), QSet<AbstractJob *>(jobs.begin(), jobs.end()));
+    QVERIFY(started.mid(0, 2).contains(jobs.at(0)) && started.mid(0, 2).contains(jobs.at(1)));
     QCOMPARE(mostRunning, 2);
     QCOMPARE(queue.running(), 0);
 }
@@ -461,7 +466,7 @@ void TestJobs::pauseFreezesTheEngineAndResumeFinishesTheFile()
     queue.pauseAll();
     QVERIFY(job->isPaused());
     QTRY_COMPARE_WITH_TIMEOUT(processState(engine), QLatin1Char('T'), 5000);
-    QCOMPARE(processState(job->processId()), QLatin1Char('T'));
+    QTRY_COMPARE_WITH_TIMEOUT(processState(job->processId()), QLatin1Char('T'), 5000);
     // Every thread of the engine has come to a halt once the last tick it ran is accounted.
     QTest::qWait(300);
     const qint64 before = cpuTicks(engine);
