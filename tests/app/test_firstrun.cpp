@@ -1,3 +1,4 @@
+#include "modalwatch.h"
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "app/logdialog.h"
@@ -34,19 +35,6 @@
 #include <functional>
 
 namespace {
-void whenModalShows(std::function<void(QWidget *)> act)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        }
-    });
-    poll->start(20);
-}
-
 // Contrast ratio of two colours as accessibility guidelines define it (1 to 21).
 double contrast(const QColor &a, const QColor &b)
 {

@@ -1,3 +1,4 @@
+#include "modalwatch.h"
 #include "app/core.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
@@ -24,20 +25,6 @@
 #include <functional>
 
 namespace {
-// Acts on the next modal dialog as soon as it is shown.
-void whenModalShows(std::function<void(QWidget *)> act)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        }
-    });
-    poll->start(20);
-}
-
 const char kProbeFlag[] = "--relaunch-probe";
 }
 

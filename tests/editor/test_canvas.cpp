@@ -1,3 +1,4 @@
+#include "modalwatch.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -28,22 +29,6 @@ namespace {
 
 constexpr int kPictureWidth = 240;
 constexpr int kPictureHeight = 120;
-
-// Answers the next modal window (a message box or a dialog) once it shows.
-void whenModalShows(std::function<void(QWidget *)> answer)
-{
-    auto *poll = new QTimer;
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer]() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        answer(modal);
-    });
-    poll->start();
-}
 
 void clickButtonLabelled(QWidget *window, const QString &label)
 {

@@ -1,3 +1,4 @@
+#include "modalwatch.h"
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "app/mainwindow.h"
@@ -43,20 +44,6 @@
 #include <unistd.h>
 
 namespace {
-// Acts on the next modal dialog as soon as it is shown.
-void whenModalShows(std::function<void(QWidget *)> act)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        }
-    });
-    poll->start(20);
-}
-
 // Deletes a layer through the layer menu, answering the question with "Ok".
 void deleteThroughMenu(EditorMainWindow *editor, QWatermarkBase *layer)
 {

@@ -1,3 +1,4 @@
+#include "modalwatch.h"
 #include "app/core.h"
 #include "common/timeconv.h"
 #include "subtitles/pantimedialog.h"
@@ -39,23 +40,9 @@ using SubtitleEdits::Times;
 
 namespace {
 
-// Acts on the next modal window (a question, a dialog) once it is shown.
-void onNextModal(const std::function<void(QWidget *)> &act)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        }
-    });
-    poll->start(10);
-}
-
 void answer(QMessageBox::StandardButton button)
 {
-    onNextModal([button](QWidget *modal) {
+    whenModalShows([button](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         QVERIFY(box);
         box->button(button)->click();
@@ -213,7 +200,7 @@ void TestSubtitleEditor::deleteAsksAndRemovesFromTheHighestRow()
     m_dock->onDelete();
     QCOMPARE(core().subtitles.events.size(), 7);
 
-    onNextModal([](QWidget *modal) {
+    whenModalShows([](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         QVERIFY(box);
         QCOMPARE(box->windowTitle(), QStringLiteral("Delete"));
@@ -373,7 +360,7 @@ void TestSubtitleEditor::shiftThroughTheDialog()
 {
     fill({cue(0, 1000, "a"), cue(2000, 3000, "b"), cue(4000, 5000, "c")});
     table()->setCurrentIndex(table()->model()->index(0, 0));
-    onNextModal([](QWidget *modal) {
+    whenModalShows([](QWidget *modal) {
         auto *dialog = qobject_cast<PanTimeDialog *>(modal);
         QVERIFY(dialog);
         dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
@@ -388,7 +375,7 @@ void TestSubtitleEditor::shiftThroughTheDialog()
     QCOMPARE(core().subtitles.events[2].Start, 5000);
     verifyInStep();
 
-    onNextModal([](QWidget *modal) {
+    whenModalShows([](QWidget *modal) {
         qobject_cast<QDialog *>(modal)->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1));
         qobject_cast<QDialog *>(modal)->reject();
     });
@@ -533,7 +520,7 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
     QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 2);
 
     // "Sign" moves to the front; its line follows it by name.
-    onNextModal([](QWidget *modal) {
+    whenModalShows([](QWidget *modal) {
         auto *dialog = qobject_cast<StyleDialog *>(modal);
         QVERIFY(dialog);
         const QVector<SubtitleStyle> styles = dialog->styles();
@@ -560,7 +547,7 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Default"));
     verifyInStep();
 
-    onNextModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     m_dock->onStyle();
     QCOMPARE(core().subtitles.styles.size(), 2);
     QCOMPARE(m_dock->undoStack()->index(), 0);
@@ -695,7 +682,7 @@ void TestSubtitleEditor::closingOffersToSave()
 
     // Lines without a file: the save dialog comes; cancelling keeps them unsaved.
     fill({cue(0, 1000, "unsaved")});
-    onNextModal([](QWidget *modal) {
+    whenModalShows([](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Save ASS File"));
@@ -704,7 +691,7 @@ void TestSubtitleEditor::closingOffersToSave()
     QVERIFY(!m_dock->promptSaveOnClose());
 
     const QString target = m_dir->filePath(QStringLiteral("kept.ass"));
-    onNextModal([target](QWidget *modal) {
+    whenModalShows([target](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         dialog->selectFile(target);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+// Acts on the next modal window (a message box or a dialog) as soon as it is shown, so a
+// test can answer the question a call is about to ask.
+void whenModalShows(std::function<void(QWidget *)> act);
