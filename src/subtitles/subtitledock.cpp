@@ -425,6 +425,10 @@ void SubtitleDock::onPlayPosition(qint64 microseconds)
                 first = row;
         }
     }
+    // The position arrives with every refresh of the preview; the table follows only when the
+    // cue on screen changes, so the user can still scroll it while the preview plays.
+    if (shown == m_table->shownRows())
+        return;
     m_table->setShownRows(shown);
     if (first >= 0)
         m_widget->form()->tableView->scrollTo(m_model->index(first, 0), QAbstractItemView::EnsureVisible);
