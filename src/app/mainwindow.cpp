@@ -533,7 +533,7 @@ void MainWindow::showMediaInformation(const QString &path)
 void MainWindow::on_toolButtonFormatOption_clicked()
 {
     QFormatDialog dialog(this);
-    dialog.setFoundEncoders(FoundEncoders::from(m_settings));
+    dialog.setHardwareChoice(HardwareChoice::from(m_settings));
     dialog.fillLists(ui->comboBoxFormat->currentIndex());
     dialog.loadStored();
     connect(&dialog, &QFormatDialog::sigContainerChosen, ui->comboBoxFormat, &QComboBox::setCurrentIndex);

@@ -85,7 +85,7 @@ bool BatchSetup::chooseFormat(const QString &nameOrFile, const ConfigSystem &sys
     if (!file.isEmpty()) {
         // The same checks as the format dialog's: a preset it would refuse is refused here too.
         QString problem;
-        if (!FormatPresets::read(file, FoundEncoders::from(system), &m_format, &problem)) {
+        if (!FormatPresets::read(file, HardwareChoice::from(system), &m_format, &problem)) {
             *error = tr("The output format %1 cannot be used: %2").arg(file, problem);
             return false;
         }

@@ -1,7 +1,6 @@
 #include "settings/formatlists.h"
 
 #include "settings/configformat.h"
-#include "settings/configsystem.h"
 
 #include <QCoreApplication>
 
@@ -41,20 +40,6 @@ QStringList hardwareOf(bool qsv, bool amf, bool vtb, bool nv, const char *family
         names << prefix + QStringLiteral("_nvenc");
     return names;
 }
-}
-
-FoundEncoders FoundEncoders::from(const ConfigSystem &system)
-{
-    FoundEncoders found;
-    found.h264NV = system.h264NV;
-    found.h265NV = system.h265NV;
-    found.h264AMF = system.h264AMF;
-    found.h265AMF = system.h265AMF;
-    found.h264QSV = system.h264QSV;
-    found.h265QSV = system.h265QSV;
-    found.h264VTB = system.h264VTB;
-    found.h265VTB = system.h265VTB;
-    return found;
 }
 
 namespace FormatLists {
@@ -101,7 +86,7 @@ Choices aspects()
     return {latin({"Auto", "4:3", "16:9", "9:16"}), QStringLiteral("Auto")};
 }
 
-Choices videoCodecs(int containerIndex, const FoundEncoders &found)
+Choices videoCodecs(int containerIndex, const HardwareChoice &found)
 {
     const QStringList h264 = QStringList{QStringLiteral("h264")}
                              + hardwareOf(found.h264QSV, found.h264AMF, found.h264VTB, found.h264NV, "h264");

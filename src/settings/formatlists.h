@@ -1,24 +1,9 @@
 #pragma once
 
+#include "settings/hardwarechoice.h"
+
 #include <QString>
 #include <QStringList>
-
-class ConfigSystem;
-
-// The hardware encoders the engine accepted when it was checked.
-struct FoundEncoders
-{
-    bool h264NV = false;
-    bool h265NV = false;
-    bool h264AMF = false;
-    bool h265AMF = false;
-    bool h264QSV = false;
-    bool h265QSV = false;
-    bool h264VTB = false;
-    bool h265VTB = false;
-
-    static FoundEncoders from(const ConfigSystem &system);
-};
 
 // One list of choices and the entry that is current when the list is (re)built.
 struct Choices
@@ -38,7 +23,7 @@ Choices frameSizes();
 Choices frameRates(int containerIndex);
 Choices aspects();
 // The container's codecs with the found hardware encoders of the same families, then "copy".
-Choices videoCodecs(int containerIndex, const FoundEncoders &found);
+Choices videoCodecs(int containerIndex, const HardwareChoice &found);
 Choices audioCodecs(int containerIndex);
 
 Choices audioChannels(const QString &audioCodec);

@@ -81,7 +81,7 @@ QString nameProblem(const QString &name)
     return QString();
 }
 
-bool read(const QString &path, const FoundEncoders &found, ConfigFormat *format, QString *problem)
+bool read(const QString &path, const HardwareChoice &found, ConfigFormat *format, QString *problem)
 {
     const auto refuse = [problem](const QString &why) {
         if (problem)

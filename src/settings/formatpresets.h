@@ -23,7 +23,7 @@ QString nameProblem(const QString &name);
 
 // Loads a preset only when every key is there and every value is one the format dialog can
 // show for the preset's container; otherwise leaves "format" as it was and says why.
-bool read(const QString &path, const FoundEncoders &found, ConfigFormat *format, QString *problem);
+bool read(const QString &path, const HardwareChoice &found, ConfigFormat *format, QString *problem);
 // Writes the record's fields to the file; false when the file cannot be written.
 bool write(const QString &path, const ConfigFormat &format);
 // Removes a preset file or link; a missing file counts as removed.

@@ -21,7 +21,7 @@ public:
     ~QFormatDialog() override;
 
     // The hardware encoders offered besides the software ones; set before fillLists.
-    void setFoundEncoders(const FoundEncoders &found) { m_found = found; }
+    void setHardwareChoice(const HardwareChoice &found) { m_found = found; }
     // Rebuilds every list for a container index 0 to 9 with its default entries current.
     void fillLists(int containerIndex);
     // Shows the stored output format.
@@ -51,7 +51,7 @@ private:
     void warn(const QString &title, const QString &text);
 
     Ui::QFormatDialog *ui;
-    FoundEncoders m_found;
+    HardwareChoice m_found;
     int m_container = 0;
     QString m_presetFolder;
 };

@@ -284,11 +284,11 @@ void TestFormatDialog::keepBoxesDisableWhatTheyMakeIrrelevant()
 
 void TestFormatDialog::onlyFoundHardwareEncodersAreOffered()
 {
-    FoundEncoders found;
+    HardwareChoice found;
     found.h264NV = true;
     found.h265QSV = true;
     QFormatDialog dialog;
-    dialog.setFoundEncoders(found);
+    dialog.setHardwareChoice(found);
     dialog.fillLists(0);
     auto *codecs = dialog.findChild<QComboBox *>("comboBoxVCodec");
     QCOMPARE(itemsOf(codecs), QStringList({"h264", "h264_nvenc", "h265", "hevc_qsv", "xvid", "mpeg4", "copy"}));
@@ -301,9 +301,9 @@ void TestFormatDialog::onlyFoundHardwareEncodersAreOffered()
     // The flags the check stored are what the main window hands over.
     ConfigSystem system;
     system.h264AMF = true;
-    const FoundEncoders fromSystem = FoundEncoders::from(system);
+    const HardwareChoice fromSystem = HardwareChoice::from(system);
     QVERIFY(fromSystem.h264AMF && !fromSystem.h264NV && !fromSystem.h265QSV);
-    m_dialog->setFoundEncoders(fromSystem);
+    m_dialog->setHardwareChoice(fromSystem);
     m_dialog->fillLists(0);
     QCOMPARE(itemsOf(combo("comboBoxVCodec")), QStringList({"h264", "h264_amf", "h265", "xvid", "mpeg4", "copy"}));
 }
@@ -480,7 +480,7 @@ void TestFormatDialog::malformedPresetsAreRefusedWhole()
 
         ConfigFormat untouched;
         QString problem;
-        QVERIFY2(!FormatPresets::read(bad, FoundEncoders(), &untouched, &problem), c.name);
+        QVERIFY2(!FormatPresets::read(bad, HardwareChoice(), &untouched, &problem), c.name);
         QVERIFY2(!problem.isEmpty(), c.name);
 
         m_dialog->findChild<QListWidget *>()->clear();
@@ -497,7 +497,7 @@ void TestFormatDialog::malformedPresetsAreRefusedWhole()
     // The good one still reads.
     ConfigFormat read;
     QString problem;
-    QVERIFY2(FormatPresets::read(good, FoundEncoders(), &read, &problem), qPrintable(problem));
+    QVERIFY2(FormatPresets::read(good, HardwareChoice(), &read, &problem), qPrintable(problem));
 }
 
 void TestFormatDialog::presetOfAnotherContainerSwitchesTheLists()
