@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <algorithm>
-
 namespace {
 
 // Folders of earlier builds are kept while a conversion may still read them; after two
@@ -30,9 +28,9 @@ void removeStaleBuildFolders(const QString &cacheFolder)
 // Each build writes its text pictures and converted subtitle into a folder of its own, so
 // that a later build (the preview, the next task of a run, another instance of the program)
 // never overwrites files that a queued conversion is still to read.
-QString buildFolder(const QString &cacheFolder, bool writesFiles)
+QString buildFolder(const QString &cacheFolder)
 {
-    if (!writesFiles || !ensureFolder(cacheFolder))
+    if (!ensureFolder(cacheFolder))
         return cacheFolder;
     removeStaleBuildFolders(cacheFolder);
     QTemporaryDir folder(cacheFolder + QStringLiteral("/graph-XXXXXX"));
@@ -66,6 +64,16 @@ void Core::onRemoveLayer(QWatermarkBase *pItem)
 
 QString Core::buildFilterGraph(int taskIndex, QStringList *problems) const
 {
+    return buildGraph(taskIndex, [this] { return buildFolder(cacheFolder); }, problems);
+}
+
+QString Core::buildPreviewGraph(int taskIndex) const
+{
+    return buildGraph(taskIndex, [this] { return cacheFolder + QStringLiteral("/preview"); }, nullptr);
+}
+
+QString Core::buildGraph(int taskIndex, const std::function<QString()> &chooseFolder, QStringList *problems) const
+{
     if (taskIndex < 0 || taskIndex >= tasks.size())
         return QString();
     const ConvertTask &task = tasks[taskIndex];
@@ -74,16 +82,15 @@ QString Core::buildFilterGraph(int taskIndex, QStringList *problems) const
         overlayCanvas.size = canvas->canvasSize();
         overlayCanvas.mediaDuration = canvas->mediaDuration();
     }
-    QList<QWatermarkBase *> stacked = layers;
-    std::stable_sort(stacked.begin(), stacked.end(),
-                     [](const QWatermarkBase *a, const QWatermarkBase *b) { return a->zValue() < b->zValue(); });
+    // The builder stacks the layers by their z values itself.
     QList<const LayerSource *> sources;
     bool hasText = false;
-    for (const QWatermarkBase *layer : qAsConst(stacked)) {
+    for (const QWatermarkBase *layer : qAsConst(layers)) {
         sources.append(layer);
         hasText = hasText || layer->info().Type == CLayerInfo::Text;
     }
-    const QString folder = buildFolder(cacheFolder, task.hasSubtitle || (hasText && !overlayCanvas.size.isEmpty()));
+    const bool writesFiles = task.hasSubtitle || (hasText && !overlayCanvas.size.isEmpty());
+    const QString folder = writesFiles ? chooseFolder() : cacheFolder;
     return ::buildFilterGraph(task, sources, overlayCanvas, folder, documentWriters(subtitles), problems);
 }
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTranslator>
 
+#include <functional>
+
 class EditorMainWindow;
 class MainWindow;
 class QWatermarkBase;
@@ -40,6 +42,9 @@ public:
     // The overlay filter text of a task's layers and subtitles; empty when there is nothing to draw.
     // What was left out of the picture (an unreadable subtitle, say) goes to *problems.
     QString buildFilterGraph(int taskIndex, QStringList *problems = nullptr) const;
+    // The same for the preview, which alone reads its files: they go to one folder that each
+    // build rewrites, so the text of an unchanged project stays the same between builds.
+    QString buildPreviewGraph(int taskIndex) const;
 
 signals:
     void sigAddLayer(QWatermarkBase *pItem);
@@ -51,6 +56,8 @@ public slots:
 
 private:
     Core() = default;
+    // Builds into the folder that chooseFolder gives, asked only when the graph writes files.
+    QString buildGraph(int taskIndex, const std::function<QString()> &chooseFolder, QStringList *problems) const;
 };
 
 inline Core &core()

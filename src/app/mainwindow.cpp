@@ -90,7 +90,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_jobs.setLimit(m_settings.threads);
 
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
-    ui->widgetPlayer->setFilterProvider([] { return core().buildFilterGraph(core().currentTask); });
+    ui->widgetPlayer->setFilterProvider([] { return core().buildPreviewGraph(core().currentTask); });
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 

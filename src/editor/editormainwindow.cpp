@@ -74,7 +74,7 @@ EditorMainWindow::EditorMainWindow(QWidget *parent)
                 background->refresh();
             }
         },
-        [] { return core().buildFilterGraph(core().currentTask); },
+        [] { return core().buildPreviewGraph(core().currentTask); },
     });
 }
 
