@@ -50,12 +50,17 @@ bool RecordLayer::loadPicture(QString *error)
     return true;
 }
 
-QRectF RecordLayer::sceneBox() const
+QRectF turnedBox(const CLayerInfo &record)
 {
-    const QRectF content(0, 0, m_info.Width, m_info.Height);
+    const QRectF content(0, 0, record.Width, record.Height);
     QTransform turn;
-    turn.translate(m_info.x + content.width() / 2, m_info.y + content.height() / 2);
-    turn.rotate(m_info.Angle);
+    turn.translate(record.x + content.width() / 2, record.y + content.height() / 2);
+    turn.rotate(record.Angle);
     turn.translate(-content.width() / 2, -content.height() / 2);
     return turn.map(QPolygonF(content)).boundingRect();
+}
+
+QRectF RecordLayer::sceneBox() const
+{
+    return turnedBox(m_info);
 }

@@ -6,6 +6,10 @@
 #include <QCoreApplication>
 #include <QString>
 
+// The axis-aligned box, in canvas pixels, around a record's content placed at its position
+// and turned about its centre by its angle.
+QRectF turnedBox(const CLayerInfo &record);
+
 // A layer straight from its record, for work without the editor's canvas: placed at the
 // record's position, turned about its centre by its angle, stacked by z. The picture is
 // made as the canvas makes it: text rendered from the word art, an image loaded, a

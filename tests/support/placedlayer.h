@@ -2,9 +2,7 @@
 
 #include "layers/clayerinfo.h"
 #include "layers/layersource.h"
-
-#include <QPolygonF>
-#include <QTransform>
+#include "layers/recordlayer.h"
 
 // A layer as the canvas hands it to the filter graph: placed at (x, y), turned about
 // its centre. Tests and benchmarks stand it in for the canvas items.
@@ -21,15 +19,7 @@ public:
     qreal layerZ() const override { return z; }
     qreal layerRotation() const override { return info.Angle; }
     QImage layerImage() const override { return info.image; }
-    QRectF sceneBox() const override
-    {
-        const QRectF content(0, 0, info.Width, info.Height);
-        QTransform turn;
-        turn.translate(info.x + content.width() / 2, info.y + content.height() / 2);
-        turn.rotate(info.Angle);
-        turn.translate(-content.width() / 2, -content.height() / 2);
-        return turn.map(QPolygonF(content)).boundingRect();
-    }
+    QRectF sceneBox() const override { return turnedBox(info); }
 
     CLayerInfo info;
     qreal z;
