@@ -2,6 +2,16 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/pixdesc.h>
+}
+
+namespace {
+// A palette may hold transparent entries, and an unknown format may be anything.
+bool mayHaveAlpha(int format)
+{
+    const AVPixFmtDescriptor *descriptor = av_pix_fmt_desc_get(AVPixelFormat(format));
+    return !descriptor || (descriptor->flags & (AV_PIX_FMT_FLAG_ALPHA | AV_PIX_FMT_FLAG_PAL));
+}
 }
 
 MediaProbe probeMedia(const QString &path)
@@ -18,6 +28,7 @@ MediaProbe probeMedia(const QString &path)
     probe.opened = true;
     probe.duration = context->duration == AV_NOPTS_VALUE ? 0 : qMax<qint64>(0, context->duration);
     probe.bitRate = qMax<qint64>(0, context->bit_rate);
+    bool alphaSeen = false;
     for (unsigned i = 0; i < context->nb_streams; ++i) {
         const AVStream *stream = context->streams[i];
         if (stream->codecpar->codec_type != AVMEDIA_TYPE_VIDEO)
@@ -25,10 +36,12 @@ MediaProbe probeMedia(const QString &path)
         probe.width = stream->codecpar->width;
         probe.height = stream->codecpar->height;
         probe.videoCodecId = stream->codecpar->codec_id;
+        alphaSeen = alphaSeen || mayHaveAlpha(stream->codecpar->format);
         const AVRational rate = stream->r_frame_rate.num && stream->r_frame_rate.den ? stream->r_frame_rate
                                                                                      : stream->avg_frame_rate;
         probe.frameRate = rate.den ? av_q2d(rate) : 0.0;
     }
+    probe.videoOpaque = probe.width > 0 && !alphaSeen;
     avformat_close_input(&context);
     return probe;
 }

@@ -14,6 +14,7 @@ struct MediaProbe
     qint64 duration = 0; // µs, of the container
     qint64 bitRate = 0;  // bits per second, of the container
     int videoCodecId = 0; // FFmpeg's AVCodecID
+    bool videoOpaque = false; // every video stream decodes to pictures without an alpha channel
     bool opened = false;
 };
 

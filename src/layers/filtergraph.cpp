@@ -3,6 +3,7 @@
 #include "common/converttask.h"
 #include "common/filtergraphescape.h"
 #include "common/folders.h"
+#include "common/mediaprobe.h"
 #include "layers/clayerinfo.h"
 #include "layers/layersource.h"
 
@@ -128,6 +129,22 @@ QString overlayOf(const OverlayEntry &e)
                              readsOnce(e) ? LayerEnd::Repeat : LayerEnd::Pass);
 }
 
+QString rotateFilter(const OverlayEntry &entry)
+{
+    const QString radians = decimal(entry.angle * kRadiansPerDegree);
+    if (radians == QLatin1String("0"))
+        return QString();
+    return QStringLiteral(",rotate='%1:ow=%2:oh=%3:c=0x00000000'").arg(radians).arg(entry.boxWidth).arg(entry.boxHeight);
+}
+
+// Scales the alpha of a picture that has one; colours pass unchanged.
+QString opacityLut(const OverlayEntry &entry)
+{
+    if (entry.opacity == 100)
+        return QString();
+    return QStringLiteral(",lutyuv=y=val:u=val:v=val:a=val*%1").arg(decimal(entry.opacity / 100.0));
+}
+
 // Frames of a moving layer outside its time window are never seen, so the scaler, the turn
 // and the fades need not touch them. The margin keeps the frame that is current when the
 // window opens, whatever the layer's frame rate.
@@ -147,10 +164,12 @@ QString layerChains(const QList<OverlayEntry> &entries, qint64 mediaDuration)
     QString text;
     if (entries.size() == 1) {
         const OverlayEntry &e = entries.first();
-        return movieChain(e, mediaDuration) + QStringLiteral("[m];[in][m]") + overlayOf(e);
+        return movieChain(e, mediaDuration, QStringLiteral("m")) + QStringLiteral("[m];[in][m]") + overlayOf(e);
     }
-    for (int i = 0; i < entries.size(); ++i)
-        text += movieChain(entries.at(i), mediaDuration) + QStringLiteral("[m%1];").arg(i);
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString label = QStringLiteral("m%1").arg(i);
+        text += movieChain(entries.at(i), mediaDuration, label) + QStringLiteral("[%1];").arg(label);
+    }
     text += QStringLiteral("[in][m0]") + overlayOf(entries.first()) + QStringLiteral("[o0];");
     for (int i = 1; i < entries.size(); ++i) {
         text += QStringLiteral("[o%1][m%2]").arg(i - 1).arg(i) + overlayOf(entries.at(i));
@@ -188,10 +207,13 @@ OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const
     entry.end = info.EndTime;
     entry.speed = info.Speed;
     entry.still = info.Type == CLayerInfo::Text || (info.Type == CLayerInfo::Picture && isSinglePicture(info.FileName));
+    // Only a turned moving layer takes a cheaper path when its source has no alpha; opening
+    // the file is not worth it otherwise.
+    entry.opaqueVideo = !entry.still && !rotateFilter(entry).isEmpty() && probeMedia(entry.path).videoOpaque;
     return entry;
 }
 
-QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
+QString movieChain(const OverlayEntry &entry, qint64 mediaDuration, const QString &label)
 {
     const bool once = readsOnce(entry);
     QString chain = QStringLiteral("movie=%1").arg(quoteFilterGraphPath(entry.path));
@@ -201,20 +223,32 @@ QString movieChain(const OverlayEntry &entry, qint64 mediaDuration)
         chain += QStringLiteral(":format_opts=pattern_type=none");
     if (!once)
         chain += QStringLiteral(":loop=%1,setpts=N/FRAME_RATE/TB").arg(entry.loop) + trimToWindow(entry);
-    if (entry.opacity != 100)
-        chain += QStringLiteral(",colorchannelmixer=aa=%1").arg(decimal(entry.opacity / 100.0));
-    if (entry.needsScale)
-        chain += QStringLiteral(",scale=%1:%2").arg(entry.width).arg(entry.height);
-    const QString radians = decimal(entry.angle * kRadiansPerDegree);
-    if (radians != QLatin1String("0")) {
-        // A video has no alpha channel of its own; without one the corners of the turned
-        // box could not be transparent.
-        if (!entry.still)
-            chain += QStringLiteral(",format=yuva420p");
-        chain += QStringLiteral(",rotate='%1:ow=%2:oh=%3:c=0x00000000'")
-                     .arg(radians)
-                     .arg(entry.boxWidth)
-                     .arg(entry.boxHeight);
+    const QString scale = entry.needsScale ? QStringLiteral(",scale=%1:%2").arg(entry.width).arg(entry.height)
+                                           : QString();
+    const QString turn = rotateFilter(entry);
+    if (entry.still) {
+        // A picture without alpha of its own gets one, or its opacity would be lost.
+        if (entry.opacity != 100)
+            chain += QStringLiteral(",format=rgba,colorchannelmixer=aa=%1").arg(decimal(entry.opacity / 100.0));
+        chain += scale + turn;
+    } else if (entry.opaqueVideo) {
+        // Every picture of an opaque video has the same alpha once turned: the layer's box
+        // with its opacity inside and transparent corners. That mask is turned once, from
+        // the first picture, and the pictures are turned without an alpha plane.
+        const QString frames = label + QStringLiteral("frames");
+        const QString first = label + QStringLiteral("first");
+        const QString mask = label + QStringLiteral("mask");
+        const QString turned = label + QStringLiteral("turned");
+        chain += QStringLiteral(",format=yuv420p") + scale + QStringLiteral(",split[%1][%2];").arg(frames, first)
+                 + QStringLiteral("[%1]trim=end_frame=1,format=yuva420p").arg(first) + opacityLut(entry) + turn
+                 + QStringLiteral(",alphaextract[%1];").arg(mask) + QStringLiteral("[%1]").arg(frames) + turn.mid(1)
+                 + QStringLiteral(",format=yuva420p[%1];[%1][%2]alphamerge").arg(turned, mask);
+    } else if (entry.opacity != 100 || !turn.isEmpty()) {
+        // A video has no alpha channel of its own; without one neither its opacity nor the
+        // transparent corners of its turned box could show.
+        chain += QStringLiteral(",format=yuva420p") + opacityLut(entry) + scale + turn;
+    } else {
+        chain += scale;
     }
     const QString fadeIn = QStringLiteral(",fade=t=in:st=%1:d=0.5:alpha=1").arg(decimal(seconds(entry.start)));
     const auto fadeOutAt = [](float endSeconds) {

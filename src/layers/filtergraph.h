@@ -31,8 +31,9 @@ QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource 
 OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const QString &cacheFolder);
 
 // The source chain of one layer: movie, opacity, scale, rotation, fades. A still without
-// fades is read and converted once; a moving source is trimmed to its time window.
-QString movieChain(const OverlayEntry &entry, qint64 mediaDuration);
+// fades is read and converted once; a moving source is trimmed to its time window. Links
+// inside the chain take their names from label, the name its output is given.
+QString movieChain(const OverlayEntry &entry, qint64 mediaDuration, const QString &label);
 
 // What an overlay does once its layer's source has ended: show the main picture alone,
 // or keep showing the layer's last frame (a still read only once).

@@ -23,4 +23,5 @@ struct OverlayEntry
     qint64 end = 0;
     int speed = 50;
     bool still = false; // one picture that never changes: read and converted once
+    bool opaqueVideo = false; // a moving source whose pictures have no alpha channel
 };

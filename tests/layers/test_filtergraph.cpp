@@ -58,7 +58,7 @@ private slots:
         const QString result = graph(t, {&title, &logo}, QSize(640, 360), QStringLiteral("C:/cache"), 0, &log);
         QCOMPARE(result,
                  QStringLiteral("hflip[in];movie='C\\:/v/logo.png',format=yuva420p[m0];movie='C\\:/cache/Text1.png':loop=0,"
-                                "setpts=N/FRAME_RATE/TB,trim=start=1.5:end=10.5,colorchannelmixer=aa=0.5,"
+                                "setpts=N/FRAME_RATE/TB,trim=start=1.5:end=10.5,format=rgba,colorchannelmixer=aa=0.5,"
                                 "fade=t=in:st=2:d=0.5:alpha=1[m1];[in][m0]overlay=10:20:eof_action=repeat[o0];"
                                 "[o0][m1]overlay='if(between(t,2,10),-w+mod(((t-2)*50+w+300)\\,W+w),NAN)':40:eof_action=pass"));
         QDir::setCurrent(previous);
@@ -254,20 +254,20 @@ private slots:
         CLayerInfo info = pictureLayer(QStringLiteral("/a.png"), 0, 0, 10, 10);
         info.fade = CLayerInfo::FadeOut;
         OverlayEntry entry = overlayEntryFor(PlacedLayer(info, 1), 1, 1, QString());
-        QVERIFY(!movieChain(entry, 8000000).contains(QStringLiteral("fade")));
+        QVERIFY(!movieChain(entry, 8000000, QStringLiteral("m")).contains(QStringLiteral("fade")));
 
         entry.fade = CLayerInfo::FadeInOut;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=0:d=0.5:alpha=1,fade=t=out:st=7.5:d=0.5:alpha=1")));
+        QVERIFY(movieChain(entry, 8000000, QStringLiteral("m")).endsWith(QStringLiteral(",fade=t=in:st=0:d=0.5:alpha=1,fade=t=out:st=7.5:d=0.5:alpha=1")));
         entry.start = 1500000;
         entry.end = 4000000;
-        QVERIFY(movieChain(entry, 8000000).endsWith(QStringLiteral(",fade=t=in:st=1.5:d=0.5:alpha=1,fade=t=out:st=3.5:d=0.5:alpha=1")));
+        QVERIFY(movieChain(entry, 8000000, QStringLiteral("m")).endsWith(QStringLiteral(",fade=t=in:st=1.5:d=0.5:alpha=1,fade=t=out:st=3.5:d=0.5:alpha=1")));
         entry.fade = CLayerInfo::FadeOut;
-        QCOMPARE(movieChain(entry, 8000000),
+        QCOMPARE(movieChain(entry, 8000000, QStringLiteral("m")),
                  QStringLiteral("movie='/a.png':loop=0,setpts=N/FRAME_RATE/TB,trim=start=1:end=4.5,"
                                 "fade=t=out:st=3.5:d=0.5:alpha=1"));
         // No fade at all: the still is read once.
         entry.fade = 9;
-        QCOMPARE(movieChain(entry, 8000000), QStringLiteral("movie='/a.png',format=yuva420p"));
+        QCOMPARE(movieChain(entry, 8000000, QStringLiteral("m")), QStringLiteral("movie='/a.png',format=yuva420p"));
     }
 
     void timeWindowsAndMotions()
@@ -295,8 +295,8 @@ private slots:
         QCOMPARE(entry.x, 110);
         QCOMPARE(entry.y, 90);
         QVERIFY(!entry.needsScale);
-        QCOMPARE(movieChain(entry, 0),
-                 QStringLiteral("movie='/a.png',colorchannelmixer=aa=0.25,"
+        QCOMPARE(movieChain(entry, 0, QStringLiteral("m")),
+                 QStringLiteral("movie='/a.png',format=rgba,colorchannelmixer=aa=0.25,"
                                 "rotate='1.5705:ow=20:oh=40:c=0x00000000',format=yuva420p"));
         info.image = info.image.scaled(41, 20);
         QVERIFY(overlayEntryFor(PlacedLayer(info, 1), 1, 1, QString()).needsScale);

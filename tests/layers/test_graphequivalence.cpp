@@ -26,12 +26,17 @@ float seconds(qint64 us)
 }
 
 // The straightforward form of a layer's source: every source looped and re-timed, every
-// layer turned, even by 0°. The builder's cheaper graph must give the same frames.
+// layer turned, even by 0°, and every moving source given an alpha plane before its opacity
+// and turn. The builder's cheaper graph must give the same frames.
 QString straightforwardChain(const OverlayEntry &e, qint64 mediaDuration)
 {
     QString chain = QStringLiteral("movie=%1:loop=%2,setpts=N/FRAME_RATE/TB").arg(quoteFilterGraphPath(e.path)).arg(e.loop);
+    const QString opacity = decimal(e.opacity / 100.0);
+    if (!e.still)
+        chain += QStringLiteral(",format=yuva420p");
     if (e.opacity != 100)
-        chain += QStringLiteral(",colorchannelmixer=aa=%1").arg(decimal(e.opacity / 100.0));
+        chain += e.still ? QStringLiteral(",format=rgba,colorchannelmixer=aa=%1").arg(opacity)
+                         : QStringLiteral(",lutyuv=y=val:u=val:v=val:a=val*%1").arg(opacity);
     if (e.needsScale)
         chain += QStringLiteral(",scale=%1:%2").arg(e.width).arg(e.height);
     chain += QStringLiteral(",rotate='%1:ow=%2:oh=%3:c=0x00000000'")
@@ -99,6 +104,7 @@ private:
     QString m_logo;
     QString m_opaqueLogo;
     QString m_video;
+    QString m_animation;
 
     QString picture(const QString &name, QImage::Format format)
     {
@@ -155,6 +161,13 @@ private slots:
         QVERIFY(!m_logo.isEmpty() && !m_opaqueLogo.isEmpty());
         m_video = TestMedia::clip(3.0);
         QVERIFY(!m_video.isEmpty());
+        // An animated PNG with an alpha channel of its own.
+        m_animation = TestMedia::make(
+            QStringLiteral("equivalence-animation.png"),
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("testsrc2=s=96x64:r=10:d=1,format=rgba,geq=r='r(X,Y)':g='g(X,Y)':b='b(X,Y)':a='X*2'"),
+             QStringLiteral("-plays"), QStringLiteral("0"), QStringLiteral("-f"), QStringLiteral("apng")});
+        QVERIFY(!m_animation.isEmpty());
     }
 
     void sameFrames_data()
@@ -209,6 +222,34 @@ private slots:
         videoFromOn.Loop = 1;
         QTest::newRow("video from a time on, played once") << QList<CLayerInfo>{videoFromOn};
 
+        CLayerInfo halfOpaque = layer(CLayerInfo::Picture, m_opaqueLogo, 30, 30, 120, 60);
+        halfOpaque.Transparent = 50;
+        QTest::newRow("still without alpha, half opaque") << QList<CLayerInfo>{halfOpaque};
+
+        CLayerInfo turnedVideo = video;
+        turnedVideo.Angle = 30;
+        QTest::newRow("video, turned") << QList<CLayerInfo>{turnedVideo};
+
+        CLayerInfo dressedVideo = layer(CLayerInfo::Video, m_video, 80, 30, 130, 90);
+        dressedVideo.Angle = 300;
+        dressedVideo.Transparent = 70;
+        dressedVideo.StartTime = 700000;
+        dressedVideo.EndTime = 2400000;
+        dressedVideo.fade = CLayerInfo::FadeInOut;
+        dressedVideo.Animation = CLayerInfo::ScrollRight;
+        dressedVideo.Loop = 2;
+        QTest::newRow("video, scaled, turned, half opaque, time window, fades, scrolling")
+            << QList<CLayerInfo>{dressedVideo};
+
+        CLayerInfo halfOpaqueVideo = video;
+        halfOpaqueVideo.Transparent = 40;
+        QTest::newRow("video, half opaque") << QList<CLayerInfo>{halfOpaqueVideo};
+
+        CLayerInfo animation = layer(CLayerInfo::Picture, m_animation, 100, 60, 96, 64);
+        animation.Angle = 20;
+        animation.Transparent = 80;
+        QTest::newRow("animation with alpha, turned, half opaque") << QList<CLayerInfo>{animation};
+
         QList<CLayerInfo> eight;
         for (int i = 0; i < 8; ++i) {
             CLayerInfo still = layer(CLayerInfo::Picture, i % 2 ? m_logo : m_opaqueLogo, i * 25, i * 20, 60, 30);
@@ -218,6 +259,7 @@ private slots:
         QTest::newRow("eight stills") << eight;
 
         QTest::newRow("mixed") << QList<CLayerInfo>{plain, videoWindow, text, fading};
+        QTest::newRow("two turned videos") << QList<CLayerInfo>{turnedVideo, dressedVideo, plain};
     }
 
     void sameFrames()
@@ -248,37 +290,89 @@ private slots:
         CLayerInfo video = layer(CLayerInfo::Video, m_video, 60, 40, 200, 150);
         video.Angle = 30;
         const PlacedLayer placed(video, 1);
+        const WhiteBackground frame = overWhite(placed);
+        QVERIFY(frame.isValid());
+        const QRectF box = placed.sceneBox();
+        // Just inside each corner of the turned layer's bounding box lies the background.
+        const QList<QPoint> corners{box.topLeft().toPoint() + QPoint(3, 3), box.topRight().toPoint() + QPoint(-4, 3),
+                                    box.bottomLeft().toPoint() + QPoint(3, -4),
+                                    box.bottomRight().toPoint() + QPoint(-4, -4)};
+        for (const QPoint &corner : corners) {
+            const QColor c = frame.pixel(qBound(0, corner.x(), kWidth - 1), qBound(0, corner.y(), kHeight - 1));
+            QVERIFY2(c.red() > 200 && c.green() > 200 && c.blue() > 200,
+                     qPrintable(QStringLiteral("corner %1,%2 is %3").arg(corner.x()).arg(corner.y()).arg(c.name())));
+        }
+        // And the middle shows the layer's own picture, not the white below.
+        const QColor middle = frame.pixel(int(box.center().x()), int(box.center().y()));
+        QVERIFY2(!(middle.red() > 240 && middle.green() > 240 && middle.blue() > 240), qPrintable(middle.name()));
+    }
+
+    // Half opacity on a picture or video without an alpha channel of its own lets the white
+    // below show through, turned or not.
+    void opacityShowsOnSourcesWithoutAlpha_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("angle");
+        QTest::newRow("picture") << int(CLayerInfo::Picture) << 0;
+        QTest::newRow("picture, turned") << int(CLayerInfo::Picture) << 15;
+        QTest::newRow("video") << int(CLayerInfo::Video) << 0;
+        QTest::newRow("video, turned") << int(CLayerInfo::Video) << 15;
+    }
+
+    void opacityShowsOnSourcesWithoutAlpha()
+    {
+        QFETCH(int, type);
+        QFETCH(int, angle);
+        const bool picture = type == CLayerInfo::Picture;
+        const QString black = TestMedia::make(
+            picture ? QStringLiteral("equivalence-black.png") : QStringLiteral("equivalence-black.mp4"),
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("color=c=black:s=120x60:r=25:d=3"), QStringLiteral("-pix_fmt"),
+             picture ? QStringLiteral("rgb24") : QStringLiteral("yuv420p"), QStringLiteral("-frames:v"),
+             picture ? QStringLiteral("1") : QStringLiteral("75")});
+        QVERIFY(!black.isEmpty());
+        CLayerInfo info = layer(type, black, 100, 80, 120, 60);
+        info.Transparent = 50;
+        info.Angle = angle;
+        const PlacedLayer placed(info, 1);
+        const WhiteBackground frame = overWhite(placed);
+        QVERIFY(frame.isValid());
+        const QPointF centre = placed.sceneBox().center();
+        const QColor middle = frame.pixel(int(centre.x()), int(centre.y()));
+        QVERIFY2(qAbs(middle.red() - 128) < 16 && qAbs(middle.green() - 128) < 16 && qAbs(middle.blue() - 128) < 16,
+                 qPrintable(middle.name()));
+    }
+
+private:
+    // The first frame of a layer drawn by the builder's graph over a white picture.
+    struct WhiteBackground
+    {
+        QByteArray rgb;
+        bool isValid() const { return rgb.size() == kWidth * kHeight * 3; }
+        QColor pixel(int x, int y) const
+        {
+            const char *p = rgb.constData() + (y * kWidth + x) * 3;
+            return QColor(uchar(p[0]), uchar(p[1]), uchar(p[2]));
+        }
+    };
+
+    static WhiteBackground overWhite(const PlacedLayer &placed)
+    {
         ConvertTask task;
         task.width = kWidth;
         task.height = kHeight;
         const QString graph = buildFilterGraph(task, {&placed}, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs},
                                                QString());
-        QByteArray rgb;
+        WhiteBackground frame;
         const QStringList arguments{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
                                     QStringLiteral("lavfi"), QStringLiteral("-i"),
                                     QStringLiteral("color=c=white:s=%1x%2:r=25:d=0.2").arg(kWidth).arg(kHeight),
                                     QStringLiteral("-vf"), graph, QStringLiteral("-frames:v"), QStringLiteral("1"),
                                     QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"),
                                     QStringLiteral("rgb24"), QStringLiteral("-")};
-        QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"), arguments, &rgb), qPrintable(graph));
-        QCOMPARE(rgb.size(), kWidth * kHeight * 3);
-        const QRectF box = placed.sceneBox();
-        const auto pixel = [&](int x, int y) {
-            const char *p = rgb.constData() + (y * kWidth + x) * 3;
-            return QColor(uchar(p[0]), uchar(p[1]), uchar(p[2]));
-        };
-        // Just inside each corner of the turned layer's bounding box lies the background.
-        const QList<QPoint> corners{box.topLeft().toPoint() + QPoint(3, 3), box.topRight().toPoint() + QPoint(-4, 3),
-                                    box.bottomLeft().toPoint() + QPoint(3, -4),
-                                    box.bottomRight().toPoint() + QPoint(-4, -4)};
-        for (const QPoint &corner : corners) {
-            const QColor c = pixel(qBound(0, corner.x(), kWidth - 1), qBound(0, corner.y(), kHeight - 1));
-            QVERIFY2(c.red() > 200 && c.green() > 200 && c.blue() > 200,
-                     qPrintable(QStringLiteral("corner %1,%2 is %3").arg(corner.x()).arg(corner.y()).arg(c.name())));
-        }
-        // And the middle shows the layer's own picture, not the white below.
-        const QColor middle = pixel(int(box.center().x()), int(box.center().y()));
-        QVERIFY2(!(middle.red() > 240 && middle.green() > 240 && middle.blue() > 240), qPrintable(middle.name()));
+        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &frame.rgb))
+            qWarning().noquote() << "ffmpeg refused" << graph;
+        return frame;
     }
 };
 
