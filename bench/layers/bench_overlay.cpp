@@ -1,7 +1,8 @@
 // What watermarks cost at 720p and 1080p on a 10 s clip: the plain x264 conversion against
 // the conversion with a typical watermark (a PNG logo and a line of text) and with a heavy
 // project (logo, text, a turned and faded video layer, an ASS subtitle); the graph stage
-// against decoding with 1, 2, 4 and 8 still layers; and whether filter threads help.
+// against decoding with 1, 2, 4 and 8 still layers; and whether filter threads help. Runs of
+// the compared commands alternate.
 // Usage: bench_overlay [runs per figure, default 3]
 
 #include "placedlayer.h"
@@ -59,20 +60,27 @@ struct Timing
     double wall = -1;
 };
 
-Timing medianMs(const QStringList &arguments, int runs)
+// Runs every command once per round, round after round, so that a slow spell of the machine
+// touches all of them alike; the median of each command's rounds.
+QVector<Timing> alternatingMedians(const QVector<QStringList> &commands, int runs)
 {
-    QVector<double> cpu;
-    QVector<double> wall;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        const double cpuBefore = childCpuMs();
-        if (!ffmpeg(arguments))
-            return Timing();
-        wall.append(timer.nsecsElapsed() / 1e6);
-        cpu.append(childCpuMs() - cpuBefore);
+    QVector<QVector<double>> cpu(commands.size());
+    QVector<QVector<double>> wall(commands.size());
+    for (int round = 0; round < runs; ++round) {
+        for (int i = 0; i < commands.size(); ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            const double cpuBefore = childCpuMs();
+            if (!ffmpeg(commands.at(i)))
+                return QVector<Timing>(commands.size());
+            wall[i].append(timer.nsecsElapsed() / 1e6);
+            cpu[i].append(childCpuMs() - cpuBefore);
+        }
     }
-    return Timing{median(cpu), median(wall)};
+    QVector<Timing> medians;
+    for (int i = 0; i < commands.size(); ++i)
+        medians.append(Timing{median(cpu.at(i)), median(wall.at(i))});
+    return medians;
 }
 
 QString writeSubtitle(const QString &path)
@@ -240,48 +248,60 @@ int main(int argc, char *argv[])
         if (frame.height() == 1080)
             std::printf("Heavy project graph (%d characters):\n%s\n", int(heavy.size()), qPrintable(heavy));
 
-        const Timing decode = medianMs(input + toNull, runs);
-        print("decode only", decode);
-        std::printf("Graph stage with still layers (CPU above decoding):\n");
-        double worstPerStill = 0;
-        for (const int count : {1, 2, 4, 8}) {
+        QVector<QStringList> graphStage{input + toNull};
+        const QVector<int> stillCounts{1, 2, 4, 8};
+        for (const int count : stillCounts) {
             QList<PlacedLayer *> some;
             for (int i = 0; i < count; ++i)
                 some.append(&stills[i]);
-            const Timing t = medianMs(input + QStringList{QStringLiteral("-vf"), graphOf(frame, some, QString(), cache)}
-                                          + toNull,
-                                      runs);
-            const double perStill = (t.cpu - decode.cpu) / kFrames / count;
+            graphStage.append(input + QStringList{QStringLiteral("-vf"), graphOf(frame, some, QString(), cache)}
+                              + toNull);
+        }
+        const QVector<Timing> stage = alternatingMedians(graphStage, runs);
+        const Timing decode = stage.first();
+        print("decode only", decode);
+        std::printf("Graph stage with still layers (CPU above decoding):\n");
+        double worstPerStill = 0;
+        for (int i = 0; i < stillCounts.size(); ++i) {
+            const Timing &t = stage.at(i + 1);
+            const double perStill = (t.cpu - decode.cpu) / kFrames / stillCounts.at(i);
             worstPerStill = qMax(worstPerStill, perStill);
-            std::printf("  %d still(s): %6.2fx decode, %6.3f ms per frame per still\n", count,
+            std::printf("  %d still(s): %6.2fx decode, %6.3f ms per frame per still\n", stillCounts.at(i),
                         decode.cpu > 0 ? t.cpu / decode.cpu : 0.0, perStill);
             failed = failed || t.cpu < 0;
         }
 
         const QString output = dir.filePath(QStringLiteral("out.mp4"));
         const QStringList encode{QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-an"), output};
-        const auto convert = [&](const QString &graph, const QStringList &extra = QStringList()) {
-            return medianMs(extra + input + (graph.isEmpty() ? QStringList() : QStringList{QStringLiteral("-vf"), graph})
-                                + encode,
-                            runs);
+        const auto conversion = [&](const QString &graph, const QStringList &extra = QStringList()) {
+            return extra + input + (graph.isEmpty() ? QStringList() : QStringList{QStringLiteral("-vf"), graph})
+                   + encode;
         };
+        const QStringList oneFilterThread{QStringLiteral("-filter_threads"), QStringLiteral("1")};
+        const QVector<Timing> converted = alternatingMedians(
+            {conversion(QString()), conversion(typical), conversion(heavy), conversion(typical, oneFilterThread),
+             conversion(heavy, oneFilterThread)},
+            runs);
         std::printf("Conversion with x264 (default preset):\n");
-        const Timing plain = convert(QString());
+        const Timing &plain = converted.at(0);
         print("plain conversion", plain);
-        const Timing withTypical = convert(typical);
-        print("typical watermark (logo + text)", withTypical);
-        const Timing withHeavy = convert(heavy);
-        print("heavy project", withHeavy);
-        const Timing threaded = convert(heavy, {QStringLiteral("-filter_threads"), QStringLiteral("2")});
-        print("heavy project, -filter_threads 2", threaded);
-        failed = failed || plain.cpu < 0 || withTypical.cpu < 0 || withHeavy.cpu < 0;
+        print("typical watermark (logo + text)", converted.at(1));
+        print("heavy project", converted.at(2));
+        print("typical watermark, -filter_threads 1", converted.at(3));
+        print("heavy project, -filter_threads 1", converted.at(4));
+        for (const Timing &t : converted)
+            failed = failed || t.cpu < 0;
 
-        std::printf("Verdicts:\n");
-        verdict("typical watermark / plain (CPU)", plain.cpu > 0 ? withTypical.cpu / plain.cpu : -1, 1.05);
-        verdict("heavy project / plain (CPU)", plain.cpu > 0 ? withHeavy.cpu / plain.cpu : -1, 1.20);
+        const auto ratio = [](const Timing &a, const Timing &b) { return b.cpu > 0 ? a.cpu / b.cpu : -1; };
+        std::printf("Verdicts (filter threads as ffmpeg chooses / one filter thread):\n");
+        verdict("typical watermark / plain (CPU)", ratio(converted.at(1), plain), 1.05);
+        verdict("typical watermark / plain (CPU), one filter thread", ratio(converted.at(3), plain), 1.05);
+        verdict("heavy project / plain (CPU)", ratio(converted.at(2), plain), 1.20);
+        verdict("heavy project / plain (CPU), one filter thread", ratio(converted.at(4), plain), 1.20);
         verdict("still layer, ms per frame each", worstPerStill, 0.3, " ms");
-        std::printf("  heavy project wall time with 2 filter threads / without: %.3f\n",
-                    withHeavy.wall > 0 ? threaded.wall / withHeavy.wall : 0.0);
+        std::printf("  wall time with one filter thread / with ffmpeg's choice: typical %.3f, heavy %.3f\n",
+                    converted.at(1).wall > 0 ? converted.at(3).wall / converted.at(1).wall : 0.0,
+                    converted.at(2).wall > 0 ? converted.at(4).wall / converted.at(2).wall : 0.0);
     }
     return failed ? 1 : 0;
 }

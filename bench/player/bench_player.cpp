@@ -1,8 +1,9 @@
 // Plays a 720p30 clip with two still layers for 10 s in the preview widget, through the
 // graph the editor's preview builds, and prints the drop counters, the drift of the
-// position against wall time and the CPU time used; then lets ffplay play the same file
-// with the same graph for the same time and prints its CPU time and the ratio.
-// Run under Xvfb with SDL_AUDIODRIVER=dummy.
+// position against wall time and the CPU time used, by thread; then lets ffplay play the
+// same file with the same graph, window size and time and prints its CPU time. Runs
+// alternate; the medians give the ratio.
+// Usage, under Xvfb with SDL_AUDIODRIVER=dummy: bench_player [runs, default 3]
 #include "placedlayer.h"
 
 #include "common/converttask.h"
@@ -16,8 +17,14 @@
 #include <QProcess>
 #include <QTest>
 
-#include <sys/resource.h>
+#include <QDir>
+#include <QFile>
+#include <QMap>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -32,11 +39,116 @@ double cpuSeconds(int who)
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// CPU seconds of every thread of a process, by thread name, summed over threads of one name.
+QMap<QString, double> threadCpuSeconds(qint64 pid)
+{
+    QMap<QString, double> seconds;
+    const double tick = double(sysconf(_SC_CLK_TCK));
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString &task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks + QLatin1Char('/') + task + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const int open = line.indexOf('(');
+        const int close = line.lastIndexOf(')');
+        if (open < 0 || close < open)
+            continue;
+        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
+        if (fields.size() < 13)
+            continue;
+        // After the name: state is field 0, utime field 11, stime field 12.
+        seconds[QString::fromLocal8Bit(line.mid(open + 1, close - open - 1))]
+            += (fields.at(11).toDouble() + fields.at(12).toDouble()) / tick;
+    }
+    return seconds;
+}
+
+void printThreads(const QMap<QString, double> &before, const QMap<QString, double> &after)
+{
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const double used = it.value() - before.value(it.key());
+        if (used >= 0.01)
+            std::printf("    %-16s %.2f s\n", qPrintable(it.key()), used);
+    }
+}
+
 QString makeLayer(const QString &name, const QString &colour, int size)
 {
     return TestMedia::make(name, {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
                                   QStringLiteral("color=c=%1:s=%2x%2").arg(colour).arg(size),
                                   QStringLiteral("-frames:v"), QStringLiteral("1")});
+}
+
+struct PreviewRun
+{
+    int lateDrops = 0;
+    int earlyDrops = 0;
+    QString lateDropTimes;
+    double finalDriftMs = 0;
+    double worstDriftMs = 0;
+    double cpu = 0;
+    QMap<QString, double> threadsBefore;
+    QMap<QString, double> threadsAfter;
+};
+
+PreviewRun playPreview(QPlayerWidget *player, const QString &clip)
+{
+    PreviewRun run;
+    run.threadsBefore = threadCpuSeconds(QCoreApplication::applicationPid());
+    const double cpuBefore = cpuSeconds(RUSAGE_SELF);
+    player->m_filePath = clip;
+    player->OnPlayPause();
+    QElapsedTimer wall;
+    wall.start();
+    while (playerPosition() <= 0 && wall.elapsed() < 5000)
+        QTest::qWait(1);
+    const qint64 startPosition = playerPosition();
+    QElapsedTimer played;
+    played.start();
+    QStringList lateDropTimes;
+    int lateDropsSeen = playerStatistics().framesDroppedLate;
+    if (lateDropsSeen > 0)
+        lateDropTimes << QStringLiteral("%1 before the first position").arg(lateDropsSeen);
+    while (played.elapsed() < kPlaySeconds * 1000 && player->isPlaying()) {
+        QTest::qWait(100);
+        const double driftMs = (playerPosition() - startPosition) / 1000.0 - played.nsecsElapsed() / 1e6;
+        run.worstDriftMs = qMax(run.worstDriftMs, qAbs(driftMs));
+        const int lateDrops = playerStatistics().framesDroppedLate;
+        if (lateDrops != lateDropsSeen)
+            lateDropTimes << QStringLiteral("%1 by %2 s").arg(lateDrops - lateDropsSeen).arg(played.elapsed() / 1000.0);
+        lateDropsSeen = lateDrops;
+    }
+    run.finalDriftMs = (playerPosition() - startPosition) / 1000.0 - played.nsecsElapsed() / 1e6;
+    const PlayerStatistics statistics = playerStatistics();
+    run.lateDrops = statistics.framesDroppedLate;
+    run.earlyDrops = statistics.framesDroppedEarly;
+    run.lateDropTimes = lateDropTimes.join(QStringLiteral(", "));
+    run.threadsAfter = threadCpuSeconds(QCoreApplication::applicationPid());
+    player->OnStop();
+    run.cpu = cpuSeconds(RUSAGE_SELF) - cpuBefore;
+    return run;
+}
+
+// CPU seconds ffplay takes for the same playback; its threads as they stood just before its end.
+double playWithFfplay(const QString &filter, const QString &clip, QMap<QString, double> *threads)
+{
+    const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
+    QProcess ffplay;
+    ffplay.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ffplay.start(QStringLiteral("ffplay"),
+                 {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-x"), QStringLiteral("640"),
+                  QStringLiteral("-y"), QStringLiteral("360"), QStringLiteral("-t"), QString::number(kPlaySeconds),
+                  QStringLiteral("-autoexit"), QStringLiteral("-vf"), filter, clip});
+    if (ffplay.waitForStarted()) {
+        QTest::qWait(kPlaySeconds * 1000 - 300);
+        *threads = threadCpuSeconds(ffplay.processId());
+    }
+    if (!ffplay.waitForFinished((kPlaySeconds + 20) * 1000)) {
+        ffplay.kill();
+        ffplay.waitForFinished();
+    }
+    return cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
 }
 }
 
@@ -45,6 +157,7 @@ int main(int argc, char *argv[])
     TestProfile::setUp();
     QApplication app(argc, argv);
     Startup::prepareApplication(app);
+    const int runs = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
 
     const QString clip = TestMedia::make(
         QStringLiteral("bench-720p30.mp4"),
@@ -68,57 +181,45 @@ int main(int argc, char *argv[])
                                             QString());
 
     QWidget window;
-    window.resize(640, 420);
+    window.resize(640, 360);
     auto *player = new QPlayerWidget(&window);
-    player->setGeometry(0, 0, 640, 420);
+    player->setGeometry(0, 0, 640, 360);
     player->setFilterProvider([filter] { return filter; });
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
 
-    const double cpuBefore = cpuSeconds(RUSAGE_SELF);
-    player->m_filePath = clip;
-    player->OnPlayPause();
-    QElapsedTimer wall;
-    wall.start();
-    while (playerPosition() <= 0 && wall.elapsed() < 5000)
-        QTest::qWait(1);
-    const qint64 startPosition = playerPosition();
-    QElapsedTimer played;
-    played.start();
-    double worstDriftMs = 0;
-    while (played.elapsed() < kPlaySeconds * 1000 && player->isPlaying()) {
-        QTest::qWait(100);
-        const double driftMs = (playerPosition() - startPosition) / 1000.0 - played.nsecsElapsed() / 1e6;
-        worstDriftMs = qMax(worstDriftMs, qAbs(driftMs));
-    }
-    const double finalDriftMs = (playerPosition() - startPosition) / 1000.0 - played.nsecsElapsed() / 1e6;
-    const PlayerStatistics statistics = playerStatistics();
-    player->OnStop();
-    const double cpuPlayer = cpuSeconds(RUSAGE_SELF) - cpuBefore;
+    QVector<double> previewCpu;
+    QVector<double> ffplayCpu;
+    int worstLateDrops = 0;
+    for (int run = 1; run <= runs; ++run) {
+        std::printf("\n== run %d of %d ==\n", run, runs);
+        const PreviewRun preview = playPreview(player, clip);
+        std::printf("preview: %d s of 720p30 with two overlay layers, 640x360\n", kPlaySeconds);
+        std::printf("  late drops      %d %s\n", preview.lateDrops, qPrintable(preview.lateDropTimes));
+        std::printf("  early drops     %d\n", preview.earlyDrops);
+        std::printf("  drift at end    %.1f ms (worst %.1f ms)\n", preview.finalDriftMs, preview.worstDriftMs);
+        std::printf("  CPU time        %.2f s, by thread:\n", preview.cpu);
+        printThreads(preview.threadsBefore, preview.threadsAfter);
 
-    std::printf("preview: %d s of 720p30 with two overlay layers\n", kPlaySeconds);
-    std::printf("  late drops      %d\n", statistics.framesDroppedLate);
-    std::printf("  early drops     %d\n", statistics.framesDroppedEarly);
-    std::printf("  drift at end    %.1f ms (worst %.1f ms)\n", finalDriftMs, worstDriftMs);
-    std::printf("  CPU time        %.2f s\n", cpuPlayer);
+        QMap<QString, double> ffplayThreads;
+        const double ffplay = playWithFfplay(filter, clip, &ffplayThreads);
+        std::printf("ffplay: same file, filter, size and time\n");
+        std::printf("  CPU time        %.2f s, by thread (until 0.3 s before its end):\n", ffplay);
+        printThreads({}, ffplayThreads);
 
-    const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
-    QProcess ffplay;
-    ffplay.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    ffplay.start(QStringLiteral("ffplay"),
-                 {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-x"), QStringLiteral("640"),
-                  QStringLiteral("-y"), QStringLiteral("360"), QStringLiteral("-t"), QString::number(kPlaySeconds),
-                  QStringLiteral("-autoexit"), QStringLiteral("-vf"), filter, clip});
-    if (!ffplay.waitForFinished((kPlaySeconds + 20) * 1000)) {
-        ffplay.kill();
-        ffplay.waitForFinished();
+        previewCpu.append(preview.cpu);
+        ffplayCpu.append(ffplay);
+        worstLateDrops = qMax(worstLateDrops, preview.lateDrops);
     }
-    const double cpuFfplay = cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
-    std::printf("ffplay: same file, filter and time\n");
-    std::printf("  CPU time        %.2f s\n", cpuFfplay);
-    if (cpuFfplay > 0)
-        std::printf("  ratio           %.2f (target at most 1.00 with 0 late drops: %s)\n", cpuPlayer / cpuFfplay,
-                    cpuPlayer <= cpuFfplay && statistics.framesDroppedLate == 0 ? "met" : "missed");
+    std::sort(previewCpu.begin(), previewCpu.end());
+    std::sort(ffplayCpu.begin(), ffplayCpu.end());
+    const double previewMedian = previewCpu.at(runs / 2);
+    const double ffplayMedian = ffplayCpu.at(runs / 2);
+    std::printf("\nmedians of %d alternating runs: preview %.2f s, ffplay %.2f s\n", runs, previewMedian, ffplayMedian);
+    if (ffplayMedian > 0)
+        std::printf("  ratio %.2f, most late drops in a run %d (target at most 1.00 with 0 late drops: %s)\n",
+                    previewMedian / ffplayMedian, worstLateDrops,
+                    previewMedian <= ffplayMedian && worstLateDrops == 0 ? "met" : "missed");
     return 0;
 }

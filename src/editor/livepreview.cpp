@@ -207,6 +207,7 @@ void LivePreview::refresh()
         return;
     m_transport->m_slider->setValue(int(position / 1000));
     TransportBar::showTime(m_transport->m_timeEdit, position / 1000);
+    TransportBar::pacePositionTimer(&m_refreshTimer);
     emit positionChanged(position);
 }
 

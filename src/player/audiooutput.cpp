@@ -125,6 +125,12 @@ void audioCallback(void *opaque, Uint8 *stream, int len)
     auto *is = static_cast<PlayerState *>(opaque);
     g_player.audioCallbackTime = av_gettime_relative();
 
+    // Sound starts with the first picture; started before it, it would leave the picture
+    // behind from the start, to drop frames as it catches up.
+    if (is->video_st && !is->picture_presented && g_player.audioCallbackTime / 1000000.0 < is->audio_wait_deadline) {
+        memset(stream, 0, size_t(len));
+        return;
+    }
     while (len > 0) {
         if (is->audio_buf_index >= int(is->audio_buf_size)) {
             const int size = audioDecodeFrame(is);

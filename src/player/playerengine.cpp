@@ -189,8 +189,14 @@ void refresh(PlayerState *is, double *remaining)
     }
     if (is->video_st) {
         refreshPictures(is, remaining);
-        if (is->force_refresh && is->show_mode == ShowMode::Video && is->pictq.rindex_shown)
+        if (is->force_refresh && is->show_mode == ShowMode::Video && is->pictq.rindex_shown) {
+            const bool first = !is->picture_presented;
             videoDisplay(is);
+            // The renderer can take long over its first picture; that picture's time on
+            // screen starts when it appears, together with the sound.
+            if (first)
+                is->frame_timer = clockNow();
+        }
     }
     is->force_refresh = 0;
 }
@@ -381,6 +387,16 @@ qint64 playerPosition()
         if (ic && ic->duration != AV_NOPTS_VALUE && ic->duration > 0)
             return FFMIN(ic->duration, position);
         return position;
+    });
+}
+
+double playerFrameRate()
+{
+    return onCurrentPlayer(0.0, [](PlayerState *is) {
+        if (!is->ic || !is->video_st)
+            return 0.0;
+        const AVRational rate = av_guess_frame_rate(is->ic, is->video_st, nullptr);
+        return rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0.0;
     });
 }
 

@@ -27,6 +27,8 @@ int playerSeek(double seconds);
 // The position in microseconds; negative while it is not known (before the first
 // picture or sound, and just after a seek).
 qint64 playerPosition();
+// Pictures per second of the playing video; 0 without one.
+double playerFrameRate();
 // Decodes the next picture into image (RGB32, width x height) without showing it.
 int playerGrabFrame(QImage *image, int width, int height);
 int playerResize(int width, int height);

@@ -3,6 +3,7 @@
 #include "player/decoder.h"
 #include "player/playerclock.h"
 
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -86,6 +87,8 @@ struct PlayerState
     double audio_diff_cum = 0;
     double audio_diff_avg_coef = 0;
     double audio_diff_threshold = 0;
+    double audio_wait_deadline = 0; // until then, on the relative clock in seconds, sound waits for the first picture
+    std::atomic_bool picture_presented {false};
     int audio_diff_avg_count = 0;
 
     // audio visualisation

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDebug>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QTimeEdit>
@@ -124,7 +123,6 @@ void QPlayerWidget::startPlaying()
     m_filterText.clear();
     const QString filter = m_filterProvider ? m_filterProvider() : QString();
     if (!filter.isEmpty()) {
-        qDebug() << filter;
         m_filterText = filter.toUtf8();
         playerAddVideoFilter(m_filterText.constData());
     }
@@ -152,13 +150,11 @@ void QPlayerWidget::OnStop()
 void QPlayerWidget::OnCopyTime()
 {
     QApplication::clipboard()->setText(m_timeEdit->text());
-    qDebug() << "OnCopyTime" << m_timeEdit->text();
 }
 
 void QPlayerWidget::OnSliderSeek(int ms)
 {
     playerSeek(ms / 1000.0);
-    qDebug() << "OnSeek" << ms;
     TransportBar::showTime(m_timeEdit, ms);
 }
 
@@ -170,6 +166,7 @@ void QPlayerWidget::OnTimer()
     const qint64 ms = position / 1000;
     m_slider->setValue(int(ms));
     TransportBar::showTime(m_timeEdit, ms);
+    TransportBar::pacePositionTimer(&m_positionTimer);
 }
 
 void QPlayerWidget::OnSliderReleased()

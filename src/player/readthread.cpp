@@ -6,6 +6,9 @@
 #include <utility>
 
 namespace {
+// Longest time sound waits for the first picture of a file that has video.
+constexpr double kFirstPictureWait = 1.0;
+
 constexpr int kMaxQueueSize = 15 * 1024 * 1024;
 constexpr int kMinFrames = 25;
 constexpr int kStartupVolume = 100;
@@ -104,6 +107,7 @@ int streamComponentOpen(PlayerState *is, int streamIndex)
         ret = decoderStart(&is->auddec, audioThread, "audio_decoder", is);
         if (ret < 0)
             break;
+        is->audio_wait_deadline = av_gettime_relative() / 1000000.0 + kFirstPictureWait;
         SDL_PauseAudioDevice(g_player.audioDevice, 0);
         break;
     }
@@ -253,10 +257,11 @@ void openStreams(PlayerState *is)
         if (st->codecpar->width)
             setDefaultWindowSize(st->codecpar->width, st->codecpar->height, sar);
     }
-    if (audio >= 0)
-        streamComponentOpen(is, audio);
+    // The picture opens first: the sound waits for it only when it knows there is one.
     if (video >= 0)
         streamComponentOpen(is, video);
+    if (audio >= 0)
+        streamComponentOpen(is, audio);
     if (subtitle >= 0)
         streamComponentOpen(is, subtitle);
     is->show_mode = is->video_stream >= 0 ? ShowMode::Video : ShowMode::Spectrum;

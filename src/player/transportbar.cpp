@@ -1,12 +1,14 @@
 #include "player/transportbar.h"
 
 #include "common/timeconv.h"
+#include "player/playerengine.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QTime>
 #include <QTimeEdit>
+#include <QTimer>
 #include <QToolButton>
 
 QToolButton *TransportBar::makeButton(QWidget *parent, const QString &icon, const QString &toolTip)
@@ -21,7 +23,7 @@ QTimeEdit *TransportBar::makeTimeEdit(QWidget *parent)
 {
     auto *edit = new QTimeEdit(parent);
     edit->setDisplayFormat(QStringLiteral("HH:mm:ss:zzz"));
-    edit->setStyleSheet(QStringLiteral("QTimeEdit::up-button,QTimeEdit::down-button{width:0px;}"));
+    edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
     return edit;
 }
 
@@ -30,9 +32,17 @@ void TransportBar::showTime(QTimeEdit *edit, qint64 ms)
     edit->setTime(TimeConv::toTime(ms * 1000));
 }
 
-int TransportBar::positionRefreshMs()
+int TransportBar::positionRefreshMs(double pictureRate)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const qreal hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    const qreal displayHz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60.0;
+    const qreal hz = pictureRate > 1 ? qMin(displayHz, qreal(pictureRate)) : displayHz;
     return qBound(8, qRound(1000.0 / hz), 40);
+}
+
+void TransportBar::pacePositionTimer(QTimer *timer)
+{
+    const int interval = positionRefreshMs(playerFrameRate());
+    if (timer->interval() != interval)
+        timer->setInterval(interval);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QTimeEdit;
+class QTimer;
 class QToolButton;
 class QWidget;
 
@@ -12,7 +13,9 @@ QToolButton *makeButton(QWidget *parent, const QString &icon, const QString &too
 QTimeEdit *makeTimeEdit(QWidget *parent);
 // Shows a millisecond position in the time edit.
 void showTime(QTimeEdit *edit, qint64 ms);
-// How often a playing position is worth showing: the slider and the time cannot change on
-// screen more often than the display refreshes.
-int positionRefreshMs();
+// How often a playing position is worth showing: not more often than the display refreshes,
+// nor than the pictures change (pictureRate per second; 0 when there are none).
+int positionRefreshMs(double pictureRate = 0);
+// Paces a position timer by the display and the playing video's pictures.
+void pacePositionTimer(QTimer *timer);
 }

@@ -1,6 +1,5 @@
 #include "player/playeroutput.h"
 
-#include <QDebug>
 #include <QWidget>
 
 #include <cmath>
@@ -157,7 +156,6 @@ bool createWindowAndRenderer(QWidget *host, int width, int height)
     SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
     g_player.window = SDL_CreateWindowFrom(reinterpret_cast<void *>(host->winId()));
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    qDebug() << "player host" << host->mapToGlobal(QPoint(0, 0)) << host->geometry();
     g_player.screenWidth = width;
     g_player.screenHeight = height;
     if (!g_player.window)
@@ -275,4 +273,6 @@ void videoDisplay(PlayerState *is)
     else if (is->video_st)
         drawPicture(is);
     SDL_RenderPresent(g_player.renderer);
+    if (is->video_st)
+        is->picture_presented = true;
 }

@@ -26,6 +26,15 @@ VWordArtPreview::VWordArtPreview(QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+VWordArtPreview::~VWordArtPreview()
+{
+    // The drawing owns copies of everything it uses, but the program must not end under it.
+    if (m_drawing) {
+        disconnect(m_drawing, nullptr, this, nullptr);
+        m_drawing->wait();
+    }
+}
+
 void VWordArtPreview::showWordArt(const CWordArtInfo &info)
 {
     m_next = info;
@@ -37,13 +46,14 @@ void VWordArtPreview::showWordArt(const CWordArtInfo &info)
 void VWordArtPreview::drawNext()
 {
     m_waiting = false;
-    m_drawing = true;
     auto drawn = std::make_shared<QImage>();
     QThread *thread = QThread::create([info = m_next, drawn]() mutable { info.render(*drawn); });
+    thread->setParent(this);
+    m_drawing = thread;
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(thread, &QThread::finished, this, [this, drawn] {
         m_image = *drawn;
-        m_drawing = false;
+        m_drawing = nullptr;
         update();
         if (m_waiting)
             drawNext();

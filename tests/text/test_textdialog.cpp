@@ -419,6 +419,23 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(preview->image().size(), expected, 60000);
     }
 
+    // Closing the dialog in the middle of a wide glow waits for that drawing: a drawing left
+    // running would outlive the program's own teardown.
+    void closingWhileDrawingEndsTheDrawing()
+    {
+        auto *dialog = new VTextPropSheetDialog;
+        VWordArtPreview *preview = dialog->preview();
+        QTRY_VERIFY(!preview->isDrawing());
+        control<QComboBox>(dialog, "comboBoxSize")->setEditText(QStringLiteral("120"));
+        control<VSliderSpinBox>(dialog, "outlineThickness1")->setValue(40);
+        QTRY_VERIFY(preview->isDrawing());
+        const QList<QThread *> drawings = preview->findChildren<QThread *>();
+        QCOMPARE(drawings.size(), 1);
+        const QPointer<QThread> drawing = drawings.first();
+        delete dialog;
+        QVERIFY(drawing.isNull());
+    }
+
     void presetsGetThumbnailsAndKeepTheUsersText()
     {
         VTextPropSheetDialog dialog;
