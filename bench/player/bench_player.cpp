@@ -15,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -87,6 +89,7 @@ struct PreviewRun
     QString lateDropTimes;
     double finalDriftMs = 0;
     double worstDriftMs = 0;
+    double worstAudioVideoMs = 0;
     double cpu = 0;
     QMap<QString, double> threadsBefore;
     QMap<QString, double> threadsAfter;
@@ -114,7 +117,10 @@ PreviewRun playPreview(QPlayerWidget *player, const QString &clip)
         QTest::qWait(100);
         const double driftMs = (playerPosition() - startPosition) / 1000.0 - played.nsecsElapsed() / 1e6;
         run.worstDriftMs = qMax(run.worstDriftMs, qAbs(driftMs));
-        const int lateDrops = playerStatistics().framesDroppedLate;
+        const PlayerStatistics now = playerStatistics();
+        if (!std::isnan(now.audioMinusVideo))
+            run.worstAudioVideoMs = qMax(run.worstAudioVideoMs, qAbs(now.audioMinusVideo) * 1000);
+        const int lateDrops = now.framesDroppedLate;
         if (lateDrops != lateDropsSeen)
             lateDropTimes << QStringLiteral("%1 by %2 s").arg(lateDrops - lateDropsSeen).arg(played.elapsed() / 1000.0);
         lateDropsSeen = lateDrops;
@@ -130,25 +136,44 @@ PreviewRun playPreview(QPlayerWidget *player, const QString &clip)
     return run;
 }
 
-// CPU seconds ffplay takes for the same playback; its threads as they stood just before its end.
-double playWithFfplay(const QString &filter, const QString &clip, QMap<QString, double> *threads)
+struct FfplayRun
 {
+    double cpu = 0;
+    double worstAudioVideoMs = 0;
+    int drops = 0; // early and late together, as its status line counts them
+    QMap<QString, double> threads; // as they stood just before its end
+};
+
+// The same playback by ffplay, read from its status line.
+FfplayRun playWithFfplay(const QString &filter, const QString &clip)
+{
+    FfplayRun run;
     const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
     QProcess ffplay;
-    ffplay.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     ffplay.start(QStringLiteral("ffplay"),
-                 {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-x"), QStringLiteral("640"),
+                 {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-stats"), QStringLiteral("-x"),
+                  QStringLiteral("640"),
                   QStringLiteral("-y"), QStringLiteral("360"), QStringLiteral("-t"), QString::number(kPlaySeconds),
                   QStringLiteral("-autoexit"), QStringLiteral("-vf"), filter, clip});
     if (ffplay.waitForStarted()) {
         QTest::qWait(kPlaySeconds * 1000 - 300);
-        *threads = threadCpuSeconds(ffplay.processId());
+        run.threads = threadCpuSeconds(ffplay.processId());
     }
     if (!ffplay.waitForFinished((kPlaySeconds + 20) * 1000)) {
         ffplay.kill();
         ffplay.waitForFinished();
     }
-    return cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
+    run.cpu = cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
+    // "  5.01 A-V: -0.003 fd=   1 aq= ..." once per refresh, each ended by a carriage return.
+    static const QRegularExpression status(QStringLiteral("A-V:\\s*(-?[0-9.]+)\\s+fd=\\s*(\\d+)"));
+    for (const QString &line : QString::fromLocal8Bit(ffplay.readAllStandardError()).split(QLatin1Char('\r'))) {
+        const QRegularExpressionMatch match = status.match(line);
+        if (!match.hasMatch())
+            continue;
+        run.worstAudioVideoMs = qMax(run.worstAudioVideoMs, qAbs(match.captured(1).toDouble()) * 1000);
+        run.drops = match.captured(2).toInt();
+    }
+    return run;
 }
 }
 
@@ -198,18 +223,21 @@ int main(int argc, char *argv[])
         std::printf("preview: %d s of 720p30 with two overlay layers, 640x360\n", kPlaySeconds);
         std::printf("  late drops      %d %s\n", preview.lateDrops, qPrintable(preview.lateDropTimes));
         std::printf("  early drops     %d\n", preview.earlyDrops);
-        std::printf("  drift at end    %.1f ms (worst %.1f ms)\n", preview.finalDriftMs, preview.worstDriftMs);
+        std::printf("  drift at end    %.1f ms (worst %.1f ms) of the position against the wall clock\n",
+                    preview.finalDriftMs, preview.worstDriftMs);
+        std::printf("  A-V             worst %.1f ms\n", preview.worstAudioVideoMs);
         std::printf("  CPU time        %.2f s, by thread:\n", preview.cpu);
         printThreads(preview.threadsBefore, preview.threadsAfter);
 
-        QMap<QString, double> ffplayThreads;
-        const double ffplay = playWithFfplay(filter, clip, &ffplayThreads);
+        const FfplayRun ffplay = playWithFfplay(filter, clip);
         std::printf("ffplay: same file, filter, size and time\n");
-        std::printf("  CPU time        %.2f s, by thread (until 0.3 s before its end):\n", ffplay);
-        printThreads({}, ffplayThreads);
+        std::printf("  drops           %d (early and late)\n", ffplay.drops);
+        std::printf("  A-V             worst %.1f ms\n", ffplay.worstAudioVideoMs);
+        std::printf("  CPU time        %.2f s, by thread (until 0.3 s before its end):\n", ffplay.cpu);
+        printThreads({}, ffplay.threads);
 
         previewCpu.append(preview.cpu);
-        ffplayCpu.append(ffplay);
+        ffplayCpu.append(ffplay.cpu);
         worstLateDrops = qMax(worstLateDrops, preview.lateDrops);
     }
     std::sort(previewCpu.begin(), previewCpu.end());

@@ -468,5 +468,6 @@ PlayerStatistics playerStatistics()
     statistics.showsVisualisation = is->show_mode == ShowMode::Waves || is->show_mode == ShowMode::Spectrum;
     statistics.framesDroppedEarly = is->frame_drops_early;
     statistics.framesDroppedLate = is->frame_drops_late;
+    statistics.audioMinusVideo = clockGet(&is->audclk) - clockGet(&is->vidclk);
     return statistics;
 }

@@ -47,5 +47,6 @@ struct PlayerStatistics
     bool showsVisualisation = false;
     int framesDroppedEarly = 0;
     int framesDroppedLate = 0;
+    double audioMinusVideo = 0.0; // seconds between the sound's clock and the picture's; NaN while one is unknown
 };
 PlayerStatistics playerStatistics();
