@@ -354,7 +354,7 @@ void TestEditorWindow::layerPanelFollowsLayers()
     QCOMPARE(table->columnWidth(LayeredManageWidget::PreviewColumn), 80);
     QCOMPARE(table->columnWidth(LayeredManageWidget::DurationColumn), 100);
     auto *preview = qobject_cast<QLabel *>(table->cellWidget(0, LayeredManageWidget::PreviewColumn));
-    QCOMPARE(preview->pixmap()->size(), QSize(60, 40));
+    QCOMPARE(preview->pixmap(Qt::ReturnByValue).size(), QSize(60, 40));
     QCOMPARE(panel()->rowOf(third), 2);
 
     // A start and end typed into a row reach its layer and its duration.
