@@ -293,7 +293,6 @@ int main(int argc, char *argv[])
         // number of layers; the slope over 1 to 8 stills is what each still adds.
         const Line fit = leastSquares(stillCounts, above);
         std::printf("  any overlay: %.3f ms per frame; each still: %.3f ms per frame\n", fit.intercept, fit.slope);
-        const double perStill = fit.slope;
 
         const QString output = dir.filePath(QStringLiteral("out.mp4"));
         const QStringList encode{QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-an"), output};
@@ -322,7 +321,7 @@ int main(int argc, char *argv[])
         verdict("typical watermark / plain (CPU), one filter thread", ratio(converted.at(3), plain), 1.05);
         verdict("heavy project / plain (CPU)", ratio(converted.at(2), plain), 1.20);
         verdict("heavy project / plain (CPU), one filter thread", ratio(converted.at(4), plain), 1.20);
-        verdict("each still layer, ms per frame", perStill, 0.3, " ms");
+        verdict("each still layer, ms per frame", fit.slope, 0.3, " ms");
         std::printf("  wall time with one filter thread / with ffmpeg's choice: typical %.3f, heavy %.3f\n",
                     converted.at(1).wall > 0 ? converted.at(3).wall / converted.at(1).wall : 0.0,
                     converted.at(2).wall > 0 ? converted.at(4).wall / converted.at(2).wall : 0.0);
