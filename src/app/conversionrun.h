@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/conversionplan.h"
-#include "app/rowstate.h"
 #include "jobs/abstractjob.h"
+#include "jobs/rowstate.h"
 #include "jobs/runsnapshot.h"
 
 #include <QHash>
@@ -11,7 +11,7 @@
 
 #include <optional>
 
-class ConvertList;
+class ConversionListModel;
 class JobsManage;
 
 // What pressing Run did.
@@ -27,7 +27,7 @@ class ConversionRun : public QObject
 {
     Q_OBJECT
 public:
-    ConversionRun(ConvertList *list, JobsManage *jobs, QObject *parent = nullptr);
+    ConversionRun(ConversionListModel *rows, JobsManage *jobs, QObject *parent = nullptr);
 
     // Queues the jobs of every row that is neither done nor converting, every one of them
     // (follow-up work included) with the snapshot's settings, and starts the queue.
@@ -40,9 +40,9 @@ public:
     void finish();
 
     // True while a job of the row is queued or running.
-    bool rowHasLiveJobs(int row) const;
+    bool rowHasLiveJobs(quint64 rowId) const;
     // Stops and detaches the rows' jobs, then removes the rows; other rows go on.
-    void removeRows(const QList<int> &rows);
+    void removeRows(const QList<quint64> &rowIds);
 
     // The task of a row as this run took it; none when the row is gone.
     std::optional<ConvertTask> taskOf(quint64 rowId) const;
@@ -57,14 +57,14 @@ private:
         QString log;
     };
 
-    int queueRow(int row, const RunSnapshot &snapshot, QString *whyNothing);
+    int queueRow(quint64 rowId, const RunSnapshot &snapshot, QString *whyNothing);
     // Split and merge of a task without a filter graph work on the source itself.
     int workOnSource(quint64 rowId, const QString &source, const ConversionPlan &plan, QString *whyNothing);
     void onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings);
-    void settle(int row);
+    void settle(quint64 rowId);
     void endConvertingRows(RowState state, const QString &log);
 
-    ConvertList *m_list;
+    ConversionListModel *m_rows;
     JobsManage *m_jobs;
     QHash<quint64, ConvertTask> m_runTasks;
     QHash<quint64, Verdict> m_verdicts;

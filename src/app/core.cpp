@@ -62,21 +62,21 @@ void Core::onRemoveLayer(QWatermarkBase *pItem)
     emit sigRemoveLayer(pItem);
 }
 
-QString Core::buildFilterGraph(int taskIndex, QStringList *problems) const
+QString Core::buildFilterGraph(const ConvertTask &task, QStringList *problems) const
 {
-    return buildGraph(taskIndex, [this] { return buildFolder(cacheFolder); }, problems);
+    return buildGraph(task, [this] { return buildFolder(cacheFolder); }, problems);
 }
 
-QString Core::buildPreviewGraph(int taskIndex) const
+QString Core::buildPreviewGraph(const ConvertTask &task) const
 {
-    return buildGraph(taskIndex, [this] { return cacheFolder + QStringLiteral("/preview"); }, nullptr);
+    return buildGraph(task, [this] { return cacheFolder + QStringLiteral("/preview"); }, nullptr);
 }
 
-QString Core::buildGraph(int taskIndex, const std::function<QString()> &chooseFolder, QStringList *problems) const
+QString Core::buildGraph(const ConvertTask &task, const std::function<QString()> &chooseFolder,
+                         QStringList *problems) const
 {
-    if (taskIndex < 0 || taskIndex >= tasks.size())
+    if (task.sourcePath.isEmpty())
         return QString();
-    const ConvertTask &task = tasks[taskIndex];
     OverlayCanvas overlayCanvas;
     if (canvas) {
         overlayCanvas.size = canvas->canvasSize();
@@ -92,9 +92,4 @@ QString Core::buildGraph(int taskIndex, const std::function<QString()> &chooseFo
     const bool writesFiles = task.hasSubtitle || (hasText && !overlayCanvas.size.isEmpty());
     const QString folder = writesFiles ? chooseFolder() : cacheFolder;
     return ::buildFilterGraph(task, sources, overlayCanvas, folder, documentWriters(subtitles), problems);
-}
-
-ConvertTask *Core::activeTask()
-{
-    return currentTask >= 0 && currentTask < tasks.size() ? &tasks[currentTask] : nullptr;
 }

@@ -27,8 +27,6 @@ public:
     QList<QWatermarkBase *> layers;
     // The editor's canvas: its size and media duration place the layers on each task's frame.
     QWatermarkScene *canvas = nullptr;
-    QList<ConvertTask> tasks; // one a row of the conversion list, in row order
-    int currentTask = 0;
     QString cacheFolder; // where the filter graph writes its images and converted subtitles
     bool subtitleChanged = false;
     EditorMainWindow *editor = nullptr;
@@ -36,15 +34,12 @@ public:
     QTranslator translator;
     QTranslator qtTranslator; // Qt's own dialogs and buttons in the same language
 
-    // The task of the current row; null while the list is empty.
-    ConvertTask *activeTask();
-
     // The overlay filter text of a task's layers and subtitles; empty when there is nothing to draw.
     // What was left out of the picture (an unreadable subtitle, say) goes to *problems.
-    QString buildFilterGraph(int taskIndex, QStringList *problems = nullptr) const;
+    QString buildFilterGraph(const ConvertTask &task, QStringList *problems = nullptr) const;
     // The same for the preview, which alone reads its files: they go to one folder that each
     // build rewrites, so the text of an unchanged project stays the same between builds.
-    QString buildPreviewGraph(int taskIndex) const;
+    QString buildPreviewGraph(const ConvertTask &task) const;
 
 signals:
     void sigAddLayer(QWatermarkBase *pItem);
@@ -57,7 +52,8 @@ public slots:
 private:
     Core() = default;
     // Builds into the folder that chooseFolder gives, asked only when the graph writes files.
-    QString buildGraph(int taskIndex, const std::function<QString()> &chooseFolder, QStringList *problems) const;
+    QString buildGraph(const ConvertTask &task, const std::function<QString()> &chooseFolder,
+                       QStringList *problems) const;
 };
 
 inline Core &core()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class ConversionListModel;
 class LayeredManageDock;
 class LivePreview;
 class PlayerDock;
@@ -25,8 +26,10 @@ public:
     explicit EditorMainWindow(QWidget *parent = nullptr);
     ~EditorMainWindow() override;
 
-    // Opens the editor on a video: its first frame becomes the canvas.
-    void setSource(const QString &videoPath);
+    // Opens the editor on a row of the list: its video's first frame, turned, flipped and
+    // cropped as the row says, becomes the canvas; picture changes go back to that row.
+    void openRow(ConversionListModel *rows, quint64 rowId);
+    quint64 rowId() const { return m_rowId; }
     QString source() const { return m_source; }
     // Shows a subtitle file in the subtitle panel; false when it cannot be read.
     bool loadSubtitle(const QString &path);
@@ -86,6 +89,8 @@ private:
     // Turns and flips change the canvas's pixel grid: the scene and view follow it.
     void pictureChanged();
 
+    ConversionListModel *m_rows = nullptr;
+    quint64 m_rowId = 0;
     QString m_source;
     qint64 m_durationUs = 0;
     QWatermarkScene *m_scene;

@@ -44,6 +44,7 @@ private:
     QString m_source;
     QString m_layerVideo;
     std::unique_ptr<QWatermarkScene> m_scene;
+    ConvertTask m_task;
 
     QString picture(const QString &name, int w, int h, QColor color)
     {
@@ -52,8 +53,6 @@ private:
         const QString path = m_dir.filePath(name);
         return image.save(path, "PNG") ? path : QString();
     }
-
-    static ConvertTask &task() { return core().tasks.first(); }
 
     // Converts the first second of the source through the graph into an MP4 file and
     // reads its first frame back.
@@ -113,7 +112,7 @@ private:
         m_scene = std::make_unique<QWatermarkScene>();
         connect(m_scene.get(), &QWatermarkScene::itemAddedHM, &core(), &Core::onAddLayer);
         connect(m_scene.get(), &QWatermarkScene::itemDeleteHM, &core(), &Core::onRemoveLayer);
-        if (!m_scene->setBackground(m_source))
+        if (!m_scene->setBackground(m_source, m_task))
             return nullptr;
         return m_scene->background();
     }
@@ -143,13 +142,10 @@ private slots:
     void init()
     {
         core().layers.clear();
-        core().tasks.clear();
-        ConvertTask t;
-        t.sourcePath = m_source;
-        t.width = kWidth;
-        t.height = kHeight;
-        core().tasks.append(t);
-        core().currentTask = 0;
+        m_task = ConvertTask();
+        m_task.sourcePath = m_source;
+        m_task.width = kWidth;
+        m_task.height = kHeight;
         core().cacheFolder = m_dir.filePath(QStringLiteral("cache-") + QString::fromLatin1(QTest::currentTestFunction()));
     }
 
@@ -194,7 +190,7 @@ private slots:
         QCOMPARE(core().layers.size(), 3);
 
         QStringList problems;
-        const QString graph = core().buildFilterGraph(0, &problems);
+        const QString graph = core().buildFilterGraph(m_task, &problems);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         QVERIFY(graph.contains(text->info().FileName + QStringLiteral(".png")));
         const QImage frame = convertAndReadBack(graph, QStringLiteral("three-layers"));
@@ -232,24 +228,20 @@ private slots:
         // The lower layer was announced last; z decides.
         core().layers.removeOne(lower);
         core().layers.append(lower);
-        const QImage frame = convertAndReadBack(core().buildFilterGraph(0), QStringLiteral("stacked"));
+        const QImage frame = convertAndReadBack(core().buildFilterGraph(m_task), QStringLiteral("stacked"));
         QVERIFY(near(frame.pixelColor(375, 375), Qt::cyan));
         QVERIFY(near(frame.pixelColor(320, 320), Qt::green));
     }
 
     void flippedTurnedAndCroppedBackgroundComesOutSo()
     {
-        task().horizontalFlip = true;
-        task().transpose = 1;
-        task().crop = ST_CROP_THICK{0.1, 0.05, 0.02, 0.03, true};
+        m_task.horizontalFlip = true;
+        m_task.transpose = 1;
+        m_task.crop = ST_CROP_THICK{0.1, 0.05, 0.02, 0.03, true};
         QCanvasItem *background = qobject_cast<QCanvasItem *>(newScene());
         QVERIFY(background);
         QVERIFY(background->info().flipHorizontal);
         QCOMPARE(background->info().transpose, 1);
-        // The editor's crop goes into the background as into the task.
-        background->info().crop = task().crop;
-        background->refresh();
-        m_scene->resetCanvasRect();
         const QSize canvas = m_scene->canvasSize();
         QCOMPARE(canvas, QSize(634, 1178)); // 720 x 1280 turned, then cropped to even sizes
 
@@ -257,7 +249,7 @@ private slots:
         QVERIFY(image);
         image->setPos(200, 500);
 
-        const QString graph = core().buildFilterGraph(0);
+        const QString graph = core().buildFilterGraph(m_task);
         QVERIFY(graph.startsWith(QStringLiteral("hflip,transpose=1,crop=")));
         const QImage frame = convertAndReadBack(graph, QStringLiteral("turned"));
         QCOMPARE(frame.size(), canvas);
@@ -307,7 +299,7 @@ private slots:
         QVERIFY(text);
         text->setPos(700, 500);
 
-        const QString graph = core().buildFilterGraph(0);
+        const QString graph = core().buildFilterGraph(m_task);
         const QImage frame = convertAndReadBack(graph, QStringLiteral("awkward"));
         QVERIFY2(!frame.isNull(), qPrintable(graph));
         for (QWatermarkBase *layer : placed)
@@ -324,8 +316,8 @@ private slots:
         QWatermarkBase *text = m_scene->addText(words);
         QVERIFY(text);
         const QRegularExpression pngPath(QStringLiteral("movie='([^']*Text1\\.png)'"));
-        const QString first = pngPath.match(core().buildFilterGraph(0)).captured(1);
-        const QString second = pngPath.match(core().buildFilterGraph(0)).captured(1);
+        const QString first = pngPath.match(core().buildFilterGraph(m_task)).captured(1);
+        const QString second = pngPath.match(core().buildFilterGraph(m_task)).captured(1);
         QVERIFY(!first.isEmpty() && !second.isEmpty());
         QVERIFY(first != second);
         QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
@@ -343,7 +335,7 @@ private slots:
         const time_t threeDaysAgo = time(nullptr) - 3 * 24 * 3600;
         const utimbuf times{threeDaysAgo, threeDaysAgo};
         QCOMPARE(utime(QFile::encodeName(stale).constData(), &times), 0);
-        QVERIFY(!core().buildFilterGraph(0).isEmpty());
+        QVERIFY(!core().buildFilterGraph(m_task).isEmpty());
         QVERIFY(!QFileInfo::exists(stale));
         QVERIFY(QFileInfo::exists(recent));
     }
@@ -351,7 +343,7 @@ private slots:
     void withoutLayersOrTextNothingIsWritten()
     {
         QVERIFY(newScene());
-        QCOMPARE(core().buildFilterGraph(0), QString());
+        QCOMPARE(core().buildFilterGraph(m_task), QString());
         QVERIFY(!QDir(core().cacheFolder).exists() || QDir(core().cacheFolder).isEmpty());
     }
 };

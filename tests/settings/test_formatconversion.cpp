@@ -127,8 +127,7 @@ QString TestFormatConversion::convert(const QString &source, const QString &name
     task.width = media.width;
     task.height = media.height;
     task.end = media.duration;
-    core().tasks = {task};
-    const QString graph = core().buildFilterGraph(0);
+    const QString graph = core().buildFilterGraph(task);
 
     const ConversionPlan plan = ConversionPlanner::plan(task, format, settings, media, graph);
     if (plan.jobs.size() != 1)
