@@ -294,6 +294,41 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Capas de marca de agua: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Subtítulos incrustados: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Imagen recortada</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Imagen girada</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Imagen volteada</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -314,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>no se pudo preparar la unión (no se pudo escribir su archivo de lista)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Archivo de origen</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -832,32 +852,8 @@
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividir</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Número de partes</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Duración de cada clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Recortar una sección</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -866,14 +862,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Añadir a la pista de subtítulos</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -952,18 +940,6 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Añadir cabecera</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Añadir cierre</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Información del medio</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Debe reiniciar Brindle para cambiar al nuevo idioma.
@@ -972,26 +948,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>Primero añada un archivo multimedia a la lista</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Añadir archivo multimedia</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Abrir archivo de subtítulos</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Guardar archivo ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Añadir archivo de música</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1147,6 +1103,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>Fin</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Añadir cabecera</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Añadir cierre</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Información del medio</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Añadir archivo multimedia</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1157,6 +1149,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Añadir archivo de música</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1670,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duración de cada clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar una sección</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1917,6 +1953,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Añadir a la pista de subtítulos</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Guardar archivo ASS</translation>
     </message>
 </context>
 <context>

@@ -107,9 +107,11 @@ void SubtitleTab::loadTable(const QString &path)
 {
     resetModel();
     SubtitleParser &document = core().subtitles;
-    // A file that cannot be read leaves an empty document, as the empty table shows.
+    // A file that cannot be read leaves an empty document without a name, as the empty table
+    // shows: a run must not take it for the file's edited lines.
     if (path.isEmpty() || !document.read(path)) {
         document.events.clear();
+        document.setFileName(QString());
         return;
     }
     fillTable();
