@@ -3,6 +3,7 @@
 #include "jobs/abstractjob.h"
 #include "jobs/conversionlistmodel.h"
 #include "settings/configformat.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -16,12 +17,6 @@
 #include <QTemporaryDir>
 
 namespace {
-bool writeText(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 // Engine processes this test process started and that are still alive.
 int runningEngines()
 {
@@ -41,13 +36,6 @@ int runningEngines()
     return count;
 }
 
-const char kAss[] = "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
-                    "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
-                    "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
-                    "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,1,0,"
-                    "2,10,10,10,1\n\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
-                    "Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,Hello\n";
 }
 
 class TestConversionRun : public QObject
@@ -65,13 +53,6 @@ private slots:
 
 private:
     void run();
-    QString longSource() const
-    {
-        return TestMedia::make(QStringLiteral("long-1280x720-30s.mp4"),
-                               {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
-                                "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g",
-                                "250", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
-    }
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
     ConversionListModel *rows() const { return m_window->conversionList(); }
     QVariant cell(quint64 id, int column, int role = Qt::DisplayRole) const
@@ -131,7 +112,7 @@ void TestConversionRun::runConvertsAndSkipsCompletedRows()
 {
     const QString source = m_dir.filePath(QStringLiteral("movie.mp4"));
     QVERIFY(QFile::copy(TestMedia::clip(2.0), source));
-    QVERIFY(writeText(m_dir.filePath(QStringLiteral("movie.ass")), kAss));
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("movie.ass")), TestFiles::helloAss()).isEmpty());
     const quint64 id = m_window->addFiles({source}).first();
     QCOMPARE(rows()->task(id).subtitlePath, m_dir.filePath(QStringLiteral("movie.ass")));
 
@@ -157,7 +138,7 @@ void TestConversionRun::runConvertsAndSkipsCompletedRows()
 void TestConversionRun::corruptInputFailsAndTheNextRowConverts()
 {
     const QString broken = m_dir.filePath(QStringLiteral("broken.mp4"));
-    QVERIFY(writeText(broken, QByteArray(8192, '\x5a')));
+    QVERIFY(!TestFiles::write(broken, QByteArray(8192, '\x5a')).isEmpty());
     const QString good = m_dir.filePath(QStringLiteral("good, \"clip\".mp4"));
     QVERIFY(QFile::copy(TestMedia::clip(2.0), good));
     const QList<quint64> ids = m_window->addFiles({broken, good});
@@ -184,7 +165,7 @@ void TestConversionRun::unusableSubtitleIsLeftOutAndLogged()
     const quint64 id = m_window->addFiles({source}).first();
     // libass cannot load an empty file; burning it would fail the whole conversion.
     const QString empty = m_dir.filePath(QStringLiteral("empty.ass"));
-    QVERIFY(writeText(empty, QByteArray()));
+    QVERIFY(!TestFiles::write(empty, QByteArray()).isEmpty());
     rows()->updateTask(id, [&empty](ConvertTask &task) {
         task.subtitlePath = empty;
         task.hasSubtitle = true;
@@ -220,7 +201,7 @@ void TestConversionRun::unusableSubtitleIsLeftOutAndLogged()
 
 void TestConversionRun::stopEndsTheEngines()
 {
-    const QString longClip = longSource();
+    const QString longClip = TestMedia::longClip();
     QVERIFY(!longClip.isEmpty());
     m_window->jobs().setLimit(1);
     const QList<quint64> ids = m_window->addFiles({longClip, longClip});

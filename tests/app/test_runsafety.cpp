@@ -2,6 +2,7 @@
 #include "jobs/abstractjob.h"
 #include "jobs/conversionlistmodel.h"
 #include "settings/configformat.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -21,20 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-const char kAss[] = "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
-                    "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
-                    "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
-                    "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,1,0,"
-                    "2,10,10,10,1\n\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
-                    "Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,Hello\n";
 
 // Answers a question with a button when one shows while it lives.
 class QuestionAnswerer
@@ -86,7 +73,6 @@ private:
     // Deletes a row, answering the question if one comes; tells whether it came.
     bool deleteRow(quint64 id, QMessageBox::StandardButton answer);
     bool runToTheEnd(int timeoutMs = 240000);
-    QString longSource() const;
     QString music() const;
     // The warning the run showed, closed; empty when there was none.
     QString takeWarning();
@@ -130,14 +116,6 @@ void TestRunSafety::cleanup()
 {
     delete m_window;
     m_window = nullptr;
-}
-
-QString TestRunSafety::longSource() const
-{
-    return TestMedia::make(QStringLiteral("long-1280x720-30s.mp4"),
-                           {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
-                            "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g", "250",
-                            "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
 }
 
 QString TestRunSafety::music() const
@@ -206,8 +184,8 @@ void TestRunSafety::rowsDeletedWhileTheirJobsRun()
     const QString scored = m_dir.filePath(QStringLiteral("scored.mp4"));
     for (const QString &path : {cut, scored})
         QVERIFY(QFile::exists(path) || QFile::copy(TestMedia::clip(2.0), path));
-    QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("cut.ass")), kAss));
-    const QString longClip = longSource();
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("cut.ass")), TestFiles::helloAss()).isEmpty());
+    const QString longClip = TestMedia::longClip();
     QVERIFY(!longClip.isEmpty() && !music().isEmpty());
     const QList<quint64> ids = m_window->addFiles({cut, scored, longClip});
     change(ids[0], [](ConvertTask &task) { task.splitCount = 2; }); // burned subtitle: converted first, then cut
@@ -254,7 +232,7 @@ void TestRunSafety::rowDeletedAfterOneOfItsJobsFailed()
     const QString broken = m_dir.filePath(QStringLiteral("missing ending.mkv"));
     const QString other = m_dir.filePath(QStringLiteral("other.mp4"));
     QVERIFY(QFile::exists(other) || QFile::copy(TestMedia::clip(2.0), other));
-    const QString longClip = longSource();
+    const QString longClip = TestMedia::longClip();
     const QList<quint64> ids = m_window->addFiles({longClip, other});
     change(ids[0], [&](ConvertTask &task) {
         task.endings = {MergeEntry{broken, 0, 0, 0}};
@@ -344,7 +322,7 @@ void TestRunSafety::outputFolderIsCheckedFirst()
 void TestRunSafety::rowsWithoutWorkAreNamed()
 {
     const QString broken = m_dir.filePath(QStringLiteral("unreadable.mp4"));
-    QVERIFY(writeBytes(broken, QByteArray(4096, '\x11')));
+    QVERIFY(!TestFiles::write(broken, QByteArray(4096, '\x11')).isEmpty());
     const QString good = m_dir.filePath(QStringLiteral("good.mp4"));
     QVERIFY(QFile::exists(good) || QFile::copy(TestMedia::clip(2.0), good));
     const QList<quint64> ids = m_window->addFiles({broken, good});
@@ -367,7 +345,7 @@ void TestRunSafety::rowsWithoutWorkAreNamed()
 
 void TestRunSafety::closingWhilePausedFinishesTheFileFirst()
 {
-    const QString longClip = longSource();
+    const QString longClip = TestMedia::longClip();
     const quint64 id = m_window->addFiles({longClip}).first();
     action("actionRun")->trigger();
     static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
