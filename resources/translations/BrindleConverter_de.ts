@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>Bild gespiegelt</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Größe der Ausgabedatei</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Größe der Quelldatei</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Unfertige Datei behalten: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

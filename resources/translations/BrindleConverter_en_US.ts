@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>Picture flipped</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Size of the output file</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Size of the source file</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Unfinished file kept: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>Imagen volteada</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamaño del archivo de salida</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamaño del archivo de origen</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Archivo sin terminar conservado: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

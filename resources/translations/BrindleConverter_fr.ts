@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>Image retournée</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Taille du fichier de sortie</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Taille du fichier source</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Fichier inachevé conservé : %1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

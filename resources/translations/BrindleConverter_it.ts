@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>Immagine capovolta</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Dimensione del file di output</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Dimensione del file sorgente</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>File incompleto conservato: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>画像は反転済み</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>出力ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>元ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>未完成のファイルを保持：%1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

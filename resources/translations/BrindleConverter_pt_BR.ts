@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>Imagem espelhada</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamanho do arquivo de saída</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamanho do arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Arquivo inacabado mantido: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

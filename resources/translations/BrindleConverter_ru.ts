@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>Изображение отражено</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Размер выходного файла</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Размер исходного файла</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Незавершённый файл сохранён: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

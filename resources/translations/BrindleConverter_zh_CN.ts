@@ -327,6 +327,18 @@
         <source>Picture flipped</source>
         <translation>画面已翻转</translation>
     </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>输出文件的大小</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>源文件的大小</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>已保留未完成的文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>ConversionRun</name>

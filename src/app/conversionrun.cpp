@@ -34,9 +34,21 @@ ConversionRun::ConversionRun(ConversionListModel *rows, JobsManage *jobs, QObjec
         const quint64 rowId = job->rowId();
         const QString log = job->log();
         const QStringList warnings = job->warnings();
+        const QString unfinished = outcome == JobOutcome::Stopped ? job->outputPath() : QString();
         QMetaObject::invokeMethod(
-            this, [this, rowId, outcome, log, warnings] { onJobFinished(rowId, outcome, log, warnings); },
-            Qt::QueuedConnection);
+            this, [=] { onJobFinished(rowId, outcome, log, warnings, unfinished); }, Qt::QueuedConnection);
+    });
+    m_jobs->setInUse([this](const QString &path) { return isInput(path); });
+}
+
+bool ConversionRun::isInput(const QString &path) const
+{
+    const QList<quint64> ids = m_rows->ids();
+    return std::any_of(ids.cbegin(), ids.cend(), [this, &path](quint64 id) {
+        const ConvertTask task = m_rows->task(id);
+        const QList<MergeEntry> joined = task.titleSequences + task.endings;
+        return task.sourcePath == path || task.music.contains(path)
+               || std::any_of(joined.cbegin(), joined.cend(), [&path](const MergeEntry &entry) { return entry.path == path; });
     });
 }
 
@@ -150,12 +162,15 @@ bool ConversionRun::rowHasLiveJobs(quint64 rowId) const
     return m_jobs->hasLiveJobs(rowId);
 }
 
-void ConversionRun::onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings)
+void ConversionRun::onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings,
+                                  const QString &unfinished)
 {
     if (!m_rows->contains(rowId))
         return;
     Verdict &verdict = m_verdicts[rowId];
     verdict.warnings << warnings;
+    if (!unfinished.isEmpty())
+        verdict.unfinished << unfinished;
     if (outcome == JobOutcome::Failed || outcome == JobOutcome::Stopped) {
         verdict.failed = verdict.failed || outcome == JobOutcome::Failed;
         verdict.stopped = verdict.stopped || outcome == JobOutcome::Stopped;
@@ -174,7 +189,8 @@ void ConversionRun::settle(quint64 rowId)
     const QString notes = verdict.warnings.join(QLatin1Char('\n'));
     if (verdict.stopped)
         m_rows->setOutcome(rowId, RowState::Stopped,
-                           verdict.log.isEmpty() ? tr("Stopped by user") + QLatin1Char('\n') + notes : verdict.log + notes);
+                           verdict.log.isEmpty() ? tr("Stopped by user") + QLatin1Char('\n') + notes : verdict.log + notes,
+                           verdict.unfinished);
     else if (verdict.failed)
         m_rows->setOutcome(rowId, RowState::Failed, verdict.log + notes);
     else if (!notes.isEmpty())

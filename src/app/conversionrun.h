@@ -55,12 +55,16 @@ private:
         bool stopped = false;
         QStringList warnings;
         QString log;
+        QStringList unfinished; // what stopped jobs left, set aside
     };
 
     int queueRow(quint64 rowId, const RunSnapshot &snapshot, QString *whyNothing);
     // Split and merge of a task without a filter graph work on the source itself.
     int workOnSource(quint64 rowId, const QString &source, const ConversionPlan &plan, QString *whyNothing);
-    void onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings);
+    void onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings,
+                       const QString &unfinished);
+    // A file some row reads: a source, a title sequence, an ending or a music file.
+    bool isInput(const QString &path) const;
     void settle(quint64 rowId);
     void endConvertingRows(RowState state, const QString &log);
 

@@ -177,7 +177,8 @@ void MainWindow::buildList()
 {
     QTableView *list = ui->tableWidget;
     list->setModel(m_model);
-    m_model->setWarningIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    m_model->setStatusIcons(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                            style()->standardIcon(QStyle::SP_FileIcon));
     QHeaderView *header = list->horizontalHeader();
     header->setSectionsClickable(false);
     header->setSectionResizeMode(ConversionListModel::NameColumn, QHeaderView::Stretch);

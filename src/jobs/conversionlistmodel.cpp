@@ -1,5 +1,7 @@
 #include "jobs/conversionlistmodel.h"
 
+#include "common/displaytext.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -72,7 +74,7 @@ QVariant ConversionListModel::data(const QModelIndex &index, int role) const
     case NameColumn:
         return nameData(row, role);
     case SizeColumn:
-        return role == Qt::DisplayRole ? row.size : QVariant();
+        return sizeData(row, role);
     case StatusColumn:
         return statusData(row, role);
     }
@@ -106,6 +108,18 @@ QVariant ConversionListModel::nameData(const Row &row, int role) const
     return QVariant();
 }
 
+QVariant ConversionListModel::sizeData(const Row &row, int role) const
+{
+    const bool output = !row.outputSize.isEmpty();
+    if (!output && row.sourceSize < 0)
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return output ? row.outputSize : DisplayText::fileSize(row.sourceSize);
+    if (role == Qt::ToolTipRole)
+        return output ? tr("Size of the output file") : tr("Size of the source file");
+    return QVariant();
+}
+
 QVariant ConversionListModel::statusData(const Row &row, int role) const
 {
     // The long state text does not fit the narrow column: the cell says "Completed" with a
@@ -117,10 +131,15 @@ QVariant ConversionListModel::statusData(const Row &row, int role) const
             return row.progress;
         return rowStateText(warned ? RowState::Completed : row.state);
     case Qt::DecorationRole:
-        return warned ? m_warningIcon : QVariant();
+        return warned ? m_warningIcon : !row.unfinished.isEmpty() ? m_unfinishedIcon : QVariant();
     case Qt::ToolTipRole: {
-        const QString notes = tailOf(row.log);
-        return warned ? rowStateText(row.state) + QStringLiteral(":\n") + notes : notes;
+        QStringList lines;
+        if (warned)
+            lines << rowStateText(row.state) + QLatin1Char(':');
+        for (const QString &file : row.unfinished)
+            lines << tr("Unfinished file kept: %1").arg(QFileInfo(file).fileName());
+        lines << tailOf(row.log);
+        return lines.join(QLatin1Char('\n'));
     }
     }
     return QVariant();
@@ -152,28 +171,31 @@ QList<quint64> ConversionListModel::addTasks(const QList<ConvertTask> &tasks)
         ++m_pendingProbes;
         m_probePool.start([this, id, path] {
             const MediaProbe probe = probeMedia(path);
-            QMetaObject::invokeMethod(this, [this, id, probe] { applyProbe(id, probe); }, Qt::QueuedConnection);
+            const qint64 size = QFileInfo(path).isFile() ? QFileInfo(path).size() : -1;
+            QMetaObject::invokeMethod(
+                this, [this, id, probe, size] { applyProbe(id, probe, size); }, Qt::QueuedConnection);
         });
     }
     return added;
 }
 
-void ConversionListModel::applyProbe(quint64 id, const MediaProbe &probe)
+void ConversionListModel::applyProbe(quint64 id, const MediaProbe &probe, qint64 size)
 {
     --m_pendingProbes;
     Row *row = find(id);
     if (row && !row->probed) {
-        storeProbe(*row, probe);
+        storeProbe(*row, probe, size);
         emit sigProbed(id);
     }
     if (m_pendingProbes == 0)
         emit sigAllProbed();
 }
 
-void ConversionListModel::storeProbe(Row &row, const MediaProbe &probe)
+void ConversionListModel::storeProbe(Row &row, const MediaProbe &probe, qint64 size)
 {
     row.probed = true;
     row.probe = probe;
+    row.sourceSize = size;
     row.task.width = probe.width;
     row.task.height = probe.height;
     if (row.task.end == 0)
@@ -187,8 +209,10 @@ MediaProbe ConversionListModel::probe(quint64 id)
     if (!row)
         return MediaProbe();
     // The worker's own result is dropped when it arrives: this one is as good.
-    if (!row->probed)
-        storeProbe(*row, probeMedia(row->task.sourcePath));
+    if (!row->probed) {
+        const QFileInfo source(row->task.sourcePath);
+        storeProbe(*row, probeMedia(source.filePath()), source.isFile() ? source.size() : -1);
+    }
     return row->probe;
 }
 
@@ -274,7 +298,12 @@ void ConversionListModel::setState(quint64 id, RowState state)
     row->progress.clear();
     if (clearsLog(state))
         row->log.clear();
-    changed(id, StatusColumn, StatusColumn);
+    // A new run starts from the source again.
+    if (state == RowState::Ready || state == RowState::Running) {
+        row->outputSize.clear();
+        row->unfinished.clear();
+    }
+    changed(id, SizeColumn, StatusColumn);
 }
 
 QString ConversionListModel::log(quint64 id) const
@@ -283,7 +312,7 @@ QString ConversionListModel::log(quint64 id) const
     return row ? row->log : QString();
 }
 
-void ConversionListModel::setOutcome(quint64 id, RowState state, const QString &log)
+void ConversionListModel::setOutcome(quint64 id, RowState state, const QString &log, const QStringList &unfinished)
 {
     Row *row = find(id);
     if (!row)
@@ -291,6 +320,7 @@ void ConversionListModel::setOutcome(quint64 id, RowState state, const QString &
     row->state = state;
     row->progress.clear();
     row->log = log;
+    row->unfinished = unfinished;
     changed(id, StatusColumn, StatusColumn);
 }
 
@@ -302,8 +332,8 @@ void ConversionListModel::showProgress(quint64 id, const QString &status, const 
     if (!status.isEmpty() && row->state == RowState::Running)
         row->progress = status;
     if (!size.isEmpty())
-        row->size = size;
-    changed(id, SizeColumn, StatusColumn, {Qt::DisplayRole});
+        row->outputSize = size;
+    changed(id, SizeColumn, StatusColumn, {Qt::DisplayRole, Qt::ToolTipRole});
 }
 
 bool ConversionListModel::converting() const
@@ -321,7 +351,8 @@ void ConversionListModel::setWatermarkLayers(int count)
                          {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
-void ConversionListModel::setWarningIcon(const QIcon &icon)
+void ConversionListModel::setStatusIcons(const QIcon &warning, const QIcon &unfinished)
 {
-    m_warningIcon = icon;
+    m_warningIcon = warning;
+    m_unfinishedIcon = unfinished;
 }

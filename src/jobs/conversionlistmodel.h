@@ -60,8 +60,9 @@ public:
     void setState(quint64 id, RowState state);
     // What went wrong or was left out in the row's last run.
     QString log(quint64 id) const;
-    void setOutcome(quint64 id, RowState state, const QString &log);
-    // A job's progress: the status text (shown while the row runs) and the size text, unless empty.
+    // With the unfinished files the row's stopped jobs left, which the row then shows.
+    void setOutcome(quint64 id, RowState state, const QString &log, const QStringList &unfinished = {});
+    // A job's progress: the status text (shown while the row runs) and its output's size, unless empty.
     void showProgress(quint64 id, const QString &status, const QString &size);
     // True while a row is queued, converting or stopping.
     bool converting() const;
@@ -73,8 +74,8 @@ public:
 
     // One set of watermark layers is drawn on every row; the rows say so while there is one.
     void setWatermarkLayers(int count);
-    // The sign of a row that completed with warnings.
-    void setWarningIcon(const QIcon &icon);
+    // The signs of a row that completed with warnings, and of one that left an unfinished file.
+    void setStatusIcons(const QIcon &warning, const QIcon &unfinished);
 
 signals:
     // A probe result reached the row's task.
@@ -88,18 +89,21 @@ private:
         ConvertTask task;
         RowState state = RowState::Ready;
         QString progress; // what a running job last said, shown instead of the state's text
-        QString size;
+        QString outputSize; // of what the row's jobs wrote; the source's size shows until then
+        qint64 sourceSize = -1;
         QString log;
+        QStringList unfinished;
         bool probed = false;
         MediaProbe probe;
     };
 
-    void applyProbe(quint64 id, const MediaProbe &probe);
-    void storeProbe(Row &row, const MediaProbe &probe);
+    void applyProbe(quint64 id, const MediaProbe &probe, qint64 size);
+    void storeProbe(Row &row, const MediaProbe &probe, qint64 size);
     Row *find(quint64 id);
     const Row *find(quint64 id) const;
     void changed(quint64 id, Column first, Column last, const QVector<int> &roles = {});
     QVariant nameData(const Row &row, int role) const;
+    QVariant sizeData(const Row &row, int role) const;
     QVariant statusData(const Row &row, int role) const;
 
     std::vector<Row> m_rows;
@@ -107,6 +111,7 @@ private:
     int m_pendingProbes = 0;
     int m_watermarkLayers = 0;
     QIcon m_warningIcon;
+    QIcon m_unfinishedIcon;
     QIcon m_watermarkIcon;
     QThreadPool m_probePool;
 };

@@ -59,8 +59,15 @@ private:
     {
         return rows()->index(rows()->rowOf(id), column).data(role);
     }
-    QString status(quint64 id) const { return cell(id, ConversionListModel::StatusColumn).toString(); }
-    QString size(quint64 id) const { return cell(id, ConversionListModel::SizeColumn).toString(); }
+    QString status(quint64 id, int role = Qt::DisplayRole) const
+    {
+        return cell(id, ConversionListModel::StatusColumn, role).toString();
+    }
+    // What the File Size cell says, and of which file its tool tip says.
+    QString size(quint64 id, int role = Qt::DisplayRole) const
+    {
+        return cell(id, ConversionListModel::SizeColumn, role).toString();
+    }
 
     QTemporaryDir m_dir;
     QString m_output;
@@ -115,6 +122,8 @@ void TestConversionRun::runConvertsAndSkipsCompletedRows()
     QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("movie.ass")), TestFiles::helloAss()).isEmpty());
     const quint64 id = m_window->addFiles({source}).first();
     QCOMPARE(rows()->task(id).subtitlePath, m_dir.filePath(QStringLiteral("movie.ass")));
+    QTRY_COMPARE(size(id), DisplayText::fileSize(QFileInfo(source).size()));
+    QCOMPARE(size(id, Qt::ToolTipRole), QStringLiteral("Size of the source file"));
 
     run();
     const QString output = m_output + QStringLiteral("/movie.mp4");
@@ -122,6 +131,7 @@ void TestConversionRun::runConvertsAndSkipsCompletedRows()
     QCOMPARE(rows()->state(id), RowState::Completed);
     QCOMPARE(status(id), QStringLiteral("Completed"));
     QCOMPARE(size(id), DisplayText::fileSize(QFileInfo(output).size()));
+    QCOMPARE(size(id, Qt::ToolTipRole), QStringLiteral("Size of the output file"));
     QCOMPARE(TestMedia::probeStream(output, "v", "codec_name"), QStringLiteral("h264"));
     QCOMPARE(TestMedia::probeStream(output, "a", "codec_name"), QStringLiteral("aac"));
     QVERIFY(qAbs(TestMedia::probeDuration(output) - TestMedia::probeDuration(source)) < 0.1);
@@ -242,6 +252,17 @@ void TestConversionRun::stopEndsTheEngines()
     QVERIFY(TestMedia::probeDuration(kept) > 0.0);
     QCOMPARE(size(ids[0]), DisplayText::fileSize(QFileInfo(kept).size()));
     QVERIFY(rows()->log(ids[0]).contains(outputs.first()));
+    QVERIFY(!cell(ids[0], ConversionListModel::StatusColumn, Qt::DecorationRole).isNull());
+    QVERIFY(status(ids[0], Qt::ToolTipRole).startsWith(QStringLiteral("Unfinished file kept: ") + outputs.first()));
+
+    // Stopped again, the row leaves one unfinished file still: the newest.
+    action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(ids[0])).hasMatch(), 60000);
+    action("actionStop")->trigger();
+    QVERIFY(done.wait(30000));
+    QTRY_COMPARE(rows()->state(ids[0]), RowState::Stopped);
+    QCOMPARE(QDir(m_output).entryList(QDir::Files), outputs);
+    QCOMPARE(size(ids[0]), DisplayText::fileSize(QFileInfo(kept).size()));
 }
 
 void TestConversionRun::splitAndSoundtrackFollowTheRun()
