@@ -39,7 +39,9 @@ int main(int argc, char *argv[])
     ConversionListModel list;
     ConvertTask task;
     task.sourcePath = clip;
-    const QList<ConvertTask> files(kFiles, task);
+    QList<ConvertTask> files;
+    for (int i = 0; i < kFiles; ++i)
+        files << task;
 
     qint64 longestGapMs = 0;
     QElapsedTimer gap;
