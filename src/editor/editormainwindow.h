@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -89,7 +90,7 @@ private:
     // Turns and flips change the canvas's pixel grid: the scene and view follow it.
     void pictureChanged();
 
-    ConversionListModel *m_rows = nullptr;
+    QPointer<ConversionListModel> m_rows;
     quint64 m_rowId = 0;
     QString m_source;
     qint64 m_durationUs = 0;
