@@ -161,10 +161,7 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
 
 void TestConversionList::manyFilesAreListedBeforeTheyAreProbed()
 {
-    QStringList files;
-    for (int i = 0; i < 200; ++i)
-        files << m_clip;
-    const QList<quint64> ids = m_window->addFiles(files);
+    const QList<quint64> ids = m_window->addFiles(QVector<QString>(200, m_clip).toList());
     // Rows exist at once; the probes arrive later on worker threads.
     QCOMPARE(rows()->count(), 200);
     QVERIFY(rows()->probing());

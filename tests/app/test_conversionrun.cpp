@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 
 namespace {
+using Model = ConversionListModel;
+
 // Engine processes this test process started and that are still alive.
 int runningEngines()
 {
@@ -59,15 +61,8 @@ private:
     {
         return rows()->index(rows()->rowOf(id), column).data(role);
     }
-    QString status(quint64 id, int role = Qt::DisplayRole) const
-    {
-        return cell(id, ConversionListModel::StatusColumn, role).toString();
-    }
-    // What the File Size cell says, and of which file its tool tip says.
-    QString size(quint64 id, int role = Qt::DisplayRole) const
-    {
-        return cell(id, ConversionListModel::SizeColumn, role).toString();
-    }
+    QString status(quint64 id, int role = Qt::DisplayRole) const { return cell(id, Model::StatusColumn, role).toString(); }
+    QString size(quint64 id, int role = Qt::DisplayRole) const { return cell(id, Model::SizeColumn, role).toString(); }
 
     QTemporaryDir m_dir;
     QString m_output;
@@ -157,7 +152,7 @@ void TestConversionRun::corruptInputFailsAndTheNextRowConverts()
     QCOMPARE(rows()->state(ids[0]), RowState::Failed);
     QCOMPARE(status(ids[0]), QStringLiteral("Failed"));
     QVERIFY(!rows()->log(ids[0]).isEmpty());
-    QVERIFY(!cell(ids[0], ConversionListModel::StatusColumn, Qt::ToolTipRole).toString().isEmpty());
+    QVERIFY(!status(ids[0], Qt::ToolTipRole).isEmpty());
     QCOMPARE(rows()->state(ids[1]), RowState::Completed);
     QVERIFY(QFile::exists(m_output + QStringLiteral("/good, \"clip\".mp4")));
 
@@ -185,9 +180,9 @@ void TestConversionRun::unusableSubtitleIsLeftOutAndLogged()
     // A success that left something out says so, and keeps the note where it can be read.
     QCOMPARE(rows()->state(id), RowState::CompletedWithWarnings);
     QCOMPARE(status(id), QStringLiteral("Completed"));
-    QVERIFY(!cell(id, ConversionListModel::StatusColumn, Qt::DecorationRole).isNull());
+    QVERIFY(!cell(id, Model::StatusColumn, Qt::DecorationRole).isNull());
     QVERIFY2(rows()->log(id).contains(empty), qPrintable(rows()->log(id)));
-    const QString tip = cell(id, ConversionListModel::StatusColumn, Qt::ToolTipRole).toString();
+    const QString tip = status(id, Qt::ToolTipRole);
     QVERIFY(tip.startsWith(QStringLiteral("Completed with warnings:\n")) && tip.contains(empty));
     QVERIFY(QFile::exists(m_output + QStringLiteral("/plain.mp4")));
     const QList<AbstractJob *> jobs = m_window->jobs().jobs();
@@ -206,7 +201,7 @@ void TestConversionRun::unusableSubtitleIsLeftOutAndLogged()
     QVERIFY(m_window->isIdle());
     QCOMPARE(rows()->state(id), RowState::CompletedWithWarnings);
     rows()->setState(id, RowState::Ready);
-    QVERIFY(cell(id, ConversionListModel::StatusColumn, Qt::DecorationRole).isNull());
+    QVERIFY(cell(id, Model::StatusColumn, Qt::DecorationRole).isNull());
 }
 
 void TestConversionRun::stopEndsTheEngines()
@@ -252,7 +247,7 @@ void TestConversionRun::stopEndsTheEngines()
     QVERIFY(TestMedia::probeDuration(kept) > 0.0);
     QCOMPARE(size(ids[0]), DisplayText::fileSize(QFileInfo(kept).size()));
     QVERIFY(rows()->log(ids[0]).contains(outputs.first()));
-    QVERIFY(!cell(ids[0], ConversionListModel::StatusColumn, Qt::DecorationRole).isNull());
+    QVERIFY(!cell(ids[0], Model::StatusColumn, Qt::DecorationRole).isNull());
     QVERIFY(status(ids[0], Qt::ToolTipRole).startsWith(QStringLiteral("Unfinished file kept: ") + outputs.first()));
 
     // Stopped again, the row leaves one unfinished file still: the newest.
