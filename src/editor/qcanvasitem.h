@@ -10,6 +10,10 @@ class QCanvasItem : public QWatermarkBase
 public:
     explicit QCanvasItem(QGraphicsItem *parent = nullptr);
 
+    // The background's own record: its source, flips, quarter turn and crop, and the frame.
+    const CLayerInfo &info() const override { return m_info; }
+    CLayerInfo &info() { return m_info; }
+
     // The frame as grabbed, at its native size; the displayed picture follows on refresh.
     void setFrame(const QImage &frame);
     const QImage &picture() const { return m_picture; }
@@ -29,6 +33,7 @@ protected:
     void applyResize(qreal, qreal) override {}
 
 private:
+    CLayerInfo m_info;
     QImage m_picture;
     QRectF m_bounds;
 };
