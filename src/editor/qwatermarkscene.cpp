@@ -48,7 +48,8 @@ QWatermarkScene::QWatermarkScene(WatermarkDocument *document, QObject *parent)
 
 QWatermarkScene::~QWatermarkScene()
 {
-    // The history's commands refer to the document alone; the items go with the scene.
+    // The items go with the scene, quietly: no view is to hear of their selection ending.
+    blockSignals(true);
     delete m_history;
     m_history = nullptr;
 }
