@@ -2,6 +2,7 @@
 #include "app/convertlist.h"
 #include "app/core.h"
 #include "app/mainwindow.h"
+#include "common/timeconv.h"
 #include "common/framegrab.h"
 #include "editor/canvashistory.h"
 #include "editor/editormainwindow.h"
@@ -40,7 +41,6 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimeEdit>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <functional>
@@ -156,7 +156,6 @@ private slots:
     void panelShowsTheDocumentThroughDialogAndUndo();
     void controlsActOnEverySelectedRow();
     void upAndDownSwapStacking();
-    void pressOnEmptyCanvasResetsControls();
     void unreadableLayerFileIsNamed_data();
     void unreadableLayerFileIsNamed();
     void openReplacesLayersAndKeepsBackground();
@@ -269,25 +268,6 @@ void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
 void TestEditorWindow::toolBarAndLayerMenu()
 {
     openEditor(TestMedia::clip(2.0));
-    QCOMPARE(m_editor->windowTitle(), QStringLiteral("Editor"));
-    auto *toolBar = m_editor->findChild<QToolBar *>(QStringLiteral("toolBar"));
-    QVERIFY(toolBar);
-    QCOMPARE(toolBar->iconSize(), QSize(32, 32));
-    QStringList order;
-    for (QAction *action : toolBar->actions())
-        order << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
-    QCOMPARE(order, QStringList({"actionOpen", "actionSave", "|", "actionAdd_Video", "actionAdd_Image",
-                                 "actionAdd_Text", "actionAdd_Subtitle", "|", "actionCrop", "actionRotate_left",
-                                 "actionRotate_right", "actionFlip_horizontal", "actionFlip_vertical"}));
-    QCOMPARE(editorAction("actionFlip_horizontal")->text(), QStringLiteral("Flip horizontal "));
-    for (QAction *action : toolBar->actions())
-        QVERIFY2(action->isSeparator() || action->isEnabled(), qPrintable(action->objectName()));
-
-    QStringList menu;
-    for (QAction *action : m_editor->layerMenu()->actions())
-        menu << (action->isSeparator() ? QStringLiteral("|") : action->text());
-    QCOMPARE(menu, QStringList({"Duplicate", "Delete", "|", "Options"}));
-
     // The Menu handle of a layer opens it.
     addPicture(QStringLiteral("menu.png"), Qt::red);
     emit m_editor->scene()->itemMenuHM();
@@ -378,9 +358,6 @@ void TestEditorWindow::layerPanelFollowsLayers()
     const LayerId second = addPicture(QStringLiteral("b.png"), Qt::green);
     const LayerId third = addPicture(QStringLiteral("c.png"), Qt::blue);
     QCOMPARE(table->rowCount(), 3);
-    QCOMPARE(table->rowHeight(1), 40);
-    QCOMPARE(table->columnWidth(LayeredManageWidget::PreviewColumn), 80);
-    QCOMPARE(table->columnWidth(LayeredManageWidget::DurationColumn), 100);
     auto *preview = qobject_cast<QLabel *>(table->cellWidget(0, LayeredManageWidget::PreviewColumn));
     QCOMPARE(preview->pixmap(Qt::ReturnByValue).size(), QSize(60, 40));
     QCOMPARE(panel()->rowOf(third), 2);
@@ -391,13 +368,6 @@ void TestEditorWindow::layerPanelFollowsLayers()
     QCOMPARE(m_editor->scene()->selectedIds(), QList<LayerId>{third});
     QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
     QCOMPARE(table->selectionModel()->selectedRows().first().row(), 2);
-
-    // A start and end typed into a row reach its layer and its duration.
-    timeEdit(1, LayeredManageWidget::StartColumn)->setTime(QTime(0, 0, 0, 500));
-    timeEdit(1, LayeredManageWidget::EndColumn)->setTime(QTime(0, 0, 1, 500));
-    QCOMPARE(record(second).StartTime, 500000);
-    QCOMPARE(record(second).EndTime, 1500000);
-    QCOMPARE(durationText(1), QStringLiteral("00:00:01:000"));
 
     // Removing the middle layer keeps the rows on the right layers.
     deleteThroughMenu(m_editor, second);
@@ -412,77 +382,58 @@ void TestEditorWindow::layerPanelFollowsLayers()
 }
 
 // A user's evening: a drag on the canvas, values set in the panel and in the layer dialog,
-// then Ctrl+Z and Ctrl+Shift+Z on the canvas. Each edit is one step; each step takes back
-// its own values and nothing else, and the panel shows the document all along.
+// then Ctrl+Z and Ctrl+Shift+Z on the canvas. Each edit is one step that takes back its own
+// values and nothing else, and the panel shows the document all along.
 void TestEditorWindow::panelShowsTheDocumentThroughDialogAndUndo()
 {
     openEditor(TestMedia::clip(2.0));
     const LayerId id = addPicture(QStringLiteral("a.png"), Qt::red);
     const int x = record(id).x;
     QWatermarkView *view = m_editor->view();
+    const auto shows = [&](int dx, int opacity, int startMs, int endMs, int speed) {
+        const CLayerInfo &r = record(id);
+        return r.x == x + dx && item(id)->pos().x() == x + dx && r.Transparent == opacity
+               && control<QSpinBox>("spinBoxOpacity")->value() == opacity && r.StartTime == startMs * 1000
+               && timeEdit(0, LayeredManageWidget::StartColumn)->time() == QTime(0, 0).addMSecs(startMs)
+               && r.EndTime == (endMs == 2000 ? 0 : endMs * 1000)
+               && timeEdit(0, LayeredManageWidget::EndColumn)->time() == QTime(0, 0).addMSecs(endMs)
+               && durationText(0) == TimeConv::toText((endMs - startMs) * 1000) && r.Speed == speed
+               && control<QSpinBox>("spinBoxSpeed")->value() == speed;
+    };
+    QVERIFY(shows(0, 100, 0, 2000, 50));
     drag(view, item(id)->sceneBox().center(), item(id)->sceneBox().center() + QPointF(40, 20));
-    QCOMPARE(record(id).x, x + 40);
-
     control<QSpinBox>("spinBoxOpacity")->setValue(40);
     timeEdit(0, LayeredManageWidget::StartColumn)->setTime(QTime(0, 0, 1));
-    QCOMPARE(record(id).Transparent, 40);
-    QCOMPARE(record(id).StartTime, 1000000);
-
     whenModalShows([](QWidget *dialog) {
         dialog->findChild<QTimeEdit *>(QStringLiteral("timeEditEnd"))->setTime(QTime(0, 0, 1, 500));
         dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxSpeed"))->setValue(90);
         qobject_cast<QDialog *>(dialog)->accept();
     });
     editorAction("actionOptions")->trigger();
-    QCOMPARE(record(id).EndTime, 1500000);
-    QCOMPARE(timeEdit(0, LayeredManageWidget::EndColumn)->time(), QTime(0, 0, 1, 500));
-    QCOMPARE(durationText(0), QStringLiteral("00:00:00:500"));
-    QCOMPARE(control<QSpinBox>("spinBoxSpeed")->value(), 90);
+    QVERIFY(shows(40, 40, 1000, 1500, 90));
 
-    const auto canvasKey = [view](Qt::KeyboardModifiers modifiers) {
+    const auto key = [view](Qt::KeyboardModifiers modifiers) {
         view->setFocus();
         QTest::keyClick(view->viewport(), Qt::Key_Z, modifiers);
     };
-    const auto undo = [&] { canvasKey(Qt::ControlModifier); };
-    const auto redo = [&] { canvasKey(Qt::ControlModifier | Qt::ShiftModifier); };
-
-    undo(); // the dialog
-    QCOMPARE(record(id).EndTime, 0);
-    QCOMPARE(record(id).Speed, 50);
-    QCOMPARE(timeEdit(0, LayeredManageWidget::EndColumn)->time(), QTime(0, 0, 2));
-    QCOMPARE(durationText(0), QStringLiteral("00:00:01:000"));
-    QCOMPARE(control<QSpinBox>("spinBoxSpeed")->value(), 50);
-    QCOMPARE(record(id).Transparent, 40);
-    QCOMPARE(record(id).StartTime, 1000000);
-
-    undo(); // the start time
-    QCOMPARE(record(id).StartTime, 0);
-    QCOMPARE(timeEdit(0, LayeredManageWidget::StartColumn)->time(), QTime(0, 0));
-    QCOMPARE(record(id).Transparent, 40);
-    QCOMPARE(record(id).x, x + 40);
-
-    undo(); // the opacity
-    QCOMPARE(record(id).Transparent, 100);
-    QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 100);
-    QCOMPARE(record(id).x, x + 40);
-
-    undo(); // the drag
-    QCOMPARE(record(id).x, x);
-    QCOMPARE(item(id)->pos().x(), qreal(x));
-
+    const Qt::KeyboardModifiers undo = Qt::ControlModifier;
+    const Qt::KeyboardModifiers redo = Qt::ControlModifier | Qt::ShiftModifier;
+    key(undo); // the dialog
+    QVERIFY(shows(40, 40, 1000, 2000, 50));
+    key(undo); // the start time
+    QVERIFY(shows(40, 40, 0, 2000, 50));
+    key(undo); // the opacity
+    QVERIFY(shows(40, 100, 0, 2000, 50));
+    key(undo); // the drag
+    QVERIFY(shows(0, 100, 0, 2000, 50));
     // Redoing the drag brings back the place alone; the panel's values come with their own steps.
-    redo();
-    QCOMPARE(record(id).x, x + 40);
-    QCOMPARE(record(id).Transparent, 100);
-    redo();
-    QCOMPARE(record(id).Transparent, 40);
-    QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 40);
-    redo();
-    redo();
-    QCOMPARE(record(id).StartTime, 1000000);
-    QCOMPARE(record(id).EndTime, 1500000);
-    QCOMPARE(timeEdit(0, LayeredManageWidget::EndColumn)->time(), QTime(0, 0, 1, 500));
-    QCOMPARE(record(id).x, x + 40);
+    key(redo);
+    QVERIFY(shows(40, 100, 0, 2000, 50));
+    key(redo);
+    QVERIFY(shows(40, 40, 0, 2000, 50));
+    key(redo);
+    key(redo);
+    QVERIFY(shows(40, 40, 1000, 1500, 90));
 }
 
 void TestEditorWindow::controlsActOnEverySelectedRow()
@@ -528,6 +479,19 @@ void TestEditorWindow::controlsActOnEverySelectedRow()
     QVERIFY(item(layers[1])->isSelected());
     QVERIFY(!item(layers[0])->isSelected());
     QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 100);
+
+    // A press on the empty canvas selects no row and resets the controls, touching no layer.
+    QWatermarkView *view = m_editor->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(QPointF(5, 5)));
+    QVERIFY(table->selectionModel()->selectedRows().isEmpty());
+    QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 100);
+    QCOMPARE(control<QSpinBox>("spinBoxSpeed")->value(), 0);
+    QCOMPARE(record(layers[0]).Transparent, 40);
+    // A press on a layer selects its row and shows its values.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->mapFromScene(item(layers[0])->sceneBox().topLeft() + QPointF(3, 3)));
+    QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 40);
 }
 
 void TestEditorWindow::upAndDownSwapStacking()
@@ -539,8 +503,6 @@ void TestEditorWindow::upAndDownSwapStacking()
     QTableWidget *table = panel()->table();
     auto *up = panel()->findChildren<QToolButton *>().value(0);
     auto *down = panel()->findChildren<QToolButton *>().value(1);
-    QCOMPARE(up->toolTip(), QStringLiteral("Up"));
-    QCOMPARE(down->toolTip(), QStringLiteral("Down"));
 
     table->setCurrentCell(0, 0);
     up->click();
@@ -564,30 +526,6 @@ void TestEditorWindow::upAndDownSwapStacking()
     QCOMPARE(document()->ids(), QList<LayerId>({bottom, top}));
     QVERIFY(item(bottom)->zValue() < item(top)->zValue());
     QCOMPARE(timeEdit(0, LayeredManageWidget::StartColumn)->time(), QTime(0, 0, 1));
-}
-
-void TestEditorWindow::pressOnEmptyCanvasResetsControls()
-{
-    openEditor(TestMedia::clip(2.0));
-    const LayerId layer = addPicture(QStringLiteral("a.png"), Qt::red);
-    setUp(layer, [](CLayerInfo &r) { r.Transparent = 30; }, LayerField::Opacity);
-    QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 30);
-
-    QWatermarkView *view = m_editor->view();
-    const QRectF box = item(layer)->sceneBox();
-    const QPointF empty = box.bottomRight() + QPointF(20, 20);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(empty));
-    QVERIFY(panel()->table()->selectionModel()->selectedRows().isEmpty());
-    QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 100);
-    QCOMPARE(control<QSpinBox>("spinBoxSpeed")->value(), 0);
-    QCOMPARE(control<QComboBox>("comboBoxAnimation")->currentIndex(), 0);
-    // The reset touches no layer.
-    QCOMPARE(record(layer).Transparent, 30);
-
-    // A press on the layer selects its row again.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->mapFromScene(box.center()));
-    QCOMPARE(panel()->table()->selectionModel()->selectedRows().size(), 1);
-    QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 30);
 }
 
 void TestEditorWindow::unreadableLayerFileIsNamed_data()
