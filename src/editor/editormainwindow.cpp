@@ -126,11 +126,13 @@ void EditorMainWindow::buildActions()
     undo->setObjectName(QStringLiteral("actionUndo"));
     QAction *redo = m_scene->history()->createRedoAction(this);
     redo->setObjectName(QStringLiteral("actionRedo"));
-    // The canvas's history answers its keys on the canvas; the subtitle panel answers the same
-    // keys with its own history. Two window-wide shortcuts would cancel each other out.
+    // The layers' history answers its keys on the canvas and in the layer panel; the subtitle
+    // panel answers the same keys with its own history. Two window-wide shortcuts would cancel
+    // each other out.
     for (QAction *action : {undo, redo}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         m_view->addAction(action);
+        m_layerDock->addAction(action);
     }
 }
 

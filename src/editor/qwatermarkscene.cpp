@@ -211,10 +211,12 @@ QPoint QWatermarkScene::placeForNewLayer(const QSize &size) const
     }
     QPoint at = area.isEmpty() ? QPoint(0, 0)
                                : (area.center() - QPointF(size.width() / 2.0, size.height() / 2.0)).toPoint();
+    // A place is taken when a layer already has its centre there.
     const QList<CLayerInfo> present = m_document->layers();
-    const auto taken = [&present](const QPoint &p) {
+    const auto taken = [&present, size](const QPoint &p) {
         for (const CLayerInfo &record : present)
-            if (record.x == p.x() && record.y == p.y())
+            if (qAbs(2 * record.x + record.Width - 2 * p.x() - size.width()) <= 2
+                && qAbs(2 * record.y + record.Height - 2 * p.y() - size.height()) <= 2)
                 return true;
         return false;
     };

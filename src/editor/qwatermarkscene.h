@@ -84,7 +84,7 @@ private:
     QList<QWatermarkBase *> targets() const;
     QWatermarkBase *addNewLayer(CLayerInfo record, const QString &text, QString *error);
     // Where a new layer of this size goes: centred on the canvas as the view shows it, and a
-    // step down and right of any layer already there.
+    // step down and right of any layer already centred there.
     QPoint placeForNewLayer(const QSize &size) const;
     void connectLayer(QWatermarkBase *item);
     void showLayer(LayerId id);
