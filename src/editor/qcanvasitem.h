@@ -20,17 +20,12 @@ public:
 
     // Builds the displayed picture from the frame and the record's transforms.
     void refresh() override;
-    void setAngle(qreal angle) override;
-    void setSize(qreal w, qreal h) override;
 
     QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // The frame after flips, quarter turn and crop, as the conversion makes it.
     static QImage transformedFrame(const QImage &frame, const CLayerInfo &settings);
-
-protected:
-    void applyResize(qreal, qreal) override {}
 
 private:
     CLayerInfo m_info;
