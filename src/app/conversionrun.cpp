@@ -9,10 +9,12 @@
 #include <QDebug>
 #include <QFileInfo>
 
-ConversionRun::ConversionRun(ConversionListModel *rows, JobsManage *jobs, QObject *parent)
+ConversionRun::ConversionRun(ConversionListModel *rows, JobsManage *jobs, const WatermarkDocument *watermark,
+                             QObject *parent)
     : QObject(parent)
     , m_rows(rows)
     , m_jobs(jobs)
+    , m_watermark(watermark)
 {
     auto *followup = new FollowupWork([this](quint64 rowId) { return taskOf(rowId); });
     followup->install(*m_jobs);
@@ -102,7 +104,7 @@ int ConversionRun::queueRow(quint64 rowId, const RunSnapshot &snapshot, QString 
     m_verdicts.insert(rowId, Verdict());
 
     QStringList leftOut;
-    const QString filterText = core().buildFilterGraph(task, &leftOut);
+    const QString filterText = core().buildFilterGraph(*m_watermark, task, &leftOut);
     RunSettings settings;
     settings.container = snapshot.container;
     settings.outPath = snapshot.settings.outPath;

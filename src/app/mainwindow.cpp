@@ -10,7 +10,6 @@
 #include "app/popupwithinwindow.h"
 #include "app/startup.h"
 #include "editor/editormainwindow.h"
-#include "editor/qwatermarkbase.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/outputfolder.h"
 #include "jobs/runsnapshot.h"
@@ -61,7 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     core().cacheFolder = m_settings.cacheFolder;
     m_model = new ConversionListModel(this);
     buildList();
-    m_run = new ConversionRun(m_model, &m_jobs, this);
+    m_run = new ConversionRun(m_model, &m_jobs, &m_watermark, this);
     {
         const QSignalBlocker blocker(ui->comboBoxFormat);
         ConfigFormat format;
@@ -77,7 +76,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_jobs.setLimit(m_settings.threads);
 
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
-    ui->widgetPlayer->setFilterProvider([this] { return core().buildPreviewGraph(m_currentRow->task()); });
+    ui->widgetPlayer->setFilterProvider(
+        [this] { return core().buildPreviewGraph(m_watermark, m_currentRow->task()); });
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 
@@ -198,9 +198,10 @@ void MainWindow::buildList()
     connect(ui->tabMerge, &MergeTab::sigPreviewFile, this, &MainWindow::setPreviewFile);
     connect(m_currentRow, &CurrentRow::changed, this, [this](quint64 id) { setPreviewFile(m_model->path(id)); });
     // There is one set of layers, drawn on every row.
-    const auto countLayers = [this] { m_model->setWatermarkLayers(core().layers.size()); };
-    connect(&core(), &Core::sigAddLayer, this, countLayers);
-    connect(&core(), &Core::sigRemoveLayer, this, countLayers);
+    const auto countLayers = [this] { m_model->setWatermarkLayers(m_watermark.count()); };
+    connect(&m_watermark, &WatermarkDocument::layerAdded, this, countLayers);
+    connect(&m_watermark, &WatermarkDocument::layerRemoved, this, countLayers);
+    connect(&m_watermark, &WatermarkDocument::documentReset, this, countLayers);
 }
 
 quint64 MainWindow::currentRowId() const
@@ -397,7 +398,7 @@ void MainWindow::on_actionWatermark_triggered()
 EditorMainWindow *MainWindow::editor()
 {
     if (!m_editor) {
-        m_editor = std::make_unique<EditorMainWindow>();
+        m_editor = std::make_unique<EditorMainWindow>(&m_watermark);
         core().editor = m_editor.get();
     }
     return m_editor.get();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jobs/jobsmanage.h"
+#include "layers/watermarkdocument.h"
 #include "settings/configsystem.h"
 
 #include <QMainWindow>
@@ -113,6 +114,7 @@ private:
     QMenu m_trayMenu;
     ConfigSystem m_settings;
     JobsManage m_jobs;
+    WatermarkDocument m_watermark; // the layers put on every row
     int m_pendingExitCode = 0;
     ConversionListModel *m_model = nullptr;
     CurrentRow *m_currentRow = nullptr;

@@ -1,5 +1,6 @@
 #include "app/conversionplan.h"
 #include "app/core.h"
+#include "layers/watermarkdocument.h"
 #include "settings/configformat.h"
 #include "settings/cropdialog.h"
 #include "settings/cropwnd.h"
@@ -127,7 +128,8 @@ QString TestFormatConversion::convert(const QString &source, const QString &name
     task.width = media.width;
     task.height = media.height;
     task.end = media.duration;
-    const QString graph = core().buildFilterGraph(task);
+    const WatermarkDocument noLayers;
+    const QString graph = core().buildFilterGraph(noLayers, task);
 
     const ConversionPlan plan = ConversionPlanner::plan(task, format, settings, media, graph);
     if (plan.jobs.size() != 1)
