@@ -286,6 +286,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Source File</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>File Size</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Watermark layers: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Subtitle burned in: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Picture cropped</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Picture turned</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Picture flipped</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Size of the output file</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Size of the source file</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Unfinished file kept: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +353,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>the merge could not be prepared (its list file could not be written)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Source File</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>File Size</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -853,32 +885,8 @@
         <translation>Delete</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Up</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Down</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Split</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Setting number of parts</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>A duration of each clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Intercept a section</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +895,6 @@
     <message>
         <source>Open</source>
         <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Add to subtitle stream</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +973,6 @@
         <translation>Quit</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Add title sequence</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Add ending</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Media Information</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>You must restart Brindle to switch to the new language.
@@ -993,26 +981,6 @@ Do you want to restart now?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Add media file to list</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Add Media File</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Open Subtitle File</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Save ASS File</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Add Music File</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1136,42 @@ Do you want to restart now?</translation>
         <source>End</source>
         <translation>End</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Add title sequence</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Add ending</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Media Information</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Add Media File</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1182,30 @@ Do you want to restart now?</translation>
     <message>
         <source>Duration</source>
         <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Add Music File</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1711,26 @@ Do you want to restart now?</translation>
         <source>Duration</source>
         <translation>Duration</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Setting number of parts</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>A duration of each clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Intercept a section</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +1994,30 @@ Do you want to restart now?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Add to subtitle stream</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Open Subtitle File</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Save ASS File</translation>
     </message>
 </context>
 <context>

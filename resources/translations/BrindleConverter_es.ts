@@ -286,6 +286,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Capas de marca de agua: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Subtítulos incrustados: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Imagen recortada</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Imagen girada</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Imagen volteada</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamaño del archivo de salida</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamaño del archivo de origen</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Archivo sin terminar conservado: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +353,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>no se pudo preparar la unión (no se pudo escribir su archivo de lista)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Archivo de origen</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -853,32 +885,8 @@
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividir</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Número de partes</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Duración de cada clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Recortar una sección</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +895,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Añadir a la pista de subtítulos</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +973,6 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Añadir cabecera</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Añadir cierre</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Información del medio</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Debe reiniciar Brindle para cambiar al nuevo idioma.
@@ -993,26 +981,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>Primero añada un archivo multimedia a la lista</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Añadir archivo multimedia</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Abrir archivo de subtítulos</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Guardar archivo ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Añadir archivo de música</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1136,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>Fin</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Añadir cabecera</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Añadir cierre</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Información del medio</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Añadir archivo multimedia</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1182,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Añadir archivo de música</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1711,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duración de cada clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar una sección</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +1994,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Añadir a la pista de subtítulos</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Guardar archivo ASS</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>ソースファイル</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>透かしレイヤー：%1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>焼き込み字幕：%1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>画像はトリミング済み</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>画像は回転済み</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>画像は反転済み</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>出力ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>元ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>未完成のファイルを保持：%1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +353,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>結合を準備できませんでした（リストファイルを書き込めませんでした）</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>ソースファイル</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>ファイルサイズ</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>状態</translation>
     </message>
 </context>
 <context>
@@ -853,32 +885,8 @@
         <translation>削除</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>上へ</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>下へ</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>合計：</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>分割</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>分割数を指定</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>各クリップの長さ</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>区間を切り出す</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +895,6 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>字幕ストリームに追加</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +973,6 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>オープニングを追加</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>エンディングを追加</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>メディア情報</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>新しい言語に切り替えるには Brindle の再起動が必要です。
@@ -993,26 +981,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>先にメディアファイルをリストに追加してください</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>メディアファイルを追加</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>字幕ファイルを開く</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>字幕ファイル(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>ASS ファイルを保存</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>音楽ファイルを追加</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1136,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>オープニングを追加</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>エンディングを追加</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>メディア情報</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>メディアファイルを追加</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1182,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>音楽ファイルを追加</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1711,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>長さ</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>分割数を指定</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>各クリップの長さ</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>区間を切り出す</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +1994,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>字幕ストリームに追加</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>字幕ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>字幕ファイル(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS ファイルを保存</translation>
     </message>
 </context>
 <context>

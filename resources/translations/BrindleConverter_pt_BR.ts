@@ -286,6 +286,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Camadas de marca d&apos;água: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Legenda embutida: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Imagem recortada</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Imagem girada</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Imagem espelhada</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamanho do arquivo de saída</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamanho do arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Arquivo inacabado mantido: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +353,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>não foi possível preparar a junção (o arquivo de lista não pôde ser gravado)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Arquivo de origem</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamanho</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -853,32 +885,8 @@
         <translation>Excluir</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Descer</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividir</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Número de partes</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Duração de cada clipe</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Recortar um trecho</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +895,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Adicionar ao fluxo de legendas</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +973,6 @@
         <translation>Sair</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Adicionar abertura</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Adicionar encerramento</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Informações da mídia</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>É preciso reiniciar o Brindle para mudar para o novo idioma.
@@ -993,26 +981,6 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Adicione primeiro um arquivo de mídia à lista</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Adicionar arquivo de mídia</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Abrir arquivo de legendas</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Arquivo de legendas(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Salvar arquivo ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Adicionar arquivo de música</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1136,42 @@ Deseja reiniciar agora?</translation>
         <source>End</source>
         <translation>Fim</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Adicionar abertura</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Adicionar encerramento</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Adicionar arquivo de mídia</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1182,30 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Adicionar arquivo de música</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1711,26 @@ Deseja reiniciar agora?</translation>
         <source>Duration</source>
         <translation>Duração</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duração de cada clipe</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar um trecho</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +1994,30 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Adicionar ao fluxo de legendas</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir arquivo de legenda</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Arquivo de legenda(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salvar arquivo ASS</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Слои водяного знака: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Вшитые субтитры: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Изображение обрезано</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Изображение повёрнуто</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Изображение отражено</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Размер выходного файла</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Размер исходного файла</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Незавершённый файл сохранён: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +353,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>не удалось подготовить объединение (не удалось записать файл списка)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Исходный файл</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Размер</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Состояние</translation>
     </message>
 </context>
 <context>
@@ -853,32 +885,8 @@
         <translation>Удалить</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Вверх</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Вниз</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Итого:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Разделить</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Число частей</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Длительность каждого фрагмента</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Вырезать фрагмент</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +895,6 @@
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Добавить в поток субтитров</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +973,6 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Добавить заставку</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Добавить концовку</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Сведения о файле</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Чтобы сменить язык, Brindle нужно перезапустить.
@@ -993,26 +981,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>Сначала добавьте медиафайл в список</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Добавить медиафайл</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Открыть файл субтитров</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Файл субтитров(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Сохранить файл ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Добавить музыкальный файл</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1136,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>Конец</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Добавить заставку</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Добавить концовку</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Добавить медиафайл</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1182,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Добавить музыкальный файл</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1711,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>Длительность</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Число частей</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Длительность каждого фрагмента</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Вырезать фрагмент</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +1994,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Добавить в поток субтитров</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Открыть файл субтитров</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Файл субтитров(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Сохранить файл ASS</translation>
     </message>
 </context>
 <context>

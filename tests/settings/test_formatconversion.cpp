@@ -128,9 +128,8 @@ QString TestFormatConversion::convert(const QString &source, const QString &name
     task.width = media.width;
     task.height = media.height;
     task.end = media.duration;
-    core().tasks = {task};
     const WatermarkDocument noLayers;
-    const QString graph = core().buildFilterGraph(noLayers, 0);
+    const QString graph = core().buildFilterGraph(noLayers, task);
 
     const ConversionPlan plan = ConversionPlanner::plan(task, format, settings, media, graph);
     if (plan.jobs.size() != 1)
