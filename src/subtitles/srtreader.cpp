@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr qint64 kPieceBytes = 64 * 1024;
+// Small pieces: a short file never pays for buffers longer than itself.
+constexpr qint64 kPieceBytes = 16 * 1024;
 // Later than any film, early enough that microseconds fit comfortably in 64 bits.
 constexpr qint64 kLatestMs = 1000000LL * 3600 * 1000 - 1;
 // Larger numbers stop growing; the time they make is clamped anyway.
@@ -286,13 +287,11 @@ bool readSrtCues(QIODevice *device, const SrtCueParser::CueSink &sink)
     std::unique_ptr<QTextDecoder> decoder(codec->makeDecoder());
     SrtCueParser parser(sink);
     QByteArray piece(int(kPieceBytes), Qt::Uninitialized);
-    QString text;
     for (;;) {
         const qint64 got = device->read(piece.data(), kPieceBytes);
         if (got <= 0)
             break;
-        decoder->toUnicode(&text, piece.constData(), int(got));
-        parser.add(text);
+        parser.add(decoder->toUnicode(piece.constData(), int(got)));
     }
     parser.finish();
     return bomLength > 0 || codec->mibEnum() == 106;

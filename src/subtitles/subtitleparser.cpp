@@ -195,7 +195,7 @@ struct EventMargin {
 // that a failed write never leaves half a file in place of a good one.
 class SubtitleFileWriter
 {
-    static constexpr int kFlushBytes = 64 * 1024;
+    static constexpr int kFlushBytes = 16 * 1024;
 
 public:
     explicit SubtitleFileWriter(const QString &path) : m_file(path)
