@@ -1,8 +1,11 @@
 #pragma once
 
 #include "jobs/jobsmanage.h"
+#include "layers/overlaygraphs.h"
 #include "layers/watermarkdocument.h"
+#include "player/playerlender.h"
 #include "settings/configsystem.h"
+#include "subtitles/subtitlesessions.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -17,6 +20,7 @@ class ConversionListModel;
 class ConversionRun;
 class CurrentRow;
 class EditorMainWindow;
+class RowSubtitles;
 class QHBoxLayout;
 class QModelIndex;
 class QSplitter;
@@ -35,6 +39,7 @@ public:
     bool isIdle() const { return m_idle; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     ConversionListModel *conversionList() const { return m_model; }
+    SubtitleSessions *subtitleSessions() { return &m_subtitles; }
     // The row the tabs, the preview and Watermark work on: the list's current row (0: none).
     quint64 currentRowId() const;
     // The watermark editor, built the first time it is asked for.
@@ -101,6 +106,8 @@ private:
     void removeRows(const QList<quint64> &ids);
     // Stops a run and waits until its engines have finished their files.
     void finishWorkBeforeLeaving();
+    // Asks about subtitle edits no file holds before the program ends; false to stay.
+    bool settleBeforeLeaving();
 
     Ui::MainWindow *ui;
     QVBoxLayout *m_frameLayout = nullptr;
@@ -115,10 +122,14 @@ private:
     ConfigSystem m_settings;
     JobsManage m_jobs;
     WatermarkDocument m_watermark; // the layers put on every row
+    SubtitleSessions m_subtitles;  // each row's subtitle lines as the user edits them
+    OverlayGraphs m_graphs;
+    PlayerLender m_player;         // the one player engine, lent to this window or the editor
     int m_pendingExitCode = 0;
     ConversionListModel *m_model = nullptr;
     CurrentRow *m_currentRow = nullptr;
     ConversionRun *m_run = nullptr;
+    RowSubtitles *m_rowSubtitles = nullptr;
     std::unique_ptr<EditorMainWindow> m_editor;
     QAction *m_showLogAction = nullptr;
 };

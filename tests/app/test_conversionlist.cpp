@@ -130,7 +130,7 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
     QVERIFY(cell(id, Model::NameColumn, Qt::ToolTipRole).toString().startsWith(movie + "\n"));
     QCOMPARE(cell(id, Model::StatusColumn).toString(), QStringLiteral("Ready"));
     QCOMPARE(list()->selectionModel()->selectedRows().size(), 1);
-    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->m_filePath, movie);
+    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), movie);
 
     QVERIFY(task(id).hasSubtitle && task(id).subtitlePath == folder + "/movie.ass");
     QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), task(id).subtitlePath);
@@ -332,7 +332,7 @@ void TestConversionList::deletingRowsAboveKeepsEveryWindowOnItsFile()
     QCOMPARE(rows()->ids(), QList<quint64>({ids[2], ids[3]}));
     QCOMPARE(m_window->currentRowId(), ids[2]);
     QCOMPARE(find<QTableWidget>("tableWidgetMerge")->item(0, 1)->toolTip(), files[2]);
-    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->m_filePath, files[2]);
+    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), files[2]);
     openEditor();
     QCOMPARE(editor->rowId(), ids[2]);
 

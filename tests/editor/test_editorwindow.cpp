@@ -1,5 +1,4 @@
 #include "modalwatch.h"
-#include "app/core.h"
 #include "app/mainwindow.h"
 #include "common/timeconv.h"
 #include "common/framegrab.h"
@@ -21,6 +20,8 @@
 #include "player/timelabel.h"
 #include "settings/configformat.h"
 #include "subtitles/subtitledock.h"
+#include "subtitles/subtitleparser.h"
+#include "subtitles/subtitlesession.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -247,7 +248,6 @@ void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
     QVERIFY(m_editor->isVisible());
     QVERIFY(m_editor->windowState() & Qt::WindowMaximized);
     QCOMPARE(m_editor->source(), clip);
-    QCOMPARE(core().editor, m_editor);
     QCOMPARE(m_editor->scene()->canvasSize(), QSize(320, 240));
     // The run's and the preview's graphs place the layers on the canvas the document names.
     QCOMPARE(document()->canvasSize(), QSize(320, 240));
@@ -291,14 +291,15 @@ void TestEditorWindow::toolBarAndLayerMenu()
     // leaves the layers alone; on the canvas it takes back the layer.
     m_editor->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_editor));
-    const int cues = core().subtitles.events.size();
+    const SubtitleParser &lines = m_editor->subtitleDock()->session()->document();
+    const int cues = lines.events.size();
     m_editor->subtitleDock()->onAdd();
-    QCOMPARE(core().subtitles.events.size(), cues + 1);
+    QCOMPARE(m_editor->subtitleDock()->session()->document().events.size(), cues + 1);
     QWidget *table = m_editor->subtitleDock()->findChild<QTableView *>();
     QVERIFY(table);
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(core().subtitles.events.size(), cues);
+    QCOMPARE(lines.events.size(), cues);
     QCOMPARE(document()->count(), 1);
     m_editor->view()->setFocus();
     QTest::keyClick(m_editor->view()->viewport(), Qt::Key_Z, Qt::ControlModifier);

@@ -133,6 +133,7 @@ private slots:
 private:
     void play(const QString &path);
 
+    PlayerLender m_lender;
     QWidget *m_window = nullptr;
     QPlayerWidget *m_player = nullptr;
 };
@@ -142,6 +143,7 @@ void TestPlayer::init()
     m_window = new QWidget;
     m_window->resize(480, 400);
     m_player = new QPlayerWidget(m_window);
+    m_player->bind(&m_lender);
     m_player->setGeometry(0, 0, 480, 400);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -157,7 +159,7 @@ void TestPlayer::cleanup()
 void TestPlayer::play(const QString &path)
 {
     QVERIFY(!path.isEmpty());
-    m_player->m_filePath = path;
+    m_player->setFile(path);
     m_player->OnPlayPause();
     QVERIFY(m_player->isPlaying());
 }
@@ -344,7 +346,7 @@ void TestPlayer::brokenFileAfterAGoodOneShowsNoOldTime()
     m_player->OnStop();
 
     const QString missing = TestProfile::home() + QStringLiteral("/gone.mp4");
-    m_player->m_filePath = missing;
+    m_player->setFile(missing);
     m_player->OnPlayPause();
     QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
     QCOMPARE(time->time(), QTime(0, 0));
@@ -450,7 +452,7 @@ void TestPlayer::playWithoutFileAsksForOne()
     QVERIFY(!m_player->isPlaying());
 
     // A file chosen in answer plays at once.
-    connect(m_player, &QPlayerWidget::sigAddFile, m_player, [this] { m_player->m_filePath = TestMedia::clip(3.0); });
+    connect(m_player, &QPlayerWidget::sigAddFile, m_player, [this] { m_player->setFile(TestMedia::clip(3.0)); });
     m_player->OnPlayPause();
     QCOMPARE(asked.count(), 2);
     QVERIFY(m_player->isPlaying());

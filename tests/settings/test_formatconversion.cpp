@@ -1,5 +1,5 @@
 #include "app/conversionplan.h"
-#include "app/core.h"
+#include "layers/overlaygraphs.h"
 #include "layers/watermarkdocument.h"
 #include "settings/configformat.h"
 #include "settings/cropdialog.h"
@@ -107,8 +107,7 @@ void TestFormatConversion::initTestCase()
                                 QStringLiteral("2"), QStringLiteral("-c:v"), QStringLiteral("libx264"),
                                 QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
     QVERIFY(!m_source.isEmpty());
-    core().cacheFolder = m_dir.filePath(QStringLiteral("cache"));
-    QVERIFY(QDir().mkpath(core().cacheFolder));
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("cache"))));
 }
 
 QString TestFormatConversion::convert(const QString &source, const QString &name, const ConvertTask &given)
@@ -129,7 +128,7 @@ QString TestFormatConversion::convert(const QString &source, const QString &name
     task.height = media.height;
     task.end = media.duration;
     const WatermarkDocument noLayers;
-    const QString graph = core().buildFilterGraph(noLayers, task);
+    const QString graph = OverlayGraphs(&noLayers, m_dir.filePath(QStringLiteral("cache"))).forRun(0, task);
 
     const ConversionPlan plan = ConversionPlanner::plan(task, format, settings, media, graph);
     if (plan.jobs.size() != 1)
