@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QOpenGLContext>
 #include <QTimer>
 #include <QWidget>
 
@@ -34,6 +35,34 @@ public:
     ~PlayerLock() { SDL_UnlockMutex(g_player.lock); }
     PlayerLock(const PlayerLock &) = delete;
     PlayerLock &operator=(const PlayerLock &) = delete;
+};
+
+// The editor's canvas draws through Qt's own OpenGL context on this thread, and SDL's renderer
+// through another. Each library remembers which context it made current and skips binding it
+// again, so after the canvas drew, SDL's drawing and its freeing of textures would land in Qt's
+// context and delete the canvas's pictures. Around every piece of the engine's drawing SDL binds
+// its context afresh, and Qt's is bound again afterwards.
+class OpenGlTurn
+{
+public:
+    OpenGlTurn()
+        : m_qtContext(QOpenGLContext::currentContext())
+        , m_qtSurface(m_qtContext ? m_qtContext->surface() : nullptr)
+    {
+        if (SDL_GL_GetCurrentContext())
+            SDL_GL_MakeCurrent(nullptr, nullptr);
+    }
+    ~OpenGlTurn()
+    {
+        if (m_qtContext && m_qtSurface && QOpenGLContext::currentContext() == m_qtContext)
+            m_qtContext->makeCurrent(m_qtSurface);
+    }
+    OpenGlTurn(const OpenGlTurn &) = delete;
+    OpenGlTurn &operator=(const OpenGlTurn &) = delete;
+
+private:
+    QOpenGLContext *m_qtContext;
+    QSurface *m_qtSurface;
 };
 
 // Runs a control operation on the current player under the player lock; without one it gives idle.
@@ -245,8 +274,10 @@ void runPass()
         g_player.cursorHidden = true;
     }
     double remaining = kRefreshRate;
-    if (is->show_mode != ShowMode::None && (!is->paused || is->force_refresh))
+    if (is->show_mode != ShowMode::None && (!is->paused || is->force_refresh)) {
+        const OpenGlTurn turn;
         refresh(is, &remaining);
+    }
     g_passTimer->start(int(std::ceil(FFMAX(0.0, remaining) * 1000)));
 }
 
@@ -311,6 +342,7 @@ int playerStart(const char *fileName, QWidget *host, std::function<void()> onEnd
 
     g_player.host = host;
     g_player.onEnd = std::move(onEnd);
+    const OpenGlTurn turn;
     if (!createWindowAndRenderer(host, width, height)) {
         av_log(nullptr, AV_LOG_FATAL, "Failed to create window or renderer: %s", SDL_GetError());
         destroyWindowAndRenderer();
@@ -334,6 +366,7 @@ int playerStop()
     if (!g_player.sdlInitialised)
         return 0;
     PlayerLock lock;
+    const OpenGlTurn turn;
     g_passTimer->stop();
     if (g_player.current)
         streamClose(g_player.current);
@@ -434,6 +467,7 @@ int playerResize(int width, int height)
             return 0;
         if (g_player.host)
             g_player.host->setFixedSize(width, height);
+        const OpenGlTurn turn;
         SDL_SetWindowSize(g_player.window, width, height);
         recreateRenderer();
         g_player.screenWidth = width;

@@ -164,6 +164,7 @@ private slots:
     void unreadableProjectKeepsLayers();
     void saveFailureIsReported();
     void previewPausesAndConvertsWithLayers();
+    void canvasSurvivesPauseCloseAndReopen();
 
 private:
     QAction *mainAction(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
@@ -800,6 +801,53 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
         = frameOf(m_output + QStringLiteral("/second.mp4"), m_dir.filePath(QStringLiteral("again.png")), 2.5);
     QVERIFY(near(again.pixel(215, 80), Qt::red));
     QVERIFY(near(again.pixel(140, 60), Qt::blue));
+}
+
+namespace {
+// What the X server shows of the canvas: the viewport's own window, read back from the screen.
+QImage shownCanvas(EditorMainWindow *editor)
+{
+    const QRect canvas(editor->view()->mapFromScene(QPointF(0, 0)), editor->scene()->canvasSize());
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(editor->view()->viewport()->winId()).toImage();
+    return shown.copy(canvas);
+}
+
+// The share of pixels that differ between two pictures of the same size.
+double differingShare(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 1.0;
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differ += near(a.pixel(x, y), b.pixel(x, y), 40) ? 0 : 1;
+    return double(differ) / (a.width() * a.height());
+}
+}
+
+// The canvas draws through OpenGL beside the preview engine's own OpenGL drawing; a paused
+// preview must leave the canvas's pictures alone, through hiding, showing and reopening.
+void TestEditorWindow::canvasSurvivesPauseCloseAndReopen()
+{
+    openEditor(TestMedia::clip(3.0));
+    QVERIFY(m_editor->view()->usesOpenGL());
+    const QImage first = m_editor->scene()->background()->picture();
+    QTRY_VERIFY(differingShare(shownCanvas(m_editor), first) < 0.02);
+    m_editor->transport()->m_playButton->click();
+    QTRY_VERIFY_WITH_TIMEOUT(m_editor->transport()->m_slider->value() > 1000, 8000);
+    m_editor->transport()->m_playButton->click();
+    QCOMPARE(m_editor->preview()->state(), LivePreview::Paused);
+    const QImage paused = m_editor->scene()->background()->picture();
+    QTRY_VERIFY(differingShare(shownCanvas(m_editor), paused) < 0.02);
+
+    m_editor->hide();
+    m_editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_editor));
+    QTRY_VERIFY(differingShare(shownCanvas(m_editor), paused) < 0.02);
+    m_editor->close();
+    mainAction("actionWatermark")->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(m_editor));
+    QTRY_VERIFY(differingShare(shownCanvas(m_editor), first) < 0.02);
 }
 
 BRINDLE_TEST_MAIN(TestEditorWindow)
