@@ -6,6 +6,9 @@
 #include "player/qplayerwidget.h"
 #include "settings/configformat.h"
 #include "settings/cropdialog.h"
+#include "subtitles/subtitledock.h"
+#include "subtitles/subtitleparser.h"
+#include "subtitles/subtitlesession.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -52,6 +56,8 @@ private slots:
     void subtitleOpenAttachesToTheShownRow();
     void deletingRowsAboveKeepsEveryWindowOnItsFile();
     void editorAndListShowTheSameRow();
+    void subtitleEditsStayWithTheirRow();
+    void previewShowsTheCurrentRowsFirstPicture();
     void containerChoiceIsSaved();
 
 private:
@@ -381,6 +387,68 @@ void TestConversionList::editorAndListShowTheSameRow()
     }
     editor->scene()->undoStack()->undo();
     QVERIFY(cell(other, Model::NameColumn, Qt::DecorationRole).isNull());
+}
+
+// A row's subtitle lines are one session that the Subtitle tab and the editor's panel both
+// show; choosing rows, adding files or clicking the row itself never drops its edits.
+void TestConversionList::subtitleEditsStayWithTheirRow()
+{
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("talk.srt")), TestFiles::helloSrt()).isEmpty());
+    const QList<quint64> ids = m_window->addFiles(copies({"talk.mp4", "silent.mp4"}));
+    SubtitleDock *panel = openEditor()->subtitleDock();
+    auto *cues = panel->findChild<QTableView *>(QStringLiteral("tableView"));
+    cues->setCurrentIndex(cues->model()->index(0, 2));
+    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("Edited"));
+    const auto tabText = [this] { return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString(); };
+    QCOMPARE(tabText(), QStringLiteral("Edited"));
+    QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
+
+    list()->selectRow(1);
+    QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->rowCount(), 0);
+    m_window->addFiles(copies({"third.mp4"}));
+    const QPoint talkRow = list()->visualRect(rows()->index(0, 0)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
+    QCOMPARE(m_window->currentRowId(), ids[0]);
+    QCOMPARE(tabText(), QStringLiteral("Edited"));
+    QCOMPARE(panel->session()->document().events.value(0).Text, QStringLiteral("Edited"));
+
+    // Saved from the Subtitle tab, the row names the file written, which holds the edit.
+    const QString saved = m_dir.filePath(QStringLiteral("talk, edited.ass"));
+    whenFileDialogShows(saved);
+    find<QPushButton>("BtnSubtitleSave")->click();
+    QCOMPARE(task(ids[0]).subtitlePath, saved);
+    QVERIFY(find<QLabel>("labelUnsaved")->isHidden());
+    QCOMPARE(panel->windowTitle(), QStringLiteral("Subtitle: talk, edited.ass"));
+    SubtitleParser written;
+    QVERIFY(written.read(saved));
+    QCOMPARE(written.events.value(0).Text, QStringLiteral("Edited"));
+
+    // Unsaved lines are asked about before their row goes, or the program; Cancel keeps both.
+    panel->onAdd();
+    for (QAction *leave : {find<QAction>("actionDelete"), find<QAction>("actionQuit")}) {
+        QString asked;
+        whenModalShows([&asked](QWidget *modal) {
+            asked = qobject_cast<QMessageBox *>(modal)->text();
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Cancel)->click();
+        });
+        list()->selectRow(0);
+        leave->trigger();
+        QVERIFY2(asked.contains(QStringLiteral("talk.mp4")), qPrintable(asked));
+        QCOMPARE(rows()->count(), 3);
+        QVERIFY(panel->session()->isModified());
+    }
+}
+
+// The preview shows the current row's first picture before anything plays.
+void TestConversionList::previewShowsTheCurrentRowsFirstPicture()
+{
+    m_window->addFiles({TestMedia::colourClip(QStringLiteral("red"), 1), TestMedia::colourClip(QStringLiteral("blue"), 1)});
+    auto *area = find<QPlayerWidget>("widgetPlayer")->findChild<QWidget *>(QStringLiteral("videoArea"));
+    const auto centre = [area] { return QColor(area->grab().toImage().pixel(area->rect().center())); };
+    QVERIFY2(centre().red() > 200 && centre().blue() < 60, qPrintable(centre().name()));
+    list()->selectRow(1);
+    QVERIFY2(centre().blue() > 200 && centre().red() < 60, qPrintable(centre().name()));
 }
 
 void TestConversionList::containerChoiceIsSaved()

@@ -744,12 +744,7 @@ void TestSubtitleEditor::closingOffersToSave()
 
 void TestSubtitleEditor::shiftedFileBurnsAtTheShiftedTime()
 {
-    const QString video = TestMedia::make(
-        QStringLiteral("plain-320x240-3s.mp4"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("color=c=0x305070:size=320x240:rate=25:duration=3"), QStringLiteral("-c:v"),
-         QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
-         QStringLiteral("yuv420p")});
+    const QString video = TestMedia::colourClip(QStringLiteral("0x305070"));
     QVERIFY(!video.isEmpty());
     const QString srt = write(QStringLiteral("timing.srt"), "1\n00:00:00,200 --> 00:00:01,000\nWWWWWWWW\n\n");
     QVERIFY(m_dock->loadFile(srt));

@@ -59,6 +59,16 @@ QString clip(double seconds, const QString &name)
                  QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
 }
 
+QString colourClip(const QString &colour, double seconds)
+{
+    const QString duration = QString::number(seconds);
+    return make(QStringLiteral("%1-%2s.mp4").arg(colour, duration),
+                {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                 QStringLiteral("color=c=%1:size=320x240:rate=25:duration=%2").arg(colour, duration),
+                 QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                 QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")});
+}
+
 QString longClip()
 {
     return make(QStringLiteral("long-1280x720-30s.mp4"),
