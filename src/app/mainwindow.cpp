@@ -1,15 +1,14 @@
 #include "app/mainwindow.h"
 
 #include "app/commandlinefiles.h"
-#include "common/mediafiles.h"
 #include "app/conversionrun.h"
 #include "app/currentrow.h"
 #include "app/logdialog.h"
-#include "common/mediafiles.h"
 #include "app/middleelision.h"
 #include "app/popupwithinwindow.h"
 #include "app/rowsubtitles.h"
 #include "app/startup.h"
+#include "common/mediafiles.h"
 #include "editor/editormainwindow.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/outputfolder.h"
@@ -82,7 +81,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->widgetPlayer->bind(&m_player);
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
-    ui->widgetPlayer->setFilterProvider([this] { return m_graphs.forPreview(currentRowId(), m_currentRow->task()); });
+    ui->widgetPlayer->setFilterProvider(
+        [this] { return m_graphs.forPreview(currentRowId(), m_currentRow->task()); });
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 
@@ -410,7 +410,8 @@ void MainWindow::on_actionWatermark_triggered()
 EditorMainWindow *MainWindow::editor()
 {
     if (!m_editor)
-        m_editor = std::make_unique<EditorMainWindow>(EditorContext{&m_watermark, &m_subtitles, &m_graphs, &m_player});
+        m_editor
+            = std::make_unique<EditorMainWindow>(EditorContext{&m_watermark, &m_subtitles, &m_graphs, &m_player});
     return m_editor.get();
 }
 

@@ -39,7 +39,6 @@ public:
     bool isIdle() const { return m_idle; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     ConversionListModel *conversionList() const { return m_model; }
-    SubtitleSessions *subtitleSessions() { return &m_subtitles; }
     // The row the tabs, the preview and Watermark work on: the list's current row (0: none).
     quint64 currentRowId() const;
     // The watermark editor, built the first time it is asked for.

@@ -8,8 +8,9 @@
 
 QString UnsavedSubtitles::askSavePath(QWidget *parent, const SubtitleSession &session)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("UnsavedSubtitles", "Save ASS File"), session.proposedSaveName(),
-                                                      QCoreApplication::translate("UnsavedSubtitles", "ASS File(*.ass)"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("UnsavedSubtitles", "Save ASS File"), session.proposedSaveName(),
+        QCoreApplication::translate("UnsavedSubtitles", "ASS File(*.ass)"));
     if (path.isEmpty())
         return path;
     const QString ending = path.right(4).toLower();
@@ -21,8 +22,9 @@ bool UnsavedSubtitles::settle(QWidget *parent, SubtitleSession *session, const Q
 {
     if (!session || !session->isModified())
         return true;
-    QMessageBox question(QMessageBox::Question, QCoreApplication::applicationName(),
-                         QCoreApplication::translate("UnsavedSubtitles", "The subtitle lines of %1 were changed and not saved.").arg(whose),
+    const QString what
+        = QCoreApplication::translate("UnsavedSubtitles", "The subtitle lines of %1 were changed and not saved.");
+    QMessageBox question(QMessageBox::Question, QCoreApplication::applicationName(), what.arg(whose),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     question.setInformativeText(QCoreApplication::translate("UnsavedSubtitles", "Save the changes before going on?"));
     question.setDefaultButton(QMessageBox::Save);

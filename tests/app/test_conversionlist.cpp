@@ -399,7 +399,9 @@ void TestConversionList::subtitleEditsStayWithTheirRow()
     auto *cues = panel->findChild<QTableView *>(QStringLiteral("tableView"));
     cues->setCurrentIndex(cues->model()->index(0, 2));
     panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("Edited"));
-    const auto tabText = [this] { return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString(); };
+    const auto tabText = [this] {
+        return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString();
+    };
     QCOMPARE(tabText(), QStringLiteral("Edited"));
     QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
 
@@ -443,7 +445,8 @@ void TestConversionList::subtitleEditsStayWithTheirRow()
 // The preview shows the current row's first picture before anything plays.
 void TestConversionList::previewShowsTheCurrentRowsFirstPicture()
 {
-    m_window->addFiles({TestMedia::colourClip(QStringLiteral("red"), 1), TestMedia::colourClip(QStringLiteral("blue"), 1)});
+    m_window->addFiles(
+        {TestMedia::colourClip(QStringLiteral("red"), 1), TestMedia::colourClip(QStringLiteral("blue"), 1)});
     auto *area = find<QPlayerWidget>("widgetPlayer")->findChild<QWidget *>(QStringLiteral("videoArea"));
     const auto centre = [area] { return QColor(area->grab().toImage().pixel(area->rect().center())); };
     QVERIFY2(centre().red() > 200 && centre().blue() < 60, qPrintable(centre().name()));
