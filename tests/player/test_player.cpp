@@ -4,6 +4,7 @@
 #include "player/slider.h"
 #include "player/timelabel.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include <QClipboard>
@@ -18,6 +19,8 @@
 #include <QTimeEdit>
 
 #include <memory>
+
+using TestPictures::near;
 
 namespace {
 const QString kLavfi = QStringLiteral("lavfi");
@@ -55,12 +58,6 @@ QString stereoTone()
                            {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
                             QStringLiteral("sine=frequency=1000:duration=3"), QStringLiteral("-ac"), QStringLiteral("2"),
                             QStringLiteral("-c:a"), QStringLiteral("aac")});
-}
-
-bool near(QRgb pixel, QColor expected, int tolerance = 60)
-{
-    return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
-        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
 }
 
 QString describe(QRgb pixel)

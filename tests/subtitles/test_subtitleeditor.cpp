@@ -12,7 +12,6 @@
 #include "subtitles/subtitletable.h"
 #include "subtitles/subtitlewidget.h"
 #include "testfiles.h"
-#include "testmedia.h"
 #include "testprofile.h"
 
 #include <QComboBox>
@@ -91,7 +90,6 @@ private slots:
     void srtTagsShowAsTheLineReads();
     void panelsShowOneSessionAndKeepEachOnes();
     void closingOffersToSave();
-    void shiftedFileBurnsAtTheShiftedTime();
 
 private:
     void fill(const QVector<SubtitleEvent> &events);
@@ -740,50 +738,6 @@ void TestSubtitleEditor::closingOffersToSave()
     QCOMPARE(m_session->path(), target);
     QVERIFY(QFile::exists(target));
     QVERIFY(m_dock->promptSaveOnClose());
-}
-
-void TestSubtitleEditor::shiftedFileBurnsAtTheShiftedTime()
-{
-    const QString video = TestMedia::colourClip(QStringLiteral("0x305070"));
-    QVERIFY(!video.isEmpty());
-    const QString srt = write(QStringLiteral("timing.srt"), "1\n00:00:00,200 --> 00:00:01,000\nWWWWWWWW\n\n");
-    QVERIFY(m_dock->loadFile(srt));
-    m_dock->shiftTimes(1500, Affect::AllRows, Times::StartAndEnd);
-    const QString ass = m_dir->filePath(QStringLiteral("timing.ass"));
-    QVERIFY(m_dock->saveTo(ass));
-
-    auto frameAt = [this, &video](const QString &filter, double seconds) {
-        const QString out = m_dir->filePath(QStringLiteral("frame.rgb"));
-        QStringList arguments{QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
-                              video, QStringLiteral("-ss"), QString::number(seconds)};
-        if (!filter.isEmpty())
-            arguments << QStringLiteral("-vf") << filter;
-        arguments << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f")
-                  << QStringLiteral("rawvideo") << QStringLiteral("-pix_fmt") << QStringLiteral("rgb24") << out;
-        QByteArray log;
-        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &log))
-            qWarning().noquote() << log;
-        QFile frame(out);
-        return frame.open(QIODevice::ReadOnly) ? frame.readAll() : QByteArray();
-    };
-    auto changedPixels = [](const QByteArray &a, const QByteArray &b) {
-        int changed = 0;
-        for (int i = 0; i + 2 < qMin(a.size(), b.size()); i += 3) {
-            if (qAbs(int(uchar(a[i])) - int(uchar(b[i]))) + qAbs(int(uchar(a[i + 1])) - int(uchar(b[i + 1])))
-                    + qAbs(int(uchar(a[i + 2])) - int(uchar(b[i + 2])))
-                > 24)
-                ++changed;
-        }
-        return changed;
-    };
-    const QString burn = QStringLiteral("ass=") + ass;
-    for (double seconds : {0.5, 1.2, 2.7}) {
-        const QByteArray plain = frameAt(QString(), seconds);
-        QCOMPARE(plain.size(), 320 * 240 * 3);
-        QCOMPARE(changedPixels(plain, frameAt(burn, seconds)), 0);
-    }
-    const QByteArray plain = frameAt(QString(), 2.0);
-    QVERIFY2(changedPixels(plain, frameAt(burn, 2.0)) > 200, "the shifted line is not in the picture");
 }
 
 BRINDLE_TEST_MAIN(TestSubtitleEditor)

@@ -77,6 +77,18 @@ QString longClip()
                  "yuv420p", "-c:a", "aac", "-shortest"});
 }
 
+QImage frameOf(const QString &video, double seconds, const QString &filter)
+{
+    QStringList arguments{QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-i"), video,
+                          QStringLiteral("-ss"), QString::number(seconds)};
+    if (!filter.isEmpty())
+        arguments << QStringLiteral("-vf") << filter;
+    arguments << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f") << QStringLiteral("image2pipe")
+              << QStringLiteral("-c:v") << QStringLiteral("png") << QStringLiteral("-");
+    QByteArray png;
+    return run(QStringLiteral("ffmpeg"), arguments, &png) ? QImage::fromData(png, "PNG") : QImage();
+}
+
 double probeDuration(const QString &path)
 {
     QByteArray output;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,9 @@ QString clip(double seconds = 3.0, const QString &name = QString());
 QString colourClip(const QString &colour, double seconds = 3.0);
 // 30 s of a 1280x720 test pattern with a tone: a conversion long enough to pause or stop halfway.
 QString longClip();
+
+// The picture at a time of a video, through the real ffmpeg and an optional filter graph.
+QImage frameOf(const QString &video, double seconds, const QString &filter = QString());
 
 // Container duration in seconds as ffprobe reports it; -1 when it cannot be read.
 double probeDuration(const QString &path);
