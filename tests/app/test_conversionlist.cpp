@@ -1,16 +1,23 @@
 #include "modalwatch.h"
 #include "app/mainwindow.h"
 #include "editor/editormainwindow.h"
+#include "editor/livepreview.h"
 #include "editor/qwatermarkscene.h"
+#include "editor/qwatermarkview.h"
 #include "jobs/conversionlistmodel.h"
+#include "jobs/jobsmanage.h"
+#include "player/playerdock.h"
 #include "player/qplayerwidget.h"
+#include "player/slider.h"
 #include "settings/configformat.h"
 #include "settings/cropdialog.h"
 #include "subtitles/subtitledock.h"
+#include "subtitles/subtitleedits.h"
 #include "subtitles/subtitleparser.h"
 #include "subtitles/subtitlesession.h"
 #include "testfiles.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include <QAction>
@@ -27,6 +34,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QUndoStack>
 
 namespace {
@@ -58,6 +66,8 @@ private slots:
     void editorAndListShowTheSameRow();
     void subtitleEditsStayWithTheirRow();
     void previewShowsTheCurrentRowsFirstPicture();
+    void editedSubtitlesAreBurnedAsShown();
+    void playerIsLentToOneWindowAtATime();
     void containerChoiceIsSaved();
 
 private:
@@ -452,6 +462,90 @@ void TestConversionList::previewShowsTheCurrentRowsFirstPicture()
     QVERIFY2(centre().red() > 200 && centre().blue() < 60, qPrintable(centre().name()));
     list()->selectRow(1);
     QVERIFY2(centre().blue() > 200 && centre().red() < 60, qPrintable(centre().name()));
+}
+
+// The editor's subtitle edits reach the video: saved when the editor closes, the row names
+// the written file; left unsaved, a run burns them as the panel shows them.
+void TestConversionList::editedSubtitlesAreBurnedAsShown()
+{
+    const QString movie = m_dir.filePath(QStringLiteral("movie, 'ü'.mp4"));
+    QVERIFY(QFile::copy(TestMedia::colourClip(QStringLiteral("0x305070")), movie));
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("movie, 'ü'.srt")),
+                              "1\n00:00:00,200 --> 00:00:01,000\nWWWW\n").isEmpty());
+    const quint64 id = m_window->addFiles({movie}).first();
+    EditorMainWindow *editor = openEditor();
+    SubtitleDock *panel = editor->subtitleDock();
+    const auto firstCue = [panel] { return panel->session()->document().events.value(0); };
+    QCOMPARE(firstCue().Text, QStringLiteral("WWWW"));
+
+    auto *table = panel->findChild<QTableView *>(QStringLiteral("tableView"));
+    table->setCurrentIndex(table->model()->index(0, 2));
+    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("MMMMMMMM"));
+    panel->shiftTimes(1500, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
+    const QString saved = m_dir.filePath(QStringLiteral("edited.ass"));
+    whenFileDialogShows(saved);
+    editor->close();
+    QCOMPARE(task(id).subtitlePath, saved);
+    SubtitleParser written; // read back through libass
+    QVERIFY(written.read(saved));
+    QCOMPARE(written.events.value(0).Text, QStringLiteral("MMMMMMMM"));
+    QCOMPARE(written.events.value(0).Start, 1700);
+
+    // Opened again, the editor shows the lines as saved. Moved 1.2 s earlier and not saved,
+    // they stay with the row, and the run burns them where the panel shows them.
+    openEditor();
+    QCOMPARE(firstCue().Start, 1700);
+    panel->shiftTimes(-1200, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
+    whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    editor->close();
+    QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
+    const QString output = m_dir.filePath(QStringLiteral("out"));
+    find<QLineEdit>("lineEditOutput")->setText(output);
+    m_window->systemSettings().useHA = false;
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    find<QAction>("actionRun")->trigger();
+    QVERIFY(done.wait(180000));
+    const auto textShownAt = [&](double seconds) {
+        const QImage burned = TestMedia::frameOf(output + QStringLiteral("/movie, 'ü'.mp4"), seconds);
+        return TestPictures::differingShare(burned, TestMedia::frameOf(movie, seconds)) > 0.002;
+    };
+    QVERIFY(!textShownAt(0.3));
+    QVERIFY(textShownAt(0.9));
+    QVERIFY(!textShownAt(2.0));
+}
+
+// One player engine, lent to one window at a time: taking it stops the other window's
+// playback, whose transport then shows stopped, and no window's buttons reach the other's.
+void TestConversionList::playerIsLentToOneWindowAtATime()
+{
+    m_window->addFiles({m_clip});
+    EditorMainWindow *editor = openEditor();
+    auto *player = find<QPlayerWidget>("widgetPlayer");
+    auto *slider = player->findChild<Slider *>();
+    auto *time = player->findChild<QTimeEdit *>();
+    Slider *editorSlider = editor->transport()->m_slider;
+    player->OnPlayPause();
+    QTRY_VERIFY(slider->value() > 0);
+
+    editor->transport()->m_playButton->click();
+    QCOMPARE(editor->preview()->state(), LivePreview::Playing);
+    QVERIFY(!player->isPlaying() && !slider->isEnabled());
+    QCOMPARE(player->findChildren<QToolButton *>().first()->toolTip(), QStringLiteral("Play"));
+    const QTime held = time->time();
+    QTRY_VERIFY(editorSlider->value() > 500);
+    QCOMPARE(time->time(), held);
+
+    // The main window's Stop leaves the editor playing; its Play takes the engine back.
+    player->OnStop();
+    const int at = editorSlider->value();
+    QTRY_VERIFY(editorSlider->value() > at + 300);
+    player->OnPlayPause();
+    QVERIFY(player->isPlaying());
+    QCOMPARE(editor->preview()->state(), LivePreview::Idle);
+    QCOMPARE(editor->transport()->m_playButton->toolTip(), QStringLiteral("Play"));
+    QVERIFY(!editorSlider->isEnabled() && editor->view()->isVisible());
+    editor->transport()->m_stopButton->click();
+    QVERIFY(player->isPlaying() && !player->isPaused());
 }
 
 void TestConversionList::containerChoiceIsSaved()

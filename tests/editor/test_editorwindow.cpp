@@ -16,15 +16,12 @@
 #include "jobs/jobsmanage.h"
 #include "layers/watermarkdocument.h"
 #include "player/playerdock.h"
-#include "player/qplayerwidget.h"
 #include "player/slider.h"
 #include "player/timelabel.h"
 #include "settings/configformat.h"
 #include "subtitles/subtitledock.h"
-#include "subtitles/subtitleedits.h"
 #include "subtitles/subtitleparser.h"
 #include "subtitles/subtitlesession.h"
-#include "testfiles.h"
 #include "testmedia.h"
 #include "testpictures.h"
 #include "testprofile.h"
@@ -38,7 +35,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
@@ -157,8 +153,6 @@ private slots:
     void saveFailureIsReported();
     void previewPausesAndConvertsWithLayers();
     void canvasSurvivesPauseCloseAndReopen();
-    void editedSubtitlesAreBurnedAsShown();
-    void playerIsLentToOneWindowAtATime();
 
 private:
     QAction *mainAction(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
@@ -823,86 +817,6 @@ void TestEditorWindow::canvasSurvivesPauseCloseAndReopen()
     mainAction("actionWatermark")->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(m_editor));
     QTRY_VERIFY(differingShare(shownCanvas(m_editor), first) < 0.02);
-}
-
-// The editor's subtitle edits reach the video: saved when the editor closes, the row names
-// the written file; left unsaved, a run burns them as the panel shows them.
-void TestEditorWindow::editedSubtitlesAreBurnedAsShown()
-{
-    const QString movie = m_dir.filePath(QStringLiteral("talk, 'ü'.mp4"));
-    QFile::remove(movie);
-    QVERIFY(QFile::copy(TestMedia::colourClip(QStringLiteral("0x305070")), movie));
-    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("talk, 'ü'.srt")),
-                              "1\n00:00:00,200 --> 00:00:01,000\nWWWW\n").isEmpty());
-    openEditor(movie);
-    SubtitleDock *panel = m_editor->subtitleDock();
-    const auto firstCue = [panel] { return panel->session()->document().events.value(0); };
-    QCOMPARE(firstCue().Text, QStringLiteral("WWWW"));
-
-    auto *table = panel->findChild<QTableView *>(QStringLiteral("tableView"));
-    table->setCurrentIndex(table->model()->index(0, 2));
-    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("MMMMMMMM"));
-    panel->shiftTimes(1500, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
-    const QString saved = m_dir.filePath(QStringLiteral("edited.ass"));
-    chooseFile(saved);
-    m_editor->close();
-    QCOMPARE(editedTask().subtitlePath, saved);
-    SubtitleParser written; // read back through libass
-    QVERIFY(written.read(saved));
-    QCOMPARE(written.events.value(0).Text, QStringLiteral("MMMMMMMM"));
-    QCOMPARE(written.events.value(0).Start, 1700);
-
-    // Opened again, the editor shows the lines as saved. Moved 1.2 s earlier and not saved,
-    // they stay with the row, and the run burns them where the panel shows them.
-    mainAction("actionWatermark")->trigger();
-    QCOMPARE(firstCue().Start, 1700);
-    panel->shiftTimes(-1200, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
-    whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
-    m_editor->close();
-    QVERIFY(!m_window->findChild<QLabel *>(QStringLiteral("labelUnsaved"))->isHidden());
-    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
-    mainAction("actionRun")->trigger();
-    QVERIFY(done.wait(180000));
-    const QString output = m_output + QStringLiteral("/talk, 'ü'.mp4");
-    const auto textShownAt = [&](double seconds) {
-        return differingShare(frameOf(output, seconds), frameOf(movie, seconds)) > 0.002;
-    };
-    QVERIFY(!textShownAt(0.3));
-    QVERIFY(textShownAt(0.9));
-    QVERIFY(!textShownAt(2.0));
-}
-
-// One player engine, lent to one window at a time: taking it stops the other window's
-// playback, whose transport then shows stopped, and no window's buttons reach the other's.
-void TestEditorWindow::playerIsLentToOneWindowAtATime()
-{
-    openEditor(TestMedia::clip(3.0));
-    auto *player = m_window->findChild<QPlayerWidget *>(QStringLiteral("widgetPlayer"));
-    auto *slider = player->findChild<Slider *>();
-    auto *time = player->findChild<QTimeEdit *>();
-    Slider *editorSlider = m_editor->transport()->m_slider;
-    player->OnPlayPause();
-    QTRY_VERIFY(slider->value() > 0);
-
-    m_editor->transport()->m_playButton->click();
-    QCOMPARE(m_editor->preview()->state(), LivePreview::Playing);
-    QVERIFY(!player->isPlaying() && !slider->isEnabled());
-    QCOMPARE(player->findChildren<QToolButton *>().first()->toolTip(), QStringLiteral("Play"));
-    const QTime held = time->time();
-    QTRY_VERIFY(editorSlider->value() > 500);
-    QCOMPARE(time->time(), held);
-
-    // The main window's Stop leaves the editor playing; its Play takes the engine back.
-    player->OnStop();
-    const int at = editorSlider->value();
-    QTRY_VERIFY(editorSlider->value() > at + 300);
-    player->OnPlayPause();
-    QVERIFY(player->isPlaying());
-    QCOMPARE(m_editor->preview()->state(), LivePreview::Idle);
-    QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Play"));
-    QVERIFY(!editorSlider->isEnabled() && m_editor->view()->isVisible());
-    m_editor->transport()->m_stopButton->click();
-    QVERIFY(player->isPlaying() && !player->isPaused());
 }
 
 BRINDLE_TEST_MAIN(TestEditorWindow)
