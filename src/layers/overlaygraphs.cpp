@@ -69,7 +69,7 @@ QString OverlayGraphs::build(quint64 rowId, ConvertTask task, const std::functio
     SubtitleParser noDocument;
     if (shown.document && shown.unsaved) {
         // The edited lines stand in for the file: a task without a subtitle file burns them.
-        task.hasSubtitle = true;
+        task.hasSubtitle = !shown.document->events.isEmpty();
         task.subtitlePath.clear();
     }
     bool hasText = false;
