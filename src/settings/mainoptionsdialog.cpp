@@ -68,6 +68,8 @@ void MainOptionsDialog::refreshControls()
     ui->checkBoxHW->setVisible(anyFound);
     ui->comboBoxPriority->setVisible(anyFound);
     ui->labelPriority->setVisible(anyFound);
+    ui->labelFound->setText(anyFound ? tr("Found: %1.").arg(names.join(QStringLiteral(", ")))
+                                     : tr("No hardware encoder was found; videos are encoded in software."));
 }
 
 void MainOptionsDialog::on_comboBoxLanguage_currentIndexChanged(int index)
@@ -101,4 +103,6 @@ void MainOptionsDialog::on_pushButtonCheckHW_clicked()
     m_found = HardwareChoice::from(*m_settings).foundFamilies();
     m_priority = chosen ? qMax(0, m_found.indexOf(*chosen)) : 0;
     refreshControls();
+    // The list of families and the message may have grown.
+    adjustSize();
 }
