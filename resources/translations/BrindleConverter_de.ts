@@ -273,20 +273,59 @@
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+        <source>Down</source>
+        <translation>Nach unten</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Verschieben</translation>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Quelldatei</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>Drehen</translation>
+        <source>File Size</source>
+        <translation>Dateigröße</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>Größe ändern</translation>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Wasserzeichen-Ebenen: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Eingebrannte Untertitel: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Bild zugeschnitten</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Bild gedreht</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Bild gespiegelt</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Größe der Ausgabedatei</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Größe der Quelldatei</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Unfertige Datei behalten: %1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>die Zusammenführung ließ sich nicht vorbereiten (ihre Listendatei konnte nicht geschrieben werden)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Quelldatei</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Dateigröße</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Diese Ebenen des Projekts können nicht angezeigt werden, ihre Dateien liefern kein Bild:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Brindle-Projekt speichern</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>Das Projekt konnte nicht gespeichert werden.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Es wurde keine Ebene hinzugefügt: Die Datei liefert kein Bild.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Es wurde keine Ebene hinzugefügt.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Diese Ebenen des Projekts können nicht angezeigt werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>endlos</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Bis zum Ende des Videos</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Gesamt:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Teilen</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Anzahl der Teile</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Dauer jedes Clips</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Abschnitt ausschneiden</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Zum Untertitelstream hinzufügen</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Vorspann hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Abspann hinzufügen</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Medieninformationen</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Brindle muss neu gestartet werden, um die neue Sprache zu verwenden.
@@ -996,26 +1005,6 @@ Jetzt neu starten?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Bitte zuerst eine Mediendatei zur Liste hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Mediendatei hinzufügen</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Untertiteldatei öffnen</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Untertiteldatei(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>ASS-Datei speichern</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Musikdatei hinzufügen</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Jetzt neu starten?</translation>
         <source>End</source>
         <translation>Ende</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Vorspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Abspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Medieninformationen</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Mediendatei hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Jetzt neu starten?</translation>
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Musikdatei hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Jetzt neu starten?</translation>
         <source>Move</source>
         <translation>Verschieben</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Jetzt neu starten?</translation>
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Anzahl der Teile</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Dauer jedes Clips</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Abschnitt ausschneiden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Jetzt neu starten?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Zum Untertitelstream hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Untertiteldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Untertiteldatei(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS-Datei speichern</translation>
     </message>
 </context>
 <context>

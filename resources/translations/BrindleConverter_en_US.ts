@@ -273,20 +273,59 @@
         <translation>Redo</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
+        <source>Down</source>
+        <translation>Down</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Move</translation>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Source File</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>Rotate</translation>
+        <source>File Size</source>
+        <translation>File Size</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>Resize</translation>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Watermark layers: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Subtitle burned in: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Picture cropped</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Picture turned</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Picture flipped</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Size of the output file</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Size of the source file</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Unfinished file kept: %1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>the merge could not be prepared (its list file could not be written)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Source File</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>File Size</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>These layers of the project could not be shown, their files give no picture:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Save Brindle Project</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>The project could not be saved.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>No layer was added: the file gives no picture.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>No layer was added.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>These layers of the project could not be shown:
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>endless</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Until the end of the video</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>Delete</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Up</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Down</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Split</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Setting number of parts</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>A duration of each clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Intercept a section</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Add to subtitle stream</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>Quit</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Add title sequence</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Add ending</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Media Information</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>You must restart Brindle to switch to the new language.
@@ -996,26 +1005,6 @@ Do you want to restart now?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Add media file to list</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Add Media File</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Open Subtitle File</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Save ASS File</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Add Music File</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Do you want to restart now?</translation>
         <source>End</source>
         <translation>End</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Add title sequence</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Add ending</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Media Information</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Add Media File</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Do you want to restart now?</translation>
     <message>
         <source>Duration</source>
         <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Add Music File</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Do you want to restart now?</translation>
         <source>Move</source>
         <translation>Move</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Do you want to restart now?</translation>
     <message>
         <source>Duration</source>
         <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Setting number of parts</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>A duration of each clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Intercept a section</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Do you want to restart now?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Add to subtitle stream</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Open Subtitle File</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Save ASS File</translation>
     </message>
 </context>
 <context>

@@ -273,20 +273,59 @@
         <translation>Rehacer</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
+        <source>Down</source>
+        <translation>Bajar</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Mover</translation>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>Girar</translation>
+        <source>File Size</source>
+        <translation>Tamaño</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>Cambiar tamaño</translation>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Capas de marca de agua: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Subtítulos incrustados: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Imagen recortada</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Imagen girada</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Imagen volteada</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamaño del archivo de salida</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamaño del archivo de origen</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Archivo sin terminar conservado: %1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>no se pudo preparar la unión (no se pudo escribir su archivo de lista)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Archivo de origen</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Estas capas del proyecto no se pudieron mostrar; sus archivos no dan ninguna imagen:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Guardar proyecto de Brindle</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>No se pudo guardar el proyecto.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>No se añadió ninguna capa: el archivo no proporciona ninguna imagen.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>No se añadió ninguna capa.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Estas capas del proyecto no se pudieron mostrar:
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Hasta el final del vídeo</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de fin</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividir</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Número de partes</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Duración de cada clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Recortar una sección</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Añadir a la pista de subtítulos</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Añadir cabecera</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Añadir cierre</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Información del medio</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Debe reiniciar Brindle para cambiar al nuevo idioma.
@@ -996,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>Primero añada un archivo multimedia a la lista</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Añadir archivo multimedia</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Abrir archivo de subtítulos</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Guardar archivo ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Añadir archivo de música</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>Fin</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Añadir cabecera</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Añadir cierre</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Información del medio</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Añadir archivo multimedia</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Añadir archivo de música</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>Mover</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duración de cada clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar una sección</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Añadir a la pista de subtítulos</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Guardar archivo ASS</translation>
     </message>
 </context>
 <context>

@@ -273,20 +273,59 @@
         <translation>Rétablir</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
+        <source>Down</source>
+        <translation>Descendre</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Déplacer</translation>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Fichier source</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>Faire pivoter</translation>
+        <source>File Size</source>
+        <translation>Taille</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>Redimensionner</translation>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Calques de filigrane : %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Sous-titres incrustés : %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Image recadrée</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Image pivotée</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Image retournée</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Taille du fichier de sortie</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Taille du fichier source</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Fichier inachevé conservé : %1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>la fusion n’a pas pu être préparée (son fichier de liste n’a pas pu être écrit)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Fichier source</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Ces calques du projet ne peuvent pas être affichés, leurs fichiers ne donnent aucune image :
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Enregistrer le projet Brindle</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>Impossible d&apos;enregistrer le projet.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Aucun calque n&apos;a été ajouté : le fichier ne donne aucune image.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Aucun calque n&apos;a été ajouté.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Ces calques du projet ne peuvent pas être affichés :
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>sans fin</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Jusqu&apos;à la fin de la vidéo</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>Supprimer</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total :</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Découper</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Nombre de parties</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Durée de chaque extrait</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Extraire une section</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Ajouter au flux de sous-titres</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Ajouter un générique de début</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Ajouter un générique de fin</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Informations sur le média</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Vous devez redémarrer Brindle pour passer à la nouvelle langue.
@@ -996,26 +1005,6 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Ajoutez d&apos;abord un fichier média à la liste</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Ajouter un fichier média</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Ouvrir un fichier de sous-titres</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Fichier de sous-titres(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Enregistrer le fichier ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Ajouter un fichier audio</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>End</source>
         <translation>Fin</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Ajouter un générique de début</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Ajouter un générique de fin</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informations sur le média</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Ajouter un fichier média</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Ajouter un fichier audio</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Move</source>
         <translation>Déplacer</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Nombre de parties</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Durée de chaque extrait</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Extraire une section</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Ajouter au flux de sous-titres</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Ouvrir un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Fichier de sous-titres(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Enregistrer le fichier ASS</translation>
     </message>
 </context>
 <context>

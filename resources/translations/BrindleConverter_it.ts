@@ -273,20 +273,59 @@
         <translation>Ripeti</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
+        <source>Down</source>
+        <translation>Giù</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Sposta</translation>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>File sorgente</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>Ruota</translation>
+        <source>File Size</source>
+        <translation>Dimensione</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>Ridimensiona</translation>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Livelli di filigrana: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Sottotitoli impressi: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Immagine ritagliata</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Immagine ruotata</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Immagine capovolta</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Dimensione del file di output</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Dimensione del file sorgente</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>File incompleto conservato: %1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>non è stato possibile preparare l’unione (il file elenco non può essere scritto)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>File sorgente</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Stato</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Questi livelli del progetto non possono essere mostrati, i loro file non forniscono alcuna immagine:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Salva progetto Brindle</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>Impossibile salvare il progetto.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Nessun livello aggiunto: il file non fornisce alcuna immagine.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Nessun livello aggiunto.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Questi livelli del progetto non possono essere mostrati:
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Fino alla fine del video</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Ora di fine</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>Elimina</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Su</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Giù</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Totale:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividi</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Numero di parti</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Durata di ogni clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Estrai una sezione</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Aggiungi al flusso dei sottotitoli</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Aggiungi sigla iniziale</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Aggiungi titoli di coda</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Informazioni sul file</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Per passare alla nuova lingua è necessario riavviare Brindle.
@@ -996,26 +1005,6 @@ Riavviare adesso?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Aggiungi prima un file multimediale all&apos;elenco</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Aggiungi file multimediale</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Apri file di sottotitoli</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>File di sottotitoli(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Salva file ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Aggiungi file musicale</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Riavviare adesso?</translation>
         <source>End</source>
         <translation>Fine</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Totale:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Aggiungi sigla iniziale</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Aggiungi titoli di coda</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Aggiungi file multimediale</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Riavviare adesso?</translation>
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Totale:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Aggiungi file musicale</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Riavviare adesso?</translation>
         <source>Move</source>
         <translation>Sposta</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Riavviare adesso?</translation>
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Numero di parti</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Durata di ogni clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Estrai una sezione</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Riavviare adesso?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Aggiungi al flusso dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Apri file di sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>File di sottotitoli(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salva file ASS</translation>
     </message>
 </context>
 <context>

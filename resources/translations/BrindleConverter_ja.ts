@@ -273,20 +273,59 @@
         <translation>やり直し</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>削除</translation>
+        <source>Down</source>
+        <translation>下へ</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>移動</translation>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>ソースファイル</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>回転</translation>
+        <source>File Size</source>
+        <translation>ファイルサイズ</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>サイズ変更</translation>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>透かしレイヤー：%1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>焼き込み字幕：%1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>画像はトリミング済み</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>画像は回転済み</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>画像は反転済み</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>出力ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>元ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>未完成のファイルを保持：%1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>結合を準備できませんでした（リストファイルを書き込めませんでした）</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>ソースファイル</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>ファイルサイズ</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>状態</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>次のレイヤーは表示できません。ファイルから画像が得られません:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Brindle プロジェクトを保存</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>プロジェクトを保存できませんでした。
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>レイヤーは追加されませんでした: ファイルから画像を取得できません。
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>レイヤーは追加されませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>プロジェクトの次のレイヤーは表示できません:
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>無限</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>動画の最後まで</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>削除</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>上へ</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>下へ</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>合計：</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>分割</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>分割数を指定</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>各クリップの長さ</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>区間を切り出す</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>字幕ストリームに追加</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>オープニングを追加</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>エンディングを追加</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>メディア情報</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>新しい言語に切り替えるには Brindle の再起動が必要です。
@@ -996,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>先にメディアファイルをリストに追加してください</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>メディアファイルを追加</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>字幕ファイルを開く</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>字幕ファイル(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>ASS ファイルを保存</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>音楽ファイルを追加</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>オープニングを追加</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>エンディングを追加</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>メディア情報</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>メディアファイルを追加</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>音楽ファイルを追加</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>移動</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>サイズ変更</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>分割数を指定</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>各クリップの長さ</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>区間を切り出す</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>字幕ストリームに追加</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>字幕ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>字幕ファイル(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS ファイルを保存</translation>
     </message>
 </context>
 <context>

@@ -273,20 +273,59 @@
         <translation>Refazer</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Excluir</translation>
+        <source>Down</source>
+        <translation>Descer</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Mover</translation>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>Girar</translation>
+        <source>File Size</source>
+        <translation>Tamanho</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>Redimensionar</translation>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Camadas de marca d&apos;água: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Legenda embutida: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Imagem recortada</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Imagem girada</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Imagem espelhada</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamanho do arquivo de saída</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamanho do arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Arquivo inacabado mantido: %1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>não foi possível preparar a junção (o arquivo de lista não pôde ser gravado)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Arquivo de origem</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamanho</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Estas camadas do projeto não puderam ser exibidas; seus arquivos não fornecem imagem:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Salvar projeto Brindle</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>Não foi possível salvar o projeto.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Nenhuma camada foi adicionada: o arquivo não fornece imagem.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Nenhuma camada foi adicionada.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Estas camadas do projeto não puderam ser exibidas:
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Até o fim do vídeo</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de término</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>Excluir</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Descer</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividir</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Número de partes</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Duração de cada clipe</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Recortar um trecho</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Adicionar ao fluxo de legendas</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>Sair</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Adicionar abertura</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Adicionar encerramento</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Informações da mídia</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>É preciso reiniciar o Brindle para mudar para o novo idioma.
@@ -996,26 +1005,6 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Adicione primeiro um arquivo de mídia à lista</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Adicionar arquivo de mídia</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Abrir arquivo de legendas</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Arquivo de legendas(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Salvar arquivo ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Adicionar arquivo de música</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Deseja reiniciar agora?</translation>
         <source>End</source>
         <translation>Fim</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Adicionar abertura</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Adicionar encerramento</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Adicionar arquivo de mídia</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Adicionar arquivo de música</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Deseja reiniciar agora?</translation>
         <source>Move</source>
         <translation>Mover</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duração de cada clipe</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar um trecho</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Adicionar ao fluxo de legendas</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir arquivo de legenda</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Arquivo de legenda(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salvar arquivo ASS</translation>
     </message>
 </context>
 <context>

@@ -273,20 +273,59 @@
         <translation>Повторить</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Удалить</translation>
+        <source>Down</source>
+        <translation>Вниз</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Переместить</translation>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>Повернуть</translation>
+        <source>File Size</source>
+        <translation>Размер</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>Изменить размер</translation>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Слои водяного знака: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Вшитые субтитры: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Изображение обрезано</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Изображение повёрнуто</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Изображение отражено</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Размер выходного файла</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Размер исходного файла</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Незавершённый файл сохранён: %1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>не удалось подготовить объединение (не удалось записать файл списка)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Исходный файл</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Размер</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Состояние</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Эти слои проекта не удалось показать: их файлы не дают изображения:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Сохранить проект Brindle</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>Не удалось сохранить проект.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Слой не добавлен: файл не даёт изображения.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Слой не добавлен.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Эти слои проекта не удалось показать:
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>бесконечно</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>До конца видео</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Время начала</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Время окончания</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>Удалить</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Вверх</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Вниз</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Итого:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Разделить</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Число частей</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Длительность каждого фрагмента</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Вырезать фрагмент</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Добавить в поток субтитров</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Добавить заставку</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Добавить концовку</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Сведения о файле</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Чтобы сменить язык, Brindle нужно перезапустить.
@@ -996,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>Сначала добавьте медиафайл в список</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Добавить медиафайл</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Открыть файл субтитров</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Файл субтитров(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Сохранить файл ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Добавить музыкальный файл</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>Конец</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Добавить заставку</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Добавить концовку</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Добавить медиафайл</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Добавить музыкальный файл</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>Переместить</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Изменить размер</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Число частей</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Длительность каждого фрагмента</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Вырезать фрагмент</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Добавить в поток субтитров</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Открыть файл субтитров</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Файл субтитров(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Сохранить файл ASS</translation>
     </message>
 </context>
 <context>

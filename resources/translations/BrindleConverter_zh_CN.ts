@@ -273,20 +273,59 @@
         <translation>重做</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>删除</translation>
+        <source>Down</source>
+        <translation>下移</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>移动</translation>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>源文件</translation>
     </message>
     <message>
-        <source>Rotate</source>
-        <translation>旋转</translation>
+        <source>File Size</source>
+        <translation>文件大小</translation>
     </message>
     <message>
-        <source>Resize</source>
-        <translation>调整大小</translation>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>水印图层：%1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>烧录字幕：%1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>画面已裁剪</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>画面已旋转</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>画面已翻转</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>输出文件的大小</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>源文件的大小</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>已保留未完成的文件：%1</translation>
     </message>
 </context>
 <context>
@@ -310,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>无法准备合并（无法写入列表文件）</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>源文件</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>文件大小</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>状态</translation>
     </message>
 </context>
 <context>
@@ -461,12 +485,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>工程中的以下图层无法显示，其文件没有可用的画面：
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>保存 Brindle 工程</translation>
     </message>
@@ -477,6 +495,24 @@
         <translation>无法保存该工程。
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>未添加图层：该文件无法提供图像。
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>未添加图层。
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>项目中的以下图层无法显示：
+%1</translation>
     </message>
 </context>
 <context>
@@ -665,6 +701,11 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>无限</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -746,6 +787,18 @@
     <message>
         <source>Duration</source>
         <translation>时长</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>直到视频结束</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
     </message>
 </context>
 <context>
@@ -856,32 +909,8 @@
         <translation>删除</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>上移</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>下移</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>总计：</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>分割</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>设置分段数量</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>每段时长</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>截取片段</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -890,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>打开</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>添加到字幕流</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -976,18 +997,6 @@
         <translation>退出</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>添加片头</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>添加片尾</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>媒体信息</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>必须重新启动 Brindle 才能切换到新语言。
@@ -996,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>请先将媒体文件添加到列表</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>添加媒体文件</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>打开字幕文件</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>字幕文件(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>保存 ASS 文件</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>添加音乐文件</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1171,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>结束</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>总计：</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>添加片头</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>添加片尾</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>媒体信息</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>添加媒体文件</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1181,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>时长</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>总计：</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>添加音乐文件</translation>
     </message>
 </context>
 <context>
@@ -1633,6 +1682,14 @@ Do you want to restart now?</source>
         <source>Move</source>
         <translation>移动</translation>
     </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>调整大小</translation>
+    </message>
 </context>
 <context>
     <name>RecordLayer</name>
@@ -1709,6 +1766,26 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>时长</translation>
+    </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>设置分段数量</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>每段时长</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>截取片段</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>添加到字幕流</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>打开字幕文件</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>字幕文件(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>保存 ASS 文件</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+class ConversionListModel;
 class LayeredManageDock;
 class LivePreview;
 class PlayerDock;
@@ -15,18 +18,22 @@ class SubtitleDock;
 class QToolBar;
 class QWatermarkScene;
 class QWatermarkView;
+class WatermarkDocument;
 
-// The watermark editor: the current task's frame on the canvas with the layers over it,
-// the layer panel, and a live preview of the task with every layer drawn.
+// The watermark editor: the current task's frame on the canvas with the layers of the
+// watermark document over it, the layer panel, and a live preview of the task with every
+// layer drawn. The canvas and the panel are two views of the document, which the caller owns.
 class EditorMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit EditorMainWindow(QWidget *parent = nullptr);
+    explicit EditorMainWindow(WatermarkDocument *document, QWidget *parent = nullptr);
     ~EditorMainWindow() override;
 
-    // Opens the editor on a video: its first frame becomes the canvas.
-    void setSource(const QString &videoPath);
+    // Opens the editor on a row of the list: its video's first frame, turned, flipped and
+    // cropped as the row says, becomes the canvas; picture changes go back to that row.
+    void openRow(ConversionListModel *rows, quint64 rowId);
+    quint64 rowId() const { return m_rowId; }
     QString source() const { return m_source; }
     // Shows a subtitle file in the subtitle panel; false when it cannot be read.
     bool loadSubtitle(const QString &path);
@@ -39,6 +46,7 @@ public:
     // Values the file cannot hold are clamped and described in *notes.
     bool saveProject(const QString &path, QString *error, QStringList *notes = nullptr);
 
+    WatermarkDocument *document() const { return m_document; }
     QWatermarkScene *scene() const { return m_scene; }
     QWatermarkView *view() const { return m_view; }
     LayeredManageDock *layerDock() const { return m_layerDock; }
@@ -85,8 +93,14 @@ private:
     void connectSignals();
     // Turns and flips change the canvas's pixel grid: the scene and view follow it.
     void pictureChanged();
+    // Adds a layer from a file; a file that gives no picture is named with the reason.
+    void addLayerFromFile(const QString &title, const QString &filter, bool video);
 
+    WatermarkDocument *m_document;
+    QPointer<ConversionListModel> m_rows;
+    quint64 m_rowId = 0;
     QString m_source;
+    QImage m_firstFrame; // the source's picture at time 0, as grabbed
     qint64 m_durationUs = 0;
     QWatermarkScene *m_scene;
     QWatermarkView *m_view;

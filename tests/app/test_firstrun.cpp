@@ -1,10 +1,9 @@
 #include "modalwatch.h"
-#include "app/convertlist.h"
-#include "app/core.h"
 #include "app/logdialog.h"
 #include "app/mainwindow.h"
 #include "app/middleelision.h"
 #include "app/startup.h"
+#include "jobs/conversionlistmodel.h"
 #include "settings/aboutdialog.h"
 #include "settings/mainoptionsdialog.h"
 #include "testmedia.h"
@@ -26,7 +25,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
@@ -158,12 +157,11 @@ void TestFirstRun::commandLineFilesArriveInTheList()
     const QString relative = QDir::current().relativeFilePath(named);
     window.addCommandLineFiles({relative, dir.filePath(QStringLiteral("folder")),
                                 QUrl::fromLocalFile(asUrl).toString(), dir.filePath(QStringLiteral("gone.mp4"))});
-    ConvertList *list = window.conversionList();
+    ConversionListModel *list = window.conversionList();
     QCOMPARE(list->count(), 3);
-    QCOMPARE(list->path(0), named);
-    QCOMPARE(list->path(1), inFolder);
-    QCOMPARE(list->path(2), asUrl);
-    QCOMPARE(core().tasks.size(), 3);
+    QCOMPARE(list->path(list->idAt(0)), named);
+    QCOMPARE(list->path(list->idAt(1)), inFolder);
+    QCOMPARE(list->path(list->idAt(2)), asUrl);
     QVERIFY2(window.statusBar()->currentMessage().contains(QStringLiteral("gone.mp4")),
              qPrintable(window.statusBar()->currentMessage()));
 
@@ -175,16 +173,14 @@ void TestFirstRun::failedRowShowsItsWholeLog()
 {
     MainWindow window;
     window.show();
-    ConvertList *list = window.conversionList();
-    list->addFile(QStringLiteral("/nowhere/clip.mp4"));
-    list->addFile(QStringLiteral("/nowhere/other.mp4"));
+    const QList<quint64> ids = window.addFiles({"/nowhere/clip.mp4", "/nowhere/other.mp4"});
     QStringList lines;
     for (int i = 1; i <= 120; ++i)
         lines << QStringLiteral("line %1 of what the engine said").arg(i);
     const QString log = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    list->setOutcome(0, RowState::Failed, log);
+    window.conversionList()->setOutcome(ids[0], RowState::Failed, log);
 
-    auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    auto *table = window.findChild<QTableView *>(QStringLiteral("tableWidget"));
     auto *showLog = window.findChild<QAction *>(QStringLiteral("actionShowLog"));
     QVERIFY(showLog);
     QCOMPARE(showLog->text(), QStringLiteral("Show Log…"));

@@ -1,5 +1,6 @@
 #include "app/conversionplan.h"
 #include "app/core.h"
+#include "layers/watermarkdocument.h"
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
 #include "settings/cropdialog.h"
@@ -146,8 +147,8 @@ ConversionPlan TestFormatConversion::plan(const QString &source, const QString &
     task.width = media.width;
     task.height = media.height;
     task.end = media.duration;
-    core().tasks = {task};
-    const QString graph = core().buildFilterGraph(0);
+    const WatermarkDocument noLayers;
+    const QString graph = core().buildFilterGraph(noLayers, task);
     return ConversionPlanner::plan(task, format, settings, media, graph);
 }
 

@@ -8,6 +8,7 @@
 #include "subtitles/styledialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
+#include "subtitles/subtitletable.h"
 #include "subtitles/subtitlewidget.h"
 #include "testfiles.h"
 #include "testmedia.h"
@@ -86,6 +87,7 @@ private slots:
     void stylesChangeThroughTheStyleEditor();
     void doubleClickSeeksAndPlayPositionMarks();
     void loadSaveAndTheModifiedMark();
+    void srtTagsShowAsTheLineReads();
     void showingCatchesUpWithOthersChanges();
     void closingOffersToSave();
     void shiftedFileBurnsAtTheShiftedTime();
@@ -660,6 +662,31 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QVERIFY(core().subtitles.events.isEmpty());
     QCOMPARE(m_dock->undoStack()->count(), 0);
     QCOMPARE(m_dock->proposedSaveName(), m_dir->filePath(QStringLiteral("notes.ass")));
+}
+
+void TestSubtitleEditor::srtTagsShowAsTheLineReads()
+{
+    QVERIFY(m_dock->loadFile(write(QStringLiteral("tags.srt"),
+                                   "1\n00:00:01,000 --> 00:00:02,000\nSecond cue with <i>italic</i>\n\n")));
+    const QModelIndex text = table()->model()->index(0, SubtitleTable::TextColumn);
+    auto *delegate = qobject_cast<QSubtitleDelegate *>(table()->itemDelegateForColumn(SubtitleTable::TextColumn));
+    QVERIFY(delegate);
+    QCOMPARE(delegate->shownText(text), QStringLiteral("Second cue with italic"));
+    // The line is edited as written, and saved as ASS the tags keep their meaning.
+    table()->setCurrentIndex(text);
+    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("Second cue with <i>italic</i>"));
+    const QString ass = m_dir->filePath(QStringLiteral("tags.ass"));
+    QVERIFY(m_dock->saveTo(ass));
+    SubtitleParser saved;
+    QVERIFY(saved.read(ass));
+    QCOMPARE(saved.events.value(0).Text, QStringLiteral("Second cue with {\\i1}italic{\\i0}"));
+
+    // In an ASS file such a tag is letters, and shown as such.
+    QVERIFY(m_dock->loadFile(write(QStringLiteral("letters.ass"),
+                                   "[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Text\n"
+                                   "Dialogue: 0,0:00:01.00,0:00:02.00,Default,<i>letters</i>\n")));
+    QCOMPARE(delegate->shownText(table()->model()->index(0, SubtitleTable::TextColumn)),
+             QStringLiteral("<i>letters</i>"));
 }
 
 void TestSubtitleEditor::showingCatchesUpWithOthersChanges()
