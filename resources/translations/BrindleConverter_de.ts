@@ -12,16 +12,12 @@
         <translation>Profi-Edition 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Hilfe (Liesmich)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>Priorität</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Hardware prüfen</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Hardware-Kodierung</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Nach Hardware-Encodern suchen</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Gefunden: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Kein Hardware-Encoder gefunden; Videos werden per Software kodiert.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Jetzt neu starten?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Die Untertitel erscheinen früher</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Die Untertitel erscheinen später</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Keine Zeile ist betroffen.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>Zeile %1 endet bei %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>Zeile %1 beginnt bei %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Nach der Verschiebung: %1, früher.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Nach der Verschiebung: %1, später.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Nach der Verschiebung: %1, unverändert.</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Professional Edition 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Help (read me)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>Priority</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Check HW</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Hardware encoding</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Check for Hardware Encoders</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Found: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>No hardware encoder was found; videos are encoded in software.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Do you want to restart now?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>The subtitles appear earlier</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>The subtitles appear later</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>No line is affected.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>Line %1 ends at %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>Line %1 starts at %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>After the shift: %1, earlier.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>After the shift: %1, later.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>After the shift: %1, unchanged.</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Edición Profesional 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Ayuda (léame)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>Prioridad</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Comprobar hardware</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Codificación por hardware</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Buscar codificadores por hardware</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>No se encontró ningún codificador por hardware; los vídeos se codifican por software.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Los subtítulos aparecen antes</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Los subtítulos aparecen después</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Ninguna línea se ve afectada.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>La línea %1 termina en %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>La línea %1 empieza en %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Tras el desplazamiento: %1, antes.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Tras el desplazamiento: %1, después.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Tras el desplazamiento: %1, sin cambios.</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Édition Professionnelle 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Aide (lisez-moi)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>Priorité</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Vérifier le matériel</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Encodage matériel</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Rechercher les encodeurs matériels</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Trouvés : %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Aucun encodeur matériel n’a été trouvé ; les vidéos sont encodées par logiciel.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Les sous-titres apparaissent plus tôt</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Les sous-titres apparaissent plus tard</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Aucune ligne n’est concernée.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>La ligne %1 se termine à %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>La ligne %1 commence à %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Après le décalage : %1, plus tôt.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Après le décalage : %1, plus tard.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Après le décalage : %1, inchangé.</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Edizione Professionale 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Guida (leggimi)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>Priorità</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Verifica hardware</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Codifica hardware</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Cerca encoder hardware</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Trovati: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Nessun encoder hardware trovato; i video vengono codificati via software.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Riavviare adesso?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>I sottotitoli compaiono prima</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>I sottotitoli compaiono dopo</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Nessuna riga è interessata.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>La riga %1 termina a %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>La riga %1 inizia a %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Dopo lo spostamento: %1, prima.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Dopo lo spostamento: %1, dopo.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Dopo lo spostamento: %1, invariato.</translation>
     </message>
 </context>
 <context>

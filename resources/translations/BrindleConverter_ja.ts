@@ -12,16 +12,12 @@
         <translation>プロフェッショナル版 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>ヘルプ（README）</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>優先</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>ハードウェア確認</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>ハードウェアエンコード</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>ハードウェアエンコーダーを検出</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>検出: %1。</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>ハードウェアエンコーダーが見つかりません。動画はソフトウェアでエンコードされます。</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>字幕が早く表示されます</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>字幕が遅く表示されます</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>対象の行はありません。</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>%1 行目は %2 に終わります。</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>%1 行目は %2 に始まります。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>ずらした後: %1（早く）。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>ずらした後: %1（遅く）。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>ずらした後: %1（変更なし）。</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Edição Profissional 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Ajuda (leia-me)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>Prioridade</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Verificar hardware</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Codificação por hardware</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Procurar codificadores de hardware</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Nenhum codificador de hardware foi encontrado; os vídeos são codificados por software.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>As legendas aparecem mais cedo</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>As legendas aparecem mais tarde</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Nenhuma linha é afetada.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>A linha %1 termina em %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>A linha %1 começa em %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Após o deslocamento: %1, mais cedo.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Após o deslocamento: %1, mais tarde.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Após o deslocamento: %1, inalterado.</translation>
     </message>
 </context>
 <context>

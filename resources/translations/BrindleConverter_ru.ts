@@ -12,16 +12,12 @@
         <translation>Профессиональная версия 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Справка (README)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>Приоритет</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Проверить оборудование</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>ОК</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Аппаратное кодирование</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Найти аппаратные кодировщики</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Найдены: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Аппаратные кодировщики не найдены; видео кодируется программно.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Субтитры появляются раньше</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Субтитры появляются позже</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Ни одна строка не затронута.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>Строка %1 заканчивается в %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>Строка %1 начинается в %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>После сдвига: %1, раньше.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>После сдвига: %1, позже.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>После сдвига: %1, без изменений.</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>专业版 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>帮助（自述文件）</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -380,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
     </message>
 </context>
 <context>
@@ -838,10 +850,6 @@
         <translation>优先级</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>检测硬件</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>确定</translation>
     </message>
@@ -864,6 +872,22 @@
     <message>
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
+    </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>硬件编码</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>检测硬件编码器</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>已找到：%1。</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>未找到硬件编码器；视频将由软件编码。</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>字幕提前出现</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>字幕延后出现</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>没有受影响的行。</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>第 %1 行结束于 %2。</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>第 %1 行开始于 %2。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>平移后：%1，提前。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>平移后：%1，延后。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>平移后：%1，不变。</translation>
     </message>
 </context>
 <context>

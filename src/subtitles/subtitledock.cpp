@@ -114,7 +114,11 @@ void SubtitleDock::showSession(SubtitleSession *session)
     connect(session, &SubtitleSession::loaded, this, &SubtitleDock::showLines);
     connect(session, &SubtitleSession::modifiedChanged, this, &SubtitleDock::showTitle);
     connect(session, &SubtitleSession::saved, this, &SubtitleDock::showTitle);
-    connect(session->history(), &QUndoStack::indexChanged, this, [this] { loadCurrentRow(); });
+    // A message about an edit no longer holds once the history moves (an undo, a redo, a new edit).
+    connect(session->history(), &QUndoStack::indexChanged, this, [this] {
+        loadCurrentRow();
+        showStatus(QString());
+    });
     connect(session->table(), &SubtitleTable::sigCellEdited, this, &SubtitleDock::onCellEdited);
     connect(session->table(), &SubtitleTable::sigStylesChanged, this, &SubtitleDock::refillStyles);
     connect(session, &QObject::destroyed, this, [this] { showSession(nullptr); });
@@ -302,6 +306,12 @@ void SubtitleDock::onShiftTimes()
     if (!m_session)
         return;
     PanTimeDialog dialog(this);
+    for (auto affect : {SubtitleEdits::Affect::AllRows, SubtitleEdits::Affect::SelectedRows,
+                        SubtitleEdits::Affect::SelectionOnward}) {
+        const QVector<int> rows = SubtitleEdits::affectedRows(affect, table()->rowCount(), selectedRows(), currentRow());
+        if (!rows.isEmpty())
+            dialog.setFirstLine(affect, rows.first(), table()->event(rows.first()));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
     shiftTimes(dialog.delta(), SubtitleEdits::Affect(dialog.affect()), SubtitleEdits::Times(dialog.times()));

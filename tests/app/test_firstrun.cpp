@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -70,6 +72,8 @@ private slots:
     void longOutputFolderKeepsBothEndsInView();
     void formatListStaysInsideTheWindow();
     void aboutLinksLeadToFilesThatShip();
+    void waylandDesktopsStartOnXWayland_data();
+    void waylandDesktopsStartOnXWayland();
 };
 
 void TestFirstRun::toolTipsAreReadable()
@@ -278,11 +282,47 @@ void TestFirstRun::aboutLinksLeadToFilesThatShip()
         ++links;
     }
     QCOMPARE(links, 1);
+    // The box only informs: one button closes it.
+    QCOMPARE(dialog.findChild<QDialogButtonBox *>()->buttons().size(), 1);
     QCOMPARE(QUrl::fromLocalFile(AboutDialog::helpFile()).fileName(), QStringLiteral("README.md"));
     for (const char *name : {"label_2", "label_3"}) {
         auto *label = dialog.findChild<QLabel *>(QLatin1String(name));
         QVERIFY(!label->isVisible() || label->text().contains(QStringLiteral("README.md")));
     }
+}
+
+void TestFirstRun::waylandDesktopsStartOnXWayland_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("platform");
+    const QStringList wayland{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"};
+    QTest::newRow("wayland session") << wayland << QStringList() << QByteArray("xcb");
+    QTest::newRow("wayland display only") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"} << QStringList()
+                                          << QByteArray("xcb");
+    QTest::newRow("user chose a platform") << wayland + QStringList{"QT_QPA_PLATFORM=wayland"} << QStringList()
+                                           << QByteArray();
+    QTest::newRow("user passed -platform") << wayland << QStringList{"-platform", "wayland"} << QByteArray();
+    QTest::newRow("no XWayland") << QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0"}
+                                 << QStringList() << QByteArray();
+    QTest::newRow("X11 session") << QStringList{"XDG_SESSION_TYPE=x11", "DISPLAY=:0"} << QStringList() << QByteArray();
+}
+
+void TestFirstRun::waylandDesktopsStartOnXWayland()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, platform);
+    QProcessEnvironment values;
+    for (const QString &entry : environment)
+        values.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    QList<QByteArray> bytes{"brindle"};
+    for (const QString &argument : arguments)
+        bytes << argument.toLocal8Bit();
+    QVector<const char *> argv;
+    for (const QByteArray &argument : qAsConst(bytes))
+        argv << argument.constData();
+    QCOMPARE(Startup::platformFor(argv.size(), argv.constData(), values), platform);
 }
 
 BRINDLE_TEST_MAIN(TestFirstRun)

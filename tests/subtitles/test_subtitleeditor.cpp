@@ -354,11 +354,13 @@ void TestSubtitleEditor::shift()
     QCOMPARE(m_dock->statusText().contains(QStringLiteral("below zero")), stopped > 0);
     QCOMPARE(texts(), QStringList({"a", "b", "c", "d"}));
 
-    // One step undoes the whole shift.
+    // One step undoes the whole shift, and with it the message about it.
+    QVERIFY(m_dock->statusText().startsWith(QStringLiteral("Lines shifted")));
     m_dock->undoStack()->undo();
     QCOMPARE(doc().events[0].Start, 200);
     QCOMPARE(doc().events[3].End, 7500);
     verifyInStep();
+    QCOMPARE(m_dock->statusText(), QString());
 }
 
 void TestSubtitleEditor::shiftThroughTheDialog()
@@ -368,7 +370,20 @@ void TestSubtitleEditor::shiftThroughTheDialog()
     whenModalShows([](QWidget *modal) {
         auto *dialog = qobject_cast<PanTimeDialog *>(modal);
         QVERIFY(dialog);
+        // Before Ok the dialog shows what the choice does to the first line it changes.
+        auto *preview = dialog->findChild<QLabel *>(QStringLiteral("labelPreview"));
+        QCOMPARE(preview->text(), QStringLiteral("Line 1 starts at 00:00:00:000.\nAfter the shift: 00:00:00:000, unchanged."));
         dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:03:000, later."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:00:500, earlier."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonEnd"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 2 ends at 00:00:03:000.\nAfter the shift: 00:00:02:000, earlier."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonSelected"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 1 ends at 00:00:01:000.\nAfter the shift: 00:00:00:000, earlier."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonBackward"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
         dialog->accept();
