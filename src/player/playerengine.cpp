@@ -361,12 +361,15 @@ int playerSeek(double seconds)
     return onCurrentPlayer(-1, [seconds](PlayerState *is) {
         if (is->seek_req)
             return 0;
+        // The caller counts from the file's start, as playerPosition does; the demuxer and the
+        // clocks count in the file's own timestamps, which start later in MPEG-TS and the like.
         const double startSeconds
             = is->ic && is->ic->start_time != AV_NOPTS_VALUE ? is->ic->start_time / double(AV_TIME_BASE) : 0;
-        double relative = seconds - masterClock(is) - startSeconds;
+        const double target = seconds + startSeconds;
+        double relative = target - masterClock(is);
         if (std::isnan(relative))
             relative = 0;
-        is->seek_pos = int64_t(seconds * AV_TIME_BASE);
+        is->seek_pos = int64_t(target * AV_TIME_BASE);
         is->seek_rel = int64_t(std::trunc(relative)) * AV_TIME_BASE;
         is->seek_flags &= ~AVSEEK_FLAG_BYTE;
         is->seek_req = 1;

@@ -2,9 +2,12 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
+#include "app/conversionplan.h"
 #include "common/timeconv.h"
 #include "engines/linerelay.h"
 #include "engines/meltarguments.h"
+#include "jobs/mergecommand.h"
+#include "settings/configformat.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -73,7 +76,8 @@ private slots:
     void relayTurnsCarriageReturnsIntoLineFeeds();
     void meltPositionsBecomeEndExclusiveFrames();
     void tesselConversionForms();
-    void tesselAudioVolumeCounts256AsUnchanged();
+    void chosenVolumeSetsLoudness_data();
+    void chosenVolumeSetsLoudness();
     void tesselMergeSplitAndMixForms();
     void tesselHardwareCheckForm();
     void meltMergeSplitAndJoinForms();
@@ -130,7 +134,7 @@ void TestEngines::tesselConversionForms()
          QStringLiteral("-s"), QStringLiteral("160x120 QVGA"), QStringLiteral("-aspect"), QStringLiteral("16:9"),
          QStringLiteral("-b:a"), QStringLiteral("128k"), QStringLiteral("-acodec"), QStringLiteral("aac"),
          QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-ar"), QStringLiteral("44100"),
-         QStringLiteral("-vol"), QStringLiteral("100"), QStringLiteral("-y"), output});
+         QStringLiteral("-af"), QStringLiteral("volume=0.5"), QStringLiteral("-y"), output});
     QVERIFY2(run.exitCode == 0, run.errors.constData());
     QVERIFY(qAbs(TestMedia::probeDuration(output) - 3.0) < 0.1);
     QCOMPARE(TestMedia::probeStream(output, QStringLiteral("v"), QStringLiteral("width,height")),
@@ -149,27 +153,62 @@ void TestEngines::tesselConversionForms()
     QCOMPARE(TestMedia::probeStream(copied, QStringLiteral("v"), QStringLiteral("codec_name")), QStringLiteral("h264"));
 }
 
-void TestEngines::tesselAudioVolumeCounts256AsUnchanged()
+void TestEngines::chosenVolumeSetsLoudness_data()
 {
-    const auto convert = [this](const QString &volume) {
-        const QString output = m_folder.filePath(QStringLiteral("volume%1.mp3").arg(volume));
-        QStringList arguments{QStringLiteral("-i"), m_clip, QStringLiteral("-b:a"), QStringLiteral("128k"),
-                              QStringLiteral("-acodec"), QStringLiteral("libmp3lame"), QStringLiteral("-ac"),
-                              QStringLiteral("2"), QStringLiteral("-ar"), QStringLiteral("44100")};
-        if (!volume.isEmpty())
-            arguments << QStringLiteral("-vol") << volume;
-        const Run run = runEngine(QStringLiteral("TesselEngine"), arguments << QStringLiteral("-y") << output);
-        return run.exitCode == 0 ? output : QString();
-    };
-    const QString untouched = convert(QString());
-    const QString hundred = convert(QStringLiteral("256"));
-    const QString doubled = convert(QStringLiteral("512"));
-    QVERIFY(!untouched.isEmpty() && !hundred.isEmpty() && !doubled.isEmpty());
-    QVERIFY(qAbs(TestMedia::probeDuration(hundred) - 3.0) < 0.15);
-    QCOMPARE(TestMedia::probeStream(hundred, QStringLiteral("v"), QStringLiteral("codec_name")), QString());
-    const double reference = meanVolume(untouched);
-    QVERIFY(qAbs(meanVolume(hundred) - reference) < 0.5);
-    QVERIFY(qAbs(meanVolume(doubled) - reference - 6.0) < 0.5);
+    QTest::addColumn<bool>("merge");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<double>("gainDb");
+    QTest::newRow("conversion, unchanged") << false << 100 << 0.0;
+    QTest::newRow("conversion, doubled") << false << 200 << 6.02;
+    QTest::newRow("conversion, halved") << false << 50 << -6.02;
+    QTest::newRow("merge, unchanged") << true << 100 << 0.0;
+    QTest::newRow("merge, doubled") << true << 200 << 6.02;
+    QTest::newRow("merge, halved") << true << 50 << -6.02;
+}
+
+// The command lines the application builds, run by the engine: loudness as chosen, and no
+// filter at all when the sound stays as it is.
+void TestEngines::chosenVolumeSetsLoudness()
+{
+    QFETCH(bool, merge);
+    QFETCH(int, percent);
+    QFETCH(double, gainDb);
+    ConfigFormat format;
+    format.vCodec = QStringLiteral("copy");
+    format.vBitRate = QStringLiteral("Auto");
+    format.vAspect = QStringLiteral("Auto");
+    format.aBitRate = QStringLiteral("128 kbps");
+    format.aChannels = QStringLiteral("1"); // as the clip has: no up-mix to change the loudness
+    format.aSample = QStringLiteral("44100 Hz");
+    format.aVolume = percent;
+
+    QStringList arguments;
+    if (merge) {
+        format.format = QStringLiteral("mkv");
+        format.aCodec = QStringLiteral("aac");
+        ConvertTask task;
+        task.endings.append(MergeEntry{m_clip, 0, 0});
+        FollowupSettings settings;
+        settings.outPath = m_folder.path();
+        settings.cacheFolder = m_folder.path();
+        arguments = planMerge(task, m_clip, false, QString(), format, settings).value(0).arguments;
+    } else {
+        format.format = QStringLiteral("wav");
+        format.aCodec = QStringLiteral("pcm_s16le");
+        ConvertTask task;
+        task.sourcePath = m_clip;
+        RunSettings settings;
+        settings.container = format.format;
+        settings.outPath = m_folder.path();
+        arguments = ConversionPlanner::plan(task, format, settings, MediaProbe(), QString()).jobs.value(0).arguments;
+    }
+    QVERIFY(!arguments.isEmpty());
+    QCOMPARE(arguments.join(QLatin1Char(' ')).contains(QLatin1String("volume=")), percent != 100);
+    const Run run = runEngine(QStringLiteral("TesselEngine"), arguments);
+    QVERIFY2(run.exitCode == 0, run.errors.right(600).constData());
+    const double gain = meanVolume(arguments.last()) - meanVolume(m_clip);
+    QVERIFY2(qAbs(gain - gainDb) < 0.3, qPrintable(QStringLiteral("%1 dB").arg(gain)));
+    QFile::remove(arguments.last());
 }
 
 void TestEngines::tesselMergeSplitAndMixForms()
@@ -198,8 +237,7 @@ void TestEngines::tesselMergeSplitAndMixForms()
          QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-b:v"), QStringLiteral("300k"),
          QStringLiteral("-r"), QStringLiteral("25.000"), QStringLiteral("-b:a"), QStringLiteral("128k"),
          QStringLiteral("-acodec"), QStringLiteral("aac"), QStringLiteral("-ac"), QStringLiteral("2"),
-         QStringLiteral("-ar"), QStringLiteral("44100"), QStringLiteral("-vol"), QStringLiteral("100"),
-         QStringLiteral("-y"), merged});
+         QStringLiteral("-ar"), QStringLiteral("44100"), QStringLiteral("-y"), merged});
     QVERIFY2(merge.exitCode == 0, merge.errors.right(600).constData());
     QVERIFY(qAbs(TestMedia::probeDuration(merged) - 9.0) < 0.15);
 
