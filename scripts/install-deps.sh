@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what Brindle needs to build, run and test on Debian 12.
+# Installs what Brindle needs to build, run and test on Debian 12 or 13 (every name exists on both).
 # Safe to run again: it only installs packages that are missing.
 set -euo pipefail
 
