@@ -291,10 +291,15 @@ void TestPlayer::quarterTurnPlaysUpright()
 {
     // Stored landscape with red left and blue right, marked as turned a quarter counter-clockwise:
     // shown portrait, blue above red, with black bars beside it.
-    const QString turned = TestMedia::make(
-        QStringLiteral("turned90.mp4"),
-        {QStringLiteral("-i"), halvesClip(), QStringLiteral("-c"), QStringLiteral("copy"),
-         QStringLiteral("-metadata:s:v:0"), QStringLiteral("rotate=90")});
+    // ffmpeg 6 and later mark it with "-display_rotation"; ffmpeg 5 knows only the "rotate" tag,
+    // which later ones no longer turn into a display matrix.
+    QString turned = TestMedia::make(QStringLiteral("turned90.mp4"),
+                                     {QStringLiteral("-display_rotation"), QStringLiteral("90"), QStringLiteral("-i"),
+                                      halvesClip(), QStringLiteral("-c"), QStringLiteral("copy")});
+    if (turned.isEmpty())
+        turned = TestMedia::make(QStringLiteral("turned90-tagged.mp4"),
+                                 {QStringLiteral("-i"), halvesClip(), QStringLiteral("-c"), QStringLiteral("copy"),
+                                  QStringLiteral("-metadata:s:v:0"), QStringLiteral("rotate=90")});
     play(turned);
     QVERIFY(waitForColour(*m_player, 0.5, 0.1, Qt::blue));
     QVERIFY(waitForColour(*m_player, 0.5, 0.9, Qt::red));
