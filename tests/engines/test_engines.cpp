@@ -4,8 +4,10 @@
 
 #include "app/conversionplan.h"
 #include "common/timeconv.h"
+#include "engines/enginerunner.h"
 #include "engines/linerelay.h"
 #include "engines/meltarguments.h"
+#include "engines/meltruncheck.h"
 #include "jobs/mergecommand.h"
 #include "settings/configformat.h"
 
@@ -33,13 +35,14 @@ struct Run
 };
 
 Run runEngine(const QString &name, const QStringList &arguments,
-              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+              int timeoutMs = 120000)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(engine(name), arguments);
     Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit)
         return run;
     run.exitCode = process.exitCode();
     run.errors = process.readAllStandardError();
@@ -80,7 +83,8 @@ private slots:
     void chosenVolumeSetsLoudness();
     void tesselMergeSplitAndMixForms();
     void tesselHardwareCheckForm();
-    void meltMergeSplitAndJoinForms();
+    void meltMergeAndSplitForms();
+    void meltAudioOnlyJoinsAlwaysEnd();
     void meltFailuresThatMeltCallsSuccess();
     void missingProgramsFailClearly();
     void terminateAndKillLeaveNoEngineBehind();
@@ -286,7 +290,7 @@ void TestEngines::tesselHardwareCheckForm()
     QVERIFY(absent.exitCode != 0);
 }
 
-void TestEngines::meltMergeSplitAndJoinForms()
+void TestEngines::meltMergeAndSplitForms()
 {
     const QString merged = m_folder.filePath(QStringLiteral("melt merge, 'a' ü.mp4"));
     const Run merge = runEngine(
@@ -316,23 +320,51 @@ void TestEngines::meltMergeSplitAndJoinForms()
     }
     QCOMPARE(TestMedia::probeStream(first, QStringLiteral("v"), QStringLiteral("duration")), QStringLiteral("1.600000"));
     QCOMPARE(TestMedia::probeStream(second, QStringLiteral("v"), QStringLiteral("duration")), QStringLiteral("2.400000"));
+}
 
+// melt now and then hangs for good before it renders an audio-only output; the launcher must
+// notice and start it again, so every join ends, and ends well.
+void TestEngines::meltAudioOnlyJoinsAlwaysEnd()
+{
     const QString toneA = TestMedia::make(QStringLiteral("tone-2.5s.mp3"),
                                           {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                                            QStringLiteral("sine=frequency=300:duration=2.5")});
     const QString toneB = TestMedia::make(QStringLiteral("tone-3.2s.mp3"),
                                           {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                                            QStringLiteral("sine=frequency=500:duration=3.2")});
-    const QString join = m_folder.filePath(QStringLiteral("AudioMerge.mp3"));
-    QCOMPARE(runEngine(QStringLiteral("melt"),
-                       {toneA, QStringLiteral("in='00:00:00:00'"), QStringLiteral("out='%1'").arg(melt(2500000)), toneB,
-                        QStringLiteral("in='00:00:00:00'"), QStringLiteral("out='%1'").arg(melt(3200000)),
-                        QStringLiteral("-consumer"), QStringLiteral("avformat:") + join,
-                        QStringLiteral("acodec=libmp3lame")})
-                 .exitCode,
-             0);
-    QVERIFY(qAbs(TestMedia::probeDuration(join) - 5.7) < 0.15);
-    QCOMPARE(TestMedia::probeStream(join, QStringLiteral("v"), QStringLiteral("codec_name")), QString());
+    for (int run = 0; run < 6; ++run) {
+        const QString join = m_folder.filePath(QStringLiteral("AudioMerge%1.mp3").arg(run));
+        const Run joined = runEngine(QStringLiteral("melt"),
+                                     {toneA, QStringLiteral("in='00:00:00:00'"),
+                                      QStringLiteral("out='%1'").arg(melt(2500000)), toneB,
+                                      QStringLiteral("in='00:00:00:00'"), QStringLiteral("out='%1'").arg(melt(3200000)),
+                                      QStringLiteral("-consumer"), QStringLiteral("avformat:") + join,
+                                      QStringLiteral("acodec=libmp3lame")},
+                                     QProcessEnvironment::systemEnvironment(), 30000);
+        QVERIFY2(joined.exitCode == 0, joined.errors.right(600).constData());
+        QVERIFY(qAbs(TestMedia::probeDuration(join) - 5.7) < 0.15);
+        QCOMPARE(TestMedia::probeStream(join, QStringLiteral("v"), QStringLiteral("codec_name")), QString());
+    }
+
+    // What tells a hung melt: its main thread alone, silent, with the output opened and nothing
+    // rendered. Such a child is ended at once.
+    const QString output = m_folder.filePath(QStringLiteral("hung.mp3"));
+    MeltRunCheck check(output.toStdString());
+    QFile opened(output);
+    QVERIFY(opened.open(QIODevice::WriteOnly));
+    opened.close();
+    QElapsedTimer clock;
+    clock.start();
+    const EngineRunner::Result hung = EngineRunner::run("/bin/sleep", {"30"}, {},
+                                                        [&check](pid_t child) { return check.stalled(child); });
+    QVERIFY(hung.stalled);
+    QVERIFY(clock.elapsed() < 5000);
+    check.restart();
+    check.observe("Current Frame:          6, percentage:          6");
+    const EngineRunner::Result rendering = EngineRunner::run(
+        "/bin/sleep", {"3"}, {}, [&check](pid_t child) { return check.stalled(child); });
+    QVERIFY(!rendering.stalled);
+    QCOMPARE(rendering.exitCode, 0);
 }
 
 void TestEngines::meltFailuresThatMeltCallsSuccess()
