@@ -277,20 +277,12 @@
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+        <source>Down</source>
+        <translation>Nach unten</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Verschieben</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Drehen</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Größe ändern</translation>
+        <source>Up</source>
+        <translation>Nach oben</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Diese Ebenen des Projekts können nicht angezeigt werden, ihre Dateien liefern kein Bild:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Brindle-Projekt speichern</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>Das Projekt konnte nicht gespeichert werden.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Es wurde keine Ebene hinzugefügt: Die Datei liefert kein Bild.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Es wurde keine Ebene hinzugefügt.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Diese Ebenen des Projekts können nicht angezeigt werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>endlos</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Bis zum Ende des Videos</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Endzeit</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Jetzt neu starten?</translation>
     <message>
         <source>Move</source>
         <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
     </message>
 </context>
 <context>

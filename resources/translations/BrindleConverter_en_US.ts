@@ -277,20 +277,12 @@
         <translation>Redo</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
+        <source>Down</source>
+        <translation>Down</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Move</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Rotate</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Resize</translation>
+        <source>Up</source>
+        <translation>Up</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>These layers of the project could not be shown, their files give no picture:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Save Brindle Project</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>The project could not be saved.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>No layer was added: the file gives no picture.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>No layer was added.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>These layers of the project could not be shown:
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>endless</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Until the end of the video</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>End Time</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Do you want to restart now?</translation>
     <message>
         <source>Move</source>
         <translation>Move</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Resize</translation>
     </message>
 </context>
 <context>

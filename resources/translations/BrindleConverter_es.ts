@@ -277,20 +277,12 @@
         <translation>Rehacer</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
+        <source>Down</source>
+        <translation>Bajar</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Mover</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Girar</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Cambiar tamaño</translation>
+        <source>Up</source>
+        <translation>Subir</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Estas capas del proyecto no se pudieron mostrar; sus archivos no dan ninguna imagen:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Guardar proyecto de Brindle</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>No se pudo guardar el proyecto.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>No se añadió ninguna capa: el archivo no proporciona ninguna imagen.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>No se añadió ninguna capa.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Estas capas del proyecto no se pudieron mostrar:
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Hasta el final del vídeo</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de fin</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Do you want to restart now?</source>
     <message>
         <source>Move</source>
         <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Cambiar tamaño</translation>
     </message>
 </context>
 <context>

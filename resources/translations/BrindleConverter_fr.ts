@@ -277,20 +277,12 @@
         <translation>Rétablir</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
+        <source>Down</source>
+        <translation>Descendre</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Déplacer</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Faire pivoter</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Redimensionner</translation>
+        <source>Up</source>
+        <translation>Monter</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Ces calques du projet ne peuvent pas être affichés, leurs fichiers ne donnent aucune image :
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Enregistrer le projet Brindle</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>Impossible d&apos;enregistrer le projet.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Aucun calque n&apos;a été ajouté : le fichier ne donne aucune image.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Aucun calque n&apos;a été ajouté.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Ces calques du projet ne peuvent pas être affichés :
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>sans fin</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Jusqu&apos;à la fin de la vidéo</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Heure de début</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Heure de fin</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Move</source>
         <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Faire pivoter</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
     </message>
 </context>
 <context>

@@ -277,20 +277,12 @@
         <translation>Ripeti</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
+        <source>Down</source>
+        <translation>Giù</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Sposta</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Ruota</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Ridimensiona</translation>
+        <source>Up</source>
+        <translation>Su</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Questi livelli del progetto non possono essere mostrati, i loro file non forniscono alcuna immagine:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Salva progetto Brindle</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>Impossibile salvare il progetto.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Nessun livello aggiunto: il file non fornisce alcuna immagine.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Nessun livello aggiunto.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Questi livelli del progetto non possono essere mostrati:
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Fino alla fine del video</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Ora di inizio</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Ora di fine</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Riavviare adesso?</translation>
     <message>
         <source>Move</source>
         <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Ridimensiona</translation>
     </message>
 </context>
 <context>

@@ -277,20 +277,12 @@
         <translation>やり直し</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>削除</translation>
+        <source>Down</source>
+        <translation>下へ</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>移動</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>回転</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>サイズ変更</translation>
+        <source>Up</source>
+        <translation>上へ</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>次のレイヤーは表示できません。ファイルから画像が得られません:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Brindle プロジェクトを保存</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>プロジェクトを保存できませんでした。
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>レイヤーは追加されませんでした: ファイルから画像を取得できません。
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>レイヤーは追加されませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>プロジェクトの次のレイヤーは表示できません:
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>無限</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>動画の最後まで</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>開始時間</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>終了時間</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Do you want to restart now?</source>
     <message>
         <source>Move</source>
         <translation>移動</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>サイズ変更</translation>
     </message>
 </context>
 <context>

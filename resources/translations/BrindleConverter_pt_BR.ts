@@ -277,20 +277,12 @@
         <translation>Refazer</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Excluir</translation>
+        <source>Down</source>
+        <translation>Descer</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Mover</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Girar</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Redimensionar</translation>
+        <source>Up</source>
+        <translation>Subir</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Estas camadas do projeto não puderam ser exibidas; seus arquivos não fornecem imagem:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Salvar projeto Brindle</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>Não foi possível salvar o projeto.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Nenhuma camada foi adicionada: o arquivo não fornece imagem.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Nenhuma camada foi adicionada.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Estas camadas do projeto não puderam ser exibidas:
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>Até o fim do vídeo</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Hora de término</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Move</source>
         <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionar</translation>
     </message>
 </context>
 <context>

@@ -277,20 +277,12 @@
         <translation>Повторить</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Удалить</translation>
+        <source>Down</source>
+        <translation>Вниз</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>Переместить</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>Повернуть</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>Изменить размер</translation>
+        <source>Up</source>
+        <translation>Вверх</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>Эти слои проекта не удалось показать: их файлы не дают изображения:
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>Сохранить проект Brindle</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>Не удалось сохранить проект.
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>Слой не добавлен: файл не даёт изображения.
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>Слой не добавлен.
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>Эти слои проекта не удалось показать:
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>бесконечно</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>До конца видео</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Время начала</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>Время окончания</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Do you want to restart now?</source>
     <message>
         <source>Move</source>
         <translation>Переместить</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Изменить размер</translation>
     </message>
 </context>
 <context>

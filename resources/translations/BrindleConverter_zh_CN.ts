@@ -277,20 +277,12 @@
         <translation>重做</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>删除</translation>
+        <source>Down</source>
+        <translation>下移</translation>
     </message>
     <message>
-        <source>Move</source>
-        <translation>移动</translation>
-    </message>
-    <message>
-        <source>Rotate</source>
-        <translation>旋转</translation>
-    </message>
-    <message>
-        <source>Resize</source>
-        <translation>调整大小</translation>
+        <source>Up</source>
+        <translation>上移</translation>
     </message>
 </context>
 <context>
@@ -449,12 +441,6 @@
 %2</translation>
     </message>
     <message>
-        <source>These layers of the project could not be shown, their files give no picture:
-%1</source>
-        <translation>工程中的以下图层无法显示，其文件没有可用的画面：
-%1</translation>
-    </message>
-    <message>
         <source>Save Brindle Project</source>
         <translation>保存 Brindle 工程</translation>
     </message>
@@ -465,6 +451,24 @@
         <translation>无法保存该工程。
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>No layer was added: the file gives no picture.
+%1</source>
+        <translation>未添加图层：该文件无法提供图像。
+%1</translation>
+    </message>
+    <message>
+        <source>No layer was added.
+%1</source>
+        <translation>未添加图层。
+%1</translation>
+    </message>
+    <message>
+        <source>These layers of the project could not be shown:
+%1</source>
+        <translation>项目中的以下图层无法显示：
+%1</translation>
     </message>
 </context>
 <context>
@@ -653,6 +657,11 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>endless</source>
+        <comment>a loop count of 0</comment>
+        <translation>无限</translation>
+    </message>
 </context>
 <context>
     <name>LayeredManageDock</name>
@@ -734,6 +743,18 @@
     <message>
         <source>Duration</source>
         <translation>时长</translation>
+    </message>
+    <message>
+        <source>Until the end of the video</source>
+        <translation>直到视频结束</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End Time</source>
+        <translation>结束时间</translation>
     </message>
 </context>
 <context>
@@ -1576,6 +1597,14 @@ Do you want to restart now?</source>
     <message>
         <source>Move</source>
         <translation>移动</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>调整大小</translation>
     </message>
 </context>
 <context>

@@ -9,10 +9,12 @@
 #include <QDebug>
 #include <QFileInfo>
 
-ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, QObject *parent)
+ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, const WatermarkDocument *watermark,
+                             QObject *parent)
     : QObject(parent)
     , m_list(list)
     , m_jobs(jobs)
+    , m_watermark(watermark)
 {
     auto *followup = new FollowupWork([this](quint64 rowId) { return taskOf(rowId); });
     followup->install(*m_jobs);
@@ -93,7 +95,7 @@ int ConversionRun::queueRow(int row, const RunSnapshot &snapshot, QString *whyNo
     m_verdicts.insert(rowId, Verdict());
 
     QStringList leftOut;
-    const QString filterText = core().buildFilterGraph(row, &leftOut);
+    const QString filterText = core().buildFilterGraph(*m_watermark, row, &leftOut);
     RunSettings settings;
     settings.container = snapshot.container;
     settings.outPath = snapshot.settings.outPath;

@@ -13,6 +13,7 @@
 
 class ConvertList;
 class JobsManage;
+class WatermarkDocument;
 
 // What pressing Run did.
 struct RunReport
@@ -27,7 +28,8 @@ class ConversionRun : public QObject
 {
     Q_OBJECT
 public:
-    ConversionRun(ConvertList *list, JobsManage *jobs, QObject *parent = nullptr);
+    // The watermark layers go onto every row.
+    ConversionRun(ConvertList *list, JobsManage *jobs, const WatermarkDocument *watermark, QObject *parent = nullptr);
 
     // Queues the jobs of every row that is neither done nor converting, every one of them
     // (follow-up work included) with the snapshot's settings, and starts the queue.
@@ -66,6 +68,7 @@ private:
 
     ConvertList *m_list;
     JobsManage *m_jobs;
+    const WatermarkDocument *m_watermark;
     QHash<quint64, ConvertTask> m_runTasks;
     QHash<quint64, Verdict> m_verdicts;
 };

@@ -1,12 +1,10 @@
 #include "app/core.h"
 
 #include "common/folders.h"
-#include "editor/qwatermarkbase.h"
-#include "editor/qwatermarkscene.h"
 #include "layers/filtergraph.h"
+#include "layers/watermarkdocument.h"
 
 #include <QDateTime>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -48,50 +46,28 @@ Core &Core::instance()
     return theCore;
 }
 
-void Core::onAddLayer(QWatermarkBase *pItem)
+QString Core::buildFilterGraph(const WatermarkDocument &layers, int taskIndex, QStringList *problems) const
 {
-    layers.append(pItem);
-    qDebug() << "onAddLayer" << layers.size();
-    emit sigAddLayer(pItem);
+    return buildGraph(layers, taskIndex, [this] { return buildFolder(cacheFolder); }, problems);
 }
 
-void Core::onRemoveLayer(QWatermarkBase *pItem)
+QString Core::buildPreviewGraph(const WatermarkDocument &layers, int taskIndex) const
 {
-    layers.removeOne(pItem);
-    qDebug() << "onRemoveLayer" << layers.size();
-    emit sigRemoveLayer(pItem);
+    return buildGraph(layers, taskIndex, [this] { return cacheFolder + QStringLiteral("/preview"); }, nullptr);
 }
 
-QString Core::buildFilterGraph(int taskIndex, QStringList *problems) const
-{
-    return buildGraph(taskIndex, [this] { return buildFolder(cacheFolder); }, problems);
-}
-
-QString Core::buildPreviewGraph(int taskIndex) const
-{
-    return buildGraph(taskIndex, [this] { return cacheFolder + QStringLiteral("/preview"); }, nullptr);
-}
-
-QString Core::buildGraph(int taskIndex, const std::function<QString()> &chooseFolder, QStringList *problems) const
+QString Core::buildGraph(const WatermarkDocument &layers, int taskIndex, const std::function<QString()> &chooseFolder,
+                         QStringList *problems) const
 {
     if (taskIndex < 0 || taskIndex >= tasks.size())
         return QString();
     const ConvertTask &task = tasks[taskIndex];
-    OverlayCanvas overlayCanvas;
-    if (canvas) {
-        overlayCanvas.size = canvas->canvasSize();
-        overlayCanvas.mediaDuration = canvas->mediaDuration();
-    }
-    // The builder stacks the layers by their z values itself.
-    QList<const LayerSource *> sources;
     bool hasText = false;
-    for (const QWatermarkBase *layer : qAsConst(layers)) {
-        sources.append(layer);
-        hasText = hasText || layer->info().Type == CLayerInfo::Text;
-    }
-    const bool writesFiles = task.hasSubtitle || (hasText && !overlayCanvas.size.isEmpty());
+    for (const CLayerInfo &layer : layers.layers())
+        hasText = hasText || layer.Type == CLayerInfo::Text;
+    const bool writesFiles = task.hasSubtitle || (hasText && !layers.canvasSize().isEmpty());
     const QString folder = writesFiles ? chooseFolder() : cacheFolder;
-    return ::buildFilterGraph(task, sources, overlayCanvas, folder, documentWriters(subtitles), problems);
+    return ::buildFilterGraph(task, layers, folder, documentWriters(subtitles), problems);
 }
 
 ConvertTask *Core::activeTask()

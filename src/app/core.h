@@ -12,8 +12,7 @@
 
 class EditorMainWindow;
 class MainWindow;
-class QWatermarkBase;
-class QWatermarkScene;
+class WatermarkDocument;
 
 // The process-wide state shared by the main window, the editor and the run.
 class Core : public QObject
@@ -24,9 +23,6 @@ public:
 
     SubtitleParser subtitles; // the document the subtitle table and the editor work on
     QString subtitlePath;
-    QList<QWatermarkBase *> layers;
-    // The editor's canvas: its size and media duration place the layers on each task's frame.
-    QWatermarkScene *canvas = nullptr;
     QList<ConvertTask> tasks; // one a row of the conversion list, in row order
     int currentTask = 0;
     QString cacheFolder; // where the filter graph writes its images and converted subtitles
@@ -39,25 +35,19 @@ public:
     // The task of the current row; null while the list is empty.
     ConvertTask *activeTask();
 
-    // The overlay filter text of a task's layers and subtitles; empty when there is nothing to draw.
-    // What was left out of the picture (an unreadable subtitle, say) goes to *problems.
-    QString buildFilterGraph(int taskIndex, QStringList *problems = nullptr) const;
+    // The overlay filter text of the watermark layers and a task's subtitles; empty when there
+    // is nothing to draw. What was left out of the picture (an unreadable subtitle, say) goes
+    // to *problems.
+    QString buildFilterGraph(const WatermarkDocument &layers, int taskIndex, QStringList *problems = nullptr) const;
     // The same for the preview, which alone reads its files: they go to one folder that each
     // build rewrites, so the text of an unchanged project stays the same between builds.
-    QString buildPreviewGraph(int taskIndex) const;
-
-signals:
-    void sigAddLayer(QWatermarkBase *pItem);
-    void sigRemoveLayer(QWatermarkBase *pItem);
-
-public slots:
-    void onAddLayer(QWatermarkBase *pItem);
-    void onRemoveLayer(QWatermarkBase *pItem);
+    QString buildPreviewGraph(const WatermarkDocument &layers, int taskIndex) const;
 
 private:
     Core() = default;
     // Builds into the folder that chooseFolder gives, asked only when the graph writes files.
-    QString buildGraph(int taskIndex, const std::function<QString()> &chooseFolder, QStringList *problems) const;
+    QString buildGraph(const WatermarkDocument &layers, int taskIndex, const std::function<QString()> &chooseFolder,
+                       QStringList *problems) const;
 };
 
 inline Core &core()

@@ -69,7 +69,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_splitTab = new SplitTab(ui, m_list, this);
     m_subtitleTab = new SubtitleTab(ui, m_subtitleModel, m_list, this);
     m_musicTab = new MusicTab(ui, this);
-    m_run = new ConversionRun(m_list, &m_jobs, this);
+    m_run = new ConversionRun(m_list, &m_jobs, &m_watermark, this);
     connect(m_list, &ConvertList::sigProbed, this, [this](int row) {
         if (row == core().currentTask)
             m_mergeTab->showCurrentTask();
@@ -90,7 +90,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_jobs.setLimit(m_settings.threads);
 
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
-    ui->widgetPlayer->setFilterProvider([] { return core().buildPreviewGraph(core().currentTask); });
+    ui->widgetPlayer->setFilterProvider([this] { return core().buildPreviewGraph(m_watermark, core().currentTask); });
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 
@@ -411,7 +411,7 @@ void MainWindow::on_actionWatermark_triggered()
 EditorMainWindow *MainWindow::editor()
 {
     if (!m_editor) {
-        m_editor = std::make_unique<EditorMainWindow>();
+        m_editor = std::make_unique<EditorMainWindow>(&m_watermark);
         core().editor = m_editor.get();
     }
     return m_editor.get();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jobs/jobsmanage.h"
+#include "layers/watermarkdocument.h"
 #include "settings/configsystem.h"
 
 #include <QMainWindow>
@@ -148,6 +149,7 @@ private:
     QMenu m_trayMenu;
     ConfigSystem m_settings;
     JobsManage m_jobs;
+    WatermarkDocument m_watermark; // the layers put on every row
     int m_pendingExitCode = 0;
     ConvertList *m_list = nullptr;
     MergeTab *m_mergeTab = nullptr;

@@ -1,97 +1,138 @@
 #include "editor/canvashistory.h"
 
-#include "editor/qwatermarkscene.h"
-
 #include <QAction>
 #include <QUndoCommand>
 
-#include <iterator>
 #include <utility>
 
 namespace {
 
-// A layer coming onto the canvas (added, duplicated) or leaving it (deleted).
+// A layer coming into the document (added, duplicated, a delete undone) or leaving it.
 class PresenceCommand : public QUndoCommand
 {
 public:
-    PresenceCommand(QWatermarkScene *scene, std::shared_ptr<LayerKeeper> keeper, bool adds, const QString &text)
+    PresenceCommand(WatermarkDocument *document, LayerId id, const CLayerInfo &record, int index, bool adds,
+                    const QString &text)
         : QUndoCommand(text)
-        , m_scene(scene)
-        , m_keeper(std::move(keeper))
+        , m_document(document)
+        , m_id(id)
+        , m_record(record)
+        , m_index(index)
         , m_adds(adds)
     {
     }
 
-    // The change itself has happened by the time the command is recorded.
-    void redo() override
-    {
-        if (m_first) {
-            m_first = false;
-            return;
-        }
-        apply(m_adds);
-    }
+    void redo() override { apply(m_adds); }
     void undo() override { apply(!m_adds); }
 
 private:
     void apply(bool present)
     {
-        QWatermarkBase *item = m_keeper->item;
-        if (present && !item->scene())
-            m_scene->restoreLayer(item);
-        else if (!present && item->scene())
-            m_scene->withdrawLayer(item);
+        if (present)
+            m_document->insertLayer(m_id, m_record, m_index);
+        else
+            m_document->removeLayer(m_id);
     }
 
-    QWatermarkScene *m_scene;
-    std::shared_ptr<LayerKeeper> m_keeper;
+    WatermarkDocument *m_document;
+    LayerId m_id;
+    CLayerInfo m_record;
+    int m_index;
     bool m_adds;
-    bool m_first = true;
 };
 
+// New values for some parts of some layers.
 class ChangeCommand : public QUndoCommand
 {
 public:
-    ChangeCommand(QWatermarkBase *item, const LayerState &before, const QString &text)
+    struct Change
+    {
+        LayerId id;
+        CLayerInfo before;
+        CLayerInfo after;
+    };
+
+    ChangeCommand(WatermarkDocument *document, QList<Change> changes, LayerFields fields, bool merges,
+                  const QString &text)
         : QUndoCommand(text)
-        , m_item(item)
-        , m_before(before)
-        , m_after(item->state())
+        , m_document(document)
+        , m_changes(std::move(changes))
+        , m_fields(fields)
+        , m_merges(merges)
     {
     }
 
     void redo() override
     {
-        if (m_first) {
-            m_first = false;
-            return;
-        }
-        m_item->restoreState(m_after);
+        for (const Change &change : qAsConst(m_changes))
+            m_document->changeLayer(change.id, change.after, m_fields);
     }
-    void undo() override { m_item->restoreState(m_before); }
+    void undo() override
+    {
+        for (const Change &change : qAsConst(m_changes))
+            m_document->changeLayer(change.id, change.before, m_fields);
+    }
+
+    int id() const override { return m_merges ? 1 : -1; }
+
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const ChangeCommand *>(other);
+        if (next->m_fields != m_fields || next->m_changes.size() != m_changes.size())
+            return false;
+        for (int i = 0; i < m_changes.size(); ++i)
+            if (next->m_changes.at(i).id != m_changes.at(i).id)
+                return false;
+        bool changesSomething = false;
+        for (int i = 0; i < m_changes.size(); ++i) {
+            Change &change = m_changes[i];
+            change.after = next->m_changes.at(i).after;
+            changesSomething = changesSomething || differingLayerFields(change.before, change.after, m_fields);
+        }
+        // Typed back to where it was: no step at all.
+        setObsolete(!changesSomething);
+        return true;
+    }
 
 private:
-    QWatermarkBase *m_item;
-    LayerState m_before;
-    LayerState m_after;
-    bool m_first = true;
+    WatermarkDocument *m_document;
+    QList<Change> m_changes;
+    LayerFields m_fields;
+    bool m_merges;
+};
+
+// A layer moved up or down the stack.
+class StackCommand : public QUndoCommand
+{
+public:
+    StackCommand(WatermarkDocument *document, LayerId id, int from, int to, const QString &text)
+        : QUndoCommand(text)
+        , m_document(document)
+        , m_id(id)
+        , m_from(from)
+        , m_to(to)
+    {
+    }
+
+    void redo() override { m_document->moveLayer(m_id, m_to); }
+    void undo() override { m_document->moveLayer(m_id, m_from); }
+
+private:
+    WatermarkDocument *m_document;
+    LayerId m_id;
+    int m_from;
+    int m_to;
 };
 
 }
 
-CanvasHistory::CanvasHistory(QWatermarkScene *scene)
-    : m_scene(scene)
+CanvasHistory::CanvasHistory(WatermarkDocument *document, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
 {
-    connect(scene, &QWatermarkScene::itemMovedHM, this, &CanvasHistory::onItemMoved);
-    connect(scene, &QWatermarkScene::itemRotateHM, this, &CanvasHistory::onItemRotated);
-    connect(scene, &QWatermarkScene::itemResizeHM, this, &CanvasHistory::onItemResized);
 }
 
-CanvasHistory::~CanvasHistory()
-{
-    // Commands may own layers that are off the canvas; they go first.
-    m_stack.clear();
-}
+CanvasHistory::~CanvasHistory() = default;
 
 QAction *CanvasHistory::createUndoAction(QObject *parent)
 {
@@ -107,62 +148,69 @@ QAction *CanvasHistory::createRedoAction(QObject *parent)
     return action;
 }
 
-LayerKeeper::~LayerKeeper()
+LayerId CanvasHistory::addLayer(const CLayerInfo &record, const QString &text)
 {
-    if (!item->scene())
-        delete item;
+    const LayerId id = m_document->newId();
+    m_stack.push(new PresenceCommand(m_document, id, record, m_document->count(), true, text));
+    return id;
 }
 
-std::shared_ptr<LayerKeeper> CanvasHistory::keeperOf(QWatermarkBase *item)
+void CanvasHistory::removeLayers(const QList<LayerId> &ids, const QString &text)
 {
-    std::shared_ptr<LayerKeeper> keeper = m_keepers.value(item).lock();
-    if (!keeper) {
-        for (auto it = m_keepers.begin(); it != m_keepers.end();)
-            it = it->expired() ? m_keepers.erase(it) : std::next(it);
-        keeper = std::make_shared<LayerKeeper>(item);
-        m_keepers.insert(item, keeper);
+    QList<LayerId> present;
+    for (LayerId id : ids)
+        if (m_document->contains(id) && !present.contains(id))
+            present << id;
+    if (present.isEmpty())
+        return;
+    // Undone in reverse order, each layer goes back to the place it left.
+    m_stack.beginMacro(text);
+    for (LayerId id : qAsConst(present))
+        m_stack.push(new PresenceCommand(m_document, id, m_document->layer(id), m_document->indexOf(id), false, text));
+    m_stack.endMacro();
+}
+
+void CanvasHistory::changeLayer(LayerId id, const CLayerInfo &after, LayerFields fields, const QString &text,
+                                Merge merge)
+{
+    QMap<LayerId, CLayerInfo> afters;
+    afters.insert(id, after);
+    changeLayers(afters, fields, text, merge);
+}
+
+void CanvasHistory::changeLayers(const QMap<LayerId, CLayerInfo> &afters, LayerFields fields, const QString &text,
+                                 Merge merge)
+{
+    QList<ChangeCommand::Change> changes;
+    for (auto it = afters.cbegin(); it != afters.cend(); ++it) {
+        if (!m_document->contains(it.key()))
+            continue;
+        const CLayerInfo &before = m_document->layer(it.key());
+        if (differingLayerFields(before, it.value(), fields))
+            changes << ChangeCommand::Change{it.key(), before, it.value()};
     }
-    return keeper;
+    if (!changes.isEmpty())
+        m_stack.push(new ChangeCommand(m_document, changes, fields, merge == MergeRepeats, text));
 }
 
-void CanvasHistory::recordAdded(QWatermarkBase *item, const QString &text)
+void CanvasHistory::editLayers(const QList<LayerId> &ids, const std::function<void(CLayerInfo &)> &edit,
+                               LayerFields fields, const QString &text, Merge merge)
 {
-    m_stack.push(new PresenceCommand(m_scene, keeperOf(item), true, text));
+    QMap<LayerId, CLayerInfo> afters;
+    for (LayerId id : ids) {
+        if (!m_document->contains(id))
+            continue;
+        CLayerInfo after = m_document->layer(id);
+        edit(after);
+        afters.insert(id, after);
+    }
+    changeLayers(afters, fields, text, merge);
 }
 
-void CanvasHistory::recordDeleted(QWatermarkBase *item)
+void CanvasHistory::moveLayer(LayerId id, int index)
 {
-    m_stack.push(new PresenceCommand(m_scene, keeperOf(item), false, tr("Delete")));
-}
-
-void CanvasHistory::recordChange(QWatermarkBase *item, const LayerState &before, const QString &text)
-{
-    m_stack.push(new ChangeCommand(item, before, text));
-}
-
-QWatermarkBase *CanvasHistory::itemOf(const CLayerInfo *record) const
-{
-    for (QWatermarkBase *layer : m_scene->layers())
-        if (&layer->info() == record)
-            return layer;
-    return nullptr;
-}
-
-void CanvasHistory::onItemMoved(CLayerInfo *record, QPointF)
-{
-    if (QWatermarkBase *item = itemOf(record))
-        recordChange(item, item->stateAtPress(), tr("Move"));
-}
-
-void CanvasHistory::onItemRotated(CLayerInfo *record, qreal oldAngle, qreal newAngle)
-{
-    QWatermarkBase *item = itemOf(record);
-    if (item && oldAngle != newAngle)
-        recordChange(item, item->stateAtPress(), tr("Rotate"));
-}
-
-void CanvasHistory::onItemResized(CLayerInfo *record, QPointF)
-{
-    if (QWatermarkBase *item = itemOf(record))
-        recordChange(item, item->stateAtPress(), tr("Resize"));
+    const int from = m_document->indexOf(id);
+    if (from < 0 || index < 0 || index >= m_document->count() || index == from)
+        return;
+    m_stack.push(new StackCommand(m_document, id, from, index, from < index ? tr("Down") : tr("Up")));
 }

@@ -1,60 +1,57 @@
 #pragma once
 
-#include "editor/qwatermarkbase.h"
+#include "layers/watermarkdocument.h"
 
-#include <QHash>
+#include <QList>
+#include <QMap>
 #include <QObject>
 #include <QUndoStack>
 
-#include <memory>
+#include <functional>
 
 class QAction;
-class QWatermarkScene;
 
-// Keeps a layer alive while it is off the canvas and a history step may bring it back;
-// shared by every step that adds or removes that layer.
-struct LayerKeeper
-{
-    explicit LayerKeeper(QWatermarkBase *layer)
-        : item(layer)
-    {
-    }
-    ~LayerKeeper();
-    QWatermarkBase *item;
-};
-
-// The canvas's undo history: adds, deletes, duplicates, moves, nudges, resizes, turns
-// and layer-dialog changes. Layers taken off the canvas live on in the history, so an
-// undo brings back the very same item.
+// The editor's one undo history over the watermark document. Every edit, from the canvas,
+// the layer panel, the layer dialog or the text dialog, is one command here; undoing it
+// puts back only the parts of the records that it changed.
 class CanvasHistory : public QObject
 {
     Q_OBJECT
 public:
-    explicit CanvasHistory(QWatermarkScene *scene);
+    // Edits whose commands merge with the one before when they touch the same layers and
+    // parts: a spin box stepped or a time typed digit by digit is one step.
+    enum Merge { Separate, MergeRepeats };
+
+    explicit CanvasHistory(WatermarkDocument *document, QObject *parent = nullptr);
     ~CanvasHistory() override;
 
+    WatermarkDocument *document() const { return m_document; }
     QUndoStack *stack() { return &m_stack; }
     // Undo (Ctrl+Z) and redo (Ctrl+Shift+Z, Ctrl+Y) actions for a menu or tool bar.
     QAction *createUndoAction(QObject *parent);
     QAction *createRedoAction(QObject *parent);
 
-    void recordAdded(QWatermarkBase *item, const QString &text);
-    void recordDeleted(QWatermarkBase *item);
-    // A change of one layer from the state before to its current state.
-    void recordChange(QWatermarkBase *item, const LayerState &before, const QString &text);
+    // Puts a layer on top of the stack; its id.
+    LayerId addLayer(const CLayerInfo &record, const QString &text);
+    void removeLayers(const QList<LayerId> &ids, const QString &text);
+    // Takes the named parts of after into the layer.
+    void changeLayer(LayerId id, const CLayerInfo &after, LayerFields fields, const QString &text,
+                     Merge merge = Separate);
+    // Takes the named parts of each record into its layer, as one step.
+    void changeLayers(const QMap<LayerId, CLayerInfo> &afters, LayerFields fields, const QString &text,
+                      Merge merge = Separate);
+    // Applies one edit to the named parts of several layers, as one step.
+    void editLayers(const QList<LayerId> &ids, const std::function<void(CLayerInfo &)> &edit, LayerFields fields,
+                    const QString &text, Merge merge = Separate);
+    // Moves a layer to another place in the stack.
+    void moveLayer(LayerId id, int index);
+
     void beginMacro(const QString &text) { m_stack.beginMacro(text); }
     void endMacro() { m_stack.endMacro(); }
-
-private slots:
-    void onItemMoved(CLayerInfo *record, QPointF oldPosition);
-    void onItemRotated(CLayerInfo *record, qreal oldAngle, qreal newAngle);
-    void onItemResized(CLayerInfo *record, QPointF scale);
+    // Forgets every step, for a document replaced as a whole.
+    void clear() { m_stack.clear(); }
 
 private:
-    QWatermarkBase *itemOf(const CLayerInfo *record) const;
-    std::shared_ptr<LayerKeeper> keeperOf(QWatermarkBase *item);
-
-    QWatermarkScene *m_scene;
+    WatermarkDocument *m_document;
     QUndoStack m_stack;
-    QHash<QWatermarkBase *, std::weak_ptr<LayerKeeper>> m_keepers;
 };

@@ -2,7 +2,6 @@
 
 #include "app/core.h"
 #include "app/mediafiles.h"
-#include "layers/projectfile.h"
 #include "editor/canvashistory.h"
 #include "editor/editorrules.h"
 #include "editor/layeredmanagedock.h"
@@ -12,6 +11,9 @@
 #include "editor/qwatermarkbase.h"
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
+#include "layers/projectfile.h"
+#include "layers/recordlayer.h"
+#include "layers/watermarkdocument.h"
 #include "player/playerdock.h"
 #include "player/slider.h"
 #include "settings/cropdialog.h"
@@ -38,11 +40,14 @@ QString projectFilter()
 {
     return EditorMainWindow::tr("Brindle 4.x later Project(*.qpj)");
 }
+
+const QString kProjectSuffix = QStringLiteral("qpj");
 }
 
-EditorMainWindow::EditorMainWindow(QWidget *parent)
+EditorMainWindow::EditorMainWindow(WatermarkDocument *document, QWidget *parent)
     : QMainWindow(parent)
-    , m_scene(new QWatermarkScene(this))
+    , m_document(document)
+    , m_scene(new QWatermarkScene(document, this))
     , m_view(new QWatermarkView(this))
     , m_transport(new PlayerDock(this))
     , m_preview(new LivePreview(m_view, m_transport, this))
@@ -74,7 +79,13 @@ EditorMainWindow::EditorMainWindow(QWidget *parent)
                 background->refresh();
             }
         },
-        [] { return core().buildPreviewGraph(core().currentTask); },
+        [this] { return core().buildPreviewGraph(*m_document, core().currentTask); },
+        [this] {
+            if (QCanvasItem *background = m_scene->background()) {
+                background->setFrame(m_firstFrame);
+                background->refresh();
+            }
+        },
     });
 }
 
@@ -115,11 +126,13 @@ void EditorMainWindow::buildActions()
     undo->setObjectName(QStringLiteral("actionUndo"));
     QAction *redo = m_scene->history()->createRedoAction(this);
     redo->setObjectName(QStringLiteral("actionRedo"));
-    // The canvas's history answers its keys on the canvas; the subtitle panel answers the same
-    // keys with its own history. Two window-wide shortcuts would cancel each other out.
+    // The layers' history answers its keys on the canvas and in the layer panel; the subtitle
+    // panel answers the same keys with its own history. Two window-wide shortcuts would cancel
+    // each other out.
     for (QAction *action : {undo, redo}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         m_view->addAction(action);
+        m_layerDock->addAction(action);
     }
 }
 
@@ -179,12 +192,11 @@ void EditorMainWindow::connectSignals()
     LayeredManageWidget *layers = m_layerDock->layers();
     connect(m_view, &QWatermarkView::sigCanvasRect, this, &EditorMainWindow::OnPlayerRect);
     connect(m_scene, &QWatermarkScene::itemMenuHM, this, &EditorMainWindow::OnMenu);
-    connect(m_scene, &QWatermarkScene::itemAddedHM, &core(), &Core::onAddLayer);
-    connect(m_scene, &QWatermarkScene::itemDeleteHM, &core(), &Core::onRemoveLayer);
-    connect(&core(), &Core::sigAddLayer, layers, &LayeredManageWidget::onAddLayer);
-    connect(&core(), &Core::sigRemoveLayer, layers, &LayeredManageWidget::onRemoveLayer);
-    connect(m_scene, &QWatermarkScene::itemPressHM, layers,
-            QOverload<QWatermarkBase *>::of(&LayeredManageWidget::onCellClicked));
+    // The canvas owns the selection; the panel's rows follow it and ask it for changes.
+    layers->setHistory(m_scene->history());
+    connect(m_scene, &QGraphicsScene::selectionChanged, layers,
+            [this, layers] { layers->showSelection(m_scene->selectedIds()); });
+    connect(layers, &LayeredManageWidget::selectionRequested, m_scene, &QWatermarkScene::selectLayers);
 
     connect(m_transport->m_playButton, &QToolButton::clicked, this, &EditorMainWindow::OnPlayPause);
     connect(m_transport->m_stopButton, &QToolButton::clicked, this, &EditorMainWindow::OnStop);
@@ -204,6 +216,7 @@ void EditorMainWindow::setSource(const QString &videoPath)
 {
     m_source = videoPath;
     m_scene->setBackground(videoPath);
+    m_firstFrame = m_scene->background()->info().image;
     m_durationUs = m_scene->mediaDuration();
     const QSize canvas = m_scene->canvasSize();
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -272,23 +285,33 @@ void EditorMainWindow::closeEvent(QCloseEvent *event)
 
 void EditorMainWindow::on_actionAdd_Video_triggered()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Add Video"), QString(), MediaFiles::videoFilter());
-    if (!path.isEmpty())
-        m_scene->addVideo(path);
+    addLayerFromFile(tr("Add Video"), MediaFiles::videoFilter(), true);
 }
 
 void EditorMainWindow::on_actionAdd_Image_triggered()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Add Image"), QString(), MediaFiles::imageFilter());
-    if (!path.isEmpty())
-        m_scene->addImage(path);
+    addLayerFromFile(tr("Add Image"), MediaFiles::imageFilter(), false);
+}
+
+void EditorMainWindow::addLayerFromFile(const QString &title, const QString &filter, bool video)
+{
+    const QString path = QFileDialog::getOpenFileName(this, title, QString(), filter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    const bool added = video ? m_scene->addVideo(path, &error) : m_scene->addImage(path, &error);
+    if (!added)
+        QMessageBox::warning(this, title, tr("No layer was added: the file gives no picture.\n%1").arg(error));
 }
 
 void EditorMainWindow::on_actionAdd_Text_triggered()
 {
     VTextPropSheetDialog dialog(this);
-    if (dialog.exec() == QDialog::Accepted)
-        m_scene->addText(dialog.wordArtInfo());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString error;
+    if (!m_scene->addText(dialog.wordArtInfo(), &error))
+        QMessageBox::warning(this, tr("Add Text"), tr("No layer was added.\n%1").arg(error));
 }
 
 void EditorMainWindow::on_actionAdd_Subtitle_triggered()
@@ -403,16 +426,21 @@ void EditorMainWindow::on_actionOpen_triggered()
     }
     if (!missing.isEmpty())
         QMessageBox::warning(this, tr("Open"),
-                             tr("These layers of the project could not be shown, their files give no "
-                                "picture:\n%1")
+                             tr("These layers of the project could not be shown:\n%1")
                                  .arg(missing.join(QLatin1Char('\n'))));
 }
 
 void EditorMainWindow::on_actionSave_triggered()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Brindle Project"), QString(), projectFilter());
-    if (path.isEmpty())
+    QFileDialog dialog(this, tr("Save Brindle Project"), QString(), projectFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(kProjectSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    QString path = dialog.selectedFiles().first();
+    // Without its suffix the project would not show in the Open dialog.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + kProjectSuffix;
     QString error;
     QStringList notes;
     if (!saveProject(path, &error, &notes)) {
@@ -429,23 +457,27 @@ bool EditorMainWindow::openProject(const QString &path, QString *error, QStringL
     ProjectData data;
     if (!ProjectFile::read(path, &data, error))
         return false;
-    m_scene->clearLayers();
-    for (const CLayerInfo &record : qAsConst(data.layers)) {
-        if (!m_scene->addLayer(record) && missing)
-            *missing << record.FileName;
+    QList<CLayerInfo> shown;
+    for (CLayerInfo record : qAsConst(data.layers)) {
+        QString reason;
+        record.image = layerPicture(record, &reason);
+        if (!record.image.isNull())
+            shown << record;
+        else if (missing)
+            *missing << reason;
     }
+    // A project replaces the layers as a whole; the steps before it refer to layers now gone.
+    m_scene->history()->clear();
+    m_document->reset(shown);
     return true;
 }
 
 bool EditorMainWindow::saveProject(const QString &path, QString *error, QStringList *notes)
 {
     ProjectData data;
-    data.canvasSize = m_scene->canvasSize();
-    for (const QWatermarkBase *item : qAsConst(core().layers)) {
-        CLayerInfo record = item->info();
-        record.x = int(item->pos().x());
-        record.y = int(item->pos().y());
-        record.Angle = float(item->rotation());
+    data.canvasSize = m_document->canvasSize();
+    // Lowest first, so that the project opens stacked as it was saved.
+    for (CLayerInfo record : m_document->layers()) {
         record.image = QImage();
         data.layers << record;
     }

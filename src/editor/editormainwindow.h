@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -15,14 +16,16 @@ class SubtitleDock;
 class QToolBar;
 class QWatermarkScene;
 class QWatermarkView;
+class WatermarkDocument;
 
-// The watermark editor: the current task's frame on the canvas with the layers over it,
-// the layer panel, and a live preview of the task with every layer drawn.
+// The watermark editor: the current task's frame on the canvas with the layers of the
+// watermark document over it, the layer panel, and a live preview of the task with every
+// layer drawn. The canvas and the panel are two views of the document, which the caller owns.
 class EditorMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit EditorMainWindow(QWidget *parent = nullptr);
+    explicit EditorMainWindow(WatermarkDocument *document, QWidget *parent = nullptr);
     ~EditorMainWindow() override;
 
     // Opens the editor on a video: its first frame becomes the canvas.
@@ -39,6 +42,7 @@ public:
     // Values the file cannot hold are clamped and described in *notes.
     bool saveProject(const QString &path, QString *error, QStringList *notes = nullptr);
 
+    WatermarkDocument *document() const { return m_document; }
     QWatermarkScene *scene() const { return m_scene; }
     QWatermarkView *view() const { return m_view; }
     LayeredManageDock *layerDock() const { return m_layerDock; }
@@ -85,8 +89,12 @@ private:
     void connectSignals();
     // Turns and flips change the canvas's pixel grid: the scene and view follow it.
     void pictureChanged();
+    // Adds a layer from a file; a file that gives no picture is named with the reason.
+    void addLayerFromFile(const QString &title, const QString &filter, bool video);
 
+    WatermarkDocument *m_document;
     QString m_source;
+    QImage m_firstFrame; // the source's picture at time 0, as grabbed
     qint64 m_durationUs = 0;
     QWatermarkScene *m_scene;
     QWatermarkView *m_view;

@@ -1,13 +1,13 @@
 #include "editor/layerdialog.h"
 
 #include "common/timeconv.h"
-#include "editor/qwatermarkbase.h"
 #include "ui_layerdialog.h"
 
-LayerDialog::LayerDialog(QWatermarkBase *layer, QWidget *parent)
+LayerDialog::LayerDialog(const CLayerInfo &record, qint64 mediaDuration, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::LayerDialog)
-    , m_layer(layer)
+    , m_record(record)
+    , m_mediaDuration(mediaDuration)
 {
     ui->setupUi(this);
     load();
@@ -20,30 +20,33 @@ LayerDialog::~LayerDialog()
 
 void LayerDialog::load()
 {
-    const CLayerInfo &info = m_layer->info();
-    m_width = m_openWidth = info.Width;
-    m_height = m_openHeight = info.Height;
-    m_ratio = m_openHeight > 0 ? float(m_openWidth) / float(m_openHeight) : 1.0f;
-    m_keep = info.Keep;
+    m_width = m_record.Width;
+    m_height = m_record.Height;
+    m_ratio = m_height > 0 ? float(m_width) / float(m_height) : 1.0f;
+    m_keep = m_record.Keep;
 
     m_coupling = true;
     ui->spinBoxWidth->setValue(m_width);
     ui->spinBoxHeight->setValue(m_height);
     m_coupling = false;
     ui->checkBoxKeepAspect->setChecked(m_keep);
-    ui->spinBoxX->setValue(int(m_layer->pos().x()));
-    ui->spinBoxY->setValue(int(m_layer->pos().y()));
-    ui->spinBoxOpacity->setValue(info.Transparent);
-    qreal angle = m_layer->rotation();
+    ui->spinBoxX->setValue(m_record.x);
+    ui->spinBoxY->setValue(m_record.y);
+    ui->spinBoxOpacity->setValue(m_record.Transparent);
+    qreal angle = m_record.Angle;
     if (angle < 0)
         angle += 360.0;
     ui->doubleSpinBoxAngle->setValue(angle);
-    ui->comboBoxAnimation->setCurrentIndex(info.Animation);
-    ui->comboBoxFade->setCurrentIndex(info.fade);
-    ui->spinBoxSpeed->setValue(info.Speed);
-    ui->spinBoxLoop->setValue(info.Loop);
-    ui->timeEditStart->setTime(TimeConv::toTime(info.StartTime));
-    ui->timeEditEnd->setTime(TimeConv::toTime(info.EndTime));
+    m_shownAngle = ui->doubleSpinBoxAngle->value();
+    ui->comboBoxAnimation->setCurrentIndex(m_record.Animation);
+    ui->comboBoxFade->setCurrentIndex(m_record.fade);
+    ui->spinBoxSpeed->setValue(m_record.Speed);
+    ui->spinBoxLoop->setValue(m_record.Loop);
+    ui->timeEditStart->setTime(TimeConv::toTime(m_record.StartTime));
+    // A layer shown to the end of the video reads the video's end.
+    const qint64 end = m_record.EndTime == 0 ? m_mediaDuration : m_record.EndTime;
+    m_shownEnd = TimeConv::toTime(end);
+    ui->timeEditEnd->setTime(m_shownEnd);
 }
 
 void LayerDialog::on_spinBoxWidth_valueChanged(int value)
@@ -91,30 +94,25 @@ void LayerDialog::on_checkBoxKeepAspect_toggled(bool on)
     m_keep = on;
 }
 
-void LayerDialog::accept()
+CLayerInfo LayerDialog::record() const
 {
-    CLayerInfo &info = m_layer->info();
-    info.Width = m_width;
-    info.Height = m_height;
-    info.Keep = m_keep;
-    info.x = ui->spinBoxX->value();
-    info.y = ui->spinBoxY->value();
-    info.Transparent = ui->spinBoxOpacity->value();
-    info.Angle = float(ui->doubleSpinBoxAngle->value());
-    info.Animation = ui->comboBoxAnimation->currentIndex();
-    info.fade = ui->comboBoxFade->currentIndex();
-    info.Speed = ui->spinBoxSpeed->value();
-    info.Loop = ui->spinBoxLoop->value();
-    info.StartTime = TimeConv::fromTime(ui->timeEditStart->time());
-    info.EndTime = TimeConv::fromTime(ui->timeEditEnd->time());
-
+    CLayerInfo edited = m_record;
     // The sizes typed here are taken as they stand; the coupling above already kept the ratio.
-    info.Keep = false;
-    m_layer->setSize(qMax(1, m_width), qMax(1, m_height));
-    info.Keep = m_keep;
-    m_layer->setAngle(info.Angle);
-    m_layer->setPos(info.x, info.y);
-    m_layer->setOpacity(info.Transparent / 100.0);
-    m_layer->dirty = true;
-    QDialog::accept();
+    edited.Width = qMax(1, m_width);
+    edited.Height = qMax(1, m_height);
+    edited.Keep = m_keep;
+    edited.x = ui->spinBoxX->value();
+    edited.y = ui->spinBoxY->value();
+    edited.Transparent = ui->spinBoxOpacity->value();
+    // The angle reads from 0 to 360; left as shown, the record keeps its own form of it.
+    if (ui->doubleSpinBoxAngle->value() != m_shownAngle)
+        edited.Angle = float(ui->doubleSpinBoxAngle->value());
+    edited.Animation = ui->comboBoxAnimation->currentIndex();
+    edited.fade = ui->comboBoxFade->currentIndex();
+    edited.Speed = ui->spinBoxSpeed->value();
+    edited.Loop = ui->spinBoxLoop->value();
+    edited.StartTime = TimeConv::fromTime(ui->timeEditStart->time());
+    if (ui->timeEditEnd->time() != m_shownEnd)
+        edited.EndTime = TimeConv::fromTime(ui->timeEditEnd->time());
+    return edited;
 }

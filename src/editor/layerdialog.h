@@ -1,23 +1,27 @@
 #pragma once
 
+#include "layers/clayerinfo.h"
+
 #include <QDialog>
+#include <QTime>
 #include <QtGlobal>
 
 namespace Ui {
 class LayerDialog;
 }
-class QWatermarkBase;
 
-// Every setting of one layer, edited as numbers. OK writes them into the layer; Cancel
-// leaves it untouched.
+// Every setting of one layer, edited as numbers on a copy of its record. The caller takes
+// the edited record after OK; Cancel leaves nothing to take.
 class LayerDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit LayerDialog(QWatermarkBase *layer, QWidget *parent = nullptr);
+    // mediaDuration (microseconds) is the end a layer shown to the end of the video has.
+    LayerDialog(const CLayerInfo &record, qint64 mediaDuration, QWidget *parent = nullptr);
     ~LayerDialog() override;
 
-    void accept() override;
+    // The record with the dialog's values.
+    CLayerInfo record() const;
 
 private slots:
     void on_spinBoxWidth_valueChanged(int value);
@@ -30,12 +34,13 @@ private:
     void load();
 
     Ui::LayerDialog *ui;
-    QWatermarkBase *m_layer;
+    CLayerInfo m_record;
+    qint64 m_mediaDuration;
+    QTime m_shownEnd; // the end shown at opening; left so, the record's end stays as it was
+    double m_shownAngle = 0.0;
     int m_width = 0;
     int m_height = 0;
     bool m_keep = true;
-    int m_openWidth = 0;
-    int m_openHeight = 0;
     float m_ratio = 1.0f;
     bool m_coupling = false; // set while one size spin box writes the other
 };

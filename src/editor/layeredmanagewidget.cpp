@@ -1,11 +1,10 @@
 #include "editor/layeredmanagewidget.h"
 
 #include "common/timeconv.h"
-#include "editor/qwatermarkbase.h"
+#include "editor/canvashistory.h"
 #include "player/timelabel.h"
 
 #include <QComboBox>
-#include <QGraphicsScene>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,18 +21,27 @@ namespace {
 const int kRowHeight = 40;
 const QSize kPreviewSize(80, 40);
 
-QTimeEdit *newTimeEdit(qint64 us)
+QTimeEdit *newTimeEdit()
 {
     auto *edit = new QTimeEdit;
     edit->setDisplayFormat(QStringLiteral("HH:mm:ss:zzz"));
-    const QTime time = TimeConv::toTime(us);
-    edit->setTime(time.isValid() ? time : QTime(0, 0));
     return edit;
 }
 
-QPixmap previewOf(QWatermarkBase *item)
+void showTime(QTimeEdit *edit, qint64 us)
 {
-    const QImage image = item->layerImage();
+    QTime time = TimeConv::toTime(us);
+    if (!time.isValid())
+        time = QTime(0, 0);
+    // Rewriting the time the user is typing would move the cursor.
+    if (edit->time() == time)
+        return;
+    const QSignalBlocker block(edit);
+    edit->setTime(time);
+}
+
+QPixmap previewOf(const QImage &image)
+{
     if (image.isNull())
         return QPixmap();
     return QPixmap::fromImage(image.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -73,6 +81,23 @@ QSize LayeredManageWidget::sizeHint() const
     return QSize(440, 200);
 }
 
+void LayeredManageWidget::setHistory(CanvasHistory *history)
+{
+    m_history = history;
+    m_document = history->document();
+    connect(m_document, &WatermarkDocument::layerAdded, this, &LayeredManageWidget::showRows);
+    connect(m_document, &WatermarkDocument::layerRemoved, this, &LayeredManageWidget::showRows);
+    connect(m_document, &WatermarkDocument::layersReordered, this, &LayeredManageWidget::showRows);
+    connect(m_document, &WatermarkDocument::documentReset, this, &LayeredManageWidget::showRows);
+    connect(m_document, &WatermarkDocument::layerChanged, this, &LayeredManageWidget::onLayerChanged);
+    // Layers shown to the end of the video end where the video does.
+    connect(m_document, &WatermarkDocument::canvasChanged, this, [this] {
+        for (int row = 0; row < m_rows.size(); ++row)
+            writeRow(row, false);
+    });
+    showRows();
+}
+
 void LayeredManageWidget::buildControls()
 {
     auto *grid = new QGridLayout;
@@ -100,11 +125,19 @@ void LayeredManageWidget::buildControls()
     static_cast<QVBoxLayout *>(layout())->addLayout(grid);
     enableSpeed(false);
 
-    connect(m_opacitySpin, QOverload<int>::of(&QSpinBox::valueChanged), this, &LayeredManageWidget::onOpacity);
-    connect(m_speedSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, &LayeredManageWidget::onSpeed);
-    connect(m_animationCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &LayeredManageWidget::onAnimation);
-    connect(m_fadeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &LayeredManageWidget::onFade);
+    connect(m_opacitySpin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int value) {
+        editSelected([value](CLayerInfo &r) { r.Transparent = value; }, LayerField::Opacity, tr("Opacity"));
+    });
+    connect(m_speedSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int value) {
+        editSelected([value](CLayerInfo &r) { r.Speed = value; }, LayerField::Speed, tr("Speed"));
+    });
+    connect(m_animationCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+        enableSpeed(index != CLayerInfo::NoMotion);
+        editSelected([index](CLayerInfo &r) { r.Animation = index; }, LayerField::Motion, tr("Animation"));
+    });
+    connect(m_fadeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+        editSelected([index](CLayerInfo &r) { r.fade = index; }, LayerField::Fade, tr("Fade"));
+    });
 }
 
 void LayeredManageWidget::buildTable()
@@ -125,82 +158,66 @@ void LayeredManageWidget::buildTable()
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     static_cast<QVBoxLayout *>(layout())->addWidget(m_table);
-    connect(m_table, &QTableWidget::cellClicked, this,
-            QOverload<int, int>::of(&LayeredManageWidget::onCellClicked));
+    connect(m_table, &QTableWidget::cellClicked, this, &LayeredManageWidget::onCellClicked);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &LayeredManageWidget::onTableSelectionChanged);
 }
 
-int LayeredManageWidget::rowOf(QWatermarkBase *item) const
+void LayeredManageWidget::showRows()
 {
-    return m_rows.value(item, -1);
-}
-
-QWatermarkBase *LayeredManageWidget::layerAt(int row) const
-{
-    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
-        if (it.value() == row)
-            return it.key();
+    m_rows = m_document->ids();
+    m_mirroring = true;
+    m_table->setRowCount(0);
+    m_table->setRowCount(m_rows.size());
+    for (int row = 0; row < m_rows.size(); ++row) {
+        m_table->setRowHeight(row, kRowHeight);
+        auto *preview = new QLabel;
+        preview->setAlignment(Qt::AlignCenter);
+        QTimeEdit *start = newTimeEdit();
+        QTimeEdit *end = newTimeEdit();
+        auto *duration = new TimeLabel;
+        m_table->setCellWidget(row, PreviewColumn, preview);
+        m_table->setCellWidget(row, StartColumn, start);
+        m_table->setCellWidget(row, EndColumn, end);
+        m_table->setCellWidget(row, DurationColumn, duration);
+        writeRow(row, true);
+        connect(start, &QTimeEdit::timeChanged, duration, &TimeLabel::onStartTime);
+        connect(end, &QTimeEdit::timeChanged, duration, &TimeLabel::onEndTime);
+        connect(start, &QTimeEdit::timeChanged, this, [this, start](QTime time) { applyTime(start, true, time); });
+        connect(end, &QTimeEdit::timeChanged, this, [this, end](QTime time) { applyTime(end, false, time); });
     }
-    return nullptr;
+    m_mirroring = false;
+    QList<LayerId> stillThere;
+    for (LayerId id : qAsConst(m_selected))
+        if (m_rows.contains(id))
+            stillThere << id;
+    showSelection(stillThere);
 }
 
-void LayeredManageWidget::onAddLayer(QWatermarkBase *item)
+void LayeredManageWidget::writeRow(int row, bool withPreview)
 {
-    if (!item || m_rows.contains(item))
+    const LayerId id = layerAt(row);
+    if (!id || !m_document->contains(id))
         return;
-    const int row = m_table->rowCount();
-    m_table->insertRow(row);
-    m_table->setRowHeight(row, kRowHeight);
-    auto *preview = new QLabel;
-    preview->setAlignment(Qt::AlignCenter);
-    auto *start = newTimeEdit(0);
-    auto *end = newTimeEdit(0);
-    auto *duration = new TimeLabel;
-    m_table->setCellWidget(row, PreviewColumn, preview);
-    m_table->setCellWidget(row, StartColumn, start);
-    m_table->setCellWidget(row, EndColumn, end);
-    m_table->setCellWidget(row, DurationColumn, duration);
-    m_rows.insert(item, row);
-    writeRow(row, item);
-    connect(start, &QTimeEdit::timeChanged, duration, &TimeLabel::onStartTime);
-    connect(end, &QTimeEdit::timeChanged, duration, &TimeLabel::onEndTime);
-    connect(start, &QTimeEdit::timeChanged, this, &LayeredManageWidget::onStartTime);
-    connect(end, &QTimeEdit::timeChanged, this, &LayeredManageWidget::onEndTime);
-    selectRows({row});
-    loadControls(item);
-}
-
-void LayeredManageWidget::onRemoveLayer(QWatermarkBase *item)
-{
-    const int row = m_rows.value(item, -1);
-    if (row < 0)
-        return;
-    m_rows.remove(item);
-    for (auto it = m_rows.begin(); it != m_rows.end(); ++it) {
-        if (it.value() > row)
-            --it.value();
-    }
-    m_table->removeRow(row);
-}
-
-void LayeredManageWidget::writeRow(int row, QWatermarkBase *item)
-{
-    const CLayerInfo &info = item->layerInfo();
-    if (auto *preview = qobject_cast<QLabel *>(m_table->cellWidget(row, PreviewColumn)))
-        preview->setPixmap(previewOf(item));
+    const CLayerInfo &info = m_document->layer(id);
+    if (withPreview)
+        if (auto *preview = qobject_cast<QLabel *>(m_table->cellWidget(row, PreviewColumn)))
+            preview->setPixmap(previewOf(info.image));
     auto *start = qobject_cast<QTimeEdit *>(m_table->cellWidget(row, StartColumn));
     auto *end = qobject_cast<QTimeEdit *>(m_table->cellWidget(row, EndColumn));
     auto *duration = qobject_cast<TimeLabel *>(m_table->cellWidget(row, DurationColumn));
-    const QSignalBlocker blockStart(start);
-    const QSignalBlocker blockEnd(end);
-    start->setTime(TimeConv::toTime(info.StartTime));
-    end->setTime(TimeConv::toTime(info.EndTime));
+    // A layer shown to the end of the video reads the video's end, and its real duration.
+    const bool toTheEnd = info.EndTime == 0;
+    showTime(start, info.StartTime);
+    showTime(end, toTheEnd ? m_document->mediaDuration() : info.EndTime);
+    end->setToolTip(toTheEnd ? tr("Until the end of the video") : QString());
     duration->onStartTime(start->time());
     duration->onEndTime(end->time());
 }
 
-void LayeredManageWidget::loadControls(QWatermarkBase *item)
+void LayeredManageWidget::loadControls(LayerId id)
 {
-    const CLayerInfo &info = item->layerInfo();
+    const CLayerInfo &info = m_document->layer(id);
     const QSignalBlocker blockOpacity(m_opacitySpin);
     const QSignalBlocker blockSpeed(m_speedSpin);
     const QSignalBlocker blockAnimation(m_animationCombo);
@@ -231,127 +248,117 @@ void LayeredManageWidget::enableSpeed(bool enabled)
     m_speedSpin->setEnabled(enabled);
 }
 
+void LayeredManageWidget::onLayerChanged(LayerId id, LayerFields fields)
+{
+    const int row = rowOf(id);
+    if (row >= 0)
+        writeRow(row, fields & LayerField::Text);
+    if (id == m_shown)
+        loadControls(id);
+}
+
+void LayeredManageWidget::showSelection(const QList<LayerId> &ids)
+{
+    m_selected = ids;
+    QList<int> rows;
+    for (LayerId id : ids)
+        if (rowOf(id) >= 0)
+            rows << rowOf(id);
+    if (!ids.contains(m_shown))
+        m_shown = rows.isEmpty() ? 0 : layerAt(rows.first());
+    if (m_shown && rowOf(m_shown) >= 0) {
+        // The row whose values the controls show goes last, where the table keeps its current row.
+        rows.removeOne(rowOf(m_shown));
+        rows << rowOf(m_shown);
+    }
+    m_mirroring = true;
+    selectRows(rows);
+    m_mirroring = false;
+    if (m_shown)
+        loadControls(m_shown);
+    else
+        resetControls();
+}
+
+void LayeredManageWidget::onTableSelectionChanged()
+{
+    if (m_mirroring)
+        return;
+    const QList<LayerId> chosen = selectedLayers();
+    const LayerId current = layerAt(m_table->currentRow());
+    if (chosen.contains(current))
+        m_shown = current;
+    emit selectionRequested(chosen);
+}
+
 void LayeredManageWidget::onCellClicked(int row, int column)
 {
     Q_UNUSED(column)
-    QWatermarkBase *item = layerAt(row);
-    if (!item)
+    const LayerId id = layerAt(row);
+    if (!id)
         return;
-    // The canvas shows the same selection as the table.
-    const QList<QWatermarkBase *> selected = selectedLayers();
-    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it)
-        it.key()->setSelected(selected.contains(it.key()) || it.key() == item);
-    loadControls(item);
-    writeRow(row, item);
-}
-
-void LayeredManageWidget::onCellClicked(QWatermarkBase *item)
-{
-    if (!item) {
-        m_table->clearSelection();
-        resetControls();
-        return;
-    }
-    if (!m_rows.contains(item))
-        return;
-    QList<int> rows;
-    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
-        if (it.key() == item || it.key()->isSelected())
-            rows << it.value();
-    }
-    selectRows(rows);
-    loadControls(item);
+    m_shown = id;
+    if (!selectedLayers().contains(id))
+        emit selectionRequested({id});
+    loadControls(id);
 }
 
 void LayeredManageWidget::selectRows(const QList<int> &rows)
 {
     QItemSelection selection;
     for (int row : rows)
-        selection.select(m_table->model()->index(row, 0),
-                         m_table->model()->index(row, m_table->columnCount() - 1));
+        selection.select(m_table->model()->index(row, 0), m_table->model()->index(row, m_table->columnCount() - 1));
     m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!rows.isEmpty())
         m_table->selectionModel()->setCurrentIndex(m_table->model()->index(rows.last(), 0),
                                                    QItemSelectionModel::NoUpdate);
 }
 
-QList<QWatermarkBase *> LayeredManageWidget::selectedLayers() const
+QList<LayerId> LayeredManageWidget::selectedLayers() const
 {
-    QList<QWatermarkBase *> layers;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows()) {
-        if (QWatermarkBase *item = layerAt(index.row()))
-            layers << item;
-    }
+    QList<LayerId> layers;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        if (const LayerId id = layerAt(index.row()))
+            layers << id;
     return layers;
 }
 
-void LayeredManageWidget::onOpacity(int value)
+void LayeredManageWidget::editSelected(const std::function<void(CLayerInfo &)> &edit, LayerFields fields,
+                                       const QString &text)
 {
-    for (QWatermarkBase *item : selectedLayers())
-        item->info().Transparent = value;
+    if (m_history)
+        m_history->editLayers(selectedLayers(), edit, fields, text, CanvasHistory::MergeRepeats);
 }
 
-void LayeredManageWidget::onSpeed(int value)
+QList<LayerId> LayeredManageWidget::timeTargets(QObject *edit) const
 {
-    for (QWatermarkBase *item : selectedLayers())
-        item->info().Speed = value;
-}
-
-void LayeredManageWidget::onAnimation(int index)
-{
-    enableSpeed(index != CLayerInfo::NoMotion);
-    for (QWatermarkBase *item : selectedLayers())
-        item->info().Animation = index;
-}
-
-void LayeredManageWidget::onFade(int index)
-{
-    for (QWatermarkBase *item : selectedLayers())
-        item->info().fade = index;
-}
-
-void LayeredManageWidget::onStartTime(QTime time)
-{
-    applyTime(sender(), true, time);
-}
-
-void LayeredManageWidget::onEndTime(QTime time)
-{
-    applyTime(sender(), false, time);
-}
-
-QList<QWatermarkBase *> LayeredManageWidget::timeTargets(QObject *edit, int *editRow) const
-{
-    *editRow = -1;
-    for (int row = 0; row < m_table->rowCount(); ++row) {
+    int editRow = -1;
+    for (int row = 0; row < m_table->rowCount(); ++row)
         if (m_table->cellWidget(row, StartColumn) == edit || m_table->cellWidget(row, EndColumn) == edit)
-            *editRow = row;
-    }
-    QList<QWatermarkBase *> targets;
-    if (QWatermarkBase *own = layerAt(*editRow))
-        targets << own;
+            editRow = row;
+    QList<LayerId> targets;
+    const LayerId own = layerAt(editRow);
+    if (!own)
+        return targets;
+    targets << own;
     // A row that is part of the selection carries the change to the whole selection.
-    const QList<QWatermarkBase *> selected = selectedLayers();
-    if (!targets.isEmpty() && selected.contains(targets.first())) {
-        for (QWatermarkBase *item : selected) {
-            if (!targets.contains(item))
-                targets << item;
-        }
-    }
+    const QList<LayerId> selected = selectedLayers();
+    if (selected.contains(own))
+        for (LayerId id : selected)
+            if (!targets.contains(id))
+                targets << id;
     return targets;
 }
 
 void LayeredManageWidget::applyTime(QObject *edit, bool start, const QTime &time)
 {
-    int editRow = -1;
+    if (!m_history)
+        return;
     const qint64 us = TimeConv::fromTime(time);
-    for (QWatermarkBase *item : timeTargets(edit, &editRow)) {
-        CLayerInfo &info = item->info();
-        (start ? info.StartTime : info.EndTime) = us;
-        const int row = rowOf(item);
-        if (row != editRow)
-            writeRow(row, item);
-    }
+    m_history->editLayers(
+        timeTargets(edit), [start, us](CLayerInfo &r) { (start ? r.StartTime : r.EndTime) = us; },
+        start ? LayerField::Start : LayerField::End, start ? tr("Start Time") : tr("End Time"),
+        CanvasHistory::MergeRepeats);
 }
 
 void LayeredManageWidget::onUp()
@@ -370,19 +377,12 @@ void LayeredManageWidget::onDown()
 
 void LayeredManageWidget::moveLayer(int from, int to)
 {
-    const int count = m_table->rowCount();
-    if (from == to || from < 0 || to < 0 || from >= count || to >= count)
+    const LayerId moving = layerAt(from);
+    if (!m_history || from == to || !moving || !layerAt(to))
         return;
-    QWatermarkBase *moving = layerAt(from);
-    QWatermarkBase *other = layerAt(to);
-    if (!moving || !other)
-        return;
-    m_rows[moving] = to;
-    m_rows[other] = from;
-    const qreal z = moving->zValue();
-    moving->setZValue(other->zValue());
-    other->setZValue(z);
-    writeRow(from, other);
-    writeRow(to, moving);
-    selectRows({to});
+    m_history->moveLayer(moving, to);
+    m_shown = moving;
+    emit selectionRequested({moving});
+    m_table->selectionModel()->setCurrentIndex(m_table->model()->index(rowOf(moving), 0),
+                                               QItemSelectionModel::NoUpdate);
 }

@@ -144,7 +144,7 @@ void LivePreview::start(qint64 fromMs)
         playerAddVideoFilter(m_filterText.constData());
     }
     const QByteArray path = m_path.toUtf8();
-    if (playerStart(path.constData(), m_host, [this] { stop(); }, 0, 0, hostSize.width(), hostSize.height()) < 0) {
+    if (playerStart(path.constData(), m_host, [this] { ended(); }, 0, 0, hostSize.width(), hostSize.height()) < 0) {
         stop();
         return;
     }
@@ -168,6 +168,16 @@ void LivePreview::stop()
     TransportBar::showTime(m_transport->m_timeEdit, position / 1000);
     m_area->hide();
     m_view->show();
+}
+
+void LivePreview::ended()
+{
+    stop();
+    // The next Play starts from the beginning; position and canvas say so.
+    m_transport->m_slider->setValue(0);
+    TransportBar::showTime(m_transport->m_timeEdit, 0);
+    if (m_canvas.showFirstFrame)
+        m_canvas.showFirstFrame();
 }
 
 void LivePreview::copyTime()

@@ -27,6 +27,7 @@ public:
         std::function<QSize()> frameSize;      // the source frame as the background holds it
         std::function<void(const QImage &)> showFrame; // makes a picture the background
         std::function<QString()> filterGraph;  // the layers as filter text; empty plays the plain video
+        std::function<void()> showFirstFrame;  // makes the source's first picture the background
     };
 
     LivePreview(QWidget *canvasView, PlayerDock *transport, QWidget *parent);
@@ -59,6 +60,8 @@ protected:
 
 private:
     void start(qint64 fromMs);
+    // The file played to its end: the preview stops and goes back to its start.
+    void ended();
     void showVideo();
     void showCanvasAtCurrentFrame();
     void setPlayButton(bool showPause);

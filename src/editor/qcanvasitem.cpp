@@ -48,18 +48,6 @@ void QCanvasItem::refresh()
     dirty = true;
 }
 
-void QCanvasItem::setAngle(qreal)
-{
-    prepareGeometryChange();
-    m_bounds = QRectF(m_picture.rect());
-}
-
-void QCanvasItem::setSize(qreal w, qreal h)
-{
-    prepareGeometryChange();
-    m_bounds = QRectF(0, 0, w, h);
-}
-
 QRectF QCanvasItem::boundingRect() const
 {
     return m_bounds;

@@ -3,13 +3,11 @@
 #include "editor/buttonitem.h"
 
 #include <QCursor>
-#include <QEasingCurve>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
-#include <QPropertyAnimation>
 #include <QStyleOptionGraphicsItem>
 
 namespace {
@@ -25,34 +23,56 @@ QWatermarkBase::QWatermarkBase(QGraphicsItem *parent)
     connect(&m_redrawTimer, &QTimer::timeout, this, &QWatermarkBase::slotRedraw);
 }
 
+QWatermarkBase::QWatermarkBase(const WatermarkDocument *document, LayerId id, QGraphicsItem *parent)
+    : QWatermarkBase(parent)
+{
+    m_document = document;
+    m_id = id;
+}
+
 QWatermarkBase::~QWatermarkBase() = default;
+
+const CLayerInfo &QWatermarkBase::info() const
+{
+    return m_document->layer(m_id);
+}
+
+CLayerInfo QWatermarkBase::shownRecord() const
+{
+    CLayerInfo record = info();
+    // The record turns the layer about its centre, which therefore sits at the same place
+    // whatever the item's transform origin is.
+    const QPointF centre = contentRect().center();
+    const QPointF topLeft = mapToScene(centre) - centre;
+    record.x = qRound(topLeft.x());
+    record.y = qRound(topLeft.y());
+    record.Width = m_content.width();
+    record.Height = m_content.height();
+    record.Angle = float(rotation());
+    return record;
+}
+
+void QWatermarkBase::showRecord()
+{
+    const CLayerInfo &record = info();
+    m_resizeRequested = m_rotateRequested = m_resizeFinished = false;
+    prepareGeometryChange();
+    m_content = QRect(0, 0, qMax(1, record.Width), qMax(1, record.Height));
+    setTransformOriginPoint(contentRect().center());
+    setRotation(record.Angle);
+    setPos(record.x, record.y);
+    placeHandles();
+    update();
+}
 
 QRectF QWatermarkBase::boundingRect() const
 {
     return QRectF(m_content);
 }
 
-void QWatermarkBase::fadeOutAndDelete()
-{
-    auto *fade = new QPropertyAnimation(this, "opacity", this);
-    fade->setDuration(300);
-    fade->setEndValue(0.0);
-    fade->setEasingCurve(QEasingCurve::OutCubic);
-    connect(fade, &QPropertyAnimation::finished, this, &QObject::deleteLater);
-    fade->start();
-}
-
 int QWatermarkBase::handleCount() const
 {
     return m_handles.size();
-}
-
-QPointF QWatermarkBase::handlePositionByKind(int kind) const
-{
-    for (const ButtonItem *handle : m_handles)
-        if (handle->kind() == kind)
-            return handle->pos();
-    return QPointF();
 }
 
 QPointF QWatermarkBase::handlePositionByCorner(int corner) const
@@ -74,7 +94,7 @@ QPointF QWatermarkBase::handlePositionByCorner(int corner) const
 
 void QWatermarkBase::placeHandles()
 {
-    for (ButtonItem *handle : m_handles) {
+    for (ButtonItem *handle : qAsConst(m_handles)) {
         switch (handle->kind()) {
         case ButtonItem::Menu:
             handle->setPos(handlePositionByCorner(1));
@@ -94,35 +114,19 @@ void QWatermarkBase::placeHandles()
 
 void QWatermarkBase::setAngle(qreal angle)
 {
-    m_info.Angle = float(angle);
     moveTransformOrigin(contentRect().center());
     setRotation(angle);
     placeHandles();
 }
 
-void QWatermarkBase::resizeKeepingTopLeft(qreal w, qreal h)
-{
-    if (w < 0 || h < 0)
-        return;
-    moveTransformOrigin(contentRect().topLeft());
-    setSize(w, h);
-    moveTransformOrigin(contentRect().center());
-}
-
 void QWatermarkBase::setSize(qreal w, qreal h)
 {
-    if (m_info.Keep && m_content.width() > 0 && m_content.height() > 0) {
+    if (info().Keep && m_content.width() > 0 && m_content.height() > 0) {
         const float ratio = float(m_content.width()) / float(m_content.height());
         h = qRound(float(w) / ratio);
     }
     prepareGeometryChange();
-    m_info.Width = qMax(1, int(w));
-    m_info.Height = qMax(1, int(h));
-    m_content = QRect(0, 0, m_info.Width, m_info.Height);
-    if (!m_info.image.isNull()) {
-        m_pictureFactorX = float(m_info.image.width()) / float(m_info.Width);
-        m_pictureFactorY = float(m_info.image.height()) / float(m_info.Height);
-    }
+    m_content = QRect(0, 0, qMax(1, int(w)), qMax(1, int(h)));
     placeHandles();
     update();
 }
@@ -130,12 +134,6 @@ void QWatermarkBase::setSize(qreal w, qreal h)
 void QWatermarkBase::refresh()
 {
     dirty = true;
-}
-
-void QWatermarkBase::updateRect()
-{
-    prepareGeometryChange();
-    placeHandles();
 }
 
 QRectF QWatermarkBase::sceneBox() const
@@ -164,33 +162,6 @@ int QWatermarkBase::hitTest(const QPointF &scenePoint, qreal zoom) const
     return contains(mapFromScene(scenePoint)) ? int(Pressed) : 0;
 }
 
-LayerState QWatermarkBase::state() const
-{
-    LayerState s;
-    s.info.assignSettings(m_info);
-    s.pos = pos();
-    s.origin = transformOriginPoint();
-    s.rotation = rotation();
-    s.opacity = opacity();
-    return s;
-}
-
-void QWatermarkBase::restoreState(const LayerState &s)
-{
-    m_resizeRequested = m_rotateRequested = m_resizeFinished = false;
-    const bool keep = s.info.Keep;
-    m_info.assignSettings(s.info);
-    m_info.Keep = false; // the stored size is restored as it was
-    setSize(s.info.Width, s.info.Height);
-    m_info.Keep = keep;
-    setTransformOriginPoint(s.origin);
-    setRotation(s.rotation);
-    setPos(s.pos);
-    setOpacity(s.opacity);
-    placeHandles();
-    update();
-}
-
 void QWatermarkBase::moveTransformOrigin(const QPointF &origin)
 {
     if (origin == transformOriginPoint())
@@ -200,11 +171,8 @@ void QWatermarkBase::moveTransformOrigin(const QPointF &origin)
     setPos(pos() + before - mapToScene(QPointF(0, 0)));
 }
 
-void QWatermarkBase::createHandles(const QSize &pictureSize)
+void QWatermarkBase::createHandles()
 {
-    m_content = QRect(QPoint(0, 0), pictureSize);
-    m_info.Width = pictureSize.width();
-    m_info.Height = pictureSize.height();
     struct Spec
     {
         int kind;
@@ -243,13 +211,13 @@ void QWatermarkBase::createHandles(const QSize &pictureSize)
     setFlags(ItemIsMovable | ItemIsSelectable | ItemUsesExtendedStyleOption | ItemSendsGeometryChanges);
     setAcceptHoverEvents(true);
     setCursor(QCursor(Qt::SizeAllCursor));
-    placeHandles();
+    showRecord();
     m_redrawTimer.start();
 }
 
 void QWatermarkBase::slotPressed()
 {
-    if (m_info.locked)
+    if (isLocked())
         return;
     m_pressContent = m_content;
     rememberPressSize();
@@ -257,7 +225,7 @@ void QWatermarkBase::slotPressed()
 
 void QWatermarkBase::slotResize()
 {
-    if (m_info.locked)
+    if (isLocked())
         return;
     mode = Resizing;
     m_resizeFinished = true;
@@ -265,19 +233,18 @@ void QWatermarkBase::slotResize()
 
 void QWatermarkBase::slotResized(qreal sx, qreal sy)
 {
-    if (m_info.locked || sx < 0 || sy < 0)
+    if (isLocked() || sx < 0 || sy < 0)
         return;
     m_scaleX = sx;
     m_scaleY = sy;
     m_resizeRequested = true;
 }
 
-void QWatermarkBase::slotRotated(qreal r, qreal br)
+void QWatermarkBase::slotRotated(qreal angle)
 {
-    if (m_info.locked)
+    if (isLocked())
         return;
-    m_requestedAngle = r;
-    m_angleAtPress = br;
+    m_requestedAngle = angle;
     m_rotateRequested = true;
     mode = Rotating;
 }
@@ -295,9 +262,7 @@ void QWatermarkBase::slotRedraw()
     }
     if (m_resizeFinished) {
         m_resizeFinished = false;
-        finishResize();
-        // Between drags a layer turns about its centre, so that its position means the same
-        // whenever it is saved and read back.
+        // Between drags a layer turns about its centre, as its record says.
         moveTransformOrigin(contentRect().center());
     }
     if (m_rotateRequested) {
@@ -306,13 +271,26 @@ void QWatermarkBase::slotRedraw()
     }
 }
 
-void QWatermarkBase::paintLayer(QPainter *painter)
+void QWatermarkBase::applyResize(qreal sx, qreal sy)
+{
+    const int w = qMax(1, qRound(m_pressContent.width() * sx));
+    const int h = qMax(1, qRound(m_pressContent.height() * sy));
+    setSize(w, h);
+}
+
+void QWatermarkBase::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF content = contentRect();
-    if (!m_info.image.isNull())
-        painter->drawImage(content, m_info.image);
+    const CLayerInfo &record = info();
+    if (!record.image.isNull()) {
+        // The layer's opacity dims its picture, never its frame or handles.
+        painter->save();
+        painter->setOpacity(painter->opacity() * qBound(0, record.Transparent, 100) / 100.0);
+        painter->drawImage(content, record.image);
+        painter->restore();
+    }
     if (!isSelected())
         return;
     // Half a screen pixel in, so that the one-pixel lines fall on whole pixels at any zoom.
@@ -337,7 +315,7 @@ QVariant QWatermarkBase::itemChange(GraphicsItemChange change, const QVariant &v
         const int handleMode = value.toBool() ? ButtonItem::ShownSelected : ButtonItem::Hidden;
         for (ButtonItem *handle : qAsConst(m_handles))
             handle->setVisibleMode(handleMode);
-    } else if (change == ItemPositionChange && m_info.locked && scene() && scene()->mouseGrabberItem()) {
+    } else if (change == ItemPositionChange && isLocked() && scene() && scene()->mouseGrabberItem()) {
         // A locked layer stays put while the mouse drags the selection.
         return pos();
     } else if (change == ItemPositionHasChanged && scene()) {
@@ -354,7 +332,7 @@ void QWatermarkBase::mousePressEvent(QGraphicsSceneMouseEvent *event)
 
 void QWatermarkBase::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
-    if (m_info.locked)
+    if (isLocked())
         return;
     QGraphicsObject::mouseMoveEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "layers/clayerinfo.h"
-#include "layers/layersource.h"
+#include "layers/watermarkdocument.h"
 
 #include <QGraphicsObject>
 #include <QList>
@@ -10,73 +10,60 @@
 
 class ButtonItem;
 
-// Everything a layer item's undo step needs to put it back: its record and where and
-// how it sits on the canvas.
-struct LayerState
-{
-    CLayerInfo info; // the image is not part of the state
-    QPointF pos;
-    QPointF origin;
-    qreal rotation = 0.0;
-    qreal opacity = 1.0;
-};
-
-// Base of everything placed on the canvas: carries the layer's record and its handles,
-// and applies the handles' resize and rotate requests on a 40 ms timer.
-class QWatermarkBase : public QGraphicsObject, public LayerSource
+// Base of everything placed on the canvas. A layer item is a view of one layer of the
+// watermark document: the record places, sizes and turns it. While the mouse drags the
+// layer or its handles, or the arrow keys nudge it, the item shows the new geometry on its
+// own; the scene then turns that into a command, and the item follows the record again.
+class QWatermarkBase : public QGraphicsObject
 {
     Q_OBJECT
 public:
     enum Mode { Idle = 0, Resizing = 3, Rotating = 4, Pressed = 5 };
     static constexpr int kRedrawMs = 40;
 
+    // The background, which is no layer of the document.
     explicit QWatermarkBase(QGraphicsItem *parent = nullptr);
+    QWatermarkBase(const WatermarkDocument *document, LayerId id, QGraphicsItem *parent = nullptr);
     ~QWatermarkBase() override;
 
-    CLayerInfo &info() { return m_info; }
-    const CLayerInfo &info() const { return m_info; }
+    LayerId layerId() const { return m_id; }
+    // The layer's record as the document holds it.
+    virtual const CLayerInfo &info() const;
+    // The record with the place, size and angle that the item shows now.
+    virtual CLayerInfo shownRecord() const;
+    // Takes place, size and angle from the record again, dropping whatever a drag showed.
+    virtual void showRecord();
+
     int mode = Idle;
     bool dirty = false;
     bool moved = false;
     const QList<ButtonItem *> &handles() const { return m_handles; }
 
-    // LayerSource
-    const CLayerInfo &layerInfo() const override { return m_info; }
-    qreal layerZ() const override { return zValue(); }
-    qreal layerRotation() const override { return rotation(); }
-    QImage layerImage() const override { return m_info.image; }
-
     // Which handle kind lies under a scene point (5 for the layer itself, 0 for none);
     // zoom is the view's scale factor (1.0 at 100 %), which the handles do not follow.
     int hitTest(const QPointF &scenePoint, qreal zoom) const;
 
-    LayerState state() const;
-    virtual void restoreState(const LayerState &state);
-    // The state when the current press or nudge began; the history's "before".
-    void rememberState() { m_stateAtPress = state(); }
-    const LayerState &stateAtPress() const { return m_stateAtPress; }
-    QPointF requestedScale() const { return QPointF(m_scaleX, m_scaleY); }
-    // Builds the four handles around a picture of the given size and starts the redraw timer.
-    void createHandles(const QSize &pictureSize);
+    // Builds the four handles around the record's size and starts the redraw timer.
+    void createHandles();
     // The pending requests of the handles, applied at once rather than by the timer.
     void applyPending() { slotRedraw(); }
     // Moves the transform origin without moving the item on screen.
     void moveTransformOrigin(const QPointF &origin);
 
     QRectF boundingRect() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 public slots:
-    virtual void fadeOutAndDelete();
     virtual int handleCount() const;
-    virtual QPointF handlePositionByKind(int kind) const;
     virtual QPointF handlePositionByCorner(int corner) const;
     virtual void placeHandles();
+    // Shows the layer turned to an angle about its centre.
     virtual void setAngle(qreal angle);
-    virtual void resizeKeepingTopLeft(qreal w, qreal h);
+    // Shows the layer at a size, its height following the width while the record keeps
+    // the aspect ratio.
     virtual void setSize(qreal w, qreal h);
     virtual void refresh();
-    virtual void updateRect();
-    QRectF sceneBox() const override;
+    virtual QRectF sceneBox() const;
     virtual QRectF contentRect() const;
 
 signals:
@@ -88,35 +75,30 @@ protected slots:
     void slotPressed();
     void slotResize();
     void slotResized(qreal sx, qreal sy);
-    void slotRotated(qreal r, qreal br);
+    void slotRotated(qreal angle);
     void slotRedraw();
 
 protected:
-    // Applies a pending resize of the handle drag; differs for pictures and text.
-    virtual void applyResize(qreal sx, qreal sy) = 0;
-    // Called once when the resize handle is let go.
-    virtual void finishResize() {}
+    // Applies a pending resize of the handle drag; text layers change their font instead.
+    virtual void applyResize(qreal sx, qreal sy);
     virtual void rememberPressSize() {}
-    void paintLayer(QPainter *painter);
+    bool isLocked() const { return info().locked; }
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event) override;
 
-    CLayerInfo m_info;
+    const WatermarkDocument *m_document = nullptr;
+    LayerId m_id = 0;
     QList<ButtonItem *> m_handles;
     QRect m_content;
     QRect m_pressContent;
     qreal m_requestedAngle = 0.0;
-    qreal m_angleAtPress = 0.0;
     qreal m_scaleX = 1.0;
     qreal m_scaleY = 1.0;
-    float m_pictureFactorX = 1.0f; // picture width / displayed width
-    float m_pictureFactorY = 1.0f;
     bool m_resizeRequested = false;
     bool m_rotateRequested = false;
     bool m_resizeFinished = false;
     QTimer m_redrawTimer;
-    LayerState m_stateAtPress;
 };

@@ -8,6 +8,7 @@
 #include "editor/qwatermarkitem.h"
 #include "editor/qwatermarkview.h"
 #include "editor/qwordartitem.h"
+#include "layers/recordlayer.h"
 #include "text/vtextpropsheetdialog.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -16,23 +17,41 @@
 #include <QPainter>
 #include <QPushButton>
 
-QWatermarkScene::QWatermarkScene(QObject *parent)
+namespace {
+
+// How far each new layer sits from one already in its place.
+constexpr int kNewLayerStep = 20;
+
+// Every part of a record that the layer dialog edits.
+const LayerFields kDialogFields = LayerField::Place | LayerField::Size | LayerField::Angle | LayerField::Keep
+                                      | LayerField::Opacity | LayerField::Motion | LayerField::Speed
+                                      | LayerField::Fade | LayerField::Loop | LayerField::Start | LayerField::End;
+
+}
+
+QWatermarkScene::QWatermarkScene(WatermarkDocument *document, QObject *parent)
     : QGraphicsScene(parent)
-    , m_history(new CanvasHistory(this))
+    , m_document(document)
+    , m_history(new CanvasHistory(document, this))
 {
     setBackgroundBrush(QBrush(Qt::darkGray));
-    core().canvas = this;
+    connect(document, &WatermarkDocument::layerAdded, this, &QWatermarkScene::showLayer);
+    connect(document, &WatermarkDocument::layerRemoved, this, &QWatermarkScene::dropLayer);
+    connect(document, &WatermarkDocument::layerChanged, this, [this](LayerId id) {
+        if (QWatermarkBase *item = m_items.value(id))
+            item->showRecord();
+    });
+    connect(document, &WatermarkDocument::layersReordered, this, &QWatermarkScene::restack);
+    connect(document, &WatermarkDocument::documentReset, this, &QWatermarkScene::showAllLayers);
+    showAllLayers();
 }
 
 QWatermarkScene::~QWatermarkScene()
 {
-    // The layers die with the scene; nothing may keep pointing at them.
-    for (QWatermarkBase *layer : layers())
-        emit itemDeleteHM(layer);
+    // The items go with the scene, quietly: no view is to hear of their selection ending.
+    blockSignals(true);
     delete m_history;
     m_history = nullptr;
-    if (core().canvas == this)
-        core().canvas = nullptr;
 }
 
 void QWatermarkScene::setView(QWatermarkView *view)
@@ -84,23 +103,19 @@ QSize QWatermarkScene::canvasSize() const
 
 void QWatermarkScene::resetCanvasRect()
 {
-    const QSizeF oldSize = sceneRect().size();
     const QRectF rect(QPointF(0, 0), QSizeF(canvasSize()));
     setSceneRect(rect);
     if (m_view)
         m_view->setCanvasRect(rect);
-    if (oldSize != rect.size())
-        emit canvasResized(0, 0, oldSize);
+    m_document->setCanvas(canvasSize(), m_mediaDuration);
 }
 
 QList<QWatermarkBase *> QWatermarkScene::layers() const
 {
     QList<QWatermarkBase *> found;
-    for (QGraphicsItem *item : items(Qt::AscendingOrder)) {
-        auto *base = dynamic_cast<QWatermarkBase *>(item);
-        if (base && base->info().Type != CLayerInfo::Background)
-            found.append(base);
-    }
+    for (LayerId id : m_document->ids())
+        if (QWatermarkBase *item = m_items.value(id))
+            found << item;
     return found;
 }
 
@@ -109,24 +124,31 @@ QList<QWatermarkBase *> QWatermarkScene::selectedLayers() const
     QList<QWatermarkBase *> found;
     for (QWatermarkBase *layer : layers())
         if (layer->isSelected())
-            found.append(layer);
+            found << layer;
     return found;
+}
+
+QList<LayerId> QWatermarkScene::selectedIds() const
+{
+    QList<LayerId> ids;
+    for (QWatermarkBase *layer : selectedLayers())
+        ids << layer->layerId();
+    return ids;
+}
+
+void QWatermarkScene::selectLayers(const QList<LayerId> &ids)
+{
+    for (auto it = m_items.cbegin(); it != m_items.cend(); ++it)
+        it.value()->setSelected(ids.contains(it.key()));
 }
 
 QList<QWatermarkBase *> QWatermarkScene::targets() const
 {
     QList<QWatermarkBase *> found = selectedLayers();
     auto *origin = qobject_cast<QWatermarkBase *>(sender());
-    if (origin && origin->scene() == this && origin->info().Type != CLayerInfo::Background
-        && !found.contains(origin))
+    if (origin && origin->layerId() != 0 && m_items.value(origin->layerId()) == origin && !found.contains(origin))
         found.append(origin);
     return found;
-}
-
-void QWatermarkScene::deselectAll()
-{
-    for (QWatermarkBase *layer : layers())
-        layer->setSelected(false);
 }
 
 void QWatermarkScene::connectLayer(QWatermarkBase *item)
@@ -137,127 +159,114 @@ void QWatermarkScene::connectLayer(QWatermarkBase *item)
         connect(item, &QWatermarkBase::sigDClicked, this, &QWatermarkScene::slotDClick, Qt::QueuedConnection);
 }
 
-QWatermarkBase *QWatermarkScene::createLayer(int type, const CLayerInfo *record, const QString &path,
-                                             const CWordArtInfo *wordArt)
+void QWatermarkScene::showLayer(LayerId id)
 {
+    if (m_items.contains(id) || !m_document->contains(id))
+        return;
     QWatermarkBase *item = nullptr;
-    if (type == CLayerInfo::Video || type == CLayerInfo::Picture) {
-        auto *picture = new QWatermarkItem;
-        if (record)
-            picture->info().assignSettings(*record);
-        picture->info().Type = type;
-        picture->info().FileName = path;
-        if (!picture->loadPicture()) {
-            delete picture;
-            return nullptr;
-        }
-        item = picture;
-    } else if (type == CLayerInfo::Text) {
-        auto *text = new QWordArtItem;
-        if (record)
-            text->info().assignSettings(*record);
-        else
-            text->info().Keep = false;
-        text->info().Type = type;
-        if (wordArt)
-            text->info().wordArt = *wordArt;
-        text->info().FileName = QStringLiteral("Text%1").arg(m_layerCounter++);
-        if (!text->renderText()) {
-            delete text;
-            return nullptr;
-        }
-        item = text;
-    } else {
-        return nullptr;
-    }
-    const QSize natural = item->info().image.size();
-    const int width = item->info().Width;
-    const int height = item->info().Height;
-    item->setSelected(false);
-    item->createHandles(natural);
-    if (record && width > 0 && height > 0) {
-        const bool keep = item->info().Keep;
-        item->info().Keep = false;
-        item->setSize(width, height);
-        item->info().Keep = keep;
-    }
-    return item;
-}
-
-void QWatermarkScene::placeNewLayer(QWatermarkBase *item, bool selected)
-{
-    item->setZValue(m_layerCounter++);
+    if (m_document->layer(id).Type == CLayerInfo::Text)
+        item = new QWordArtItem(m_document, id);
+    else
+        item = new QWatermarkItem(m_document, id);
+    item->createHandles();
     connectLayer(item);
     addItem(item);
-    item->setSelected(selected);
-    emit itemAddedHM(item);
+    m_items.insert(id, item);
+    restack();
 }
 
-QWatermarkBase *QWatermarkScene::addVideo(const QString &path)
+void QWatermarkScene::dropLayer(LayerId id)
 {
-    deselectAll();
-    QWatermarkBase *item = createLayer(CLayerInfo::Video, nullptr, path, nullptr);
+    QWatermarkBase *item = m_items.take(id);
     if (!item)
-        return nullptr;
-    placeNewLayer(item, true);
-    m_history->recordAdded(item, tr("Add Video"));
-    return item;
-}
-
-QWatermarkBase *QWatermarkScene::addImage(const QString &path)
-{
-    deselectAll();
-    QWatermarkBase *item = createLayer(CLayerInfo::Picture, nullptr, path, nullptr);
-    if (!item)
-        return nullptr;
-    placeNewLayer(item, true);
-    m_history->recordAdded(item, tr("Add Image"));
-    return item;
-}
-
-QWatermarkBase *QWatermarkScene::addText(const CWordArtInfo &wordArt)
-{
-    deselectAll();
-    QWatermarkBase *item = createLayer(CLayerInfo::Text, nullptr, QString(), &wordArt);
-    if (!item)
-        return nullptr;
-    placeNewLayer(item, true);
-    m_history->recordAdded(item, tr("Add Text"));
-    return item;
-}
-
-QWatermarkBase *QWatermarkScene::addLayer(const CLayerInfo &record)
-{
-    QWatermarkBase *item = createLayer(record.Type, &record, record.FileName, &record.wordArt);
-    if (!item)
-        return nullptr;
-    item->setAngle(record.Angle);
-    item->setPos(record.x, record.y);
-    item->setOpacity(record.Transparent / 100.0);
-    placeNewLayer(item, false);
-    return item;
-}
-
-void QWatermarkScene::clearLayers()
-{
-    m_history->stack()->clear();
-    for (QWatermarkBase *layer : layers()) {
-        withdrawLayer(layer);
-        delete layer;
-    }
-}
-
-void QWatermarkScene::withdrawLayer(QWatermarkBase *item)
-{
-    item->setSelected(false);
-    emit itemDeleteHM(item);
+        return;
     removeItem(item);
+    delete item;
 }
 
-void QWatermarkScene::restoreLayer(QWatermarkBase *item)
+void QWatermarkScene::showAllLayers()
 {
-    addItem(item);
-    emit itemAddedHM(item);
+    const QList<LayerId> ids = m_items.keys();
+    for (LayerId id : ids)
+        dropLayer(id);
+    for (LayerId id : m_document->ids())
+        showLayer(id);
+}
+
+void QWatermarkScene::restack()
+{
+    const QList<LayerId> ids = m_document->ids();
+    for (int i = 0; i < ids.size(); ++i)
+        if (QWatermarkBase *item = m_items.value(ids.at(i)))
+            item->setZValue(i + 1);
+}
+
+QPoint QWatermarkScene::placeForNewLayer(const QSize &size) const
+{
+    QRectF area(QPointF(0, 0), QSizeF(canvasSize()));
+    if (m_view) {
+        const QRectF shown = m_view->mapToScene(m_view->viewport()->rect()).boundingRect() & area;
+        if (!shown.isEmpty())
+            area = shown;
+    }
+    QPoint at = area.isEmpty() ? QPoint(0, 0)
+                               : (area.center() - QPointF(size.width() / 2.0, size.height() / 2.0)).toPoint();
+    // A place is taken when a layer already has its centre there.
+    const QList<CLayerInfo> present = m_document->layers();
+    const auto taken = [&present, size](const QPoint &p) {
+        for (const CLayerInfo &record : present)
+            if (qAbs(2 * record.x + record.Width - 2 * p.x() - size.width()) <= 2
+                && qAbs(2 * record.y + record.Height - 2 * p.y() - size.height()) <= 2)
+                return true;
+        return false;
+    };
+    for (int tries = 0; tries < present.size() && taken(at); ++tries)
+        at += QPoint(kNewLayerStep, kNewLayerStep);
+    return at;
+}
+
+QWatermarkBase *QWatermarkScene::addNewLayer(CLayerInfo record, const QString &text, QString *error)
+{
+    QString reason;
+    record.image = layerPicture(record, &reason);
+    if (record.image.isNull()) {
+        if (error)
+            *error = reason;
+        return nullptr;
+    }
+    record.Width = record.image.width();
+    record.Height = record.image.height();
+    const QPoint at = placeForNewLayer(record.image.size());
+    record.x = at.x();
+    record.y = at.y();
+    const LayerId id = m_history->addLayer(record, text);
+    selectLayers({id});
+    return m_items.value(id);
+}
+
+QWatermarkBase *QWatermarkScene::addVideo(const QString &path, QString *error)
+{
+    CLayerInfo record;
+    record.Type = CLayerInfo::Video;
+    record.FileName = path;
+    return addNewLayer(record, tr("Add Video"), error);
+}
+
+QWatermarkBase *QWatermarkScene::addImage(const QString &path, QString *error)
+{
+    CLayerInfo record;
+    record.Type = CLayerInfo::Picture;
+    record.FileName = path;
+    return addNewLayer(record, tr("Add Image"), error);
+}
+
+QWatermarkBase *QWatermarkScene::addText(const CWordArtInfo &wordArt, QString *error)
+{
+    CLayerInfo record;
+    record.Type = CLayerInfo::Text;
+    record.Keep = false;
+    record.wordArt = wordArt;
+    return addNewLayer(record, tr("Add Text"), error);
 }
 
 void QWatermarkScene::deleteSelected()
@@ -265,6 +274,9 @@ void QWatermarkScene::deleteSelected()
     const QList<QWatermarkBase *> doomed = targets();
     if (doomed.isEmpty())
         return;
+    QList<LayerId> ids;
+    for (QWatermarkBase *item : doomed)
+        ids << item->layerId();
     QMessageBox box(QMessageBox::Question, tr("Delete"), tr("Are you sure to delete the layer ?"),
                     QMessageBox::NoButton, m_view);
     box.addButton(tr("Ok"), QMessageBox::AcceptRole);
@@ -273,55 +285,71 @@ void QWatermarkScene::deleteSelected()
     box.exec();
     if (box.clickedButton() == cancel)
         return;
-    m_history->beginMacro(tr("Delete"));
-    for (QWatermarkBase *item : doomed) {
-        withdrawLayer(item);
-        m_history->recordDeleted(item);
-    }
-    m_history->endMacro();
+    m_history->removeLayers(ids, tr("Delete"));
 }
 
 void QWatermarkScene::duplicateSelected()
 {
-    const QList<QWatermarkBase *> originals = targets();
+    QList<LayerId> originals;
+    for (QWatermarkBase *item : targets())
+        originals << item->layerId();
     if (originals.isEmpty())
         return;
+    QList<LayerId> copies;
     m_history->beginMacro(tr("Duplicate"));
-    for (QWatermarkBase *original : originals) {
-        original->setSelected(false);
-        const CLayerInfo &info = original->info();
-        if (info.Type == CLayerInfo::Video)
-            addVideo(info.FileName);
-        else if (info.Type == CLayerInfo::Picture)
-            addImage(info.FileName);
-        else if (info.Type == CLayerInfo::Text)
-            addText(info.wordArt);
+    for (LayerId id : qAsConst(originals)) {
+        // A copy starts as the same file or text freshly added would.
+        const CLayerInfo &original = m_document->layer(id);
+        CLayerInfo copy;
+        copy.Type = original.Type;
+        copy.FileName = original.FileName;
+        copy.wordArt = original.wordArt;
+        copy.Keep = original.Type != CLayerInfo::Text;
+        copy.image = original.image;
+        copy.Width = copy.image.width();
+        copy.Height = copy.image.height();
+        const QPoint at = placeForNewLayer(copy.image.size());
+        copy.x = at.x();
+        copy.y = at.y();
+        copies << m_history->addLayer(copy, tr("Duplicate"));
     }
     m_history->endMacro();
+    selectLayers(copies);
 }
 
 void QWatermarkScene::editText()
 {
     const QList<QWatermarkBase *> chosen = targets();
-    auto *text = chosen.size() == 1 ? qobject_cast<QWordArtItem *>(chosen.first()) : nullptr;
-    if (!text)
+    if (chosen.size() != 1 || chosen.first()->info().Type != CLayerInfo::Text)
         return;
-    const LayerState before = text->state();
-    VTextPropSheetDialog dialog(text->info().wordArt, m_view);
-    if (dialog.exec() != QDialog::Accepted)
+    const LayerId id = chosen.first()->layerId();
+    VTextPropSheetDialog dialog(m_document->layer(id).wordArt, m_view);
+    if (dialog.exec() != QDialog::Accepted || !m_document->contains(id))
         return;
-    text->info().wordArt = dialog.wordArtInfo();
-    text->refresh();
-    m_history->recordChange(text, before, tr("Edit Text"));
+    CLayerInfo edited = m_document->layer(id);
+    edited.wordArt = dialog.wordArtInfo();
+    QString reason;
+    const QImage picture = layerPicture(edited, &reason);
+    if (picture.isNull())
+        return;
+    // The text takes the size it draws at.
+    edited.image = picture;
+    edited.Width = picture.width();
+    edited.Height = picture.height();
+    m_history->changeLayer(id, edited, LayerField::Text | LayerField::Size, tr("Edit Text"));
 }
 
 void QWatermarkScene::openLayerDialog()
 {
-    for (QWatermarkBase *item : targets()) {
-        const LayerState before = item->state();
-        LayerDialog dialog(item, m_view);
-        if (dialog.exec() == QDialog::Accepted)
-            m_history->recordChange(item, before, tr("Options"));
+    QList<LayerId> ids;
+    for (QWatermarkBase *item : targets())
+        ids << item->layerId();
+    for (LayerId id : qAsConst(ids)) {
+        if (!m_document->contains(id))
+            continue;
+        LayerDialog dialog(m_document->layer(id), m_document->mediaDuration(), m_view);
+        if (dialog.exec() == QDialog::Accepted && m_document->contains(id))
+            m_history->changeLayer(id, dialog.record(), kDialogFields, tr("Options"));
     }
 }
 
@@ -373,15 +401,10 @@ void QWatermarkScene::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    for (QWatermarkBase *layer : selected) {
-        if (layer->info().locked)
-            continue;
-        if (!m_nudging)
-            layer->rememberState();
-        layer->moveBy(step.x(), step.y());
-    }
+    for (QWatermarkBase *layer : selected)
+        if (!layer->info().locked)
+            layer->moveBy(step.x(), step.y());
     m_nudging = true;
-    m_nudge += step;
     event->accept();
 }
 
@@ -392,36 +415,38 @@ void QWatermarkScene::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     m_nudging = false;
-    m_nudge = QPointF();
-    reportMoves();
+    commitMoves();
     event->accept();
 }
 
-void QWatermarkScene::reportMoves()
+void QWatermarkScene::commitMoves()
 {
-    QList<QWatermarkBase *> movedLayers;
-    for (QWatermarkBase *layer : selectedLayers())
-        if (layer->pos() != layer->stateAtPress().pos)
-            movedLayers.append(layer);
-    if (movedLayers.isEmpty())
-        return;
-    m_history->beginMacro(tr("Move"));
-    for (QWatermarkBase *layer : movedLayers)
-        emit itemMovedHM(&layer->info(), layer->stateAtPress().pos);
-    m_history->endMacro();
+    QMap<LayerId, CLayerInfo> moves;
+    const QList<QWatermarkBase *> selected = selectedLayers();
+    for (QWatermarkBase *layer : selected)
+        moves.insert(layer->layerId(), layer->shownRecord());
+    m_history->changeLayers(moves, LayerField::Place, tr("Move"));
+    // Whatever made no step shows its record again.
+    for (QWatermarkBase *layer : selected)
+        layer->showRecord();
+}
+
+void QWatermarkScene::commitHandleDrag(QWatermarkBase *item)
+{
+    item->applyPending();
+    const bool turning = item->mode == QWatermarkBase::Rotating;
+    LayerFields fields = turning ? LayerFields(LayerField::Angle) : LayerField::Place | LayerField::Size;
+    if (!turning && item->info().Type == CLayerInfo::Text)
+        fields |= LayerField::Text;
+    m_history->changeLayer(item->layerId(), item->shownRecord(), fields, turning ? tr("Rotate") : tr("Resize"));
+    item->showRecord();
 }
 
 void QWatermarkScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     QGraphicsScene::mousePressEvent(event);
-    const QList<QWatermarkBase *> selected = selectedLayers();
-    if (selected.isEmpty())
-        emit itemPressHM(nullptr);
-    for (QWatermarkBase *layer : selected) {
-        emit itemPressHM(layer);
+    for (QWatermarkBase *layer : selectedLayers())
         layer->moved = false;
-        layer->rememberState();
-    }
 }
 
 void QWatermarkScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
@@ -436,17 +461,14 @@ void QWatermarkScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     QGraphicsScene::mouseReleaseEvent(event);
     const QList<QWatermarkBase *> selected = selectedLayers();
-    if (selected.isEmpty())
-        return;
-    QWatermarkBase *first = selected.first();
-    if (first->mode == QWatermarkBase::Rotating) {
-        first->applyPending();
-        emit itemRotateHM(&first->info(), first->stateAtPress().rotation, first->rotation());
-    } else if (first->mode == QWatermarkBase::Resizing) {
-        first->applyPending();
-        emit itemResizeHM(&first->info(), first->requestedScale());
-    } else {
-        reportMoves();
-    }
-    first->mode = QWatermarkBase::Idle;
+    QWatermarkBase *dragged = nullptr;
+    for (QWatermarkBase *layer : selected)
+        if (layer->mode == QWatermarkBase::Rotating || layer->mode == QWatermarkBase::Resizing)
+            dragged = layer;
+    if (dragged)
+        commitHandleDrag(dragged);
+    else if (!selected.isEmpty())
+        commitMoves();
+    for (QWatermarkBase *layer : selected)
+        layer->mode = QWatermarkBase::Idle;
 }

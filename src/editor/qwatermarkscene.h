@@ -1,25 +1,28 @@
 #pragma once
 
+#include "layers/watermarkdocument.h"
+
 #include <QGraphicsScene>
+#include <QHash>
 #include <QList>
 #include <QPointF>
 #include <QSize>
 
 class CanvasHistory;
-class CLayerInfo;
 class CWordArtInfo;
 class QCanvasItem;
 class QUndoStack;
 class QWatermarkBase;
 class QWatermarkView;
 
-// The editing surface: the background frame of the current task and the layer items
-// over it, in the frame's pixel grid. Owns the items and their undo history.
+// The editing surface: the background frame of the current task and, over it, one item for
+// each layer of the watermark document, in the frame's pixel grid. The items follow the
+// document; what the user does to them becomes a command of the scene's undo history.
 class QWatermarkScene : public QGraphicsScene
 {
     Q_OBJECT
 public:
-    explicit QWatermarkScene(QObject *parent = nullptr);
+    explicit QWatermarkScene(WatermarkDocument *document, QObject *parent = nullptr);
     ~QWatermarkScene() override;
 
     bool showPattern = true; // the transparency pattern under the frame
@@ -34,28 +37,27 @@ public:
     // The background's size: the canvas the layers are placed on.
     QSize canvasSize() const;
     qint64 mediaDuration() const { return m_mediaDuration; }
-    // Takes the background's current size as the scene's and the view's rectangle.
+    // Takes the background's current size as the scene's and the view's rectangle, and as
+    // the document's canvas.
     void resetCanvasRect();
 
-    // New layers, selected and on top; null when the file gives no picture.
-    QWatermarkBase *addVideo(const QString &path);
-    QWatermarkBase *addImage(const QString &path);
-    QWatermarkBase *addText(const CWordArtInfo &wordArt);
-    // A layer read from a project, unselected and placed as recorded.
-    QWatermarkBase *addLayer(const CLayerInfo &record);
-    // Removes every layer (announcing each) and forgets the undo history.
-    void clearLayers();
-
-    QList<QWatermarkBase *> layers() const;
-    QList<QWatermarkBase *> selectedLayers() const;
-
+    WatermarkDocument *document() const { return m_document; }
     CanvasHistory *history() const { return m_history; }
     QUndoStack *undoStack() const;
 
-    // Used by the undo history: takes a layer off the canvas without deleting it, and
-    // puts it back.
-    void withdrawLayer(QWatermarkBase *item);
-    void restoreLayer(QWatermarkBase *item);
+    // New layers, selected alone, on top, and placed where the view shows the canvas. Null,
+    // with what is wrong with the file in *error, when it gives no picture.
+    QWatermarkBase *addVideo(const QString &path, QString *error = nullptr);
+    QWatermarkBase *addImage(const QString &path, QString *error = nullptr);
+    QWatermarkBase *addText(const CWordArtInfo &wordArt, QString *error = nullptr);
+
+    // The layer items, lowest first.
+    QList<QWatermarkBase *> layers() const;
+    QList<QWatermarkBase *> selectedLayers() const;
+    QList<LayerId> selectedIds() const;
+    QWatermarkBase *itemOf(LayerId id) const { return m_items.value(id); }
+    // Selects exactly these layers.
+    void selectLayers(const QList<LayerId> &ids);
 
 public slots:
     void deleteSelected();
@@ -67,14 +69,7 @@ public slots:
     void slotMenu();
 
 signals:
-    void itemAddedHM(QWatermarkBase *pLayeredBase);
-    void itemPressHM(QWatermarkBase *pLayeredBase);
     void itemMenuHM();
-    void itemDeleteHM(QWatermarkBase *pLayeredBase);
-    void itemMovedHM(CLayerInfo *pLayerInfo, QPointF oldPosition);
-    void itemRotateHM(CLayerInfo *pLayerInfo, qreal oldAngle, qreal newAngle);
-    void itemResizeHM(CLayerInfo *pLayerInfo, QPointF scale);
-    void canvasResized(qreal xoffset, qreal yoffset, QSizeF oldSize);
 
 protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
@@ -87,18 +82,24 @@ protected:
 private:
     // The selected layers plus the layer that sent the current signal, if any.
     QList<QWatermarkBase *> targets() const;
-    void deselectAll();
-    void placeNewLayer(QWatermarkBase *item, bool selected);
+    QWatermarkBase *addNewLayer(CLayerInfo record, const QString &text, QString *error);
+    // Where a new layer of this size goes: centred on the canvas as the view shows it, and a
+    // step down and right of any layer already centred there.
+    QPoint placeForNewLayer(const QSize &size) const;
     void connectLayer(QWatermarkBase *item);
-    QWatermarkBase *createLayer(int type, const CLayerInfo *record, const QString &path,
-                                const CWordArtInfo *wordArt);
-    void reportMoves();
+    void showLayer(LayerId id);
+    void dropLayer(LayerId id);
+    void showAllLayers();
+    void restack();
+    // Makes commands of what the mouse or the keys showed on the selected layers.
+    void commitMoves();
+    void commitHandleDrag(QWatermarkBase *item);
 
+    WatermarkDocument *m_document;
+    CanvasHistory *m_history;
     QWatermarkView *m_view = nullptr;
     QCanvasItem *m_background = nullptr;
-    CanvasHistory *m_history = nullptr;
+    QHash<LayerId, QWatermarkBase *> m_items;
     qint64 m_mediaDuration = 0;
-    int m_layerCounter = 1;
     bool m_nudging = false;
-    QPointF m_nudge;
 };

@@ -7,25 +7,18 @@ class QWordArtItem : public QWatermarkBase
 {
     Q_OBJECT
 public:
-    explicit QWordArtItem(QGraphicsItem *parent = nullptr);
+    QWordArtItem(const WatermarkDocument *document, LayerId id, QGraphicsItem *parent = nullptr);
 
-    // Renders the word art into the picture; false when nothing could be drawn.
-    bool renderText();
-
-    // Renders the text again and takes its natural size.
-    void refresh() override;
-    void updateRect() override;
-    void restoreState(const LayerState &state) override;
-
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+    // After a resize with the handle: the text drawn at its new font size, at the size
+    // that drawing takes.
+    CLayerInfo shownRecord() const override;
+    void showRecord() override;
 
 protected:
     void applyResize(qreal sx, qreal sy) override;
-    void finishResize() override;
     void rememberPressSize() override;
 
 private:
-    void takePictureFactors();
-
     int m_pressFontPixels = 0;
+    int m_shownFontPixels = 0; // the font size a resize shows; 0 when none is under way
 };

@@ -6,6 +6,8 @@
 #include "common/mediaprobe.h"
 #include "layers/clayerinfo.h"
 #include "layers/layersource.h"
+#include "layers/recordlayer.h"
+#include "layers/watermarkdocument.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,6 +16,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -361,4 +365,18 @@ QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource 
         graph += entries.isEmpty() ? assFilter : QStringLiteral("[o];[o]") + assFilter;
     }
     return graph;
+}
+
+QString buildFilterGraph(const ConvertTask &task, const WatermarkDocument &document, const QString &cacheFolder,
+                         const SubtitleWriters &subtitleWriters, QStringList *log)
+{
+    std::vector<std::unique_ptr<RecordLayer>> records;
+    QList<const LayerSource *> layers;
+    const QList<CLayerInfo> stack = document.layers();
+    for (int i = 0; i < stack.size(); ++i) {
+        records.push_back(std::make_unique<RecordLayer>(stack.at(i), i + 1));
+        layers << records.back().get();
+    }
+    return buildFilterGraph(task, layers, OverlayCanvas{document.canvasSize(), document.mediaDuration()}, cacheFolder,
+                            subtitleWriters, log);
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 class LayerSource;
+class WatermarkDocument;
 struct ConvertTask;
 
 // The editor canvas as the graph needs it: its size in pixels (the background's
@@ -25,6 +26,10 @@ struct OverlayCanvas
 // picture are appended to *log, one line each.
 QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource *> &layers,
                          const OverlayCanvas &canvas, const QString &cacheFolder,
+                         const SubtitleWriters &subtitleWriters = SubtitleWriters(), QStringList *log = nullptr);
+
+// The same graph for the layers of a watermark document, on the document's canvas.
+QString buildFilterGraph(const ConvertTask &task, const WatermarkDocument &document, const QString &cacheFolder,
                          const SubtitleWriters &subtitleWriters = SubtitleWriters(), QStringList *log = nullptr);
 
 // The entry of one layer; sx and sy turn canvas pixels into output pixels.

@@ -15,39 +15,41 @@ RecordLayer::RecordLayer(const CLayerInfo &record, qreal z)
 
 bool RecordLayer::loadPicture(QString *error)
 {
+    const QImage picture = layerPicture(m_info, error);
+    if (picture.isNull())
+        return false;
+    m_info.image = picture;
+    return true;
+}
+
+QImage layerPicture(const CLayerInfo &record, QString *error)
+{
     QImage picture;
-    switch (m_info.Type) {
+    switch (record.Type) {
     case CLayerInfo::Text: {
-        CWordArtInfo wordArt = m_info.wordArt;
+        CWordArtInfo wordArt = record.wordArt;
         wordArt.render(picture);
-        if (picture.isNull()) {
-            *error = tr("The text layer \"%1\" draws nothing.").arg(m_info.wordArt.Text);
-            return false;
-        }
+        if (picture.isNull())
+            *error = RecordLayer::tr("The text layer \"%1\" draws nothing.").arg(record.wordArt.Text);
         break;
     }
     case CLayerInfo::Picture: {
-        QImageReader reader(m_info.FileName);
+        QImageReader reader(record.FileName);
         picture = reader.read();
-        if (picture.isNull()) {
-            *error = tr("The image %1 could not be read: %2").arg(m_info.FileName, reader.errorString());
-            return false;
-        }
+        if (picture.isNull())
+            *error = RecordLayer::tr("The image %1 could not be read: %2").arg(record.FileName, reader.errorString());
         break;
     }
     case CLayerInfo::Video:
-        picture = grabFrame(m_info.FileName, 0);
-        if (picture.isNull()) {
-            *error = tr("The video %1 has no picture that could be read.").arg(m_info.FileName);
-            return false;
-        }
+        picture = grabFrame(record.FileName, 0);
+        if (picture.isNull())
+            *error = RecordLayer::tr("The video %1 has no picture that could be read.").arg(record.FileName);
         break;
     default:
-        *error = tr("A layer of kind %1 cannot be drawn over a video.").arg(m_info.Type);
-        return false;
+        *error = RecordLayer::tr("A layer of kind %1 cannot be drawn over a video.").arg(record.Type);
+        break;
     }
-    m_info.image = picture.convertToFormat(QImage::Format_ARGB32);
-    return true;
+    return picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_ARGB32);
 }
 
 QRectF turnedBox(const CLayerInfo &record)

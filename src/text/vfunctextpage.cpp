@@ -80,6 +80,12 @@ void VFuncTextPage::setText(const QString &text)
     m_edit->setPlainText(text);
 }
 
+void VFuncTextPage::selectText()
+{
+    m_edit->selectAll();
+    m_edit->setFocus();
+}
+
 void VFuncTextPage::fillControls()
 {
     const CWordArtInfo &info = *wordArtInfo();

@@ -16,6 +16,8 @@ public:
 
     // Puts a text into the field (and so into the record).
     void setText(const QString &text);
+    // Selects the whole text and takes the keyboard, so that typing replaces it.
+    void selectText();
 
 protected:
     void fillControls() override;

@@ -22,6 +22,8 @@ VTextPropSheetDialog::VTextPropSheetDialog(QWidget *parent)
     , m_info(defaultWordArt())
 {
     build();
+    // The inviting text is there to be typed over.
+    m_textPage->selectText();
 }
 
 VTextPropSheetDialog::VTextPropSheetDialog(const CWordArtInfo &info, QWidget *parent)

@@ -5,6 +5,7 @@
 #include "editor/qcanvasitem.h"
 #include "editor/qwatermarkbase.h"
 #include "editor/qwatermarkscene.h"
+#include "layers/watermarkdocument.h"
 
 #include <QDir>
 #include <QPainter>
@@ -43,6 +44,7 @@ private:
     QTemporaryDir m_dir;
     QString m_source;
     QString m_layerVideo;
+    std::unique_ptr<WatermarkDocument> m_document;
     std::unique_ptr<QWatermarkScene> m_scene;
 
     QString picture(const QString &name, int w, int h, QColor color)
@@ -54,6 +56,20 @@ private:
     }
 
     static ConvertTask &task() { return core().tasks.first(); }
+
+    QString graph(QStringList *problems = nullptr) const { return core().buildFilterGraph(*m_document, 0, problems); }
+
+    // Places a layer as the user would have left it.
+    void place(QWatermarkBase *layer, int x, int y, int w = 0, int h = 0, float angle = 0)
+    {
+        CLayerInfo values = layer->info();
+        values.x = x;
+        values.y = y;
+        values.Width = w > 0 ? w : values.Width;
+        values.Height = h > 0 ? h : values.Height;
+        values.Angle = angle;
+        m_document->changeLayer(layer->layerId(), values, LayerField::Place | LayerField::Size | LayerField::Angle);
+    }
 
     // Converts the first second of the source through the graph into an MP4 file and
     // reads its first frame back.
@@ -110,9 +126,8 @@ private:
 
     QWatermarkBase *newScene()
     {
-        m_scene = std::make_unique<QWatermarkScene>();
-        connect(m_scene.get(), &QWatermarkScene::itemAddedHM, &core(), &Core::onAddLayer);
-        connect(m_scene.get(), &QWatermarkScene::itemDeleteHM, &core(), &Core::onRemoveLayer);
+        m_document = std::make_unique<WatermarkDocument>();
+        m_scene = std::make_unique<QWatermarkScene>(m_document.get());
         if (!m_scene->setBackground(m_source))
             return nullptr;
         return m_scene->background();
@@ -142,7 +157,6 @@ private slots:
 
     void init()
     {
-        core().layers.clear();
         core().tasks.clear();
         ConvertTask t;
         t.sourcePath = m_source;
@@ -156,8 +170,7 @@ private slots:
     void cleanup()
     {
         m_scene.reset();
-        QVERIFY(core().layers.isEmpty());
-        QVERIFY(!core().canvas);
+        m_document.reset();
     }
 
     void imageVideoAndTextLandWhereTheCanvasShowsThem()
@@ -167,17 +180,11 @@ private slots:
 
         QWatermarkBase *image = m_scene->addImage(picture(QStringLiteral("green.png"), 200, 100, Qt::green));
         QVERIFY(image);
-        image->setPos(100, 200);
-        image->setSize(300, 150); // keeps the aspect ratio
-        QCOMPARE(image->info().Height, 150);
-        image->setAngle(30);
+        place(image, 100, 200, 300, 150, 30);
 
         QWatermarkBase *video = m_scene->addVideo(m_layerVideo);
         QVERIFY(video);
-        video->setPos(800, 100);
-        video->info().Keep = false;
-        video->setSize(240, 120);
-        video->setAngle(90);
+        place(video, 800, 100, 240, 120, 90);
 
         CWordArtInfo words;
         words.Text = QStringLiteral("Brindle");
@@ -189,15 +196,14 @@ private slots:
         words.BackgroundAlpha = 255;
         QWatermarkBase *text = m_scene->addText(words);
         QVERIFY(text);
-        text->setPos(420, 480);
-        text->setAngle(-15);
-        QCOMPARE(core().layers.size(), 3);
+        place(text, 420, 480, 0, 0, -15);
+        QCOMPARE(m_document->count(), 3);
 
         QStringList problems;
-        const QString graph = core().buildFilterGraph(0, &problems);
+        const QString built = graph(&problems);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
-        QVERIFY(graph.contains(text->info().FileName + QStringLiteral(".png")));
-        const QImage frame = convertAndReadBack(graph, QStringLiteral("three-layers"));
+        QVERIFY(built.contains(text->info().FileName + QStringLiteral(".png")));
+        const QImage frame = convertAndReadBack(built, QStringLiteral("three-layers"));
         QCOMPARE(frame.size(), QSize(kWidth, kHeight));
 
         // Inside each turned layer, its colour; in the corners of its box, the background.
@@ -221,20 +227,24 @@ private slots:
         QVERIFY2(differ < 0.02, qPrintable(QString::number(differ)));
     }
 
-    void layersAreStackedByTheirOrderOnTheCanvas()
+    void layersAreStackedAsTheDocumentOrdersThem()
     {
         QVERIFY(newScene());
-        QWatermarkBase *lower = m_scene->addImage(picture(QStringLiteral("lower.png"), 100, 100, Qt::green));
-        QWatermarkBase *upper = m_scene->addImage(picture(QStringLiteral("upper.png"), 100, 100, Qt::cyan));
-        QVERIFY(lower && upper);
-        lower->setPos(300, 300);
-        upper->setPos(350, 350);
-        // The lower layer was announced last; z decides.
-        core().layers.removeOne(lower);
-        core().layers.append(lower);
-        const QImage frame = convertAndReadBack(core().buildFilterGraph(0), QStringLiteral("stacked"));
+        QWatermarkBase *green = m_scene->addImage(picture(QStringLiteral("lower.png"), 100, 100, Qt::green));
+        QWatermarkBase *cyan = m_scene->addImage(picture(QStringLiteral("upper.png"), 100, 100, Qt::cyan));
+        QVERIFY(green && cyan);
+        place(green, 300, 300);
+        place(cyan, 350, 350);
+        const QImage frame = convertAndReadBack(graph(), QStringLiteral("stacked"));
         QVERIFY(near(frame.pixelColor(375, 375), Qt::cyan));
         QVERIFY(near(frame.pixelColor(320, 320), Qt::green));
+
+        // Moved to the top, the first layer covers the second, on the canvas as in the output.
+        m_document->moveLayer(green->layerId(), 1);
+        QVERIFY(green->zValue() > cyan->zValue());
+        const QImage restacked = convertAndReadBack(graph(), QStringLiteral("restacked"));
+        QVERIFY(near(restacked.pixelColor(375, 375), Qt::green));
+        QVERIFY(near(canvasPicture().pixelColor(375, 375), Qt::green));
     }
 
     void flippedTurnedAndCroppedBackgroundComesOutSo()
@@ -253,13 +263,15 @@ private slots:
         const QSize canvas = m_scene->canvasSize();
         QCOMPARE(canvas, QSize(634, 1178)); // 720 x 1280 turned, then cropped to even sizes
 
+        QCOMPARE(m_document->canvasSize(), canvas);
+
         QWatermarkBase *image = m_scene->addImage(picture(QStringLiteral("mark.png"), 60, 60, Qt::green));
         QVERIFY(image);
-        image->setPos(200, 500);
+        place(image, 200, 500);
 
-        const QString graph = core().buildFilterGraph(0);
-        QVERIFY(graph.startsWith(QStringLiteral("hflip,transpose=1,crop=")));
-        const QImage frame = convertAndReadBack(graph, QStringLiteral("turned"));
+        const QString built = graph();
+        QVERIFY(built.startsWith(QStringLiteral("hflip,transpose=1,crop=")));
+        const QImage frame = convertAndReadBack(built, QStringLiteral("turned"));
         QCOMPARE(frame.size(), canvas);
         const QImage shown = canvasPicture();
         const double differ = mismatch(shown, frame);
@@ -289,7 +301,7 @@ private slots:
             QVERIFY(image.save(path, "PNG"));
             QWatermarkBase *layer = m_scene->addImage(path);
             QVERIFY(layer);
-            layer->setPos(x, 300);
+            place(layer, x, 300);
             placed.append(layer);
             x += 100;
         }
@@ -305,11 +317,11 @@ private slots:
         words.BackgroundAlpha = 255;
         QWatermarkBase *text = m_scene->addText(words);
         QVERIFY(text);
-        text->setPos(700, 500);
+        place(text, 700, 500);
 
-        const QString graph = core().buildFilterGraph(0);
-        const QImage frame = convertAndReadBack(graph, QStringLiteral("awkward"));
-        QVERIFY2(!frame.isNull(), qPrintable(graph));
+        const QString built = graph();
+        const QImage frame = convertAndReadBack(built, QStringLiteral("awkward"));
+        QVERIFY2(!frame.isNull(), qPrintable(built));
         for (QWatermarkBase *layer : placed)
             QVERIFY2(near(frame.pixelColor((layer->pos() + QPointF(25, 25)).toPoint()), Qt::green),
                      qPrintable(layer->info().FileName));
@@ -324,8 +336,8 @@ private slots:
         QWatermarkBase *text = m_scene->addText(words);
         QVERIFY(text);
         const QRegularExpression pngPath(QStringLiteral("movie='([^']*Text1\\.png)'"));
-        const QString first = pngPath.match(core().buildFilterGraph(0)).captured(1);
-        const QString second = pngPath.match(core().buildFilterGraph(0)).captured(1);
+        const QString first = pngPath.match(graph()).captured(1);
+        const QString second = pngPath.match(graph()).captured(1);
         QVERIFY(!first.isEmpty() && !second.isEmpty());
         QVERIFY(first != second);
         QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
@@ -343,7 +355,7 @@ private slots:
         const time_t threeDaysAgo = time(nullptr) - 3 * 24 * 3600;
         const utimbuf times{threeDaysAgo, threeDaysAgo};
         QCOMPARE(utime(QFile::encodeName(stale).constData(), &times), 0);
-        QVERIFY(!core().buildFilterGraph(0).isEmpty());
+        QVERIFY(!graph().isEmpty());
         QVERIFY(!QFileInfo::exists(stale));
         QVERIFY(QFileInfo::exists(recent));
     }
@@ -351,7 +363,7 @@ private slots:
     void withoutLayersOrTextNothingIsWritten()
     {
         QVERIFY(newScene());
-        QCOMPARE(core().buildFilterGraph(0), QString());
+        QCOMPARE(graph(), QString());
         QVERIFY(!QDir(core().cacheFolder).exists() || QDir(core().cacheFolder).isEmpty());
     }
 };

@@ -1,5 +1,6 @@
 #include "app/conversionplan.h"
 #include "app/core.h"
+#include "layers/watermarkdocument.h"
 #include "settings/configformat.h"
 #include "settings/cropdialog.h"
 #include "settings/cropwnd.h"
@@ -128,7 +129,8 @@ QString TestFormatConversion::convert(const QString &source, const QString &name
     task.height = media.height;
     task.end = media.duration;
     core().tasks = {task};
-    const QString graph = core().buildFilterGraph(0);
+    const WatermarkDocument noLayers;
+    const QString graph = core().buildFilterGraph(noLayers, 0);
 
     const ConversionPlan plan = ConversionPlanner::plan(task, format, settings, media, graph);
     if (plan.jobs.size() != 1)
