@@ -1,7 +1,8 @@
 # "cpack -G DEB" in the build folder makes brindle_<version>-1+deb<N>_amd64.deb for the Debian
 # release N it is built on. Library dependencies are read from the binaries, so they name that
 # release's libraries (FFmpeg 5.1's on Debian 12, 7.1's on Debian 13); the programs Brindle
-# starts are named here, and exist under these names on both.
+# starts are named here, and exist under these names on both. Reading the dependencies needs
+# dpkg-shlibdeps and file, which scripts/install-deps.sh installs.
 set(CPACK_PACKAGE_NAME brindle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Brindle")

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config git clang libclang-rt-dev
+  build-essential cmake ninja-build pkg-config git clang libclang-rt-dev file
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev libqt5opengl5-dev qt5-image-formats-plugins
   qttranslations5-l10n
   ffmpeg libavformat-dev libavcodec-dev libavutil-dev libavfilter-dev
