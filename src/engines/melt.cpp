@@ -18,16 +18,22 @@ int main(int argc, char *argv[])
     const MeltArguments::FrameRate rate = mediaFrameRate(MeltArguments::firstProducer(arguments));
     const std::vector<std::string> translated = MeltArguments::translate(arguments, rate);
     MeltRunCheck check(MeltArguments::outputFile(arguments));
-    // A melt that hangs before it renders has done nothing yet: it is started again.
+    // A melt that hangs, or ends, before it renders has done nothing yet: it is started again.
     constexpr int kAttempts = 3;
     EngineRunner::Result result;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         result = EngineRunner::run(
             program, translated, [&check](const std::string &line) { check.observe(line); },
             [&check](pid_t melt) { return check.stalled(melt); });
-        if (!result.stalled || result.stopRequested)
+        if (result.stopRequested)
             break;
-        EngineRunner::report("melt hung before it rendered anything; starting it again");
+        const bool quitEarly = result.started && result.signal == 0 && result.exitCode == 0 && check.renderedNothing();
+        if (!result.stalled && !quitEarly)
+            break;
+        if (attempt == kAttempts)
+            break;
+        EngineRunner::report(result.stalled ? "melt hung before it rendered anything; starting it again"
+                                            : "melt ended before it rendered anything; starting it again");
         check.restart();
     }
     if (result.stalled && !result.stopRequested) {

@@ -54,6 +54,13 @@ bool MeltRunCheck::stalled(pid_t melt)
     return now - *m_stuckSince >= kStallTime;
 }
 
+bool MeltRunCheck::renderedNothing() const
+{
+    struct stat after {};
+    return !m_rendering && m_reason.empty() && !m_outputFile.empty()
+        && (stat(m_outputFile.c_str(), &after) != 0 || after.st_size == 0);
+}
+
 void MeltRunCheck::restart()
 {
     m_reason.clear();

@@ -23,6 +23,9 @@ public:
     // to set up (an audio-only output); melt then waits forever with its main thread alone.
     // True once melt has been like that for two seconds, its output opened and nothing rendered.
     bool stalled(pid_t melt);
+    // The same race can instead let melt exit with 0 at once: nothing rendered, nothing written,
+    // and no other reason known.
+    bool renderedNothing() const;
     // Forgets what the last run showed, before melt is started again.
     void restart();
 
