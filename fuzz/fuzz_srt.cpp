@@ -1,13 +1,23 @@
-// The SRT reader on arbitrary bytes, then the writers on what it read.
+// The SRT reader on arbitrary bytes, then the writers on what it read, and the
+// burn-in's direct conversion, which must write what the document writes.
 #include "fuzzsupport.h"
 #include "subtitles/subtitleparser.h"
 
+#include <QFile>
+
 #include <cstdlib>
+
+static QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     SubtitleParser document;
-    if (!document.read(FuzzSupport::writeInput(data, size, ".srt")))
+    const QString input = FuzzSupport::writeInput(data, size, ".srt");
+    if (!document.read(input))
         std::abort();
 
     // What we write must read back with every line.
@@ -16,6 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     SubtitleParser again;
     if (!document.writeSrt(srt) || !document.writeAss(ass) || !again.read(ass)
         || again.events.size() != document.events.size())
+        std::abort();
+
+    const QString direct = FuzzSupport::scratchPath("-direct.ass");
+    if (!SubtitleParser().writeAssFromSrt(input, direct) || contents(direct) != contents(ass))
         std::abort();
     return 0;
 }

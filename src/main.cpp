@@ -4,12 +4,19 @@
 #include "settings/configsystem.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 
 int main(int argc, char *argv[])
 {
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    const QByteArray platform = Startup::platformFor(argc, argv, QProcessEnvironment::systemEnvironment());
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
+    // Only this process needs it; programs it starts choose their own.
+    if (!platform.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
     Startup::prepareApplication(app);
     {
         const ConfigSystem startupSettings;

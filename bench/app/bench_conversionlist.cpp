@@ -1,14 +1,12 @@
 // Adds 500 files to the conversion list and prints how long the interface is held:
 // the time addFiles() takes, the time until every probe has arrived, and the longest
 // gap between two turns of the event loop while the probes come in.
-#include "app/convertlist.h"
-#include "app/core.h"
+#include "jobs/conversionlistmodel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -38,11 +36,12 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QTableWidget table;
-    ConvertList list(&table);
-    QStringList files;
+    ConversionListModel list;
+    ConvertTask task;
+    task.sourcePath = clip;
+    QList<ConvertTask> files;
     for (int i = 0; i < kFiles; ++i)
-        files << clip;
+        files << task;
 
     qint64 longestGapMs = 0;
     QElapsedTimer gap;
@@ -53,11 +52,11 @@ int main(int argc, char *argv[])
 
     QElapsedTimer clock;
     clock.start();
-    list.addFiles(files);
+    list.addTasks(files);
     const qint64 listedMs = clock.elapsed();
 
     QEventLoop loop;
-    QObject::connect(&list, &ConvertList::sigAllProbed, &loop, &QEventLoop::quit);
+    QObject::connect(&list, &ConversionListModel::sigAllProbed, &loop, &QEventLoop::quit);
     gap.start();
     ticker.start(1);
     loop.exec();
@@ -67,6 +66,5 @@ int main(int argc, char *argv[])
     std::printf("listed after: %lld ms\n", static_cast<long long>(listedMs));
     std::printf("all probed after: %lld ms\n", static_cast<long long>(probedMs));
     std::printf("longest event loop gap while probing: %lld ms\n", static_cast<long long>(longestGapMs));
-    core().tasks.clear();
     return 0;
 }

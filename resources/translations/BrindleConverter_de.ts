@@ -12,16 +12,12 @@
         <translation>Profi-Edition 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Hilfe (Liesmich)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Wasserzeichen-Ebenen: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Eingebrannte Untertitel: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Bild zugeschnitten</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Bild gedreht</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Bild gespiegelt</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Größe der Ausgabedatei</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Größe der Quelldatei</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Unfertige Datei behalten: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>die Zusammenführung ließ sich nicht vorbereiten (ihre Listendatei konnte nicht geschrieben werden)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Quelldatei</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Dateigröße</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>Priorität</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Hardware prüfen</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Hardware-Kodierung</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Nach Hardware-Encodern suchen</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Gefunden: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Kein Hardware-Encoder gefunden; Videos werden per Software kodiert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Nach unten</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Gesamt:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Teilen</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Anzahl der Teile</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Dauer jedes Clips</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Abschnitt ausschneiden</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Zum Untertitelstream hinzufügen</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Vorspann hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Abspann hinzufügen</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Medieninformationen</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Brindle muss neu gestartet werden, um die neue Sprache zu verwenden.
@@ -993,26 +1005,6 @@ Jetzt neu starten?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Bitte zuerst eine Mediendatei zur Liste hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Mediendatei hinzufügen</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Untertiteldatei öffnen</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Untertiteldatei(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>ASS-Datei speichern</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Musikdatei hinzufügen</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Jetzt neu starten?</translation>
         <source>End</source>
         <translation>Ende</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Vorspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Abspann hinzufügen</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Medieninformationen</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Mediendatei hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Jetzt neu starten?</translation>
     <message>
         <source>Duration</source>
         <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Musikdatei hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Jetzt neu starten?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Die Untertitel erscheinen früher</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Die Untertitel erscheinen später</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Keine Zeile ist betroffen.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>Zeile %1 endet bei %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>Zeile %1 beginnt bei %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Nach der Verschiebung: %1, früher.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Nach der Verschiebung: %1, später.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Nach der Verschiebung: %1, unverändert.</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Jetzt neu starten?</translation>
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Anzahl der Teile</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Dauer jedes Clips</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Abschnitt ausschneiden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Jetzt neu starten?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Zum Untertitelstream hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Untertiteldatei öffnen</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Untertiteldatei(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS-Datei speichern</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Professional Edition 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Help (read me)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Source File</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>File Size</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Watermark layers: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Subtitle burned in: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Picture cropped</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Picture turned</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Picture flipped</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Size of the output file</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Size of the source file</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Unfinished file kept: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>the merge could not be prepared (its list file could not be written)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Source File</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>File Size</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>Priority</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Check HW</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Hardware encoding</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Check for Hardware Encoders</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Found: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>No hardware encoder was found; videos are encoded in software.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>Delete</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Up</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Down</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Split</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Setting number of parts</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>A duration of each clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Intercept a section</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Add to subtitle stream</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>Quit</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Add title sequence</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Add ending</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Media Information</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>You must restart Brindle to switch to the new language.
@@ -993,26 +1005,6 @@ Do you want to restart now?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Add media file to list</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Add Media File</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Open Subtitle File</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Save ASS File</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Add Music File</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Do you want to restart now?</translation>
         <source>End</source>
         <translation>End</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Add title sequence</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Add ending</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Media Information</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Add Media File</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Do you want to restart now?</translation>
     <message>
         <source>Duration</source>
         <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Add Music File</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Do you want to restart now?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>The subtitles appear earlier</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>The subtitles appear later</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>No line is affected.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>Line %1 ends at %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>Line %1 starts at %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>After the shift: %1, earlier.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>After the shift: %1, later.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>After the shift: %1, unchanged.</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Do you want to restart now?</translation>
         <source>Duration</source>
         <translation>Duration</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Setting number of parts</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>A duration of each clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Intercept a section</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Do you want to restart now?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Subtitle</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Add to subtitle stream</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Open Subtitle File</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Subtitle File(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Save ASS File</translation>
     </message>
 </context>
 <context>

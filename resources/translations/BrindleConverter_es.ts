@@ -12,16 +12,12 @@
         <translation>Edición Profesional 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Ayuda (léame)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Archivo de origen</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Capas de marca de agua: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Subtítulos incrustados: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Imagen recortada</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Imagen girada</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Imagen volteada</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamaño del archivo de salida</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamaño del archivo de origen</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Archivo sin terminar conservado: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>no se pudo preparar la unión (no se pudo escribir su archivo de lista)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Archivo de origen</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamaño</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Estado</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>Prioridad</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Comprobar hardware</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>Aceptar</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Codificación por hardware</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Buscar codificadores por hardware</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>No se encontró ningún codificador por hardware; los vídeos se codifican por software.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividir</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Número de partes</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Duración de cada clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Recortar una sección</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Añadir a la pista de subtítulos</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Añadir cabecera</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Añadir cierre</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Información del medio</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Debe reiniciar Brindle para cambiar al nuevo idioma.
@@ -993,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>Primero añada un archivo multimedia a la lista</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Añadir archivo multimedia</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Abrir archivo de subtítulos</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Guardar archivo ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Añadir archivo de música</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>Fin</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Añadir cabecera</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Añadir cierre</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Información del medio</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Añadir archivo multimedia</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Añadir archivo de música</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Los subtítulos aparecen antes</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Los subtítulos aparecen después</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Ninguna línea se ve afectada.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>La línea %1 termina en %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>La línea %1 empieza en %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Tras el desplazamiento: %1, antes.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Tras el desplazamiento: %1, después.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Tras el desplazamiento: %1, sin cambios.</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>Duración</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duración de cada clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar una sección</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Añadir a la pista de subtítulos</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir archivo de subtítulos</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Archivo de subtítulos(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Guardar archivo ASS</translation>
     </message>
 </context>
 <context>

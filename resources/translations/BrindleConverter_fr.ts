@@ -12,16 +12,12 @@
         <translation>Édition Professionnelle 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Aide (lisez-moi)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Fichier source</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Calques de filigrane : %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Sous-titres incrustés : %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Image recadrée</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Image pivotée</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Image retournée</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Taille du fichier de sortie</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Taille du fichier source</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Fichier inachevé conservé : %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>la fusion n’a pas pu être préparée (son fichier de liste n’a pas pu être écrit)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Fichier source</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Taille</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>État</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>Priorité</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Vérifier le matériel</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Encodage matériel</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Rechercher les encodeurs matériels</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Trouvés : %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Aucun encodeur matériel n’a été trouvé ; les vidéos sont encodées par logiciel.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>Supprimer</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total :</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Découper</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Nombre de parties</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Durée de chaque extrait</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Extraire une section</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Ajouter au flux de sous-titres</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Ajouter un générique de début</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Ajouter un générique de fin</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Informations sur le média</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Vous devez redémarrer Brindle pour passer à la nouvelle langue.
@@ -993,26 +1005,6 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Ajoutez d&apos;abord un fichier média à la liste</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Ajouter un fichier média</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Ouvrir un fichier de sous-titres</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Fichier de sous-titres(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Enregistrer le fichier ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Ajouter un fichier audio</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>End</source>
         <translation>Fin</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Ajouter un générique de début</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Ajouter un générique de fin</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informations sur le média</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Ajouter un fichier média</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Duration</source>
         <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Ajouter un fichier audio</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Les sous-titres apparaissent plus tôt</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Les sous-titres apparaissent plus tard</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Aucune ligne n’est concernée.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>La ligne %1 se termine à %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>La ligne %1 commence à %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Après le décalage : %1, plus tôt.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Après le décalage : %1, plus tard.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Après le décalage : %1, inchangé.</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Duration</source>
         <translation>Durée</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Nombre de parties</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Durée de chaque extrait</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Extraire une section</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Ajouter au flux de sous-titres</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Ouvrir un fichier de sous-titres</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Fichier de sous-titres(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Enregistrer le fichier ASS</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Edizione Professionale 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Guida (leggimi)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>File sorgente</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Livelli di filigrana: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Sottotitoli impressi: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Immagine ritagliata</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Immagine ruotata</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Immagine capovolta</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Dimensione del file di output</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Dimensione del file sorgente</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>File incompleto conservato: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>non è stato possibile preparare l’unione (il file elenco non può essere scritto)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>File sorgente</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Dimensione</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Stato</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altezza</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>Priorità</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Verifica hardware</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Codifica hardware</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Cerca encoder hardware</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Trovati: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Nessun encoder hardware trovato; i video vengono codificati via software.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>Elimina</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Su</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Giù</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Totale:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividi</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Numero di parti</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Durata di ogni clip</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Estrai una sezione</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Aggiungi al flusso dei sottotitoli</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>Esci</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Aggiungi sigla iniziale</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Aggiungi titoli di coda</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Informazioni sul file</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Per passare alla nuova lingua è necessario riavviare Brindle.
@@ -993,26 +1005,6 @@ Riavviare adesso?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Aggiungi prima un file multimediale all&apos;elenco</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Aggiungi file multimediale</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Apri file di sottotitoli</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>File di sottotitoli(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Salva file ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Aggiungi file musicale</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Riavviare adesso?</translation>
         <source>End</source>
         <translation>Fine</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Totale:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Aggiungi sigla iniziale</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Aggiungi titoli di coda</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informazioni sul file</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Aggiungi file multimediale</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Riavviare adesso?</translation>
     <message>
         <source>Duration</source>
         <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Totale:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Aggiungi file musicale</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Riavviare adesso?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>I sottotitoli compaiono prima</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>I sottotitoli compaiono dopo</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Nessuna riga è interessata.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>La riga %1 termina a %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>La riga %1 inizia a %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Dopo lo spostamento: %1, prima.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Dopo lo spostamento: %1, dopo.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Dopo lo spostamento: %1, invariato.</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Riavviare adesso?</translation>
         <source>Duration</source>
         <translation>Durata</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Numero di parti</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Durata di ogni clip</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Estrai una sezione</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Riavviare adesso?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sottotitoli</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Aggiungi al flusso dei sottotitoli</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Apri file di sottotitoli</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>File di sottotitoli(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salva file ASS</translation>
     </message>
 </context>
 <context>

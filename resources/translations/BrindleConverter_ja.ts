@@ -12,16 +12,12 @@
         <translation>プロフェッショナル版 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>ヘルプ（README）</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>ソースファイル</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>透かしレイヤー：%1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>焼き込み字幕：%1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>画像はトリミング済み</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>画像は回転済み</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>画像は反転済み</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>出力ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>元ファイルのサイズ</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>未完成のファイルを保持：%1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>結合を準備できませんでした（リストファイルを書き込めませんでした）</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>ソースファイル</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>ファイルサイズ</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>状態</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高さ</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>優先</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>ハードウェア確認</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>ハードウェアエンコード</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>ハードウェアエンコーダーを検出</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>検出: %1。</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>ハードウェアエンコーダーが見つかりません。動画はソフトウェアでエンコードされます。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>削除</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>上へ</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>下へ</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>合計：</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>分割</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>分割数を指定</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>各クリップの長さ</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>区間を切り出す</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>開く</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>字幕ストリームに追加</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>終了</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>オープニングを追加</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>エンディングを追加</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>メディア情報</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>新しい言語に切り替えるには Brindle の再起動が必要です。
@@ -993,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>先にメディアファイルをリストに追加してください</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>メディアファイルを追加</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>字幕ファイルを開く</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>字幕ファイル(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>ASS ファイルを保存</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>音楽ファイルを追加</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>オープニングを追加</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>エンディングを追加</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>メディア情報</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>メディアファイルを追加</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>長さ</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上へ</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下へ</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>音楽ファイルを追加</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>字幕が早く表示されます</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>字幕が遅く表示されます</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>対象の行はありません。</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>%1 行目は %2 に終わります。</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>%1 行目は %2 に始まります。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>ずらした後: %1（早く）。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>ずらした後: %1（遅く）。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>ずらした後: %1（変更なし）。</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>長さ</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>分割数を指定</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>各クリップの長さ</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>区間を切り出す</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>字幕ストリームに追加</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>字幕ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>字幕ファイル(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS ファイルを保存</translation>
     </message>
 </context>
 <context>

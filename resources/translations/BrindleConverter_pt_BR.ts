@@ -12,16 +12,12 @@
         <translation>Edição Profissional 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Ajuda (leia-me)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Arquivo de origem</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Camadas de marca d&apos;água: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Legenda embutida: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Imagem recortada</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Imagem girada</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Imagem espelhada</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Tamanho do arquivo de saída</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Tamanho do arquivo de origem</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Arquivo inacabado mantido: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>não foi possível preparar a junção (o arquivo de lista não pôde ser gravado)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Arquivo de origem</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Tamanho</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>Prioridade</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Verificar hardware</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Codificação por hardware</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Procurar codificadores de hardware</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Nenhum codificador de hardware foi encontrado; os vídeos são codificados por software.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>Excluir</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Descer</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Dividir</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Número de partes</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Duração de cada clipe</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Recortar um trecho</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Adicionar ao fluxo de legendas</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>Sair</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Adicionar abertura</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Adicionar encerramento</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Informações da mídia</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>É preciso reiniciar o Brindle para mudar para o novo idioma.
@@ -993,26 +1005,6 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Add media file to list</source>
         <translation>Adicione primeiro um arquivo de mídia à lista</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Adicionar arquivo de mídia</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Abrir arquivo de legendas</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Arquivo de legendas(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Salvar arquivo ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Adicionar arquivo de música</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Deseja reiniciar agora?</translation>
         <source>End</source>
         <translation>Fim</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Adicionar abertura</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Adicionar encerramento</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Informações da mídia</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Adicionar arquivo de mídia</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Duration</source>
         <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Adicionar arquivo de música</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>As legendas aparecem mais cedo</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>As legendas aparecem mais tarde</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Nenhuma linha é afetada.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>A linha %1 termina em %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>A linha %1 começa em %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>Após o deslocamento: %1, mais cedo.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>Após o deslocamento: %1, mais tarde.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>Após o deslocamento: %1, inalterado.</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Deseja reiniciar agora?</translation>
         <source>Duration</source>
         <translation>Duração</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Número de partes</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Duração de cada clipe</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Recortar um trecho</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Adicionar ao fluxo de legendas</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Abrir arquivo de legenda</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Arquivo de legenda(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salvar arquivo ASS</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,12 @@
         <translation>Профессиональная версия 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>Справка (README)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>Исходный файл</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>Слои водяного знака: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>Вшитые субтитры: %1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>Изображение обрезано</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>Изображение повёрнуто</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>Изображение отражено</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>Размер выходного файла</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>Размер исходного файла</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>Незавершённый файл сохранён: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>не удалось подготовить объединение (не удалось записать файл списка)</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>Исходный файл</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>Размер</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Состояние</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>Приоритет</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>Проверить оборудование</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>ОК</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>Аппаратное кодирование</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>Найти аппаратные кодировщики</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>Найдены: %1.</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>Аппаратные кодировщики не найдены; видео кодируется программно.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>Удалить</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Вверх</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Вниз</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>Итого:</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>Разделить</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>Число частей</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>Длительность каждого фрагмента</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>Вырезать фрагмент</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>Добавить в поток субтитров</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>Выход</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>Добавить заставку</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>Добавить концовку</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>Сведения о файле</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>Чтобы сменить язык, Brindle нужно перезапустить.
@@ -993,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>Сначала добавьте медиафайл в список</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>Добавить медиафайл</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>Открыть файл субтитров</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>Файл субтитров(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Сохранить файл ASS</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>Добавить музыкальный файл</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>Конец</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>Добавить заставку</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>Добавить концовку</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>Добавить медиафайл</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>Добавить музыкальный файл</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>Субтитры появляются раньше</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>Субтитры появляются позже</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>Ни одна строка не затронута.</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>Строка %1 заканчивается в %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>Строка %1 начинается в %2.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>После сдвига: %1, раньше.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>После сдвига: %1, позже.</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>После сдвига: %1, без изменений.</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>Длительность</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>Число частей</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>Длительность каждого фрагмента</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>Вырезать фрагмент</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Субтитры</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>Добавить в поток субтитров</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>Открыть файл субтитров</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>Файл субтитров(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Сохранить файл ASS</translation>
     </message>
 </context>
 <context>

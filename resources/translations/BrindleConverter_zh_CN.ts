@@ -12,16 +12,12 @@
         <translation>专业版 4.0.5</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
         <source>Help (read me)</source>
         <translation>帮助（自述文件）</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -286,6 +282,53 @@
     </message>
 </context>
 <context>
+    <name>ConversionListModel</name>
+    <message>
+        <source>Source File</source>
+        <translation>源文件</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <translation>文件大小</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Watermark layers: %1</source>
+        <translation>水印图层：%1</translation>
+    </message>
+    <message>
+        <source>Subtitle burned in: %1</source>
+        <translation>烧录字幕：%1</translation>
+    </message>
+    <message>
+        <source>Picture cropped</source>
+        <translation>画面已裁剪</translation>
+    </message>
+    <message>
+        <source>Picture turned</source>
+        <translation>画面已旋转</translation>
+    </message>
+    <message>
+        <source>Picture flipped</source>
+        <translation>画面已翻转</translation>
+    </message>
+    <message>
+        <source>Size of the output file</source>
+        <translation>输出文件的大小</translation>
+    </message>
+    <message>
+        <source>Size of the source file</source>
+        <translation>源文件的大小</translation>
+    </message>
+    <message>
+        <source>Unfinished file kept: %1</source>
+        <translation>已保留未完成的文件：%1</translation>
+    </message>
+</context>
+<context>
     <name>ConversionRun</name>
     <message>
         <source>Stopped by user</source>
@@ -306,21 +349,6 @@
     <message>
         <source>the merge could not be prepared (its list file could not be written)</source>
         <translation>无法准备合并（无法写入列表文件）</translation>
-    </message>
-</context>
-<context>
-    <name>ConvertList</name>
-    <message>
-        <source>Source File</source>
-        <translation>源文件</translation>
-    </message>
-    <message>
-        <source>File Size</source>
-        <translation>文件大小</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>状态</translation>
     </message>
 </context>
 <context>
@@ -348,6 +376,22 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
     </message>
 </context>
 <context>
@@ -806,10 +850,6 @@
         <translation>优先级</translation>
     </message>
     <message>
-        <source>Check HW</source>
-        <translation>检测硬件</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>确定</translation>
     </message>
@@ -833,6 +873,22 @@
         <source>NVIDIA</source>
         <translation>NVIDIA</translation>
     </message>
+    <message>
+        <source>Hardware encoding</source>
+        <translation>硬件编码</translation>
+    </message>
+    <message>
+        <source>Check for Hardware Encoders</source>
+        <translation>检测硬件编码器</translation>
+    </message>
+    <message>
+        <source>Found: %1.</source>
+        <translation>已找到：%1。</translation>
+    </message>
+    <message>
+        <source>No hardware encoder was found; videos are encoded in software.</source>
+        <translation>未找到硬件编码器；视频将由软件编码。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -853,32 +909,8 @@
         <translation>删除</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>上移</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>下移</translation>
-    </message>
-    <message>
-        <source>Total:</source>
-        <translation>总计：</translation>
-    </message>
-    <message>
         <source>Split</source>
         <translation>分割</translation>
-    </message>
-    <message>
-        <source>Setting number of parts</source>
-        <translation>设置分段数量</translation>
-    </message>
-    <message>
-        <source>A duration of each clip</source>
-        <translation>每段时长</translation>
-    </message>
-    <message>
-        <source>Intercept a section</source>
-        <translation>截取片段</translation>
     </message>
     <message>
         <source>Subtitle</source>
@@ -887,14 +919,6 @@
     <message>
         <source>Open</source>
         <translation>打开</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Add to subtitle stream</source>
-        <translation>添加到字幕流</translation>
     </message>
     <message>
         <source>Soundtrack</source>
@@ -973,18 +997,6 @@
         <translation>退出</translation>
     </message>
     <message>
-        <source>Add title sequence</source>
-        <translation>添加片头</translation>
-    </message>
-    <message>
-        <source>Add ending</source>
-        <translation>添加片尾</translation>
-    </message>
-    <message>
-        <source>Media Infomation</source>
-        <translation>媒体信息</translation>
-    </message>
-    <message>
         <source>You must restart Brindle to switch to the new language.
 Do you want to restart now?</source>
         <translation>必须重新启动 Brindle 才能切换到新语言。
@@ -993,26 +1005,6 @@ Do you want to restart now?</source>
     <message>
         <source>Add media file to list</source>
         <translation>请先将媒体文件添加到列表</translation>
-    </message>
-    <message>
-        <source>Add Media File</source>
-        <translation>添加媒体文件</translation>
-    </message>
-    <message>
-        <source>Open Subtitle File</source>
-        <translation>打开字幕文件</translation>
-    </message>
-    <message>
-        <source>Subtitle File(*.srt *.ass *.ssa)</source>
-        <translation>字幕文件(*.srt *.ass *.ssa)</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>保存 ASS 文件</translation>
-    </message>
-    <message>
-        <source>Add Music File</source>
-        <translation>添加音乐文件</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1168,6 +1160,42 @@ Do you want to restart now?</source>
         <source>End</source>
         <translation>结束</translation>
     </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>总计：</translation>
+    </message>
+    <message>
+        <source>Add title sequence</source>
+        <translation>添加片头</translation>
+    </message>
+    <message>
+        <source>Add ending</source>
+        <translation>添加片尾</translation>
+    </message>
+    <message>
+        <source>Media Infomation</source>
+        <translation>媒体信息</translation>
+    </message>
+    <message>
+        <source>Add Media File</source>
+        <translation>添加媒体文件</translation>
+    </message>
 </context>
 <context>
     <name>MusicTab</name>
@@ -1178,6 +1206,30 @@ Do you want to restart now?</source>
     <message>
         <source>Duration</source>
         <translation>时长</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>总计：</translation>
+    </message>
+    <message>
+        <source>Add Music File</source>
+        <translation>添加音乐文件</translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1327,38 @@ Do you want to restart now?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>The subtitles appear earlier</source>
+        <translation>字幕提前出现</translation>
+    </message>
+    <message>
+        <source>The subtitles appear later</source>
+        <translation>字幕延后出现</translation>
+    </message>
+    <message>
+        <source>No line is affected.</source>
+        <translation>没有受影响的行。</translation>
+    </message>
+    <message>
+        <source>Line %1 ends at %2.</source>
+        <translation>第 %1 行结束于 %2。</translation>
+    </message>
+    <message>
+        <source>Line %1 starts at %2.</source>
+        <translation>第 %1 行开始于 %2。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, earlier.</source>
+        <translation>平移后：%1，提前。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, later.</source>
+        <translation>平移后：%1，延后。</translation>
+    </message>
+    <message>
+        <source>After the shift: %1, unchanged.</source>
+        <translation>平移后：%1，不变。</translation>
     </message>
 </context>
 <context>
@@ -1683,6 +1767,26 @@ Do you want to restart now?</source>
         <source>Duration</source>
         <translation>时长</translation>
     </message>
+    <message>
+        <source>Setting number of parts</source>
+        <translation>设置分段数量</translation>
+    </message>
+    <message>
+        <source>A duration of each clip</source>
+        <translation>每段时长</translation>
+    </message>
+    <message>
+        <source>Intercept a section</source>
+        <translation>截取片段</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
 </context>
 <context>
     <name>StyleDialog</name>
@@ -1946,6 +2050,30 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Add to subtitle stream</source>
+        <translation>添加到字幕流</translation>
+    </message>
+    <message>
+        <source>Open Subtitle File</source>
+        <translation>打开字幕文件</translation>
+    </message>
+    <message>
+        <source>Subtitle File(*.srt *.ass *.ssa)</source>
+        <translation>字幕文件(*.srt *.ass *.ssa)</translation>
+    </message>
+    <message>
+        <source>Save ASS File</source>
+        <translation>保存 ASS 文件</translation>
     </message>
 </context>
 <context>

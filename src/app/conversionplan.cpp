@@ -31,7 +31,7 @@ QStringList hardwareDecoding(const HardwareChoice &hardware, int codecId)
 {
     if (!hardware.useHA || (codecId != kH264 && codecId != kHevc))
         return {};
-    const QString family = videoEncoderFor(codecId == kH264 ? QStringLiteral("h264") : QStringLiteral("h265"),
+    const QString family = hardwareEncoderFor(codecId == kH264 ? QStringLiteral("h264") : QStringLiteral("h265"),
                                            hardware);
     if (family.isEmpty())
         return {};

@@ -1,7 +1,7 @@
 #include "app/conversionrun.h"
 
-#include "app/convertlist.h"
 #include "app/core.h"
+#include "jobs/conversionlistmodel.h"
 #include "jobs/followupwork.h"
 #include "jobs/jobsmanage.h"
 #include "jobs/tesselenginejob.h"
@@ -9,10 +9,10 @@
 #include <QDebug>
 #include <QFileInfo>
 
-ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, const WatermarkDocument *watermark,
+ConversionRun::ConversionRun(ConversionListModel *rows, JobsManage *jobs, const WatermarkDocument *watermark,
                              QObject *parent)
     : QObject(parent)
-    , m_list(list)
+    , m_rows(rows)
     , m_jobs(jobs)
     , m_watermark(watermark)
 {
@@ -20,17 +20,14 @@ ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, const Watermar
     followup->install(*m_jobs);
     connect(followup, &FollowupWork::sigNothingFollowed, this,
             [this](quint64 rowId, const QString &reason) {
-                if (m_list->rowOf(rowId) >= 0)
+                if (m_rows->contains(rowId))
                     m_verdicts[rowId].warnings << reason;
             });
 
     connect(m_jobs, &JobsManage::sigJobProgress, this,
             [this](AbstractJob *job, const QString &status, const QString &size) {
-                const int row = job->isDetached() ? -1 : m_list->rowOf(job->rowId());
-                if (row >= 0 && m_list->state(row) == RowState::Running)
-                    m_list->showProgress(row, status, size);
-                else if (row >= 0)
-                    m_list->showProgress(row, QString(), size);
+                if (!job->isDetached())
+                    m_rows->showProgress(job->rowId(), status, size);
             });
     // The row's verdict waits until the job's follow-up step has added the work that comes after it.
     connect(m_jobs, &JobsManage::sigJobFinished, this, [this](AbstractJob *job, JobOutcome outcome) {
@@ -39,16 +36,28 @@ ConversionRun::ConversionRun(ConvertList *list, JobsManage *jobs, const Watermar
         const quint64 rowId = job->rowId();
         const QString log = job->log();
         const QStringList warnings = job->warnings();
+        const QString unfinished = outcome == JobOutcome::Stopped ? job->outputPath() : QString();
         QMetaObject::invokeMethod(
-            this, [this, rowId, outcome, log, warnings] { onJobFinished(rowId, outcome, log, warnings); },
-            Qt::QueuedConnection);
+            this, [=] { onJobFinished(rowId, outcome, log, warnings, unfinished); }, Qt::QueuedConnection);
+    });
+    m_jobs->setInUse([this](const QString &path) { return isInput(path); });
+}
+
+bool ConversionRun::isInput(const QString &path) const
+{
+    const QList<quint64> ids = m_rows->ids();
+    return std::any_of(ids.cbegin(), ids.cend(), [this, &path](quint64 id) {
+        const ConvertTask task = m_rows->task(id);
+        const QList<MergeEntry> joined = task.titleSequences + task.endings;
+        return task.sourcePath == path || task.music.contains(path)
+               || std::any_of(joined.cbegin(), joined.cend(), [&path](const MergeEntry &entry) { return entry.path == path; });
     });
 }
 
 std::optional<ConvertTask> ConversionRun::taskOf(quint64 rowId) const
 {
     const auto task = m_runTasks.constFind(rowId);
-    if (task == m_runTasks.cend() || m_list->rowOf(rowId) < 0)
+    if (task == m_runTasks.cend() || !m_rows->contains(rowId))
         return std::nullopt;
     return *task;
 }
@@ -60,7 +69,8 @@ RunReport ConversionRun::start(const RunSnapshot &snapshot)
     FollowupWork::of(*m_jobs)->beginRun(snapshot);
     // No output of this run may be written over a file it reads.
     OutputReservation &outputs = *snapshot.settings.outputs;
-    for (const ConvertTask &task : qAsConst(core().tasks)) {
+    for (quint64 rowId : m_rows->ids()) {
+        const ConvertTask task = m_rows->task(rowId);
         outputs.protect(task.sourcePath);
         for (const MergeEntry &entry : task.titleSequences + task.endings)
             outputs.protect(entry.path);
@@ -69,16 +79,16 @@ RunReport ConversionRun::start(const RunSnapshot &snapshot)
     }
 
     RunReport report;
-    for (int row = 0; row < m_list->count(); ++row) {
-        const RowState state = m_list->state(row);
+    for (quint64 rowId : m_rows->ids()) {
+        const RowState state = m_rows->state(rowId);
         if (isDone(state) || isConverting(state))
             continue;
         QString whyNothing;
-        const int queued = queueRow(row, snapshot, &whyNothing);
+        const int queued = queueRow(rowId, snapshot, &whyNothing);
         report.queued += queued;
         if (queued == 0) {
-            m_list->setOutcome(row, RowState::NotStarted, whyNothing);
-            report.notStarted << QStringLiteral("%1: %2").arg(QFileInfo(m_list->path(row)).fileName(), whyNothing);
+            m_rows->setOutcome(rowId, RowState::NotStarted, whyNothing);
+            report.notStarted << QStringLiteral("%1: %2").arg(QFileInfo(m_rows->path(rowId)).fileName(), whyNothing);
         }
     }
     if (report.queued > 0)
@@ -86,16 +96,15 @@ RunReport ConversionRun::start(const RunSnapshot &snapshot)
     return report;
 }
 
-int ConversionRun::queueRow(int row, const RunSnapshot &snapshot, QString *whyNothing)
+int ConversionRun::queueRow(quint64 rowId, const RunSnapshot &snapshot, QString *whyNothing)
 {
-    const quint64 rowId = m_list->idOf(row);
-    const MediaProbe probe = m_list->probe(row); // completes the task's size and duration
-    const ConvertTask task = core().tasks[row];
+    const MediaProbe probe = m_rows->probe(rowId); // completes the task's size and duration
+    const ConvertTask task = m_rows->task(rowId);
     m_runTasks.insert(rowId, task);
     m_verdicts.insert(rowId, Verdict());
 
     QStringList leftOut;
-    const QString filterText = core().buildFilterGraph(*m_watermark, row, &leftOut);
+    const QString filterText = core().buildFilterGraph(*m_watermark, task, &leftOut);
     RunSettings settings;
     settings.container = snapshot.container;
     settings.outPath = snapshot.settings.outPath;
@@ -122,7 +131,7 @@ int ConversionRun::queueRow(int row, const RunSnapshot &snapshot, QString *whyNo
     }
     if (queued > 0) {
         m_verdicts[rowId].warnings << leftOut;
-        m_list->setState(row, RowState::Running);
+        m_rows->setState(rowId, RowState::Running);
     } else if (whyNothing->isEmpty()) {
         *whyNothing = tr("no work could be planned for this file");
     }
@@ -150,18 +159,20 @@ int ConversionRun::workOnSource(quint64 rowId, const QString &source, const Conv
     return queued;
 }
 
-bool ConversionRun::rowHasLiveJobs(int row) const
+bool ConversionRun::rowHasLiveJobs(quint64 rowId) const
 {
-    return m_jobs->hasLiveJobs(m_list->idOf(row));
+    return m_jobs->hasLiveJobs(rowId);
 }
 
-void ConversionRun::onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings)
+void ConversionRun::onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings,
+                                  const QString &unfinished)
 {
-    const int row = m_list->rowOf(rowId);
-    if (row < 0)
+    if (!m_rows->contains(rowId))
         return;
     Verdict &verdict = m_verdicts[rowId];
     verdict.warnings << warnings;
+    if (!unfinished.isEmpty())
+        verdict.unfinished << unfinished;
     if (outcome == JobOutcome::Failed || outcome == JobOutcome::Stopped) {
         verdict.failed = verdict.failed || outcome == JobOutcome::Failed;
         verdict.stopped = verdict.stopped || outcome == JobOutcome::Stopped;
@@ -169,45 +180,45 @@ void ConversionRun::onJobFinished(quint64 rowId, JobOutcome outcome, const QStri
     }
     // The row's other jobs and follow-ups go on; it tells how it ended once they did.
     if (!m_jobs->hasLiveJobs(rowId))
-        settle(row);
+        settle(rowId);
 }
 
-void ConversionRun::settle(int row)
+void ConversionRun::settle(quint64 rowId)
 {
-    const quint64 rowId = m_list->idOf(row);
     Verdict verdict = m_verdicts.take(rowId);
     verdict.warnings.removeDuplicates();
     verdict.warnings.removeAll(QString());
     const QString notes = verdict.warnings.join(QLatin1Char('\n'));
     if (verdict.stopped)
-        m_list->setOutcome(row, RowState::Stopped,
-                           verdict.log.isEmpty() ? tr("Stopped by user") + QLatin1Char('\n') + notes : verdict.log + notes);
+        m_rows->setOutcome(rowId, RowState::Stopped,
+                           verdict.log.isEmpty() ? tr("Stopped by user") + QLatin1Char('\n') + notes : verdict.log + notes,
+                           verdict.unfinished);
     else if (verdict.failed)
-        m_list->setOutcome(row, RowState::Failed, verdict.log + notes);
+        m_rows->setOutcome(rowId, RowState::Failed, verdict.log + notes);
     else if (!notes.isEmpty())
-        m_list->setOutcome(row, RowState::CompletedWithWarnings, notes);
+        m_rows->setOutcome(rowId, RowState::CompletedWithWarnings, notes);
     else
-        m_list->setState(row, RowState::Completed);
+        m_rows->setState(rowId, RowState::Completed);
 }
 
 void ConversionRun::endConvertingRows(RowState state, const QString &log)
 {
-    for (int row = 0; row < m_list->count(); ++row) {
-        if (!isConverting(m_list->state(row)) || rowHasLiveJobs(row))
+    for (quint64 rowId : m_rows->ids()) {
+        if (!isConverting(m_rows->state(rowId)) || rowHasLiveJobs(rowId))
             continue;
-        if (m_list->state(row) == RowState::Stopping)
-            settle(row);
+        if (m_rows->state(rowId) == RowState::Stopping)
+            settle(rowId);
         else
-            m_list->setOutcome(row, state, log);
+            m_rows->setOutcome(rowId, state, log);
     }
 }
 
 void ConversionRun::stop()
 {
-    for (int row = 0; row < m_list->count(); ++row) {
-        if (m_list->state(row) == RowState::Running) {
-            m_verdicts[m_list->idOf(row)].stopped = true;
-            m_list->setState(row, RowState::Stopping);
+    for (quint64 rowId : m_rows->ids()) {
+        if (m_rows->state(rowId) == RowState::Running) {
+            m_verdicts[rowId].stopped = true;
+            m_rows->setState(rowId, RowState::Stopping);
         }
     }
     m_jobs->stopAll();
@@ -223,15 +234,14 @@ void ConversionRun::resume()
     m_jobs->resumeAll();
 }
 
-void ConversionRun::removeRows(const QList<int> &rows)
+void ConversionRun::removeRows(const QList<quint64> &rowIds)
 {
-    for (int row : rows) {
-        const quint64 rowId = m_list->idOf(row);
+    for (quint64 rowId : rowIds) {
         m_jobs->stopRow(rowId);
         m_runTasks.remove(rowId);
         m_verdicts.remove(rowId);
     }
-    m_list->removeRows(rows);
+    m_rows->remove(rowIds);
 }
 
 void ConversionRun::finish()

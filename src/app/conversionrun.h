@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/conversionplan.h"
-#include "app/rowstate.h"
 #include "jobs/abstractjob.h"
+#include "jobs/rowstate.h"
 #include "jobs/runsnapshot.h"
 
 #include <QHash>
@@ -11,7 +11,7 @@
 
 #include <optional>
 
-class ConvertList;
+class ConversionListModel;
 class JobsManage;
 class WatermarkDocument;
 
@@ -29,7 +29,8 @@ class ConversionRun : public QObject
     Q_OBJECT
 public:
     // The watermark layers go onto every row.
-    ConversionRun(ConvertList *list, JobsManage *jobs, const WatermarkDocument *watermark, QObject *parent = nullptr);
+    ConversionRun(ConversionListModel *rows, JobsManage *jobs, const WatermarkDocument *watermark,
+                  QObject *parent = nullptr);
 
     // Queues the jobs of every row that is neither done nor converting, every one of them
     // (follow-up work included) with the snapshot's settings, and starts the queue.
@@ -42,9 +43,9 @@ public:
     void finish();
 
     // True while a job of the row is queued or running.
-    bool rowHasLiveJobs(int row) const;
+    bool rowHasLiveJobs(quint64 rowId) const;
     // Stops and detaches the rows' jobs, then removes the rows; other rows go on.
-    void removeRows(const QList<int> &rows);
+    void removeRows(const QList<quint64> &rowIds);
 
     // The task of a row as this run took it; none when the row is gone.
     std::optional<ConvertTask> taskOf(quint64 rowId) const;
@@ -57,16 +58,20 @@ private:
         bool stopped = false;
         QStringList warnings;
         QString log;
+        QStringList unfinished; // what stopped jobs left, set aside
     };
 
-    int queueRow(int row, const RunSnapshot &snapshot, QString *whyNothing);
+    int queueRow(quint64 rowId, const RunSnapshot &snapshot, QString *whyNothing);
     // Split and merge of a task without a filter graph work on the source itself.
     int workOnSource(quint64 rowId, const QString &source, const ConversionPlan &plan, QString *whyNothing);
-    void onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings);
-    void settle(int row);
+    void onJobFinished(quint64 rowId, JobOutcome outcome, const QString &log, const QStringList &warnings,
+                       const QString &unfinished);
+    // A file some row reads: a source, a title sequence, an ending or a music file.
+    bool isInput(const QString &path) const;
+    void settle(quint64 rowId);
     void endConvertingRows(RowState state, const QString &log);
 
-    ConvertList *m_list;
+    ConversionListModel *m_rows;
     JobsManage *m_jobs;
     const WatermarkDocument *m_watermark;
     QHash<quint64, ConvertTask> m_runTasks;

@@ -46,31 +46,25 @@ Core &Core::instance()
     return theCore;
 }
 
-QString Core::buildFilterGraph(const WatermarkDocument &layers, int taskIndex, QStringList *problems) const
+QString Core::buildFilterGraph(const WatermarkDocument &layers, const ConvertTask &task, QStringList *problems) const
 {
-    return buildGraph(layers, taskIndex, [this] { return buildFolder(cacheFolder); }, problems);
+    return buildGraph(layers, task, [this] { return buildFolder(cacheFolder); }, problems);
 }
 
-QString Core::buildPreviewGraph(const WatermarkDocument &layers, int taskIndex) const
+QString Core::buildPreviewGraph(const WatermarkDocument &layers, const ConvertTask &task) const
 {
-    return buildGraph(layers, taskIndex, [this] { return cacheFolder + QStringLiteral("/preview"); }, nullptr);
+    return buildGraph(layers, task, [this] { return cacheFolder + QStringLiteral("/preview"); }, nullptr);
 }
 
-QString Core::buildGraph(const WatermarkDocument &layers, int taskIndex, const std::function<QString()> &chooseFolder,
-                         QStringList *problems) const
+QString Core::buildGraph(const WatermarkDocument &layers, const ConvertTask &task,
+                         const std::function<QString()> &chooseFolder, QStringList *problems) const
 {
-    if (taskIndex < 0 || taskIndex >= tasks.size())
+    if (task.sourcePath.isEmpty())
         return QString();
-    const ConvertTask &task = tasks[taskIndex];
     bool hasText = false;
     for (const CLayerInfo &layer : layers.layers())
         hasText = hasText || layer.Type == CLayerInfo::Text;
     const bool writesFiles = task.hasSubtitle || (hasText && !layers.canvasSize().isEmpty());
     const QString folder = writesFiles ? chooseFolder() : cacheFolder;
     return ::buildFilterGraph(task, layers, folder, documentWriters(subtitles), problems);
-}
-
-ConvertTask *Core::activeTask()
-{
-    return currentTask >= 0 && currentTask < tasks.size() ? &tasks[currentTask] : nullptr;
 }

@@ -23,8 +23,6 @@ public:
 
     SubtitleParser subtitles; // the document the subtitle table and the editor work on
     QString subtitlePath;
-    QList<ConvertTask> tasks; // one a row of the conversion list, in row order
-    int currentTask = 0;
     QString cacheFolder; // where the filter graph writes its images and converted subtitles
     bool subtitleChanged = false;
     EditorMainWindow *editor = nullptr;
@@ -32,22 +30,20 @@ public:
     QTranslator translator;
     QTranslator qtTranslator; // Qt's own dialogs and buttons in the same language
 
-    // The task of the current row; null while the list is empty.
-    ConvertTask *activeTask();
-
     // The overlay filter text of the watermark layers and a task's subtitles; empty when there
     // is nothing to draw. What was left out of the picture (an unreadable subtitle, say) goes
     // to *problems.
-    QString buildFilterGraph(const WatermarkDocument &layers, int taskIndex, QStringList *problems = nullptr) const;
+    QString buildFilterGraph(const WatermarkDocument &layers, const ConvertTask &task,
+                             QStringList *problems = nullptr) const;
     // The same for the preview, which alone reads its files: they go to one folder that each
     // build rewrites, so the text of an unchanged project stays the same between builds.
-    QString buildPreviewGraph(const WatermarkDocument &layers, int taskIndex) const;
+    QString buildPreviewGraph(const WatermarkDocument &layers, const ConvertTask &task) const;
 
 private:
     Core() = default;
     // Builds into the folder that chooseFolder gives, asked only when the graph writes files.
-    QString buildGraph(const WatermarkDocument &layers, int taskIndex, const std::function<QString()> &chooseFolder,
-                       QStringList *problems) const;
+    QString buildGraph(const WatermarkDocument &layers, const ConvertTask &task,
+                       const std::function<QString()> &chooseFolder, QStringList *problems) const;
 };
 
 inline Core &core()

@@ -2,18 +2,15 @@
 
 #include "app/commandlinefiles.h"
 #include "app/conversionrun.h"
-#include "app/convertlist.h"
 #include "app/core.h"
+#include "app/currentrow.h"
 #include "app/logdialog.h"
 #include "app/mediafiles.h"
-#include "app/mergetab.h"
 #include "app/middleelision.h"
 #include "app/popupwithinwindow.h"
-#include "app/musictab.h"
-#include "app/splittab.h"
 #include "app/startup.h"
-#include "app/subtitletab.h"
 #include "editor/editormainwindow.h"
+#include "jobs/conversionlistmodel.h"
 #include "jobs/outputfolder.h"
 #include "jobs/runsnapshot.h"
 #include "settings/aboutdialog.h"
@@ -37,8 +34,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -57,24 +54,13 @@ MainWindow::MainWindow(QWidget *parent)
     ui->toolBar->setIconSize(QSize(64, 64));
     ui->toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     ui->widgetPlayer->setMinimumSize(320, 180);
-    m_subtitleModel = new QStandardItemModel(this);
-    ui->tableViewSubtitle->setModel(m_subtitleModel);
-    ui->checkBoxSubtitleStream->hide();
     ui->tabWidget->setCurrentIndex(0);
 
     core().mainWindow = this;
     core().cacheFolder = m_settings.cacheFolder;
-    m_list = new ConvertList(ui->tableWidget, this);
-    m_mergeTab = new MergeTab(ui, this);
-    m_splitTab = new SplitTab(ui, m_list, this);
-    m_subtitleTab = new SubtitleTab(ui, m_subtitleModel, m_list, this);
-    m_musicTab = new MusicTab(ui, this);
-    m_run = new ConversionRun(m_list, &m_jobs, &m_watermark, this);
-    connect(m_list, &ConvertList::sigProbed, this, [this](int row) {
-        if (row == core().currentTask)
-            m_mergeTab->showCurrentTask();
-    });
-    ui->tableWidgetMerge->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_model = new ConversionListModel(this);
+    buildList();
+    m_run = new ConversionRun(m_model, &m_jobs, &m_watermark, this);
     {
         const QSignalBlocker blocker(ui->comboBoxFormat);
         ConfigFormat format;
@@ -90,7 +76,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_jobs.setLimit(m_settings.threads);
 
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
-    ui->widgetPlayer->setFilterProvider([this] { return core().buildPreviewGraph(m_watermark, core().currentTask); });
+    ui->widgetPlayer->setFilterProvider(
+        [this] { return core().buildPreviewGraph(m_watermark, m_currentRow->task()); });
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 
@@ -99,9 +86,6 @@ MainWindow::~MainWindow()
     if (core().mainWindow == this)
         core().mainWindow = nullptr;
     m_editor.reset();
-    // The tasks belong to this window's list.
-    core().tasks.clear();
-    core().currentTask = 0;
     delete ui;
 }
 
@@ -187,14 +171,54 @@ void MainWindow::buildMenus()
     connect(m_showLogAction, &QAction::triggered, this, &MainWindow::showLog);
     m_listMenu.addAction(m_showLogAction);
     m_showLogAction->setObjectName(QStringLiteral("actionShowLog"));
+}
 
-    m_mergeAddMenu.addAction(ui->actionAdd_title_sequence);
-    m_mergeAddMenu.addAction(ui->actionAdd_ending);
+void MainWindow::buildList()
+{
+    QTableView *list = ui->tableWidget;
+    list->setModel(m_model);
+    m_model->setStatusIcons(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                            style()->standardIcon(QStyle::SP_FileIcon));
+    QHeaderView *header = list->horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setSectionResizeMode(ConversionListModel::NameColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(ConversionListModel::SizeColumn, QHeaderView::Fixed);
+    header->setSectionResizeMode(ConversionListModel::StatusColumn, QHeaderView::Fixed);
+    list->setColumnWidth(ConversionListModel::SizeColumn, 80);
+    list->setColumnWidth(ConversionListModel::StatusColumn, 130);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_mergeMenu.addAction(ui->actionAdd_title_sequence);
-    m_mergeMenu.addAction(ui->actionAdd_ending);
-    m_mergeMenu.addSeparator();
-    m_mergeMenu.addAction(ui->actionMerge_Media_Infomation);
+    m_currentRow = new CurrentRow(m_model, list->selectionModel(), this);
+    ui->tabMerge->bind(m_currentRow, &m_settings);
+    ui->tabSplit->bind(m_currentRow);
+    ui->tabSubtitle->bind(m_currentRow, &m_settings);
+    ui->tabMusic->bind(m_currentRow, &m_settings);
+    connect(ui->tabMerge, &MergeTab::sigPreviewFile, this, &MainWindow::setPreviewFile);
+    connect(m_currentRow, &CurrentRow::changed, this, [this](quint64 id) { setPreviewFile(m_model->path(id)); });
+    // There is one set of layers, drawn on every row.
+    const auto countLayers = [this] { m_model->setWatermarkLayers(m_watermark.count()); };
+    connect(&m_watermark, &WatermarkDocument::layerAdded, this, countLayers);
+    connect(&m_watermark, &WatermarkDocument::layerRemoved, this, countLayers);
+    connect(&m_watermark, &WatermarkDocument::documentReset, this, countLayers);
+}
+
+quint64 MainWindow::currentRowId() const
+{
+    return m_currentRow->id();
+}
+
+QList<quint64> MainWindow::selectedIds() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : ui->tableWidget->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QList<quint64> ids;
+    for (int row : qAsConst(rows))
+        ids << m_model->idAt(row);
+    return ids;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -285,17 +309,6 @@ void MainWindow::on_checkBoxCoverage_stateChanged(int state)
     m_settings.coverage = state != Qt::Unchecked;
 }
 
-bool MainWindow::requireRows()
-{
-    if (m_list->count() > 0)
-        return true;
-    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), tr("Add media file to list"),
-                    QMessageBox::Yes, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.exec();
-    return false;
-}
-
 void MainWindow::setPreviewFile(const QString &path)
 {
     ui->widgetPlayer->m_filePath = path;
@@ -306,29 +319,22 @@ QStringList MainWindow::askForMediaFiles(const QString &caption, const QString &
     return QFileDialog::getOpenFileNames(this, caption, folder, MediaFiles::mediaFilter());
 }
 
-void MainWindow::addToList(const QStringList &files)
+QList<quint64> MainWindow::addFiles(const QStringList &files)
 {
-    if (files.isEmpty())
-        return;
-    m_list->addFiles(files);
-    showRowInTabs(m_list->count() - 1);
-    setPreviewFile(files.first());
-}
-
-void MainWindow::showRowInTabs(int row)
-{
-    // With an empty list the tabs empty too.
-    if (row >= 0 && row < m_list->count()) {
-        core().currentTask = row;
-        setPreviewFile(m_list->path(row));
+    QList<ConvertTask> tasks;
+    for (const QString &path : files) {
+        ConvertTask task;
+        task.sourcePath = path;
+        task.subtitlePath = MediaFiles::sidecarSubtitle(path);
+        task.hasSubtitle = !task.subtitlePath.isEmpty();
+        tasks << task;
     }
-    m_mergeTab->showCurrentTask();
-    m_splitTab->showCurrentTask();
-    m_subtitleTab->showCurrentTask();
-    m_musicTab->showCurrentTask();
-    const QSignalBlocker blocker(ui->checkBoxSubtitleStream);
-    const ConvertTask *task = core().activeTask();
-    ui->checkBoxSubtitleStream->setChecked(task && task->subtitleAsStream);
+    const QList<quint64> ids = m_model->addTasks(tasks);
+    if (!ids.isEmpty())
+        ui->tableWidget->selectionModel()->setCurrentIndex(m_model->index(m_model->rowOf(ids.first()), 0),
+                                                           QItemSelectionModel::ClearAndSelect
+                                                               | QItemSelectionModel::Rows);
+    return ids;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -356,43 +362,23 @@ void MainWindow::dropFiles(const QStringList &paths, const QPoint &windowPos)
     const auto isOver = [this, windowPos](QWidget *widget) {
         return widget->isVisible() && widget->rect().contains(widget->mapFrom(this, windowPos));
     };
-    const bool haveTask = m_list->count() > 0;
-    if (haveTask && ui->tabWidget->currentWidget() == ui->tabMerge && isOver(ui->tableWidgetMerge))
-        m_mergeTab->addEntries({core().currentTask}, files, true);
-    else if (haveTask && ui->tabWidget->currentWidget() == ui->tabMusic && isOver(ui->tableWidgetMusic))
-        m_musicTab->addFiles(files);
+    const bool haveRow = currentRowId() != 0;
+    if (haveRow && ui->tabWidget->currentWidget() == ui->tabMerge && isOver(ui->tabMerge->dropArea()))
+        ui->tabMerge->addEndings(files);
+    else if (haveRow && ui->tabWidget->currentWidget() == ui->tabMusic && isOver(ui->tabMusic->dropArea()))
+        ui->tabMusic->addFiles(files);
     else
-        addToList(files);
-}
-
-void MainWindow::OnMergeStartTime(QTime time)
-{
-    m_mergeTab->timeEdited(sender(), true, time);
-}
-
-void MainWindow::OnMergeEndTime(QTime time)
-{
-    m_mergeTab->timeEdited(sender(), false, time);
-}
-
-void MainWindow::OnSplitStartTime(QTime time)
-{
-    m_splitTab->timeEdited(sender(), true, time);
-}
-
-void MainWindow::OnSplitEndTime(QTime time)
-{
-    m_splitTab->timeEdited(sender(), false, time);
+        addFiles(files);
 }
 
 void MainWindow::on_actionWatermark_triggered()
 {
     if (!isVisible())
         show();
-    if (m_list->count() == 0)
-        addToList(askForMediaFiles(tr("Add File"), m_settings.openPath));
-    const ConvertTask *task = core().activeTask();
-    if (!task || !QFileInfo(task->sourcePath).isFile())
+    if (m_model->count() == 0)
+        addFiles(askForMediaFiles(tr("Add File"), m_settings.openPath));
+    const quint64 id = currentRowId();
+    if (!QFileInfo(m_model->path(id)).isFile())
         return;
     // One player engine serves the whole program: the editor's preview takes it over.
     if (ui->widgetPlayer->isPlaying())
@@ -401,9 +387,10 @@ void MainWindow::on_actionWatermark_triggered()
     if (const QScreen *screen = this->screen())
         window->setGeometry(screen->availableGeometry());
     window->showMaximized();
-    window->setSource(task->sourcePath);
-    if (QFileInfo(task->subtitlePath).isFile())
-        window->loadSubtitle(task->subtitlePath);
+    window->openRow(m_model, id);
+    const QString subtitle = m_model->task(id).subtitlePath;
+    if (QFileInfo(subtitle).isFile())
+        window->loadSubtitle(subtitle);
     window->raise();
     window->activateWindow();
 }
@@ -425,7 +412,7 @@ void MainWindow::on_actionAddFile_triggered()
     if (files.isEmpty())
         return;
     m_settings.openPath = QFileInfo(files.last()).absolutePath();
-    addToList(files);
+    addFiles(files);
 }
 
 void MainWindow::on_actionAddFolder_triggered()
@@ -437,95 +424,87 @@ void MainWindow::on_actionAddFolder_triggered()
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return;
     m_settings.openFolder = folder;
-    addToList(MediaFiles::mediaFilesIn(folder));
+    addFiles(MediaFiles::mediaFilesIn(folder));
 }
 
 void MainWindow::on_tableWidget_customContextMenuRequested(const QPoint &pos)
 {
     Q_UNUSED(pos)
-    const QList<int> rows = m_list->selectedRows();
-    m_showLogAction->setEnabled(!rows.isEmpty() && !m_list->log(rows.first()).isEmpty());
+    const QList<quint64> ids = selectedIds();
+    m_showLogAction->setEnabled(!ids.isEmpty() && !m_model->log(ids.first()).isEmpty());
     m_listMenu.popup(QCursor::pos());
 }
 
 void MainWindow::showLog()
 {
-    const QList<int> rows = m_list->selectedRows();
-    if (rows.isEmpty() || m_list->log(rows.first()).isEmpty())
+    const QList<quint64> ids = selectedIds();
+    if (ids.isEmpty() || m_model->log(ids.first()).isEmpty())
         return;
-    LogDialog dialog(QFileInfo(m_list->path(rows.first())).fileName(), m_list->log(rows.first()), this);
+    LogDialog dialog(QFileInfo(m_model->path(ids.first())).fileName(), m_model->log(ids.first()), this);
     dialog.exec();
 }
 
 void MainWindow::addCommandLineFiles(const QStringList &arguments)
 {
     const CommandLineFiles named = CommandLineFiles::read(arguments);
-    addToList(MediaFiles::expandFolders(named.paths));
+    addFiles(MediaFiles::expandFolders(named.paths));
     if (!named.missing.isEmpty())
         statusBar()->showMessage(tr("Not found: %1").arg(named.missing.join(QStringLiteral(", "))));
 }
 
 void MainWindow::on_actionDelete_triggered()
 {
-    removeRows(m_list->selectedRows());
+    removeRows(selectedIds());
 }
 
 void MainWindow::on_actionAll_Delete_triggered()
 {
-    QList<int> rows;
-    for (int row = 0; row < m_list->count(); ++row)
-        rows << row;
-    removeRows(rows);
+    removeRows(m_model->ids());
 }
 
-void MainWindow::removeRows(const QList<int> &rows)
+void MainWindow::removeRows(const QList<quint64> &ids)
 {
-    const bool converting = std::any_of(rows.cbegin(), rows.cend(),
-                                        [this](int row) { return m_run->rowHasLiveJobs(row); });
+    const bool converting
+        = std::any_of(ids.cbegin(), ids.cend(), [this](quint64 id) { return m_run->rowHasLiveJobs(id); });
     if (converting
         && QMessageBox::question(this, QCoreApplication::applicationName(),
                                  tr("This file is still being converted. Stop its work and remove it?"))
                != QMessageBox::Yes)
         return;
-    m_run->removeRows(rows);
-    showRowInTabs(core().currentTask);
+    m_run->removeRows(ids);
+    // The list moved the current row to a neighbour of the removed ones; the user sees which.
+    const QModelIndex current = ui->tableWidget->selectionModel()->currentIndex();
+    if (current.isValid())
+        ui->tableWidget->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect
+                                                               | QItemSelectionModel::Rows);
 }
 
-void MainWindow::on_tableWidget_cellClicked(int row, int column)
+void MainWindow::on_tableWidget_clicked(const QModelIndex &index)
 {
-    Q_UNUSED(column)
-    ui->tableWidgetMerge->clearSelection();
-    showRowInTabs(row);
+    Q_UNUSED(index)
+    // The merge table may have lent the preview to one of its files.
+    setPreviewFile(m_model->path(currentRowId()));
 }
 
 void MainWindow::on_actionReady_to_convert_triggered()
 {
-    m_list->markSelectedReady();
+    for (quint64 id : selectedIds())
+        m_model->setState(id, RowState::Ready);
 }
 
 void MainWindow::on_actionAdd_subtitle_file_triggered()
 {
-    // Subtitles are attached in the Subtitle tab.
+    ui->tabWidget->setCurrentWidget(ui->tabSubtitle);
+    ui->tabSubtitle->open();
 }
 
 void MainWindow::on_actionMediaInfo_triggered()
 {
-    const QList<int> rows = m_list->selectedRows();
-    if (!rows.isEmpty())
-        showMediaInformation(m_list->path(rows.first()));
-}
-
-void MainWindow::on_actionMerge_Media_Infomation_triggered()
-{
-    const int row = ui->tableWidgetMerge->currentRow();
-    if (row >= 0)
-        showMediaInformation(m_mergeTab->pathOfRow(row));
-}
-
-void MainWindow::showMediaInformation(const QString &path)
-{
+    const QList<quint64> ids = selectedIds();
+    if (ids.isEmpty())
+        return;
     MediaDialog dialog(this);
-    dialog.setFilePath(path);
+    dialog.setFilePath(m_model->path(ids.first()));
     dialog.fill();
     dialog.exec();
 }
@@ -543,146 +522,6 @@ void MainWindow::on_toolButtonFormatOption_clicked()
 void MainWindow::on_comboBoxFormat_currentIndexChanged(int index)
 {
     ConfigFormat::chooseContainer(index);
-}
-
-void MainWindow::on_checkBoxSubtitleStream_stateChanged(int state)
-{
-    if (ConvertTask *task = core().activeTask())
-        task->subtitleAsStream = state != Qt::Unchecked;
-}
-
-void MainWindow::on_BtnMergeAdd_clicked()
-{
-    if (requireRows())
-        m_mergeAddMenu.popup(ui->BtnMergeAdd->mapToGlobal(QPoint(0, ui->BtnMergeAdd->height())));
-}
-
-void MainWindow::addMergeEntries(bool asEndings)
-{
-    if (!requireRows())
-        return;
-    const QStringList files = askForMediaFiles(tr("Add Media File"), m_settings.openPath);
-    if (files.isEmpty())
-        return;
-    // Clicking the merge table clears the list's selection; the current row is meant then.
-    QList<int> rows = m_list->selectedRows();
-    if (rows.isEmpty())
-        rows << core().currentTask;
-    m_mergeTab->addEntries(rows, files, asEndings);
-}
-
-void MainWindow::on_actionAdd_title_sequence_triggered()
-{
-    addMergeEntries(false);
-}
-
-void MainWindow::on_actionAdd_ending_triggered()
-{
-    addMergeEntries(true);
-}
-
-void MainWindow::on_BtnMergeDelete_clicked()
-{
-    if (requireRows())
-        m_mergeTab->deleteCurrentRow();
-}
-
-void MainWindow::on_BtnMergeUp_clicked()
-{
-    if (requireRows())
-        m_mergeTab->moveCurrentRow(-1);
-}
-
-void MainWindow::on_BtnMergeDown_clicked()
-{
-    if (requireRows())
-        m_mergeTab->moveCurrentRow(1);
-}
-
-void MainWindow::on_tableWidgetMerge_cellClicked(int row, int column)
-{
-    Q_UNUSED(column)
-    ui->tableWidget->clearSelection();
-    setPreviewFile(m_mergeTab->pathOfRow(row));
-}
-
-void MainWindow::on_tableWidgetMerge_customContextMenuRequested(const QPoint &pos)
-{
-    Q_UNUSED(pos)
-    m_mergeMenu.popup(QCursor::pos());
-}
-
-void MainWindow::on_comboBoxSplit_currentIndexChanged(int index)
-{
-    m_splitTab->modeChosen(index);
-}
-
-void MainWindow::on_spinBoxSplitNum_valueChanged(int arg1)
-{
-    m_splitTab->countChosen(arg1);
-}
-
-void MainWindow::on_timeEditSplit_timeChanged(const QTime &time)
-{
-    m_splitTab->clipLengthChosen(time);
-}
-
-void MainWindow::on_timeEditEnd_timeChanged(const QTime &time)
-{
-    m_splitTab->sectionEndChosen(time);
-}
-
-void MainWindow::on_BtnSplitAdd_clicked()
-{
-    m_splitTab->addParts();
-}
-
-void MainWindow::on_BtnSplitDel_clicked()
-{
-    m_splitTab->deleteSelectedParts();
-}
-
-void MainWindow::on_BtnSubtitleOpen_clicked()
-{
-    if (!requireRows())
-        return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Subtitle File"), m_settings.openPath,
-                                                      tr("Subtitle File(*.srt *.ass *.ssa)"));
-    if (!path.isEmpty())
-        m_subtitleTab->attach(path);
-}
-
-void MainWindow::on_BtnSubtitleSave_clicked()
-{
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), core().subtitlePath,
-                                                      QStringLiteral("ASS File(*.ass);;SRT File(*.srt)"));
-    if (!path.isEmpty())
-        m_subtitleTab->save(path);
-}
-
-void MainWindow::on_BtnMusicAdd_clicked()
-{
-    if (!requireRows())
-        return;
-    m_musicTab->addFiles(askForMediaFiles(tr("Add Music File"), m_settings.openPath));
-}
-
-void MainWindow::on_BtnMusicDelete_clicked()
-{
-    if (requireRows())
-        m_musicTab->deleteCurrentRow();
-}
-
-void MainWindow::on_BtnMusicUp_clicked()
-{
-    if (requireRows())
-        m_musicTab->moveCurrentRow(-1);
-}
-
-void MainWindow::on_BtnMusicDown_clicked()
-{
-    if (requireRows())
-        m_musicTab->moveCurrentRow(1);
 }
 
 void MainWindow::showRunAction(RunAction action)

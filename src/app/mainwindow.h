@@ -7,23 +7,19 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QSystemTrayIcon>
-#include <QTime>
 
 #include <memory>
 
 namespace Ui {
 class MainWindow;
 }
-class ConvertList;
-class EditorMainWindow;
+class ConversionListModel;
 class ConversionRun;
-class MergeTab;
-class MusicTab;
-class SplitTab;
-class SubtitleTab;
+class CurrentRow;
+class EditorMainWindow;
 class QHBoxLayout;
+class QModelIndex;
 class QSplitter;
-class QStandardItemModel;
 class QVBoxLayout;
 
 class MainWindow : public QMainWindow
@@ -38,23 +34,20 @@ public:
     // No run is going (a paused run is going).
     bool isIdle() const { return m_idle; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
-    ConvertList *conversionList() const { return m_list; }
+    ConversionListModel *conversionList() const { return m_model; }
+    // The row the tabs, the preview and Watermark work on: the list's current row (0: none).
+    quint64 currentRowId() const;
     // The watermark editor, built the first time it is asked for.
     EditorMainWindow *editor();
 
+    // Lists the files, each with its sidecar subtitle, and makes the first of them current.
+    QList<quint64> addFiles(const QStringList &files);
     // Adds files (folders give their media files) where a drop at the position puts them:
     // the merge table or the music table when their tab is shown, the conversion list otherwise.
     void dropFiles(const QStringList &paths, const QPoint &windowPos);
     // Adds the files and folders named on the command line (after the program path)
     // as Add File and Add Folder would; names of nothing on disk go to the status bar.
     void addCommandLineFiles(const QStringList &arguments);
-
-public slots:
-    // Time editors in the merge and split tables.
-    void OnMergeStartTime(QTime time);
-    void OnMergeEndTime(QTime time);
-    void OnSplitStartTime(QTime time);
-    void OnSplitEndTime(QTime time);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,38 +67,16 @@ private slots:
     void on_actionAddFolder_triggered();
     void on_tableWidget_customContextMenuRequested(const QPoint &pos);
     void on_actionDelete_triggered();
-    void on_tableWidget_cellClicked(int row, int column);
-    void on_BtnMergeAdd_clicked();
-    void on_BtnMergeDelete_clicked();
-    void on_BtnMergeUp_clicked();
-    void on_BtnMergeDown_clicked();
-    void on_tableWidgetMerge_cellClicked(int row, int column);
-    void on_comboBoxSplit_currentIndexChanged(int index);
-    void on_BtnSplitAdd_clicked();
-    void on_BtnSplitDel_clicked();
-    void on_BtnSubtitleOpen_clicked();
-    void on_BtnSubtitleSave_clicked();
-    void on_BtnMusicAdd_clicked();
-    void on_BtnMusicDelete_clicked();
-    void on_BtnMusicUp_clicked();
-    void on_BtnMusicDown_clicked();
+    void on_tableWidget_clicked(const QModelIndex &index);
     void on_toolButtonOutput_clicked();
     void on_toolButtonOpen_clicked();
     void on_actionReady_to_convert_triggered();
     void on_actionAdd_subtitle_file_triggered();
     void on_actionAll_Delete_triggered();
-    void on_spinBoxSplitNum_valueChanged(int arg1);
-    void on_timeEditSplit_timeChanged(const QTime &time);
-    void on_timeEditEnd_timeChanged(const QTime &time);
     void on_comboBoxFormat_currentIndexChanged(int index);
     void on_toolButtonFormatOption_clicked();
     void on_actionQuit_triggered();
     void on_actionMediaInfo_triggered();
-    void on_actionAdd_title_sequence_triggered();
-    void on_actionAdd_ending_triggered();
-    void on_tableWidgetMerge_customContextMenuRequested(const QPoint &pos);
-    void on_actionMerge_Media_Infomation_triggered();
-    void on_checkBoxSubtitleStream_stateChanged(int state);
     void on_checkBoxCoverage_stateChanged(int state);
 
 private:
@@ -113,24 +84,21 @@ private:
     void buildOutputBar();
     void buildSplitters();
     void buildMenus();
+    void buildList();
 
-    // Shows "Add media file to list" and answers false while the list is empty.
-    bool requireRows();
-    void showRowInTabs(int row);
     void setPreviewFile(const QString &path);
     QStringList askForMediaFiles(const QString &caption, const QString &folder);
-    void addToList(const QStringList &files);
-    void showMediaInformation(const QString &path);
+    // Selected rows in list order.
+    QList<quint64> selectedIds() const;
     // The whole engine log of the first selected row.
     void showLog();
-    void addMergeEntries(bool asEndings);
     // What the Run action offers: to start a run, to pause it, or to resume it.
     enum class RunAction { Run, Pause, Resume };
     void showRunAction(RunAction action);
     // A warning that does not wait for an answer.
     void tellUser(const QString &text);
     // Asks when rows still convert, then stops their work and removes them.
-    void removeRows(const QList<int> &rows);
+    void removeRows(const QList<quint64> &ids);
     // Stops a run and waits until its engines have finished their files.
     void finishWorkBeforeLeaving();
 
@@ -140,9 +108,6 @@ private:
     bool m_idle = true;
     QMenu m_addMenu;
     QMenu m_listMenu;
-    QMenu m_mergeAddMenu;
-    QMenu m_mergeMenu;
-    QStandardItemModel *m_subtitleModel = nullptr;
     QSplitter *m_outerSplitter = nullptr;
     QSplitter *m_innerSplitter = nullptr;
     QSystemTrayIcon *m_trayIcon = nullptr;
@@ -151,11 +116,8 @@ private:
     JobsManage m_jobs;
     WatermarkDocument m_watermark; // the layers put on every row
     int m_pendingExitCode = 0;
-    ConvertList *m_list = nullptr;
-    MergeTab *m_mergeTab = nullptr;
-    SplitTab *m_splitTab = nullptr;
-    SubtitleTab *m_subtitleTab = nullptr;
-    MusicTab *m_musicTab = nullptr;
+    ConversionListModel *m_model = nullptr;
+    CurrentRow *m_currentRow = nullptr;
     ConversionRun *m_run = nullptr;
     std::unique_ptr<EditorMainWindow> m_editor;
     QAction *m_showLogAction = nullptr;

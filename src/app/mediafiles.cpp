@@ -10,7 +10,7 @@ const char kVideo[] = "*.3gp *.3g2 *.amv *.asf *.avi *.avs *.cpk *.dat *.dif *.d
                       "*.wmv *.yuv";
 const char kAudio[] = "*.aac *.ac3 *.aif *.aix *.amr *.ape *.asf *.flac *.gsm *.m4a *.m4r *.mid *.mka *.mmf *.mpa "
                       "*.mp3 *.mpc *.musx *.ogg *.pcm *.ra *.tta *.voc *.wma *.wav *.wv";
-const char kImage[] = "*.png *.webp *.bmp";
+const char kImage[] = "*.png *.jpg *.jpeg *.gif *.webp *.bmp";
 
 QString translated(const char *text)
 {

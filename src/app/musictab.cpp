@@ -1,23 +1,25 @@
 #include "app/musictab.h"
 
-#include "app/core.h"
+#include "app/currentrow.h"
+#include "app/mediafiles.h"
 #include "common/mediaprobe.h"
 #include "common/timeconv.h"
-#include "ui_mainwindow.h"
+#include "settings/configsystem.h"
+#include "ui_musictab.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 
 namespace {
 enum Column { NameColumn, DurationColumn };
-// The probed duration rides with the row, so totals need no second probe.
-constexpr int kDurationRole = Qt::UserRole;
 }
 
-MusicTab::MusicTab(Ui::MainWindow *ui, QObject *parent)
-    : QObject(parent)
-    , ui(ui)
+MusicTab::MusicTab(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::MusicTab)
 {
+    ui->setupUi(this);
     QTableWidget *table = ui->tableWidgetMusic;
     table->setColumnCount(2);
     table->setHorizontalHeaderLabels({tr("Source File"), tr("Duration")});
@@ -29,88 +31,98 @@ MusicTab::MusicTab(Ui::MainWindow *ui, QObject *parent)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void MusicTab::appendRow(const QString &path)
+MusicTab::~MusicTab()
 {
-    QTableWidget *table = ui->tableWidgetMusic;
-    const int row = table->rowCount();
+    delete ui;
+}
+
+void MusicTab::bind(CurrentRow *row, const ConfigSystem *settings)
+{
+    m_row = row;
+    m_settings = settings;
+    connect(m_row, &CurrentRow::changed, this, &MusicTab::showTask);
+    connect(m_row, &CurrentRow::taskChanged, this, &MusicTab::showTask);
+    showTask();
+}
+
+QWidget *MusicTab::dropArea() const
+{
+    return ui->tableWidgetMusic;
+}
+
+qint64 MusicTab::durationOf(const QString &path)
+{
     auto known = m_durations.find(path);
     if (known == m_durations.end())
         known = m_durations.insert(path, probeMedia(path).duration);
-    const qint64 duration = *known;
-    table->insertRow(row);
-    auto *name = new QTableWidgetItem(QFileInfo(path).fileName());
-    name->setToolTip(path);
-    auto *length = new QTableWidgetItem(TimeConv::toDurationText(duration));
-    length->setData(kDurationRole, duration);
-    length->setTextAlignment(Qt::AlignCenter);
-    table->setItem(row, NameColumn, name);
-    table->setItem(row, DurationColumn, length);
+    return *known;
 }
 
-void MusicTab::showCurrentTask()
+void MusicTab::showTask()
 {
-    ui->tableWidgetMusic->setRowCount(0);
-    if (const ConvertTask *task = core().activeTask()) {
-        for (const QString &path : task->music)
-            appendRow(path);
+    QTableWidget *table = ui->tableWidgetMusic;
+    const int current = table->currentRow();
+    const QStringList music = m_row->task().music;
+    table->setRowCount(music.size());
+    qint64 total = 0;
+    for (int row = 0; row < music.size(); ++row) {
+        const qint64 duration = durationOf(music[row]);
+        total += duration;
+        auto *name = new QTableWidgetItem(QFileInfo(music[row]).fileName());
+        name->setToolTip(music[row]);
+        auto *length = new QTableWidgetItem(TimeConv::toDurationText(duration));
+        length->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, NameColumn, name);
+        table->setItem(row, DurationColumn, length);
     }
-    showTotal();
+    if (current >= 0 && current < music.size())
+        table->setCurrentCell(current, NameColumn);
+    ui->labelTotalMusic->setText(TimeConv::toDurationText(total));
 }
 
 void MusicTab::addFiles(const QStringList &paths)
 {
-    ConvertTask *task = core().activeTask();
-    if (!task || paths.isEmpty())
+    if (paths.isEmpty())
         return;
-    for (const QString &path : paths) {
-        task->music.append(path);
-        appendRow(path);
-    }
-    task->hasMusic = true;
-    showTotal();
+    m_row->update([&paths](ConvertTask &task) {
+        task.music.append(paths);
+        task.hasMusic = true;
+    });
 }
 
-void MusicTab::deleteCurrentRow()
+void MusicTab::on_BtnMusicAdd_clicked()
+{
+    if (m_row->require(this))
+        addFiles(QFileDialog::getOpenFileNames(this, tr("Add Music File"), m_settings->openPath,
+                                               MediaFiles::mediaFilter()));
+}
+
+void MusicTab::on_BtnMusicDelete_clicked()
 {
     const int row = ui->tableWidgetMusic->currentRow();
-    if (row < 0)
+    if (!m_row->require(this) || row < 0)
         return;
-    ui->tableWidgetMusic->removeRow(row);
-    takeMusicFromRows();
-    showTotal();
+    m_row->update([row](ConvertTask &task) {
+        if (row < task.music.size())
+            task.music.removeAt(row);
+        task.hasMusic = !task.music.isEmpty();
+    });
 }
 
-void MusicTab::moveCurrentRow(int direction)
+void MusicTab::on_BtnMusicUp_clicked()
 {
-    QTableWidget *table = ui->tableWidgetMusic;
-    const int row = table->currentRow();
-    const int target = row + direction;
-    if (row < 0 || target < 0 || target >= table->rowCount())
+    const int row = ui->tableWidgetMusic->currentRow();
+    if (!m_row->require(this) || row <= 0)
         return;
-    for (int column = 0; column < table->columnCount(); ++column) {
-        QTableWidgetItem *moving = table->takeItem(row, column);
-        table->setItem(row, column, table->takeItem(target, column));
-        table->setItem(target, column, moving);
-    }
-    table->setCurrentCell(target, NameColumn);
-    takeMusicFromRows();
+    m_row->update([row](ConvertTask &task) { task.music.swapItemsAt(row, row - 1); });
+    ui->tableWidgetMusic->setCurrentCell(row - 1, NameColumn);
 }
 
-void MusicTab::takeMusicFromRows()
+void MusicTab::on_BtnMusicDown_clicked()
 {
-    ConvertTask *task = core().activeTask();
-    if (!task)
+    const int row = ui->tableWidgetMusic->currentRow();
+    if (!m_row->require(this) || row < 0 || row + 1 >= ui->tableWidgetMusic->rowCount())
         return;
-    task->music.clear();
-    for (int row = 0; row < ui->tableWidgetMusic->rowCount(); ++row)
-        task->music.append(ui->tableWidgetMusic->item(row, NameColumn)->toolTip());
-    task->hasMusic = !task->music.isEmpty();
-}
-
-void MusicTab::showTotal()
-{
-    qint64 total = 0;
-    for (int row = 0; row < ui->tableWidgetMusic->rowCount(); ++row)
-        total += ui->tableWidgetMusic->item(row, DurationColumn)->data(kDurationRole).toLongLong();
-    ui->labelTotalMusic->setText(TimeConv::toDurationText(total));
+    m_row->update([row](ConvertTask &task) { task.music.swapItemsAt(row, row + 1); });
+    ui->tableWidgetMusic->setCurrentCell(row + 1, NameColumn);
 }

@@ -1,29 +1,40 @@
 #pragma once
 
 #include <QHash>
-#include <QObject>
+#include <QWidget>
 
+class ConfigSystem;
+class CurrentRow;
 namespace Ui {
-class MainWindow;
+class MusicTab;
 }
 
-// The Soundtrack tab: music files laid under the current task, in order.
-class MusicTab : public QObject
+// The Soundtrack tab: music files laid under the current row, in order.
+class MusicTab : public QWidget
 {
     Q_OBJECT
 public:
-    explicit MusicTab(Ui::MainWindow *ui, QObject *parent = nullptr);
+    explicit MusicTab(QWidget *parent = nullptr);
+    ~MusicTab() override;
 
-    void showCurrentTask();
+    void bind(CurrentRow *row, const ConfigSystem *settings);
+    // Appends the files to the current row's music.
     void addFiles(const QStringList &paths);
-    void deleteCurrentRow();
-    void moveCurrentRow(int direction);
+    // The table, where dropped files become music.
+    QWidget *dropArea() const;
+
+private slots:
+    void on_BtnMusicAdd_clicked();
+    void on_BtnMusicDelete_clicked();
+    void on_BtnMusicUp_clicked();
+    void on_BtnMusicDown_clicked();
 
 private:
-    void appendRow(const QString &path);
-    void takeMusicFromRows();
-    void showTotal();
+    void showTask();
+    qint64 durationOf(const QString &path);
 
-    Ui::MainWindow *ui;
+    Ui::MusicTab *ui;
+    CurrentRow *m_row = nullptr;
+    const ConfigSystem *m_settings = nullptr;
     QHash<QString, qint64> m_durations; // probed once per file, the table is rebuilt on every row change
 };

@@ -1,16 +1,16 @@
 #include "app/splittab.h"
 
-#include "app/convertlist.h"
-#include "app/core.h"
-#include "app/mainwindow.h"
+#include "app/currentrow.h"
 #include "app/taskedits.h"
 #include "app/timeeditor.h"
 #include "common/framegrab.h"
 #include "common/timeconv.h"
-#include "ui_mainwindow.h"
+#include "jobs/conversionlistmodel.h"
+#include "ui_splittab.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTimeEdit>
 
@@ -18,11 +18,11 @@ namespace {
 enum Column { PreviewColumn, StartColumn, EndColumn, DurationColumn };
 }
 
-SplitTab::SplitTab(Ui::MainWindow *ui, ConvertList *list, QObject *parent)
-    : QObject(parent)
-    , ui(ui)
-    , m_list(list)
+SplitTab::SplitTab(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::SplitTab)
 {
+    ui->setupUi(this);
     QTableWidget *table = ui->tableWidgetSplit;
     table->setColumnCount(4);
     table->setHorizontalHeaderLabels({tr("Preview"), tr("Start"), tr("End"), tr("Duration")});
@@ -40,6 +40,18 @@ SplitTab::~SplitTab()
 {
     m_thumbnails.clear();
     m_thumbnails.waitForDone();
+    delete ui;
+}
+
+void SplitTab::bind(CurrentRow *row)
+{
+    m_row = row;
+    connect(m_row, &CurrentRow::changed, this, &SplitTab::showTask);
+    connect(m_row, &CurrentRow::taskChanged, this, [this] {
+        if (!m_writing)
+            showTask();
+    });
+    showTask();
 }
 
 void SplitTab::requestThumbnail(const QString &path, int row, qint64 us)
@@ -69,125 +81,126 @@ void SplitTab::showModeControls(int mode)
     ui->timeEditEnd->setVisible(mode == 2);
 }
 
-void SplitTab::showCurrentTask()
+void SplitTab::showTask()
 {
     QTableWidget *table = ui->tableWidgetSplit;
     table->setRowCount(0);
     ++m_generation;
-    const ConvertTask *task = core().activeTask();
-    if (!task)
+    if (m_row->id() == 0)
         return;
-
-    table->setRowCount(task->splits.size());
-    for (int row = 0; row < task->splits.size(); ++row) {
+    const ConvertTask task = m_row->task();
+    table->setRowCount(task.splits.size());
+    for (int row = 0; row < task.splits.size(); ++row) {
+        const SplitEntry &part = task.splits[row];
         table->setItem(row, PreviewColumn, new QTableWidgetItem);
-        table->setCellWidget(row, StartColumn, newTimeEditor(task->splits[row].start, &MainWindow::OnSplitStartTime));
-        table->setCellWidget(row, EndColumn, newTimeEditor(task->splits[row].end, &MainWindow::OnSplitEndTime));
+        for (const bool start : {true, false}) {
+            QTimeEdit *editor = newTimeEditor(start ? part.start : part.end);
+            connect(editor, &QTimeEdit::timeChanged, this,
+                    [this, row, start](const QTime &time) { timeEdited(row, start, TimeConv::fromTime(time)); });
+            table->setCellWidget(row, start ? StartColumn : EndColumn, editor);
+        }
         table->setCellWidget(row, DurationColumn, new QLabel);
-        showDuration(row);
-        requestThumbnail(task->sourcePath, row, task->splits[row].start);
+        showDuration(row, part.start, part.end);
+        requestThumbnail(task.sourcePath, row, part.start);
     }
 
     const QSignalBlocker modeBlocker(ui->comboBoxSplit);
     const QSignalBlocker countBlocker(ui->spinBoxSplitNum);
     const QSignalBlocker clipBlocker(ui->timeEditSplit);
     const QSignalBlocker endBlocker(ui->timeEditEnd);
-    ui->comboBoxSplit->setCurrentIndex(task->splitMode);
-    ui->spinBoxSplitNum->setValue(task->splitCount);
-    ui->timeEditSplit->setTime(TimeConv::toTime(task->clipLength));
-    ui->timeEditEnd->setTime(TimeConv::toTime(task->sectionEnd));
-    showModeControls(task->splitMode);
+    ui->comboBoxSplit->setCurrentIndex(task.splitMode);
+    ui->spinBoxSplitNum->setValue(task.splitCount);
+    ui->timeEditSplit->setTime(TimeConv::toTime(task.clipLength));
+    ui->timeEditEnd->setTime(TimeConv::toTime(task.sectionEnd));
+    showModeControls(task.splitMode);
 }
 
-void SplitTab::showDuration(int row)
+void SplitTab::showDuration(int row, qint64 start, qint64 end)
 {
-    const ConvertTask *task = core().activeTask();
-    auto *label = qobject_cast<QLabel *>(ui->tableWidgetSplit->cellWidget(row, DurationColumn));
-    if (!task || !label || row >= task->splits.size())
+    if (auto *label = qobject_cast<QLabel *>(ui->tableWidgetSplit->cellWidget(row, DurationColumn)))
+        label->setText(TimeConv::toText(qMax<qint64>(0, end - start)));
+}
+
+void SplitTab::storeChoice()
+{
+    const QScopedValueRollback<bool> writing(m_writing, true);
+    const int mode = ui->comboBoxSplit->currentIndex();
+    const int count = ui->spinBoxSplitNum->value();
+    const qint64 clipLength = TimeConv::fromTime(ui->timeEditSplit->time());
+    const qint64 sectionEnd = TimeConv::fromTime(ui->timeEditEnd->time());
+    m_row->update([=](ConvertTask &task) {
+        task.splitMode = mode;
+        task.splitCount = count;
+        task.clipLength = clipLength;
+        task.sectionEnd = sectionEnd;
+    });
+}
+
+void SplitTab::on_comboBoxSplit_currentIndexChanged(int index)
+{
+    showModeControls(index);
+    storeChoice();
+}
+
+void SplitTab::on_spinBoxSplitNum_valueChanged(int count)
+{
+    Q_UNUSED(count)
+    storeChoice();
+}
+
+void SplitTab::on_timeEditSplit_timeChanged(const QTime &time)
+{
+    Q_UNUSED(time)
+    storeChoice();
+}
+
+void SplitTab::on_timeEditEnd_timeChanged(const QTime &time)
+{
+    Q_UNUSED(time)
+    storeChoice();
+}
+
+void SplitTab::on_BtnSplitAdd_clicked()
+{
+    if (m_row->id() == 0)
         return;
-    label->setText(TimeConv::toText(qMax<qint64>(0, task->splits[row].end - task->splits[row].start)));
-}
-
-void SplitTab::modeChosen(int mode)
-{
-    showModeControls(mode);
-    if (ConvertTask *task = core().activeTask())
-        task->splitMode = mode;
-}
-
-void SplitTab::countChosen(int count)
-{
-    if (ConvertTask *task = core().activeTask()) {
-        task->splitCount = count;
-        task->splitMode = ui->comboBoxSplit->currentIndex();
+    const ConvertTask chosen = m_row->task();
+    ConversionListModel *model = m_row->model();
+    for (quint64 id : m_row->selectedOrCurrent()) {
+        const qint64 duration = model->probe(id).duration;
+        model->updateTask(id, [&](ConvertTask &task) {
+            task.splitMode = chosen.splitMode;
+            task.splitCount = chosen.splitCount;
+            task.clipLength = chosen.clipLength;
+            task.sectionEnd = chosen.sectionEnd;
+            task.splits.append(TaskEdits::splitParts(task, duration));
+        });
     }
 }
 
-void SplitTab::clipLengthChosen(const QTime &time)
+void SplitTab::on_BtnSplitDel_clicked()
 {
-    if (ConvertTask *task = core().activeTask()) {
-        task->clipLength = TimeConv::fromTime(time);
-        task->splitMode = ui->comboBoxSplit->currentIndex();
-    }
-}
-
-void SplitTab::sectionEndChosen(const QTime &time)
-{
-    if (ConvertTask *task = core().activeTask()) {
-        task->sectionEnd = TimeConv::fromTime(time);
-        task->splitMode = ui->comboBoxSplit->currentIndex();
-    }
-}
-
-void SplitTab::addParts()
-{
-    const ConvertTask *settings = core().activeTask();
-    if (!settings)
-        return;
-    const ConvertTask chosen = *settings;
-    for (int row : m_list->selectedRows()) {
-        ConvertTask &task = core().tasks[row];
-        task.splitMode = chosen.splitMode;
-        task.splitCount = chosen.splitCount;
-        task.clipLength = chosen.clipLength;
-        task.sectionEnd = chosen.sectionEnd;
-        task.splits.append(TaskEdits::splitParts(task, m_list->probe(row).duration));
-    }
-    showCurrentTask();
-}
-
-void SplitTab::deleteSelectedParts()
-{
-    ConvertTask *task = core().activeTask();
-    if (!task)
-        return;
     QList<int> rows;
     for (const QModelIndex &index : ui->tableWidgetSplit->selectionModel()->selectedRows())
         rows << index.row();
     std::sort(rows.begin(), rows.end(), std::greater<int>());
-    for (int row : rows)
-        ui->tableWidgetSplit->removeRow(row);
-
-    task->splits.clear();
-    for (int row = 0; row < ui->tableWidgetSplit->rowCount(); ++row) {
-        const auto *start = qobject_cast<QTimeEdit *>(ui->tableWidgetSplit->cellWidget(row, StartColumn));
-        const auto *end = qobject_cast<QTimeEdit *>(ui->tableWidgetSplit->cellWidget(row, EndColumn));
-        task->splits.append({TimeConv::fromTime(start->time()), TimeConv::fromTime(end->time())});
-    }
-    showCurrentTask();
+    m_row->update([&rows](ConvertTask &task) {
+        for (int row : qAsConst(rows)) {
+            if (row < task.splits.size())
+                task.splits.removeAt(row);
+        }
+    });
 }
 
-void SplitTab::timeEdited(QObject *editor, bool start, const QTime &time)
+void SplitTab::timeEdited(int row, bool start, qint64 us)
 {
-    ConvertTask *task = core().activeTask();
-    if (!task)
-        return;
-    const int column = start ? StartColumn : EndColumn;
-    for (int row = 0; row < ui->tableWidgetSplit->rowCount() && row < task->splits.size(); ++row) {
-        if (ui->tableWidgetSplit->cellWidget(row, column) != editor)
-            continue;
-        (start ? task->splits[row].start : task->splits[row].end) = TimeConv::fromTime(time);
-        showDuration(row);
-        return;
-    }
+    const QScopedValueRollback<bool> writing(m_writing, true);
+    SplitEntry part;
+    m_row->update([&](ConvertTask &task) {
+        if (row >= task.splits.size())
+            return;
+        (start ? task.splits[row].start : task.splits[row].end) = us;
+        part = task.splits[row];
+    });
+    showDuration(row, part.start, part.end);
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStyleFactory>
 #include <QToolTip>
 #include <QTranslator>
@@ -117,6 +118,21 @@ bool relaunch(const QString &program, const QStringList &processArguments)
 {
     // Detached, so the new instance neither shares our pipes nor dies with us.
     return QProcess::startDetached(program, processArguments.mid(1));
+}
+
+QByteArray platformFor(int argc, const char *const *argv, const QProcessEnvironment &environment)
+{
+    if (!environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty())
+        return QByteArray();
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return QByteArray();
+    }
+    const bool wayland = environment.value(QStringLiteral("XDG_SESSION_TYPE")) == QLatin1String("wayland")
+                         || !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
+    if (!wayland || environment.value(QStringLiteral("DISPLAY")).isEmpty())
+        return QByteArray();
+    return QByteArrayLiteral("xcb");
 }
 
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QApplication;
+class QProcessEnvironment;
 class QTranslator;
 
 namespace Startup {
@@ -26,5 +27,8 @@ QString qtTranslationFile(int languageIndex);
 bool installQtTranslation(QTranslator &translator, int languageIndex);
 // Starts the program again with the given process arguments (program path first).
 bool relaunch(const QString &program, const QStringList &processArguments);
+// The preview embeds an X11 window, so on a Wayland desktop with XWayland the program starts
+// on "xcb" unless the user chose a platform (QT_QPA_PLATFORM or -platform). Empty: Qt chooses.
+QByteArray platformFor(int argc, const char *const *argv, const QProcessEnvironment &environment);
 
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QTime>
 #include <QtGlobal>
 
-class MainWindow;
 class QTimeEdit;
 
-// A "HH:mm:ss:zzz" editor for a table cell, reporting its changes to a slot of the main window.
-QTimeEdit *newTimeEditor(qint64 us, void (MainWindow::*onChanged)(QTime));
+// A "HH:mm:ss:zzz" editor for a table cell, showing a time in microseconds.
+QTimeEdit *newTimeEditor(qint64 us);

@@ -13,7 +13,7 @@ extern "C" {
 
 namespace {
 
-constexpr qint64 kChunkSize = 64 * 1024;
+constexpr qint64 kChunkSize = 16 * 1024;
 // More than enough for libuchardet to make up its mind.
 constexpr qint64 kDetectionSampleLimit = 1024 * 1024;
 

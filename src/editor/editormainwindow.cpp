@@ -11,6 +11,7 @@
 #include "editor/qwatermarkbase.h"
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
+#include "jobs/conversionlistmodel.h"
 #include "layers/projectfile.h"
 #include "layers/recordlayer.h"
 #include "layers/watermarkdocument.h"
@@ -79,7 +80,7 @@ EditorMainWindow::EditorMainWindow(WatermarkDocument *document, QWidget *parent)
                 background->refresh();
             }
         },
-        [this] { return core().buildPreviewGraph(*m_document, core().currentTask); },
+        [this] { return m_rows ? core().buildPreviewGraph(*m_document, m_rows->task(m_rowId)) : QString(); },
         [this] {
             if (QCanvasItem *background = m_scene->background()) {
                 background->setFrame(m_firstFrame);
@@ -212,10 +213,14 @@ void EditorMainWindow::connectSignals()
     connect(m_preview, &LivePreview::positionChanged, m_subtitleDock, &SubtitleDock::onPlayPosition);
 }
 
-void EditorMainWindow::setSource(const QString &videoPath)
+void EditorMainWindow::openRow(ConversionListModel *rows, quint64 rowId)
 {
+    m_rows = rows;
+    m_rowId = rowId;
+    const ConvertTask task = rows->task(rowId);
+    const QString videoPath = task.sourcePath;
     m_source = videoPath;
-    m_scene->setBackground(videoPath);
+    m_scene->setBackground(videoPath, task);
     m_firstFrame = m_scene->background()->info().image;
     m_durationUs = m_scene->mediaDuration();
     const QSize canvas = m_scene->canvasSize();
@@ -323,10 +328,11 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
     // A file that cannot be read is named in the panel and not attached to the task.
     if (!loadSubtitle(path))
         return;
-    if (ConvertTask *task = core().activeTask()) {
-        task->subtitlePath = path;
-        task->hasSubtitle = true;
-    }
+    if (m_rows)
+        m_rows->updateTask(m_rowId, [&path](ConvertTask &task) {
+            task.subtitlePath = path;
+            task.hasSubtitle = true;
+        });
 }
 
 void EditorMainWindow::on_actionCrop_triggered()
@@ -386,12 +392,13 @@ void EditorMainWindow::pictureChanged()
 {
     QCanvasItem *background = m_scene->background();
     const CLayerInfo &picture = background->info();
-    if (ConvertTask *task = core().activeTask()) {
-        task->horizontalFlip = picture.flipHorizontal;
-        task->verticalFlip = picture.flipVertical;
-        task->transpose = picture.transpose;
-        task->crop = picture.crop;
-    }
+    if (m_rows)
+        m_rows->updateTask(m_rowId, [&picture](ConvertTask &task) {
+            task.horizontalFlip = picture.flipHorizontal;
+            task.verticalFlip = picture.flipVertical;
+            task.transpose = picture.transpose;
+            task.crop = picture.crop;
+        });
     background->refresh();
     m_scene->resetCanvasRect();
 }

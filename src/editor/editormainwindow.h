@@ -2,9 +2,11 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+class ConversionListModel;
 class LayeredManageDock;
 class LivePreview;
 class PlayerDock;
@@ -28,8 +30,10 @@ public:
     explicit EditorMainWindow(WatermarkDocument *document, QWidget *parent = nullptr);
     ~EditorMainWindow() override;
 
-    // Opens the editor on a video: its first frame becomes the canvas.
-    void setSource(const QString &videoPath);
+    // Opens the editor on a row of the list: its video's first frame, turned, flipped and
+    // cropped as the row says, becomes the canvas; picture changes go back to that row.
+    void openRow(ConversionListModel *rows, quint64 rowId);
+    quint64 rowId() const { return m_rowId; }
     QString source() const { return m_source; }
     // Shows a subtitle file in the subtitle panel; false when it cannot be read.
     bool loadSubtitle(const QString &path);
@@ -93,6 +97,8 @@ private:
     void addLayerFromFile(const QString &title, const QString &filter, bool video);
 
     WatermarkDocument *m_document;
+    QPointer<ConversionListModel> m_rows;
+    quint64 m_rowId = 0;
     QString m_source;
     QImage m_firstFrame; // the source's picture at time 0, as grabbed
     qint64 m_durationUs = 0;

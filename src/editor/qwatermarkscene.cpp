@@ -64,7 +64,7 @@ QUndoStack *QWatermarkScene::undoStack() const
     return m_history->stack();
 }
 
-bool QWatermarkScene::setBackground(const QString &videoPath)
+bool QWatermarkScene::setBackground(const QString &videoPath, const ConvertTask &picture)
 {
     for (QGraphicsItem *item : items()) {
         auto *base = dynamic_cast<QWatermarkBase *>(item);
@@ -83,11 +83,10 @@ bool QWatermarkScene::setBackground(const QString &videoPath)
     CLayerInfo &info = background->info();
     info.Type = CLayerInfo::Background;
     info.FileName = videoPath;
-    if (const ConvertTask *task = core().activeTask()) {
-        info.flipHorizontal = task->horizontalFlip;
-        info.flipVertical = task->verticalFlip;
-        info.transpose = task->transpose;
-    }
+    info.flipHorizontal = picture.horizontalFlip;
+    info.flipVertical = picture.verticalFlip;
+    info.transpose = picture.transpose;
+    info.crop = picture.crop;
     background->refresh();
     connect(background, &QWatermarkBase::sigMenu, this, &QWatermarkScene::slotMenu, Qt::QueuedConnection);
     addItem(background);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/converttask.h"
 #include "layers/watermarkdocument.h"
 
 #include <QGraphicsScene>
@@ -30,9 +31,9 @@ public:
     void setView(QWatermarkView *view);
     QWatermarkView *view() const { return m_view; }
 
-    // Shows the video's frame at time 0 with the current task's flips and quarter turn;
+    // Shows the video's frame at time 0 with the task's flips, quarter turn and crop;
     // false when the file has no picture.
-    bool setBackground(const QString &videoPath);
+    bool setBackground(const QString &videoPath, const ConvertTask &picture = ConvertTask());
     QCanvasItem *background() const { return m_background; }
     // The background's size: the canvas the layers are placed on.
     QSize canvasSize() const;

@@ -119,7 +119,9 @@ QList<FollowupJob> FollowupWork::jobEnded(const EndedJob &job)
         removeIntermediate(job.extraPath2);
         return {};
     case JobKind::MixAfterJoin:
-        removeIntermediate(job.extraPath1); // the joined music; the video is the user's
+        // Both inputs were made for this mix: the joined music and the converted video.
+        removeIntermediate(job.extraPath1);
+        removeIntermediate(job.extraPath2);
         return {};
     case JobKind::None:
         return {};

@@ -163,6 +163,14 @@ bool JobsManage::hasLiveJobs(quint64 rowId) const
     });
 }
 
+bool JobsManage::isInUse(const QString &path) const
+{
+    const bool readByAJob = std::any_of(m_jobs.cbegin(), m_jobs.cend(), [&path](const AbstractJob *job) {
+        return job->engineArguments().contains(path);
+    });
+    return readByAJob || (m_inUse && m_inUse(path));
+}
+
 bool JobsManage::isBusy() const
 {
     return std::any_of(m_jobs.cbegin(), m_jobs.cend(),
@@ -203,7 +211,8 @@ void JobsManage::onFinished(AbstractJob *job, bool, const QString &)
     m_running = std::max(0, m_running - 1);
 
     if (job->outcome() == JobOutcome::Stopped) {
-        const QString kept = setAsideUnfinished(job->outputPath());
+        const QString kept
+            = setAsideUnfinished(job->outputPath(), [this](const QString &path) { return isInUse(path); });
         if (!kept.isEmpty())
             job->appendLog(tr("The unfinished output was kept as %1").arg(QDir::toNativeSeparators(kept)));
         job->setOutputPath(kept);

@@ -54,6 +54,9 @@ public:
 
     // Replaces the follow-up step of a kind.
     void setFollowUp(JobKind kind, FollowUp step);
+    // Tells which files the list still reads besides the jobs' own inputs: a stopped job's
+    // output never takes the place of one of them.
+    void setInUse(std::function<bool(const QString &path)> inUse) { m_inUse = std::move(inUse); }
 
     // Milliseconds left for a job at a percentage, from its estimate clock.
     static qint64 timeLeft(const AbstractJob &job, int percent);
@@ -73,10 +76,12 @@ public slots:
 
 private:
     void finishStopping();
+    bool isInUse(const QString &path) const;
     void dropJob(AbstractJob *job);
 
     QList<AbstractJob *> m_jobs;
     QMap<JobKind, FollowUp> m_followUps;
+    std::function<bool(const QString &path)> m_inUse;
     int m_limit = 2;
     int m_running = 0;
     int m_stopGraceMs = AbstractJob::kStopGraceMs;

@@ -16,7 +16,8 @@ QList<FollowupJob> planSoundtrack(const ConvertTask &task, const QString &video,
 // The joined music files in one MP3; extra path 2 keeps the video for the mix.
 QList<FollowupJob> planJoin(const ConvertTask &task, const QString &video, const FollowupSettings &settings);
 
-// The video's picture, copied, with the audio's sound. The video (the converted "_Music."
-// file) stays; the audio is removed afterwards when it came from a join.
+// The video's picture, copied, with the audio's sound. After a join both the joined audio and
+// the converted "_Music." video are scratch, removed once the mix succeeded; after a single
+// music file the converted video stays.
 QList<FollowupJob> planMix(const QString &video, const QString &audio, bool afterJoin, const ConfigFormat &format,
                           const FollowupSettings &settings);

@@ -13,7 +13,8 @@
 
 namespace {
 
-// The ass filter fails the whole graph on a file libass cannot load, so load it first.
+// The ass filter fails the whole graph on a file libass cannot load, so a file
+// we did not write ourselves is loaded first.
 bool libassReads(const QString &path)
 {
     QByteArray name = QFile::encodeName(path);
@@ -65,8 +66,7 @@ SubtitleWriters documentWriters(const SubtitleParser &editedDocument)
 {
     SubtitleWriters writers;
     writers.srtToAss = [](const QString &srtPath, const QString &assPath) {
-        SubtitleParser srt;
-        return srt.read(srtPath) && srt.writeAss(assPath);
+        return SubtitleParser().writeAssFromSrt(srtPath, assPath);
     };
     writers.writeDocument = [&editedDocument](const QString &assPath) { return editedDocument.writeAss(assPath); };
     writers.documentPath = editedDocument.fileName();
@@ -77,7 +77,6 @@ QString prepareBurnInSubtitle(const ConvertTask &task, const QString &cacheFolde
                               QString *reason)
 {
     const QFileInfo source(task.subtitlePath);
-    QString chosen;
     if (!task.subtitlePath.isEmpty() && source.isFile()) {
         if (!source.isReadable())
             return leaveOut(QCoreApplication::translate("BurnInSubtitle", "%1 cannot be read").arg(task.subtitlePath),
@@ -88,22 +87,17 @@ QString prepareBurnInSubtitle(const ConvertTask &task, const QString &cacheFolde
                                            return writers.srtToAss(task.subtitlePath, target);
                                        })
                                      : std::function<bool(const QString &)>();
-            chosen = writtenToCache(convert, cacheFolder, task.subtitlePath, task.subtitlePath, reason);
-        } else {
-            chosen = task.subtitlePath;
+            return writtenToCache(convert, cacheFolder, task.subtitlePath, task.subtitlePath, reason);
         }
-    } else if (!task.subtitlePath.isEmpty() && task.subtitlePath != writers.documentPath) {
+        if (!libassReads(task.subtitlePath))
+            return leaveOut(QCoreApplication::translate("BurnInSubtitle", "%1 is not a subtitle file libass can read")
+                                .arg(task.subtitlePath),
+                            reason);
+        return task.subtitlePath;
+    }
+    if (!task.subtitlePath.isEmpty() && task.subtitlePath != writers.documentPath)
         return leaveOut(QCoreApplication::translate("BurnInSubtitle", "%1 no longer exists").arg(task.subtitlePath),
                         reason);
-    } else {
-        chosen = writtenToCache(writers.writeDocument, cacheFolder, QString(),
-                                QCoreApplication::translate("BurnInSubtitle", "the edited subtitles"), reason);
-    }
-    if (chosen.isEmpty())
-        return chosen;
-    if (!libassReads(chosen))
-        return leaveOut(QCoreApplication::translate("BurnInSubtitle", "%1 is not a subtitle file libass can read")
-                            .arg(chosen),
-                        reason);
-    return chosen;
+    return writtenToCache(writers.writeDocument, cacheFolder, QString(),
+                          QCoreApplication::translate("BurnInSubtitle", "the edited subtitles"), reason);
 }

@@ -13,9 +13,8 @@ AboutDialog::AboutDialog(QWidget *parent)
     , ui(new Ui::AboutDialog)
 {
     ui->setupUi(this);
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Ok"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    // The box only informs, so it has nothing to confirm or cancel.
+    ui->buttonBox->button(QDialogButtonBox::Close)->setText(tr("Close"));
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     // Links lead only to what is really there: the read-me as help, and no web site.

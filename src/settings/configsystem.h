@@ -37,6 +37,7 @@ public:
     bool h265QSV = false;
     bool h264VTB = false;
     bool h265VTB = false;
+    // The preferred hardware family, as its place in the list of families found (HardwareChoice).
     int priorityUse = 0;
     bool useHA = true;
     QString settingsFile;

@@ -34,6 +34,15 @@ private slots:
     void on_comboBoxRatio_currentIndexChanged(int index);
 
 private:
+    enum class Field { X, Y, Width, Height };
+
+    // The frame in picture pixels, in the number fields.
+    void showNumbers();
+    // A number typed into one field: that field keeps its value, the others follow as the
+    // picture and a fixed ratio require.
+    void applyNumber(Field typed);
+
     Ui::CropDialog *ui;
     ST_CROP_THICK m_crop;
+    QSize m_pictureSize;
 };

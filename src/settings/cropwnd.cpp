@@ -10,6 +10,8 @@ namespace {
 constexpr int kRepaintMs = 100;
 constexpr int kHandleSize = 16;
 constexpr int kEdgeInset = kHandleSize / 2;
+// Room around the picture for the half of a corner handle (and its pen) that lies outside it.
+constexpr int kPictureInset = kHandleSize / 2 + 2;
 
 QPointF cornerOf(const QRectF &frame, int corner)
 {
@@ -87,6 +89,14 @@ void CropWnd::setRatio(bool freeRatio, float ratio)
     setFrame(fitted);
     m_crop.cropped = true;
     emitCrop();
+}
+
+void CropWnd::setCrop(const ST_CROP_THICK &crop)
+{
+    m_crop = crop;
+    m_frame = QRectF();
+    layOutFrame();
+    emit sigCrop(m_crop);
 }
 
 void CropWnd::reset()
@@ -199,20 +209,30 @@ void CropWnd::updateCursor(const QPointF &point)
     }
 }
 
+ST_CROP_THICK CropWnd::frameCrop() const
+{
+    ST_CROP_THICK crop = m_crop;
+    if (m_imageArea.width() < 1.0 || m_imageArea.height() < 1.0)
+        return crop;
+    crop.left = (m_frame.left() - m_imageArea.left()) / m_imageArea.width();
+    crop.top = (m_frame.top() - m_imageArea.top()) / m_imageArea.height();
+    crop.right = (m_imageArea.right() - m_frame.right()) / m_imageArea.width();
+    crop.bottom = (m_imageArea.bottom() - m_frame.bottom()) / m_imageArea.height();
+    return crop;
+}
+
 void CropWnd::emitCrop()
 {
     if (m_imageArea.width() < 1.0 || m_imageArea.height() < 1.0)
         return;
-    m_crop.left = (m_frame.left() - m_imageArea.left()) / m_imageArea.width();
-    m_crop.top = (m_frame.top() - m_imageArea.top()) / m_imageArea.height();
-    m_crop.right = (m_imageArea.right() - m_frame.right()) / m_imageArea.width();
-    m_crop.bottom = (m_imageArea.bottom() - m_frame.bottom()) / m_imageArea.height();
+    m_crop = frameCrop();
     emit sigCrop(m_crop);
 }
 
 void CropWnd::updateImageArea()
 {
-    m_imageArea = fitInto(QSizeF(m_imageWidth, m_imageHeight), rect(), false);
+    const QRect room = rect().adjusted(kPictureInset, kPictureInset, -kPictureInset, -kPictureInset);
+    m_imageArea = fitInto(QSizeF(m_imageWidth, m_imageHeight), room, false);
 }
 
 void CropWnd::layOutFrame()
@@ -240,6 +260,7 @@ void CropWnd::setFrame(const QRectF &frame)
         m_handles[corner] = QRect(centre.x() - kHandleSize / 2, centre.y() - kHandleSize / 2, kHandleSize, kHandleSize);
     }
     markDirty();
+    emit sigFrameChanged();
 }
 
 void CropWnd::resizeEvent(QResizeEvent *event)

@@ -28,8 +28,12 @@ public:
     // frame of that width-to-height ratio and keeps corner drags at it.
     void setRatio(bool freeRatio, float ratio);
     void reset();
+    // Places the frame at the record's fractions (typed in by the user) and emits it.
+    void setCrop(const ST_CROP_THICK &crop);
 
     ST_CROP_THICK crop() const { return m_crop; }
+    // The frame as it stands, as fractions of the picture; also while it is dragged.
+    ST_CROP_THICK frameCrop() const;
     QRectF frame() const { return m_frame; }
     QRectF imageArea() const { return m_imageArea; }
     Part hitTest(const QPointF &point) const;
@@ -41,6 +45,8 @@ public:
 
 signals:
     void sigCrop(ST_CROP_THICK crop);
+    // The frame moved or changed size, by a drag, a ratio, a reset or typed numbers.
+    void sigFrameChanged();
 
 public slots:
     void OnUpdateUI();

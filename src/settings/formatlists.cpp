@@ -25,21 +25,6 @@ QStringList latin(std::initializer_list<const char *> texts)
     return list;
 }
 
-// The found encoders of one family, in the order of the options dialog's priority list.
-QStringList hardwareOf(bool qsv, bool amf, bool vtb, bool nv, const char *family)
-{
-    QStringList names;
-    const QString prefix = QLatin1String(family);
-    if (qsv)
-        names << prefix + QStringLiteral("_qsv");
-    if (amf)
-        names << prefix + QStringLiteral("_amf");
-    if (vtb)
-        names << prefix + QStringLiteral("_videotoolbox");
-    if (nv)
-        names << prefix + QStringLiteral("_nvenc");
-    return names;
-}
 }
 
 namespace FormatLists {
@@ -88,10 +73,8 @@ Choices aspects()
 
 Choices videoCodecs(int containerIndex, const HardwareChoice &found)
 {
-    const QStringList h264 = QStringList{QStringLiteral("h264")}
-                             + hardwareOf(found.h264QSV, found.h264AMF, found.h264VTB, found.h264NV, "h264");
-    const QStringList h265 = QStringList{QStringLiteral("h265")}
-                             + hardwareOf(found.h265QSV, found.h265AMF, found.h265VTB, found.h265NV, "hevc");
+    const QStringList h264 = QStringList{QStringLiteral("h264")} + found.foundEncoders(QStringLiteral("h264"));
+    const QStringList h265 = QStringList{QStringLiteral("h265")} + found.foundEncoders(QStringLiteral("h265"));
     const QString current = QStringLiteral("h264");
     switch (containerIndex) {
     case Mp4:

@@ -1,6 +1,7 @@
 #include "settings/hardwareencodercheck.h"
 
 #include "settings/configsystem.h"
+#include "settings/hardwarechoice.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -76,10 +77,15 @@ QStringList HardwareEncoderCheck::probeArguments(const QString &encoder)
 
 void HardwareEncoderCheck::run(ConfigSystem &settings, const QString &enginePath)
 {
+    // The priority is a place in the list of families found: a family found for the first
+    // time must not move the preferred one.
+    const std::optional<HardwareFamily> preferred = HardwareChoice::from(settings).preferredFamily();
     for (const ProbedEncoder &probed : kProbed) {
         const QString encoder = QLatin1String(probed.name);
         qDebug().noquote() << "checking for" << encoder;
         if (encoderWorks(enginePath, encoder))
             settings.*probed.flag = true;
     }
+    if (preferred)
+        settings.priorityUse = qMax(0, HardwareChoice::from(settings).foundFamilies().indexOf(*preferred));
 }

@@ -22,23 +22,28 @@ MainOptionsDialog::~MainOptionsDialog()
     delete ui;
 }
 
+QString MainOptionsDialog::familyName(HardwareFamily family)
+{
+    switch (family) {
+    case HardwareFamily::Qsv: return tr("Intel QSV");
+    case HardwareFamily::Amf: return tr("AMD AMF");
+    case HardwareFamily::VideoToolbox: return tr("Video Toolbox");
+    case HardwareFamily::Nvidia: break;
+    }
+    return tr("NVIDIA");
+}
+
 void MainOptionsDialog::setSettings(ConfigSystem *settings)
 {
     m_settings = settings;
     m_language = settings->language;
     m_threads = settings->threads;
-    copyHardwareState();
+    m_useHardware = settings->useHA;
+    const HardwareChoice hardware = HardwareChoice::from(*settings);
+    m_found = hardware.foundFamilies();
+    const std::optional<HardwareFamily> preferred = hardware.preferredFamily();
+    m_priority = preferred ? m_found.indexOf(*preferred) : 0;
     refreshControls();
-}
-
-void MainOptionsDialog::copyHardwareState()
-{
-    m_useHardware = m_settings->useHA;
-    m_priority = m_settings->priorityUse;
-    m_nvidiaFound = m_settings->nvidiaFound();
-    m_qsvFound = m_settings->qsvFound();
-    m_amfFound = m_settings->amfFound();
-    m_videoToolboxFound = m_settings->videoToolboxFound();
 }
 
 void MainOptionsDialog::refreshControls()
@@ -52,21 +57,19 @@ void MainOptionsDialog::refreshControls()
     ui->spinBoxThreads->setValue(m_threads);
 
     ui->comboBoxPriority->clear();
-    if (m_qsvFound)
-        ui->comboBoxPriority->addItem(tr("Intel QSV"));
-    if (m_amfFound)
-        ui->comboBoxPriority->addItem(tr("AMD AMF"));
-    if (m_videoToolboxFound)
-        ui->comboBoxPriority->addItem(tr("Video Toolbox"));
-    if (m_nvidiaFound)
-        ui->comboBoxPriority->addItem(tr("NVIDIA"));
+    QStringList names;
+    for (HardwareFamily family : qAsConst(m_found))
+        names << familyName(family);
+    ui->comboBoxPriority->addItems(names);
     ui->comboBoxPriority->setCurrentIndex(m_priority);
     ui->checkBoxHW->setChecked(m_useHardware);
 
-    const bool anyFound = ui->comboBoxPriority->count() > 0;
+    const bool anyFound = !m_found.isEmpty();
     ui->checkBoxHW->setVisible(anyFound);
     ui->comboBoxPriority->setVisible(anyFound);
     ui->labelPriority->setVisible(anyFound);
+    ui->labelFound->setText(anyFound ? tr("Found: %1.").arg(names.join(QStringLiteral(", ")))
+                                     : tr("No hardware encoder was found; videos are encoded in software."));
 }
 
 void MainOptionsDialog::on_comboBoxLanguage_currentIndexChanged(int index)
@@ -93,7 +96,13 @@ void MainOptionsDialog::on_pushButtonCheckHW_clicked()
 {
     if (!m_settings)
         return;
+    // The family chosen here stays chosen when the check finds another one.
+    const std::optional<HardwareFamily> chosen =
+        m_found.isEmpty() ? std::nullopt : std::optional<HardwareFamily>(m_found.value(m_priority));
     m_settings->checkHardwareEncoders();
-    copyHardwareState();
+    m_found = HardwareChoice::from(*m_settings).foundFamilies();
+    m_priority = chosen ? qMax(0, m_found.indexOf(*chosen)) : 0;
     refreshControls();
+    // The list of families and the message may have grown.
+    adjustSize();
 }

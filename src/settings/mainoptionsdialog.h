@@ -1,6 +1,9 @@
 #pragma once
 
+#include "settings/hardwarechoice.h"
+
 #include <QDialog>
+#include <QList>
 
 namespace Ui {
 class MainOptionsDialog;
@@ -21,7 +24,10 @@ public:
     int language() const { return m_language; }
     int threads() const { return m_threads; }
     bool useHardware() const { return m_useHardware; }
+    // The chosen family's place in the list of families found, as the settings keep it.
     int priority() const { return m_priority; }
+
+    static QString familyName(HardwareFamily family);
 
 private slots:
     void on_comboBoxLanguage_currentIndexChanged(int index);
@@ -31,7 +37,6 @@ private slots:
     void on_pushButtonCheckHW_clicked();
 
 private:
-    void copyHardwareState();
     void refreshControls();
 
     Ui::MainOptionsDialog *ui;
@@ -40,8 +45,5 @@ private:
     int m_threads = 2;
     bool m_useHardware = true;
     int m_priority = 0;
-    bool m_nvidiaFound = false;
-    bool m_qsvFound = false;
-    bool m_amfFound = false;
-    bool m_videoToolboxFound = false;
+    QList<HardwareFamily> m_found;
 };

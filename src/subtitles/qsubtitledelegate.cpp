@@ -1,6 +1,21 @@
 #include "subtitles/qsubtitledelegate.h"
 
+#include "subtitles/srtmarkup.h"
+#include "subtitles/subtitletable.h"
+
 #include <QPlainTextEdit>
+
+QString QSubtitleDelegate::shownText(const QModelIndex &index) const
+{
+    const QString text = index.data().toString();
+    return index.data(SubtitleTable::SrtMarkupRole).toBool() ? SrtMarkup::withoutTags(text) : text;
+}
+
+void QSubtitleDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text = shownText(index);
+}
 
 QWidget *QSubtitleDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
 {

@@ -112,7 +112,11 @@ void SubtitleDock::connectControls()
     connect(m_table, &SubtitleTable::sigStylesChanged, this, &SubtitleDock::refillStyles);
 
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [](bool clean) { core().subtitleChanged = !clean; });
-    connect(m_undoStack, &QUndoStack::indexChanged, this, [this] { loadCurrentRow(); });
+    // A message about an edit no longer holds once the history moves (an undo, a redo, a new edit).
+    connect(m_undoStack, &QUndoStack::indexChanged, this, [this] {
+        loadCurrentRow();
+        showStatus(QString());
+    });
     QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
@@ -283,6 +287,12 @@ void SubtitleDock::changeStyles(const QVector<SubtitleStyle> &styles)
 void SubtitleDock::onShiftTimes()
 {
     PanTimeDialog dialog(this);
+    for (auto affect : {SubtitleEdits::Affect::AllRows, SubtitleEdits::Affect::SelectedRows,
+                        SubtitleEdits::Affect::SelectionOnward}) {
+        const QVector<int> rows = SubtitleEdits::affectedRows(affect, m_table->rowCount(), selectedRows(), currentRow());
+        if (!rows.isEmpty())
+            dialog.setFirstLine(affect, rows.first(), m_table->event(rows.first()));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
     shiftTimes(dialog.delta(), SubtitleEdits::Affect(dialog.affect()), SubtitleEdits::Times(dialog.times()));

@@ -2,14 +2,15 @@
 
 #include "common/asslibrary.h"
 #include "common/textencoding.h"
+#include "subtitles/srtmarkup.h"
 #include "subtitles/srtreader.h"
 
 #include <QDebug>
 #include <QSaveFile>
 #include <QTextCodec>
-#include <QTextStream>
 
 #include <algorithm>
+#include <charconv>
 #include <functional>
 #include <memory>
 
@@ -151,6 +152,145 @@ const char kStyleFormat[] =
     "Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, "
     "MarginR, MarginV, Encoding\n";
 
+enum class TimeForm { Ass, Srt };
+
+// "0:01:02.05" or "00:01:02,050". Subtitle files cannot say "before the
+// start", so earlier times are written as 0.
+void appendTime(QByteArray &out, qint64 microseconds, TimeForm form)
+{
+    const qint64 us = qMax<qint64>(microseconds, 0);
+    const auto twoDigits = [&out](qint64 value) {
+        out.append(char('0' + value / 10)).append(char('0' + value % 10));
+    };
+    const qint64 hours = us / 3600000000LL;
+    if (form == TimeForm::Srt && hours < 10)
+        out.append('0');
+    char digits[24];
+    out.append(digits, int(std::to_chars(std::begin(digits), std::end(digits), hours).ptr - digits));
+    out.append(':');
+    twoDigits(us / 60000000 % 60);
+    out.append(':');
+    twoDigits(us / 1000000 % 60);
+    if (form == TimeForm::Ass) {
+        out.append('.');
+        twoDigits(us / 10000 % 100);
+    } else {
+        const qint64 milliseconds = us / 1000 % 1000;
+        out.append(',').append(char('0' + milliseconds / 100));
+        twoDigits(milliseconds % 100);
+    }
+}
+
+struct TimeText {
+    qint64 microseconds;
+    TimeForm form;
+};
+
+// An event margin of 0 or less is written "0000": the style's.
+struct EventMargin {
+    int margin;
+};
+
+// UTF-8 text into a file, without a byte-order mark, through a save file, so
+// that a failed write never leaves half a file in place of a good one.
+class SubtitleFileWriter
+{
+    static constexpr int kFlushBytes = 16 * 1024;
+
+public:
+    explicit SubtitleFileWriter(const QString &path) : m_file(path)
+    {
+        m_file.setDirectWriteFallback(true);
+        m_buffer.reserve(kFlushBytes + 4096);
+    }
+
+    bool open()
+    {
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::Text))
+            return true;
+        qWarning().noquote() << "Cannot write subtitle file" << m_file.fileName() << m_file.errorString();
+        return false;
+    }
+
+    SubtitleFileWriter &operator<<(const char *text)
+    {
+        m_buffer.append(text);
+        return flushWhenFull();
+    }
+    SubtitleFileWriter &operator<<(char c)
+    {
+        m_buffer.append(c);
+        return flushWhenFull();
+    }
+    SubtitleFileWriter &operator<<(qint64 number)
+    {
+        char digits[24];
+        const auto result = std::to_chars(std::begin(digits), std::end(digits), number);
+        m_buffer.append(digits, int(result.ptr - digits));
+        return flushWhenFull();
+    }
+    SubtitleFileWriter &operator<<(int number) { return *this << qint64(number); }
+    SubtitleFileWriter &operator<<(const QString &text)
+    {
+        m_buffer.append(text.toUtf8());
+        return flushWhenFull();
+    }
+    SubtitleFileWriter &operator<<(const QByteArray &utf8)
+    {
+        m_buffer.append(utf8);
+        return flushWhenFull();
+    }
+    SubtitleFileWriter &operator<<(TimeText time)
+    {
+        appendTime(m_buffer, time.microseconds, time.form);
+        return flushWhenFull();
+    }
+    SubtitleFileWriter &operator<<(EventMargin margin)
+    {
+        return margin.margin > 0 ? *this << margin.margin : *this << "0000";
+    }
+
+    bool commit()
+    {
+        flush();
+        if (m_failed)
+            m_file.cancelWriting();
+        if (!m_file.commit()) {
+            qWarning().noquote() << "Cannot write subtitle file" << m_file.fileName() << m_file.errorString();
+            return false;
+        }
+        return true;
+    }
+
+private:
+    SubtitleFileWriter &flushWhenFull()
+    {
+        if (m_buffer.size() >= kFlushBytes)
+            flush();
+        return *this;
+    }
+
+    void flush()
+    {
+        if (!m_failed && m_file.write(m_buffer) != m_buffer.size())
+            m_failed = true;
+        m_buffer.resize(0);
+    }
+
+    QSaveFile m_file;
+    QByteArray m_buffer;
+    bool m_failed = false;
+};
+
+bool writeText(const QString &path, const std::function<void(SubtitleFileWriter &)> &body)
+{
+    SubtitleFileWriter out(path);
+    if (!out.open())
+        return false;
+    body(out);
+    return out.commit();
+}
+
 QString decimal(double value)
 {
     return QString::number(value, 'g', 6);
@@ -203,7 +343,7 @@ QString assField(const QString &field)
     return result;
 }
 
-void writeStyleSection(QTextStream &out, const QVector<SubtitleStyle> &styles)
+void writeStyleSection(SubtitleFileWriter &out, const QVector<SubtitleStyle> &styles)
 {
     out << "[V4+ Styles]\n";
     for (const SubtitleStyle &s : styles) {
@@ -218,10 +358,60 @@ void writeStyleSection(QTextStream &out, const QVector<SubtitleStyle> &styles)
     }
 }
 
-QString eventMargin(int margin)
+const char *matrixName(int code)
 {
-    return margin > 0 ? QString::number(margin) : QStringLiteral("0000");
+    static const char *const kNames[] = {"none", "tv.601", "pc.601", "tv.709", "pc.709",
+                                         "tv.240m", "pc.240m", "tv.fcc", "pc.fcc"};
+    return code >= 2 && code <= 10 ? kNames[code - 2] : nullptr;
 }
+
+// Everything before the first "Dialogue:" line.
+void writeAssHead(SubtitleFileWriter &out, const SubtitleParser &document)
+{
+    out << "[Script Info]\n"
+        << "; Script generated by Brindle 4.0\n"
+        << "; " << kMakerAddress << '\n'
+        << "Title: Default ASS file\n"
+        << "ScriptType: v4.00+\n"
+        << "WrapStyle: " << document.WrapStyle << '\n'
+        << "ScaledBorderAndShadow: " << (document.ScaledBorderAndShadow == 1 ? "yes" : "no") << '\n';
+    if (const char *matrix = matrixName(document.YCbCrMatrix))
+        out << "YCbCr Matrix: " << matrix << '\n';
+    if (document.PlayResX > 0)
+        out << "PlayResX: " << document.PlayResX << '\n';
+    if (document.PlayResY > 0)
+        out << "PlayResY: " << document.PlayResY << '\n';
+    writeStyleSection(out, document.styles);
+    out << "[Events]\n"
+        << "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
+}
+
+// The "Dialogue:" lines of one document; its style names are looked up once.
+class DialogueWriter
+{
+public:
+    DialogueWriter(SubtitleFileWriter &out, const SubtitleParser &document, bool srtMarkup) :
+        m_out(out), m_srtMarkup(srtMarkup)
+    {
+        for (const SubtitleStyle &style : document.styles)
+            m_styleNames.append(assField(style.Name).toUtf8());
+    }
+
+    void operator()(const SubtitleEvent &e)
+    {
+        const QByteArray styleName = e.Style >= 1 && e.Style <= m_styleNames.size() ? m_styleNames[e.Style - 1]
+                                                                                    : QByteArray();
+        m_out << "Dialogue: " << e.Layer << ',' << TimeText{e.Start * 1000, TimeForm::Ass} << ','
+              << TimeText{e.End * 1000, TimeForm::Ass} << ',' << styleName << ',' << assField(e.Name) << ','
+              << EventMargin{e.MarginL} << ',' << EventMargin{e.MarginR} << ',' << EventMargin{e.MarginV} << ','
+              << assField(e.Effect) << ',' << assText(m_srtMarkup ? SrtMarkup::toAss(e.Text) : e.Text) << '\n';
+    }
+
+private:
+    SubtitleFileWriter &m_out;
+    bool m_srtMarkup;
+    QVector<QByteArray> m_styleNames;
+};
 
 // SRT has no "\N"; its line breaks are real ones.
 QString srtText(const QString &text)
@@ -231,37 +421,6 @@ QString srtText(const QString &text)
     QString result = text;
     result.replace(QLatin1String("\\N"), QLatin1String("\n"));
     return result;
-}
-
-const char *matrixName(int code)
-{
-    static const char *const kNames[] = {"none", "tv.601", "pc.601", "tv.709", "pc.709",
-                                         "tv.240m", "pc.240m", "tv.fcc", "pc.fcc"};
-    return code >= 2 && code <= 10 ? kNames[code - 2] : nullptr;
-}
-
-// Writes through a save file, so a failed write never leaves half a file in
-// place of a good one.
-bool writeText(const QString &path, const std::function<void(QTextStream &)> &body)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        qWarning().noquote() << "Cannot write subtitle file" << path << file.errorString();
-        return false;
-    }
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    out.setGenerateByteOrderMark(false);
-    body(out);
-    out.flush();
-    if (out.status() != QTextStream::Ok)
-        file.cancelWriting();
-    if (!file.commit()) {
-        qWarning().noquote() << "Cannot write subtitle file" << path << file.errorString();
-        return false;
-    }
-    return true;
 }
 
 QString ending(const QString &path)
@@ -314,6 +473,7 @@ bool SubtitleParser::readAss()
     ScaledBorderAndShadow = track->ScaledBorderAndShadow;
     YCbCrMatrix = track->YCbCrMatrix;
     utf8 = decode.isUtf8();
+    srtMarkup = false;
     styles = std::move(readStyles);
     events = std::move(readEvents);
     return true;
@@ -330,19 +490,14 @@ bool SubtitleParser::readSrt()
         qWarning().noquote() << "Subtitle file is not open for reading:" << fileName();
         return false;
     }
-    // Line ends are the text stream's business; the byte scan needs raw bytes.
+    // The reader takes line ends apart itself and needs the raw bytes.
     const bool textMode = isTextModeEnabled();
     setTextModeEnabled(false);
     seek(0);
-    int bomLength = 0;
-    QTextCodec *codec = TextEncoding::codecForDevice(this, &bomLength);
-    seek(bomLength);
-
-    QTextStream stream(this);
-    stream.setCodec(codec);
-    stream.setAutoDetectUnicode(false);
-    events = readSrtCues(stream.readAll());
-    utf8 = bomLength > 0 || codec->mibEnum() == 106;
+    // The old lines go first, so that a big file never has two documents' worth in memory.
+    events = QVector<SubtitleEvent>();
+    utf8 = readSrtCues(this, [this](SubtitleEvent &&cue) { events.append(std::move(cue)); });
+    srtMarkup = true;
 
     setTextModeEnabled(textMode);
     if (!wasOpen)
@@ -363,41 +518,36 @@ bool SubtitleParser::write(const QString &path) const
 
 bool SubtitleParser::writeAss(const QString &path) const
 {
-    return writeText(path, [this](QTextStream &out) {
-        out << "[Script Info]\n"
-            << "; Script generated by Brindle 4.0\n"
-            << "; " << kMakerAddress << '\n'
-            << "Title: Default ASS file\n"
-            << "ScriptType: v4.00+\n"
-            << "WrapStyle: " << WrapStyle << '\n'
-            << "ScaledBorderAndShadow: " << (ScaledBorderAndShadow == 1 ? "yes" : "no") << '\n';
-        if (const char *matrix = matrixName(YCbCrMatrix))
-            out << "YCbCr Matrix: " << matrix << '\n';
-        if (PlayResX > 0)
-            out << "PlayResX: " << PlayResX << '\n';
-        if (PlayResY > 0)
-            out << "PlayResY: " << PlayResY << '\n';
-        writeStyleSection(out, styles);
-        out << "[Events]\n"
-            << "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n";
-        for (const SubtitleEvent &e : events) {
-            const QString styleName =
-                e.Style >= 1 && e.Style <= styles.size() ? assField(styles[e.Style - 1].Name) : QString();
-            out << "Dialogue: " << e.Layer << ',' << formatAssTime(e.Start * 1000) << ','
-                << formatAssTime(e.End * 1000) << ',' << styleName << ',' << assField(e.Name) << ',' << eventMargin(e.MarginL)
-                << ',' << eventMargin(e.MarginR) << ',' << eventMargin(e.MarginV) << ',' << assField(e.Effect) << ','
-                << assText(e.Text) << '\n';
-        }
+    return writeText(path, [this](SubtitleFileWriter &out) {
+        writeAssHead(out, *this);
+        DialogueWriter dialogue(out, *this, srtMarkup);
+        for (const SubtitleEvent &e : events)
+            dialogue(e);
+    });
+}
+
+bool SubtitleParser::writeAssFromSrt(const QString &srtPath, const QString &assPath) const
+{
+    QFile srt(srtPath);
+    if (!srt.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "Cannot open subtitle file" << srtPath << srt.errorString();
+        return false;
+    }
+    return writeText(assPath, [this, &srt](SubtitleFileWriter &out) {
+        writeAssHead(out, *this);
+        DialogueWriter dialogue(out, *this, true);
+        readSrtCues(&srt, [&dialogue](SubtitleEvent &&cue) { dialogue(cue); });
     });
 }
 
 bool SubtitleParser::writeSrt(const QString &path) const
 {
-    return writeText(path, [this](QTextStream &out) {
+    return writeText(path, [this](SubtitleFileWriter &out) {
         int number = 0;
         for (const SubtitleEvent &e : events) {
             out << ++number << '\n'
-                << formatSrtTime(e.Start * 1000) << " --> " << formatSrtTime(e.End * 1000) << '\n'
+                << TimeText{e.Start * 1000, TimeForm::Srt} << " --> " << TimeText{e.End * 1000, TimeForm::Srt}
+                << '\n'
                 << srtText(e.Text) << "\n\n";
         }
     });
@@ -405,28 +555,19 @@ bool SubtitleParser::writeSrt(const QString &path) const
 
 bool SubtitleParser::writeStyles(const QString &path) const
 {
-    return writeText(path, [this](QTextStream &out) { writeStyleSection(out, styles); });
+    return writeText(path, [this](SubtitleFileWriter &out) { writeStyleSection(out, styles); });
 }
 
-// Subtitle files cannot say "before the start", so earlier times are written as 0.
 QString SubtitleParser::formatAssTime(qint64 microseconds)
 {
-    const qint64 us = qMax<qint64>(microseconds, 0);
-    const QLatin1Char zero('0');
-    return QStringLiteral("%1:%2:%3.%4")
-        .arg(us / 3600000000LL)
-        .arg(us / 60000000 % 60, 2, 10, zero)
-        .arg(us / 1000000 % 60, 2, 10, zero)
-        .arg(us / 10000 % 100, 2, 10, zero);
+    QByteArray text;
+    appendTime(text, microseconds, TimeForm::Ass);
+    return QString::fromLatin1(text);
 }
 
 QString SubtitleParser::formatSrtTime(qint64 microseconds)
 {
-    const qint64 us = qMax<qint64>(microseconds, 0);
-    const QLatin1Char zero('0');
-    return QStringLiteral("%1:%2:%3,%4")
-        .arg(us / 3600000000LL, 2, 10, zero)
-        .arg(us / 60000000 % 60, 2, 10, zero)
-        .arg(us / 1000000 % 60, 2, 10, zero)
-        .arg(us / 1000 % 1000, 3, 10, zero);
+    QByteArray text;
+    appendTime(text, microseconds, TimeForm::Srt);
+    return QString::fromLatin1(text);
 }

@@ -9,7 +9,8 @@
 // The subtitle document: lines, ASS styles and the script header values that
 // travel from file to file. The file name is the subtitle file it was read from.
 // Reads SRT itself, ASS/SSA/style files through libass; writes ASS, SRT and
-// style-only files (all UTF-8 without a byte-order mark).
+// style-only files (all UTF-8 without a byte-order mark). The texts keep the
+// form of the file they came from, so an SRT written back keeps its tags.
 class SubtitleParser : public QFile
 {
     Q_OBJECT
@@ -29,6 +30,9 @@ public:
     // Writes with the writer the ending names ("srt"; "ass" or "ssa").
     bool write(const QString &path) const;
     bool writeAss(const QString &path) const;
+    // The SRT file as ASS with this document's header and styles, cue by cue:
+    // nothing of the SRT is kept, however long it is. The document is not changed.
+    bool writeAssFromSrt(const QString &srtPath, const QString &assPath) const;
     bool writeSrt(const QString &path) const;
     // Only the "[V4+ Styles]" section: the style file format.
     bool writeStyles(const QString &path) const;
@@ -45,4 +49,7 @@ public:
     int ScaledBorderAndShadow = 0; // 1 = yes
     int YCbCrMatrix = 0;           // libass numbering; 0 and 1 = absent
     bool utf8 = true;              // the texts last read were UTF-8
+    // The texts carry SRT's tags (<i>, <font color=...>), as read from an SRT
+    // file; the ASS writer turns them into override tags.
+    bool srtMarkup = false;
 };

@@ -168,7 +168,9 @@ void SubtitleTable::writeRow(int row, const SubtitleEvent &event)
 {
     m_model->item(row, StartColumn)->setText(timeText(event.Start));
     m_model->item(row, EndColumn)->setText(timeText(event.End));
-    m_model->item(row, TextColumn)->setText(event.Text);
+    QStandardItem *text = m_model->item(row, TextColumn);
+    text->setText(event.Text);
+    text->setData(m_document->srtMarkup ? QVariant(true) : QVariant(), SrtMarkupRole);
 }
 
 bool SubtitleTable::validRow(int row) const

@@ -18,6 +18,8 @@ class SubtitleTable : public QObject
     Q_OBJECT
 public:
     enum Column { StartColumn = 0, EndColumn = 1, TextColumn = 2 };
+    // Set on the text cells while the document's texts carry SRT's tags.
+    enum Role { SrtMarkupRole = Qt::UserRole + 1 };
 
     SubtitleTable(SubtitleParser *document, QStandardItemModel *model, QObject *parent = nullptr);
 

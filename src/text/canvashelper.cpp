@@ -127,11 +127,18 @@ bool CanvasHelper::draw(QPainter *painter, const QFont &font, const QString &tex
     if (!painter)
         return false;
     if (m_shadowEnabled && m_gate && m_canvas && m_bandMask && m_shapeMask)
-        drawShadow(font, text, origin + m_shadowOffset);
+        drawShadow(font, text, origin);
     if (!m_text)
         return true;
     painter->setRenderHint(QPainter::Antialiasing, true);
     return m_text->draw(*painter, font, text, origin);
+}
+
+QPoint CanvasHelper::shadowOrigin(const ITextStrategy &shadow, QPoint textOrigin) const
+{
+    const int textMargin = m_text ? m_text->glyphMargin() : 0;
+    const int shift = textMargin - shadow.glyphMargin();
+    return textOrigin + m_shadowOffset + QPoint(shift, shift);
 }
 
 void CanvasHelper::drawShadow(const QFont &font, const QString &text, QPoint origin)
@@ -144,10 +151,10 @@ void CanvasHelper::drawShadow(const QFont &font, const QString &text, QPoint ori
     {
         QPainter shapePainter(&shape);
         shapePainter.setRenderHint(QPainter::Antialiasing, true);
-        m_shapeMask->draw(shapePainter, font, text, origin);
+        m_shapeMask->draw(shapePainter, font, text, shadowOrigin(*m_shapeMask, origin));
         QPainter bandPainter(&band);
         bandPainter.setRenderHint(QPainter::Antialiasing, true);
-        m_bandMask->draw(bandPainter, font, text, origin);
+        m_bandMask->draw(bandPainter, font, text, shadowOrigin(*m_bandMask, origin));
     }
     const QRgb shadowRgb = m_shadowColor.rgb();
     for (int y = 0; y < m_canvas->height(); ++y) {
@@ -173,13 +180,11 @@ bool CanvasHelper::measure(const QFont &font, const QString &text, QPoint origin
     if (!m_shadowEnabled || !m_shadow)
         return true;
     TextExtent shadow;
-    m_shadow->measure(font, text, origin, shadow);
-    extent.left = shadow.left;
-    extent.top = shadow.top;
-    if (extent.right <= shadow.right && extent.bottom <= shadow.bottom) {
-        extent.right = shadow.right;
-        extent.bottom = shadow.bottom;
-    }
+    m_shadow->measure(font, text, shadowOrigin(*m_shadow, origin), shadow);
+    extent.left = qMin(extent.left, shadow.left);
+    extent.top = qMin(extent.top, shadow.top);
+    extent.right = qMax(extent.right, shadow.right);
+    extent.bottom = qMax(extent.bottom, shadow.bottom);
     return true;
 }
 

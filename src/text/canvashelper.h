@@ -42,8 +42,10 @@ public:
     // The shadow is drawn only while a gate image exists.
     void setGateImage(const QColor &color, int width, int height);
 
-    // Shadow first (at the origin moved by the shadow offset), then the text at the origin.
+    // Shadow first, its glyphs at the text's glyphs moved by the shadow offset, then the text
+    // at the origin.
     bool draw(QPainter *painter, const QFont &font, const QString &text, QPoint origin);
+    // The area of the text and, when enabled, of its shadow.
     bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const;
 
     const ITextStrategy *textStrategy() const { return m_text.get(); }
@@ -52,6 +54,8 @@ private:
     void setShadow(ITextStrategy *shadow, ITextStrategy *bandMask, ITextStrategy *shapeMask,
                    const QColor &shadowColor, QPoint offset);
     void drawShadow(const QFont &font, const QString &text, QPoint origin);
+    // Where a shadow strategy draws so that its glyphs sit at the text's moved by the offset.
+    QPoint shadowOrigin(const ITextStrategy &shadow, QPoint textOrigin) const;
 
     std::unique_ptr<ITextStrategy> m_text;
     std::unique_ptr<ITextStrategy> m_shadow;

@@ -83,13 +83,19 @@ void CWordArtInfo::placeOrigin()
         margin = OutlineThickness1;
     else if (TextEffect == DoubleOutline || TextEffect == GradientOutline)
         margin = OutlineThickness1 + OutlineThickness2;
-    else {
-        Origin = QPoint(0, 0);
-        return;
-    }
+    // The shadow's band reaches half its thickness beyond the glyphs, whatever the effect.
     if (EnableShadow && ShadowThickness > margin)
         margin = ShadowThickness;
     Origin = QPoint(margin / 2, margin / 2);
+}
+
+QPoint CWordArtInfo::drawingOrigin() const
+{
+    // A shadow above or left of the text pushes the text the other way, so both stay inside.
+    QPoint origin = Origin;
+    if (EnableShadow)
+        origin -= QPoint(qMin(0, ShadowX), qMin(0, ShadowY));
+    return origin;
 }
 
 void CWordArtInfo::prepare(QTextDesigner::CanvasHelper &helper)
@@ -115,7 +121,7 @@ QSize CWordArtInfo::measureSize()
     QTextDesigner::CanvasHelper helper;
     prepare(helper);
     QTextDesigner::TextExtent extent;
-    if (!helper.measure(Font, Text, Origin, extent))
+    if (!helper.measure(Font, Text, drawingOrigin(), extent))
         return QSize();
     return QSize(int(extent.right), int(extent.bottom));
 }
@@ -125,8 +131,9 @@ void CWordArtInfo::render(QImage &output)
     FontSize = Font.pixelSize();
     QTextDesigner::CanvasHelper helper;
     prepare(helper);
+    const QPoint origin = drawingOrigin();
     QTextDesigner::TextExtent extent;
-    if (!helper.measure(Font, Text, Origin, extent)) {
+    if (!helper.measure(Font, Text, origin, extent)) {
         output = QImage();
         return;
     }
@@ -150,12 +157,6 @@ void CWordArtInfo::render(QImage &output)
                 const QBrush brush(gradient);
                 applyTo(helper, &brush);
             }
-            // A shadow above or left of the text pushes the text the other way, so both stay inside.
-            QPoint origin = Origin;
-            if (EnableShadow && ShadowX < 0)
-                origin.rx() -= ShadowX;
-            if (EnableShadow && ShadowY < 0)
-                origin.ry() -= ShadowY;
             helper.draw(&painter, Font, Text, origin);
         }
     }

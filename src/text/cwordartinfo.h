@@ -75,5 +75,7 @@ public:
 
 private:
     void placeOrigin();
+    // Origin moved so that a shadow above or left of the text stays inside the picture.
+    QPoint drawingOrigin() const;
     void prepare(QTextDesigner::CanvasHelper &helper);
 };

@@ -14,7 +14,7 @@ void DiffusedShadowStrategy::set(const QColor &text, const QColor &outline, int 
 
 bool DiffusedShadowStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
 {
-    const QPainterPath path = glyphPath(font, text, origin, margin());
+    const QPainterPath path = glyphPath(font, text, origin, glyphMargin());
     for (int width = 1; width <= thickness; ++width)
         painter.strokePath(path, roundPen(outlineColor, width));
     const int fills = outlineOnly ? 1 : qMax(1, thickness);

@@ -20,7 +20,7 @@ bool ExtrudeStrategy::draw(QPainter &painter, const QFont &font, const QString &
     const int copies = qMin(std::abs(offset.x()), std::abs(offset.y()));
     if (copies <= 0)
         return true;
-    const QPainterPath path = glyphPath(font, text, QPoint(0, 0), thickness / 2);
+    const QPainterPath path = glyphPath(font, text, QPoint(0, 0), glyphMargin());
     const QPen pen = roundPen(outlineColor, thickness);
     for (int k = 0; k < copies; ++k) {
         // Copy k sits k/copies of the offset back from the drawing position, towards the text.

@@ -14,6 +14,7 @@ public:
     ITextStrategy *clone() const override { return new ExtrudeStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
     bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
+    int glyphMargin() const override { return thickness / 2; }
 
     GlyphFill fill;
     QColor outlineColor = Qt::black;

@@ -19,6 +19,8 @@ public:
     virtual ITextStrategy *clone() const = 0;
     virtual bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const = 0;
     virtual bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const = 0;
+    // How far right of and below the origin the glyphs sit, so that strokes stay inside.
+    virtual int glyphMargin() const = 0;
 };
 
 }

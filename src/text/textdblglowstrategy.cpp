@@ -16,9 +16,14 @@ void TextDblGlowStrategy::set(const GlyphFill &text, const QColor &inner, const 
     glowThickness = glowWidth;
 }
 
+int TextDblGlowStrategy::glyphMargin() const
+{
+    return doubleOutlineMargin(innerThickness, glowThickness);
+}
+
 bool TextDblGlowStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
 {
-    const QPainterPath path = glyphPath(font, text, origin, doubleOutlineMargin(innerThickness, glowThickness));
+    const QPainterPath path = glyphPath(font, text, origin, glyphMargin());
     for (int width = qMax(1, innerThickness); width <= innerThickness + glowThickness; ++width)
         painter.strokePath(path, roundPen(glowColor, width));
     if (innerThickness > 0)

@@ -14,6 +14,7 @@ public:
     ITextStrategy *clone() const override { return new TextDblGlowStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
     bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
+    int glyphMargin() const override;
 
     GlyphFill fill;
     QColor innerColor = Qt::black;

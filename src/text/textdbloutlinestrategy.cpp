@@ -19,10 +19,14 @@ int doubleOutlineMargin(int innerThickness, int outerThickness)
     return (innerThickness + outerThickness + 1) / 2;
 }
 
+int TextDblOutlineStrategy::glyphMargin() const
+{
+    return doubleOutlineMargin(innerThickness, outerThickness);
+}
+
 bool TextDblOutlineStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
 {
-    const QPainterPath path =
-        glyphPath(font, text, origin, doubleOutlineMargin(innerThickness, outerThickness));
+    const QPainterPath path = glyphPath(font, text, origin, glyphMargin());
     if (innerThickness + outerThickness > 0)
         painter.strokePath(path, roundPen(outerColor, innerThickness + outerThickness));
     if (innerThickness > 0)

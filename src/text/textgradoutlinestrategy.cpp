@@ -65,7 +65,7 @@ QVector<QColor> TextGradOutlineStrategy::ramp(int count) const
 
 bool TextGradOutlineStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
 {
-    const QPainterPath path = glyphPath(font, text, origin, margin());
+    const QPainterPath path = glyphPath(font, text, origin, glyphMargin());
     const QVector<QColor> colors = ramp(thickness);
     // Widest first: each narrower stroke paints its colour nearer the glyphs.
     for (int width = thickness; width >= 1; --width)

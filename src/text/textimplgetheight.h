@@ -9,12 +9,9 @@ class TextImplGetHeight : public ITextStrategy
 {
 public:
     bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
+    int glyphMargin() const override { return thickness / 2; }
 
     int thickness = 2;
-
-protected:
-    // Offset of the glyphs from the origin, so that strokes stay right and below it.
-    int margin() const { return thickness / 2; }
 };
 
 }

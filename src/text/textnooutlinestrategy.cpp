@@ -6,7 +6,7 @@ namespace QTextDesigner {
 
 bool TextNoOutlineStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
 {
-    painter.fillPath(glyphPath(font, text, origin, 0), fill.paint());
+    painter.fillPath(glyphPath(font, text, origin, glyphMargin()), fill.paint());
     return true;
 }
 

@@ -15,7 +15,7 @@ bool TextOnlyOutlineStrategy::draw(QPainter &painter, const QFont &font, const Q
 {
     if (thickness <= 0)
         return true;
-    const QPainterPath path = glyphPath(font, text, origin, margin());
+    const QPainterPath path = glyphPath(font, text, origin, glyphMargin());
     // Without rounded edges the pen keeps Qt's square caps and bevel joins: crisp corners.
     const QPen pen = roundedEdge ? roundPen(outlineColor, thickness) : QPen(QBrush(outlineColor), thickness);
     painter.strokePath(path, pen);

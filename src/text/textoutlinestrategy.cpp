@@ -13,7 +13,7 @@ void TextOutlineStrategy::set(const GlyphFill &text, const QColor &outline, int 
 
 bool TextOutlineStrategy::draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const
 {
-    const QPainterPath path = glyphPath(font, text, origin, margin());
+    const QPainterPath path = glyphPath(font, text, origin, glyphMargin());
     // A zero-width pen would be Qt's cosmetic hairline, not no outline.
     if (thickness > 0)
         painter.strokePath(path, roundPen(outlineColor, thickness));

@@ -1,8 +1,12 @@
-#include "app/convertlist.h"
-#include "app/core.h"
+#include "modalwatch.h"
 #include "app/mainwindow.h"
+#include "editor/editormainwindow.h"
+#include "editor/qwatermarkscene.h"
+#include "jobs/conversionlistmodel.h"
 #include "player/qplayerwidget.h"
 #include "settings/configformat.h"
+#include "settings/cropdialog.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -11,30 +15,19 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
-#include <QTimer>
+#include <QUndoStack>
 
 namespace {
 constexpr qint64 kSecond = 1000000;
-
-bool copyTo(const QString &from, const QString &to)
-{
-    QFile::remove(to);
-    return QFile::copy(from, to);
-}
-
-bool writeText(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
+using Model = ConversionListModel;
 
 QPoint centreOf(QWidget *window, QWidget *widget)
 {
@@ -42,6 +35,7 @@ QPoint centreOf(QWidget *window, QWidget *widget)
 }
 }
 
+// The list, its tabs and the editor: every window works on the row it shows, by its id.
 class TestConversionList : public QObject
 {
     Q_OBJECT
@@ -50,16 +44,33 @@ private slots:
     void init();
     void cleanup();
     void addedClipGetsRowTaskAndSidecar();
-    void unreadableFileIsListedWithZeroes();
     void manyFilesAreListedBeforeTheyAreProbed();
     void folderDropsOntoListMergeAndMusic();
     void mergeTabMovesAndKeepsTheMainRow();
     void splitTabAddsParts();
-    void deleteReadyAndAllDelete();
     void tabButtonsAskForFilesFirst();
+    void subtitleOpenAttachesToTheShownRow();
+    void deletingRowsAboveKeepsEveryWindowOnItsFile();
+    void editorAndListShowTheSameRow();
     void containerChoiceIsSaved();
 
 private:
+    Model *rows() const { return m_window->conversionList(); }
+    ConvertTask task(quint64 id) const { return rows()->task(id); }
+    QVariant cell(quint64 id, int column, int role = Qt::DisplayRole) const
+    {
+        return rows()->index(rows()->rowOf(id), column).data(role);
+    }
+    template<typename T>
+    T *find(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+    QTableView *list() const { return find<QTableView>("tableWidget"); }
+    EditorMainWindow *openEditor();
+    // Copies of the test clip under the names given.
+    QStringList copies(const QStringList &names);
+
     QTemporaryDir m_dir;
     QString m_clip;
     MainWindow *m_window = nullptr;
@@ -83,7 +94,24 @@ void TestConversionList::cleanup()
 {
     delete m_window;
     m_window = nullptr;
-    QVERIFY(core().tasks.isEmpty());
+}
+
+EditorMainWindow *TestConversionList::openEditor()
+{
+    find<QAction>("actionWatermark")->trigger();
+    EditorMainWindow *editor = m_window->editor();
+    return QTest::qWaitForWindowExposed(editor) ? editor : nullptr;
+}
+
+QStringList TestConversionList::copies(const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names) {
+        const QString path = m_dir.filePath(name);
+        if (QFile::exists(path) || QFile::copy(m_clip, path))
+            paths << path;
+    }
+    return paths;
 }
 
 void TestConversionList::addedClipGetsRowTaskAndSidecar()
@@ -91,142 +119,114 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
     const QString folder = m_dir.filePath(QStringLiteral("side car, 'ü'"));
     QVERIFY(QDir().mkpath(folder));
     const QString movie = folder + QStringLiteral("/movie.mp4");
-    QVERIFY(copyTo(m_clip, movie));
-    QVERIFY(writeText(folder + "/movie.srt", "1\n00:00:00,500 --> 00:00:01,500\nHello\n"));
-    QVERIFY(writeText(folder + "/movie.ass",
-                      "[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Name, "
-                      "MarginL, MarginR, MarginV, Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,"
-                      "Hello there\n"));
+    QVERIFY(QFile::copy(m_clip, movie));
+    QVERIFY(!TestFiles::write(folder + "/movie.srt", TestFiles::helloSrt()).isEmpty());
+    QVERIFY(!TestFiles::write(folder + "/movie.ass", TestFiles::helloAss()).isEmpty());
 
-    auto *table = m_window->findChild<QTableWidget *>("tableWidget");
-    m_window->dropFiles({movie}, centreOf(m_window, table));
-    QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(table->columnCount(), 3);
-    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("movie.mp4"));
-    QCOMPARE(table->item(0, 0)->toolTip(), movie);
-    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("Ready"));
-    QCOMPARE(m_window->conversionList()->state(0), RowState::Ready);
-    QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+    m_window->dropFiles({movie}, centreOf(m_window, list()));
+    QCOMPARE(rows()->count(), 1);
+    const quint64 id = m_window->currentRowId();
+    QCOMPARE(cell(id, Model::NameColumn).toString(), QStringLiteral("movie.mp4"));
+    QVERIFY(cell(id, Model::NameColumn, Qt::ToolTipRole).toString().startsWith(movie + "\n"));
+    QCOMPARE(cell(id, Model::StatusColumn).toString(), QStringLiteral("Ready"));
+    QCOMPARE(list()->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->m_filePath, movie);
 
-    QCOMPARE(m_window->findChild<QPlayerWidget *>("widgetPlayer")->m_filePath, movie);
-    QCOMPARE(core().tasks.size(), 1);
-    const ConvertTask &task = core().tasks[0];
-    QCOMPARE(task.sourcePath, movie);
-    QCOMPARE(task.subtitlePath, folder + "/movie.ass");
-    QVERIFY(task.hasSubtitle);
-    QCOMPARE(task.transpose, -1);
-    QCOMPARE(core().currentTask, 0);
-    QCOMPARE(m_window->findChild<QLineEdit *>("lineEditSubtitle")->text(), task.subtitlePath);
-    const QAbstractItemModel *lines = m_window->findChild<QTableView *>("tableViewSubtitle")->model();
+    QVERIFY(task(id).hasSubtitle && task(id).subtitlePath == folder + "/movie.ass");
+    QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), task(id).subtitlePath);
+    const QAbstractItemModel *lines = find<QTableView>("tableViewSubtitle")->model();
     QCOMPARE(lines->rowCount(), 1);
     QCOMPARE(lines->index(0, 0).data().toString(), QStringLiteral("00:00:00:500"));
-    QCOMPARE(lines->index(0, 1).data().toString(), QStringLiteral("00:00:01:500"));
-    QCOMPARE(lines->index(0, 2).data().toString(), QStringLiteral("Hello there"));
-    QCOMPARE(core().subtitlePath, task.subtitlePath);
+    QCOMPARE(lines->index(0, 2).data().toString(), QStringLiteral("Hello"));
 
-    QTRY_VERIFY(!m_window->conversionList()->probing());
-    QCOMPARE(core().tasks[0].width, 320);
-    QCOMPARE(core().tasks[0].height, 240);
-    QVERIFY(qAbs(core().tasks[0].end - 3 * kSecond) < kSecond / 10);
-    QCOMPARE(m_window->findChild<QLabel *>("labelTotal")->text(), QStringLiteral("00:00:03"));
-}
+    // The probe reaches the task, and the Merge tab shows the length it found.
+    QTRY_VERIFY(!rows()->probing());
+    QCOMPARE(task(id).width, 320);
+    QVERIFY(qAbs(task(id).end - 3 * kSecond) < kSecond / 10);
+    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:03"));
 
-void TestConversionList::unreadableFileIsListedWithZeroes()
-{
+    // A file the probe cannot open is still listed, with zeroes.
     const QString broken = m_dir.filePath(QStringLiteral("broken.mp4"));
-    QVERIFY(writeText(broken, QByteArray(2048, '\x17')));
-    m_window->conversionList()->addFile(broken);
-    QTRY_VERIFY(!m_window->conversionList()->probing());
-    QCOMPARE(core().tasks[0].width, 0);
-    QCOMPARE(core().tasks[0].end, 0);
-    QVERIFY(!m_window->conversionList()->probe(0).opened);
-    QVERIFY(!core().tasks[0].hasSubtitle);
+    QVERIFY(!TestFiles::write(broken, QByteArray(2048, '\x17')).isEmpty());
+    const quint64 brokenId = m_window->addFiles({broken}).first();
+    QVERIFY(!rows()->probe(brokenId).opened);
+    QCOMPARE(task(brokenId).width, 0);
+    QCOMPARE(task(brokenId).end, 0);
 }
 
 void TestConversionList::manyFilesAreListedBeforeTheyAreProbed()
 {
-    QStringList files;
-    for (int i = 0; i < 200; ++i)
-        files << m_clip;
-    ConvertList *list = m_window->conversionList();
-    list->addFiles(files);
-    // Rows and tasks exist at once; the probes arrive later on worker threads.
-    QCOMPARE(list->count(), 200);
-    QCOMPARE(core().tasks.size(), 200);
-    QVERIFY(list->probing());
-    QSignalSpy allProbed(list, &ConvertList::sigAllProbed);
+    const QList<quint64> ids = m_window->addFiles(QVector<QString>(200, m_clip).toList());
+    // Rows exist at once; the probes arrive later on worker threads.
+    QCOMPARE(rows()->count(), 200);
+    QVERIFY(rows()->probing());
+    QSignalSpy allProbed(rows(), &Model::sigAllProbed);
     QVERIFY(allProbed.wait(60000));
-    QCOMPARE(core().tasks[199].width, 320);
+    QCOMPARE(task(ids.last()).width, 320);
 
     // Deleting rows while probes are on their way keeps results with their own rows.
-    list->addFile(m_clip);
-    m_window->findChild<QAction *>("actionAll_Delete")->trigger();
-    QCOMPARE(list->count(), 0);
-    QTRY_VERIFY(!list->probing());
-    QVERIFY(core().tasks.isEmpty());
+    m_window->addFiles({m_clip});
+    find<QAction>("actionAll_Delete")->trigger();
+    QCOMPARE(rows()->count(), 0);
+    QTRY_VERIFY(!rows()->probing());
+    QCOMPARE(m_window->currentRowId(), quint64(0));
+    QCOMPARE(find<QTableWidget>("tableWidgetMerge")->rowCount(), 0);
 }
 
 void TestConversionList::folderDropsOntoListMergeAndMusic()
 {
     const QString folder = m_dir.filePath(QStringLiteral("drop"));
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(copyTo(m_clip, folder + "/a.mp4"));
-    QVERIFY(copyTo(m_clip, folder + "/B.MKV"));
-    QVERIFY(writeText(folder + "/notes.txt", "not media"));
+    QVERIFY(QFile::copy(m_clip, folder + "/a.mp4"));
+    QVERIFY(QFile::copy(m_clip, folder + "/B.MKV"));
+    QVERIFY(!TestFiles::write(folder + "/notes.txt", "not media").isEmpty());
 
-    auto *table = m_window->findChild<QTableWidget *>("tableWidget");
-    m_window->dropFiles({folder}, centreOf(m_window, table));
-    QCOMPARE(table->rowCount(), 2);
+    m_window->dropFiles({folder}, centreOf(m_window, list()));
+    QCOMPARE(rows()->count(), 2);
+    const quint64 id = m_window->currentRowId();
 
-    auto *tabs = m_window->findChild<QTabWidget *>("tabWidget");
+    auto *tabs = find<QTabWidget>("tabWidget");
     tabs->setCurrentIndex(3);
-    auto *music = m_window->findChild<QTableWidget *>("tableWidgetMusic");
+    auto *music = find<QTableWidget>("tableWidgetMusic");
     m_window->dropFiles({folder}, centreOf(m_window, music));
-    QCOMPARE(table->rowCount(), 2);
-    const ConvertTask &task = core().tasks[core().currentTask];
-    QCOMPARE(task.music.size(), 2);
-    QVERIFY(task.hasMusic);
+    QCOMPARE(rows()->count(), 2);
+    QVERIFY(task(id).hasMusic && task(id).music == QStringList({folder + "/a.mp4", folder + "/B.MKV"}));
     QCOMPARE(music->rowCount(), 2);
-    QCOMPARE(m_window->findChild<QLabel *>("labelTotalMusic")->text(), QStringLiteral("00:00:06"));
+    QCOMPARE(find<QLabel>("labelTotalMusic")->text(), QStringLiteral("00:00:06"));
 
-    QCOMPARE(core().tasks[core().currentTask].music.first(), folder + "/a.mp4");
     music->setCurrentCell(1, 0);
-    m_window->findChild<QPushButton *>("BtnMusicUp")->click();
-    QCOMPARE(core().tasks[core().currentTask].music.first(), folder + "/B.MKV");
+    find<QPushButton>("BtnMusicUp")->click();
+    QCOMPARE(task(id).music.first(), folder + "/B.MKV");
     QCOMPARE(music->item(0, 0)->toolTip(), folder + "/B.MKV");
-    m_window->findChild<QPushButton *>("BtnMusicDelete")->click();
-    m_window->findChild<QPushButton *>("BtnMusicDelete")->click();
-    QVERIFY(!core().tasks[core().currentTask].hasMusic);
-    QCOMPARE(m_window->findChild<QLabel *>("labelTotalMusic")->text(), QStringLiteral("00:00:00"));
+    find<QPushButton>("BtnMusicDelete")->click();
+    find<QPushButton>("BtnMusicDelete")->click();
+    QVERIFY(!task(id).hasMusic);
+    QCOMPARE(find<QLabel>("labelTotalMusic")->text(), QStringLiteral("00:00:00"));
 
     // Dropped on the music table while another tab shows: the files join the list.
     tabs->setCurrentIndex(0);
-    auto *merge = m_window->findChild<QTableWidget *>("tableWidgetMerge");
+    auto *merge = find<QTableWidget>("tableWidgetMerge");
     m_window->dropFiles({folder + "/a.mp4"}, centreOf(m_window, merge));
-    QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(core().tasks[core().currentTask].endings.size(), 1);
+    QCOMPARE(rows()->count(), 2);
+    QCOMPARE(task(id).endings.size(), 1);
     QCOMPARE(merge->rowCount(), 2);
 }
 
 void TestConversionList::mergeTabMovesAndKeepsTheMainRow()
 {
-    m_window->conversionList()->addFile(m_clip);
-    QTRY_VERIFY(!m_window->conversionList()->probing());
-    auto *merge = m_window->findChild<QTableWidget *>("tableWidgetMerge");
+    const quint64 id = m_window->addFiles({m_clip}).first();
+    QTRY_VERIFY(!rows()->probing());
+    auto *merge = find<QTableWidget>("tableWidgetMerge");
     m_window->dropFiles({m_clip, m_clip}, centreOf(m_window, merge));
     QCOMPARE(merge->rowCount(), 3);
     QVERIFY(!merge->item(0, 0)->icon().isNull());
-    QVERIFY(core().tasks[0].mergeOn);
-    QCOMPARE(m_window->findChild<QLabel *>("labelTotal")->text(), QStringLiteral("00:00:09"));
+    QVERIFY(task(id).mergeOn);
+    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:09"));
 
-    // The main row cannot be deleted; an ending moving up becomes a title sequence.
-    merge->setCurrentCell(0, 1);
-    m_window->findChild<QPushButton *>("BtnMergeDelete")->click();
-    QCOMPARE(merge->rowCount(), 3);
+    // An ending moving up becomes a title sequence.
     merge->setCurrentCell(1, 1);
-    m_window->findChild<QPushButton *>("BtnMergeUp")->click();
-    QCOMPARE(core().tasks[0].titleSequences.size(), 1);
-    QCOMPARE(core().tasks[0].endings.size(), 1);
+    find<QPushButton>("BtnMergeUp")->click();
+    QVERIFY(task(id).titleSequences.size() == 1 && task(id).endings.size() == 1);
     QVERIFY(merge->item(0, 0)->icon().isNull());
     QVERIFY(!merge->item(1, 0)->icon().isNull());
 
@@ -234,33 +234,28 @@ void TestConversionList::mergeTabMovesAndKeepsTheMainRow()
     auto *endEditor = qobject_cast<QTimeEdit *>(merge->cellWidget(2, 3));
     QVERIFY(endEditor);
     endEditor->setTime(QTime(0, 0, 1));
-    QCOMPARE(core().tasks[0].endings[0].end, kSecond);
-    QCOMPARE(m_window->findChild<QLabel *>("labelTotal")->text(), QStringLiteral("00:00:07"));
+    QCOMPARE(task(id).endings[0].end, kSecond);
+    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:07"));
 
-    merge->setCurrentCell(2, 1);
-    m_window->findChild<QPushButton *>("BtnMergeDelete")->click();
     merge->setCurrentCell(0, 1);
-    m_window->findChild<QPushButton *>("BtnMergeDelete")->click();
-    QCOMPARE(merge->rowCount(), 1);
-    QVERIFY(!core().tasks[0].mergeOn);
+    find<QPushButton>("BtnMergeDelete")->click();
+    QCOMPARE(merge->rowCount(), 2);
+    QVERIFY(task(id).titleSequences.isEmpty() && task(id).mergeOn);
 }
 
 void TestConversionList::splitTabAddsParts()
 {
-    m_window->conversionList()->addFile(m_clip);
-    auto *mode = m_window->findChild<QComboBox *>("comboBoxSplit");
-    auto *count = m_window->findChild<QSpinBox *>("spinBoxSplitNum");
-    auto *clip = m_window->findChild<QTimeEdit *>("timeEditSplit");
-    mode->setCurrentIndex(1);
-    QVERIFY(count->isHidden() && !clip->isHidden());
+    const quint64 id = m_window->addFiles({m_clip}).first();
+    auto *clip = find<QTimeEdit>("timeEditSplit");
+    find<QComboBox>("comboBoxSplit")->setCurrentIndex(1);
+    QVERIFY(find<QSpinBox>("spinBoxSplitNum")->isHidden() && !clip->isHidden());
     clip->setTime(QTime(0, 0, 2));
-    QCOMPARE(core().tasks[0].clipLength, 2 * kSecond);
-    QCOMPARE(core().tasks[0].splitMode, 1);
+    QVERIFY(task(id).clipLength == 2 * kSecond && task(id).splitMode == 1);
 
-    m_window->findChild<QPushButton *>("BtnSplitAdd")->click();
-    QCOMPARE(core().tasks[0].splits.size(), 2);
-    QVERIFY(qAbs(core().tasks[0].splits[1].end - 3 * kSecond) < kSecond / 10);
-    auto *parts = m_window->findChild<QTableWidget *>("tableWidgetSplit");
+    find<QPushButton>("BtnSplitAdd")->click();
+    QCOMPARE(task(id).splits.size(), 2);
+    QVERIFY(qAbs(task(id).splits[1].end - 3 * kSecond) < kSecond / 10);
+    auto *parts = find<QTableWidget>("tableWidgetSplit");
     QCOMPARE(parts->rowCount(), 2);
     QCOMPARE(qobject_cast<QLabel *>(parts->cellWidget(0, 3))->text(), QStringLiteral("00:00:02:000"));
     QTRY_VERIFY(qobject_cast<QLabel *>(parts->cellWidget(1, 0)));
@@ -268,70 +263,136 @@ void TestConversionList::splitTabAddsParts()
     QCOMPARE(thumbnail.size(), QSize(53, 40));
 
     parts->selectRow(0);
-    m_window->findChild<QPushButton *>("BtnSplitDel")->click();
-    QCOMPARE(core().tasks[0].splits.size(), 1);
-    QCOMPARE(core().tasks[0].splits[0].start, 2 * kSecond);
-}
-
-void TestConversionList::deleteReadyAndAllDelete()
-{
-    ConvertList *list = m_window->conversionList();
-    list->addFiles({m_clip, m_clip, m_clip});
-    list->setState(1, RowState::Completed);
-    auto *table = m_window->findChild<QTableWidget *>("tableWidget");
-    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("Completed"));
-
-    table->selectRow(1);
-    m_window->findChild<QAction *>("actionReady_to_convert")->trigger();
-    QCOMPARE(list->state(1), RowState::Ready);
-    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("Ready"));
-
-    list->setState(2, RowState::Failed);
-    table->selectRow(0);
-    // Without work of their own, rows go without a question; the others move up with their state.
-    m_window->findChild<QAction *>("actionDelete")->trigger();
-    QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(core().tasks.size(), 2);
-    QCOMPARE(list->state(1), RowState::Failed);
-    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("Failed"));
-
-    m_window->findChild<QAction *>("actionAll_Delete")->trigger();
-    QCOMPARE(table->rowCount(), 0);
-    QVERIFY(core().tasks.isEmpty());
-    QCOMPARE(m_window->findChild<QTableWidget *>("tableWidgetMerge")->rowCount(), 0);
+    find<QPushButton>("BtnSplitDel")->click();
+    QCOMPARE(task(id).splits.size(), 1);
+    QCOMPARE(task(id).splits[0].start, 2 * kSecond);
 }
 
 void TestConversionList::tabButtonsAskForFilesFirst()
 {
-    for (const char *button : {"BtnMergeAdd", "BtnMusicAdd", "BtnSubtitleOpen"}) {
-        bool asked = false;
-        QTimer::singleShot(0, [&asked] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QCOMPARE(box->text(), QStringLiteral("Add media file to list"));
-            asked = true;
-            box->button(QMessageBox::Yes)->click();
-        });
-        m_window->findChild<QPushButton *>(QLatin1String(button))->click();
-        QVERIFY2(asked, button);
-    }
     // The merge table's menu asks too instead of adding to a row that does not exist.
-    QTimer::singleShot(0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept(); });
-    m_window->findChild<QAction *>("actionAdd_ending")->trigger();
-    QVERIFY(core().tasks.isEmpty());
+    const QList<std::function<void()>> asks{[this] { find<QPushButton>("BtnMergeAdd")->click(); },
+                                             [this] { find<QPushButton>("BtnMusicAdd")->click(); },
+                                             [this] { find<QPushButton>("BtnSubtitleOpen")->click(); },
+                                             [this] { find<QAction>("actionAdd_ending")->trigger(); }};
+    for (const auto &ask : asks) {
+        QString told;
+        whenModalShows([&told](QWidget *modal) {
+            told = qobject_cast<QMessageBox *>(modal)->text();
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+        });
+        ask();
+        QCOMPARE(told, QStringLiteral("Add media file to list"));
+    }
+    QCOMPARE(rows()->count(), 0);
+}
+
+void TestConversionList::subtitleOpenAttachesToTheShownRow()
+{
+    const QList<quint64> ids = m_window->addFiles(copies({"first.mp4", "second.mp4"}));
+    QCOMPARE(m_window->currentRowId(), ids.first());
+    // A click in the merge table clears the list's selection; the tabs still show the current row.
+    auto *merge = find<QTableWidget>("tableWidgetMerge");
+    QTest::mouseClick(merge->viewport(), Qt::LeftButton, {}, merge->visualItemRect(merge->item(0, 1)).center());
+    QVERIFY(list()->selectionModel()->selectedRows().isEmpty());
+
+    const QString subtitle = TestFiles::write(m_dir.filePath(QStringLiteral("lines.srt")), TestFiles::helloSrt());
+    find<QTabWidget>("tabWidget")->setCurrentIndex(2);
+    whenFileDialogShows(subtitle);
+    find<QPushButton>("BtnSubtitleOpen")->click();
+    QCOMPARE(task(ids[0]).subtitlePath, subtitle);
+    QVERIFY(task(ids[0]).hasSubtitle && task(ids[1]).subtitlePath.isEmpty());
+    QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), subtitle);
+}
+
+void TestConversionList::deletingRowsAboveKeepsEveryWindowOnItsFile()
+{
+    const QStringList files = copies({"a.mp4", "b.mp4", "c.mp4", "d.mp4"});
+    const QList<quint64> ids = m_window->addFiles(files);
+    list()->selectRow(2);
+    EditorMainWindow *editor = openEditor();
+    QVERIFY(editor && editor->source() == files[2]);
+
+    rows()->setState(ids[3], RowState::Completed);
+    // The user picks the first file and deletes it; its neighbour becomes the current row.
+    list()->selectRow(0);
+    find<QAction>("actionDelete")->trigger();
+    QCOMPARE(rows()->count(), 3);
+    QCOMPARE(m_window->currentRowId(), ids[1]);
+    QCOMPARE(list()->selectionModel()->selectedRows().size(), 1);
+    // The editor still turns its own file.
+    editor->findChild<QAction *>(QStringLiteral("actionFlip_horizontal"))->trigger();
+    QVERIFY(task(ids[2]).horizontalFlip && !task(ids[1]).horizontalFlip && !task(ids[3]).horizontalFlip);
+
+    // A row above the current one goes: the tabs, the preview and Watermark stay on the current file.
+    list()->selectRow(1);
+    list()->selectionModel()->select(rows()->index(0, 0),
+                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    find<QAction>("actionDelete")->trigger();
+    QCOMPARE(rows()->ids(), QList<quint64>({ids[2], ids[3]}));
+    QCOMPARE(m_window->currentRowId(), ids[2]);
+    QCOMPARE(find<QTableWidget>("tableWidgetMerge")->item(0, 1)->toolTip(), files[2]);
+    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->m_filePath, files[2]);
+    openEditor();
+    QCOMPARE(editor->rowId(), ids[2]);
+
+    // States move with their rows; Ready to convert makes a completed row convert again.
+    list()->selectRow(1);
+    QCOMPARE(cell(ids[3], Model::StatusColumn).toString(), QStringLiteral("Completed"));
+    find<QAction>("actionReady_to_convert")->trigger();
+    QCOMPARE(rows()->state(ids[3]), RowState::Ready);
+}
+
+void TestConversionList::editorAndListShowTheSameRow()
+{
+    const quint64 id = m_window->addFiles({m_clip}).first();
+    EditorMainWindow *editor = openEditor();
+    QVERIFY(editor && cell(id, Model::NameColumn, Qt::DecorationRole).isNull());
+
+    // A subtitle and a crop made in the editor show in the tabs and the row without a click.
+    const QString subtitle = TestFiles::write(m_dir.filePath(QStringLiteral("from editor.srt")), TestFiles::helloSrt());
+    whenFileDialogShows(subtitle);
+    editor->findChild<QAction *>(QStringLiteral("actionAdd_Subtitle"))->trigger();
+    QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), subtitle);
+    QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->rowCount(), 1);
+    whenModalShows([](QWidget *modal) {
+        qobject_cast<CropDialog *>(modal)->OnCrop(ST_CROP_THICK{0.25, 0.0, 0.0, 0.0, true});
+        qobject_cast<CropDialog *>(modal)->accept();
+    });
+    editor->findChild<QAction *>(QStringLiteral("actionCrop"))->trigger();
+    const QString tip = cell(id, Model::NameColumn, Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(QStringLiteral("from editor.srt")) && tip.contains(QStringLiteral("Picture cropped")),
+             qPrintable(tip));
+
+    // Opened again, the canvas is the cropped picture, and a flip keeps the crop.
+    editor->close();
+    QCOMPARE(openEditor(), editor);
+    QCOMPARE(editor->scene()->canvasSize(), QSize(240, 240));
+    editor->findChild<QAction *>(QStringLiteral("actionFlip_horizontal"))->trigger();
+    QVERIFY(task(id).horizontalFlip && task(id).crop.cropped);
+    QCOMPARE(task(id).crop.left, 0.25);
+
+    // The one set of layers is drawn on every row; each says so while there is one.
+    const quint64 other = m_window->addFiles({m_clip}).first();
+    QVERIFY(editor->scene()->addVideo(m_clip));
+    for (quint64 row : {id, other}) {
+        QVERIFY(!cell(row, Model::NameColumn, Qt::DecorationRole).isNull());
+        QVERIFY(cell(row, Model::NameColumn, Qt::ToolTipRole).toString().contains(QStringLiteral("Watermark layers: 1")));
+    }
+    editor->scene()->undoStack()->undo();
+    QVERIFY(cell(other, Model::NameColumn, Qt::DecorationRole).isNull());
 }
 
 void TestConversionList::containerChoiceIsSaved()
 {
-    auto *formats = m_window->findChild<QComboBox *>("comboBoxFormat");
-    formats->setCurrentIndex(1);
+    find<QComboBox>("comboBoxFormat")->setCurrentIndex(1);
     ConfigFormat format;
     format.load();
     QCOMPARE(format.format, QStringLiteral("mkv"));
     delete m_window;
     m_window = new MainWindow;
-    QCOMPARE(m_window->findChild<QComboBox *>("comboBoxFormat")->currentIndex(), 1);
-    m_window->findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(0);
+    QCOMPARE(find<QComboBox>("comboBoxFormat")->currentIndex(), 1);
+    find<QComboBox>("comboBoxFormat")->setCurrentIndex(0);
 }
 
 BRINDLE_TEST_MAIN(TestConversionList)

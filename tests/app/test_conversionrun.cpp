@@ -1,9 +1,9 @@
-#include "app/convertlist.h"
-#include "app/core.h"
 #include "app/mainwindow.h"
 #include "common/displaytext.h"
 #include "jobs/abstractjob.h"
+#include "jobs/conversionlistmodel.h"
 #include "settings/configformat.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -14,15 +14,10 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
-bool writeText(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
+using Model = ConversionListModel;
 
 // Engine processes this test process started and that are still alive.
 int runningEngines()
@@ -43,13 +38,6 @@ int runningEngines()
     return count;
 }
 
-const char kAss[] = "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
-                    "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
-                    "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
-                    "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,1,0,"
-                    "2,10,10,10,1\n\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
-                    "Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,Hello\n";
 }
 
 class TestConversionRun : public QObject
@@ -67,18 +55,14 @@ private slots:
 
 private:
     void run();
-    QString longSource() const
-    {
-        return TestMedia::make(QStringLiteral("long-1280x720-30s.mp4"),
-                               {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
-                                "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g",
-                                "250", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
-    }
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    QString cell(int row, int column) const
+    ConversionListModel *rows() const { return m_window->conversionList(); }
+    QVariant cell(quint64 id, int column, int role = Qt::DisplayRole) const
     {
-        return m_window->findChild<QTableWidget *>("tableWidget")->item(row, column)->text();
+        return rows()->index(rows()->rowOf(id), column).data(role);
     }
+    QString status(quint64 id, int role = Qt::DisplayRole) const { return cell(id, Model::StatusColumn, role).toString(); }
+    QString size(quint64 id, int role = Qt::DisplayRole) const { return cell(id, Model::SizeColumn, role).toString(); }
 
     QTemporaryDir m_dir;
     QString m_output;
@@ -123,24 +107,26 @@ void TestConversionRun::run()
     QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
     QVERIFY(m_window->isIdle());
     // Each row's verdict follows the job's end on the next turn of the event loop.
-    QTRY_VERIFY(!m_window->conversionList()->converting());
+    QTRY_VERIFY(!rows()->converting());
 }
 
 void TestConversionRun::runConvertsAndSkipsCompletedRows()
 {
     const QString source = m_dir.filePath(QStringLiteral("movie.mp4"));
     QVERIFY(QFile::copy(TestMedia::clip(2.0), source));
-    QVERIFY(writeText(m_dir.filePath(QStringLiteral("movie.ass")), kAss));
-    m_window->conversionList()->addFile(source);
-    QCOMPARE(core().tasks[0].subtitlePath, m_dir.filePath(QStringLiteral("movie.ass")));
-    QCOMPARE(cell(0, 2), QStringLiteral("Ready"));
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("movie.ass")), TestFiles::helloAss()).isEmpty());
+    const quint64 id = m_window->addFiles({source}).first();
+    QCOMPARE(rows()->task(id).subtitlePath, m_dir.filePath(QStringLiteral("movie.ass")));
+    QTRY_COMPARE(size(id), DisplayText::fileSize(QFileInfo(source).size()));
+    QCOMPARE(size(id, Qt::ToolTipRole), QStringLiteral("Size of the source file"));
 
     run();
     const QString output = m_output + QStringLiteral("/movie.mp4");
-    QVERIFY2(QFile::exists(output), qPrintable(m_window->conversionList()->log(0)));
-    QCOMPARE(m_window->conversionList()->state(0), RowState::Completed);
-    QCOMPARE(cell(0, 2), QStringLiteral("Completed"));
-    QCOMPARE(cell(0, 1), DisplayText::fileSize(QFileInfo(output).size()));
+    QVERIFY2(QFile::exists(output), qPrintable(rows()->log(id)));
+    QCOMPARE(rows()->state(id), RowState::Completed);
+    QCOMPARE(status(id), QStringLiteral("Completed"));
+    QCOMPARE(size(id), DisplayText::fileSize(QFileInfo(output).size()));
+    QCOMPARE(size(id, Qt::ToolTipRole), QStringLiteral("Size of the output file"));
     QCOMPARE(TestMedia::probeStream(output, "v", "codec_name"), QStringLiteral("h264"));
     QCOMPARE(TestMedia::probeStream(output, "a", "codec_name"), QStringLiteral("aac"));
     QVERIFY(qAbs(TestMedia::probeDuration(output) - TestMedia::probeDuration(source)) < 0.1);
@@ -157,24 +143,23 @@ void TestConversionRun::runConvertsAndSkipsCompletedRows()
 void TestConversionRun::corruptInputFailsAndTheNextRowConverts()
 {
     const QString broken = m_dir.filePath(QStringLiteral("broken.mp4"));
-    QVERIFY(writeText(broken, QByteArray(8192, '\x5a')));
+    QVERIFY(!TestFiles::write(broken, QByteArray(8192, '\x5a')).isEmpty());
     const QString good = m_dir.filePath(QStringLiteral("good, \"clip\".mp4"));
     QVERIFY(QFile::copy(TestMedia::clip(2.0), good));
-    m_window->conversionList()->addFiles({broken, good});
+    const QList<quint64> ids = m_window->addFiles({broken, good});
 
     run();
-    ConvertList *list = m_window->conversionList();
-    QCOMPARE(list->state(0), RowState::Failed);
-    QCOMPARE(cell(0, 2), QStringLiteral("Failed"));
-    QVERIFY(!list->log(0).isEmpty());
-    QCOMPARE(list->statusItem(0)->toolTip().isEmpty(), false);
-    QCOMPARE(list->state(1), RowState::Completed);
+    QCOMPARE(rows()->state(ids[0]), RowState::Failed);
+    QCOMPARE(status(ids[0]), QStringLiteral("Failed"));
+    QVERIFY(!rows()->log(ids[0]).isEmpty());
+    QVERIFY(!status(ids[0], Qt::ToolTipRole).isEmpty());
+    QCOMPARE(rows()->state(ids[1]), RowState::Completed);
     QVERIFY(QFile::exists(m_output + QStringLiteral("/good, \"clip\".mp4")));
 
     // A failed row is tried again by the next run; the completed one is not.
     run();
-    QCOMPARE(list->state(0), RowState::Failed);
-    QCOMPARE(list->state(1), RowState::Completed);
+    QCOMPARE(rows()->state(ids[0]), RowState::Failed);
+    QCOMPARE(rows()->state(ids[1]), RowState::Completed);
     QCOMPARE(QDir(m_output).entryList(QDir::Files).size(), 1);
 }
 
@@ -182,52 +167,53 @@ void TestConversionRun::unusableSubtitleIsLeftOutAndLogged()
 {
     const QString source = m_dir.filePath(QStringLiteral("plain.mp4"));
     QVERIFY(QFile::copy(TestMedia::clip(2.0), source));
-    m_window->conversionList()->addFile(source);
+    const quint64 id = m_window->addFiles({source}).first();
     // libass cannot load an empty file; burning it would fail the whole conversion.
     const QString empty = m_dir.filePath(QStringLiteral("empty.ass"));
-    QVERIFY(writeText(empty, QByteArray()));
-    core().tasks[0].subtitlePath = empty;
-    core().tasks[0].hasSubtitle = true;
+    QVERIFY(!TestFiles::write(empty, QByteArray()).isEmpty());
+    rows()->updateTask(id, [&empty](ConvertTask &task) {
+        task.subtitlePath = empty;
+        task.hasSubtitle = true;
+    });
 
     run();
     // A success that left something out says so, and keeps the note where it can be read.
-    ConvertList *list = m_window->conversionList();
-    QCOMPARE(list->state(0), RowState::CompletedWithWarnings);
-    QCOMPARE(cell(0, 2), QStringLiteral("Completed"));
-    QVERIFY(!list->statusItem(0)->icon().isNull());
-    QVERIFY2(list->log(0).contains(empty), qPrintable(list->log(0)));
-    QVERIFY(list->statusItem(0)->toolTip().startsWith(QStringLiteral("Completed with warnings:\n")));
-    QVERIFY(list->statusItem(0)->toolTip().contains(empty));
+    QCOMPARE(rows()->state(id), RowState::CompletedWithWarnings);
+    QCOMPARE(status(id), QStringLiteral("Completed"));
+    QVERIFY(!cell(id, Model::StatusColumn, Qt::DecorationRole).isNull());
+    QVERIFY2(rows()->log(id).contains(empty), qPrintable(rows()->log(id)));
+    const QString tip = status(id, Qt::ToolTipRole);
+    QVERIFY(tip.startsWith(QStringLiteral("Completed with warnings:\n")) && tip.contains(empty));
     QVERIFY(QFile::exists(m_output + QStringLiteral("/plain.mp4")));
     const QList<AbstractJob *> jobs = m_window->jobs().jobs();
     QCOMPARE(jobs.size(), 1);
     QVERIFY2(jobs.first()->log().contains(empty), qPrintable(jobs.first()->log()));
 
     // A subtitle file that vanished is left out the same way, not replaced by another document.
-    core().tasks[0].subtitlePath = m_dir.filePath(QStringLiteral("vanished.srt"));
-    list->setState(0, RowState::Ready);
+    rows()->updateTask(id, [this](ConvertTask &task) { task.subtitlePath = m_dir.filePath("vanished.srt"); });
+    rows()->setState(id, RowState::Ready);
     run();
-    QCOMPARE(list->state(0), RowState::CompletedWithWarnings);
-    QVERIFY2(list->log(0).contains(QStringLiteral("vanished.srt")), qPrintable(list->log(0)));
+    QCOMPARE(rows()->state(id), RowState::CompletedWithWarnings);
+    QVERIFY2(rows()->log(id).contains(QStringLiteral("vanished.srt")), qPrintable(rows()->log(id)));
 
     // A run of done rows leaves them as they are; a row made ready again loses its sign.
     action("actionRun")->trigger();
     QVERIFY(m_window->isIdle());
-    QCOMPARE(list->state(0), RowState::CompletedWithWarnings);
-    list->setState(0, RowState::Ready);
-    QVERIFY(list->statusItem(0)->icon().isNull());
+    QCOMPARE(rows()->state(id), RowState::CompletedWithWarnings);
+    rows()->setState(id, RowState::Ready);
+    QVERIFY(cell(id, Model::StatusColumn, Qt::DecorationRole).isNull());
 }
 
 void TestConversionRun::stopEndsTheEngines()
 {
-    const QString longClip = longSource();
+    const QString longClip = TestMedia::longClip();
     QVERIFY(!longClip.isEmpty());
     m_window->jobs().setLimit(1);
-    m_window->conversionList()->addFiles({longClip, longClip});
+    const QList<quint64> ids = m_window->addFiles({longClip, longClip});
     action("actionRun")->trigger();
     // Wait for real progress, so an engine is at work.
     static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
-    QTRY_VERIFY_WITH_TIMEOUT(working.match(cell(0, 2)).hasMatch(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(ids[0])).hasMatch(), 60000);
     QVERIFY(runningEngines() > 0);
 
     // Pause suspends the engine and offers to resume; nothing is queued twice.
@@ -235,7 +221,7 @@ void TestConversionRun::stopEndsTheEngines()
     action("actionRun")->trigger();
     QCOMPARE(action("actionRun")->text(), QStringLiteral("Resume"));
     QVERIFY(m_window->jobs().isPaused());
-    QCOMPARE(cell(0, 2), QStringLiteral("Paused"));
+    QCOMPARE(status(ids[0]), QStringLiteral("Paused"));
     QVERIFY(!m_window->isIdle());
     QCOMPARE(m_window->jobs().jobs().size(), jobs);
 
@@ -245,12 +231,12 @@ void TestConversionRun::stopEndsTheEngines()
     QCOMPARE(action("actionRun")->text(), QStringLiteral("Run"));
     QVERIFY(m_window->isIdle());
     QVERIFY(!action("actionRun")->isEnabled());
-    QCOMPARE(cell(0, 2), QStringLiteral("Stopping…"));
-    QCOMPARE(m_window->conversionList()->state(1), RowState::Stopping);
+    QCOMPARE(status(ids[0]), QStringLiteral("Stopping…"));
+    QCOMPARE(rows()->state(ids[1]), RowState::Stopping);
     QVERIFY(done.wait(30000));
-    QTRY_COMPARE(m_window->conversionList()->state(0), RowState::Stopped);
-    QCOMPARE(m_window->conversionList()->state(1), RowState::Stopped);
-    QCOMPARE(cell(0, 2), QStringLiteral("Stopped"));
+    QTRY_COMPARE(rows()->state(ids[0]), RowState::Stopped);
+    QCOMPARE(rows()->state(ids[1]), RowState::Stopped);
+    QCOMPARE(status(ids[0]), QStringLiteral("Stopped"));
     QVERIFY(action("actionRun")->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(runningEngines(), 0, 10000);
 
@@ -259,8 +245,19 @@ void TestConversionRun::stopEndsTheEngines()
     QCOMPARE(outputs, QStringList{QStringLiteral("long-1280x720-30s (unfinished).mp4")});
     const QString kept = m_output + QLatin1Char('/') + outputs.first();
     QVERIFY(TestMedia::probeDuration(kept) > 0.0);
-    QCOMPARE(cell(0, 1), DisplayText::fileSize(QFileInfo(kept).size()));
-    QVERIFY(m_window->conversionList()->log(0).contains(outputs.first()));
+    QCOMPARE(size(ids[0]), DisplayText::fileSize(QFileInfo(kept).size()));
+    QVERIFY(rows()->log(ids[0]).contains(outputs.first()));
+    QVERIFY(!cell(ids[0], Model::StatusColumn, Qt::DecorationRole).isNull());
+    QVERIFY(status(ids[0], Qt::ToolTipRole).startsWith(QStringLiteral("Unfinished file kept: ") + outputs.first()));
+
+    // Stopped again, the row leaves one unfinished file still: the newest.
+    action("actionRun")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(ids[0])).hasMatch(), 60000);
+    action("actionStop")->trigger();
+    QVERIFY(done.wait(30000));
+    QTRY_COMPARE(rows()->state(ids[0]), RowState::Stopped);
+    QCOMPARE(QDir(m_output).entryList(QDir::Files), outputs);
+    QCOMPARE(size(ids[0]), DisplayText::fileSize(QFileInfo(kept).size()));
 }
 
 void TestConversionRun::splitAndSoundtrackFollowTheRun()
@@ -272,16 +269,16 @@ void TestConversionRun::splitAndSoundtrackFollowTheRun()
     const QString music = TestMedia::make(QStringLiteral("music-3s.mp3"),
                                           {"-f", "lavfi", "-i", "sine=frequency=220:duration=3"});
     QVERIFY(!music.isEmpty());
-    m_window->conversionList()->addFiles({cut, scored});
-    core().tasks[0].splitMode = 0;
-    core().tasks[0].splitCount = 2;
-    core().tasks[1].music = QStringList{music};
-    core().tasks[1].hasMusic = true;
+    const QList<quint64> ids = m_window->addFiles({cut, scored});
+    rows()->updateTask(ids[0], [](ConvertTask &task) { task.splitCount = 2; });
+    rows()->updateTask(ids[1], [&music](ConvertTask &task) {
+        task.music = QStringList{music};
+        task.hasMusic = true;
+    });
 
     run();
-    ConvertList *list = m_window->conversionList();
-    QCOMPARE(list->state(0), RowState::Completed);
-    QVERIFY2(list->state(1) == RowState::Completed, qPrintable(list->log(1)));
+    QCOMPARE(rows()->state(ids[0]), RowState::Completed);
+    QVERIFY2(rows()->state(ids[1]) == RowState::Completed, qPrintable(rows()->log(ids[1])));
     const QStringList outputs = QDir(m_output).entryList(QDir::Files);
     QVERIFY2(outputs.contains(QStringLiteral("cut_1.mp4")) && outputs.contains(QStringLiteral("cut_2.mp4")),
              qPrintable(outputs.join(", ")));

@@ -1,10 +1,9 @@
 #include "modalwatch.h"
-#include "app/convertlist.h"
-#include "app/core.h"
 #include "app/logdialog.h"
 #include "app/mainwindow.h"
 #include "app/middleelision.h"
 #include "app/startup.h"
+#include "jobs/conversionlistmodel.h"
 #include "settings/aboutdialog.h"
 #include "settings/mainoptionsdialog.h"
 #include "testmedia.h"
@@ -14,6 +13,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -21,10 +21,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
@@ -71,6 +72,8 @@ private slots:
     void longOutputFolderKeepsBothEndsInView();
     void formatListStaysInsideTheWindow();
     void aboutLinksLeadToFilesThatShip();
+    void waylandDesktopsStartOnXWayland_data();
+    void waylandDesktopsStartOnXWayland();
 };
 
 void TestFirstRun::toolTipsAreReadable()
@@ -154,12 +157,11 @@ void TestFirstRun::commandLineFilesArriveInTheList()
     const QString relative = QDir::current().relativeFilePath(named);
     window.addCommandLineFiles({relative, dir.filePath(QStringLiteral("folder")),
                                 QUrl::fromLocalFile(asUrl).toString(), dir.filePath(QStringLiteral("gone.mp4"))});
-    ConvertList *list = window.conversionList();
+    ConversionListModel *list = window.conversionList();
     QCOMPARE(list->count(), 3);
-    QCOMPARE(list->path(0), named);
-    QCOMPARE(list->path(1), inFolder);
-    QCOMPARE(list->path(2), asUrl);
-    QCOMPARE(core().tasks.size(), 3);
+    QCOMPARE(list->path(list->idAt(0)), named);
+    QCOMPARE(list->path(list->idAt(1)), inFolder);
+    QCOMPARE(list->path(list->idAt(2)), asUrl);
     QVERIFY2(window.statusBar()->currentMessage().contains(QStringLiteral("gone.mp4")),
              qPrintable(window.statusBar()->currentMessage()));
 
@@ -171,16 +173,14 @@ void TestFirstRun::failedRowShowsItsWholeLog()
 {
     MainWindow window;
     window.show();
-    ConvertList *list = window.conversionList();
-    list->addFile(QStringLiteral("/nowhere/clip.mp4"));
-    list->addFile(QStringLiteral("/nowhere/other.mp4"));
+    const QList<quint64> ids = window.addFiles({"/nowhere/clip.mp4", "/nowhere/other.mp4"});
     QStringList lines;
     for (int i = 1; i <= 120; ++i)
         lines << QStringLiteral("line %1 of what the engine said").arg(i);
     const QString log = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-    list->setOutcome(0, RowState::Failed, log);
+    window.conversionList()->setOutcome(ids[0], RowState::Failed, log);
 
-    auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    auto *table = window.findChild<QTableView *>(QStringLiteral("tableWidget"));
     auto *showLog = window.findChild<QAction *>(QStringLiteral("actionShowLog"));
     QVERIFY(showLog);
     QCOMPARE(showLog->text(), QStringLiteral("Show Log…"));
@@ -282,11 +282,47 @@ void TestFirstRun::aboutLinksLeadToFilesThatShip()
         ++links;
     }
     QCOMPARE(links, 1);
+    // The box only informs: one button closes it.
+    QCOMPARE(dialog.findChild<QDialogButtonBox *>()->buttons().size(), 1);
     QCOMPARE(QUrl::fromLocalFile(AboutDialog::helpFile()).fileName(), QStringLiteral("README.md"));
     for (const char *name : {"label_2", "label_3"}) {
         auto *label = dialog.findChild<QLabel *>(QLatin1String(name));
         QVERIFY(!label->isVisible() || label->text().contains(QStringLiteral("README.md")));
     }
+}
+
+void TestFirstRun::waylandDesktopsStartOnXWayland_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("platform");
+    const QStringList wayland{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"};
+    QTest::newRow("wayland session") << wayland << QStringList() << QByteArray("xcb");
+    QTest::newRow("wayland display only") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"} << QStringList()
+                                          << QByteArray("xcb");
+    QTest::newRow("user chose a platform") << wayland + QStringList{"QT_QPA_PLATFORM=wayland"} << QStringList()
+                                           << QByteArray();
+    QTest::newRow("user passed -platform") << wayland << QStringList{"-platform", "wayland"} << QByteArray();
+    QTest::newRow("no XWayland") << QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0"}
+                                 << QStringList() << QByteArray();
+    QTest::newRow("X11 session") << QStringList{"XDG_SESSION_TYPE=x11", "DISPLAY=:0"} << QStringList() << QByteArray();
+}
+
+void TestFirstRun::waylandDesktopsStartOnXWayland()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, platform);
+    QProcessEnvironment values;
+    for (const QString &entry : environment)
+        values.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    QList<QByteArray> bytes{"brindle"};
+    for (const QString &argument : arguments)
+        bytes << argument.toLocal8Bit();
+    QVector<const char *> argv;
+    for (const QByteArray &argument : qAsConst(bytes))
+        argv << argument.constData();
+    QCOMPARE(Startup::platformFor(argv.size(), argv.constData(), values), platform);
 }
 
 BRINDLE_TEST_MAIN(TestFirstRun)

@@ -1,8 +1,8 @@
-#include "app/convertlist.h"
-#include "app/core.h"
 #include "app/mainwindow.h"
 #include "jobs/abstractjob.h"
+#include "jobs/conversionlistmodel.h"
 #include "settings/configformat.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -15,27 +15,13 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace {
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-const char kAss[] = "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
-                    "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
-                    "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
-                    "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                    "Style: Default,Arial,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,1,1,0,"
-                    "2,10,10,10,1\n\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
-                    "Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Default,,0,0,0,,Hello\n";
 
 // Answers a question with a button when one shows while it lives.
 class QuestionAnswerer
@@ -78,12 +64,15 @@ private slots:
 
 private:
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    QTableWidget *table() const { return m_window->findChild<QTableWidget *>("tableWidget"); }
-    ConvertList *list() const { return m_window->conversionList(); }
+    ConversionListModel *rows() const { return m_window->conversionList(); }
+    QString status(quint64 id) const
+    {
+        return rows()->index(rows()->rowOf(id), ConversionListModel::StatusColumn).data().toString();
+    }
+    void change(quint64 id, const std::function<void(ConvertTask &)> &edit) { rows()->updateTask(id, edit); }
     // Deletes a row, answering the question if one comes; tells whether it came.
-    bool deleteRow(int row, QMessageBox::StandardButton answer);
+    bool deleteRow(quint64 id, QMessageBox::StandardButton answer);
     bool runToTheEnd(int timeoutMs = 240000);
-    QString longSource() const;
     QString music() const;
     // The warning the run showed, closed; empty when there was none.
     QString takeWarning();
@@ -129,23 +118,14 @@ void TestRunSafety::cleanup()
     m_window = nullptr;
 }
 
-QString TestRunSafety::longSource() const
-{
-    return TestMedia::make(QStringLiteral("long-1280x720-30s.mp4"),
-                           {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
-                            "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g", "250",
-                            "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
-}
-
 QString TestRunSafety::music() const
 {
     return TestMedia::make(QStringLiteral("music-3s.mp3"), {"-f", "lavfi", "-i", "sine=frequency=220:duration=3"});
 }
 
-bool TestRunSafety::deleteRow(int row, QMessageBox::StandardButton answer)
+bool TestRunSafety::deleteRow(quint64 id, QMessageBox::StandardButton answer)
 {
-    table()->clearSelection();
-    table()->selectRow(row);
+    m_window->findChild<QTableView *>("tableWidget")->selectRow(rows()->rowOf(id));
     QuestionAnswerer answerer(answer);
     action("actionDelete")->trigger();
     return answerer.asked > 0;
@@ -160,7 +140,7 @@ bool TestRunSafety::runToTheEnd(int timeoutMs)
         return false;
     // Each row's verdict follows the job's end on the next turn of the event loop.
     QTest::qWait(50);
-    return !list()->converting();
+    return !rows()->converting();
 }
 
 QString TestRunSafety::takeWarning()
@@ -184,15 +164,14 @@ void TestRunSafety::rowDeletedBeforeTheRun()
     const QString c = m_dir.filePath(QStringLiteral("c.mp4"));
     for (const QString &path : {a, b, c})
         QVERIFY(QFile::exists(path) || QFile::copy(TestMedia::clip(2.0), path));
-    list()->addFiles({a, b, c});
-    core().tasks[2].splitCount = 2;
-    QVERIFY(!deleteRow(1, QMessageBox::No)); // nothing runs: no question
-    QCOMPARE(list()->count(), 2);
-    QCOMPARE(list()->path(1), c);
+    const QList<quint64> ids = m_window->addFiles({a, b, c});
+    change(ids[2], [](ConvertTask &task) { task.splitCount = 2; });
+    QVERIFY(!deleteRow(ids[1], QMessageBox::No)); // nothing runs: no question
+    QCOMPARE(rows()->ids(), QList<quint64>({ids[0], ids[2]}));
 
     QVERIFY(runToTheEnd());
-    for (int row : {0, 1})
-        QVERIFY2(list()->state(row) == RowState::Completed, qPrintable(list()->log(row)));
+    for (quint64 id : {ids[0], ids[2]})
+        QVERIFY2(rows()->state(id) == RowState::Completed, qPrintable(rows()->log(id)));
     QCOMPARE(QDir(m_output).entryList(QDir::Files),
              QStringList({QStringLiteral("a.mp4"), QStringLiteral("c_1.mp4"), QStringLiteral("c_2.mp4")}));
 }
@@ -205,35 +184,34 @@ void TestRunSafety::rowsDeletedWhileTheirJobsRun()
     const QString scored = m_dir.filePath(QStringLiteral("scored.mp4"));
     for (const QString &path : {cut, scored})
         QVERIFY(QFile::exists(path) || QFile::copy(TestMedia::clip(2.0), path));
-    QVERIFY(writeBytes(m_dir.filePath(QStringLiteral("cut.ass")), kAss));
-    const QString longClip = longSource();
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("cut.ass")), TestFiles::helloAss()).isEmpty());
+    const QString longClip = TestMedia::longClip();
     QVERIFY(!longClip.isEmpty() && !music().isEmpty());
-    list()->addFiles({cut, scored, longClip});
-    core().tasks[0].splitCount = 2; // burned subtitle: converted first, then cut
-    core().tasks[1].music = QStringList{music()};
-    core().tasks[1].hasMusic = true;
+    const QList<quint64> ids = m_window->addFiles({cut, scored, longClip});
+    change(ids[0], [](ConvertTask &task) { task.splitCount = 2; }); // burned subtitle: converted first, then cut
+    change(ids[1], [this](ConvertTask &task) {
+        task.music = QStringList{music()};
+        task.hasMusic = true;
+    });
 
     QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     action("actionRun")->trigger();
     // The long conversion runs; the parts of the first row and the mix of the second wait.
     static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
-    QTRY_VERIFY_WITH_TIMEOUT(working.match(table()->item(2, 2)->text()).hasMatch(), 120000);
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(ids[2])).hasMatch(), 120000);
     QVERIFY(QFile::exists(m_output + QStringLiteral("/cut_Split.mp4")));
 
     // Declining the question keeps the row and its work.
-    QVERIFY(deleteRow(0, QMessageBox::No));
-    QCOMPARE(list()->count(), 3);
+    QVERIFY(deleteRow(ids[0], QMessageBox::No));
+    QCOMPARE(rows()->count(), 3);
     // The first row goes with the parts it still had to cut; rows below it move up and keep their work.
-    QVERIFY(deleteRow(0, QMessageBox::Yes));
-    QCOMPARE(list()->count(), 2);
-    QCOMPARE(list()->path(0), scored);
+    QVERIFY(deleteRow(ids[0], QMessageBox::Yes));
     // The long conversion goes too, while it runs.
-    QVERIFY(deleteRow(1, QMessageBox::Yes));
-    QCOMPARE(list()->count(), 1);
+    QVERIFY(deleteRow(ids[2], QMessageBox::Yes));
+    QCOMPARE(rows()->ids(), QList<quint64>{ids[1]});
 
     QVERIFY(done.wait(120000));
-    QTest::qWait(50);
-    QCOMPARE(list()->state(0), RowState::Completed);
+    QTRY_COMPARE(rows()->state(ids[1]), RowState::Completed);
     const QStringList outputs = QDir(m_output).entryList(QDir::Files);
     // The mix followed the right task: the second row's music, on the second row's file.
     QVERIFY2(outputs.contains(QStringLiteral("scored_MusicMix.mp4")), qPrintable(outputs.join(", ")));
@@ -254,14 +232,14 @@ void TestRunSafety::rowDeletedAfterOneOfItsJobsFailed()
     const QString broken = m_dir.filePath(QStringLiteral("missing ending.mkv"));
     const QString other = m_dir.filePath(QStringLiteral("other.mp4"));
     QVERIFY(QFile::exists(other) || QFile::copy(TestMedia::clip(2.0), other));
-    const QString longClip = longSource();
-    list()->addFiles({longClip, other});
-    MergeEntry ending;
-    ending.path = broken;
-    core().tasks[0].endings = {ending};
-    core().tasks[0].mergeOn = true;
-    core().tasks[0].music = QStringList{music()};
-    core().tasks[0].hasMusic = true;
+    const QString longClip = TestMedia::longClip();
+    const QList<quint64> ids = m_window->addFiles({longClip, other});
+    change(ids[0], [&](ConvertTask &task) {
+        task.endings = {MergeEntry{broken, 0, 0, 0}};
+        task.mergeOn = true;
+        task.music = QStringList{music()};
+        task.hasMusic = true;
+    });
 
     QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     QSignalSpy ends(&m_window->jobs(), &JobsManage::sigJobFinished);
@@ -273,12 +251,11 @@ void TestRunSafety::rowDeletedAfterOneOfItsJobsFailed()
                              60000);
     QTest::qWait(50);
     // Its other job still runs: the row is not done, and says so.
-    QCOMPARE(list()->state(0), RowState::Running);
-    QVERIFY(deleteRow(0, QMessageBox::Yes));
-    QCOMPARE(list()->count(), 1);
+    QCOMPARE(rows()->state(ids[0]), RowState::Running);
+    QVERIFY(deleteRow(ids[0], QMessageBox::Yes));
+    QCOMPARE(rows()->count(), 1);
     QVERIFY(done.wait(120000));
-    QTest::qWait(50);
-    QCOMPARE(list()->state(0), RowState::Completed);
+    QTRY_COMPARE(rows()->state(ids[1]), RowState::Completed);
     QVERIFY(QFile::exists(m_output + QStringLiteral("/other.mp4")));
 }
 
@@ -290,19 +267,19 @@ void TestRunSafety::sameNamedFilesKeepTheirOutputsApart()
     QVERIFY(QFile::exists(first) || QFile::copy(TestMedia::clip(2.0), first));
     QVERIFY(QFile::exists(second) || QFile::copy(TestMedia::clip(3.0), second));
     const QString title = TestMedia::clip(1.0);
-    list()->addFiles({first, second});
-    for (ConvertTask &task : core().tasks) {
-        task.splitCount = 2;
-        MergeEntry entry;
-        entry.path = title;
-        task.titleSequences = {entry};
-        task.mergeOn = true;
-        task.music = QStringList{music()};
-        task.hasMusic = true;
+    const QList<quint64> ids = m_window->addFiles({first, second});
+    for (quint64 id : ids) {
+        change(id, [&](ConvertTask &task) {
+            task.splitCount = 2;
+            task.titleSequences = {MergeEntry{title, 0, 0, 0}};
+            task.mergeOn = true;
+            task.music = QStringList{music()};
+            task.hasMusic = true;
+        });
     }
     QVERIFY(runToTheEnd());
-    for (int row : {0, 1})
-        QVERIFY2(list()->state(row) == RowState::Completed, qPrintable(list()->log(row)));
+    for (quint64 id : ids)
+        QVERIFY2(rows()->state(id) == RowState::Completed, qPrintable(rows()->log(id)));
 
     // Parts 1 + 1 and 1.5 + 1.5 s, merges 1 + 2 and 1 + 3 s, the converted files for the
     // soundtrack 2 and 3 s, and their mixes as long as the shorter of video and music.
@@ -321,7 +298,7 @@ void TestRunSafety::outputFolderIsCheckedFirst()
 {
     const QString source = m_dir.filePath(QStringLiteral("a.mp4"));
     QVERIFY(QFile::exists(source) || QFile::copy(TestMedia::clip(2.0), source));
-    list()->addFile(source);
+    const quint64 id = m_window->addFiles({source}).first();
     auto *folder = m_window->findChild<QLineEdit *>("lineEditOutput");
     const QList<QPair<QString, QString>> cases{
         {QString(), QStringLiteral("No output folder")},
@@ -337,7 +314,7 @@ void TestRunSafety::outputFolderIsCheckedFirst()
         QVERIFY2(warning.contains(problem), qPrintable(text + QStringLiteral(": ") + warning));
         QVERIFY(m_window->isIdle());
         QVERIFY(m_window->jobs().jobs().isEmpty());
-        QCOMPARE(list()->state(0), RowState::Ready);
+        QCOMPARE(rows()->state(id), RowState::Ready);
     }
     QVERIFY(!QDir(QStringLiteral("relative")).exists());
 }
@@ -345,22 +322,22 @@ void TestRunSafety::outputFolderIsCheckedFirst()
 void TestRunSafety::rowsWithoutWorkAreNamed()
 {
     const QString broken = m_dir.filePath(QStringLiteral("unreadable.mp4"));
-    QVERIFY(writeBytes(broken, QByteArray(4096, '\x11')));
+    QVERIFY(!TestFiles::write(broken, QByteArray(4096, '\x11')).isEmpty());
     const QString good = m_dir.filePath(QStringLiteral("good.mp4"));
     QVERIFY(QFile::exists(good) || QFile::copy(TestMedia::clip(2.0), good));
-    list()->addFiles({broken, good});
-    core().tasks[0].splitCount = 2; // no length known: no part can be cut
+    const QList<quint64> ids = m_window->addFiles({broken, good});
+    change(ids[0], [](ConvertTask &task) { task.splitCount = 2; }); // no length known: no part can be cut
 
     QVERIFY(runToTheEnd());
-    QCOMPARE(list()->state(0), RowState::NotStarted);
-    QCOMPARE(table()->item(0, 2)->text(), QStringLiteral("Not started"));
-    QVERIFY(!list()->log(0).isEmpty());
-    QCOMPARE(list()->state(1), RowState::Completed);
+    QCOMPARE(rows()->state(ids[0]), RowState::NotStarted);
+    QCOMPARE(status(ids[0]), QStringLiteral("Not started"));
+    QVERIFY(!rows()->log(ids[0]).isEmpty());
+    QCOMPARE(rows()->state(ids[1]), RowState::Completed);
     const QString warning = takeWarning();
     QVERIFY2(warning.contains(QStringLiteral("unreadable.mp4")), qPrintable(warning));
 
     // A run that queues nothing at all says so too.
-    list()->removeRows({1});
+    rows()->remove({ids[1]});
     action("actionRun")->trigger();
     QVERIFY(m_window->isIdle());
     QVERIFY(takeWarning().contains(QStringLiteral("unreadable.mp4")));
@@ -368,11 +345,11 @@ void TestRunSafety::rowsWithoutWorkAreNamed()
 
 void TestRunSafety::closingWhilePausedFinishesTheFileFirst()
 {
-    const QString longClip = longSource();
-    list()->addFile(longClip);
+    const QString longClip = TestMedia::longClip();
+    const quint64 id = m_window->addFiles({longClip}).first();
     action("actionRun")->trigger();
     static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
-    QTRY_VERIFY_WITH_TIMEOUT(working.match(table()->item(0, 2)->text()).hasMatch(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(id)).hasMatch(), 60000);
     AbstractJob *job = m_window->jobs().jobs().value(0);
     QVERIFY(job);
     const qint64 launcher = job->processId();

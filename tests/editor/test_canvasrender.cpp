@@ -46,6 +46,7 @@ private:
     QString m_layerVideo;
     std::unique_ptr<WatermarkDocument> m_document;
     std::unique_ptr<QWatermarkScene> m_scene;
+    ConvertTask m_task;
 
     QString picture(const QString &name, int w, int h, QColor color)
     {
@@ -55,9 +56,7 @@ private:
         return image.save(path, "PNG") ? path : QString();
     }
 
-    static ConvertTask &task() { return core().tasks.first(); }
-
-    QString graph(QStringList *problems = nullptr) const { return core().buildFilterGraph(*m_document, 0, problems); }
+    QString graph(QStringList *problems = nullptr) const { return core().buildFilterGraph(*m_document, m_task, problems); }
 
     // Places a layer as the user would have left it.
     void place(QWatermarkBase *layer, int x, int y, int w = 0, int h = 0, float angle = 0)
@@ -128,7 +127,7 @@ private:
     {
         m_document = std::make_unique<WatermarkDocument>();
         m_scene = std::make_unique<QWatermarkScene>(m_document.get());
-        if (!m_scene->setBackground(m_source))
+        if (!m_scene->setBackground(m_source, m_task))
             return nullptr;
         return m_scene->background();
     }
@@ -157,13 +156,10 @@ private slots:
 
     void init()
     {
-        core().tasks.clear();
-        ConvertTask t;
-        t.sourcePath = m_source;
-        t.width = kWidth;
-        t.height = kHeight;
-        core().tasks.append(t);
-        core().currentTask = 0;
+        m_task = ConvertTask();
+        m_task.sourcePath = m_source;
+        m_task.width = kWidth;
+        m_task.height = kHeight;
         core().cacheFolder = m_dir.filePath(QStringLiteral("cache-") + QString::fromLatin1(QTest::currentTestFunction()));
     }
 
@@ -249,17 +245,13 @@ private slots:
 
     void flippedTurnedAndCroppedBackgroundComesOutSo()
     {
-        task().horizontalFlip = true;
-        task().transpose = 1;
-        task().crop = ST_CROP_THICK{0.1, 0.05, 0.02, 0.03, true};
+        m_task.horizontalFlip = true;
+        m_task.transpose = 1;
+        m_task.crop = ST_CROP_THICK{0.1, 0.05, 0.02, 0.03, true};
         QCanvasItem *background = qobject_cast<QCanvasItem *>(newScene());
         QVERIFY(background);
         QVERIFY(background->info().flipHorizontal);
         QCOMPARE(background->info().transpose, 1);
-        // The editor's crop goes into the background as into the task.
-        background->info().crop = task().crop;
-        background->refresh();
-        m_scene->resetCanvasRect();
         const QSize canvas = m_scene->canvasSize();
         QCOMPARE(canvas, QSize(634, 1178)); // 720 x 1280 turned, then cropped to even sizes
 

@@ -1,5 +1,4 @@
 #include "modalwatch.h"
-#include "app/convertlist.h"
 #include "app/core.h"
 #include "app/mainwindow.h"
 #include "common/timeconv.h"
@@ -14,6 +13,7 @@
 #include "editor/qwatermarkbase.h"
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
+#include "jobs/conversionlistmodel.h"
 #include "jobs/jobsmanage.h"
 #include "layers/watermarkdocument.h"
 #include "player/playerdock.h"
@@ -168,6 +168,8 @@ private:
     QAction *mainAction(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
     QAction *editorAction(const char *name) const { return m_editor->findChild<QAction *>(QLatin1String(name)); }
     LayeredManageWidget *panel() const { return m_editor->layerDock()->layers(); }
+    // The task of the row the editor works on.
+    ConvertTask editedTask() const { return m_window->conversionList()->task(m_editor->rowId()); }
     WatermarkDocument *document() const { return m_editor->document(); }
     const CLayerInfo &record(LayerId id) const { return document()->layer(id); }
     QWatermarkBase *item(LayerId id) const { return m_editor->scene()->itemOf(id); }
@@ -226,7 +228,7 @@ void TestEditorWindow::cleanup()
 
 void TestEditorWindow::openEditor(const QString &source)
 {
-    m_window->conversionList()->addFile(source);
+    m_window->addFiles({source});
     mainAction("actionWatermark")->trigger();
     m_editor = m_window->editor();
     QVERIFY(QTest::qWaitForWindowExposed(m_editor));
@@ -259,7 +261,7 @@ void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
     m_window = new MainWindow;
     const QString gone = m_dir.filePath(QStringLiteral("gone.mp4"));
     QVERIFY(QFile::copy(clip, gone));
-    m_window->conversionList()->addFile(gone);
+    m_window->addFiles({gone});
     QVERIFY(QFile::remove(gone));
     mainAction("actionWatermark")->trigger();
     QVERIFY(!m_window->editor()->isVisible());
@@ -329,24 +331,24 @@ void TestEditorWindow::turnsAndFlipsReachTaskAndCanvas()
     editorAction("actionRotate_left")->trigger();
     editorAction("actionRotate_left")->trigger();
     QCOMPARE(background->info().transpose, 2);
-    QCOMPARE(core().activeTask()->transpose, 2);
+    QCOMPARE(editedTask().transpose, 2);
     QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 240, 320));
     QCOMPARE(background->picture().size(), QSize(240, 320));
 
     editorAction("actionRotate_right")->trigger();
-    QCOMPARE(core().activeTask()->transpose, -1);
+    QCOMPARE(editedTask().transpose, -1);
     QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 320, 240));
     editorAction("actionRotate_right")->trigger();
     editorAction("actionRotate_left")->trigger();
-    QCOMPARE(core().activeTask()->transpose, -1);
+    QCOMPARE(editedTask().transpose, -1);
 
     editorAction("actionFlip_horizontal")->trigger();
-    QVERIFY(core().activeTask()->horizontalFlip);
-    QVERIFY(!core().activeTask()->verticalFlip);
+    QVERIFY(editedTask().horizontalFlip);
+    QVERIFY(!editedTask().verticalFlip);
     editorAction("actionFlip_vertical")->trigger();
     editorAction("actionFlip_horizontal")->trigger();
-    QVERIFY(!core().activeTask()->horizontalFlip);
-    QVERIFY(core().activeTask()->verticalFlip);
+    QVERIFY(!editedTask().horizontalFlip);
+    QVERIFY(editedTask().verticalFlip);
     QVERIFY(background->info().flipVertical);
 }
 
@@ -593,7 +595,7 @@ void TestEditorWindow::openReplacesLayersAndKeepsBackground()
     QCOMPARE(item(top)->pos(), QPointF(33, 12));
     QCOMPARE(m_editor->scene()->background(), background);
     QCOMPARE(background->info().transpose, 1);
-    QCOMPARE(core().activeTask()->transpose, 1);
+    QCOMPARE(editedTask().transpose, 1);
     // Nothing is selected: no row says otherwise.
     QVERIFY(m_editor->scene()->selectedIds().isEmpty());
     QVERIFY(panel()->table()->selectionModel()->selectedRows().isEmpty());
@@ -782,7 +784,7 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     const QString second = m_dir.filePath(QStringLiteral("second.mp4"));
     QFile::remove(second);
     QVERIFY(QFile::copy(TestMedia::clip(3.0), second));
-    m_window->conversionList()->addFile(second);
+    m_window->addFiles({second});
     mainAction("actionWatermark")->trigger();
     QCOMPARE(m_editor->source(), second);
     chooseFile(project);

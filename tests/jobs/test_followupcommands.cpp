@@ -76,15 +76,17 @@ void TestFollowupCommands::encoderFollowsHardwareChoice()
     QCOMPARE(videoEncoderFor(QStringLiteral("mpeg2video"), hardware), QStringLiteral("mpeg2video"));
 
     hardware.useHA = true;
+    QCOMPARE(videoEncoderFor(QStringLiteral("h265"), hardware), QStringLiteral("libx265"));
     hardware.h264NV = true;
     hardware.h264AMF = true;
     QCOMPARE(videoEncoderFor(QStringLiteral("h264"), hardware), QStringLiteral("h264_amf"));
-    QCOMPARE(videoEncoderFor(QStringLiteral("h265"), hardware), QString());
-    QCOMPARE(meltVideoCodecProperty(QStringLiteral("h265"), hardware), QString());
+    QCOMPARE(meltVideoCodecProperty(QStringLiteral("h265"), hardware), QStringLiteral("vcodec=libx265"));
+    // The priority is a place in the list of families found: AMD AMF, NVIDIA.
     hardware.priorityUse = 1;
     QCOMPARE(meltVideoCodecProperty(QStringLiteral("h264"), hardware), QStringLiteral("vcodec=h264_nvenc"));
-    hardware.priorityUse = 2;
-    QCOMPARE(videoEncoderFor(QStringLiteral("h264"), hardware), QString());
+    hardware.h265AMF = true;
+    QCOMPARE(videoEncoderFor(QStringLiteral("h265"), hardware), QStringLiteral("hevc_amf"));
+    QCOMPARE(videoEncoderFor(QStringLiteral("h264_amf"), hardware), QStringLiteral("h264_amf"));
 
     QCOMPARE(meltAudioCodecProperty(QStringLiteral("mp3")), QStringLiteral("acodec=libmp3lame"));
     QCOMPARE(meltAudioCodecProperty(QStringLiteral("aac")), QStringLiteral("acodec=aac"));

@@ -324,13 +324,13 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     QCOMPARE(runQueue(queue), 0);
     QCOMPARE(queue.jobs().size(), 4 + 1 + 3 + 2 + 1);
 
-    // The converted "_Split." and "_Music." files are outputs too; the joined music and the
-    // converted file a merge consumed are not.
+    // The converted "_Split." file and the "_Music." file mixed with a single music file are
+    // outputs too; the joined music, the converted file it was mixed with and the converted file
+    // a merge consumed are not.
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_MergeMerge.mp4"), QStringLiteral("b_Split.mp4"),
                                          QStringLiteral("b_Split_1.mp4"), QStringLiteral("b_Split_2.mp4"),
-                                         QStringLiteral("b_Split_3.mp4"), QStringLiteral("c_Music.mp4"),
-                                         QStringLiteral("c_MusicMix.mp4"), QStringLiteral("d_Music.mp4"),
-                                         QStringLiteral("d_MusicMix.mp4")}));
+                                         QStringLiteral("b_Split_3.mp4"), QStringLiteral("c_MusicMix.mp4"),
+                                         QStringLiteral("d_Music.mp4"), QStringLiteral("d_MusicMix.mp4")}));
     // The picture is the converted one; the sound comes from the music.
     const QString joined = outFolder() + QStringLiteral("/c_MusicMix.mp4");
     QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));

@@ -88,8 +88,16 @@ void TestRunOutputs::unfinishedFilesSayWhatTheyAre()
     const QString kept = setAsideUnfinished(output);
     QCOMPARE(kept, dir.filePath(QStringLiteral("my.clip (unfinished).mp4")));
     QVERIFY(!QFileInfo::exists(output) && QFileInfo::exists(kept));
+    // A second stop keeps one unfinished file, the newest, unless the older one is still read.
+    QFile newer(output);
+    QVERIFY(newer.open(QIODevice::WriteOnly) && newer.write("newer") == 5);
+    newer.close();
+    QCOMPARE(setAsideUnfinished(output), kept);
+    QCOMPARE(QFileInfo(kept).size(), 5);
     touch(output);
-    QCOMPARE(setAsideUnfinished(output), dir.filePath(QStringLiteral("my.clip (unfinished 2).mp4")));
+    const auto reads = [&kept](const QString &path) { return path == kept; };
+    QCOMPARE(setAsideUnfinished(output, reads), dir.filePath(QStringLiteral("my.clip (unfinished 2).mp4")));
+    QCOMPARE(QFileInfo(kept).size(), 5);
     QCOMPARE(unfinishedName(dir.filePath(QStringLiteral("noext"))), dir.filePath(QStringLiteral("noext (unfinished)")));
 }
 

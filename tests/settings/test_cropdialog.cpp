@@ -5,6 +5,9 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+
+#include <cmath>
 
 namespace {
 constexpr double kPixel = 1.0 / 459.0; // one preview pixel as a fraction of a fitted picture
@@ -51,6 +54,9 @@ private slots:
     void cursorsFollowTheParts();
     void aLargerWindowKeepsTheCrop();
     void recordTravelsThroughQueuedSignals();
+    void cornerHandlesShowWhole_data();
+    void cornerHandlesShowWhole();
+    void numbersFollowTheFrameAndMoveIt();
 
 private:
     // Opens a dialog for a picture and returns its preview.
@@ -122,7 +128,8 @@ void TestCropDialog::framesStartAtStoredFractionsOrAroundThePicture()
     CropWnd *preview = open(picture(640, 360));
     QVERIFY(preview);
     QVERIFY(preview->width() >= 460 && preview->height() >= 460);
-    QCOMPARE(preview->imageArea(), CropWnd::fitInto(QSizeF(640, 360), preview->rect(), false));
+    // The picture leaves room for the half of each corner handle that lies outside it.
+    QCOMPARE(preview->imageArea(), CropWnd::fitInto(QSizeF(640, 360), preview->rect().adjusted(10, 10, -10, -10), false));
     QCOMPARE(preview->frame(), preview->imageArea());
     QVERIFY(!m_dialog->crop().cropped);
     cleanup();
@@ -335,6 +342,104 @@ void TestCropDialog::recordTravelsThroughQueuedSignals()
     QTRY_VERIFY(receiver.crop().cropped);
     QCOMPARE(receiver.crop().left, 0.25);
     QCOMPARE(receiver.crop().bottom, 0.5);
+}
+
+void TestCropDialog::cornerHandlesShowWhole_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("wide picture") << QSize(1280, 720);
+    QTest::newRow("tall picture") << QSize(360, 640);
+}
+
+void TestCropDialog::cornerHandlesShowWhole()
+{
+    QFETCH(QSize, size);
+    CropWnd *preview = open(picture(size.width(), size.height()));
+    QVERIFY(preview);
+    QTRY_VERIFY(!preview->frame().isEmpty());
+    const QImage shown = preview->grab().toImage();
+    const QRectF frame = preview->frame();
+    // The outer half of each handle's ring, beyond the frame's corner, is drawn in the handle's blue.
+    const struct
+    {
+        QPointF corner;
+        int dx;
+        int dy;
+    } corners[] = {{frame.topLeft(), -1, -1}, {frame.topRight(), 1, -1}, {frame.bottomRight(), 1, 1},
+                   {frame.bottomLeft(), -1, 1}};
+    const auto blueAt = [&shown](const QPoint &point) {
+        const QColor colour = shown.rect().contains(point) ? shown.pixelColor(point) : QColor();
+        return colour.isValid() && colour.blue() > 150 && colour.red() < 120;
+    };
+    for (const auto &c : corners) {
+        // Outwards from the corner both across and along the frame's edge.
+        int across = 0;
+        int along = 0;
+        for (int i = 7; i <= 9; ++i) {
+            for (int j = -2; j <= 2; ++j) {
+                across += blueAt(QPoint(int(c.corner.x()) + c.dx * i, int(c.corner.y()) + j)) ? 1 : 0;
+                along += blueAt(QPoint(int(c.corner.x()) + j, int(c.corner.y()) + c.dy * i)) ? 1 : 0;
+            }
+        }
+        QVERIFY2(across >= 2 && along >= 2, qPrintable(QStringLiteral("corner %1,%2 in %3x%4: %5 and %6 blue pixels")
+                                                           .arg(c.corner.x()).arg(c.corner.y())
+                                                           .arg(shown.width()).arg(shown.height())
+                                                           .arg(across).arg(along)));
+    }
+}
+
+void TestCropDialog::numbersFollowTheFrameAndMoveIt()
+{
+    CropWnd *preview = open(picture(1280, 720));
+    QVERIFY(preview);
+    const auto box = [this](const char *name) { return m_dialog->findChild<QSpinBox *>(QLatin1String(name)); };
+    const auto numbers = [&box] {
+        return QVector<int>{box("spinBoxX")->value(), box("spinBoxY")->value(), box("spinBoxWidth")->value(),
+                            box("spinBoxHeight")->value()};
+    };
+    QCOMPARE(numbers(), QVector<int>({0, 0, 1280, 720}));
+
+    // A drag shows its frame in picture pixels.
+    const QRectF area = preview->imageArea();
+    drag(area.topLeft(), area.topLeft() + QPointF(area.width() / 4, area.height() / 2));
+    const ST_CROP_THICK dragged = m_dialog->crop();
+    QCOMPARE(numbers(), QVector<int>({int(std::lround(dragged.left * 1280)), int(std::lround(dragged.top * 720)),
+                                      1280 - int(std::lround(dragged.left * 1280)),
+                                      720 - int(std::lround(dragged.top * 720))}));
+
+    // Typed numbers move the frame; a number the picture cannot hold shrinks what follows it.
+    QSpinBox *width = box("spinBoxWidth");
+    width->setFocus();
+    width->selectAll();
+    QTest::keyClicks(width, QStringLiteral("640"));
+    QTest::keyClick(width, Qt::Key_Return);
+    box("spinBoxX")->setValue(100);
+    box("spinBoxY")->setValue(20);
+    box("spinBoxHeight")->setValue(700);
+    QCOMPARE(numbers(), QVector<int>({100, 20, 640, 700}));
+    ST_CROP_THICK typed = m_dialog->crop();
+    QVERIFY(typed.cropped);
+    QVERIFY(near(typed.left, 100.0 / 1280, 1e-9) && near(typed.top, 20.0 / 720, 1e-9));
+    QVERIFY(near(typed.right, 540.0 / 1280, 1e-9) && near(typed.bottom, 0.0, 1e-9));
+    QVERIFY(qAbs(preview->frame().left() - (area.left() + area.width() * 100 / 1280)) < 0.01);
+    box("spinBoxX")->setValue(1000);
+    QCOMPARE(numbers(), QVector<int>({1000, 20, 280, 700}));
+
+    // With a fixed ratio the other side follows.
+    m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"))->setCurrentIndex(5);
+    box("spinBoxX")->setValue(0);
+    box("spinBoxY")->setValue(0);
+    box("spinBoxWidth")->setValue(320);
+    QCOMPARE(numbers(), QVector<int>({0, 0, 320, 180}));
+    box("spinBoxHeight")->setValue(450);
+    QCOMPARE(numbers(), QVector<int>({0, 0, 800, 450}));
+
+    // The whole picture typed in is no crop at all.
+    m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"))->setCurrentIndex(0);
+    box("spinBoxHeight")->setValue(720);
+    box("spinBoxWidth")->setValue(1280);
+    QCOMPARE(numbers(), QVector<int>({0, 0, 1280, 720}));
+    QVERIFY(!m_dialog->crop().cropped);
 }
 
 BRINDLE_TEST_MAIN(TestCropDialog)

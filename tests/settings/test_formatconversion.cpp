@@ -2,8 +2,10 @@
 #include "app/core.h"
 #include "layers/watermarkdocument.h"
 #include "settings/configformat.h"
+#include "settings/configsystem.h"
 #include "settings/cropdialog.h"
 #include "settings/cropwnd.h"
+#include "settings/mainoptionsdialog.h"
 #include "settings/qformatdialog.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -77,6 +79,13 @@ void select(QComboBox *combo, const QString &text)
 {
     combo->setCurrentIndex(combo->findText(text));
 }
+
+// The value after the first occurrence of an option at or after "from".
+QString valueAfter(const QStringList &arguments, const QString &option, int from = 0)
+{
+    const int at = arguments.indexOf(option, from);
+    return at >= 0 ? arguments.value(at + 1) : QString();
+}
 }
 
 class TestFormatConversion : public QObject
@@ -85,15 +94,21 @@ class TestFormatConversion : public QObject
 private slots:
     void initTestCase();
     void everyOfferedCodecPairConverts();
+    void hardwareFoundNamesTheChosenEncoders();
     void copyKeepsTheSourceStreams();
     void storedCropComesOutInTheVideo();
 
 private:
+    // The run's plan for the source with the stored format.
+    ConversionPlan plan(const QString &source, const QString &name, const HardwareChoice &hardware,
+                        const ConvertTask &task = ConvertTask());
     // Converts the source with the stored format through the run's planner and the engine.
     QString convert(const QString &source, const QString &name, const ConvertTask &task = ConvertTask());
 
     QTemporaryDir m_dir;
     QString m_source;
+    // What a first start on this machine chose: hardware use on, and what the check found.
+    HardwareChoice m_firstRun;
 };
 
 void TestFormatConversion::initTestCase()
@@ -109,9 +124,13 @@ void TestFormatConversion::initTestCase()
     QVERIFY(!m_source.isEmpty());
     core().cacheFolder = m_dir.filePath(QStringLiteral("cache"));
     QVERIFY(QDir().mkpath(core().cacheFolder));
+    const ConfigSystem firstStart;
+    m_firstRun = HardwareChoice::from(firstStart);
+    QVERIFY(m_firstRun.useHA);
 }
 
-QString TestFormatConversion::convert(const QString &source, const QString &name, const ConvertTask &given)
+ConversionPlan TestFormatConversion::plan(const QString &source, const QString &name, const HardwareChoice &hardware,
+                                          const ConvertTask &given)
 {
     ConfigFormat format;
     format.load();
@@ -119,7 +138,7 @@ QString TestFormatConversion::convert(const QString &source, const QString &name
     settings.container = format.format;
     settings.outPath = m_dir.filePath(name);
     settings.coverage = true;
-    settings.hardware.useHA = false;
+    settings.hardware = hardware;
     QDir().mkpath(settings.outPath);
 
     ConvertTask task = given;
@@ -128,14 +147,17 @@ QString TestFormatConversion::convert(const QString &source, const QString &name
     task.width = media.width;
     task.height = media.height;
     task.end = media.duration;
-    core().tasks = {task};
     const WatermarkDocument noLayers;
-    const QString graph = core().buildFilterGraph(noLayers, 0);
+    const QString graph = core().buildFilterGraph(noLayers, task);
+    return ConversionPlanner::plan(task, format, settings, media, graph);
+}
 
-    const ConversionPlan plan = ConversionPlanner::plan(task, format, settings, media, graph);
-    if (plan.jobs.size() != 1)
+QString TestFormatConversion::convert(const QString &source, const QString &name, const ConvertTask &given)
+{
+    const ConversionPlan planned = plan(source, name, m_firstRun, given);
+    if (planned.jobs.size() != 1)
         return QString();
-    const PlannedJob &job = plan.jobs.first();
+    const PlannedJob &job = planned.jobs.first();
     QByteArray log;
     const bool ran = TestMedia::run(QCoreApplication::applicationDirPath() + QStringLiteral("/TesselEngine"),
                                     job.arguments, &log);
@@ -153,6 +175,7 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
     for (int container = 0; container < ConfigFormat::kContainerCount; ++container) {
         ConfigFormat::chooseContainer(container);
         QFormatDialog dialog;
+        dialog.setHardwareChoice(m_firstRun);
         dialog.fillLists(container);
         dialog.loadStored();
         auto *videoCodecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxVCodec"));
@@ -214,6 +237,65 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
         }
     }
     QVERIFY(pairs >= 40);
+}
+
+void TestFormatConversion::hardwareFoundNamesTheChosenEncoders()
+{
+    // A machine whose check found Intel and NVIDIA encoders for both codecs and AMD's for
+    // H.264; the user prefers NVIDIA in the options dialog.
+    ConfigSystem system;
+    system.h264QSV = system.h265QSV = true;
+    system.h264NV = system.h265NV = true;
+    system.h264AMF = true;
+    MainOptionsDialog options;
+    options.setSettings(&system);
+    auto *priority = options.findChild<QComboBox *>(QStringLiteral("comboBoxPriority"));
+    QCOMPARE(itemsOf(priority), QStringList({"Intel QSV", "AMD AMF", "NVIDIA"}));
+    select(priority, QStringLiteral("NVIDIA"));
+    options.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(options.result(), int(QDialog::Accepted));
+    system.useHA = options.useHardware();
+    system.priorityUse = options.priority();
+    const HardwareChoice hardware = HardwareChoice::from(system);
+
+    // "h264" and "h265" mean the preferred family's encoder; a named encoder is that encoder.
+    const QMap<QString, QString> encoders = {{"h264", "h264_nvenc"}, {"h265", "hevc_nvenc"}, {"xvid", "libxvid"}};
+    int planned = 0;
+    for (int container = 0; container < ConfigFormat::kContainerCount; ++container) {
+        ConfigFormat::chooseContainer(container);
+        QFormatDialog dialog;
+        dialog.setHardwareChoice(hardware);
+        dialog.fillLists(container);
+        dialog.loadStored();
+        auto *videoCodecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxVCodec"));
+        auto *audioCodecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxACodec"));
+        const QStringList videoList = videoCodecs->count() > 0 ? itemsOf(videoCodecs) : QStringList{QString()};
+        for (const QString &videoCodec : videoList) {
+            for (const QString &audioCodec : itemsOf(audioCodecs)) {
+                select(videoCodecs, videoCodec);
+                select(audioCodecs, audioCodec);
+                dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+                const QString pair = QStringLiteral("%1 %2 %3").arg(ConfigFormat::containerName(container), videoCodec,
+                                                                    audioCodec);
+                const ConversionPlan run = plan(m_source, QStringLiteral("planned"), hardware);
+                QVERIFY2(run.jobs.size() == 1, qPrintable(pair));
+                const QStringList arguments = run.jobs.first().arguments;
+                const int input = arguments.indexOf(QStringLiteral("-i"));
+                if (videoCodec.isEmpty())
+                    QVERIFY2(valueAfter(arguments, QStringLiteral("-c:v"), input).isEmpty(), qPrintable(pair));
+                else
+                    QVERIFY2(valueAfter(arguments, QStringLiteral("-c:v"), input)
+                                 == encoders.value(videoCodec, videoCodec),
+                             qPrintable(pair + QStringLiteral(": ") + arguments.join(QLatin1Char(' '))));
+                if (audioCodec == QLatin1String("copy"))
+                    QVERIFY2(valueAfter(arguments, QStringLiteral("-c:a")) == audioCodec, qPrintable(pair));
+                else
+                    QVERIFY2(valueAfter(arguments, QStringLiteral("-acodec")) == audioCodec, qPrintable(pair));
+                ++planned;
+            }
+        }
+    }
+    QVERIFY(planned >= 60);
 }
 
 void TestFormatConversion::copyKeepsTheSourceStreams()

@@ -1,5 +1,6 @@
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
+#include "settings/hardwarechoice.h"
 #include "settings/hardwareencodercheck.h"
 #include "settings/outputname.h"
 #include "testprofile.h"
@@ -167,25 +168,34 @@ void TestSettings::outputNameNeverOverwrites()
 
 void TestSettings::hardwareCheckOnlySetsFlags()
 {
-    // A stand-in engine that accepts only the NVIDIA H.264 encoder.
+    // A stand-in engine that accepts only Intel's H.264 encoder.
     QTemporaryDir dir;
     const QString engine = dir.filePath(QStringLiteral("TesselEngine"));
     QFile script(engine);
     QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ncase \"$*\" in *h264_nvenc*) exit 0;; esac\necho \"no such encoder\" >&2\nexit 1\n");
+    script.write("#!/bin/sh\ncase \"$*\" in *h264_qsv*) exit 0;; esac\necho \"no such encoder\" >&2\nexit 1\n");
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 
+    // NVIDIA was found before and is preferred: the first and only family of the list.
     ConfigSystem settings;
-    settings.h265QSV = true;
+    settings.h265NV = true;
+    settings.priorityUse = 0;
+    settings.useHA = true;
     HardwareEncoderCheck::run(settings, engine);
-    QVERIFY(settings.h264NV);
-    QVERIFY(!settings.h265NV);
+    QVERIFY(settings.h264QSV);
+    QVERIFY(!settings.h265QSV);
     QVERIFY(!settings.h264AMF);
-    QVERIFY(settings.h265QSV);
-    QVERIFY(settings.nvidiaFound());
+    QVERIFY(settings.h265NV);
+    QVERIFY(settings.qsvFound());
+    // Intel now comes first in the list; the preference still names NVIDIA.
+    QCOMPARE(settings.priorityUse, 1);
+    QCOMPARE(HardwareChoice::from(settings).hardwareEncoder(QStringLiteral("h265")), QStringLiteral("hevc_nvenc"));
+    // NVIDIA has no H.264 encoder here, so H.264 goes to the next family found.
+    QCOMPARE(HardwareChoice::from(settings).hardwareEncoder(QStringLiteral("h264")), QStringLiteral("h264_qsv"));
     HardwareEncoderCheck::run(settings, engine);
-    QVERIFY(settings.h264NV && settings.h265QSV);
+    QVERIFY(settings.h264QSV && settings.h265NV);
+    QCOMPARE(settings.priorityUse, 1);
 
     const QStringList qsv = HardwareEncoderCheck::probeArguments(QStringLiteral("hevc_qsv"));
     QCOMPARE(qsv.join(QLatin1Char(' ')),
@@ -196,7 +206,7 @@ void TestSettings::hardwareCheckOnlySetsFlags()
 void TestSettings::hardwareCheckWithoutEngineFindsNothing()
 {
     ConfigSystem settings;
-    settings.h264NV = false;
+    settings.h264NV = settings.h265NV = settings.h264QSV = false;
     HardwareEncoderCheck::run(settings, QStringLiteral("/nonexistent/TesselEngine"));
     QVERIFY(!settings.h264NV && !settings.h265NV && !settings.h264QSV);
 }

@@ -1,5 +1,11 @@
+#include "common/asslibrary.h"
+#include "common/converttask.h"
+#include "common/filtergraphescape.h"
+#include "layers/burninsubtitle.h"
+#include "subtitles/srtmarkup.h"
 #include "subtitles/srtreader.h"
 #include "subtitles/subtitleparser.h"
+#include "testmedia.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -133,17 +139,13 @@ class TestSrtReader : public QObject
 {
     Q_OBJECT
 private slots:
-    void lineEnds();
     void generatedFilesReadCueByCue();
+    void timingLines_data();
+    void timingLines();
+    void tagsBecomeAssOverrides_data();
+    void tagsBecomeAssOverrides();
+    void fontColourBurnsIn();
 };
-
-void TestSrtReader::lineEnds()
-{
-    QCOMPARE(srtLines(QStringLiteral("a\nb\r\nc\r\r\nd")), (QStringList{"a", "b", "c", "d"}));
-    QCOMPARE(srtLines(QStringLiteral("a\r\rb\r")), (QStringList{"a", "", "b"}));
-    QCOMPARE(srtLines(QStringLiteral("a\n\nb\n")), (QStringList{"a", "", "b"}));
-    QCOMPARE(srtLines(QString()), QStringList());
-}
 
 void TestSrtReader::generatedFilesReadCueByCue()
 {
@@ -163,6 +165,20 @@ void TestSrtReader::generatedFilesReadCueByCue()
         QVERIFY(document.read(path));
         const QByteArray context = QStringLiteral("seed %1:\n%2").arg(seed).arg(text).toUtf8();
         QVERIFY2(document.events.size() == cues.size(), context.constData());
+
+        // The same text in pieces of any size, cut inside line ends too, reads the same.
+        QVector<SubtitleEvent> pieced;
+        SrtCueParser parser([&pieced](SubtitleEvent &&cue) { pieced.append(cue); });
+        for (int at = 0; at < text.size();) {
+            const int length = qMin(text.size() - at, random.bounded(1, 8));
+            parser.add(text.constData() + at, length);
+            at += length;
+        }
+        parser.finish();
+        QVERIFY2(pieced.size() == cues.size(), context.constData());
+        for (int i = 0; i < cues.size(); ++i)
+            QVERIFY2(pieced[i].Text == document.events[i].Text && pieced[i].End == document.events[i].End,
+                     context.constData());
         for (int i = 0; i < cues.size(); ++i) {
             QVERIFY2(document.events[i].Start == cues[i].start, context.constData());
             QVERIFY2(document.events[i].End == cues[i].end, context.constData());
@@ -172,6 +188,149 @@ void TestSrtReader::generatedFilesReadCueByCue()
                          .constData());
         }
     }
+}
+
+void TestSrtReader::timingLines_data()
+{
+    QTest::addColumn<QString>("timing");
+    QTest::addColumn<qint64>("start"); // -1: not a timing line
+    QTest::addColumn<qint64>("end");
+
+    QTest::newRow("comma") << "00:00:01,500 --> 00:00:02,000" << 1500LL << 2000LL;
+    QTest::newRow("full stop") << "00:00:01.500 --> 00:00:02.000" << 1500LL << 2000LL;
+    QTest::newRow("colon") << "00:00:01:500 --> 00:00:02:000" << 1500LL << 2000LL;
+    QTest::newRow("mixed separators") << "00:00:01:500 --> 00:00:02.250" << 1500LL << 2250LL;
+    QTest::newRow("more than three digits") << "00:00:01,5009 --> 00:00:02,123456" << 1500LL << 2123LL;
+    QTest::newRow("one and two digits as written") << "00:00:01,5 --> 00:00:02,25" << 1005LL << 2025LL;
+    QTest::newRow("text after the end, no blank") << "00:00:01,500 --> 00:00:02,000X1:10 Y1:20" << 1500LL << 2000LL;
+    QTest::newRow("no blanks at the arrow") << "00:00:01,500-->00:00:02,000" << 1500LL << 2000LL;
+    QTest::newRow("blanks before numbers") << "  1:02:03, 004 -->\t1: 2: 4,000 " << 3723004LL << 3724000LL;
+    QTest::newRow("long hours") << "100:00:00,000 --> 100:00:01,000" << 360000000LL << 360001000LL;
+    QTest::newRow("no milliseconds") << "00:00:01 --> 00:00:02" << -1LL << -1LL;
+    QTest::newRow("dots between all numbers") << "4.2.0.1 --> 4.2.1.0" << -1LL << -1LL;
+    QTest::newRow("no arrow") << "00:00:01,500 - 00:00:02,000" << -1LL << -1LL;
+}
+
+void TestSrtReader::timingLines()
+{
+    QFETCH(QString, timing);
+    QFETCH(qint64, start);
+    QFETCH(qint64, end);
+    // As a cue's timing line, and inside a cue right after text, where it is text.
+    const QString text = QStringLiteral("intro\n\n1\n%1\nfirst\n%1\n").arg(timing);
+    QVector<SubtitleEvent> cues;
+    SrtCueParser parser([&cues](SubtitleEvent &&cue) { cues.append(cue); });
+    parser.add(text);
+    parser.finish();
+    if (start < 0) {
+        QVERIFY(cues.isEmpty());
+        return;
+    }
+    QCOMPARE(cues.size(), 1);
+    QCOMPARE(cues[0].Start, start);
+    QCOMPARE(cues[0].End, end);
+    QCOMPARE(cues[0].Text, QStringLiteral("first\\N") + timing);
+}
+
+void TestSrtReader::tagsBecomeAssOverrides_data()
+{
+    QTest::addColumn<QString>("srt");
+    QTest::addColumn<QString>("ass");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("italic") << "Second cue with <i>italic</i>"
+                            << "Second cue with {\\i1}italic{\\i0}" << "Second cue with italic";
+    QTest::newRow("every switch, any case")
+        << "<B>b</B> <u>u</U> <S>s</s> <I>i</i>" << "{\\b1}b{\\b0} {\\u1}u{\\u0} {\\s1}s{\\s0} {\\i1}i{\\i0}"
+        << "b u s i";
+    QTest::newRow("nested, across lines") << "<i>a <i>b</i>\\Nc <b>d</b></i>"
+                                          << "{\\i1}a b\\Nc {\\b1}d{\\b0}{\\i0}" << "a b\\Nc d";
+    QTest::newRow("font colour") << "<font color=\"#00ff00\">green</font> white"
+                                 << "{\\c&H00FF00&}green{\\c} white" << "green white";
+    QTest::newRow("nested fonts give back the outer colour")
+        << "<FONT COLOR='red' face=\"DejaVu Sans\">r<font color=0000ff size=20>b</font>r</font>"
+        << "{\\c&H0000FF&\\fnDejaVu Sans}r{\\c&HFF0000&\\fs20}b{\\c&H0000FF&\\fs}r{\\c\\fn}" << "rbr";
+    QTest::newRow("unknown tags, stray closings and override blocks stay")
+        << "{\\an8}<br> 3 < 4 </i><x>a</x> <i" << "{\\an8}<br> 3 < 4 <x>a</x> <i" << "{\\an8}<br> 3 < 4 <x>a</x> <i";
+}
+
+void TestSrtReader::tagsBecomeAssOverrides()
+{
+    QFETCH(QString, srt);
+    QFETCH(QString, ass);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray file = "1\n00:00:01,000 --> 00:00:02,000\n" + QString(srt).replace("\\N", "\n").toUtf8() + "\n\n";
+    const QString srtPath = dir.filePath(QStringLiteral("tags.srt"));
+    QFile out(srtPath);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+    out.close();
+
+    SubtitleParser document;
+    QVERIFY(document.read(srtPath));
+    QCOMPARE(document.events.size(), 1);
+    QCOMPARE(SrtMarkup::withoutTags(document.events[0].Text), shown);
+
+    // Back to SRT, byte for byte.
+    const QString again = dir.filePath(QStringLiteral("again.srt"));
+    QVERIFY(document.writeSrt(again));
+    QFile written(again);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), file);
+
+    // As ASS, from the document and straight from the file, the way libass reads it.
+    const QString fromDocument = dir.filePath(QStringLiteral("document.ass"));
+    const QString fromFile = dir.filePath(QStringLiteral("file.ass"));
+    QVERIFY(document.writeAss(fromDocument));
+    QVERIFY(SubtitleParser().writeAssFromSrt(srtPath, fromFile));
+    for (const QString &path : {fromDocument, fromFile}) {
+        ASS_Track *track = ass_read_file(assLibrary(), path.toUtf8().data(), nullptr);
+        QVERIFY(track);
+        const QString text = track->n_events == 1 ? QString::fromUtf8(track->events[0].Text) : QString();
+        ass_free_track(track);
+        QCOMPARE(text, ass);
+    }
+}
+
+void TestSrtReader::fontColourBurnsIn()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    ConvertTask task;
+    task.hasSubtitle = true;
+    task.subtitlePath = dir.filePath(QStringLiteral("colour.srt"));
+    QFile srt(task.subtitlePath);
+    QVERIFY(srt.open(QIODevice::WriteOnly));
+    srt.write("1\n00:00:00,000 --> 00:00:05,000\n<font color=\"#00ff00\">GREEN</font> WHITE\n");
+    srt.close();
+    const SubtitleParser edited;
+    const QString ass = prepareBurnInSubtitle(task, dir.filePath(QStringLiteral("cache")), documentWriters(edited));
+    QVERIFY(!ass.isEmpty());
+
+    const QString frame = dir.filePath(QStringLiteral("frame.rgb"));
+    QByteArray log;
+    QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"),
+                            {QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+                             QStringLiteral("lavfi"), QStringLiteral("-i"),
+                             QStringLiteral("color=c=0x202020:size=480x270:duration=1"), QStringLiteral("-vf"),
+                             QStringLiteral("ass=") + quoteFilterGraphPath(ass), QStringLiteral("-frames:v"),
+                             QStringLiteral("1"), QStringLiteral("-f"), QStringLiteral("rawvideo"),
+                             QStringLiteral("-pix_fmt"), QStringLiteral("rgb24"), frame},
+                            &log),
+             log.constData());
+    QFile pixels(frame);
+    QVERIFY(pixels.open(QIODevice::ReadOnly));
+    const QByteArray rgb = pixels.readAll();
+    QCOMPARE(rgb.size(), 480 * 270 * 3);
+    int green = 0, white = 0;
+    for (int at = 0; at < rgb.size(); at += 3) {
+        const int r = uchar(rgb[at]), g = uchar(rgb[at + 1]), b = uchar(rgb[at + 2]);
+        green += g > 200 && r < 60 && b < 60;
+        white += r > 200 && g > 200 && b > 200;
+    }
+    // The opening tag turned the letters green and the closing one gave back the style's white.
+    QVERIFY2(green > 150 && white > 150, qPrintable(QStringLiteral("green %1, white %2").arg(green).arg(white)));
 }
 
 QTEST_GUILESS_MAIN(TestSrtReader)

@@ -8,6 +8,7 @@
 #include "subtitles/styledialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
+#include "subtitles/subtitletable.h"
 #include "subtitles/subtitlewidget.h"
 #include "testfiles.h"
 #include "testmedia.h"
@@ -86,6 +87,7 @@ private slots:
     void stylesChangeThroughTheStyleEditor();
     void doubleClickSeeksAndPlayPositionMarks();
     void loadSaveAndTheModifiedMark();
+    void srtTagsShowAsTheLineReads();
     void showingCatchesUpWithOthersChanges();
     void closingOffersToSave();
     void shiftedFileBurnsAtTheShiftedTime();
@@ -349,11 +351,13 @@ void TestSubtitleEditor::shift()
     QCOMPARE(m_dock->statusText().contains(QStringLiteral("below zero")), stopped > 0);
     QCOMPARE(texts(), QStringList({"a", "b", "c", "d"}));
 
-    // One step undoes the whole shift.
+    // One step undoes the whole shift, and with it the message about it.
+    QVERIFY(m_dock->statusText().startsWith(QStringLiteral("Lines shifted")));
     m_dock->undoStack()->undo();
     QCOMPARE(core().subtitles.events[0].Start, 200);
     QCOMPARE(core().subtitles.events[3].End, 7500);
     verifyInStep();
+    QCOMPARE(m_dock->statusText(), QString());
 }
 
 void TestSubtitleEditor::shiftThroughTheDialog()
@@ -363,7 +367,20 @@ void TestSubtitleEditor::shiftThroughTheDialog()
     whenModalShows([](QWidget *modal) {
         auto *dialog = qobject_cast<PanTimeDialog *>(modal);
         QVERIFY(dialog);
+        // Before Ok the dialog shows what the choice does to the first line it changes.
+        auto *preview = dialog->findChild<QLabel *>(QStringLiteral("labelPreview"));
+        QCOMPARE(preview->text(), QStringLiteral("Line 1 starts at 00:00:00:000.\nAfter the shift: 00:00:00:000, unchanged."));
         dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:03:000, later."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:00:500, earlier."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonEnd"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 2 ends at 00:00:03:000.\nAfter the shift: 00:00:02:000, earlier."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonSelected"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 1 ends at 00:00:01:000.\nAfter the shift: 00:00:00:000, earlier."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonBackward"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
         dialog->accept();
@@ -645,6 +662,31 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QVERIFY(core().subtitles.events.isEmpty());
     QCOMPARE(m_dock->undoStack()->count(), 0);
     QCOMPARE(m_dock->proposedSaveName(), m_dir->filePath(QStringLiteral("notes.ass")));
+}
+
+void TestSubtitleEditor::srtTagsShowAsTheLineReads()
+{
+    QVERIFY(m_dock->loadFile(write(QStringLiteral("tags.srt"),
+                                   "1\n00:00:01,000 --> 00:00:02,000\nSecond cue with <i>italic</i>\n\n")));
+    const QModelIndex text = table()->model()->index(0, SubtitleTable::TextColumn);
+    auto *delegate = qobject_cast<QSubtitleDelegate *>(table()->itemDelegateForColumn(SubtitleTable::TextColumn));
+    QVERIFY(delegate);
+    QCOMPARE(delegate->shownText(text), QStringLiteral("Second cue with italic"));
+    // The line is edited as written, and saved as ASS the tags keep their meaning.
+    table()->setCurrentIndex(text);
+    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("Second cue with <i>italic</i>"));
+    const QString ass = m_dir->filePath(QStringLiteral("tags.ass"));
+    QVERIFY(m_dock->saveTo(ass));
+    SubtitleParser saved;
+    QVERIFY(saved.read(ass));
+    QCOMPARE(saved.events.value(0).Text, QStringLiteral("Second cue with {\\i1}italic{\\i0}"));
+
+    // In an ASS file such a tag is letters, and shown as such.
+    QVERIFY(m_dock->loadFile(write(QStringLiteral("letters.ass"),
+                                   "[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Text\n"
+                                   "Dialogue: 0,0:00:01.00,0:00:02.00,Default,<i>letters</i>\n")));
+    QCOMPARE(delegate->shownText(table()->model()->index(0, SubtitleTable::TextColumn)),
+             QStringLiteral("<i>letters</i>"));
 }
 
 void TestSubtitleEditor::showingCatchesUpWithOthersChanges()

@@ -1,6 +1,7 @@
 #include "modalwatch.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QTimer>
 
 void whenModalShows(std::function<void(QWidget *)> act)
@@ -14,4 +15,14 @@ void whenModalShows(std::function<void(QWidget *)> act)
         }
     });
     poll->start(10);
+}
+
+void whenFileDialogShows(const QString &path)
+{
+    whenModalShows([path](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+    });
 }

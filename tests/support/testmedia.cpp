@@ -59,6 +59,14 @@ QString clip(double seconds, const QString &name)
                  QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
 }
 
+QString longClip()
+{
+    return make(QStringLiteral("long-1280x720-30s.mp4"),
+                {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
+                 "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g", "250", "-pix_fmt",
+                 "yuv420p", "-c:a", "aac", "-shortest"});
+}
+
 double probeDuration(const QString &path)
 {
     QByteArray output;

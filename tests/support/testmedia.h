@@ -15,6 +15,8 @@ QString make(const QString &name, const QStringList &ffmpegArguments);
 
 // A 320x240 test pattern at 25 fps with a 440 Hz tone, H.264/AAC in MP4.
 QString clip(double seconds = 3.0, const QString &name = QString());
+// 30 s of a 1280x720 test pattern with a tone: a conversion long enough to pause or stop halfway.
+QString longClip();
 
 // Container duration in seconds as ffprobe reports it; -1 when it cannot be read.
 double probeDuration(const QString &path);

@@ -278,9 +278,16 @@ private slots:
         helper.setShadowEnabled(true);
         TextExtent shadowed;
         QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
-        QCOMPARE(shadowed.left, 5.0f);
-        QCOMPARE(shadowed.right, plain.right + 15.0f);
-        QCOMPARE(shadowed.bottom, plain.bottom + 15.0f);
+        // The shadow's glyphs sit 4 pixels from the text's, its band 5 around them: it starts right
+        // of the text and ends 4 + 10 further.
+        QCOMPARE(shadowed.left, plain.left);
+        QCOMPARE(shadowed.top, plain.top);
+        QCOMPARE(shadowed.right, plain.right + 14.0f);
+        QCOMPARE(shadowed.bottom, plain.bottom + 14.0f);
+        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(-20, 0));
+        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
+        QCOMPARE(shadowed.left, plain.left - 20.0f);
+        QCOMPARE(shadowed.right, plain.right);
         helper.clearShadow();
         QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
         QCOMPARE(shadowed.right, plain.right);

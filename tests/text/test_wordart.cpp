@@ -31,13 +31,15 @@ bool edgeDrawn(const QImage &image, bool column, int index)
     return false;
 }
 
-int leftmostWhere(const QImage &image, const std::function<bool(QColor)> &test)
+// The smallest rectangle holding every pixel that passes the test.
+QRect boxWhere(const QImage &image, const std::function<bool(QColor)> &test)
 {
-    for (int x = 0; x < image.width(); ++x)
-        for (int y = 0; y < image.height(); ++y)
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
             if (test(image.pixelColor(x, y)))
-                return x;
-    return -1;
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 }
@@ -115,23 +117,78 @@ private slots:
         QCOMPARE(boxed.pixelColor(0, 0).alpha(), 0);
     }
 
-    void negativeShadowOffsetPushesTheTextInside()
+    void shadowSitsAtItsOffsetFromTheText_data()
     {
-        CWordArtInfo art = sample(QStringLiteral("I"));
-        art.TextEffect = CWordArtInfo::NoOutline;
-        art.TextColor = Qt::white;
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<bool>("diffused");
+        // How far the white of the text reaches beyond its glyphs: an outline without fill is drawn
+        // around them.
+        QTest::addColumn<int>("beyondGlyphs");
+        const struct
+        {
+            const char *name;
+            int effect;
+        } effects[] = {{"default glow", CWordArtInfo::TextGlow},
+                       {"outline", CWordArtInfo::SingleOutline},
+                       {"double outline", CWordArtInfo::DoubleOutline},
+                       {"gradient outline", CWordArtInfo::GradientOutline},
+                       {"no outline", CWordArtInfo::NoOutline},
+                       {"outline only", CWordArtInfo::OutlineOnly},
+                       {"double glow", CWordArtInfo::DoubleGlow}};
+        const struct
+        {
+            const char *name;
+            QPoint offset;
+        } offsets[] = {{"right", {60, 0}}, {"left", {-60, 0}}, {"below", {0, 60}}, {"above", {0, -60}}};
+        for (const auto &effect : effects) {
+            const int beyond = effect.effect == CWordArtInfo::OutlineOnly ? 7 : 0;
+            for (const auto &offset : offsets)
+                QTest::addRow("%s %s", effect.name, offset.name) << effect.effect << offset.offset << false << beyond;
+        }
+        QTest::newRow("diffused below right") << int(CWordArtInfo::TextGlow) << QPoint(60, 60) << true << 0;
+    }
+
+    void shadowSitsAtItsOffsetFromTheText()
+    {
+        QFETCH(int, effect);
+        QFETCH(QPoint, offset);
+        QFETCH(bool, diffused);
+        QFETCH(int, beyondGlyphs);
+        // The preset's look with an opaque blue shadow, far enough away not to touch the text.
+        CWordArtInfo art = sample(QStringLiteral("H"));
+        art.TextEffect = effect;
+        if (effect == CWordArtInfo::OutlineOnly) {
+            art.OutlineColor1 = Qt::white;
+            art.OutlineAlpha1 = 255;
+        }
         art.EnableShadow = true;
+        art.DiffusedShadow = diffused;
         art.ShadowColor = QColor(0, 0, 255);
         art.ShadowAlpha = 255;
-        art.ShadowThickness = 0;
-        art.ShadowX = -5;
-        art.ShadowY = 3;
+        art.ShadowX = offset.x();
+        art.ShadowY = offset.y();
         QImage image;
         art.render(image);
-        const int shadow = leftmostWhere(image, [](QColor c) { return c.blue() > 200 && c.red() < 50 && c.alpha() > 200; });
-        const int text = leftmostWhere(image, [](QColor c) { return c == QColor(Qt::white); });
-        QVERIFY(shadow >= 0 && text >= 0);
-        QVERIFY2(qAbs(text - shadow - 5) <= 1, qPrintable(QStringLiteral("%1 %2").arg(text).arg(shadow)));
+        QVERIFY(!image.isNull());
+
+        const QRect text = boxWhere(image, [](QColor c) {
+            return c.alpha() > 200 && c.red() > 200 && c.green() > 200 && c.blue() > 200;
+        });
+        const QRect shadow = boxWhere(image, [](QColor c) {
+            return c.alpha() > 128 && c.blue() > 150 && c.red() < 100 && c.green() < 100;
+        });
+        QVERIFY(!text.isEmpty() && !shadow.isEmpty());
+        // The shadow is the glyphs moved by the offset with a band of half its thickness around them.
+        const int band = art.ShadowThickness / 2 - beyondGlyphs;
+        const QString boxes = QStringLiteral("text %1,%2 %3x%4, shadow %5,%6 %7x%8 in %9x%10")
+                                  .arg(text.x()).arg(text.y()).arg(text.width()).arg(text.height())
+                                  .arg(shadow.x()).arg(shadow.y()).arg(shadow.width()).arg(shadow.height())
+                                  .arg(image.width()).arg(image.height());
+        QVERIFY2(qAbs(shadow.left() - text.left() - (offset.x() - band)) <= 2, qPrintable(boxes));
+        QVERIFY2(qAbs(shadow.right() - text.right() - (offset.x() + band)) <= 2, qPrintable(boxes));
+        QVERIFY2(qAbs(shadow.top() - text.top() - (offset.y() - band)) <= 2, qPrintable(boxes));
+        QVERIFY2(qAbs(shadow.bottom() - text.bottom() - (offset.y() + band)) <= 2, qPrintable(boxes));
     }
 
     void gradientFillRunsTopToBottom()

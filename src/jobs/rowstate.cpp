@@ -1,4 +1,4 @@
-#include "app/rowstate.h"
+#include "jobs/rowstate.h"
 
 #include <QCoreApplication>
 
