@@ -1,11 +1,13 @@
 #include "engines/meltruncheck.h"
 
 #include <fstream>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
-constexpr std::chrono::seconds kStallTime {2};
+// Long enough for a melt that is only slow to start on a busy machine.
+constexpr std::chrono::seconds kStallTime {5};
 
 int threadCount(pid_t process)
 {
@@ -63,6 +65,11 @@ bool MeltRunCheck::renderedNothing() const
 
 void MeltRunCheck::restart()
 {
+    // The empty file the last run opened would otherwise count as this run's output at once.
+    struct stat left {};
+    if (!m_outputFile.empty() && stat(m_outputFile.c_str(), &left) == 0 && left.st_size == 0)
+        unlink(m_outputFile.c_str());
+    m_existedBefore = !m_outputFile.empty() && stat(m_outputFile.c_str(), &m_before) == 0;
     m_reason.clear();
     m_rendering = false;
     m_stuckSince.reset();

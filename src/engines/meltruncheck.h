@@ -21,12 +21,12 @@ public:
 
     // melt's consumer thread can end before melt records that it started, when it has little
     // to set up (an audio-only output); melt then waits forever with its main thread alone.
-    // True once melt has been like that for two seconds, its output opened and nothing rendered.
+    // True once melt has been like that for five seconds, its output opened and nothing rendered.
     bool stalled(pid_t melt);
     // The same race can instead let melt exit with 0 at once: nothing rendered, nothing written,
     // and no other reason known.
     bool renderedNothing() const;
-    // Forgets what the last run showed, before melt is started again.
+    // Forgets what the last run showed, and the empty file it left, before melt is started again.
     void restart();
 
     // Why a run that exited with 0 failed; empty when it did not.
