@@ -245,8 +245,10 @@ void runPass()
         g_player.cursorHidden = true;
     }
     double remaining = kRefreshRate;
-    if (is->show_mode != ShowMode::None && (!is->paused || is->force_refresh))
+    if (is->show_mode != ShowMode::None && (!is->paused || is->force_refresh)) {
+        RendererScope scope;
         refresh(is, &remaining);
+    }
     g_passTimer->start(int(std::ceil(FFMAX(0.0, remaining) * 1000)));
 }
 
@@ -311,6 +313,7 @@ int playerStart(const char *fileName, QWidget *host, std::function<void()> onEnd
 
     g_player.host = host;
     g_player.onEnd = std::move(onEnd);
+    RendererScope scope;
     if (!createWindowAndRenderer(host, width, height)) {
         av_log(nullptr, AV_LOG_FATAL, "Failed to create window or renderer: %s", SDL_GetError());
         destroyWindowAndRenderer();
@@ -334,6 +337,7 @@ int playerStop()
     if (!g_player.sdlInitialised)
         return 0;
     PlayerLock lock;
+    RendererScope scope;
     g_passTimer->stop();
     if (g_player.current)
         streamClose(g_player.current);
@@ -361,12 +365,15 @@ int playerSeek(double seconds)
     return onCurrentPlayer(-1, [seconds](PlayerState *is) {
         if (is->seek_req)
             return 0;
+        // The caller counts from the file's start, as playerPosition does; the demuxer and the
+        // clocks count in the file's own timestamps, which start later in MPEG-TS and the like.
         const double startSeconds
             = is->ic && is->ic->start_time != AV_NOPTS_VALUE ? is->ic->start_time / double(AV_TIME_BASE) : 0;
-        double relative = seconds - masterClock(is) - startSeconds;
+        const double target = seconds + startSeconds;
+        double relative = target - masterClock(is);
         if (std::isnan(relative))
             relative = 0;
-        is->seek_pos = int64_t(seconds * AV_TIME_BASE);
+        is->seek_pos = int64_t(target * AV_TIME_BASE);
         is->seek_rel = int64_t(std::trunc(relative)) * AV_TIME_BASE;
         is->seek_flags &= ~AVSEEK_FLAG_BYTE;
         is->seek_req = 1;
@@ -435,6 +442,7 @@ int playerResize(int width, int height)
         if (g_player.host)
             g_player.host->setFixedSize(width, height);
         SDL_SetWindowSize(g_player.window, width, height);
+        RendererScope scope;
         recreateRenderer();
         g_player.screenWidth = width;
         g_player.screenHeight = height;
