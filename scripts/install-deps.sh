@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what Brindle needs to build, run and test on Debian 12.
+# Installs what Brindle needs to build, run and test on Debian 12 or 13 (every name exists on both).
 # Safe to run again: it only installs packages that are missing.
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config git clang libclang-rt-dev
+  build-essential cmake ninja-build pkg-config git clang libclang-rt-dev file
   qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev libqt5opengl5-dev qt5-image-formats-plugins
   qttranslations5-l10n
   ffmpeg libavformat-dev libavcodec-dev libavutil-dev libavfilter-dev

@@ -69,11 +69,14 @@ QStringList audioOptions(const ConfigFormat &format)
 {
     if (format.aKeepCodec || CommandParts::isCopy(format.aCodec))
         return {QStringLiteral("-c:a"), QStringLiteral("copy")};
-    return {QStringLiteral("-b:a"), leadingInteger(format.aBitRate) + QLatin1Char('k'),
-            QStringLiteral("-acodec"), format.aCodec,
-            QStringLiteral("-ac"), leadingInteger(format.aChannels),
-            QStringLiteral("-ar"), leadingInteger(format.aSample),
-            QStringLiteral("-vol"), QString::number(CommandParts::engineVolume(format.aVolume))};
+    QStringList options{QStringLiteral("-b:a"), leadingInteger(format.aBitRate) + QLatin1Char('k'),
+                        QStringLiteral("-acodec"), format.aCodec,
+                        QStringLiteral("-ac"), leadingInteger(format.aChannels),
+                        QStringLiteral("-ar"), leadingInteger(format.aSample)};
+    const QString volume = CommandParts::volumeFilter(format.aVolume);
+    if (!volume.isEmpty())
+        options << QStringLiteral("-af") << volume;
+    return options;
 }
 }
 

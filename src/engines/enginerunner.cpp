@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -79,12 +80,27 @@ sigset_t forwardedSignalSet()
     _exit(127);
 }
 
-void relay(int fd, const LineRelay::LineObserver &observer)
+// Relays until the child closes its error output; true when the stall check had it killed.
+bool relay(int fd, pid_t child, const LineRelay::LineObserver &observer, const EngineRunner::StallCheck &stalled)
 {
     LineRelay relay(observer);
     char buffer[16384];
     std::string out;
+    bool killed = false;
     for (;;) {
+        if (stalled && !killed) {
+            pollfd waiting {fd, POLLIN, 0};
+            const int ready = poll(&waiting, 1, 500);
+            if (ready < 0 && errno != EINTR)
+                break;
+            if (ready <= 0) {
+                if (ready == 0 && !g_stopSignal && stalled(child)) {
+                    kill(child, SIGKILL);
+                    killed = true;
+                }
+                continue;
+            }
+        }
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
@@ -95,6 +111,7 @@ void relay(int fd, const LineRelay::LineObserver &observer)
         writeAll(STDERR_FILENO, out.data(), out.size());
     }
     relay.finish();
+    return killed;
 }
 
 }
@@ -112,7 +129,7 @@ void EngineRunner::prepareLauncher()
 }
 
 EngineRunner::Result EngineRunner::run(const std::string &program, const std::vector<std::string> &arguments,
-                                       const LineRelay::LineObserver &observer)
+                                       const LineRelay::LineObserver &observer, const StallCheck &stalled)
 {
     Result result;
     int errorPipe[2];
@@ -145,7 +162,7 @@ EngineRunner::Result EngineRunner::run(const std::string &program, const std::ve
         kill(child, g_stopSignal);
     sigprocmask(SIG_SETMASK, &previous, nullptr);
 
-    relay(errorPipe[0], observer);
+    result.stalled = relay(errorPipe[0], child, observer, stalled);
     close(errorPipe[0]);
 
     int status = 0;

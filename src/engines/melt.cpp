@@ -16,10 +16,31 @@ int main(int argc, char *argv[])
     }
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const MeltArguments::FrameRate rate = mediaFrameRate(MeltArguments::firstProducer(arguments));
+    const std::vector<std::string> translated = MeltArguments::translate(arguments, rate);
     MeltRunCheck check(MeltArguments::outputFile(arguments));
-    EngineRunner::Result result = EngineRunner::run(program, MeltArguments::translate(arguments, rate),
-                                                    [&check](const std::string &line) { check.observe(line); });
-    if (result.started && result.signal == 0 && result.exitCode == 0 && !result.stopRequested) {
+    // A melt that hangs, or ends, before it renders has done nothing yet: it is started again.
+    constexpr int kAttempts = 3;
+    EngineRunner::Result result;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        result = EngineRunner::run(
+            program, translated, [&check](const std::string &line) { check.observe(line); },
+            [&check](pid_t melt) { return check.stalled(melt); });
+        if (result.stopRequested)
+            break;
+        const bool quitEarly = result.started && result.signal == 0 && result.exitCode == 0 && check.renderedNothing();
+        if (!result.stalled && !quitEarly)
+            break;
+        if (attempt == kAttempts)
+            break;
+        EngineRunner::report(result.stalled ? "melt hung before it rendered anything; starting it again"
+                                            : "melt ended before it rendered anything; starting it again");
+        check.restart();
+    }
+    if (result.stalled && !result.stopRequested) {
+        EngineRunner::report("melt failed: it hung " + std::to_string(kAttempts) + " times before it rendered anything");
+        result.signal = 0;
+        result.exitCode = 1;
+    } else if (result.started && result.signal == 0 && result.exitCode == 0 && !result.stopRequested) {
         const std::string reason = check.failureReason();
         if (!reason.empty()) {
             EngineRunner::report("melt failed: " + reason);

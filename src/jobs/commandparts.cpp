@@ -45,9 +45,11 @@ int leadingInteger(const QString &text)
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
-int engineVolume(int percent)
+QString volumeFilter(int percent)
 {
-    return percent * 256 / 100;
+    if (percent == 100)
+        return QString();
+    return QStringLiteral("volume=") + QString::number(qMax(0, percent) / 100.0);
 }
 
 QString frameSizeOf(const QString &sizeSetting)

@@ -22,8 +22,9 @@ QStringList meltProducer(const QString &path, qint64 start, qint64 end);
 
 // The integer a setting text starts with ("128 kbps" gives 128); 0 when there is none.
 int leadingInteger(const QString &text);
-// The engine's volume scale, on which 256 keeps the sound as it is, from a percentage.
-int engineVolume(int percent);
+// The audio filter that plays the sound at a percentage of its loudness ("volume=1.5" for
+// 150); empty at 100, where the sound stays as it is. ffmpeg 7 has no "-vol" option.
+QString volumeFilter(int percent);
 // The "WxH" a size setting starts with ("1920x1080 (1080p)" gives "1920x1080").
 QString frameSizeOf(const QString &sizeSetting);
 

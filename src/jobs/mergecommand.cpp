@@ -108,7 +108,9 @@ double leadingNumber(const QString &text)
     return match.hasMatch() ? match.captured(1).toDouble() : 0;
 }
 
-QString concatGraph(int inputCount, const QString &frameSize, bool withVideo)
+// audioFilter, when given, follows the audio concat inside the graph: ffmpeg refuses "-af" on
+// a stream that a complex graph makes.
+QString concatGraph(int inputCount, const QString &frameSize, bool withVideo, const QString &audioFilter)
 {
     QString graph;
     if (withVideo) {
@@ -124,7 +126,10 @@ QString concatGraph(int inputCount, const QString &frameSize, bool withVideo)
     }
     for (int k = 0; k < inputCount; ++k)
         graph += QStringLiteral("[%1:a]").arg(k);
-    graph += QStringLiteral("concat=n=%1:v=0:a=1[a]").arg(inputCount);
+    graph += QStringLiteral("concat=n=%1:v=0:a=1").arg(inputCount);
+    if (!audioFilter.isEmpty())
+        graph += QLatin1Char(',') + audioFilter;
+    graph += QLatin1String("[a]");
     return graph;
 }
 
@@ -135,7 +140,8 @@ QStringList filterGraphOptions(const QList<MergePiece> &pieces, const QString &f
                                const HardwareChoice &hardware)
 {
     const bool withVideo = !isAudioOnly(extension);
-    const QString graph = concatGraph(pieces.size(), frameSize, withVideo);
+    const QString volume = isCopy(format.aCodec) ? QString() : volumeFilter(format.aVolume);
+    const QString graph = concatGraph(pieces.size(), frameSize, withVideo, volume);
     qDebug().noquote() << "merge filter graph:" << graph;
 
     QStringList arguments{QStringLiteral("-filter_complex"), graph};
@@ -170,7 +176,6 @@ QStringList filterGraphOptions(const QList<MergePiece> &pieces, const QString &f
             arguments << QStringLiteral("-ac") << QString::number(channels);
         if (const int sampleRate = leadingInteger(format.aSample))
             arguments << QStringLiteral("-ar") << QString::number(sampleRate);
-        arguments << QStringLiteral("-vol") << QString::number(engineVolume(format.aVolume));
     }
     return arguments;
 }

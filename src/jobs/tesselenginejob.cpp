@@ -3,6 +3,7 @@
 #include "common/timeconv.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -20,6 +21,27 @@ QString between(const QString &line, const QString &start, const QString &stop)
     const int begin = from + start.size();
     const int end = line.indexOf(stop, begin);
     return end < 0 ? QString() : line.mid(begin, end - begin).trimmed();
+}
+
+// The size written so far in kilobytes of 1024 bytes, as ffmpeg counts them in whatever unit it
+// prints: "kB" up to FFmpeg 6.0, "KiB" from 6.1 on. 0 for "N/A" or no size.
+qint64 writtenKilobytes(const QString &line)
+{
+    static const QRegularExpression size(QStringLiteral("size=\\s*(\\d+(?:\\.\\d+)?)\\s*([kKMGT]?i?B|bytes)?"));
+    const QRegularExpressionMatch match = size.match(line);
+    if (!match.hasMatch())
+        return 0;
+    const QString unit = match.captured(2).toLower();
+    double factor = 1.0;
+    if (unit == QLatin1String("b") || unit == QLatin1String("bytes"))
+        factor = 1.0 / 1024.0;
+    else if (unit.startsWith(QLatin1Char('m')))
+        factor = 1024.0;
+    else if (unit.startsWith(QLatin1Char('g')))
+        factor = 1024.0 * 1024.0;
+    else if (unit.startsWith(QLatin1Char('t')))
+        factor = 1024.0 * 1024.0 * 1024.0;
+    return std::llround(match.captured(1).toDouble() * factor);
 }
 
 // kB scaled up by the share still to come, in hundredths of a megabyte; 0 while no share is known.
@@ -72,13 +94,13 @@ void TesselEngineJob::parseLine(const QString &line)
         if (m_totalFrames <= 0)
             return;
         const qint64 frame = between(line, QStringLiteral("frame="), QStringLiteral(" fps")).toLongLong();
-        const qint64 kilobytes = between(line, QStringLiteral("size="), QStringLiteral("kB ")).toLongLong();
+        const qint64 kilobytes = writtenKilobytes(line);
         const double share = static_cast<double>(frame) / m_totalFrames;
         report(static_cast<int>(std::lround(share * 100.0)), projectedSize(kilobytes, share));
     } else if (line.startsWith(QLatin1String("size="))) {
         if (m_duration <= 0)
             return;
-        const qint64 kilobytes = between(line, QStringLiteral("size="), QStringLiteral("kB ")).toLongLong();
+        const qint64 kilobytes = writtenKilobytes(line);
         const qint64 time
             = TimeConv::fromEngineText(between(line, QStringLiteral("time="), QStringLiteral(" bitrate")));
         const double share = static_cast<double>(time) / static_cast<double>(m_duration);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 namespace {
-int queuePicture(PlayerState *is, AVFrame *srcFrame, double pts, double duration, int64_t pos, int serial)
+int queuePicture(PlayerState *is, AVFrame *srcFrame, double pts, double duration, int serial)
 {
     Frame *vp = frameQueuePeekWritable(&is->pictq);
     if (!vp)
@@ -15,7 +15,6 @@ int queuePicture(PlayerState *is, AVFrame *srcFrame, double pts, double duration
     vp->format = srcFrame->format;
     vp->pts = pts;
     vp->duration = duration;
-    vp->pos = pos;
     vp->serial = serial;
     setDefaultWindowSize(vp->width, vp->height, vp->sar);
     av_frame_move_ref(vp->frame, srcFrame);
@@ -126,7 +125,7 @@ int videoThread(void *arg)
                 av_frame_unref(frame);
                 continue;
             }
-            ret = queuePicture(is, frame, pts, duration, frame->pkt_pos, is->viddec.pkt_serial);
+            ret = queuePicture(is, frame, pts, duration, is->viddec.pkt_serial);
             av_frame_unref(frame);
             if (is->videoq.serial != is->viddec.pkt_serial)
                 break;
@@ -195,7 +194,6 @@ int audioThread(void *arg)
                 break;
             }
             af->pts = pts;
-            af->pos = frame->pkt_pos;
             af->serial = is->auddec.pkt_serial;
             af->duration = av_q2d({frame->nb_samples, frame->sample_rate});
             av_frame_move_ref(af->frame, frame);

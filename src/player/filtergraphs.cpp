@@ -61,10 +61,24 @@ int configureFilterGraph(AVFilterGraph *graph, const char *chain, AVFilterContex
     return avfilter_graph_config(graph, nullptr);
 }
 
-double displayRotation(AVStream *st)
+const int32_t *displayMatrix(const AVStream *st)
 {
-    const auto *matrix
-        = reinterpret_cast<const int32_t *>(av_stream_get_side_data(st, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+// FFmpeg 6.1 (libavcodec 60.30) moved the stream's side data into its codec parameters;
+// FFmpeg 7 no longer fills the old place, FFmpeg 5 has only that one.
+#if LIBAVCODEC_VERSION_INT >= AV_VERSION_INT(60, 30, 100)
+    const AVPacketSideData *data = av_packet_side_data_get(st->codecpar->coded_side_data,
+                                                           st->codecpar->nb_coded_side_data,
+                                                           AV_PKT_DATA_DISPLAYMATRIX);
+    return data ? reinterpret_cast<const int32_t *>(data->data) : nullptr;
+#else
+    return reinterpret_cast<const int32_t *>(
+        av_stream_get_side_data(st, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+#endif
+}
+
+double displayRotation(const AVStream *st)
+{
+    const int32_t *matrix = displayMatrix(st);
     double theta = matrix ? -std::round(av_display_rotation_get(matrix)) : 0;
     theta -= 360 * std::floor(theta / 360 + 0.9 / 360);
     if (std::fabs(theta - 90 * std::round(theta / 90)) > 2)

@@ -10,7 +10,6 @@ struct Frame
     int serial = 0;
     double pts = 0;
     double duration = 0;
-    int64_t pos = 0;
     int width = 0;
     int height = 0;
     int format = 0;

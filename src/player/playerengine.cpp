@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QOpenGLContext>
 #include <QTimer>
 #include <QWidget>
 
@@ -35,34 +34,6 @@ public:
     ~PlayerLock() { SDL_UnlockMutex(g_player.lock); }
     PlayerLock(const PlayerLock &) = delete;
     PlayerLock &operator=(const PlayerLock &) = delete;
-};
-
-// The editor's canvas draws through Qt's own OpenGL context on this thread, and SDL's renderer
-// through another. Each library remembers which context it made current and skips binding it
-// again, so after the canvas drew, SDL's drawing and its freeing of textures would land in Qt's
-// context and delete the canvas's pictures. Around every piece of the engine's drawing SDL binds
-// its context afresh, and Qt's is bound again afterwards.
-class OpenGlTurn
-{
-public:
-    OpenGlTurn()
-        : m_qtContext(QOpenGLContext::currentContext())
-        , m_qtSurface(m_qtContext ? m_qtContext->surface() : nullptr)
-    {
-        if (SDL_GL_GetCurrentContext())
-            SDL_GL_MakeCurrent(nullptr, nullptr);
-    }
-    ~OpenGlTurn()
-    {
-        if (m_qtContext && m_qtSurface && QOpenGLContext::currentContext() == m_qtContext)
-            m_qtContext->makeCurrent(m_qtSurface);
-    }
-    OpenGlTurn(const OpenGlTurn &) = delete;
-    OpenGlTurn &operator=(const OpenGlTurn &) = delete;
-
-private:
-    QOpenGLContext *m_qtContext;
-    QSurface *m_qtSurface;
 };
 
 // Runs a control operation on the current player under the player lock; without one it gives idle.
@@ -275,7 +246,7 @@ void runPass()
     }
     double remaining = kRefreshRate;
     if (is->show_mode != ShowMode::None && (!is->paused || is->force_refresh)) {
-        const OpenGlTurn turn;
+        RendererScope scope;
         refresh(is, &remaining);
     }
     g_passTimer->start(int(std::ceil(FFMAX(0.0, remaining) * 1000)));
@@ -342,7 +313,7 @@ int playerStart(const char *fileName, QWidget *host, std::function<void()> onEnd
 
     g_player.host = host;
     g_player.onEnd = std::move(onEnd);
-    const OpenGlTurn turn;
+    RendererScope scope;
     if (!createWindowAndRenderer(host, width, height)) {
         av_log(nullptr, AV_LOG_FATAL, "Failed to create window or renderer: %s", SDL_GetError());
         destroyWindowAndRenderer();
@@ -366,7 +337,7 @@ int playerStop()
     if (!g_player.sdlInitialised)
         return 0;
     PlayerLock lock;
-    const OpenGlTurn turn;
+    RendererScope scope;
     g_passTimer->stop();
     if (g_player.current)
         streamClose(g_player.current);
@@ -394,12 +365,15 @@ int playerSeek(double seconds)
     return onCurrentPlayer(-1, [seconds](PlayerState *is) {
         if (is->seek_req)
             return 0;
+        // The caller counts from the file's start, as playerPosition does; the demuxer and the
+        // clocks count in the file's own timestamps, which start later in MPEG-TS and the like.
         const double startSeconds
             = is->ic && is->ic->start_time != AV_NOPTS_VALUE ? is->ic->start_time / double(AV_TIME_BASE) : 0;
-        double relative = seconds - masterClock(is) - startSeconds;
+        const double target = seconds + startSeconds;
+        double relative = target - masterClock(is);
         if (std::isnan(relative))
             relative = 0;
-        is->seek_pos = int64_t(seconds * AV_TIME_BASE);
+        is->seek_pos = int64_t(target * AV_TIME_BASE);
         is->seek_rel = int64_t(std::trunc(relative)) * AV_TIME_BASE;
         is->seek_flags &= ~AVSEEK_FLAG_BYTE;
         is->seek_req = 1;
@@ -467,8 +441,8 @@ int playerResize(int width, int height)
             return 0;
         if (g_player.host)
             g_player.host->setFixedSize(width, height);
-        const OpenGlTurn turn;
         SDL_SetWindowSize(g_player.window, width, height);
+        RendererScope scope;
         recreateRenderer();
         g_player.screenWidth = width;
         g_player.screenHeight = height;

@@ -2,6 +2,17 @@
 
 #include "player/playerstate.h"
 
+// Qt's OpenGL widgets on the GUI thread (the editor's canvas) take their context to stay current
+// between paints, while SDL's renderer makes its own current whenever it draws. Held around the
+// engine's work with the renderer, this hands the thread back to Qt's context at its end.
+struct RendererScope
+{
+    RendererScope() = default;
+    RendererScope(const RendererScope &) = delete;
+    RendererScope &operator=(const RendererScope &) = delete;
+    ~RendererScope();
+};
+
 // Window and renderer over the host widget's native window (GUI thread only).
 bool createWindowAndRenderer(QWidget *host, int width, int height);
 bool recreateRenderer();

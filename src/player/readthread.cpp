@@ -99,8 +99,8 @@ int streamComponentOpen(PlayerState *is, int streamIndex)
         is->audio_st = ic->streams[streamIndex];
         decoderInit(&is->auddec, avctx, &is->audioq, is->continue_read_thread);
         avctx = nullptr;
-        if ((ic->iformat->flags & (AVFMT_NOBINSEARCH | AVFMT_NOGENSEARCH | AVFMT_NO_BYTE_SEEK))
-            && !ic->iformat->read_seek) {
+        // Sound from a demuxer that cannot search by time counts from the stream's start.
+        if (ic->iformat->flags & (AVFMT_NOBINSEARCH | AVFMT_NOGENSEARCH | AVFMT_NO_BYTE_SEEK)) {
             is->auddec.start_pts = is->audio_st->start_time;
             is->auddec.start_pts_tb = is->audio_st->time_base;
         }
@@ -228,7 +228,6 @@ int openInput(PlayerState *is)
         return ret;
     }
     is->ic = ic;
-    av_format_inject_global_side_data(ic);
     ret = avformat_find_stream_info(ic, nullptr);
     if (ret < 0) {
         av_log(nullptr, AV_LOG_WARNING, "%s: could not find codec parameters\n", is->filename);

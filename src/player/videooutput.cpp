@@ -1,5 +1,6 @@
 #include "player/playeroutput.h"
 
+#include <QOpenGLContext>
 #include <QWidget>
 
 #include <cmath>
@@ -149,6 +150,15 @@ void drawPicture(PlayerState *is)
     if (sp)
         SDL_RenderCopy(g_player.renderer, is->sub_texture, nullptr, &rect);
 }
+}
+
+RendererScope::~RendererScope()
+{
+    if (SDL_GL_GetCurrentContext())
+        SDL_GL_MakeCurrent(g_player.window, nullptr);
+    QOpenGLContext *qtContext = QOpenGLContext::currentContext();
+    if (qtContext && qtContext->surface())
+        qtContext->makeCurrent(qtContext->surface());
 }
 
 bool createWindowAndRenderer(QWidget *host, int width, int height)

@@ -103,24 +103,9 @@ int binLevel(const AVComplexFloat &bin, int nbFreq)
     return FFMIN(int(std::sqrt(norm * std::hypot(bin.re, bin.im))), 255);
 }
 
-// The loudest bin of [first, last) in one channel.
-int peakLevel(const AVComplexFloat *bins, int first, int last, int nbFreq)
-{
-    int level = 0;
-    for (int i = first; i < last; i++)
-        level = FFMAX(level, binLevel(bins[i], nbFreq));
-    return level;
-}
-
-// First transform bin of column x: frequencies spread logarithmically over the width,
-// so that music, which lives in the lower bins, fills the picture instead of one edge.
-int firstBinOfColumn(int x, int width, int nbFreq)
-{
-    return FFMIN(nbFreq - 1, int(std::lround(std::pow(double(nbFreq), double(x) / width))));
-}
-
-// The spectrum as bars over the whole display: one column a frequency band, as high as
-// the band is loud, coloured by the two channels.
+// The spectrum scrolls: each refresh transforms the samples playing now into one new column,
+// low frequencies at the bottom, red for the first channel and green for the second. Only that
+// column of the texture is updated.
 void drawSpectrum(PlayerState *is, int channels, int start, int bits)
 {
     const int nbFreq = 1 << (bits - 1);
@@ -139,15 +124,27 @@ void drawSpectrum(PlayerState *is, int channels, int start, int bits)
         is->rdft_fn(is->rdft, bins[ch], input, sizeof(float));
     }
 
-    for (int x = 0; x < is->width; x++) {
-        const int first = firstBinOfColumn(x, is->width, nbFreq);
-        const int last = FFMAX(first + 1, firstBinOfColumn(x + 1, is->width, nbFreq));
-        const int a = peakLevel(bins[0], first, last, nbFreq);
-        const int b = shownChannels > 1 ? peakLevel(bins[1], first, last, nbFreq) : a;
-        const int height = FFMAX(a, b) * is->height / 255;
-        SDL_SetRenderDrawColor(g_player.renderer, Uint8(a), Uint8(b), Uint8((a + b) >> 1), 255);
-        fillRect(is->xleft + x, is->ytop + is->height - height, 1, height);
+    if (reallocTexture(&is->vis_texture, SDL_PIXELFORMAT_ARGB8888, is->width, is->height, SDL_BLENDMODE_NONE, true)
+        < 0)
+        return;
+    if (is->xpos >= is->width)
+        is->xpos = 0;
+    const SDL_Rect column {is->xpos, 0, 1, is->height};
+    void *pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(is->vis_texture, &column, &pixels, &pitch) == 0) {
+        auto *row = static_cast<uint8_t *>(pixels) + size_t(pitch) * size_t(is->height - 1);
+        for (int y = 0; y < is->height; y++, row -= pitch) {
+            const int a = binLevel(bins[0][y], nbFreq);
+            const int b = shownChannels > 1 ? binLevel(bins[1][y], nbFreq) : a;
+            *reinterpret_cast<uint32_t *>(row) = 0xff000000u | uint32_t(a << 16) | uint32_t(b << 8) | uint32_t((a + b) >> 1);
+        }
+        SDL_UnlockTexture(is->vis_texture);
     }
+    const SDL_Rect area {is->xleft, is->ytop, is->width, is->height};
+    SDL_RenderCopy(g_player.renderer, is->vis_texture, nullptr, &area);
+    if (!is->paused)
+        is->xpos++;
 }
 }
 

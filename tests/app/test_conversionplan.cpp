@@ -210,15 +210,15 @@ void TestConversionPlan::audioContainerWritesNoVideoOptions()
     const QString output = m_out.path() + QStringLiteral("/song.mp3");
     QCOMPARE(plan.jobs[0].arguments,
              QStringList({"-i", "/m/song.wav", "-vn", "-b:a", "128k", "-acodec", "libmp3lame", "-ac", "2", "-ar", "44100",
-                          "-vol", "256", "-y", output}));
+                          "-y", output}));
     QCOMPARE(plan.jobs[0].outputPath, output);
     QCOMPARE(plan.durationText, QStringLiteral("00:00:10.00"));
 
-    // The settings keep a percentage; the engine counts 256 as unchanged.
+    // The settings keep a percentage; another than 100 becomes an audio filter.
     format.aVolume = 50;
     const QStringList quieter = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, mp3,
                                                         h264Probe(), QString()).jobs[0].arguments;
-    QCOMPARE(valueOf(quieter, "-vol"), QStringLiteral("128"));
+    QCOMPARE(valueOf(quieter, "-af"), QStringLiteral("volume=0.5"));
 }
 
 void TestConversionPlan::softwareH264KeepsSourceRateAndBitRate()

@@ -58,6 +58,8 @@ class TestJobs : public QObject
 private slots:
     void tesselProgressFromWholeLinesOnly();
     void tesselAudioOnlyProgressAndNoProjectionAtZero();
+    void tesselProgressOfEachFfmpegRelease_data();
+    void tesselProgressOfEachFfmpegRelease();
     void meltPercentNeverGoesDown();
     void failingCrashingAndMissingEnginesEndAsFailures();
     void stopKillsAnEngineThatIgnoresTerminate();
@@ -123,6 +125,55 @@ void TestJobs::tesselAudioOnlyProgressAndNoProjectionAtZero()
     QVERIFY(waitForEnd(*copy));
     QCOMPARE(percents(copyProgress), (QList<int>{0, 100}));
     QVERIFY(!copy->log().contains(QLatin1String("frame=")));
+}
+
+void TestJobs::tesselProgressOfEachFfmpegRelease_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("duration");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<quint64>("projected");
+    // Lines as ffmpeg printed them converting 40 s of 25 fps video and 300 s of sound. FFmpeg 6.1
+    // brought "KiB" and prints the same fields as 7.1.
+    const QString video = QStringLiteral("00:00:40.00");
+    const QString sound = QStringLiteral("00:05:00.00");
+    QTest::newRow("5.1 video") << QStringLiteral(
+        "frame=  335 fps=0.0 q=16.0 size=     256kB time=00:00:13.20 bitrate= 158.9kbits/s speed=  22x    ")
+                               << video << 34 << quint64(74);
+    QTest::newRow("5.1 sound") << QStringLiteral(
+        "size=     256kB time=00:00:40.33 bitrate=  52.0kbits/s speed=80.3x    ") << sound << 13 << quint64(185);
+    QTest::newRow("6.1 video") << QStringLiteral(
+        "frame=  866 fps=787 q=16.0 size=     768KiB time=00:00:34.45 bitrate= 182.6kbits/s speed=31.3x    ")
+                               << video << 87 << quint64(86);
+    QTest::newRow("6.1 sound") << QStringLiteral(
+        "size=    1024KiB time=00:02:19.02 bitrate=  60.3kbits/s speed= 139x    ") << sound << 46 << quint64(215);
+    QTest::newRow("7.1 video") << QStringLiteral(
+        "frame=  446 fps=0.0 q=16.0 size=     256KiB time=00:00:17.84 bitrate= 117.6kbits/s speed=35.7x    ")
+                               << video << 45 << quint64(56);
+    QTest::newRow("7.1 sound") << QStringLiteral(
+        "size=     512KiB time=00:01:09.53 bitrate=  60.3kbits/s speed= 139x    ") << sound << 23 << quint64(216);
+    QTest::newRow("7.1 last video line") << QStringLiteral(
+        "frame= 1000 fps=972 q=-1.0 Lsize=    1089KiB time=00:00:40.00 bitrate= 223.0kbits/s speed=38.9x    ")
+                                         << video << 100 << quint64(106);
+    QTest::newRow("7.1 size not known") << QStringLiteral(
+        "frame=  100 fps=0.0 q=0.0 size=N/A time=00:00:04.00 bitrate=N/A speed=N/A    ") << video << 10 << quint64(0);
+}
+
+void TestJobs::tesselProgressOfEachFfmpegRelease()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, duration);
+    QFETCH(int, percent);
+    QFETCH(quint64, projected);
+    std::unique_ptr<TesselEngineJob> job(scripted<TesselEngineJob>(
+        {QStringLiteral("Input #0\\n"), line + QStringLiteral("\\n"), QStringLiteral("exit:1")}));
+    job->setFrameRate(25.0f);
+    job->setDurationText(duration);
+    QSignalSpy progress(job.get(), &AbstractJob::progressUpdated);
+    job->start();
+    QVERIFY(waitForEnd(*job));
+    QCOMPARE(percents(progress), (QList<int>{0, percent}));
+    QCOMPARE(progress.at(1).at(2).value<quint64>(), projected);
 }
 
 void TestJobs::meltPercentNeverGoesDown()

@@ -41,7 +41,7 @@ Streams probe(const QString &path)
     QByteArray output;
     TestMedia::run(QStringLiteral("ffprobe"),
                    {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                    QStringLiteral("stream=codec_type,codec_name,width,height,r_frame_rate,sample_rate,channels"),
+                    QStringLiteral("stream=codec_type,codec_name,width,height,avg_frame_rate,sample_rate,channels"),
                     QStringLiteral("-of"), QStringLiteral("json"), path},
                    &output);
     Streams streams;
@@ -220,7 +220,7 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
                     QCOMPARE(streams.video.value(QStringLiteral("width")).toInt(), leadingNumber(size));
                     QCOMPARE(streams.video.value(QStringLiteral("height")).toInt(),
                              size.section(QLatin1Char('x'), 1, 1).toInt());
-                    const double rate = rateOf(streams.video.value(QStringLiteral("r_frame_rate")).toString());
+                    const double rate = rateOf(streams.video.value(QStringLiteral("avg_frame_rate")).toString());
                     QVERIFY2(qAbs(rate - stored.vFrameRate.section(QLatin1Char(' '), 0, 0).toDouble()) < 0.01,
                              qPrintable(pair + QStringLiteral(" at ") + stored.vFrameRate));
                 } else {
