@@ -1,10 +1,10 @@
-#include "app/core.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "settings/configsystem.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -18,10 +18,13 @@ int main(int argc, char *argv[])
     if (!platform.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
     Startup::prepareApplication(app);
+    // The interface's language and Qt's own, for as long as the application runs.
+    QTranslator translator;
+    QTranslator qtTranslator;
     {
         const ConfigSystem startupSettings;
-        Startup::installTranslation(core().translator, startupSettings.language);
-        Startup::installQtTranslation(core().qtTranslator, startupSettings.language);
+        Startup::installTranslation(translator, startupSettings.language);
+        Startup::installQtTranslation(qtTranslator, startupSettings.language);
     }
 
     int result = 0;

@@ -100,7 +100,7 @@ PreviewRun playPreview(QPlayerWidget *player, const QString &clip)
     PreviewRun run;
     run.threadsBefore = threadCpuSeconds(QCoreApplication::applicationPid());
     const double cpuBefore = cpuSeconds(RUSAGE_SELF);
-    player->m_filePath = clip;
+    player->setFile(clip);
     player->OnPlayPause();
     QElapsedTimer wall;
     wall.start();
@@ -205,9 +205,11 @@ int main(int argc, char *argv[])
     const QString filter = buildFilterGraph(task, {&upperLeft, &lowerRight}, OverlayCanvas{QSize(1280, 720), 12000000},
                                             QString());
 
+    PlayerLender lender;
     QWidget window;
     window.resize(640, 360);
     auto *player = new QPlayerWidget(&window);
+    player->bind(&lender);
     player->setGeometry(0, 0, 640, 360);
     player->setFilterProvider([filter] { return filter; });
     window.show();

@@ -1973,24 +1973,8 @@ Jetzt neu starten?</translation>
         <translation>Löschen</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>%1 konnte nicht als Untertitel gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>Gespeichert in %1.</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>ASS-Datei speichern</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>ASS-Datei(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 konnte nicht als Untertitel gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>Startzeit</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Endzeit</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>Untertitel</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
@@ -2074,6 +2057,10 @@ Jetzt neu starten?</translation>
     <message>
         <source>Save ASS File</source>
         <translation>ASS-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Nicht gespeicherte Änderungen</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Jetzt neu starten?</translation>
     <message>
         <source>unfinished</source>
         <translation>unfertig</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS-Datei speichern</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS-Datei(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>Die Untertitelzeilen von %1 wurden geändert und nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>Änderungen speichern, bevor es weitergeht?</translation>
     </message>
 </context>
 <context>

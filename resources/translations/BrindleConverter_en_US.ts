@@ -1973,24 +1973,8 @@ Do you want to restart now?</translation>
         <translation>Delete</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>%1 could not be read as subtitles.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 could not be written.</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>Saved to %1.</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Save ASS File</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>ASS File(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Do you want to restart now?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 could not be read as subtitles.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>Start Time</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>End Time</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>Subtitle</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>Open</translation>
@@ -2074,6 +2057,10 @@ Do you want to restart now?</translation>
     <message>
         <source>Save ASS File</source>
         <translation>Save ASS File</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Do you want to restart now?</translation>
     <message>
         <source>unfinished</source>
         <translation>unfinished</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Save ASS File</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS File(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>The subtitle lines of %1 were changed and not saved.</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>Save the changes before going on?</translation>
     </message>
 </context>
 <context>

@@ -1973,24 +1973,8 @@ Do you want to restart now?</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>No se pudo leer %1 como subtítulos.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>No se pudo escribir %1.</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>Guardado en %1.</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Guardar archivo ASS</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>Archivo ASS(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>No se pudo leer %1 como subtítulos.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>Hora de inicio</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Hora de fin</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>Subtítulos</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
@@ -2074,6 +2057,10 @@ Do you want to restart now?</source>
     <message>
         <source>Save ASS File</source>
         <translation>Guardar archivo ASS</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Cambios sin guardar</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Do you want to restart now?</source>
     <message>
         <source>unfinished</source>
         <translation>sin terminar</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Guardar archivo ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Archivo ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>Las líneas de subtítulos de %1 se modificaron y no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>¿Guardar los cambios antes de continuar?</translation>
     </message>
 </context>
 <context>

@@ -1973,24 +1973,8 @@ Voulez-vous redémarrer maintenant ?</translation>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>%1 n&apos;a pas pu être lu comme sous-titres.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 n&apos;a pas pu être écrit.</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>Enregistré dans %1.</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Enregistrer le fichier ASS</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>Fichier ASS(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 n&apos;a pas pu être lu comme sous-titres.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n&apos;a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>Heure de début</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Heure de fin</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>Sous-titres</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
@@ -2074,6 +2057,10 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Save ASS File</source>
         <translation>Enregistrer le fichier ASS</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Modifications non enregistrées</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>unfinished</source>
         <translation>inachevé</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Enregistrer le fichier ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Fichier ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>Les lignes de sous-titres de %1 ont été modifiées et ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>Enregistrer les modifications avant de continuer ?</translation>
     </message>
 </context>
 <context>

@@ -1973,24 +1973,8 @@ Riavviare adesso?</translation>
         <translation>Elimina</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>Impossibile leggere %1 come sottotitoli.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>Impossibile scrivere %1.</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>Salvato in %1.</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Salva file ASS</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>File ASS(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Riavviare adesso?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Impossibile leggere %1 come sottotitoli.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>Ora di inizio</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Ora di fine</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>Sottotitoli</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>Apri</translation>
@@ -2074,6 +2057,10 @@ Riavviare adesso?</translation>
     <message>
         <source>Save ASS File</source>
         <translation>Salva file ASS</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Modifiche non salvate</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Riavviare adesso?</translation>
     <message>
         <source>unfinished</source>
         <translation>incompleto</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salva file ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>File ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>Le righe dei sottotitoli di %1 sono state modificate e non salvate.</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>Salvare le modifiche prima di continuare?</translation>
     </message>
 </context>
 <context>

@@ -1973,24 +1973,8 @@ Do you want to restart now?</source>
         <translation>削除</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>%1 を字幕として読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 に書き込めませんでした。</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>%1 に保存しました。</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>ASS ファイルを保存</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>ASS ファイル(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>%1 を字幕として読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>開始時間</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>終了時間</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>字幕</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>開く</translation>
@@ -2074,6 +2057,10 @@ Do you want to restart now?</source>
     <message>
         <source>Save ASS File</source>
         <translation>ASS ファイルを保存</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>未保存の変更</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Do you want to restart now?</source>
     <message>
         <source>unfinished</source>
         <translation>未完成</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>ASS ファイルを保存</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS ファイル(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>%1 の字幕行が変更され、保存されていません。</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>続行する前に変更を保存しますか?</translation>
     </message>
 </context>
 <context>

@@ -1973,24 +1973,8 @@ Deseja reiniciar agora?</translation>
         <translation>Excluir</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>Não foi possível ler %1 como legenda.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>Não foi possível gravar %1.</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>Salvo em %1.</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Salvar arquivo ASS</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>Arquivo ASS(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Deseja reiniciar agora?</translation>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Não foi possível ler %1 como legenda.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Não foi possível gravar %1.</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>Tempo inicial</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Tempo final</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>Legenda</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
@@ -2074,6 +2057,10 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Save ASS File</source>
         <translation>Salvar arquivo ASS</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Alterações não salvas</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>unfinished</source>
         <translation>inacabado</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Salvar arquivo ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Arquivo ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>As linhas de legenda de %1 foram alteradas e não foram salvas.</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>Salvar as alterações antes de continuar?</translation>
     </message>
 </context>
 <context>

@@ -1973,24 +1973,8 @@ Do you want to restart now?</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>Не удалось прочитать %1 как субтитры.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>Не удалось записать %1.</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>Сохранено в %1.</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>Сохранить файл ASS</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>Файл ASS(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>Не удалось прочитать %1 как субтитры.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Не удалось записать %1.</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>Время начала</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>Время окончания</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>Субтитры</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>Открыть</translation>
@@ -2074,6 +2057,10 @@ Do you want to restart now?</source>
     <message>
         <source>Save ASS File</source>
         <translation>Сохранить файл ASS</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Несохранённые изменения</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Do you want to restart now?</source>
     <message>
         <source>unfinished</source>
         <translation>не завершено</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>Сохранить файл ASS</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>Файл ASS(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>Строки субтитров %1 изменены и не сохранены.</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>Сохранить изменения, прежде чем продолжить?</translation>
     </message>
 </context>
 <context>

@@ -1973,24 +1973,8 @@ Do you want to restart now?</source>
         <translation>删除</translation>
     </message>
     <message>
-        <source>%1 could not be read as subtitles.</source>
-        <translation>无法将 %1 读取为字幕。</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>无法写入 %1。</translation>
-    </message>
-    <message>
         <source>Saved to %1.</source>
         <translation>已保存到 %1。</translation>
-    </message>
-    <message>
-        <source>Save ASS File</source>
-        <translation>保存 ASS 文件</translation>
-    </message>
-    <message>
-        <source>ASS File(*.ass)</source>
-        <translation>ASS 文件(*.ass)</translation>
     </message>
     <message>
         <source>Are you sure delete subtitle?</source>
@@ -2038,19 +2022,18 @@ Do you want to restart now?</source>
     </message>
 </context>
 <context>
+    <name>SubtitleSession</name>
+    <message>
+        <source>%1 could not be read as subtitles.</source>
+        <translation>无法将 %1 读取为字幕。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleTab</name>
-    <message>
-        <source>Start Time</source>
-        <translation>开始时间</translation>
-    </message>
-    <message>
-        <source>End Time</source>
-        <translation>结束时间</translation>
-    </message>
-    <message>
-        <source>Subtitle</source>
-        <translation>字幕</translation>
-    </message>
     <message>
         <source>Open</source>
         <translation>打开</translation>
@@ -2074,6 +2057,10 @@ Do you want to restart now?</source>
     <message>
         <source>Save ASS File</source>
         <translation>保存 ASS 文件</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>未保存的更改</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2130,25 @@ Do you want to restart now?</source>
     <message>
         <source>unfinished</source>
         <translation>未完成</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedSubtitles</name>
+    <message>
+        <source>Save ASS File</source>
+        <translation>保存 ASS 文件</translation>
+    </message>
+    <message>
+        <source>ASS File(*.ass)</source>
+        <translation>ASS 文件(*.ass)</translation>
+    </message>
+    <message>
+        <source>The subtitle lines of %1 were changed and not saved.</source>
+        <translation>%1 的字幕行已更改但尚未保存。</translation>
+    </message>
+    <message>
+        <source>Save the changes before going on?</source>
+        <translation>继续之前要保存更改吗？</translation>
     </message>
 </context>
 <context>

@@ -1,20 +1,20 @@
 #include "app/conversionrun.h"
 
-#include "app/core.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/followupwork.h"
 #include "jobs/jobsmanage.h"
 #include "jobs/tesselenginejob.h"
+#include "layers/overlaygraphs.h"
 
 #include <QDebug>
 #include <QFileInfo>
 
-ConversionRun::ConversionRun(ConversionListModel *rows, JobsManage *jobs, const WatermarkDocument *watermark,
+ConversionRun::ConversionRun(ConversionListModel *rows, JobsManage *jobs, const OverlayGraphs *graphs,
                              QObject *parent)
     : QObject(parent)
     , m_rows(rows)
     , m_jobs(jobs)
-    , m_watermark(watermark)
+    , m_graphs(graphs)
 {
     auto *followup = new FollowupWork([this](quint64 rowId) { return taskOf(rowId); });
     followup->install(*m_jobs);
@@ -104,7 +104,7 @@ int ConversionRun::queueRow(quint64 rowId, const RunSnapshot &snapshot, QString 
     m_verdicts.insert(rowId, Verdict());
 
     QStringList leftOut;
-    const QString filterText = core().buildFilterGraph(*m_watermark, task, &leftOut);
+    const QString filterText = m_graphs->forRun(rowId, task, &leftOut);
     RunSettings settings;
     settings.container = snapshot.container;
     settings.outPath = snapshot.settings.outPath;

@@ -13,7 +13,7 @@
 
 class ConversionListModel;
 class JobsManage;
-class WatermarkDocument;
+class OverlayGraphs;
 
 // What pressing Run did.
 struct RunReport
@@ -28,8 +28,8 @@ class ConversionRun : public QObject
 {
     Q_OBJECT
 public:
-    // The watermark layers go onto every row.
-    ConversionRun(ConversionListModel *rows, JobsManage *jobs, const WatermarkDocument *watermark,
+    // Each row's picture comes through the graphs: the layers, its picture settings, its subtitles.
+    ConversionRun(ConversionListModel *rows, JobsManage *jobs, const OverlayGraphs *graphs,
                   QObject *parent = nullptr);
 
     // Queues the jobs of every row that is neither done nor converting, every one of them
@@ -73,7 +73,7 @@ private:
 
     ConversionListModel *m_rows;
     JobsManage *m_jobs;
-    const WatermarkDocument *m_watermark;
+    const OverlayGraphs *m_graphs;
     QHash<quint64, ConvertTask> m_runTasks;
     QHash<quint64, Verdict> m_verdicts;
 };

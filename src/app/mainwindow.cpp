@@ -2,13 +2,13 @@
 
 #include "app/commandlinefiles.h"
 #include "app/conversionrun.h"
-#include "app/core.h"
 #include "app/currentrow.h"
 #include "app/logdialog.h"
-#include "app/mediafiles.h"
 #include "app/middleelision.h"
 #include "app/popupwithinwindow.h"
+#include "app/rowsubtitles.h"
 #include "app/startup.h"
+#include "common/mediafiles.h"
 #include "editor/editormainwindow.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/outputfolder.h"
@@ -18,6 +18,7 @@
 #include "settings/mainoptionsdialog.h"
 #include "settings/mediadialog.h"
 #include "settings/qformatdialog.h"
+#include "subtitles/subtitlesession.h"
 #include "ui_mainwindow.h"
 
 #include <QApplication>
@@ -43,6 +44,11 @@
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
+    , m_graphs(&m_watermark, m_settings.cacheFolder, [this](quint64 rowId) {
+        const SubtitleSession *session = m_subtitles.find(rowId);
+        return OverlayGraphs::ShownSubtitles{session ? &session->document() : nullptr,
+                                             session && session->isModified()};
+    })
 {
     ui->setupUi(this);
     setWindowTitle(tr("Brindle Professional Edition 4.0.5"));
@@ -56,11 +62,10 @@ MainWindow::MainWindow(QWidget *parent)
     ui->widgetPlayer->setMinimumSize(320, 180);
     ui->tabWidget->setCurrentIndex(0);
 
-    core().mainWindow = this;
-    core().cacheFolder = m_settings.cacheFolder;
     m_model = new ConversionListModel(this);
+    m_rowSubtitles = new RowSubtitles(m_model, &m_subtitles, this);
     buildList();
-    m_run = new ConversionRun(m_model, &m_jobs, &m_watermark, this);
+    m_run = new ConversionRun(m_model, &m_jobs, &m_graphs, this);
     {
         const QSignalBlocker blocker(ui->comboBoxFormat);
         ConfigFormat format;
@@ -72,19 +77,17 @@ MainWindow::MainWindow(QWidget *parent)
     buildSplitters();
     buildMenus();
 
-    core().editor = nullptr;
     m_jobs.setLimit(m_settings.threads);
 
+    ui->widgetPlayer->bind(&m_player);
     connect(ui->widgetPlayer, &QPlayerWidget::sigAddFile, ui->actionAddFile, &QAction::trigger);
     ui->widgetPlayer->setFilterProvider(
-        [this] { return core().buildPreviewGraph(m_watermark, m_currentRow->task()); });
+        [this] { return m_graphs.forPreview(currentRowId(), m_currentRow->task()); });
     connect(&m_jobs, &JobsManage::sigAllCompleted, this, &MainWindow::OnAllCompleted);
 }
 
 MainWindow::~MainWindow()
 {
-    if (core().mainWindow == this)
-        core().mainWindow = nullptr;
     m_editor.reset();
     delete ui;
 }
@@ -193,7 +196,7 @@ void MainWindow::buildList()
     m_currentRow = new CurrentRow(m_model, list->selectionModel(), this);
     ui->tabMerge->bind(m_currentRow, &m_settings);
     ui->tabSplit->bind(m_currentRow);
-    ui->tabSubtitle->bind(m_currentRow, &m_settings);
+    ui->tabSubtitle->bind(m_currentRow, &m_subtitles, &m_settings);
     ui->tabMusic->bind(m_currentRow, &m_settings);
     connect(ui->tabMerge, &MergeTab::sigPreviewFile, this, &MainWindow::setPreviewFile);
     connect(m_currentRow, &CurrentRow::changed, this, [this](quint64 id) { setPreviewFile(m_model->path(id)); });
@@ -225,6 +228,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_trayIcon && m_trayIcon->isVisible()) {
         hide();
+        event->ignore();
+        return;
+    }
+    if (!settleBeforeLeaving()) {
         event->ignore();
         return;
     }
@@ -293,8 +300,19 @@ void MainWindow::on_toolButtonOpen_clicked()
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_settings.outPath));
 }
 
+bool MainWindow::settleBeforeLeaving()
+{
+    if (m_subtitles.unsavedRows().isEmpty())
+        return true;
+    if (!isVisible())
+        show();
+    return m_rowSubtitles->settle(this, m_model->ids());
+}
+
 void MainWindow::on_actionQuit_triggered()
 {
+    if (!settleBeforeLeaving())
+        return;
     // Engines finish their files cleanly before the program goes, paused ones too.
     finishWorkBeforeLeaving();
     if (m_trayIcon)
@@ -311,7 +329,7 @@ void MainWindow::on_checkBoxCoverage_stateChanged(int state)
 
 void MainWindow::setPreviewFile(const QString &path)
 {
-    ui->widgetPlayer->m_filePath = path;
+    ui->widgetPlayer->setFile(path);
 }
 
 QStringList MainWindow::askForMediaFiles(const QString &caption, const QString &folder)
@@ -380,27 +398,20 @@ void MainWindow::on_actionWatermark_triggered()
     const quint64 id = currentRowId();
     if (!QFileInfo(m_model->path(id)).isFile())
         return;
-    // One player engine serves the whole program: the editor's preview takes it over.
-    if (ui->widgetPlayer->isPlaying())
-        ui->widgetPlayer->OnStop();
     EditorMainWindow *window = editor();
     if (const QScreen *screen = this->screen())
         window->setGeometry(screen->availableGeometry());
     window->showMaximized();
     window->openRow(m_model, id);
-    const QString subtitle = m_model->task(id).subtitlePath;
-    if (QFileInfo(subtitle).isFile())
-        window->loadSubtitle(subtitle);
     window->raise();
     window->activateWindow();
 }
 
 EditorMainWindow *MainWindow::editor()
 {
-    if (!m_editor) {
-        m_editor = std::make_unique<EditorMainWindow>(&m_watermark);
-        core().editor = m_editor.get();
-    }
+    if (!m_editor)
+        m_editor
+            = std::make_unique<EditorMainWindow>(EditorContext{&m_watermark, &m_subtitles, &m_graphs, &m_player});
     return m_editor.get();
 }
 
@@ -470,6 +481,8 @@ void MainWindow::removeRows(const QList<quint64> &ids)
         && QMessageBox::question(this, QCoreApplication::applicationName(),
                                  tr("This file is still being converted. Stop its work and remove it?"))
                != QMessageBox::Yes)
+        return;
+    if (!m_rowSubtitles->settle(this, ids))
         return;
     m_run->removeRows(ids);
     // The list moved the current row to a neighbour of the removed ones; the user sees which.

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "jobs/jobsmanage.h"
+#include "layers/overlaygraphs.h"
 #include "layers/watermarkdocument.h"
+#include "player/playerlender.h"
 #include "settings/configsystem.h"
+#include "subtitles/subtitlesessions.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -17,6 +20,7 @@ class ConversionListModel;
 class ConversionRun;
 class CurrentRow;
 class EditorMainWindow;
+class RowSubtitles;
 class QHBoxLayout;
 class QModelIndex;
 class QSplitter;
@@ -101,6 +105,8 @@ private:
     void removeRows(const QList<quint64> &ids);
     // Stops a run and waits until its engines have finished their files.
     void finishWorkBeforeLeaving();
+    // Asks about subtitle edits no file holds before the program ends; false to stay.
+    bool settleBeforeLeaving();
 
     Ui::MainWindow *ui;
     QVBoxLayout *m_frameLayout = nullptr;
@@ -115,10 +121,14 @@ private:
     ConfigSystem m_settings;
     JobsManage m_jobs;
     WatermarkDocument m_watermark; // the layers put on every row
+    SubtitleSessions m_subtitles;  // each row's subtitle lines as the user edits them
+    OverlayGraphs m_graphs;
+    PlayerLender m_player;         // the one player engine, lent to this window or the editor
     int m_pendingExitCode = 0;
     ConversionListModel *m_model = nullptr;
     CurrentRow *m_currentRow = nullptr;
     ConversionRun *m_run = nullptr;
+    RowSubtitles *m_rowSubtitles = nullptr;
     std::unique_ptr<EditorMainWindow> m_editor;
     QAction *m_showLogAction = nullptr;
 };

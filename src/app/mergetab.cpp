@@ -1,7 +1,7 @@
 #include "app/mergetab.h"
 
 #include "app/currentrow.h"
-#include "app/mediafiles.h"
+#include "common/mediafiles.h"
 #include "app/taskedits.h"
 #include "app/timeeditor.h"
 #include "common/mediaprobe.h"

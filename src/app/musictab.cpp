@@ -1,7 +1,7 @@
 #include "app/musictab.h"
 
 #include "app/currentrow.h"
-#include "app/mediafiles.h"
+#include "common/mediafiles.h"
 #include "common/mediaprobe.h"
 #include "common/timeconv.h"
 #include "settings/configsystem.h"

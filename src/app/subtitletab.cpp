@@ -1,31 +1,35 @@
 #include "app/subtitletab.h"
 
-#include "app/core.h"
 #include "app/currentrow.h"
-#include "common/timeconv.h"
-#include "jobs/conversionlistmodel.h"
 #include "settings/configsystem.h"
+#include "subtitles/qsubtitledelegate.h"
+#include "subtitles/subtitlesession.h"
+#include "subtitles/subtitlesessions.h"
+#include "subtitles/subtitletable.h"
+#include "subtitles/unsavedsubtitles.h"
 #include "ui_subtitletab.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
 SubtitleTab::SubtitleTab(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::SubtitleTab)
-    , m_lines(new QStandardItemModel(this))
 {
     ui->setupUi(this);
     ui->checkBoxSubtitleStream->hide();
-    ui->tableViewSubtitle->setModel(m_lines);
-    resetModel();
-    ui->tableViewSubtitle->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ui->tableViewSubtitle->verticalHeader()->setDefaultSectionSize(40);
-    ui->tableViewSubtitle->setColumnWidth(0, 120);
-    ui->tableViewSubtitle->setColumnWidth(1, 120);
-    ui->tableViewSubtitle->horizontalHeader()->setStretchLastSection(true);
+    ui->labelUnsaved->hide();
+    QTableView *view = ui->tableViewSubtitle;
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The lines read as the editor shows them: SRT's tags left out.
+    view->setItemDelegateForColumn(SubtitleTable::TextColumn, new QSubtitleDelegate(view));
+    view->verticalHeader()->setDefaultSectionSize(40);
+    view->horizontalHeader()->setStretchLastSection(true);
 }
 
 SubtitleTab::~SubtitleTab()
@@ -33,96 +37,73 @@ SubtitleTab::~SubtitleTab()
     delete ui;
 }
 
-void SubtitleTab::bind(CurrentRow *row, const ConfigSystem *settings)
+void SubtitleTab::bind(CurrentRow *row, SubtitleSessions *sessions, const ConfigSystem *settings)
 {
     m_row = row;
+    m_sessions = sessions;
     m_settings = settings;
-    connect(m_row, &CurrentRow::changed, this, &SubtitleTab::showTask);
-    connect(m_row, &CurrentRow::taskChanged, this, &SubtitleTab::followTask);
-    showTask();
+    connect(m_row, &CurrentRow::changed, this, &SubtitleTab::showRow);
+    connect(m_row, &CurrentRow::taskChanged, this, &SubtitleTab::showPath);
+    showRow();
 }
 
-void SubtitleTab::resetModel()
+void SubtitleTab::showRow()
 {
-    m_lines->clear();
-    m_lines->setHorizontalHeaderLabels({tr("Start Time"), tr("End Time"), tr("Subtitle")});
+    if (m_session)
+        m_session->disconnect(this);
+    const quint64 id = m_row->id();
+    m_session = id ? m_sessions->open(id, m_row->task().subtitlePath) : nullptr;
+    QTableView *view = ui->tableViewSubtitle;
+    QItemSelectionModel *oldSelection = view->selectionModel();
+    view->setModel(m_session ? m_session->model() : nullptr);
+    if (oldSelection != view->selectionModel())
+        delete oldSelection;
+    view->setColumnWidth(SubtitleTable::StartColumn, 120);
+    view->setColumnWidth(SubtitleTable::EndColumn, 120);
+    if (m_session)
+        connect(m_session, &SubtitleSession::modifiedChanged, this, &SubtitleTab::showModified);
+    showPath();
 }
 
-void SubtitleTab::showPath(const QString &path)
+void SubtitleTab::showPath()
 {
-    ui->lineEditSubtitle->setText(path);
+    const ConvertTask task = m_row->task();
+    ui->lineEditSubtitle->setText(task.subtitlePath);
     const QSignalBlocker blocker(ui->checkBoxSubtitleStream);
-    ui->checkBoxSubtitleStream->setChecked(m_row->task().subtitleAsStream);
+    ui->checkBoxSubtitleStream->setChecked(task.subtitleAsStream);
+    showModified();
 }
 
-void SubtitleTab::showTask()
+void SubtitleTab::showModified()
 {
-    const QString path = m_row->task().subtitlePath;
-    showPath(path);
-    core().subtitlePath = path;
-    loadTable(path);
+    ui->labelUnsaved->setVisible(m_session && m_session->isModified());
 }
 
-void SubtitleTab::followTask()
+bool SubtitleTab::attach(const QString &path)
 {
-    const QString path = m_row->task().subtitlePath;
-    if (path == ui->lineEditSubtitle->text())
-        return;
-    showPath(path);
-    // The editor attaches the document it has just read: its lines, perhaps edited already, are
-    // shown as they are.
-    if (!path.isEmpty() && path == core().subtitlePath) {
-        resetModel();
-        fillTable();
-        return;
-    }
-    core().subtitlePath = path;
-    loadTable(path);
-}
-
-void SubtitleTab::attach(const QString &path)
-{
-    core().subtitlePath = path;
-    loadTable(path);
-    ui->lineEditSubtitle->setText(path);
+    if (!m_session || !UnsavedSubtitles::settle(this, m_session, QFileInfo(m_row->task().sourcePath).fileName()))
+        return false;
+    // The same file again is read again: the user asked for it.
+    if (m_session->path() == path)
+        m_session->follow(path);
     m_row->update([&path](ConvertTask &task) {
         task.subtitlePath = path;
         task.hasSubtitle = true;
     });
+    return true;
 }
 
 bool SubtitleTab::save(const QString &path)
 {
+    if (!m_session)
+        return false;
     const QString ending = path.right(4).toLower();
     const bool named = ending == QLatin1String(".srt") || ending == QLatin1String(".ass")
                        || ending == QLatin1String(".ssa");
-    const QString target = named ? path : path + QStringLiteral(".ass");
-    if (!core().subtitles.write(target))
-        return false;
-    core().subtitlePath = target;
-    return true;
-}
-
-void SubtitleTab::loadTable(const QString &path)
-{
-    resetModel();
-    SubtitleParser &document = core().subtitles;
-    // A file that cannot be read leaves an empty document without a name, as the empty table
-    // shows: a run must not take it for the file's edited lines.
-    if (path.isEmpty() || !document.read(path)) {
-        document.events.clear();
-        document.setFileName(QString());
-        return;
-    }
-    fillTable();
-}
-
-void SubtitleTab::fillTable()
-{
-    for (const SubtitleEvent &event : qAsConst(core().subtitles.events)) {
-        m_lines->appendRow({new QStandardItem(TimeConv::toText(event.Start * 1000)),
-                            new QStandardItem(TimeConv::toText(event.End * 1000)), new QStandardItem(event.Text)});
-    }
+    if (m_session->saveAs(named ? path : path + QStringLiteral(".ass")))
+        return true;
+    QMessageBox::warning(this, QCoreApplication::applicationName(), m_session->problem());
+    return false;
 }
 
 void SubtitleTab::on_BtnSubtitleOpen_clicked()
@@ -132,7 +113,7 @@ void SubtitleTab::on_BtnSubtitleOpen_clicked()
 
 void SubtitleTab::open()
 {
-    // The file belongs to the row the tab shows; with no row there is nothing to attach it to.
+    // The file belongs to the rows the tab works on; with no row there is nothing to attach it to.
     if (!m_row->require(this))
         return;
     const QString path = QFileDialog::getOpenFileName(this, tr("Open Subtitle File"), m_settings->openPath,
@@ -143,7 +124,9 @@ void SubtitleTab::open()
 
 void SubtitleTab::on_BtnSubtitleSave_clicked()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), core().subtitlePath,
+    if (!m_session)
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), m_session->path(),
                                                       QStringLiteral("ASS File(*.ass);;SRT File(*.srt)"));
     if (!path.isEmpty())
         save(path);

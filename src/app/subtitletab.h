@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class ConfigSystem;
 class CurrentRow;
-class QStandardItemModel;
+class SubtitleSession;
+class SubtitleSessions;
 namespace Ui {
 class SubtitleTab;
 }
 
-// The Subtitle tab: the current row's subtitle file and its lines.
+// The Subtitle tab: the current row's subtitle file and the lines of its subtitle session,
+// the same lines the editor's subtitle panel shows for the row.
 class SubtitleTab : public QWidget
 {
     Q_OBJECT
@@ -17,12 +20,14 @@ public:
     explicit SubtitleTab(QWidget *parent = nullptr);
     ~SubtitleTab() override;
 
-    void bind(CurrentRow *row, const ConfigSystem *settings);
+    void bind(CurrentRow *row, SubtitleSessions *sessions, const ConfigSystem *settings);
     // Asks for a subtitle file and attaches it to the current row.
     void open();
-    // Attaches the file to the current row and shows its lines.
-    void attach(const QString &path);
-    // Writes the subtitle document as ASS or SRT, after the file's ending.
+    // Attaches the file to the current row, whose session reads it; unsaved edits are asked
+    // about first. False when the user kept them.
+    bool attach(const QString &path);
+    // Writes the current row's lines as ASS or SRT, after the file's ending; the row then
+    // names that file.
     bool save(const QString &path);
 
 private slots:
@@ -31,17 +36,14 @@ private slots:
     void on_checkBoxSubtitleStream_stateChanged(int state);
 
 private:
-    // Another row became current: its file is read and shown.
-    void showTask();
-    // The current row's task changed: a new file is shown, the one shown is left as it is.
-    void followTask();
-    void showPath(const QString &path);
-    void loadTable(const QString &path);
-    void fillTable();
-    void resetModel();
+    // Another row became current: its session is shown.
+    void showRow();
+    void showPath();
+    void showModified();
 
     Ui::SubtitleTab *ui;
     CurrentRow *m_row = nullptr;
+    SubtitleSessions *m_sessions = nullptr;
     const ConfigSystem *m_settings = nullptr;
-    QStandardItemModel *m_lines;
+    QPointer<SubtitleSession> m_session;
 };

@@ -1,6 +1,6 @@
 #include "batch/batchsetup.h"
 
-#include "app/mediafiles.h"
+#include "common/mediafiles.h"
 #include "batch/batchoptions.h"
 #include "common/folders.h"
 #include "layers/projectfile.h"

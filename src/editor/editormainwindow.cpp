@@ -1,7 +1,6 @@
 #include "editor/editormainwindow.h"
 
-#include "app/core.h"
-#include "app/mediafiles.h"
+#include "common/mediafiles.h"
 #include "editor/canvashistory.h"
 #include "editor/editorrules.h"
 #include "editor/layeredmanagedock.h"
@@ -12,6 +11,7 @@
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
 #include "jobs/conversionlistmodel.h"
+#include "layers/overlaygraphs.h"
 #include "layers/projectfile.h"
 #include "layers/recordlayer.h"
 #include "layers/watermarkdocument.h"
@@ -19,6 +19,9 @@
 #include "player/slider.h"
 #include "settings/cropdialog.h"
 #include "subtitles/subtitledock.h"
+#include "subtitles/subtitlesession.h"
+#include "subtitles/subtitlesessions.h"
+#include "subtitles/unsavedsubtitles.h"
 #include "text/vtextpropsheetdialog.h"
 
 #include <QAction>
@@ -45,13 +48,15 @@ QString projectFilter()
 const QString kProjectSuffix = QStringLiteral("qpj");
 }
 
-EditorMainWindow::EditorMainWindow(WatermarkDocument *document, QWidget *parent)
+EditorMainWindow::EditorMainWindow(const EditorContext &context, QWidget *parent)
     : QMainWindow(parent)
-    , m_document(document)
-    , m_scene(new QWatermarkScene(document, this))
+    , m_document(context.layers)
+    , m_subtitles(context.subtitles)
+    , m_graphs(context.graphs)
+    , m_scene(new QWatermarkScene(context.layers, this))
     , m_view(new QWatermarkView(this))
     , m_transport(new PlayerDock(this))
-    , m_preview(new LivePreview(m_view, m_transport, this))
+    , m_preview(new LivePreview(m_view, m_transport, context.player, this))
     , m_layerDock(new LayeredManageDock(this))
     , m_subtitleDock(new SubtitleDock(this))
     , m_toolBar(new QToolBar(this))
@@ -80,7 +85,7 @@ EditorMainWindow::EditorMainWindow(WatermarkDocument *document, QWidget *parent)
                 background->refresh();
             }
         },
-        [this] { return m_rows ? core().buildPreviewGraph(*m_document, m_rows->task(m_rowId)) : QString(); },
+        [this] { return m_rows ? m_graphs->forPreview(m_rowId, m_rows->task(m_rowId)) : QString(); },
         [this] {
             if (QCanvasItem *background = m_scene->background()) {
                 background->setFrame(m_firstFrame);
@@ -90,11 +95,7 @@ EditorMainWindow::EditorMainWindow(WatermarkDocument *document, QWidget *parent)
     });
 }
 
-EditorMainWindow::~EditorMainWindow()
-{
-    if (core().editor == this)
-        core().editor = nullptr;
-}
+EditorMainWindow::~EditorMainWindow() = default;
 
 QAction *EditorMainWindow::newAction(const QString &objectName, const QString &text, const QString &icon)
 {
@@ -227,11 +228,7 @@ void EditorMainWindow::openRow(ConversionListModel *rows, quint64 rowId)
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     m_view->setZoom(EditorRules::initialZoom(canvas, screen ? screen->size() : QSize()));
     m_preview->setSource(videoPath, m_durationUs);
-}
-
-bool EditorMainWindow::loadSubtitle(const QString &path)
-{
-    return m_subtitleDock->loadFile(path);
+    m_subtitleDock->showSession(m_subtitles->open(rowId, task.subtitlePath));
 }
 
 void EditorMainWindow::OnPlayPause()
@@ -283,7 +280,8 @@ void EditorMainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_preview->state() != LivePreview::Idle)
         OnStop();
-    // The lines stay in the document when the user declines; only a file is offered here.
+    // Lines the user declines to save stay in the row's session: the main window shows them,
+    // a run burns them, and quitting asks about them again.
     m_subtitleDock->promptSaveOnClose();
     QMainWindow::closeEvent(event);
 }
@@ -323,16 +321,17 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
 {
     const QString path
         = QFileDialog::getOpenFileName(this, tr("Open Subtitle File"), QString(), tr("Subtitle File(*.srt *.ass *.ssa)"));
-    if (path.isEmpty())
+    SubtitleSession *session = m_subtitleDock->session();
+    if (path.isEmpty() || !m_rows || !session
+        || !UnsavedSubtitles::settle(this, session, QFileInfo(m_source).fileName()))
         return;
     // A file that cannot be read is named in the panel and not attached to the task.
-    if (!loadSubtitle(path))
+    if (!m_subtitleDock->loadFile(path))
         return;
-    if (m_rows)
-        m_rows->updateTask(m_rowId, [&path](ConvertTask &task) {
-            task.subtitlePath = path;
-            task.hasSubtitle = true;
-        });
+    m_rows->updateTask(m_rowId, [&path](ConvertTask &task) {
+        task.subtitlePath = path;
+        task.hasSubtitle = true;
+    });
 }
 
 void EditorMainWindow::on_actionCrop_triggered()

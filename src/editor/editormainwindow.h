@@ -9,34 +9,45 @@
 class ConversionListModel;
 class LayeredManageDock;
 class LivePreview;
+class OverlayGraphs;
 class PlayerDock;
+class PlayerLender;
 class QAction;
 class QMenu;
 class QCanvasItem;
 class QSplitter;
 class SubtitleDock;
+class SubtitleSessions;
 class QToolBar;
 class QWatermarkScene;
 class QWatermarkView;
 class WatermarkDocument;
 
+// What the editor works with, all owned by whoever opens it.
+struct EditorContext
+{
+    WatermarkDocument *layers;     // the layers put on every row
+    SubtitleSessions *subtitles;   // each row's subtitle lines as edited
+    const OverlayGraphs *graphs;   // the preview's filter graph
+    PlayerLender *player;          // the program's player engine
+};
+
 // The watermark editor: the current task's frame on the canvas with the layers of the
-// watermark document over it, the layer panel, and a live preview of the task with every
-// layer drawn. The canvas and the panel are two views of the document, which the caller owns.
+// watermark document over it, the layer panel, the row's subtitle lines, and a live preview
+// of the task with every layer drawn. The canvas and the panel are two views of the document.
 class EditorMainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit EditorMainWindow(WatermarkDocument *document, QWidget *parent = nullptr);
+    explicit EditorMainWindow(const EditorContext &context, QWidget *parent = nullptr);
     ~EditorMainWindow() override;
 
     // Opens the editor on a row of the list: its video's first frame, turned, flipped and
-    // cropped as the row says, becomes the canvas; picture changes go back to that row.
+    // cropped as the row says, becomes the canvas; picture changes go back to that row, and
+    // the subtitle panel shows the row's subtitle session.
     void openRow(ConversionListModel *rows, quint64 rowId);
     quint64 rowId() const { return m_rowId; }
     QString source() const { return m_source; }
-    // Shows a subtitle file in the subtitle panel; false when it cannot be read.
-    bool loadSubtitle(const QString &path);
 
     // Replaces the layers with those of a project file. False, with the layers left as
     // they are and the reason in *error, when the file cannot be read. Layers whose file
@@ -97,6 +108,8 @@ private:
     void addLayerFromFile(const QString &title, const QString &filter, bool video);
 
     WatermarkDocument *m_document;
+    SubtitleSessions *m_subtitles;
+    const OverlayGraphs *m_graphs;
     QPointer<ConversionListModel> m_rows;
     quint64 m_rowId = 0;
     QString m_source;

@@ -2,23 +2,22 @@
 
 #include "editor/editorrules.h"
 #include "player/playerdock.h"
-#include "player/playerengine.h"
 #include "player/slider.h"
 #include "player/transportbar.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDebug>
 #include <QEvent>
 #include <QIcon>
 #include <QLayout>
 #include <QTimeEdit>
 #include <QToolButton>
 
-LivePreview::LivePreview(QWidget *canvasView, PlayerDock *transport, QWidget *parent)
+LivePreview::LivePreview(QWidget *canvasView, PlayerDock *transport, PlayerLender *player, QWidget *parent)
     : QObject(parent)
     , m_view(canvasView)
     , m_transport(transport)
+    , m_player(player)
     , m_area(new QWidget(parent))
     , m_surface(new QWidget(m_area))
 {
@@ -46,13 +45,13 @@ LivePreview::LivePreview(QWidget *canvasView, PlayerDock *transport, QWidget *pa
 LivePreview::~LivePreview()
 {
     // The engine draws into our host window; it must let go of it first.
-    if (m_active)
-        stop();
+    if (m_player)
+        m_player->stop(this);
 }
 
 LivePreview::State LivePreview::state() const
 {
-    if (!m_active)
+    if (!m_player || !m_player->holds(this))
         return Idle;
     return m_running ? Playing : Paused;
 }
@@ -64,7 +63,7 @@ void LivePreview::setCanvas(const Canvas &canvas)
 
 void LivePreview::setSource(const QString &path, qint64 durationUs)
 {
-    if (m_active)
+    if (state() != Idle)
         stop();
     m_path = path;
     m_durationUs = durationUs;
@@ -84,21 +83,21 @@ void LivePreview::playPause()
         break;
     case Playing:
         setPlayButton(false);
-        playerTogglePause();
+        m_player->togglePause(this);
         m_running = false;
         showCanvasAtCurrentFrame();
         break;
     case Paused: {
         // Layers edited while paused must show: a changed graph means a fresh start where we were.
-        const QByteArray filter = m_canvas.filterGraph ? m_canvas.filterGraph().toUtf8() : QByteArray();
+        const QString filter = m_canvas.filterGraph ? m_canvas.filterGraph() : QString();
         if (filter != m_filterText) {
-            const qint64 position = qMax<qint64>(0, playerPosition());
-            playerStop();
+            const qint64 position = qMax<qint64>(0, m_player->position(this));
+            m_player->stop(this);
             start(position / 1000);
             break;
         }
         setPlayButton(true);
-        playerTogglePause();
+        m_player->togglePause(this);
         m_running = true;
         showVideo();
         break;
@@ -132,45 +131,41 @@ void LivePreview::start(qint64 fromMs)
     m_host->setGeometry(QRect(QPoint(0, 0), hostSize));
     m_host->show();
 
-    playerSetRunning(true);
-    m_active = true;
     m_running = true;
     m_transport->m_slider->setEnabled(true);
     m_refreshTimer.start();
 
-    m_filterText = m_canvas.filterGraph ? m_canvas.filterGraph().toUtf8() : QByteArray();
-    if (!m_filterText.isEmpty()) {
-        qDebug() << "preview filter" << m_filterText;
-        playerAddVideoFilter(m_filterText.constData());
-    }
-    const QByteArray path = m_path.toUtf8();
-    if (playerStart(path.constData(), m_host, [this] { ended(); }, 0, 0, hostSize.width(), hostSize.height()) < 0) {
+    m_filterText = m_canvas.filterGraph ? m_canvas.filterGraph() : QString();
+    if (!m_player->play(this, m_path, m_host, hostSize, m_filterText)) {
         stop();
         return;
     }
     if (fromMs > 0)
-        playerSeek(fromMs / 1000.0);
+        m_player->seek(this, fromMs / 1000.0);
 }
 
 void LivePreview::stop()
 {
     if (state() == Playing)
         showCanvasAtCurrentFrame();
-    m_active = false;
-    playerSetRunning(false);
+    const qint64 position = qMax<qint64>(0, m_player->position(this));
+    m_player->stop(this);
     m_running = true;
     setPlayButton(false);
     m_transport->m_slider->setEnabled(false);
-    const qint64 position = qMax<qint64>(0, playerPosition());
     m_refreshTimer.stop();
-    playerStop();
     m_transport->m_slider->setValue(int(position / 1000));
     TransportBar::showTime(m_transport->m_timeEdit, position / 1000);
     m_area->hide();
     m_view->show();
 }
 
-void LivePreview::ended()
+void LivePreview::playerTaken()
+{
+    stop();
+}
+
+void LivePreview::playerEnded()
 {
     stop();
     // The next Play starts from the beginning; position and canvas say so.
@@ -187,7 +182,7 @@ void LivePreview::copyTime()
 
 void LivePreview::sliderPressed()
 {
-    if (!m_active)
+    if (state() == Idle)
         return;
     showVideo();
     m_refreshTimer.stop();
@@ -195,15 +190,14 @@ void LivePreview::sliderPressed()
 
 void LivePreview::sliderMoved(int ms)
 {
-    if (m_active)
-        playerSeek(ms / 1000.0);
+    m_player->seek(this, ms / 1000.0);
     m_transport->m_slider->setValue(ms);
     TransportBar::showTime(m_transport->m_timeEdit, ms);
 }
 
 void LivePreview::sliderReleased()
 {
-    if (!m_active)
+    if (state() == Idle)
         return;
     m_refreshTimer.start();
     if (state() == Paused)
@@ -212,12 +206,12 @@ void LivePreview::sliderReleased()
 
 void LivePreview::refresh()
 {
-    const qint64 position = playerPosition();
+    const qint64 position = m_player->position(this);
     if (position <= 0)
         return;
     m_transport->m_slider->setValue(int(position / 1000));
     TransportBar::showTime(m_transport->m_timeEdit, position / 1000);
-    TransportBar::pacePositionTimer(&m_refreshTimer);
+    TransportBar::pacePositionTimer(&m_refreshTimer, m_player->frameRate(this));
     emit positionChanged(position);
 }
 
@@ -231,7 +225,7 @@ void LivePreview::placeSurface(const QRect &canvasRect)
 
 bool LivePreview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_area && event->type() == QEvent::Resize && m_active)
+    if (watched == m_area && event->type() == QEvent::Resize && state() != Idle)
         recentre();
     return QObject::eventFilter(watched, event);
 }
@@ -254,10 +248,7 @@ void LivePreview::showVideo()
 
 void LivePreview::showCanvasAtCurrentFrame()
 {
-    const QSize size = m_canvas.frameSize ? m_canvas.frameSize() : QSize();
-    QImage frame;
-    if (!size.isEmpty())
-        playerGrabFrame(&frame, size.width(), size.height());
+    const QImage frame = m_player->grabFrame(this, m_canvas.frameSize ? m_canvas.frameSize() : QSize());
     if (!frame.isNull() && m_canvas.showFrame)
         m_canvas.showFrame(frame);
     m_area->hide();

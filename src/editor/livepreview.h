@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "player/playerlender.h"
+
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -14,7 +16,8 @@ class QWidget;
 
 // The editor's live preview: plays the source with the layers' filter graph in a
 // surface laid exactly over the canvas, and hands the paused picture back to the canvas.
-class LivePreview : public QObject
+// It borrows the program's one player engine.
+class LivePreview : public QObject, private PlayerBorrower
 {
     Q_OBJECT
 public:
@@ -30,7 +33,7 @@ public:
         std::function<void()> showFirstFrame;  // makes the source's first picture the background
     };
 
-    LivePreview(QWidget *canvasView, PlayerDock *transport, QWidget *parent);
+    LivePreview(QWidget *canvasView, PlayerDock *transport, PlayerLender *player, QWidget *parent);
     ~LivePreview() override;
 
     QWidget *area() const { return m_area; }
@@ -59,9 +62,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void start(qint64 fromMs);
+    void playerTaken() override;
     // The file played to its end: the preview stops and goes back to its start.
-    void ended();
+    void playerEnded() override;
+    void start(qint64 fromMs);
     void showVideo();
     void showCanvasAtCurrentFrame();
     void setPlayButton(bool showPause);
@@ -69,6 +73,7 @@ private:
 
     QWidget *m_view;
     PlayerDock *m_transport;
+    QPointer<PlayerLender> m_player;
     QWidget *m_area;
     QWidget *m_surface;
     QWidget *m_host = nullptr;
@@ -77,8 +82,7 @@ private:
     QString m_path;
     qint64 m_durationUs = 0;
     QRect m_canvasRect;
-    bool m_active = false; // the engine plays our file
     bool m_running = true;
-    // The engine reads the filter text until it stops.
-    QByteArray m_filterText;
+    // The graph the engine plays through; a changed one needs a fresh start.
+    QString m_filterText;
 };

@@ -1,6 +1,5 @@
 #include "editor/qwatermarkscene.h"
 
-#include "app/core.h"
 #include "common/framegrab.h"
 #include "editor/canvashistory.h"
 #include "editor/layerdialog.h"

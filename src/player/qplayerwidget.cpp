@@ -1,14 +1,16 @@
 #include "player/qplayerwidget.h"
 
+#include "common/framegrab.h"
 #include "common/mediaprobe.h"
-#include "player/playerengine.h"
 #include "player/slider.h"
 #include "player/transportbar.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QPainter>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,11 +27,13 @@ QPlayerWidget::QPlayerWidget(QWidget *parent)
     , m_mainLayout(new QVBoxLayout(this))
     , m_barLayout(new QHBoxLayout(m_bar))
 {
+    m_videoArea->setObjectName(QStringLiteral("videoArea"));
     QPalette black = m_videoArea->palette();
     black.setColor(QPalette::Window, Qt::black);
     m_videoArea->setPalette(black);
     m_videoArea->setAutoFillBackground(true);
     m_videoArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_videoArea->installEventFilter(this);
     m_bar->setMaximumHeight(30);
 
     m_mainLayout->setSpacing(0);
@@ -63,8 +67,22 @@ QPlayerWidget::QPlayerWidget(QWidget *parent)
 QPlayerWidget::~QPlayerWidget()
 {
     // The engine draws into our host window; it must let go of it first.
-    if (m_engineOwner)
-        OnStop();
+    if (m_player)
+        m_player->stop(this);
+}
+
+void QPlayerWidget::bind(PlayerLender *player)
+{
+    m_player = player;
+}
+
+void QPlayerWidget::setFile(const QString &path)
+{
+    if (path == m_filePath)
+        return;
+    m_filePath = path;
+    m_still = path.isEmpty() ? QImage() : grabFrame(path, 0);
+    m_videoArea->update();
 }
 
 void QPlayerWidget::setFilterProvider(std::function<QString()> provider)
@@ -74,33 +92,33 @@ void QPlayerWidget::setFilterProvider(std::function<QString()> provider)
 
 bool QPlayerWidget::isPlaying() const
 {
-    return m_engineOwner;
+    return m_player && m_player->holds(this);
 }
 
 bool QPlayerWidget::isPaused() const
 {
-    return m_engineOwner && !m_playing;
+    return m_player && m_player->isPaused(this);
 }
 
 void QPlayerWidget::OnPlayPause()
 {
     if (m_filePath.isEmpty())
         emit sigAddFile();
-    if (!playerRunning()) {
+    if (!m_player)
+        return;
+    if (!isPlaying()) {
         if (!m_filePath.isEmpty())
             startPlaying();
         return;
     }
-    setPlayButton(!m_playing);
-    playerTogglePause();
-    m_playing = !m_playing;
+    m_player->togglePause(this);
+    setPlayButton(!isPaused());
 }
 
 void QPlayerWidget::startPlaying()
 {
     setPlayButton(true);
     delete m_host;
-    playerSetRunning(true);
     m_host = new QWidget(m_videoArea);
     m_host->setObjectName(QStringLiteral("playerHost"));
     // The engine draws into the host's own native window; Qt must not paint over it.
@@ -120,29 +138,33 @@ void QPlayerWidget::startPlaying()
     m_slider->setEnabled(true);
     m_positionTimer.start();
 
-    m_filterText.clear();
     const QString filter = m_filterProvider ? m_filterProvider() : QString();
-    if (!filter.isEmpty()) {
-        m_filterText = filter.toUtf8();
-        playerAddVideoFilter(m_filterText.constData());
-    }
-    const QByteArray path = m_filePath.toUtf8();
-    m_engineOwner = true;
-    if (playerStart(path.constData(), m_host, [this] { OnStop(); }, geometry.x(), geometry.y(), geometry.width(),
-                    geometry.height())
-        < 0)
-        OnStop();
+    if (!m_player->play(this, m_filePath, m_host, geometry.size(), filter))
+        showStopped();
 }
 
 void QPlayerWidget::OnStop()
 {
-    m_engineOwner = false;
-    playerSetRunning(false);
-    m_playing = true;
+    if (m_player)
+        m_player->stop(this);
+    showStopped();
+}
+
+void QPlayerWidget::playerTaken()
+{
+    showStopped();
+}
+
+void QPlayerWidget::playerEnded()
+{
+    OnStop();
+}
+
+void QPlayerWidget::showStopped()
+{
     setPlayButton(false);
     m_slider->setEnabled(false);
     m_positionTimer.stop();
-    playerStop();
     if (m_host)
         m_host->hide();
 }
@@ -154,24 +176,26 @@ void QPlayerWidget::OnCopyTime()
 
 void QPlayerWidget::OnSliderSeek(int ms)
 {
-    playerSeek(ms / 1000.0);
+    if (m_player)
+        m_player->seek(this, ms / 1000.0);
     TransportBar::showTime(m_timeEdit, ms);
 }
 
 void QPlayerWidget::OnTimer()
 {
-    const qint64 position = playerPosition();
+    const qint64 position = m_player ? m_player->position(this) : -1;
     if (position <= 0)
         return;
     const qint64 ms = position / 1000;
     m_slider->setValue(int(ms));
     TransportBar::showTime(m_timeEdit, ms);
-    TransportBar::pacePositionTimer(&m_positionTimer);
+    TransportBar::pacePositionTimer(&m_positionTimer, m_player->frameRate(this));
 }
 
 void QPlayerWidget::OnSliderReleased()
 {
-    m_positionTimer.start();
+    if (isPlaying())
+        m_positionTimer.start();
 }
 
 void QPlayerWidget::OnSliderPressed()
@@ -189,7 +213,24 @@ void QPlayerWidget::resizeEvent(QResizeEvent *event)
     if (geometry.isEmpty())
         return;
     m_host->setGeometry(geometry);
-    playerResize(geometry.width(), geometry.height());
+    if (m_player)
+        m_player->resize(this, geometry.size());
+}
+
+bool QPlayerWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_videoArea && event->type() == QEvent::Paint && !m_still.isNull())
+        paintStill();
+    return QWidget::eventFilter(watched, event);
+}
+
+void QPlayerWidget::paintStill()
+{
+    QPainter painter(m_videoArea);
+    QRect target(QPoint(0, 0), m_still.size().scaled(m_videoArea->size(), Qt::KeepAspectRatio));
+    target.moveCenter(m_videoArea->rect().center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_still);
 }
 
 void QPlayerWidget::setPlayButton(bool showPause)

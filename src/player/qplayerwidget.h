@@ -1,6 +1,9 @@
 #pragma once
 
-#include <QByteArray>
+#include "player/playerlender.h"
+
+#include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -13,23 +16,29 @@ class QToolButton;
 class QVBoxLayout;
 class Slider;
 
-// The preview player of the main window: a black video area in which the engine
-// draws, a seek slider and a bar with Play/Pause, Stop, the position and Copy Time.
-class QPlayerWidget : public QWidget
+// The preview player of the main window: a video area that shows the file's first picture
+// and in which the engine draws while it plays, a seek slider and a bar with Play/Pause,
+// Stop, the position and Copy Time. It borrows the program's one player engine.
+class QPlayerWidget : public QWidget, private PlayerBorrower
 {
     Q_OBJECT
 public:
     explicit QPlayerWidget(QWidget *parent = nullptr);
     ~QPlayerWidget() override;
 
-    // The file that Play plays; set when the user selects a task.
-    QString m_filePath;
+    // The engine Play borrows; without one Play does nothing.
+    void bind(PlayerLender *player);
+    // The file that Play plays; its first picture shows until then.
+    void setFile(const QString &path);
+    QString file() const { return m_filePath; }
+    // The picture the video area shows while nothing plays; null without one.
+    QImage still() const { return m_still; }
 
     // Gives the preview's filter graph text at the moment Play starts a file; an
     // empty text plays the plain file.
     void setFilterProvider(std::function<QString()> provider);
 
-    // True from Play until Stop or the end of the file, paused or not.
+    // True from Play until Stop, the end of the file, or another window taking the engine.
     bool isPlaying() const;
     bool isPaused() const;
 
@@ -48,13 +57,19 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void playerTaken() override;
+    void playerEnded() override;
     void startPlaying();
+    // The transport shows nothing playing.
+    void showStopped();
     void setPlayButton(bool showPause);
     // Fits the host to the video's aspect ratio, centred in the video area.
     QRect hostGeometry();
     void probe();
+    void paintStill();
 
     QWidget *m_videoArea;
     QWidget *m_host = nullptr;
@@ -67,14 +82,12 @@ private:
     QVBoxLayout *m_mainLayout;
     QHBoxLayout *m_barLayout;
     QTimer m_positionTimer;
-    bool m_playing = true;
-    // The engine plays one file for the whole program; this is set while it plays ours.
-    bool m_engineOwner = false;
+    QPointer<PlayerLender> m_player;
+    QString m_filePath;
+    QImage m_still;
     qint64 m_durationUs = 0;
     int m_videoWidth = 0;
     int m_videoHeight = 0;
     QString m_probedPath;
     std::function<QString()> m_filterProvider;
-    // The engine reads the filter text until playback stops.
-    QByteArray m_filterText;
 };

@@ -1,7 +1,6 @@
 #include "player/transportbar.h"
 
 #include "common/timeconv.h"
-#include "player/playerengine.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -40,9 +39,9 @@ int TransportBar::positionRefreshMs(double pictureRate)
     return qBound(8, qRound(1000.0 / hz), 40);
 }
 
-void TransportBar::pacePositionTimer(QTimer *timer)
+void TransportBar::pacePositionTimer(QTimer *timer, double pictureRate)
 {
-    const int interval = positionRefreshMs(playerFrameRate());
+    const int interval = positionRefreshMs(pictureRate);
     if (timer->interval() != interval)
         timer->setInterval(interval);
 }

@@ -16,6 +16,6 @@ void showTime(QTimeEdit *edit, qint64 ms);
 // How often a playing position is worth showing: not more often than the display refreshes,
 // nor than the pictures change (pictureRate per second; 0 when there are none).
 int positionRefreshMs(double pictureRate = 0);
-// Paces a position timer by the display and the playing video's pictures.
-void pacePositionTimer(QTimer *timer);
+// Paces a position timer by the display and the playing video's pictures per second.
+void pacePositionTimer(QTimer *timer, double pictureRate);
 }

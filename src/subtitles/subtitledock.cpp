@@ -1,6 +1,5 @@
 #include "subtitles/subtitledock.h"
 
-#include "app/core.h"
 #include "common/timeconv.h"
 #include "subtitles/qsubtitledelegate.h"
 #include "subtitles/qtimedelegate.h"
@@ -8,8 +7,11 @@
 #include "subtitles/replacedialog.h"
 #include "subtitles/styledialog.h"
 #include "subtitles/subtitlecommands.h"
+#include "subtitles/subtitleparser.h"
+#include "subtitles/subtitlesession.h"
 #include "subtitles/subtitletable.h"
 #include "subtitles/subtitlewidget.h"
+#include "subtitles/unsavedsubtitles.h"
 
 #include "ui_subtitlewidget.h"
 
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QStandardItemModel>
+#include <QUndoGroup>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -40,36 +43,36 @@ qint64 milliseconds(const QTime &time)
 SubtitleDock::SubtitleDock(QWidget *parent)
     : PanelWidget(parent)
     , m_widget(new SubtitleWidget(this))
-    , m_model(new QStandardItemModel(this))
-    , m_table(new SubtitleTable(&core().subtitles, m_model, this))
-    , m_undoStack(new QUndoStack(this))
+    , m_history(new QUndoGroup(this))
 {
     setObjectName(QStringLiteral("SubtitleDock"));
     SetTitle(tr("Subtitle"));
     setWidget(m_widget);
     setUpTable();
     connectControls();
-    m_table->reload();
-    refillStyles();
-    loadCurrentRow();
+    showSession(nullptr);
 }
 
-SubtitleDock::~SubtitleDock()
-{
-    // The stack empties itself on the way out; that is no edit and no reason to
-    // clear the application's modified mark.
-    m_undoStack->disconnect(this);
-}
+SubtitleDock::~SubtitleDock() = default;
 
 QToolButton *SubtitleDock::openButton() const
 {
     return m_widget->form()->toolButtonOpen;
 }
 
+QUndoStack *SubtitleDock::undoStack() const
+{
+    return m_session ? m_session->history() : nullptr;
+}
+
+SubtitleTable *SubtitleDock::table() const
+{
+    return m_session->table();
+}
+
 void SubtitleDock::setUpTable()
 {
     QTableView *view = m_widget->form()->tableView;
-    view->setModel(m_model);
     view->setItemDelegateForColumn(SubtitleTable::StartColumn, new QTimeDelegate(view));
     view->setItemDelegateForColumn(SubtitleTable::EndColumn, new QTimeDelegate(view));
     view->setItemDelegateForColumn(SubtitleTable::TextColumn, new QSubtitleDelegate(view));
@@ -77,16 +80,64 @@ void SubtitleDock::setUpTable()
     view->verticalHeader()->setDefaultSectionSize(40);
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setStretchLastSection(true);
-    resetTable(false);
 }
 
-void SubtitleDock::resetTable(bool fileLoaded)
+void SubtitleDock::showSession(SubtitleSession *session)
 {
-    m_table->resetHeaders(fileLoaded);
-    // New columns come with default widths.
+    if (session && session == m_session) {
+        showLines();
+        return;
+    }
+    if (m_session) {
+        m_session->disconnect(this);
+        m_session->history()->disconnect(this);
+        m_session->table()->disconnect(this);
+    }
+    m_session = session;
+    m_widget->setEnabled(session);
     QTableView *view = m_widget->form()->tableView;
+    QItemSelectionModel *oldSelection = view->selectionModel();
+    view->setModel(session ? session->model() : nullptr);
+    if (oldSelection != view->selectionModel())
+        delete oldSelection;
+    if (!session) {
+        SetSubtitle(QString());
+        showStatus(QString());
+        return;
+    }
     view->setColumnWidth(SubtitleTable::StartColumn, 120);
     view->setColumnWidth(SubtitleTable::EndColumn, 120);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { loadCurrentRow(); });
+    if (!m_history->stacks().contains(session->history()))
+        m_history->addStack(session->history());
+    m_history->setActiveStack(session->history());
+    connect(session, &SubtitleSession::loaded, this, &SubtitleDock::showLines);
+    connect(session, &SubtitleSession::modifiedChanged, this, &SubtitleDock::showTitle);
+    connect(session, &SubtitleSession::saved, this, &SubtitleDock::showTitle);
+    // A message about an edit no longer holds once the history moves (an undo, a redo, a new edit).
+    connect(session->history(), &QUndoStack::indexChanged, this, [this] {
+        loadCurrentRow();
+        showStatus(QString());
+    });
+    connect(session->table(), &SubtitleTable::sigCellEdited, this, &SubtitleDock::onCellEdited);
+    connect(session->table(), &SubtitleTable::sigStylesChanged, this, &SubtitleDock::refillStyles);
+    connect(session, &QObject::destroyed, this, [this] { showSession(nullptr); });
+    showLines();
+}
+
+void SubtitleDock::showLines()
+{
+    showTitle();
+    refillStyles();
+    loadCurrentRow();
+    showStatus(m_session->problem());
+}
+
+void SubtitleDock::showTitle()
+{
+    const QString name = QFileInfo(m_session->path()).fileName();
+    // The mark of a document with changes that no file holds yet.
+    SetSubtitle(m_session->isModified() ? name + QLatin1Char('*') : name);
 }
 
 void SubtitleDock::connectControls()
@@ -99,27 +150,17 @@ void SubtitleDock::connectControls()
     connect(ui->toolButtonTime, &QToolButton::clicked, this, &SubtitleDock::onShiftTimes);
     connect(ui->toolButtonReplace, &QToolButton::clicked, this, &SubtitleDock::onReplace);
     connect(ui->tableView, &QTableView::clicked, this, &SubtitleDock::onClicked);
-    connect(ui->tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { loadCurrentRow(); });
     connect(ui->tableView, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
-            emit sigSeekRequested(m_table->event(index.row()).Start * 1000);
+            emit sigSeekRequested(table()->event(index.row()).Start * 1000);
     });
     connect(ui->timeEditStart, &QTimeEdit::timeChanged, this, &SubtitleDock::onStartTime);
     connect(ui->timeEditEnd, &QTimeEdit::timeChanged, this, &SubtitleDock::onEndTime);
     connect(ui->plainTextEdit, &QPlainTextEdit::textChanged, this, &SubtitleDock::onTextChanged);
-    connect(m_table, &SubtitleTable::sigCellEdited, this, &SubtitleDock::onCellEdited);
-    connect(m_table, &SubtitleTable::sigStylesChanged, this, &SubtitleDock::refillStyles);
 
-    connect(m_undoStack, &QUndoStack::cleanChanged, this, [](bool clean) { core().subtitleChanged = !clean; });
-    // A message about an edit no longer holds once the history moves (an undo, a redo, a new edit).
-    connect(m_undoStack, &QUndoStack::indexChanged, this, [this] {
-        loadCurrentRow();
-        showStatus(QString());
-    });
-    QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
+    QAction *undo = m_history->createUndoAction(this, tr("Undo"));
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
+    QAction *redo = m_history->createRedoAction(this, tr("Redo"));
     // Ctrl+Shift+Z everywhere, besides the desktop's own redo keys; a key listed
     // twice would make the shortcut ambiguous.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
@@ -140,79 +181,47 @@ void SubtitleDock::connectControls()
 
 bool SubtitleDock::loadFile(const QString &path)
 {
-    SubtitleParser &document = core().subtitles;
-    resetTable(true);
-    const bool read = !path.isEmpty() && document.read(path);
-    // A file that cannot be read leaves no lines, so that the table and the document agree.
-    if (!read)
-        document.events.clear();
-    core().subtitlePath = path;
-    SetSubtitle(QFileInfo(path).fileName());
-    startFresh();
-    showStatus(read ? QString() : tr("%1 could not be read as subtitles.").arg(QDir::toNativeSeparators(path)));
+    if (!m_session)
+        return false;
+    const bool read = m_session->load(path);
+    showStatus(m_session->problem());
     return read;
-}
-
-void SubtitleDock::reload()
-{
-    SetSubtitle(QFileInfo(core().subtitlePath).fileName());
-    const bool unsaved = core().subtitleChanged;
-    startFresh();
-    // The history is gone, not the changes: no undo may make the lines look saved.
-    if (unsaved)
-        m_undoStack->resetClean();
-}
-
-void SubtitleDock::startFresh()
-{
-    m_table->reload();
-    refillStyles();
-    m_undoStack->clear();
-    core().subtitleChanged = false;
-    loadCurrentRow();
-}
-
-QString SubtitleDock::proposedSaveName() const
-{
-    const QFileInfo current(core().subtitlePath);
-    if (!current.isFile())
-        return QString();
-    return current.dir().filePath(current.completeBaseName() + QStringLiteral(".ass"));
 }
 
 bool SubtitleDock::saveTo(const QString &path)
 {
+    if (!m_session)
+        return false;
     const QString ending = path.right(4).toLower();
     const QString target = (ending == QLatin1String(".ass") || ending == QLatin1String(".ssa"))
                                ? path
                                : path + QStringLiteral(".ass");
-    if (!core().subtitles.writeAss(target)) {
-        showStatus(tr("%1 could not be written.").arg(QDir::toNativeSeparators(target)));
+    if (!m_session->saveAs(target)) {
+        showStatus(m_session->problem());
         return false;
     }
-    core().subtitlePath = target;
-    m_undoStack->setClean();
-    core().subtitleChanged = false;
-    SetSubtitle(QFileInfo(target).fileName());
     showStatus(tr("Saved to %1.").arg(QDir::toNativeSeparators(target)));
     return true;
 }
 
 void SubtitleDock::onSave()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save ASS File"), proposedSaveName(), tr("ASS File(*.ass)"));
+    if (!m_session)
+        return;
+    const QString path = UnsavedSubtitles::askSavePath(this, *m_session);
     if (!path.isEmpty())
         saveTo(path);
 }
 
 bool SubtitleDock::promptSaveOnClose()
 {
-    const bool unnamed = m_model->rowCount() > 0 && core().subtitlePath.isEmpty();
-    if (!unnamed && !core().subtitleChanged)
+    if (!m_session)
+        return true;
+    const bool unnamed = table()->rowCount() > 0 && m_session->path().isEmpty();
+    if (!unnamed && !m_session->isModified())
         return true;
     onSave();
-    return !core().subtitleChanged && !core().subtitlePath.isEmpty();
+    return !m_session->isModified() && !m_session->path().isEmpty();
 }
 
 int SubtitleDock::currentRow() const
@@ -239,18 +248,22 @@ QString SubtitleDock::statusText() const
 
 void SubtitleDock::onAdd()
 {
+    if (!m_session)
+        return;
     const int row = currentRow() + 1;
     SubtitleEvent fresh;
     fresh.Style = 1;
-    m_undoStack->push(new InsertSubtitleCommand(m_table, row, fresh));
+    m_session->history()->push(new InsertSubtitleCommand(table(), row, fresh));
     QTableView *view = m_widget->form()->tableView;
-    view->setCurrentIndex(m_model->index(row, SubtitleTable::StartColumn));
+    view->setCurrentIndex(m_session->model()->index(row, SubtitleTable::StartColumn));
     view->selectRow(row);
     loadCurrentRow();
 }
 
 void SubtitleDock::onDelete()
 {
+    if (!m_session)
+        return;
     const QVector<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
@@ -258,40 +271,46 @@ void SubtitleDock::onDelete()
                               QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    m_undoStack->push(new RemoveSubtitlesCommand(m_table, rows));
+    m_session->history()->push(new RemoveSubtitlesCommand(table(), rows));
 }
 
 void SubtitleDock::onStyle()
 {
+    if (!m_session)
+        return;
     StyleDialog dialog(this);
-    dialog.setStyles(core().subtitles.styles);
+    dialog.setStyles(m_session->document().styles);
     if (dialog.exec() == QDialog::Accepted)
         changeStyles(dialog.styles());
 }
 
 void SubtitleDock::changeStyles(const QVector<SubtitleStyle> &styles)
 {
-    const SubtitleParser &document = core().subtitles;
+    if (!m_session)
+        return;
+    const SubtitleParser &document = m_session->document();
     // The style editor's rule for lines whose style was renamed or deleted, on a scratch copy.
     SubtitleParser changed;
     changed.styles = document.styles;
     changed.events = document.events;
     StyleDialog::replaceStyles(changed, styles);
-    ChangeStylesCommand::Styles before{document.styles, m_table->styleNumbers()};
+    ChangeStylesCommand::Styles before{document.styles, table()->styleNumbers()};
     ChangeStylesCommand::Styles after{changed.styles, {}};
     for (const SubtitleEvent &event : qAsConst(changed.events))
         after.numbers.append(event.Style);
-    m_undoStack->push(new ChangeStylesCommand(m_table, before, after));
+    m_session->history()->push(new ChangeStylesCommand(table(), before, after));
 }
 
 void SubtitleDock::onShiftTimes()
 {
+    if (!m_session)
+        return;
     PanTimeDialog dialog(this);
     for (auto affect : {SubtitleEdits::Affect::AllRows, SubtitleEdits::Affect::SelectedRows,
                         SubtitleEdits::Affect::SelectionOnward}) {
-        const QVector<int> rows = SubtitleEdits::affectedRows(affect, m_table->rowCount(), selectedRows(), currentRow());
+        const QVector<int> rows = SubtitleEdits::affectedRows(affect, table()->rowCount(), selectedRows(), currentRow());
         if (!rows.isEmpty())
-            dialog.setFirstLine(affect, rows.first(), m_table->event(rows.first()));
+            dialog.setFirstLine(affect, rows.first(), table()->event(rows.first()));
     }
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -300,12 +319,14 @@ void SubtitleDock::onShiftTimes()
 
 int SubtitleDock::shiftTimes(qint64 deltaMs, SubtitleEdits::Affect affect, SubtitleEdits::Times times)
 {
-    const QVector<int> rows = SubtitleEdits::affectedRows(affect, m_table->rowCount(), selectedRows(), currentRow());
+    if (!m_session)
+        return 0;
+    const QVector<int> rows = SubtitleEdits::affectedRows(affect, table()->rowCount(), selectedRows(), currentRow());
     QVector<int> changedRows;
     QVector<SubtitleEvent> before, after;
     int stopped = 0;
     for (int row : rows) {
-        SubtitleEvent event = m_table->event(row);
+        SubtitleEvent event = table()->event(row);
         const SubtitleEvent original = event;
         if (SubtitleEdits::shiftEvent(event, deltaMs, times))
             ++stopped;
@@ -316,7 +337,7 @@ int SubtitleDock::shiftTimes(qint64 deltaMs, SubtitleEdits::Affect affect, Subti
         after.append(event);
     }
     if (!changedRows.isEmpty())
-        m_undoStack->push(new ChangeSubtitlesCommand(m_table, changedRows, before, after, tr("Shift times")));
+        m_session->history()->push(new ChangeSubtitlesCommand(table(), changedRows, before, after, tr("Shift times")));
     if (stopped > 0)
         showStatus(tr("Lines shifted: %1. Kept from going below zero or ending before they start: %2.")
                        .arg(changedRows.size())
@@ -328,6 +349,8 @@ int SubtitleDock::shiftTimes(qint64 deltaMs, SubtitleEdits::Affect affect, Subti
 
 void SubtitleDock::onReplace()
 {
+    if (!m_session)
+        return;
     ReplaceDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -336,11 +359,13 @@ void SubtitleDock::onReplace()
 
 int SubtitleDock::replaceTexts(const QString &find, const QString &replacement, SubtitleEdits::Affect affect)
 {
-    const QVector<int> rows = SubtitleEdits::affectedRows(affect, m_table->rowCount(), selectedRows(), currentRow());
+    if (!m_session)
+        return 0;
+    const QVector<int> rows = SubtitleEdits::affectedRows(affect, table()->rowCount(), selectedRows(), currentRow());
     QVector<int> changedRows;
     QVector<SubtitleEvent> before, after;
     for (int row : rows) {
-        SubtitleEvent event = m_table->event(row);
+        SubtitleEvent event = table()->event(row);
         const SubtitleEvent original = event;
         if (!SubtitleEdits::replaceText(event, find, replacement))
             continue;
@@ -352,7 +377,7 @@ int SubtitleDock::replaceTexts(const QString &find, const QString &replacement, 
         showStatus(tr("No line contains \"%1\".").arg(find));
         return 0;
     }
-    m_undoStack->push(new ChangeSubtitlesCommand(m_table, changedRows, before, after, tr("Replace text")));
+    m_session->history()->push(new ChangeSubtitlesCommand(table(), changedRows, before, after, tr("Replace text")));
     showStatus(tr("Lines changed: %1.").arg(changedRows.size()));
     return changedRows.size();
 }
@@ -364,15 +389,17 @@ void SubtitleDock::onClicked(const QModelIndex &)
 
 void SubtitleDock::loadCurrentRow()
 {
+    if (!m_session)
+        return;
     const int row = currentRow();
     QScopedValueRollback<bool> loading(m_loadingFields, true);
     Ui::SubtitleWidget *ui = m_widget->form();
-    const bool hasRow = row >= 0 && row < m_table->rowCount();
+    const bool hasRow = row >= 0 && row < table()->rowCount();
     ui->timeEditStart->setEnabled(hasRow);
     ui->timeEditEnd->setEnabled(hasRow);
     ui->plainTextEdit->setEnabled(hasRow);
     // Without a current line the fields show an empty one.
-    const SubtitleEvent event = hasRow ? m_table->event(row) : SubtitleEvent();
+    const SubtitleEvent event = hasRow ? table()->event(row) : SubtitleEvent();
     // Times of a day or more have no clock value; the field then shows the latest it can.
     const QTime start = TimeConv::toTime(event.Start * 1000);
     const QTime end = TimeConv::toTime(event.End * 1000);
@@ -387,13 +414,13 @@ void SubtitleDock::loadCurrentRow()
 void SubtitleDock::changeCurrentRow(int kind, const QString &text, const std::function<void(SubtitleEvent &)> &change)
 {
     const int row = currentRow();
-    if (m_loadingFields || row < 0 || row >= m_table->rowCount())
+    if (m_loadingFields || !m_session || row < 0 || row >= table()->rowCount())
         return;
-    const SubtitleEvent before = m_table->event(row);
+    const SubtitleEvent before = table()->event(row);
     SubtitleEvent after = before;
     change(after);
     if (!SubtitleEdits::sameCue(before, after))
-        m_undoStack->push(new ChangeSubtitlesCommand(m_table, {row}, {before}, {after}, text, kind));
+        m_session->history()->push(new ChangeSubtitlesCommand(table(), {row}, {before}, {after}, text, kind));
     showDuration();
 }
 
@@ -419,16 +446,18 @@ void SubtitleDock::onTextChanged()
 
 void SubtitleDock::onCellEdited(int row, const SubtitleEvent &before, const SubtitleEvent &after)
 {
-    m_undoStack->push(new ChangeSubtitlesCommand(m_table, {row}, {before}, {after}, tr("Edit subtitle")));
+    m_session->history()->push(new ChangeSubtitlesCommand(table(), {row}, {before}, {after}, tr("Edit subtitle")));
 }
 
 void SubtitleDock::onPlayPosition(qint64 microseconds)
 {
+    if (!m_session)
+        return;
     const qint64 ms = microseconds / 1000;
     QSet<int> shown;
     int first = -1;
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const SubtitleEvent &event = core().subtitles.events.at(row);
+    for (int row = 0; row < table()->rowCount(); ++row) {
+        const SubtitleEvent &event = m_session->document().events.at(row);
         if (event.Start <= ms && ms < event.End) {
             shown.insert(row);
             if (first < 0)
@@ -437,18 +466,18 @@ void SubtitleDock::onPlayPosition(qint64 microseconds)
     }
     // The position arrives with every refresh of the preview; the table follows only when the
     // cue on screen changes, so the user can still scroll it while the preview plays.
-    if (shown == m_table->shownRows())
+    if (shown == table()->shownRows())
         return;
-    m_table->setShownRows(shown);
+    table()->setShownRows(shown);
     if (first >= 0)
-        m_widget->form()->tableView->scrollTo(m_model->index(first, 0), QAbstractItemView::EnsureVisible);
+        m_widget->form()->tableView->scrollTo(m_session->model()->index(first, 0), QAbstractItemView::EnsureVisible);
 }
 
 void SubtitleDock::refillStyles()
 {
     QComboBox *box = m_widget->form()->comboBoxStyle;
     box->clear();
-    for (const SubtitleStyle &style : qAsConst(core().subtitles.styles))
+    for (const SubtitleStyle &style : qAsConst(m_session->document().styles))
         box->addItem(style.Name);
 }
 
@@ -466,16 +495,10 @@ void SubtitleDock::showStatus(const QString &text)
     status->setVisible(!text.isEmpty());
 }
 
-void SubtitleDock::showEvent(QShowEvent *event)
-{
-    if (!m_table->matchesDocument())
-        reload();
-    PanelWidget::showEvent(event);
-}
-
 void SubtitleDock::retranslate()
 {
     m_widget->form()->retranslateUi(m_widget);
     SetTitle(tr("Subtitle"));
-    m_table->retranslateHeaders();
+    if (m_session)
+        table()->retranslateHeaders();
 }

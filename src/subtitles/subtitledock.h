@@ -4,22 +4,23 @@
 #include "subtitles/subtitleedits.h"
 #include "subtitles/subtitlestyle.h"
 
+#include <QPointer>
 #include <QTime>
 #include <QVector>
 
 #include <functional>
 
 class QModelIndex;
-class QStandardItemModel;
 class QToolButton;
+class QUndoGroup;
 class QUndoStack;
+class SubtitleSession;
 class SubtitleTable;
 class SubtitleWidget;
 
-// The subtitle panel of the editor: the lines of the application's subtitle
-// document in a table beside the picture, with fields for the current line,
-// add, delete, save, time shift and find/replace. Every change is undoable and
-// reaches the table and the document together.
+// The subtitle panel of the editor: the lines of a subtitle session in a table beside the
+// picture, with fields for the current line, add, delete, save, time shift and find/replace.
+// Every change is a step in the session's history and reaches its table and document together.
 class SubtitleDock : public PanelWidget
 {
     Q_OBJECT
@@ -28,23 +29,22 @@ public:
     ~SubtitleDock() override;
 
     SubtitleWidget *subtitleWidget() const { return m_widget; }
-    // The history of subtitle edits; an editor may show or share it.
-    QUndoStack *undoStack() const { return m_undoStack; }
+    // The session shown; without one the panel shows nothing and is disabled.
+    void showSession(SubtitleSession *session);
+    SubtitleSession *session() const { return m_session; }
+    // The shown session's history of edits.
+    QUndoStack *undoStack() const;
     // Opening a file is the editor's action; it connects this button to it.
     QToolButton *openButton() const;
 
-    // Reads the file into the document and shows it; the path becomes the
-    // current subtitle path. False when nothing could be read.
+    // Reads a file into the session. A file that cannot be read leaves the lines as they
+    // were and is named in the panel; false then.
     bool loadFile(const QString &path);
-    // Shows the document as it is now, after others changed it.
-    void reload();
-
-    // Writes the document as ASS and makes the path the current one.
+    // Writes the lines as ASS (the name gets ".ass" unless it ends so) to a file that becomes
+    // the session's.
     bool saveTo(const QString &path);
-    // Where Save starts: the current subtitle file's folder and name as ASS.
-    QString proposedSaveName() const;
-    // For the editor's close: offers to save lines that are not in a file yet
-    // or were changed. True when nothing is left unsaved.
+    // For the editor's close: offers to save lines that are not in a file yet or were
+    // changed. True when nothing is left unsaved.
     bool promptSaveOnClose();
 
     // Moves the chosen times of the chosen rows; returns how many cues had to
@@ -79,24 +79,23 @@ public slots:
 
 protected:
     void retranslate() override;
-    // The main window's subtitle tab shares the document; what it changed shows here.
-    void showEvent(QShowEvent *event) override;
 
 private:
     void setUpTable();
-    void resetTable(bool fileLoaded);
     void connectControls();
+    // The session's lines were replaced, or another session is shown.
+    void showLines();
+    void showTitle();
     void loadCurrentRow();
     void changeCurrentRow(int kind, const QString &text, const std::function<void(SubtitleEvent &)> &change);
     void onCellEdited(int row, const SubtitleEvent &before, const SubtitleEvent &after);
     void refillStyles();
     void showDuration();
     void showStatus(const QString &text);
-    void startFresh();
+    SubtitleTable *table() const;
 
     SubtitleWidget *m_widget;
-    QStandardItemModel *m_model;
-    SubtitleTable *m_table;
-    QUndoStack *m_undoStack;
+    QPointer<SubtitleSession> m_session;
+    QUndoGroup *m_history;
     bool m_loadingFields = false;
 };

@@ -24,6 +24,7 @@ SubtitleTable::SubtitleTable(SubtitleParser *document, QStandardItemModel *model
     , m_model(model)
 {
     connect(m_model, &QStandardItemModel::dataChanged, this, &SubtitleTable::onDataChanged);
+    retranslateHeaders();
 }
 
 int SubtitleTable::rowCount() const
@@ -31,11 +32,8 @@ int SubtitleTable::rowCount() const
     return m_document->events.size();
 }
 
-void SubtitleTable::resetHeaders(bool fileLoaded)
+void SubtitleTable::setFileLoaded(bool fileLoaded)
 {
-    QScopedValueRollback<bool> writing(m_writing, true);
-    m_model->clear();
-    m_shownRows.clear();
     m_fileLoaded = fileLoaded;
     retranslateHeaders();
 }
@@ -58,20 +56,6 @@ void SubtitleTable::reload()
             m_model->setItem(row, column, new QStandardItem);
         writeRow(row, m_document->events.at(row));
     }
-}
-
-bool SubtitleTable::matchesDocument() const
-{
-    if (m_model->rowCount() != rowCount())
-        return false;
-    for (int row = 0; row < rowCount(); ++row) {
-        const SubtitleEvent &event = m_document->events.at(row);
-        if (m_model->index(row, StartColumn).data().toString() != timeText(event.Start)
-            || m_model->index(row, EndColumn).data().toString() != timeText(event.End)
-            || m_model->index(row, TextColumn).data().toString() != event.Text)
-            return false;
-    }
-    return true;
 }
 
 SubtitleEvent SubtitleTable::event(int row) const

@@ -24,17 +24,17 @@ public:
     SubtitleTable(SubtitleParser *document, QStandardItemModel *model, QObject *parent = nullptr);
 
     SubtitleParser *document() const { return m_document; }
+    // Another document takes the place of the one shown; reload() shows it.
+    void setDocument(SubtitleParser *document) { m_document = document; }
     QStandardItemModel *model() const { return m_model; }
     int rowCount() const;
 
-    // Empties the model and heads it; the end column says "Stop Time" once a file was loaded.
-    void resetHeaders(bool fileLoaded);
+    // The end column says "Stop Time" once a file was loaded.
+    void setFileLoaded(bool fileLoaded);
     // Heads the columns again in the current language.
     void retranslateHeaders();
     // Rebuilds every row from the document.
     void reload();
-    // True while every row shows its event; false once someone else changed the document.
-    bool matchesDocument() const;
 
     SubtitleEvent event(int row) const;
     void insertEvent(int row, const SubtitleEvent &event);

@@ -1,13 +1,23 @@
 #include "modalwatch.h"
 #include "app/mainwindow.h"
 #include "editor/editormainwindow.h"
+#include "editor/livepreview.h"
 #include "editor/qwatermarkscene.h"
+#include "editor/qwatermarkview.h"
 #include "jobs/conversionlistmodel.h"
+#include "jobs/jobsmanage.h"
+#include "player/playerdock.h"
 #include "player/qplayerwidget.h"
+#include "player/slider.h"
 #include "settings/configformat.h"
 #include "settings/cropdialog.h"
+#include "subtitles/subtitledock.h"
+#include "subtitles/subtitleedits.h"
+#include "subtitles/subtitleparser.h"
+#include "subtitles/subtitlesession.h"
 #include "testfiles.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include <QAction>
@@ -16,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -23,6 +34,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QUndoStack>
 
 namespace {
@@ -52,6 +64,10 @@ private slots:
     void subtitleOpenAttachesToTheShownRow();
     void deletingRowsAboveKeepsEveryWindowOnItsFile();
     void editorAndListShowTheSameRow();
+    void subtitleEditsStayWithTheirRow();
+    void previewShowsTheCurrentRowsFirstPicture();
+    void editedSubtitlesAreBurnedAsShown();
+    void playerIsLentToOneWindowAtATime();
     void containerChoiceIsSaved();
 
 private:
@@ -130,7 +146,7 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
     QVERIFY(cell(id, Model::NameColumn, Qt::ToolTipRole).toString().startsWith(movie + "\n"));
     QCOMPARE(cell(id, Model::StatusColumn).toString(), QStringLiteral("Ready"));
     QCOMPARE(list()->selectionModel()->selectedRows().size(), 1);
-    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->m_filePath, movie);
+    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), movie);
 
     QVERIFY(task(id).hasSubtitle && task(id).subtitlePath == folder + "/movie.ass");
     QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), task(id).subtitlePath);
@@ -332,7 +348,7 @@ void TestConversionList::deletingRowsAboveKeepsEveryWindowOnItsFile()
     QCOMPARE(rows()->ids(), QList<quint64>({ids[2], ids[3]}));
     QCOMPARE(m_window->currentRowId(), ids[2]);
     QCOMPARE(find<QTableWidget>("tableWidgetMerge")->item(0, 1)->toolTip(), files[2]);
-    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->m_filePath, files[2]);
+    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), files[2]);
     openEditor();
     QCOMPARE(editor->rowId(), ids[2]);
 
@@ -381,6 +397,155 @@ void TestConversionList::editorAndListShowTheSameRow()
     }
     editor->scene()->undoStack()->undo();
     QVERIFY(cell(other, Model::NameColumn, Qt::DecorationRole).isNull());
+}
+
+// A row's subtitle lines are one session that the Subtitle tab and the editor's panel both
+// show; choosing rows, adding files or clicking the row itself never drops its edits.
+void TestConversionList::subtitleEditsStayWithTheirRow()
+{
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("talk.srt")), TestFiles::helloSrt()).isEmpty());
+    const QList<quint64> ids = m_window->addFiles(copies({"talk.mp4", "silent.mp4"}));
+    SubtitleDock *panel = openEditor()->subtitleDock();
+    auto *cues = panel->findChild<QTableView *>(QStringLiteral("tableView"));
+    cues->setCurrentIndex(cues->model()->index(0, 2));
+    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("Edited"));
+    const auto tabText = [this] {
+        return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString();
+    };
+    QCOMPARE(tabText(), QStringLiteral("Edited"));
+    QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
+
+    list()->selectRow(1);
+    QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->rowCount(), 0);
+    m_window->addFiles(copies({"third.mp4"}));
+    const QPoint talkRow = list()->visualRect(rows()->index(0, 0)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
+    QCOMPARE(m_window->currentRowId(), ids[0]);
+    QCOMPARE(tabText(), QStringLiteral("Edited"));
+    QCOMPARE(panel->session()->document().events.value(0).Text, QStringLiteral("Edited"));
+
+    // Saved from the Subtitle tab, the row names the file written, which holds the edit.
+    const QString saved = m_dir.filePath(QStringLiteral("talk, edited.ass"));
+    whenFileDialogShows(saved);
+    find<QPushButton>("BtnSubtitleSave")->click();
+    QCOMPARE(task(ids[0]).subtitlePath, saved);
+    QVERIFY(find<QLabel>("labelUnsaved")->isHidden());
+    QCOMPARE(panel->windowTitle(), QStringLiteral("Subtitle: talk, edited.ass"));
+    SubtitleParser written;
+    QVERIFY(written.read(saved));
+    QCOMPARE(written.events.value(0).Text, QStringLiteral("Edited"));
+
+    // Unsaved lines are asked about before their row goes, or the program; Cancel keeps both.
+    panel->onAdd();
+    for (QAction *leave : {find<QAction>("actionDelete"), find<QAction>("actionQuit")}) {
+        QString asked;
+        whenModalShows([&asked](QWidget *modal) {
+            asked = qobject_cast<QMessageBox *>(modal)->text();
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Cancel)->click();
+        });
+        list()->selectRow(0);
+        leave->trigger();
+        QVERIFY2(asked.contains(QStringLiteral("talk.mp4")), qPrintable(asked));
+        QCOMPARE(rows()->count(), 3);
+        QVERIFY(panel->session()->isModified());
+    }
+}
+
+// The preview shows the current row's first picture before anything plays.
+void TestConversionList::previewShowsTheCurrentRowsFirstPicture()
+{
+    m_window->addFiles(
+        {TestMedia::colourClip(QStringLiteral("red"), 1), TestMedia::colourClip(QStringLiteral("blue"), 1)});
+    auto *area = find<QPlayerWidget>("widgetPlayer")->findChild<QWidget *>(QStringLiteral("videoArea"));
+    const auto centre = [area] { return QColor(area->grab().toImage().pixel(area->rect().center())); };
+    QVERIFY2(centre().red() > 200 && centre().blue() < 60, qPrintable(centre().name()));
+    list()->selectRow(1);
+    QVERIFY2(centre().blue() > 200 && centre().red() < 60, qPrintable(centre().name()));
+}
+
+// The editor's subtitle edits reach the video: saved when the editor closes, the row names
+// the written file; left unsaved, a run burns them as the panel shows them.
+void TestConversionList::editedSubtitlesAreBurnedAsShown()
+{
+    const QString movie = m_dir.filePath(QStringLiteral("movie, 'ü'.mp4"));
+    QVERIFY(QFile::copy(TestMedia::colourClip(QStringLiteral("0x305070")), movie));
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("movie, 'ü'.srt")),
+                              "1\n00:00:00,200 --> 00:00:01,000\nWWWW\n").isEmpty());
+    const quint64 id = m_window->addFiles({movie}).first();
+    EditorMainWindow *editor = openEditor();
+    SubtitleDock *panel = editor->subtitleDock();
+    const auto firstCue = [panel] { return panel->session()->document().events.value(0); };
+    QCOMPARE(firstCue().Text, QStringLiteral("WWWW"));
+
+    auto *table = panel->findChild<QTableView *>(QStringLiteral("tableView"));
+    table->setCurrentIndex(table->model()->index(0, 2));
+    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("MMMMMMMM"));
+    panel->shiftTimes(1500, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
+    const QString saved = m_dir.filePath(QStringLiteral("edited.ass"));
+    whenFileDialogShows(saved);
+    editor->close();
+    QCOMPARE(task(id).subtitlePath, saved);
+    SubtitleParser written; // read back through libass
+    QVERIFY(written.read(saved));
+    QCOMPARE(written.events.value(0).Text, QStringLiteral("MMMMMMMM"));
+    QCOMPARE(written.events.value(0).Start, 1700);
+
+    // Opened again, the editor shows the lines as saved. Moved 1.2 s earlier and not saved,
+    // they stay with the row, and the run burns them where the panel shows them.
+    openEditor();
+    QCOMPARE(firstCue().Start, 1700);
+    panel->shiftTimes(-1200, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
+    whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    editor->close();
+    QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
+    const QString output = m_dir.filePath(QStringLiteral("out"));
+    find<QLineEdit>("lineEditOutput")->setText(output);
+    m_window->systemSettings().useHA = false;
+    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
+    find<QAction>("actionRun")->trigger();
+    QVERIFY(done.wait(180000));
+    const auto textShownAt = [&](double seconds) {
+        const QImage burned = TestMedia::frameOf(output + QStringLiteral("/movie, 'ü'.mp4"), seconds);
+        return TestPictures::differingShare(burned, TestMedia::frameOf(movie, seconds)) > 0.002;
+    };
+    QVERIFY(!textShownAt(0.3));
+    QVERIFY(textShownAt(0.9));
+    QVERIFY(!textShownAt(2.0));
+}
+
+// One player engine, lent to one window at a time: taking it stops the other window's
+// playback, whose transport then shows stopped, and no window's buttons reach the other's.
+void TestConversionList::playerIsLentToOneWindowAtATime()
+{
+    m_window->addFiles({m_clip});
+    EditorMainWindow *editor = openEditor();
+    auto *player = find<QPlayerWidget>("widgetPlayer");
+    auto *slider = player->findChild<Slider *>();
+    auto *time = player->findChild<QTimeEdit *>();
+    Slider *editorSlider = editor->transport()->m_slider;
+    player->OnPlayPause();
+    QTRY_VERIFY(slider->value() > 0);
+
+    editor->transport()->m_playButton->click();
+    QCOMPARE(editor->preview()->state(), LivePreview::Playing);
+    QVERIFY(!player->isPlaying() && !slider->isEnabled());
+    QCOMPARE(player->findChildren<QToolButton *>().first()->toolTip(), QStringLiteral("Play"));
+    const QTime held = time->time();
+    QTRY_VERIFY(editorSlider->value() > 500);
+    QCOMPARE(time->time(), held);
+
+    // The main window's Stop leaves the editor playing; its Play takes the engine back.
+    player->OnStop();
+    const int at = editorSlider->value();
+    QTRY_VERIFY(editorSlider->value() > at + 300);
+    player->OnPlayPause();
+    QVERIFY(player->isPlaying());
+    QCOMPARE(editor->preview()->state(), LivePreview::Idle);
+    QCOMPARE(editor->transport()->m_playButton->toolTip(), QStringLiteral("Play"));
+    QVERIFY(!editorSlider->isEnabled() && editor->view()->isVisible());
+    editor->transport()->m_stopButton->click();
+    QVERIFY(player->isPlaying() && !player->isPaused());
 }
 
 void TestConversionList::containerChoiceIsSaved()

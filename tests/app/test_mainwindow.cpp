@@ -1,5 +1,4 @@
 #include "modalwatch.h"
-#include "app/core.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "testprofile.h"
@@ -47,7 +46,6 @@ void TestMainWindow::frameHasItsWidgetsAndActions()
 {
     MainWindow window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Brindle Professional Edition 4.0.5"));
-    QCOMPARE(core().mainWindow, &window);
     QStringList order;
     for (QAction *action : window.findChild<QToolBar *>(QStringLiteral("toolBar"))->actions())
         order << action->text();
@@ -167,7 +165,8 @@ void TestMainWindow::languageChangeAnsweredNoKeepsRunning()
     window.findChild<QAction *>("actionOptions")->trigger();
     QVERIFY(window.isVisible());
     QCOMPARE(window.systemSettings().language, 7);
-    QCOMPARE(Core::instance().translator.isEmpty(), true);
+    // No translation came in: the new language waits for the next start.
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Run"), QStringLiteral("Run"));
     window.systemSettings().language = oldLanguage;
 }
 

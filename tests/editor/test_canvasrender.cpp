@@ -1,10 +1,10 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "app/core.h"
 #include "editor/qcanvasitem.h"
 #include "editor/qwatermarkbase.h"
 #include "editor/qwatermarkscene.h"
+#include "layers/overlaygraphs.h"
 #include "layers/watermarkdocument.h"
 
 #include <QDir>
@@ -47,6 +47,7 @@ private:
     std::unique_ptr<WatermarkDocument> m_document;
     std::unique_ptr<QWatermarkScene> m_scene;
     ConvertTask m_task;
+    QString m_cacheFolder;
 
     QString picture(const QString &name, int w, int h, QColor color)
     {
@@ -56,7 +57,10 @@ private:
         return image.save(path, "PNG") ? path : QString();
     }
 
-    QString graph(QStringList *problems = nullptr) const { return core().buildFilterGraph(*m_document, m_task, problems); }
+    QString graph(QStringList *problems = nullptr) const
+    {
+        return OverlayGraphs(m_document.get(), m_cacheFolder).forRun(0, m_task, problems);
+    }
 
     // Places a layer as the user would have left it.
     void place(QWatermarkBase *layer, int x, int y, int w = 0, int h = 0, float angle = 0)
@@ -160,7 +164,7 @@ private slots:
         m_task.sourcePath = m_source;
         m_task.width = kWidth;
         m_task.height = kHeight;
-        core().cacheFolder = m_dir.filePath(QStringLiteral("cache-") + QString::fromLatin1(QTest::currentTestFunction()));
+        m_cacheFolder = m_dir.filePath(QStringLiteral("cache-") + QString::fromLatin1(QTest::currentTestFunction()));
     }
 
     void cleanup()
@@ -279,7 +283,7 @@ private slots:
     {
         const QString folder = m_dir.filePath(QStringLiteral("odd 'x': [y], z; ü %d"));
         QVERIFY(QDir().mkpath(folder));
-        core().cacheFolder = folder + QStringLiteral("/cache, 'c': [d] %d");
+        m_cacheFolder = folder + QStringLiteral("/cache, 'c': [d] %d");
         const QStringList names{QStringLiteral("it's \"q\".png"), QStringLiteral("a:b,c;d.png"),
                                 QStringLiteral("[in][m].png"), QStringLiteral("logo%d.png"),
                                 QStringLiteral("Ölbild 水印 %03d.png")};
@@ -341,8 +345,8 @@ private slots:
         CWordArtInfo words;
         words.Text = QStringLiteral("one");
         QVERIFY(m_scene->addText(words));
-        const QString stale = core().cacheFolder + QStringLiteral("/graph-old");
-        const QString recent = core().cacheFolder + QStringLiteral("/graph-recent");
+        const QString stale = m_cacheFolder + QStringLiteral("/graph-old");
+        const QString recent = m_cacheFolder + QStringLiteral("/graph-recent");
         QVERIFY(QDir().mkpath(stale) && QDir().mkpath(recent));
         const time_t threeDaysAgo = time(nullptr) - 3 * 24 * 3600;
         const utimbuf times{threeDaysAgo, threeDaysAgo};
@@ -356,7 +360,7 @@ private slots:
     {
         QVERIFY(newScene());
         QCOMPARE(graph(), QString());
-        QVERIFY(!QDir(core().cacheFolder).exists() || QDir(core().cacheFolder).isEmpty());
+        QVERIFY(!QDir(m_cacheFolder).exists() || QDir(m_cacheFolder).isEmpty());
     }
 };
 

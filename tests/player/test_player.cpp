@@ -4,6 +4,7 @@
 #include "player/slider.h"
 #include "player/timelabel.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include <QClipboard>
@@ -18,6 +19,8 @@
 #include <QTimeEdit>
 
 #include <memory>
+
+using TestPictures::near;
 
 namespace {
 const QString kLavfi = QStringLiteral("lavfi");
@@ -55,12 +58,6 @@ QString stereoTone()
                            {QStringLiteral("-f"), kLavfi, QStringLiteral("-i"),
                             QStringLiteral("sine=frequency=1000:duration=3"), QStringLiteral("-ac"), QStringLiteral("2"),
                             QStringLiteral("-c:a"), QStringLiteral("aac")});
-}
-
-bool near(QRgb pixel, QColor expected, int tolerance = 60)
-{
-    return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
-        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
 }
 
 QString describe(QRgb pixel)
@@ -133,6 +130,7 @@ private slots:
 private:
     void play(const QString &path);
 
+    PlayerLender m_lender;
     QWidget *m_window = nullptr;
     QPlayerWidget *m_player = nullptr;
 };
@@ -142,6 +140,7 @@ void TestPlayer::init()
     m_window = new QWidget;
     m_window->resize(480, 400);
     m_player = new QPlayerWidget(m_window);
+    m_player->bind(&m_lender);
     m_player->setGeometry(0, 0, 480, 400);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -157,7 +156,7 @@ void TestPlayer::cleanup()
 void TestPlayer::play(const QString &path)
 {
     QVERIFY(!path.isEmpty());
-    m_player->m_filePath = path;
+    m_player->setFile(path);
     m_player->OnPlayPause();
     QVERIFY(m_player->isPlaying());
 }
@@ -352,7 +351,7 @@ void TestPlayer::brokenFileAfterAGoodOneShowsNoOldTime()
     m_player->OnStop();
 
     const QString missing = TestProfile::home() + QStringLiteral("/gone.mp4");
-    m_player->m_filePath = missing;
+    m_player->setFile(missing);
     m_player->OnPlayPause();
     QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
     QCOMPARE(time->time(), QTime(0, 0));
@@ -487,7 +486,7 @@ void TestPlayer::playWithoutFileAsksForOne()
     QVERIFY(!m_player->isPlaying());
 
     // A file chosen in answer plays at once.
-    connect(m_player, &QPlayerWidget::sigAddFile, m_player, [this] { m_player->m_filePath = TestMedia::clip(3.0); });
+    connect(m_player, &QPlayerWidget::sigAddFile, m_player, [this] { m_player->setFile(TestMedia::clip(3.0)); });
     m_player->OnPlayPause();
     QCOMPARE(asked.count(), 2);
     QVERIFY(m_player->isPlaying());

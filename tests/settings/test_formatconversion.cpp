@@ -1,5 +1,5 @@
 #include "app/conversionplan.h"
-#include "app/core.h"
+#include "layers/overlaygraphs.h"
 #include "layers/watermarkdocument.h"
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
@@ -122,8 +122,7 @@ void TestFormatConversion::initTestCase()
                                 QStringLiteral("2"), QStringLiteral("-c:v"), QStringLiteral("libx264"),
                                 QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
     QVERIFY(!m_source.isEmpty());
-    core().cacheFolder = m_dir.filePath(QStringLiteral("cache"));
-    QVERIFY(QDir().mkpath(core().cacheFolder));
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("cache"))));
     const ConfigSystem firstStart;
     m_firstRun = HardwareChoice::from(firstStart);
     QVERIFY(m_firstRun.useHA);
@@ -148,7 +147,7 @@ ConversionPlan TestFormatConversion::plan(const QString &source, const QString &
     task.height = media.height;
     task.end = media.duration;
     const WatermarkDocument noLayers;
-    const QString graph = core().buildFilterGraph(noLayers, task);
+    const QString graph = OverlayGraphs(&noLayers, m_dir.filePath(QStringLiteral("cache"))).forRun(0, task);
     return ConversionPlanner::plan(task, format, settings, media, graph);
 }
 

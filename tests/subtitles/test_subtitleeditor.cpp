@@ -1,5 +1,4 @@
 #include "modalwatch.h"
-#include "app/core.h"
 #include "common/timeconv.h"
 #include "subtitles/pantimedialog.h"
 #include "subtitles/qsubtitledelegate.h"
@@ -8,10 +7,11 @@
 #include "subtitles/styledialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
+#include "subtitles/subtitleparser.h"
+#include "subtitles/subtitlesession.h"
 #include "subtitles/subtitletable.h"
 #include "subtitles/subtitlewidget.h"
 #include "testfiles.h"
-#include "testmedia.h"
 #include "testprofile.h"
 
 #include <QComboBox>
@@ -88,9 +88,8 @@ private slots:
     void doubleClickSeeksAndPlayPositionMarks();
     void loadSaveAndTheModifiedMark();
     void srtTagsShowAsTheLineReads();
-    void showingCatchesUpWithOthersChanges();
+    void panelsShowOneSessionAndKeepEachOnes();
     void closingOffersToSave();
-    void shiftedFileBurnsAtTheShiftedTime();
 
 private:
     void fill(const QVector<SubtitleEvent> &events);
@@ -103,24 +102,27 @@ private:
     }
     QString write(const QString &name, const QByteArray &bytes);
 
+    // The session's document, as a test sets it up.
+    SubtitleParser &doc() const { return *m_session->table()->document(); }
+
+    std::unique_ptr<SubtitleSession> m_session;
     std::unique_ptr<SubtitleDock> m_dock;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 void TestSubtitleEditor::init()
 {
-    core().subtitles.events.clear();
-    core().subtitles.styles = {SubtitleStyle()};
-    core().subtitlePath.clear();
-    core().subtitleChanged = false;
     m_dir.reset(new QTemporaryDir);
+    m_session.reset(new SubtitleSession);
     m_dock.reset(new SubtitleDock);
+    m_dock->showSession(m_session.get());
     m_dock->resize(420, 640);
 }
 
 void TestSubtitleEditor::cleanup()
 {
     m_dock.reset();
+    m_session.reset();
 }
 
 QTableView *TestSubtitleEditor::table() const
@@ -135,15 +137,16 @@ QString TestSubtitleEditor::write(const QString &name, const QByteArray &bytes)
 
 void TestSubtitleEditor::fill(const QVector<SubtitleEvent> &events)
 {
-    core().subtitles.events = events;
-    m_dock->reload();
+    doc().events = events;
+    m_session->table()->reload();
+    m_dock->showSession(m_session.get());
 }
 
 // Row i of the table shows event i of the document, cell for cell.
 void TestSubtitleEditor::verifyInStep()
 {
     const QAbstractItemModel *model = table()->model();
-    const QVector<SubtitleEvent> &events = core().subtitles.events;
+    const QVector<SubtitleEvent> &events = doc().events;
     QCOMPARE(model->rowCount(), events.size());
     for (int row = 0; row < events.size(); ++row) {
         QCOMPARE(model->index(row, 0).data().toString(), TimeConv::toText(events[row].Start * 1000));
@@ -155,7 +158,7 @@ void TestSubtitleEditor::verifyInStep()
 QStringList TestSubtitleEditor::texts() const
 {
     QStringList result;
-    for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+    for (const SubtitleEvent &event : qAsConst(doc().events))
         result << event.Text;
     return result;
 }
@@ -166,9 +169,9 @@ void TestSubtitleEditor::addInsertsAfterTheCurrentRow()
     QVERIFY(!child<QPlainTextEdit>("plainTextEdit")->isEnabled());
     m_dock->onAdd();
     QVERIFY(child<QPlainTextEdit>("plainTextEdit")->isEnabled());
-    QCOMPARE(core().subtitles.events.size(), 1);
+    QCOMPARE(doc().events.size(), 1);
     QCOMPARE(m_dock->currentRow(), 0);
-    QCOMPARE(core().subtitles.events[0].Style, 1);
+    QCOMPARE(doc().events[0].Style, 1);
     verifyInStep();
 
     fill({cue(0, 1000, "a"), cue(1000, 2000, "b"), cue(2000, 3000, "c"), cue(3000, 4000, "d"), cue(4000, 5000, "e")});
@@ -200,7 +203,7 @@ void TestSubtitleEditor::deleteAsksAndRemovesFromTheHighestRow()
 
     answer(QMessageBox::No);
     m_dock->onDelete();
-    QCOMPARE(core().subtitles.events.size(), 7);
+    QCOMPARE(doc().events.size(), 7);
 
     whenModalShows([](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
@@ -216,7 +219,7 @@ void TestSubtitleEditor::deleteAsksAndRemovesFromTheHighestRow()
     // Nothing selected: no question, nothing removed.
     selection->clearSelection();
     m_dock->onDelete();
-    QCOMPARE(core().subtitles.events.size(), 5);
+    QCOMPARE(doc().events.size(), 5);
 }
 
 void TestSubtitleEditor::cellEditsReachTheDocument()
@@ -234,7 +237,7 @@ void TestSubtitleEditor::cellEditsReachTheDocument()
     QCOMPARE(field->time(), QTime(0, 0, 3));
     field->setTime(QTime(1, 2, 3, 456));
     timeDelegate.setModelData(field, model, model->index(1, 0));
-    QCOMPARE(core().subtitles.events[1].Start, ((1 * 60 + 2) * 60 + 3) * 1000 + 456);
+    QCOMPARE(doc().events[1].Start, ((1 * 60 + 2) * 60 + 3) * 1000 + 456);
     verifyInStep();
 
     QSubtitleDelegate textDelegate;
@@ -245,12 +248,12 @@ void TestSubtitleEditor::cellEditsReachTheDocument()
     QCOMPARE(text->toPlainText(), QStringLiteral("one"));
     text->setPlainText(QStringLiteral("first\\Nline"));
     textDelegate.setModelData(text, model, model->index(0, 2));
-    QCOMPARE(core().subtitles.events[0].Text, QStringLiteral("first\\Nline"));
+    QCOMPARE(doc().events[0].Text, QStringLiteral("first\\Nline"));
     verifyInStep();
 
     // A cell that says no time goes back to the document's time.
     model->setData(model->index(0, 1), QStringLiteral("soon"));
-    QCOMPARE(core().subtitles.events[0].End, 2000);
+    QCOMPARE(doc().events[0].End, 2000);
     verifyInStep();
     QCOMPARE(m_dock->undoStack()->count(), 2);
 }
@@ -270,8 +273,8 @@ void TestSubtitleEditor::fieldsShowAndWriteTheCurrentRow()
 
     child<QTimeEdit>("timeEditStart")->setTime(QTime(0, 0, 2, 250));
     child<QTimeEdit>("timeEditEnd")->setTime(QTime(0, 0, 5));
-    QCOMPARE(core().subtitles.events[1].Start, 2250);
-    QCOMPARE(core().subtitles.events[1].End, 5000);
+    QCOMPARE(doc().events[1].Start, 2250);
+    QCOMPARE(doc().events[1].End, 5000);
     QCOMPARE(child<QLabel>("labelDuration")->text(), QStringLiteral("00:00:02:750"));
 
     // Typing is one undo step per field; a typed line feed stays a line feed.
@@ -279,15 +282,15 @@ void TestSubtitleEditor::fieldsShowAndWriteTheCurrentRow()
     QTest::keyClicks(child<QPlainTextEdit>("plainTextEdit"), QStringLiteral(" more"));
     QTest::keyClick(child<QPlainTextEdit>("plainTextEdit"), Qt::Key_Return);
     QTest::keyClicks(child<QPlainTextEdit>("plainTextEdit"), QStringLiteral("end"));
-    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("two more\nend"));
-    QCOMPARE(core().subtitles.events[0].Text, QStringLiteral("one"));
+    QCOMPARE(doc().events[1].Text, QStringLiteral("two more\nend"));
+    QCOMPARE(doc().events[0].Text, QStringLiteral("one"));
     verifyInStep();
     QCOMPARE(m_dock->undoStack()->count(), 3);
     m_dock->undoStack()->undo();
-    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("two"));
+    QCOMPARE(doc().events[1].Text, QStringLiteral("two"));
     QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("two"));
     m_dock->undoStack()->undo();
-    QCOMPARE(core().subtitles.events[1].End, 4000);
+    QCOMPARE(doc().events[1].End, 4000);
     QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
     verifyInStep();
 }
@@ -342,10 +345,10 @@ void TestSubtitleEditor::shift()
 
     QCOMPARE(m_dock->shiftTimes(delta, Affect(affect), Times(times)), stopped);
     QVector<qint64> got;
-    for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+    for (const SubtitleEvent &event : qAsConst(doc().events))
         got << event.Start << event.End;
     QCOMPARE(got, expected);
-    for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+    for (const SubtitleEvent &event : qAsConst(doc().events))
         QVERIFY(event.Start >= 0 && event.End >= event.Start);
     verifyInStep();
     QCOMPARE(m_dock->statusText().contains(QStringLiteral("below zero")), stopped > 0);
@@ -354,8 +357,8 @@ void TestSubtitleEditor::shift()
     // One step undoes the whole shift, and with it the message about it.
     QVERIFY(m_dock->statusText().startsWith(QStringLiteral("Lines shifted")));
     m_dock->undoStack()->undo();
-    QCOMPARE(core().subtitles.events[0].Start, 200);
-    QCOMPARE(core().subtitles.events[3].End, 7500);
+    QCOMPARE(doc().events[0].Start, 200);
+    QCOMPARE(doc().events[3].End, 7500);
     verifyInStep();
     QCOMPARE(m_dock->statusText(), QString());
 }
@@ -386,10 +389,10 @@ void TestSubtitleEditor::shiftThroughTheDialog()
         dialog->accept();
     });
     m_dock->onShiftTimes();
-    QCOMPARE(core().subtitles.events[0].Start, 0);
-    QCOMPARE(core().subtitles.events[1].Start, 3000);
-    QCOMPARE(core().subtitles.events[1].End, 3000);
-    QCOMPARE(core().subtitles.events[2].Start, 5000);
+    QCOMPARE(doc().events[0].Start, 0);
+    QCOMPARE(doc().events[1].Start, 3000);
+    QCOMPARE(doc().events[1].End, 3000);
+    QCOMPARE(doc().events[2].Start, 5000);
     verifyInStep();
 
     whenModalShows([](QWidget *modal) {
@@ -397,7 +400,7 @@ void TestSubtitleEditor::shiftThroughTheDialog()
         qobject_cast<QDialog *>(modal)->reject();
     });
     m_dock->onShiftTimes();
-    QCOMPARE(core().subtitles.events[2].Start, 5000);
+    QCOMPARE(doc().events[2].Start, 5000);
     QCOMPARE(m_dock->undoStack()->count(), 1);
 }
 
@@ -444,25 +447,25 @@ void TestSubtitleEditor::replaceInALegacyEncodedFile()
         "4\r\n00:00:07,000 --> 00:00:08,000\r\nTrès bien, répondit le garçon.\r\n");
     const QString path = write(QStringLiteral("légende.srt"), QTextCodec::codecForName("windows-1252")->fromUnicode(text));
     QVERIFY(m_dock->loadFile(path));
-    QVERIFY(!core().subtitles.utf8);
-    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
+    QVERIFY(!doc().utf8);
+    QCOMPARE(doc().events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
 
     // Case counts: "ça" is not "Ça".
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("ça"), QStringLiteral("cela"), Affect::AllRows), 1);
-    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
-    QCOMPARE(core().subtitles.events[2].Text, QStringLiteral("Noël approche ; cela sent le café grillé."));
+    QCOMPARE(doc().events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
+    QCOMPARE(doc().events[2].Text, QStringLiteral("Noël approche ; cela sent le café grillé."));
     verifyInStep();
 
     table()->setCurrentIndex(table()->model()->index(0, 0));
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("café"), QStringLiteral("thé"), Affect::SelectionOnward), 2);
-    QCOMPARE(core().subtitles.events[0].Text, QStringLiteral("Où est passée la boîte à café ?"));
-    QCOMPARE(core().subtitles.events[1].Text, QStringLiteral("Ça coûte cher, le thé de l'hôtel."));
-    QCOMPARE(core().subtitles.events[2].Text, QStringLiteral("Noël approche ; cela sent le thé grillé."));
+    QCOMPARE(doc().events[0].Text, QStringLiteral("Où est passée la boîte à café ?"));
+    QCOMPARE(doc().events[1].Text, QStringLiteral("Ça coûte cher, le thé de l'hôtel."));
+    QCOMPARE(doc().events[2].Text, QStringLiteral("Noël approche ; cela sent le thé grillé."));
 
     table()->selectionModel()->select(table()->model()->index(3, 0),
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("Très"), QStringLiteral("Fort"), Affect::SelectedRows), 1);
-    QCOMPARE(core().subtitles.events[3].Text, QStringLiteral("Fort bien, répondit le garçon."));
+    QCOMPARE(doc().events[3].Text, QStringLiteral("Fort bien, répondit le garçon."));
 
     const int steps = m_dock->undoStack()->count();
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("CAFÉ"), QStringLiteral("x"), Affect::AllRows), 0);
@@ -478,15 +481,15 @@ void TestSubtitleEditor::replaceInALegacyEncodedFile()
     QVERIFY(again.read(saved));
     QCOMPARE(again.events.size(), 4);
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(again.events[i].Text, core().subtitles.events[i].Text);
+        QCOMPARE(again.events[i].Text, doc().events[i].Text);
 }
 
 void TestSubtitleEditor::everyEditUndoesAndRedoes()
 {
     fill({cue(1000, 2000, "alpha"), cue(3000, 4000, "beta"), cue(5000, 6000, "gamma")});
-    auto snapshot = [] {
+    auto snapshot = [this] {
         QStringList lines;
-        for (const SubtitleEvent &event : qAsConst(core().subtitles.events))
+        for (const SubtitleEvent &event : qAsConst(doc().events))
             lines << QStringLiteral("%1-%2 %3").arg(event.Start).arg(event.End).arg(event.Text);
         return lines;
     };
@@ -504,7 +507,7 @@ void TestSubtitleEditor::everyEditUndoesAndRedoes()
     const QStringList after = snapshot();
     QCOMPARE(after, QStringList({"1500-2500 AlphA", "500-500 Added", "5500-6500 gAmmA"}));
     QCOMPARE(m_dock->undoStack()->count(), 5);
-    QVERIFY(core().subtitleChanged);
+    QVERIFY(m_session->isModified());
 
     // Ctrl+Z with the table focused walks back to the start, Ctrl+Shift+Z forward again.
     m_dock->show();
@@ -517,20 +520,20 @@ void TestSubtitleEditor::everyEditUndoesAndRedoes()
         verifyInStep();
     }
     QCOMPARE(snapshot(), before);
-    QVERIFY(!core().subtitleChanged);
+    QVERIFY(!m_session->isModified());
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         verifyInStep();
     }
     QCOMPARE(snapshot(), after);
-    QVERIFY(core().subtitleChanged);
+    QVERIFY(m_session->isModified());
 }
 
 void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
 {
     SubtitleStyle sign;
     sign.Name = QStringLiteral("Sign");
-    core().subtitles.styles.append(sign);
+    doc().styles.append(sign);
     SubtitleEvent signed_ = cue(3000, 4000, "sign");
     signed_.Style = 2;
     fill({cue(1000, 2000, "plain"), signed_});
@@ -546,27 +549,27 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
         dialog->accept();
     });
     m_dock->onStyle();
-    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Sign"));
-    QCOMPARE(core().subtitles.events[0].Style, 2);
-    QCOMPARE(core().subtitles.events[1].Style, 1);
+    QCOMPARE(doc().styles[0].Name, QStringLiteral("Sign"));
+    QCOMPARE(doc().events[0].Style, 2);
+    QCOMPARE(doc().events[1].Style, 1);
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Sign"));
 
     // Undoing a later shift brings back the times and leaves the styles alone.
     m_dock->shiftTimes(100, Affect::AllRows, Times::StartAndEnd);
     m_dock->undoStack()->undo();
-    QCOMPARE(core().subtitles.events[1].Start, 3000);
-    QCOMPARE(core().subtitles.events[1].Style, 1);
-    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Sign"));
+    QCOMPARE(doc().events[1].Start, 3000);
+    QCOMPARE(doc().events[1].Style, 1);
+    QCOMPARE(doc().styles[0].Name, QStringLiteral("Sign"));
 
     m_dock->undoStack()->undo();
-    QCOMPARE(core().subtitles.styles[0].Name, QStringLiteral("Default"));
-    QCOMPARE(core().subtitles.events[1].Style, 2);
+    QCOMPARE(doc().styles[0].Name, QStringLiteral("Default"));
+    QCOMPARE(doc().events[1].Style, 2);
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Default"));
     verifyInStep();
 
     whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
     m_dock->onStyle();
-    QCOMPARE(core().subtitles.styles.size(), 2);
+    QCOMPARE(doc().styles.size(), 2);
     QCOMPARE(m_dock->undoStack()->index(), 0);
 }
 
@@ -626,42 +629,43 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QVERIFY(m_dock->loadFile(ass));
     QCOMPARE(table()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Stop Time"));
     QCOMPARE(header->sectionSize(1), 120);
-    QCOMPARE(core().subtitlePath, ass);
+    QCOMPARE(m_session->path(), ass);
     QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: styled, [1].ass"));
     QComboBox *styles = child<QComboBox>("comboBoxStyle");
     QCOMPARE(styles->count(), 2);
     QCOMPARE(styles->itemText(1), QStringLiteral("Sign"));
     verifyInStep();
-    QVERIFY(!core().subtitleChanged);
-    QCOMPARE(m_dock->proposedSaveName(), ass);
+    QVERIFY(!m_session->isModified());
+    QCOMPARE(m_session->proposedSaveName(), ass);
 
     table()->setCurrentIndex(table()->model()->index(1, 0));
     child<QPlainTextEdit>("plainTextEdit")->setPlainText(QStringLiteral("Earth"));
-    QVERIFY(core().subtitleChanged);
+    QVERIFY(m_session->isModified());
     m_dock->undoStack()->undo();
-    QVERIFY(!core().subtitleChanged);
+    QVERIFY(!m_session->isModified());
     m_dock->undoStack()->redo();
-    QVERIFY(core().subtitleChanged);
+    QVERIFY(m_session->isModified());
 
     const QString saved = m_dir->filePath(QStringLiteral("out"));
     QVERIFY(m_dock->saveTo(saved));
-    QCOMPARE(core().subtitlePath, saved + QStringLiteral(".ass"));
-    QVERIFY(!core().subtitleChanged);
+    QCOMPARE(m_session->path(), saved + QStringLiteral(".ass"));
+    QVERIFY(!m_session->isModified());
     SubtitleParser again;
-    QVERIFY(again.read(core().subtitlePath));
+    QVERIFY(again.read(m_session->path()));
     QCOMPARE(again.events.size(), 2);
     QCOMPARE(again.events[1].Text, QStringLiteral("Earth"));
     QCOMPARE(again.events[1].Style, 2);
     QVERIFY(!m_dock->saveTo(m_dir->filePath(QStringLiteral("missing/folder/x.ass"))));
     QVERIFY(m_dock->statusText().contains(QStringLiteral("could not be written")));
-    QCOMPARE(core().subtitlePath, saved + QStringLiteral(".ass"));
+    QCOMPARE(m_session->path(), saved + QStringLiteral(".ass"));
 
-    // A file of no subtitle kind leaves an empty table and an empty document.
-    QVERIFY(!m_dock->loadFile(write(QStringLiteral("notes.txt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n")));
-    QCOMPARE(table()->model()->rowCount(), 0);
-    QVERIFY(core().subtitles.events.isEmpty());
-    QCOMPARE(m_dock->undoStack()->count(), 0);
-    QCOMPARE(m_dock->proposedSaveName(), m_dir->filePath(QStringLiteral("notes.ass")));
+    // A file of no subtitle kind is named, and the lines stay as they were.
+    const QString notes = write(QStringLiteral("notes.txt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n");
+    QVERIFY(!m_dock->loadFile(notes));
+    QVERIFY(m_dock->statusText().contains(QStringLiteral("notes.txt")));
+    QCOMPARE(doc().events.size(), 2);
+    verifyInStep();
+    QCOMPARE(m_session->path(), saved + QStringLiteral(".ass"));
 }
 
 void TestSubtitleEditor::srtTagsShowAsTheLineReads()
@@ -689,33 +693,39 @@ void TestSubtitleEditor::srtTagsShowAsTheLineReads()
              QStringLiteral("<i>letters</i>"));
 }
 
-void TestSubtitleEditor::showingCatchesUpWithOthersChanges()
+void TestSubtitleEditor::panelsShowOneSessionAndKeepEachOnes()
 {
     fill({cue(1000, 2000, "one")});
+    // A second panel on the same session sees every edit and walks the same history.
+    SubtitleDock other;
+    other.showSession(m_session.get());
     m_dock->onAdd();
-    core().subtitles.events = {cue(5000, 6000, "from elsewhere"), cue(7000, 8000, "and more")};
-    core().subtitlePath = QStringLiteral("elsewhere.srt");
-    m_dock->show();
-    QCOMPARE(texts(), QStringList({"from elsewhere", "and more"}));
+    QCOMPARE(other.findChild<QTableView *>(QStringLiteral("tableView"))->model()->rowCount(), 2);
+    QCOMPARE(other.undoStack(), m_dock->undoStack());
+    QCOMPARE(other.windowTitle(), QStringLiteral("Subtitle: *"));
+
+    // Showing another session and coming back keeps the edits; nothing is read again.
+    SubtitleSession second;
+    QVERIFY(second.load(write(QStringLiteral("second.srt"), "1\n00:00:05,000 --> 00:00:06,000\nelsewhere\n")));
+    m_dock->showSession(&second);
+    QCOMPARE(texts(), QStringList({"", "one"}));
+    QCOMPARE(table()->model()->index(0, 2).data().toString(), QStringLiteral("elsewhere"));
+    m_dock->showSession(m_session.get());
     verifyInStep();
-    QCOMPARE(m_dock->undoStack()->count(), 0);
-    QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: elsewhere.srt"));
-    // The lines added before are still not saved anywhere.
-    QVERIFY(core().subtitleChanged);
-    m_dock->onAdd();
+    QVERIFY(m_session->isModified());
     m_dock->undoStack()->undo();
-    QVERIFY(core().subtitleChanged);
+    QCOMPARE(texts(), QStringList({"one"}));
 
     // A cell beyond a day has no clock value; opening and closing its editor keeps it.
-    core().subtitles.events[1].End = 25 * 3600 * 1000;
-    m_dock->reload();
+    doc().events[0].End = 25 * 3600 * 1000;
+    m_session->table()->reload();
     QAbstractItemModel *model = table()->model();
     QTimeDelegate delegate;
-    std::unique_ptr<QWidget> editor(delegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 1)));
-    delegate.setEditorData(editor.get(), model->index(1, 1));
-    delegate.setModelData(editor.get(), model, model->index(1, 1));
-    QCOMPARE(core().subtitles.events[1].End, 25 * 3600 * 1000);
-    QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("25:00:00:000"));
+    std::unique_ptr<QWidget> editor(delegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(0, 1)));
+    delegate.setEditorData(editor.get(), model->index(0, 1));
+    delegate.setModelData(editor.get(), model, model->index(0, 1));
+    QCOMPARE(doc().events[0].End, 25 * 3600 * 1000);
+    QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("25:00:00:000"));
 }
 
 void TestSubtitleEditor::closingOffersToSave()
@@ -740,58 +750,9 @@ void TestSubtitleEditor::closingOffersToSave()
         QMetaObject::invokeMethod(dialog, "accept");
     });
     QVERIFY(m_dock->promptSaveOnClose());
-    QCOMPARE(core().subtitlePath, target);
+    QCOMPARE(m_session->path(), target);
     QVERIFY(QFile::exists(target));
     QVERIFY(m_dock->promptSaveOnClose());
-}
-
-void TestSubtitleEditor::shiftedFileBurnsAtTheShiftedTime()
-{
-    const QString video = TestMedia::make(
-        QStringLiteral("plain-320x240-3s.mp4"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("color=c=0x305070:size=320x240:rate=25:duration=3"), QStringLiteral("-c:v"),
-         QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
-         QStringLiteral("yuv420p")});
-    QVERIFY(!video.isEmpty());
-    const QString srt = write(QStringLiteral("timing.srt"), "1\n00:00:00,200 --> 00:00:01,000\nWWWWWWWW\n\n");
-    QVERIFY(m_dock->loadFile(srt));
-    m_dock->shiftTimes(1500, Affect::AllRows, Times::StartAndEnd);
-    const QString ass = m_dir->filePath(QStringLiteral("timing.ass"));
-    QVERIFY(m_dock->saveTo(ass));
-
-    auto frameAt = [this, &video](const QString &filter, double seconds) {
-        const QString out = m_dir->filePath(QStringLiteral("frame.rgb"));
-        QStringList arguments{QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
-                              video, QStringLiteral("-ss"), QString::number(seconds)};
-        if (!filter.isEmpty())
-            arguments << QStringLiteral("-vf") << filter;
-        arguments << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f")
-                  << QStringLiteral("rawvideo") << QStringLiteral("-pix_fmt") << QStringLiteral("rgb24") << out;
-        QByteArray log;
-        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &log))
-            qWarning().noquote() << log;
-        QFile frame(out);
-        return frame.open(QIODevice::ReadOnly) ? frame.readAll() : QByteArray();
-    };
-    auto changedPixels = [](const QByteArray &a, const QByteArray &b) {
-        int changed = 0;
-        for (int i = 0; i + 2 < qMin(a.size(), b.size()); i += 3) {
-            if (qAbs(int(uchar(a[i])) - int(uchar(b[i]))) + qAbs(int(uchar(a[i + 1])) - int(uchar(b[i + 1])))
-                    + qAbs(int(uchar(a[i + 2])) - int(uchar(b[i + 2])))
-                > 24)
-                ++changed;
-        }
-        return changed;
-    };
-    const QString burn = QStringLiteral("ass=") + ass;
-    for (double seconds : {0.5, 1.2, 2.7}) {
-        const QByteArray plain = frameAt(QString(), seconds);
-        QCOMPARE(plain.size(), 320 * 240 * 3);
-        QCOMPARE(changedPixels(plain, frameAt(burn, seconds)), 0);
-    }
-    const QByteArray plain = frameAt(QString(), 2.0);
-    QVERIFY2(changedPixels(plain, frameAt(burn, 2.0)) > 200, "the shifted line is not in the picture");
 }
 
 BRINDLE_TEST_MAIN(TestSubtitleEditor)

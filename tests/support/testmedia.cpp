@@ -59,12 +59,34 @@ QString clip(double seconds, const QString &name)
                  QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
 }
 
+QString colourClip(const QString &colour, double seconds)
+{
+    const QString duration = QString::number(seconds);
+    return make(QStringLiteral("%1-%2s.mp4").arg(colour, duration),
+                {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                 QStringLiteral("color=c=%1:size=320x240:rate=25:duration=%2").arg(colour, duration),
+                 QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                 QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")});
+}
+
 QString longClip()
 {
     return make(QStringLiteral("long-1280x720-30s.mp4"),
                 {"-f", "lavfi", "-i", "testsrc=size=1280x720:rate=25:duration=30", "-f", "lavfi", "-i",
                  "sine=frequency=440:duration=30", "-c:v", "libx264", "-preset", "ultrafast", "-g", "250", "-pix_fmt",
                  "yuv420p", "-c:a", "aac", "-shortest"});
+}
+
+QImage frameOf(const QString &video, double seconds, const QString &filter)
+{
+    QStringList arguments{QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-i"), video,
+                          QStringLiteral("-ss"), QString::number(seconds)};
+    if (!filter.isEmpty())
+        arguments << QStringLiteral("-vf") << filter;
+    arguments << QStringLiteral("-frames:v") << QStringLiteral("1") << QStringLiteral("-f") << QStringLiteral("image2pipe")
+              << QStringLiteral("-c:v") << QStringLiteral("png") << QStringLiteral("-");
+    QByteArray png;
+    return run(QStringLiteral("ffmpeg"), arguments, &png) ? QImage::fromData(png, "PNG") : QImage();
 }
 
 double probeDuration(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -15,8 +16,13 @@ QString make(const QString &name, const QStringList &ffmpegArguments);
 
 // A 320x240 test pattern at 25 fps with a 440 Hz tone, H.264/AAC in MP4.
 QString clip(double seconds = 3.0, const QString &name = QString());
+// A 320x240 picture of one colour (an FFmpeg colour name) at 25 fps, without sound.
+QString colourClip(const QString &colour, double seconds = 3.0);
 // 30 s of a 1280x720 test pattern with a tone: a conversion long enough to pause or stop halfway.
 QString longClip();
+
+// The picture at a time of a video, through the real ffmpeg and an optional filter graph.
+QImage frameOf(const QString &video, double seconds, const QString &filter = QString());
 
 // Container duration in seconds as ffprobe reports it; -1 when it cannot be read.
 double probeDuration(const QString &path);

@@ -1,4 +1,4 @@
-#include "app/mediafiles.h"
+#include "common/mediafiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+// Comparing what a window or a converted file shows with what it should show.
+namespace TestPictures {
+
+inline bool near(QRgb pixel, QColor expected, int tolerance = 60)
+{
+    return qAbs(qRed(pixel) - expected.red()) <= tolerance && qAbs(qGreen(pixel) - expected.green()) <= tolerance
+        && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+// The share of pixels that differ between two pictures; 1 when their sizes differ.
+inline double differingShare(const QImage &a, const QImage &b, int tolerance = 40)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 1.0;
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differ += near(a.pixel(x, y), b.pixel(x, y), tolerance) ? 0 : 1;
+    return double(differ) / (a.width() * a.height());
+}
+
+}
