@@ -14,7 +14,7 @@ inline const char *verdict(bool met)
 inline bool atMost(const char *what, double value, double target, const char *unit = "x")
 {
     const bool met = value >= 0 && value <= target;
-    std::printf("  %-56s %9.3f%s  (target at most %.3g%s: %s)\n", what, value, unit, target, unit, verdict(met));
+    std::printf("  %-56s %9.3f%s  (target at most %.4g%s: %s)\n", what, value, unit, target, unit, verdict(met));
     return met;
 }
 
