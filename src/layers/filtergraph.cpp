@@ -269,7 +269,11 @@ QString movieChain(const OverlayEntry &entry, qint64 mediaDuration, const QStrin
         const QString first = label + QStringLiteral("first");
         const QString mask = label + QStringLiteral("mask");
         const QString turned = label + QStringLiteral("turned");
-        chain += QStringLiteral(",format=yuv420p") + scale + QStringLiteral(",split[%1][%2];").arg(frames, first)
+        // Pinned again after the scaler, or the format negotiated downstream would hand the turn
+        // an alpha plane of its own to turn on every picture.
+        const QString opaque = QStringLiteral(",format=yuv420p");
+        chain += opaque + (scale.isEmpty() ? QString() : scale + opaque)
+                 + QStringLiteral(",split[%1][%2];").arg(frames, first)
                  + QStringLiteral("[%1]trim=end_frame=1,format=yuva420p").arg(first) + opacityLut(entry) + turn
                  + QStringLiteral(",alphaextract[%1];").arg(mask) + QStringLiteral("[%1]").arg(frames) + turn.mid(1)
                  + QStringLiteral(",format=yuva420p[%1];[%1][%2]alphamerge").arg(turned, mask);
