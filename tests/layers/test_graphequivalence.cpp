@@ -373,6 +373,26 @@ private slots:
         QVERIFY2(!(middle.red() > 240 && middle.green() > 240 && middle.blue() > 240), qPrintable(middle.name()));
     }
 
+    // A scaled video without alpha is turned in its three planes: a fourth, made up by the scaler
+    // for the format negotiated after the turn, would change no pixel and cost a third more.
+    void scaledOpaqueVideoIsTurnedWithoutAlpha()
+    {
+        CLayerInfo video = layer(CLayerInfo::Video, m_video, 60, 40, 200, 150);
+        video.Angle = 30;
+        const QString graph = builderGraph({video});
+        QByteArray log;
+        QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"),
+                                {QStringLiteral("-v"), QStringLiteral("verbose"), QStringLiteral("-f"),
+                                 QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                 QStringLiteral("testsrc2=s=%1x%2:r=25:d=0.2").arg(kWidth).arg(kHeight),
+                                 QStringLiteral("-vf"), graph, QStringLiteral("-f"), QStringLiteral("null"),
+                                 QStringLiteral("-")},
+                                &log),
+                 log.constData());
+        // The scaler says what it makes of the layer's pictures.
+        QVERIFY2(log.contains("-> w:200 h:150 fmt:yuv420p "), log.constData());
+    }
+
     // Half opacity on a picture or video without an alpha channel of its own lets the white
     // below show through, turned or not.
     void opacityShowsOnSourcesWithoutAlpha_data()
