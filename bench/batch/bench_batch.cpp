@@ -1,6 +1,11 @@
-// Watermarks 20 short clips with a two-layer project, with brindle-batch and with a
-// shell loop that runs ffmpeg on each file with the very same command line, and prints both
-// times and the runner's overhead.
+// What brindle-batch costs on top of the engines it runs, against ffmpeg run with the very
+// same command lines, each figure beside its target:
+// - 20 short clips with a two-layer project, against a shell loop of ffmpeg over the files;
+// - one 2 s clip, the way a scheduler hands out one file per task;
+// - the runner's dry run of the project on that one file (planning alone).
+// Runs of compared commands alternate; medians are printed.
+// Usage: bench_batch [runs, default 3 for the 20 clips and 7 for one clip]
+#include "benchtarget.h"
 #include "testmedia.h"
 
 #include "engines/tesselarguments.h"
@@ -15,6 +20,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -23,7 +30,9 @@
 namespace {
 
 constexpr int kClips = 20;
-constexpr int kRounds = 2;
+constexpr double kFolderTarget = 1.05;
+constexpr double kOneClipTarget = 1.05;
+constexpr double kDryRunTargetMs = 40;
 
 QString shellQuoted(const QString &argument)
 {
@@ -72,31 +81,91 @@ QStringList loopScript(const QStringList &batchArguments, const QString &loopOut
     return lines;
 }
 
-qint64 timed(const QString &program, const QStringList &arguments)
+QString writeScript(const QString &path, const QStringList &lines)
+{
+    QFile script(path);
+    if (!script.open(QIODevice::WriteOnly))
+        return QString();
+    script.write(("set -e\n" + lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    return path;
+}
+
+double childCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+// Wall and CPU time (user and system of the program and everything it started), in milliseconds.
+struct Cost
+{
+    double wall = -1;
+    double cpu = -1;
+};
+
+Cost timed(const QString &program, const QStringList &arguments)
 {
     QElapsedTimer clock;
     clock.start();
+    const double cpuBefore = childCpuMs();
     QProcess process;
     process.setStandardOutputFile(QProcess::nullDevice());
     process.start(program, arguments);
-    if (!process.waitForFinished(-1) || process.exitCode() != 0) {
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         std::fprintf(stderr, "%s failed\n", qPrintable(program));
-        return -1;
+        return Cost();
     }
-    return clock.elapsed();
+    return Cost{clock.nsecsElapsed() / 1e6, childCpuMs() - cpuBefore};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+struct Series
+{
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    bool add(const Cost &cost)
+    {
+        wall.push_back(cost.wall);
+        cpu.push_back(cost.cpu);
+        return cost.wall >= 0;
+    }
+    double wallMs() const { return median(wall); }
+    double cpuMs() const { return median(cpu); }
+};
+
+double ratio(double a, double b)
+{
+    return b > 0 ? a / b : -1;
 }
 
 }
 
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    const int asked = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 0;
+    const int folderRounds = asked > 0 ? asked : 3;
+    const int clipRounds = asked > 0 ? asked : 7;
+
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in"));
     QDir().mkpath(in);
     const QString clip = TestMedia::clip(4.0);
     for (int i = 0; i < kClips; ++i)
         QFile::copy(clip, in + QStringLiteral("/clip%1.mp4").arg(i, 2, 10, QLatin1Char('0')));
+    const QString single = dir.filePath(QStringLiteral("single"));
+    QDir().mkpath(single);
+    const QString shortClip = single + QStringLiteral("/short.mp4");
+    QFile::copy(TestMedia::clip(2.0, QStringLiteral("bench-2s.mp4")), shortClip);
 
     QImage logo(64, 32, QImage::Format_ARGB32);
     logo.fill(QColor(255, 0, 0, 200));
@@ -112,35 +181,58 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QStringList batchArguments{QStringLiteral("--project"), dir.filePath(QStringLiteral("bench.qpj")),
-                                     QStringLiteral("--format"), QStringLiteral("mp4"), QStringLiteral("--jobs"),
-                                     QStringLiteral("1"), QStringLiteral("--output"),
-                                     dir.filePath(QStringLiteral("batch-out")), in};
+    const QString batchOutput = dir.filePath(QStringLiteral("batch-out"));
+    const auto batchArguments = [&](const QString &input) {
+        return QStringList{QStringLiteral("--project"), dir.filePath(QStringLiteral("bench.qpj")),
+                           QStringLiteral("--format"), QStringLiteral("mp4"), QStringLiteral("--jobs"),
+                           QStringLiteral("1"), QStringLiteral("--output"), batchOutput, input};
+    };
     const QString loopOutput = dir.filePath(QStringLiteral("loop-out"));
     QDir().mkpath(loopOutput);
-    const QStringList script = loopScript(batchArguments, loopOutput);
-    QFile scriptFile(dir.filePath(QStringLiteral("loop.sh")));
-    scriptFile.open(QIODevice::WriteOnly);
-    scriptFile.write(("set -e\n" + script.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-    scriptFile.close();
-
-    // Alternating rounds, the best of each side: a shared machine's load moves under a single run.
-    qint64 loopMs = -1;
-    qint64 batchMs = -1;
-    for (int round = 0; round < kRounds; ++round) {
-        const qint64 loop = timed(QStringLiteral("sh"), {scriptFile.fileName()});
-        // The runner skips what it has made; each round starts from an empty output folder.
-        QDir(dir.filePath(QStringLiteral("batch-out"))).removeRecursively();
-        const qint64 batch = timed(batchProgram(), batchArguments);
-        if (loop <= 0 || batch <= 0 || script.size() != kClips)
-            return 1;
-        loopMs = loopMs < 0 ? loop : std::min(loopMs, loop);
-        batchMs = batchMs < 0 ? batch : std::min(batchMs, batch);
+    const QStringList folderLines = loopScript(batchArguments(in), loopOutput);
+    const QStringList clipLines = loopScript(batchArguments(shortClip), loopOutput);
+    const QString folderScript = writeScript(dir.filePath(QStringLiteral("folder.sh")), folderLines);
+    const QString clipScript = writeScript(dir.filePath(QStringLiteral("clip.sh")), clipLines);
+    if (folderLines.size() != kClips || clipLines.size() != 1 || folderScript.isEmpty() || clipScript.isEmpty()) {
+        std::fprintf(stderr, "brindle-batch planned %d and %d commands\n", int(folderLines.size()),
+                     int(clipLines.size()));
+        return 1;
     }
-    std::printf("%d clips, two layers, one at a time, best of %d rounds\n", kClips, kRounds);
-    std::printf("shell loop of ffmpeg: %8.2f s\n", loopMs / 1000.0);
-    std::printf("brindle-batch:        %8.2f s\n", batchMs / 1000.0);
-    std::printf("ratio: %.3f (overhead %+.1f %%)\n", double(batchMs) / double(loopMs),
-                (double(batchMs) / double(loopMs) - 1.0) * 100.0);
+    // The runner skips what it has made; each of its runs starts from an empty output folder.
+    const auto runBatch = [&](const QString &input) {
+        QDir(batchOutput).removeRecursively();
+        return timed(batchProgram(), batchArguments(input));
+    };
+
+    Series folderLoop, folderBatch;
+    for (int round = 0; round < folderRounds; ++round) {
+        if (!folderLoop.add(timed(QStringLiteral("sh"), {folderScript})) || !folderBatch.add(runBatch(in)))
+            return 1;
+    }
+    Series clipLoop, clipBatch, dryRun;
+    const QStringList dryRunArguments = QStringList{QStringLiteral("--dry-run")} + batchArguments(shortClip);
+    for (int round = 0; round < clipRounds; ++round) {
+        if (!clipLoop.add(timed(QStringLiteral("sh"), {clipScript})) || !clipBatch.add(runBatch(shortClip))
+            || !dryRun.add(timed(batchProgram(), dryRunArguments)))
+            return 1;
+    }
+
+    std::printf("%d clips of 4 s, two layers, one at a time, medians of %d alternating rounds\n", kClips,
+                folderRounds);
+    std::printf("  shell loop of ffmpeg: %8.2f s wall, %8.2f s CPU\n", folderLoop.wallMs() / 1e3,
+                folderLoop.cpuMs() / 1e3);
+    std::printf("  brindle-batch:        %8.2f s wall, %8.2f s CPU\n", folderBatch.wallMs() / 1e3,
+                folderBatch.cpuMs() / 1e3);
+    BenchTarget::atMost("brindle-batch / shell loop (wall)", ratio(folderBatch.wallMs(), folderLoop.wallMs()),
+                        kFolderTarget);
+
+    std::printf("one 2 s clip, medians of %d alternating runs\n", clipRounds);
+    std::printf("  ffmpeg with the same command: %7.1f ms wall, %7.1f ms CPU\n", clipLoop.wallMs(), clipLoop.cpuMs());
+    std::printf("  brindle-batch:                %7.1f ms wall, %7.1f ms CPU\n", clipBatch.wallMs(), clipBatch.cpuMs());
+    BenchTarget::atMost("brindle-batch / ffmpeg (CPU)", ratio(clipBatch.cpuMs(), clipLoop.cpuMs()), kOneClipTarget);
+    BenchTarget::atMost("brindle-batch / ffmpeg (wall)", ratio(clipBatch.wallMs(), clipLoop.wallMs()),
+                        kOneClipTarget);
+    std::printf("  dry run on the same file:     %7.1f ms wall\n", dryRun.wallMs());
+    BenchTarget::atMost("dry run of the project on one file (CPU)", dryRun.cpuMs(), kDryRunTargetMs, " ms");
     return 0;
 }

@@ -219,6 +219,7 @@ int main(int argc, char *argv[])
     QVector<double> previewCpu;
     QVector<double> ffplayCpu;
     int worstLateDrops = 0;
+    double worstDriftMs = 0;
     for (int run = 1; run <= runs; ++run) {
         std::printf("\n== run %d of %d ==\n", run, runs);
         const PreviewRun preview = playPreview(player, clip);
@@ -241,6 +242,7 @@ int main(int argc, char *argv[])
         previewCpu.append(preview.cpu);
         ffplayCpu.append(ffplay.cpu);
         worstLateDrops = qMax(worstLateDrops, preview.lateDrops);
+        worstDriftMs = qMax(worstDriftMs, preview.worstDriftMs);
     }
     std::sort(previewCpu.begin(), previewCpu.end());
     std::sort(ffplayCpu.begin(), ffplayCpu.end());
@@ -251,5 +253,7 @@ int main(int argc, char *argv[])
         std::printf("  ratio %.2f, most late drops in a run %d (target at most 1.00 with 0 late drops: %s)\n",
                     previewMedian / ffplayMedian, worstLateDrops,
                     previewMedian <= ffplayMedian && worstLateDrops == 0 ? "met" : "missed");
+    std::printf("  worst drift of the position in a run %.1f ms (target under 50 ms: %s)\n", worstDriftMs,
+                worstDriftMs < 50 ? "met" : "missed");
     return 0;
 }

@@ -3,9 +3,9 @@
 #include "common/converttask.h"
 #include "common/filtergraphescape.h"
 #include "common/folders.h"
-#include "common/mediaprobe.h"
 #include "layers/clayerinfo.h"
 #include "layers/layersource.h"
+#include "layers/layerstream.h"
 #include "layers/recordlayer.h"
 #include "layers/watermarkdocument.h"
 
@@ -149,17 +149,37 @@ QString opacityLut(const OverlayEntry &entry)
     return QStringLiteral(",lutyuv=y=val:u=val:v=val:a=val*%1").arg(decimal(entry.opacity / 100.0));
 }
 
+// Seconds as the trim filter reads them, to the microsecond.
+QString preciseSeconds(double value)
+{
+    return QString::number(value, 'g', 12);
+}
+
 // Frames of a moving layer outside its time window are never seen, so the scaler, the turn
-// and the fades need not touch them. The margin keeps the frame that is current when the
-// window opens, whatever the layer's frame rate.
+// and the fades need not touch them. Kept are the frame that is current when the window
+// opens and, at its close, the frame after the last one shown: without that one the overlay
+// would take the layer's end for the end of its last frame. Each bound lies half a frame
+// away from the frames it separates.
 QString trimToWindow(const OverlayEntry &entry)
 {
-    constexpr qint64 kMarginUs = 500000;
     QStringList bounds;
-    if (entry.start > kMarginUs)
-        bounds << QStringLiteral("start=") + decimal(seconds(entry.start - kMarginUs));
-    if (entry.end != 0)
-        bounds << QStringLiteral("end=") + decimal(seconds(entry.end + kMarginUs));
+    if (entry.rateNum > 0 && entry.rateDen > 0 && entry.rateNum <= 1000000) {
+        const qint64 usPerSecondTimesDen = qint64(entry.rateDen) * 1000000;
+        const auto frameAt = [&](qint64 us) { return us * entry.rateNum / usPerSecondTimesDen; };
+        const auto secondsOfFrame = [&](double frame) { return frame * entry.rateDen / entry.rateNum; };
+        const qint64 first = frameAt(entry.start);
+        if (first > 0)
+            bounds << QStringLiteral("start=") + preciseSeconds(secondsOfFrame(first - 0.5));
+        if (entry.end != 0)
+            bounds << QStringLiteral("end=") + preciseSeconds(secondsOfFrame(frameAt(entry.end) + 1.5));
+    } else {
+        // Half a second either side, when the file does not tell its rate.
+        constexpr qint64 kMarginUs = 500000;
+        if (entry.start > kMarginUs)
+            bounds << QStringLiteral("start=") + decimal(seconds(entry.start - kMarginUs));
+        if (entry.end != 0)
+            bounds << QStringLiteral("end=") + decimal(seconds(entry.end + kMarginUs));
+    }
     return bounds.isEmpty() ? QString() : QStringLiteral(",trim=") + bounds.join(QLatin1Char(':'));
 }
 
@@ -211,9 +231,15 @@ OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const
     entry.end = info.EndTime;
     entry.speed = info.Speed;
     entry.still = info.Type == CLayerInfo::Text || (info.Type == CLayerInfo::Picture && isSinglePicture(info.FileName));
-    // Only a turned moving layer takes a cheaper path when its source has no alpha; opening
-    // the file is not worth it otherwise.
-    entry.opaqueVideo = !entry.still && !rotateFilter(entry).isEmpty() && probeMedia(entry.path).videoOpaque;
+    // A layer read frame by frame is trimmed to its time window by its frame rate, and a
+    // turned video without alpha takes a cheaper path; opening the file is not worth it otherwise.
+    const bool turned = !rotateFilter(entry).isEmpty();
+    if (!readsOnce(entry) && (entry.start != 0 || entry.end != 0 || (turned && !entry.still))) {
+        const LayerStream stream = probeLayerStream(entry.path);
+        entry.opaqueVideo = !entry.still && turned && stream.opaque;
+        entry.rateNum = stream.rateNum;
+        entry.rateDen = stream.rateDen;
+    }
     return entry;
 }
 
@@ -243,7 +269,11 @@ QString movieChain(const OverlayEntry &entry, qint64 mediaDuration, const QStrin
         const QString first = label + QStringLiteral("first");
         const QString mask = label + QStringLiteral("mask");
         const QString turned = label + QStringLiteral("turned");
-        chain += QStringLiteral(",format=yuv420p") + scale + QStringLiteral(",split[%1][%2];").arg(frames, first)
+        // Pinned again after the scaler, or the format negotiated downstream would hand the turn
+        // an alpha plane of its own to turn on every picture.
+        const QString opaque = QStringLiteral(",format=yuv420p");
+        chain += opaque + (scale.isEmpty() ? QString() : scale + opaque)
+                 + QStringLiteral(",split[%1][%2];").arg(frames, first)
                  + QStringLiteral("[%1]trim=end_frame=1,format=yuva420p").arg(first) + opacityLut(entry) + turn
                  + QStringLiteral(",alphaextract[%1];").arg(mask) + QStringLiteral("[%1]").arg(frames) + turn.mid(1)
                  + QStringLiteral(",format=yuva420p[%1];[%1][%2]alphamerge").arg(turned, mask);

@@ -24,4 +24,7 @@ struct OverlayEntry
     int speed = 50;
     bool still = false; // one picture that never changes: read and converted once
     bool opaqueVideo = false; // a moving source whose pictures have no alpha channel
+    // The rate by which the graph numbers a moving source's frames in time; 0 when unknown.
+    int rateNum = 0;
+    int rateDen = 0;
 };
