@@ -51,7 +51,6 @@ private slots:
     void fixedRatiosFitTheLargestCentredFrame();
     void fixedRatioCornersKeepTheRatio();
     void resetEmitsAZeroedRecord();
-    void cursorsFollowTheParts();
     void aLargerWindowKeepsTheCrop();
     void recordTravelsThroughQueuedSignals();
     void cornerHandlesShowWhole_data();
@@ -222,16 +221,9 @@ void TestCropDialog::movingStopsAtTheEdges()
 
 void TestCropDialog::fixedRatiosFitTheLargestCentredFrame()
 {
-    QCOMPARE(CropDialog::ratioOf(0), 0.0f);
-    QCOMPARE(CropDialog::ratioOf(4), 1.3333334f);
-    QCOMPARE(CropDialog::ratioOf(5), 1.7777778f);
-    QCOMPARE(CropDialog::ratioOf(6), 0.5625f);
-
     CropWnd *preview = open(picture(360, 640));
     QVERIFY(preview);
     auto *ratios = m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"));
-    QCOMPARE(ratios->count(), 7);
-    QCOMPARE(ratios->itemText(5), QStringLiteral("16:9"));
     QSignalSpy spy(preview, &CropWnd::sigCrop);
 
     ratios->setCurrentIndex(5);
@@ -285,30 +277,6 @@ void TestCropDialog::resetEmitsAZeroedRecord()
     QCOMPARE(crop.left + crop.top + crop.right + crop.bottom, 0.0);
     QCOMPARE(ratios->currentIndex(), 0);
     QCOMPARE(preview->frame(), preview->imageArea());
-}
-
-void TestCropDialog::cursorsFollowTheParts()
-{
-    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.1, 0.1, 0.1));
-    QVERIFY(preview);
-    const QRectF frame = preview->frame();
-    const struct {
-        QPointF point;
-        Qt::CursorShape shape;
-        CropWnd::Part part;
-    } cases[] = {
-        {frame.topLeft(), Qt::SizeFDiagCursor, CropWnd::TopLeft},
-        {frame.topRight(), Qt::SizeBDiagCursor, CropWnd::TopRight},
-        {frame.bottomRight(), Qt::SizeFDiagCursor, CropWnd::BottomRight},
-        {frame.bottomLeft(), Qt::SizeBDiagCursor, CropWnd::BottomLeft},
-        {frame.center(), Qt::PointingHandCursor, CropWnd::Inside},
-        {QPointF(3, 3), Qt::ArrowCursor, CropWnd::None},
-    };
-    for (const auto &c : cases) {
-        QCOMPARE(preview->hitTest(c.point), c.part);
-        moveTo(c.point);
-        QCOMPARE(preview->cursor().shape(), c.shape);
-    }
 }
 
 void TestCropDialog::aLargerWindowKeepsTheCrop()
