@@ -2,11 +2,11 @@
 #include "jobs/abstractjob.h"
 #include "jobs/conversionlistmodel.h"
 #include "settings/configformat.h"
+#include "modalwatch.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -17,34 +17,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
-
-namespace {
-
-// Answers a question with a button when one shows while it lives.
-class QuestionAnswerer
-{
-public:
-    explicit QuestionAnswerer(QMessageBox::StandardButton answer)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box && box->button(answer)) {
-                ++asked;
-                box->button(answer)->click();
-            }
-        });
-        m_timer.start(50);
-    }
-    int asked = 0;
-
-private:
-    QTimer m_timer;
-};
-
-}
 
 // Rows, their jobs and their outputs under everything a user may do during a run.
 class TestRunSafety : public QObject
@@ -126,9 +100,11 @@ QString TestRunSafety::music() const
 bool TestRunSafety::deleteRow(quint64 id, QMessageBox::StandardButton answer)
 {
     m_window->findChild<QTableView *>("tableWidget")->selectRow(rows()->rowOf(id));
-    QuestionAnswerer answerer(answer);
+    ModalWatch question({ModalWatch::press(answer)});
     action("actionDelete")->trigger();
-    return answerer.asked > 0;
+    const bool asked = question.allAnswered();
+    question.release();
+    return asked;
 }
 
 bool TestRunSafety::runToTheEnd(int timeoutMs)
@@ -136,11 +112,8 @@ bool TestRunSafety::runToTheEnd(int timeoutMs)
     QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     if (m_window->isIdle())
         action("actionRun")->trigger();
-    if (!done.wait(timeoutMs))
-        return false;
     // Each row's verdict follows the job's end on the next turn of the event loop.
-    QTest::qWait(50);
-    return !rows()->converting();
+    return done.wait(timeoutMs) && QTest::qWaitFor([this] { return !rows()->converting(); }, 5000);
 }
 
 QString TestRunSafety::takeWarning()
@@ -249,7 +222,8 @@ void TestRunSafety::rowDeletedAfterOneOfItsJobsFailed()
                                              return end.at(1).value<JobOutcome>() == JobOutcome::Failed;
                                          }),
                              60000);
-    QTest::qWait(50);
+    // The failure's verdict reaches the row on the next turn of the event loop.
+    QCoreApplication::processEvents();
     // Its other job still runs: the row is not done, and says so.
     QCOMPARE(rows()->state(ids[0]), RowState::Running);
     QVERIFY(deleteRow(ids[0], QMessageBox::Yes));
