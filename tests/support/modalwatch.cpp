@@ -114,6 +114,7 @@ void whenModalShows(ModalWatch::Answer act)
     // came fails the asking test at the time limit, or, when that test ended first, the test
     // that runs next, naming the one that waited.
     auto *watch = new ModalWatch({std::move(act)});
+    watch->setParent(QCoreApplication::instance());
     const QByteArray owner = currentTestFunction();
     auto *reaper = new QTimer(watch);
     QObject::connect(reaper, &QTimer::timeout, watch, [watch, owner] {
