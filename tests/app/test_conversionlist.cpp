@@ -1,11 +1,9 @@
 #include "modalwatch.h"
-#include "app/mainwindow.h"
 #include "editor/editormainwindow.h"
 #include "editor/livepreview.h"
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
-#include "jobs/conversionlistmodel.h"
-#include "jobs/jobsmanage.h"
+#include "mainwindowtest.h"
 #include "player/playerdock.h"
 #include "player/qplayerwidget.h"
 #include "player/slider.h"
@@ -48,7 +46,7 @@ QPoint centreOf(QWidget *window, QWidget *widget)
 }
 
 // The list, its tabs and the editor: every window works on the row it shows, by its id.
-class TestConversionList : public QObject
+class TestConversionList : public MainWindowTest
 {
     Q_OBJECT
 private slots:
@@ -70,17 +68,7 @@ private slots:
     void playerIsLentToOneWindowAtATime();
 
 private:
-    Model *rows() const { return m_window->conversionList(); }
     ConvertTask task(quint64 id) const { return rows()->task(id); }
-    QVariant cell(quint64 id, int column, int role = Qt::DisplayRole) const
-    {
-        return rows()->index(rows()->rowOf(id), column).data(role);
-    }
-    template<typename T>
-    T *find(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
     QTableView *list() const { return find<QTableView>("tableWidget"); }
     EditorMainWindow *openEditor();
     // Copies of the test clip under the names given.
@@ -88,7 +76,6 @@ private:
 
     QTemporaryDir m_dir;
     QString m_clip;
-    MainWindow *m_window = nullptr;
 };
 
 void TestConversionList::initTestCase()
@@ -100,15 +87,13 @@ void TestConversionList::initTestCase()
 
 void TestConversionList::init()
 {
-    m_window = new MainWindow;
-    m_window->show();
+    openWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TestConversionList::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeWindow();
 }
 
 EditorMainWindow *TestConversionList::openEditor()
@@ -490,7 +475,6 @@ void TestConversionList::editedSubtitlesAreBurnedAsShown()
     QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
     const QString output = m_dir.filePath(QStringLiteral("out"));
     find<QLineEdit>("lineEditOutput")->setText(output);
-    m_window->systemSettings().useHA = false;
     QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     find<QAction>("actionRun")->trigger();
     QVERIFY(done.wait(180000));

@@ -1,24 +1,19 @@
-#include "app/mainwindow.h"
 #include "common/displaytext.h"
 #include "jobs/abstractjob.h"
-#include "jobs/conversionlistmodel.h"
+#include "mainwindowtest.h"
 #include "settings/configformat.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using Model = ConversionListModel;
 
-class TestConversionRun : public QObject
+class TestConversionRun : public MainWindowTest
 {
     Q_OBJECT
 private slots:
@@ -32,18 +27,10 @@ private slots:
 
 private:
     void run();
-    QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    ConversionListModel *rows() const { return m_window->conversionList(); }
-    QVariant cell(quint64 id, int column, int role = Qt::DisplayRole) const
-    {
-        return rows()->index(rows()->rowOf(id), column).data(role);
-    }
-    QString status(quint64 id, int role = Qt::DisplayRole) const { return cell(id, Model::StatusColumn, role).toString(); }
     QString size(quint64 id, int role = Qt::DisplayRole) const { return cell(id, Model::SizeColumn, role).toString(); }
 
     QTemporaryDir m_dir;
     QString m_output;
-    MainWindow *m_window = nullptr;
 };
 
 void TestConversionRun::initTestCase()
@@ -60,17 +47,12 @@ void TestConversionRun::init()
 {
     static int folder = 0;
     m_output = m_dir.filePath(QStringLiteral("out %1, 'ü'").arg(++folder));
-    m_window = new MainWindow;
-    m_window->systemSettings().useHA = false;
-    m_window->systemSettings().coverage = false;
-    m_window->findChild<QLineEdit *>("lineEditOutput")->setText(m_output);
-    m_window->show();
+    openWindow(m_output);
 }
 
 void TestConversionRun::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeWindow();
 }
 
 void TestConversionRun::run()
@@ -183,9 +165,7 @@ void TestConversionRun::stopEndsTheEngines()
     m_window->jobs().setLimit(1);
     const QList<quint64> ids = m_window->addFiles({longClip, longClip});
     action("actionRun")->trigger();
-    // Wait for real progress, so an engine is at work.
-    static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
-    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(ids[0])).hasMatch(), 60000);
+    QVERIFY(waitUntilWorking(ids[0]));
 
     // Pause suspends the engine and offers to resume; nothing is queued twice.
     const int jobs = m_window->jobs().jobs().size();
@@ -221,7 +201,7 @@ void TestConversionRun::stopEndsTheEngines()
 
     // Stopped again, the row leaves one unfinished file still: the newest.
     action("actionRun")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(ids[0])).hasMatch(), 60000);
+    QVERIFY(waitUntilWorking(ids[0]));
     action("actionStop")->trigger();
     QVERIFY(done.wait(30000));
     QTRY_COMPARE(rows()->state(ids[0]), RowState::Stopped);
