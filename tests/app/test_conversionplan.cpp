@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace {
 constexpr qint64 kSecond = 1000000;
 
@@ -26,6 +28,8 @@ struct Mp4Format : ConfigFormat
         aVolume = 100;
     }
 };
+
+using FormatEdit = std::function<void(Mp4Format &, MediaProbe &)>;
 
 MediaProbe h264Probe()
 {
@@ -56,6 +60,8 @@ QString valueOf(const QStringList &arguments, const QString &option)
 }
 }
 
+Q_DECLARE_METATYPE(FormatEdit)
+
 class TestConversionPlan : public QObject
 {
     Q_OBJECT
@@ -67,14 +73,12 @@ private slots:
     void mergeRowsMoveAcrossTheMainRow();
     void mergeRowEditsAndDeletes();
     void audioContainerWritesNoVideoOptions();
-    void softwareH264KeepsSourceRateAndBitRate();
-    void qualityModeAndCopy();
+    void videoOptionsFollowTheFormat_data();
+    void videoOptionsFollowTheFormat();
     void hardwareChoices_data();
     void hardwareChoices();
     void jobsByKind();
     void outputNamesNeverClash();
-    void unreadableSourceStillPlans();
-    void frameSizeLosesItsName();
 
 private:
     QTemporaryDir m_out;
@@ -200,52 +204,60 @@ void TestConversionPlan::audioContainerWritesNoVideoOptions()
                           "-y", output}));
     QCOMPARE(plan.jobs[0].outputPath, output);
     QCOMPARE(plan.durationText, QStringLiteral("00:00:10.00"));
+}
 
+void TestConversionPlan::videoOptionsFollowTheFormat_data()
+{
+    QTest::addColumn<FormatEdit>("edit");
+    QTest::addColumn<QString>("graph");
+    QTest::addColumn<QStringList>("options"); // "option value", or "!option" for one that must be absent
+    QTest::addColumn<QString>("mergeFrameSize");
+    QTest::newRow("software H.264 keeps the source's rate and bit rate")
+        << FormatEdit([](Mp4Format &, MediaProbe &) {}) << QString()
+        << QStringList{"-c:v libx264", "-b:v 2500k", "-r 29.970", "!-s", "!-aspect", "!-vf"} << "640:360";
+    QTest::newRow("quality mode, chosen rate and aspect") << FormatEdit([](Mp4Format &format, MediaProbe &) {
+        format.vSetMode = true;
+        format.vBitRate = QStringLiteral("23");
+        format.vKeepFrameRate = false;
+        format.vFrameRate = QStringLiteral("30 fps");
+        format.vAspect = QStringLiteral("16:9");
+    }) << "hflip" << QStringList{"-qmin 28", "-qmax 33", "!-b:v", "-r 30.000", "-aspect 16:9", "-vf hflip"}
+       << "640:360";
+    QTest::newRow("frame size loses its name") << FormatEdit([](Mp4Format &format, MediaProbe &) {
+        format.vKeepWH = false;
+        format.vSize = QStringLiteral("320x240 VGA");
+    }) << QString() << QStringList{"-s 320x240"} << "320:240";
+    QTest::newRow("copy keeps both streams") << FormatEdit([](Mp4Format &format, MediaProbe &) {
+        format.vCodec = QStringLiteral("copy");
+        format.aKeepCodec = true;
+    }) << "hflip" << QStringList{"-c:v copy", "-c:a copy", "!-vf", "!-b:v", "!-acodec"} << "640:360";
     // The settings keep a percentage; another than 100 becomes an audio filter.
-    format.aVolume = 50;
-    const QStringList quieter = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, mp3,
-                                                        h264Probe(), QString()).jobs[0].arguments;
-    QCOMPARE(valueOf(quieter, "-af"), QStringLiteral("volume=0.5"));
+    QTest::newRow("volume") << FormatEdit([](Mp4Format &format, MediaProbe &) { format.aVolume = 50; }) << QString()
+                            << QStringList{"-af volume=0.5"} << "640:360";
+    QTest::newRow("unreadable source") << FormatEdit([](Mp4Format &, MediaProbe &probe) { probe = MediaProbe(); })
+                                       << QString() << QStringList{"-b:v 0k", "-r 0.000"} << "0:0";
 }
 
-void TestConversionPlan::softwareH264KeepsSourceRateAndBitRate()
+void TestConversionPlan::videoOptionsFollowTheFormat()
 {
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/v/clip.mov")), Mp4Format(),
-                                                        m_settings, h264Probe(), QString());
-    const QStringList arguments = plan.jobs[0].arguments;
-    QCOMPARE(arguments.mid(0, 2), QStringList({"-i", "/v/clip.mov"}));
-    QCOMPARE(valueOf(arguments, "-c:v"), QStringLiteral("libx264"));
-    QCOMPARE(valueOf(arguments, "-b:v"), QStringLiteral("2500k"));
-    QCOMPARE(valueOf(arguments, "-r"), QStringLiteral("29.970"));
-    QVERIFY(!arguments.contains("-s"));
-    QVERIFY(!arguments.contains("-aspect"));
-    QVERIFY(!arguments.contains("-vf"));
-    QCOMPARE(plan.mergeFrameSize, QStringLiteral("640:360"));
-}
-
-void TestConversionPlan::qualityModeAndCopy()
-{
+    QFETCH(FormatEdit, edit);
+    QFETCH(QString, graph);
+    QFETCH(QStringList, options);
+    QFETCH(QString, mergeFrameSize);
     Mp4Format format;
-    format.vSetMode = true;
-    format.vBitRate = QStringLiteral("23");
-    format.vKeepFrameRate = false;
-    format.vFrameRate = QStringLiteral("30 fps");
-    format.vAspect = QStringLiteral("16:9");
-    QStringList arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_settings, h264Probe(),
-                                                    QStringLiteral("hflip")).jobs[0].arguments;
-    QCOMPARE(valueOf(arguments, "-qmin"), QStringLiteral("28"));
-    QCOMPARE(valueOf(arguments, "-qmax"), QStringLiteral("33"));
-    QVERIFY(!arguments.contains("-b:v"));
-    QCOMPARE(valueOf(arguments, "-r"), QStringLiteral("30.000"));
-    QCOMPARE(valueOf(arguments, "-aspect"), QStringLiteral("16:9"));
-    QCOMPARE(valueOf(arguments, "-vf"), QStringLiteral("hflip"));
-
-    format.vCodec = QStringLiteral("copy");
-    format.aKeepCodec = true;
-    arguments = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_settings, h264Probe(),
-                                        QStringLiteral("hflip")).jobs[0].arguments;
-    QCOMPARE(arguments.mid(0, 8),
-             QStringList({"-i", "/v/a.mp4", "-c:v", "copy", "-c:a", "copy", "-y", m_out.path() + "/a.mp4"}));
+    MediaProbe probe = h264Probe();
+    edit(format, probe);
+    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_settings, probe, graph);
+    const QStringList arguments = plan.jobs[0].arguments;
+    QCOMPARE(arguments.mid(0, 2), QStringList({"-i", "/v/a.mp4"}));
+    QCOMPARE(arguments.last(), m_out.path() + QStringLiteral("/a.mp4"));
+    for (const QString &option : options) {
+        if (option.startsWith(QLatin1Char('!')))
+            QVERIFY2(!arguments.contains(option.mid(1)), qPrintable(arguments.join(' ')));
+        else
+            QCOMPARE(option.section(' ', 0, 0) + ' ' + valueOf(arguments, option.section(' ', 0, 0)), option);
+    }
+    QCOMPARE(plan.mergeFrameSize, mergeFrameSize);
 }
 
 void TestConversionPlan::hardwareChoices_data()
@@ -377,26 +389,6 @@ void TestConversionPlan::outputNamesNeverClash()
     const QString written = ConversionPlanner::plan(taskFor(source), Mp4Format(), sameFolder, h264Probe(), QString(),
                                                     &sources).jobs[0].outputPath;
     QCOMPARE(written, m_out.path() + QStringLiteral("/inplace_2.mp4"));
-}
-
-void TestConversionPlan::unreadableSourceStillPlans()
-{
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/broken.mp4"), Mp4Format(), m_settings,
-                                                        MediaProbe(), QString());
-    QCOMPARE(plan.durationText, QStringLiteral("00:00:00.00"));
-    QCOMPARE(valueOf(plan.jobs[0].arguments, "-b:v"), QStringLiteral("0k"));
-    QCOMPARE(valueOf(plan.jobs[0].arguments, "-r"), QStringLiteral("0.000"));
-}
-
-void TestConversionPlan::frameSizeLosesItsName()
-{
-    Mp4Format format;
-    format.vKeepWH = false;
-    format.vSize = QStringLiteral("320x240 VGA");
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor("/v/a.mp4"), format, m_settings, h264Probe(),
-                                                        QString());
-    QCOMPARE(valueOf(plan.jobs[0].arguments, "-s"), QStringLiteral("320x240"));
-    QCOMPARE(plan.mergeFrameSize, QStringLiteral("320:240"));
 }
 
 BRINDLE_TEST_MAIN(TestConversionPlan)
