@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -48,20 +49,27 @@ void TestMainWindow::languageIndexesOutsideRangeStayEnglish()
 
 void TestMainWindow::quitSavesSettingsAndEndsWithZero()
 {
-    QString settingsFile;
+    const QString folder = TestProfile::home() + QStringLiteral("/Finished, 'ü'");
     {
         MainWindow window;
-        settingsFile = window.systemSettings().settingsFile;
         window.findChild<QCheckBox *>("checkBoxCoverage")->setChecked(true);
+        window.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(1);
+        window.systemSettings().outPath = folder;
+        window.systemSettings().threads = 3;
         window.show();
         QTimer::singleShot(0, window.findChild<QAction *>("actionQuit"), &QAction::trigger);
         QCOMPARE(QCoreApplication::exec(), 0);
     }
-    QSettings ini(settingsFile, QSettings::IniFormat);
-    QCOMPARE(ini.value(QStringLiteral("System/Coverage")).toString(), QStringLiteral("true"));
+    // The next start shows what the user left.
     MainWindow reopened;
     QVERIFY(reopened.findChild<QCheckBox *>("checkBoxCoverage")->isChecked());
+    QCOMPARE(reopened.findChild<QComboBox *>("comboBoxFormat")->currentIndex(), 1);
+    QCOMPARE(reopened.findChild<QLineEdit *>("lineEditOutput")->text(), folder);
+    QCOMPARE(reopened.jobs().limit(), 3);
+    reopened.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(0);
     reopened.systemSettings().coverage = false;
+    reopened.systemSettings().threads = 2;
+    reopened.systemSettings().save();
 }
 
 void TestMainWindow::languageChangeAsksToRestart_data()

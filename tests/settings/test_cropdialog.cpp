@@ -52,7 +52,6 @@ private slots:
     void fixedRatioCornersKeepTheRatio();
     void resetEmitsAZeroedRecord();
     void aLargerWindowKeepsTheCrop();
-    void recordTravelsThroughQueuedSignals();
     void cornerHandlesShowWhole_data();
     void cornerHandlesShowWhole();
     void numbersFollowTheFrameAndMoveIt();
@@ -298,18 +297,6 @@ void TestCropDialog::aLargerWindowKeepsTheCrop()
     // Nothing was dragged, so the record stays as it was.
     QCOMPARE(m_dialog->crop().left, before.left);
     QCOMPARE(m_dialog->crop().top, before.top);
-}
-
-void TestCropDialog::recordTravelsThroughQueuedSignals()
-{
-    QVERIFY(QMetaType::type("ST_CROP_THICK") != QMetaType::UnknownType);
-    CropWnd preview;
-    CropDialog receiver;
-    connect(&preview, &CropWnd::sigCrop, &receiver, &CropDialog::OnCrop, Qt::QueuedConnection);
-    emit preview.sigCrop(cropOf(0.25, 0.0, 0.0, 0.5));
-    QTRY_VERIFY(receiver.crop().cropped);
-    QCOMPARE(receiver.crop().left, 0.25);
-    QCOMPARE(receiver.crop().bottom, 0.5);
 }
 
 void TestCropDialog::cornerHandlesShowWhole_data()
