@@ -6,6 +6,7 @@
 #include "common/timeconv.h"
 #include "engines/enginerunner.h"
 #include "engines/linerelay.h"
+#include "engines/meltarguments.h"
 #include "engines/meltruncheck.h"
 #include "jobs/mergecommand.h"
 #include "settings/configformat.h"
@@ -85,6 +86,7 @@ class TestEngines : public QObject
 private slots:
     void initTestCase();
     void relayTurnsCarriageReturnsIntoLineFeeds();
+    void meltArgumentsAreTranslated();
     void tesselConversionForms();
     void chosenVolumeSetsLoudness_data();
     void chosenVolumeSetsLoudness();
@@ -122,6 +124,14 @@ void TestEngines::relayTurnsCarriageReturnsIntoLineFeeds()
     QCOMPARE(QString::fromStdString(out), QStringLiteral("frame=1\nframe=2\nend\ntail"));
     QCOMPARE(lines.size(), std::size_t(4));
     QCOMPARE(QString::fromStdString(lines[2]), QStringLiteral("end"));
+}
+
+// What the real melt runs below cannot show: the progress flag, and a frame size without its name.
+void TestEngines::meltArgumentsAreTranslated()
+{
+    const std::vector<std::string> translated
+        = MeltArguments::translate({"a.mp4", "-consumer", "avformat:out.mp4", "-s", "320x240 VGA"}, {25, 1});
+    QVERIFY((translated == std::vector<std::string>{"-progress", "a.mp4", "-consumer", "avformat:out.mp4", "s=320x240"}));
 }
 
 void TestEngines::tesselConversionForms()
