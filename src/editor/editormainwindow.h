@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/subtitletrack.h"
+
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -83,6 +85,8 @@ public slots:
     void on_actionAdd_Image_triggered();
     void on_actionAdd_Text_triggered();
     void on_actionAdd_Subtitle_triggered();
+    // Burns a subtitle track of the row's video; a text track is read into the row's session.
+    void chooseSubtitleTrack(const SubtitleTrack &track);
     void on_actionCrop_triggered();
     void on_actionRotate_left_triggered();
     void on_actionRotate_right_triggered();
