@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMenu>
 #include <QTimer>
 
 void whenModalShows(std::function<void(QWidget *)> act)
@@ -25,4 +26,17 @@ void whenFileDialogShows(const QString &path)
             static_cast<QDialog *>(dialog)->accept();
         }
     });
+}
+
+void whenMenuShows(std::function<void(QMenu *)> act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(menu);
+        }
+    });
+    poll->start(10);
 }
