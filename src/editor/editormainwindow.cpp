@@ -94,6 +94,10 @@ EditorMainWindow::EditorMainWindow(const EditorContext &context, QWidget *parent
                 background->refresh();
             }
         },
+        [this] {
+            const ConvertTask task = m_rows ? m_rows->task(m_rowId) : ConvertTask();
+            return task.hasSubtitle && task.subtitleTrackPictures ? task.subtitleTrack : -1;
+        },
     });
 }
 

@@ -57,7 +57,7 @@ QString OverlayGraphs::forRun(quint64 rowId, const ConvertTask &task, QStringLis
 
 QString OverlayGraphs::forPreview(quint64 rowId, const ConvertTask &task) const
 {
-    // The player draws on its video stream alone; a track of pictures reaches the preview by the player.
+    // The player draws a track of pictures itself, over what the graph gives.
     ConvertTask shown = task;
     if (shown.subtitleTrack >= 0 && shown.subtitleTrackPictures)
         shown.hasSubtitle = false;

@@ -1,4 +1,5 @@
 #include "modalwatch.h"
+#include "previewpicture.h"
 #include "subtitlemedia.h"
 #include "testmedia.h"
 #include "testpictures.h"
@@ -8,6 +9,7 @@
 #include "editor/editormainwindow.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/jobsmanage.h"
+#include "player/playerdock.h"
 #include "settings/configformat.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
@@ -172,12 +174,34 @@ private slots:
         m_window->findChild<QTableView *>(QStringLiteral("tableWidget"))->selectRow(1);
         EditorMainWindow *editor = openEditor();
         SubtitleDock *panel = editor->subtitleDock();
+        // Not chosen, the video's own pictures are no part of the preview, as of the output.
+        qint64 position = 0;
+        bool boxShown = false;
+        int samplesInCue = 0;
+        const QMetaObject::Connection watch =
+            connect(editor->preview(), &LivePreview::positionChanged, this, [&](qint64 us) {
+                position = us;
+                boxShown = boxShown || TestPictures::near(previewPixel(editor, QPointF(160, 170)), Qt::white);
+                samplesInCue += us > 600000 && us < 1400000 ? 1 : 0;
+            });
+        editor->transport()->m_playButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(position > 1600000, 10000);
+        disconnect(watch);
+        editor->transport()->m_stopButton->click();
+        QVERIFY(samplesInCue > 0);
+        QVERIFY(!boxShown);
+
         entries = choose(panel->trackButton(), QStringLiteral("Track 1"));
         QVERIFY2(entries.value(0).contains(QStringLiteral("dvd_subtitle")), qPrintable(entries.join('\n')));
         QTRY_VERIFY(rows()->task(ids[1]).subtitleTrackPictures);
         QVERIFY(panel->statusText().contains(QStringLiteral("cannot be edited")));
         QVERIFY(find<QLabel>("labelTrackNote")->text().contains(QStringLiteral("cannot be edited")));
         QCOMPARE(panel->session()->document().events.size(), 0);
+        // The preview draws the chosen pictures as the run burns them.
+        editor->transport()->m_playButton->click();
+        QCOMPARE(editor->preview()->state(), LivePreview::Playing);
+        QVERIFY(previewShows(editor, QPointF(160, 170), Qt::white));
+        editor->transport()->m_stopButton->click();
         editor->close();
 
         run();
