@@ -25,11 +25,6 @@ bool isBitmap(AVCodecID id)
     return descriptor && (descriptor->props & AV_CODEC_PROP_BITMAP_SUB);
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SubtitleTrack", text);
-}
-
 bool fail(QString *problem, const QString &why)
 {
     if (problem)
@@ -103,7 +98,7 @@ QList<SubtitleTrack> subtitleTracksOf(const void *formatContext)
 
 QString describeSubtitleTrack(const SubtitleTrack &track)
 {
-    QStringList parts{tr("Track %1").arg(track.index + 1)};
+    QStringList parts{QCoreApplication::translate("SubtitleTrack", "Track %1").arg(track.index + 1)};
     if (!track.language.isEmpty())
         parts << track.language;
     if (!track.title.isEmpty())
@@ -111,10 +106,10 @@ QString describeSubtitleTrack(const SubtitleTrack &track)
     parts << track.codec;
     QStringList flags;
     if (track.isDefault)
-        flags << tr("default");
+        flags << QCoreApplication::translate("SubtitleTrack", "default");
     if (track.forced)
-        flags << tr("forced");
-    flags << (track.bitmap ? tr("pictures, cannot be edited") : tr("text"));
+        flags << QCoreApplication::translate("SubtitleTrack", "forced");
+    flags << (track.bitmap ? QCoreApplication::translate("SubtitleTrack", "pictures, cannot be edited") : QCoreApplication::translate("SubtitleTrack", "text"));
     return parts.join(QStringLiteral(" · ")) + QStringLiteral(" (") + flags.join(QStringLiteral(", "))
            + QLatin1Char(')');
 }
@@ -123,10 +118,10 @@ bool extractSubtitleTrack(const QString &mediaPath, int track, const QString &as
 {
     AVFormatContext *opened = nullptr;
     if (avformat_open_input(&opened, mediaPath.toUtf8().constData(), nullptr, nullptr) < 0)
-        return fail(problem, tr("%1 cannot be opened").arg(mediaPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 cannot be opened").arg(mediaPath));
     const std::unique_ptr<AVFormatContext, InputCloser> input(opened);
     if (avformat_find_stream_info(opened, nullptr) < 0)
-        return fail(problem, tr("the streams of %1 cannot be read").arg(mediaPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "the streams of %1 cannot be read").arg(mediaPath));
 
     const AVStream *stream = nullptr;
     for (unsigned i = 0, seen = 0; i < opened->nb_streams && !stream; ++i) {
@@ -134,19 +129,19 @@ bool extractSubtitleTrack(const QString &mediaPath, int track, const QString &as
             stream = opened->streams[i];
     }
     if (!stream)
-        return fail(problem, tr("%1 has no subtitle track %2").arg(mediaPath).arg(track + 1));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 has no subtitle track %2").arg(mediaPath).arg(track + 1));
     const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
-        return fail(problem, tr("subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
     if (isBitmap(stream->codecpar->codec_id))
-        return fail(problem, tr("subtitle track %1 of %2 holds pictures, not text").arg(track + 1).arg(mediaPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 holds pictures, not text").arg(track + 1).arg(mediaPath));
 
     const std::unique_ptr<AVCodecContext, DecoderFree> decoder(avcodec_alloc_context3(codec));
     if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
-        return fail(problem, tr("subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
     decoder->pkt_timebase = stream->time_base;
     if (avcodec_open2(decoder.get(), codec, nullptr) < 0 || !decoder->subtitle_header)
-        return fail(problem, tr("subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
 
     QByteArray text(reinterpret_cast<const char *>(decoder->subtitle_header), decoder->subtitle_header_size);
     if (!text.endsWith('\n'))
@@ -180,10 +175,10 @@ bool extractSubtitleTrack(const QString &mediaPath, int track, const QString &as
         av_packet_unref(packet.get());
     }
     if (lines == 0 && failures > 0)
-        return fail(problem, tr("no line of subtitle track %1 of %2 could be decoded").arg(track + 1).arg(mediaPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "no line of subtitle track %1 of %2 could be decoded").arg(track + 1).arg(mediaPath));
 
     QFile file(assPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() || !file.flush())
-        return fail(problem, tr("%1 cannot be written").arg(assPath));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 cannot be written").arg(assPath));
     return true;
 }
