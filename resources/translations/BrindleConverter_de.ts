@@ -2208,6 +2208,10 @@ Jetzt neu starten?</translation>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>Untertitelspur %1 des Videos wird als Bilder eingebrannt; sie lassen sich nicht bearbeiten.</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (Spur %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

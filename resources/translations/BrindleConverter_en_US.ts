@@ -2208,6 +2208,10 @@ Do you want to restart now?</translation>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (track %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

@@ -2208,6 +2208,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>La piste de sous-titres %1 de la vidéo est incrustée sous forme d’images ; elles ne peuvent pas être modifiées.</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (piste %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

@@ -2208,6 +2208,10 @@ Riavviare adesso?</translation>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>La traccia di sottotitoli %1 del video viene impressa come immagini; non si possono modificare.</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (traccia %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

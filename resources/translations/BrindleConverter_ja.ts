@@ -2208,6 +2208,10 @@ Do you want to restart now?</source>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>動画の字幕トラック %1 は画像として焼き込まれます。編集はできません。</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (トラック %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

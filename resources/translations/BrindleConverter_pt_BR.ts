@@ -2208,6 +2208,10 @@ Deseja reiniciar agora?</translation>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>A faixa de legendas %1 do vídeo é gravada como imagens; elas não podem ser editadas.</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (faixa %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

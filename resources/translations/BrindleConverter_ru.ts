@@ -2208,6 +2208,10 @@ Do you want to restart now?</source>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>Дорожка субтитров %1 видео впечатывается как картинки; их нельзя править.</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (дорожка %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

@@ -2208,6 +2208,10 @@ Do you want to restart now?</source>
         <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
         <translation>视频的字幕轨道 %1 以图像形式烧录，无法编辑。</translation>
     </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (轨道 %2).ass</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleWidget</name>

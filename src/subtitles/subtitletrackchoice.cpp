@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace SubtitleTrackChoice {
@@ -20,13 +21,18 @@ bool read(const QString &source, const SubtitleTrack &track, const QString &fold
                        .arg(track.codec);
         return false;
     }
-    if (!ensureFolder(folder)) {
-        *problem = QCoreApplication::translate("SubtitleTrackChoice", "The folder %1 cannot be made.").arg(folder);
+    // One file per video and track, named after the video as the panel's title shows it; a
+    // folder per video keeps videos of one name in different folders apart.
+    const QByteArray key = QCryptographicHash::hash(source.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    const QString videoFolder = folder + QLatin1Char('/') + QLatin1String(key);
+    if (!ensureFolder(videoFolder)) {
+        *problem = QCoreApplication::translate("SubtitleTrackChoice", "The folder %1 cannot be made.").arg(videoFolder);
         return false;
     }
-    // One file per video and track: choosing it again reads it again.
-    const QByteArray key = QCryptographicHash::hash(source.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    const QString target = folder + QStringLiteral("/track-%1-%2.ass").arg(QLatin1String(key)).arg(track.index + 1);
+    const QString target = videoFolder + QLatin1Char('/')
+                           + QCoreApplication::translate("SubtitleTrackChoice", "%1 (track %2).ass")
+                                 .arg(QFileInfo(source).completeBaseName())
+                                 .arg(track.index + 1);
     if (!extractSubtitleTrack(source, track.index, target, problem))
         return false;
     *path = target;

@@ -129,6 +129,7 @@ private slots:
             return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString();
         };
         QCOMPARE(tabText(), QStringLiteral("LATE CUE"));
+        QCOMPARE(QFileInfo(rows()->task(id).subtitlePath).fileName(), QStringLiteral("film, 'ü' [1] (track 2).ass"));
 
         EditorMainWindow *editor = openEditor();
         SubtitleDock *panel = editor->subtitleDock();
