@@ -368,7 +368,8 @@ private slots:
 
         for (const QStringList &bad : {QStringList{"--format", "webm", in}, QStringList{"--format", "Broken", in}, QStringList{"--jobs", "0", in},
                                        QStringList{"--canvas", "wide", in}, QStringList{"--project", in, in},
-                                       QStringList{"--subtitle", "/nonexistent.srt", in}, QStringList{}}) {
+                                       QStringList{"--subtitle", "/nonexistent.srt", in},
+                                       QStringList{"--subtitle-track", "0", in}, QStringList{}}) {
             run = runBatch(bad);
             QVERIFY2(run.exitCode == 2, qPrintable(bad.join(' ')));
             QVERIFY(!run.errors.isEmpty());
