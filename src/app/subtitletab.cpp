@@ -115,6 +115,7 @@ bool SubtitleTab::chooseTrack(const SubtitleTrack &track)
     if (m_session->path() == path)
         m_session->follow(path);
     m_row->update([&](ConvertTask &task) { SubtitleTrackChoice::apply(task, track, path); });
+    m_session->setSaveFolder(QFileInfo(m_row->task().sourcePath).absolutePath());
     return true;
 }
 
@@ -151,7 +152,9 @@ void SubtitleTab::on_BtnSubtitleSave_clicked()
 {
     if (!m_session)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), m_session->path(),
+    // Lines of a video's track start beside the video, not in the cache they were read into.
+    const QString start = m_row->task().subtitleTrack >= 0 ? m_session->proposedSaveName() : m_session->path();
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), start,
                                                       QStringLiteral("ASS File(*.ass);;SRT File(*.srt)"));
     if (!path.isEmpty())
         save(path);

@@ -359,6 +359,7 @@ void EditorMainWindow::chooseSubtitleTrack(const SubtitleTrack &track)
     if (path.isEmpty())
         session->follow(QString());
     m_rows->updateTask(m_rowId, [&](ConvertTask &task) { SubtitleTrackChoice::apply(task, track, path); });
+    session->setSaveFolder(QFileInfo(m_source).absolutePath());
     m_subtitleDock->showStatus(SubtitleTrackChoice::picturesNote(m_rows->task(m_rowId)));
 }
 

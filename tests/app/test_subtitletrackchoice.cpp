@@ -19,9 +19,11 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -130,6 +132,15 @@ private slots:
         };
         QCOMPARE(tabText(), QStringLiteral("LATE CUE"));
         QCOMPARE(QFileInfo(rows()->task(id).subtitlePath).fileName(), QStringLiteral("film, 'ü' [1] (track 2).ass"));
+        // Read into the cache, the lines are saved beside the video unless the user goes elsewhere.
+        QString proposed;
+        whenModalShows([&proposed](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            proposed = dialog ? dialog->directory().absolutePath() : QString();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        find<QPushButton>("BtnSubtitleSave")->click();
+        QCOMPARE(proposed, QFileInfo(source).absolutePath());
 
         EditorMainWindow *editor = openEditor();
         SubtitleDock *panel = editor->subtitleDock();
