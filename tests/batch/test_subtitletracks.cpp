@@ -108,6 +108,8 @@ private slots:
             << SubtitleMedia::videoWithTracks("ass.mkv", {styledAss()}, "ass") << 1 << QColor(Qt::red) << 1.0 << 2.2;
         QTest::newRow("mov_text in MP4") << SubtitleMedia::videoWithTracks("movtext.mp4", {early}, "mov_text") << 1
                                          << QColor(Qt::white) << 1.0 << 2.2;
+        QTest::newRow("WebVTT in MKV") << SubtitleMedia::videoWithTracks("webvtt.mkv", {early}, "webvtt") << 1
+                                       << QColor(Qt::white) << 1.0 << 2.2;
         QTest::newRow("pictures in MKV") << SubtitleMedia::videoWithTracks("dvdsub.mkv", {box}, "copy") << 1
                                          << QColor(Qt::white) << 1.0 << 2.2;
         QTest::newRow("second of two tracks")
