@@ -2168,6 +2168,10 @@ Jetzt neu starten?</translation>
         <source>%1 cannot be written</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>nicht dekodierbar</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

@@ -2168,6 +2168,10 @@ Do you want to restart now?</translation>
         <source>%1 cannot be written</source>
         <translation>%1 cannot be written</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>cannot be decoded</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

@@ -2168,6 +2168,10 @@ Do you want to restart now?</source>
         <source>%1 cannot be written</source>
         <translation>no se puede escribir %1</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>no decodificable</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

@@ -2168,6 +2168,10 @@ Voulez-vous redémarrer maintenant ?</translation>
         <source>%1 cannot be written</source>
         <translation>%1 ne peut pas être écrit</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>non décodable</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

@@ -2168,6 +2168,10 @@ Riavviare adesso?</translation>
         <source>%1 cannot be written</source>
         <translation>impossibile scrivere %1</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>non decodificabile</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

@@ -2168,6 +2168,10 @@ Do you want to restart now?</source>
         <source>%1 cannot be written</source>
         <translation>%1 に書き込めません</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>デコード不可</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

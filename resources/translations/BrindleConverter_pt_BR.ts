@@ -2168,6 +2168,10 @@ Deseja reiniciar agora?</translation>
         <source>%1 cannot be written</source>
         <translation>não é possível gravar %1</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>não decodificável</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

@@ -2168,6 +2168,10 @@ Do you want to restart now?</source>
         <source>%1 cannot be written</source>
         <translation>не удаётся записать %1</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>не декодируется</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

@@ -2168,6 +2168,10 @@ Do you want to restart now?</source>
         <source>%1 cannot be written</source>
         <translation>无法写入 %1</translation>
     </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>无法解码</translation>
+    </message>
 </context>
 <context>
     <name>SubtitleTrackButton</name>

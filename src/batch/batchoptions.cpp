@@ -52,7 +52,8 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
         QStringLiteral("canvas"),
         tr("The size of the video the layers were placed on, for projects that do not record it."),
         tr("width x height"));
-    parser.addOptions({project, subtitle, subtitleTrack, subtitleTrackOptional, format, output, jobs, dryRun, json, canvas});
+    parser.addOptions(
+        {project, subtitle, subtitleTrack, subtitleTrackOptional, format, output, jobs, dryRun, json, canvas});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("inputs"), tr("Video files and folders of video files."),

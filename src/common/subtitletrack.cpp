@@ -32,6 +32,14 @@ bool fail(QString *problem, const QString &why)
     return false;
 }
 
+const char *const kCannotDecode = QT_TRANSLATE_NOOP("SubtitleTrack", "subtitle track %1 of %2 cannot be decoded");
+
+// The text names the track, counted from 1, as %1 and the file as %2.
+bool failTrack(QString *problem, const char *text, int track, const QString &mediaPath)
+{
+    return fail(problem, QCoreApplication::translate("SubtitleTrack", text).arg(track + 1).arg(mediaPath));
+}
+
 // H:MM:SS.cc, as ASS writes times.
 QByteArray assTime(qint64 us)
 {
@@ -109,7 +117,11 @@ QString describeSubtitleTrack(const SubtitleTrack &track)
         flags << QCoreApplication::translate("SubtitleTrack", "default");
     if (track.forced)
         flags << QCoreApplication::translate("SubtitleTrack", "forced");
-    flags << (track.bitmap ? QCoreApplication::translate("SubtitleTrack", "pictures, cannot be edited") : QCoreApplication::translate("SubtitleTrack", "text"));
+    if (!track.decodable)
+        flags << QCoreApplication::translate("SubtitleTrack", "cannot be decoded");
+    else
+        flags << (track.bitmap ? QCoreApplication::translate("SubtitleTrack", "pictures, cannot be edited")
+                               : QCoreApplication::translate("SubtitleTrack", "text"));
     return parts.join(QStringLiteral(" · ")) + QStringLiteral(" (") + flags.join(QStringLiteral(", "))
            + QLatin1Char(')');
 }
@@ -121,7 +133,8 @@ bool extractSubtitleTrack(const QString &mediaPath, int track, const QString &as
         return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 cannot be opened").arg(mediaPath));
     const std::unique_ptr<AVFormatContext, InputCloser> input(opened);
     if (avformat_find_stream_info(opened, nullptr) < 0)
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "the streams of %1 cannot be read").arg(mediaPath));
+        return fail(problem,
+                    QCoreApplication::translate("SubtitleTrack", "the streams of %1 cannot be read").arg(mediaPath));
 
     const AVStream *stream = nullptr;
     for (unsigned i = 0, seen = 0; i < opened->nb_streams && !stream; ++i) {
@@ -129,19 +142,23 @@ bool extractSubtitleTrack(const QString &mediaPath, int track, const QString &as
             stream = opened->streams[i];
     }
     if (!stream)
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 has no subtitle track %2").arg(mediaPath).arg(track + 1));
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 has no subtitle track %2")
+                                 .arg(mediaPath)
+                                 .arg(track + 1));
     const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
+        return failTrack(problem, kCannotDecode, track, mediaPath);
     if (isBitmap(stream->codecpar->codec_id))
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 holds pictures, not text").arg(track + 1).arg(mediaPath));
+        return failTrack(problem,
+                         QT_TRANSLATE_NOOP("SubtitleTrack", "subtitle track %1 of %2 holds pictures, not text"), track,
+                         mediaPath);
 
     const std::unique_ptr<AVCodecContext, DecoderFree> decoder(avcodec_alloc_context3(codec));
     if (!decoder || avcodec_parameters_to_context(decoder.get(), stream->codecpar) < 0)
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
+        return failTrack(problem, kCannotDecode, track, mediaPath);
     decoder->pkt_timebase = stream->time_base;
     if (avcodec_open2(decoder.get(), codec, nullptr) < 0 || !decoder->subtitle_header)
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "subtitle track %1 of %2 cannot be decoded").arg(track + 1).arg(mediaPath));
+        return failTrack(problem, kCannotDecode, track, mediaPath);
 
     QByteArray text(reinterpret_cast<const char *>(decoder->subtitle_header), decoder->subtitle_header_size);
     if (!text.endsWith('\n'))
@@ -175,7 +192,9 @@ bool extractSubtitleTrack(const QString &mediaPath, int track, const QString &as
         av_packet_unref(packet.get());
     }
     if (lines == 0 && failures > 0)
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "no line of subtitle track %1 of %2 could be decoded").arg(track + 1).arg(mediaPath));
+        return failTrack(problem,
+                         QT_TRANSLATE_NOOP("SubtitleTrack", "no line of subtitle track %1 of %2 could be decoded"), track,
+                         mediaPath);
 
     QFile file(assPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() || !file.flush())

@@ -35,7 +35,8 @@ void SubtitleTrackButton::fillMenu()
 {
     m_menu->clear();
     // Read when asked: the row's file may have changed since the list was made.
-    const QList<SubtitleTrack> tracks = m_source.isEmpty() ? QList<SubtitleTrack>() : probeMedia(m_source).subtitleTracks;
+    const QList<SubtitleTrack> tracks =
+        m_source.isEmpty() ? QList<SubtitleTrack>() : probeMedia(m_source).subtitleTracks;
     if (tracks.isEmpty()) {
         m_menu->addAction(tr("The video carries no subtitle tracks"))->setEnabled(false);
         return;

@@ -177,6 +177,7 @@ private slots:
         // The menu offers no broken track; one chosen before it broke is what a run meets.
         QStringList entries = choose(find<SubtitleTrackButton>("BtnSubtitleFromVideo"), QStringLiteral("Track 1"));
         QCOMPARE(entries.size(), 1);
+        QVERIFY2(entries.first().contains(QStringLiteral("cannot be decoded")), qPrintable(entries.first()));
         QCOMPARE(rows()->task(ids[0]).subtitleTrack, -1);
         rows()->updateTask(ids[0], [](ConvertTask &task) {
             task.hasSubtitle = true;
