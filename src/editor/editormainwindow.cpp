@@ -238,7 +238,24 @@ void EditorMainWindow::openRow(ConversionListModel *rows, quint64 rowId)
     m_preview->setSource(videoPath, m_durationUs);
     m_subtitleDock->showSession(m_subtitles->open(rowId, task.subtitlePath));
     m_subtitleDock->trackButton()->setSource(videoPath);
-    m_subtitleDock->showStatus(SubtitleTrackChoice::picturesNote(task));
+    m_trackNote.clear();
+    showTrackNote();
+    disconnect(m_taskWatch);
+    m_taskWatch = connect(rows, &QAbstractItemModel::dataChanged, this,
+                          [this](const QModelIndex &, const QModelIndex &, const QVector<int> &roles) {
+                              if (roles.contains(ConversionListModel::TaskRole))
+                                  showTrackNote();
+                          });
+}
+
+void EditorMainWindow::showTrackNote()
+{
+    const QString note = m_rows ? SubtitleTrackChoice::picturesNote(m_rows->task(m_rowId)) : QString();
+    // Other news in the panel's status line stays until the note itself changes.
+    if (note == m_trackNote)
+        return;
+    m_trackNote = note;
+    m_subtitleDock->showStatus(note);
 }
 
 void EditorMainWindow::OnPlayPause()
@@ -360,7 +377,6 @@ void EditorMainWindow::chooseSubtitleTrack(const SubtitleTrack &track)
         session->follow(QString());
     m_rows->updateTask(m_rowId, [&](ConvertTask &task) { SubtitleTrackChoice::apply(task, track, path); });
     session->setSaveFolder(QFileInfo(m_source).absolutePath());
-    m_subtitleDock->showStatus(SubtitleTrackChoice::picturesNote(m_rows->task(m_rowId)));
 }
 
 void EditorMainWindow::on_actionCrop_triggered()

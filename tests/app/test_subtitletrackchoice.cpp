@@ -204,11 +204,22 @@ private slots:
         QVERIFY(samplesInCue > 0);
         QVERIFY(!boxShown);
 
+        // Chosen in either window, the other says the pictures cannot be edited.
+        choose(find<SubtitleTrackButton>("BtnSubtitleFromVideo"), QStringLiteral("Track 1"));
+        QTRY_VERIFY(rows()->task(ids[1]).subtitleTrackPictures);
+        QVERIFY(panel->statusText().contains(QStringLiteral("cannot be edited")));
+        rows()->updateTask(ids[1], [](ConvertTask &task) {
+            task.hasSubtitle = false;
+            task.subtitleTrack = -1;
+            task.subtitleTrackPictures = false;
+        });
+        QVERIFY(find<QLabel>("labelTrackNote")->isHidden());
+        QVERIFY(panel->statusText().isEmpty());
         entries = choose(panel->trackButton(), QStringLiteral("Track 1"));
         QVERIFY2(entries.value(0).contains(QStringLiteral("dvd_subtitle")), qPrintable(entries.join('\n')));
         QTRY_VERIFY(rows()->task(ids[1]).subtitleTrackPictures);
-        QVERIFY(panel->statusText().contains(QStringLiteral("cannot be edited")));
         QVERIFY(find<QLabel>("labelTrackNote")->text().contains(QStringLiteral("cannot be edited")));
+        QVERIFY(panel->statusText().contains(QStringLiteral("cannot be edited")));
         QCOMPARE(panel->session()->document().events.size(), 0);
         // The preview draws the chosen pictures as the run burns them.
         editor->transport()->m_playButton->click();
