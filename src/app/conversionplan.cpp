@@ -3,6 +3,7 @@
 #include "common/timeconv.h"
 #include "jobs/commandparts.h"
 #include "jobs/splitcommand.h"
+#include "layers/subtitlepictures.h"
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
 
@@ -48,7 +49,9 @@ QStringList videoOptions(const ConfigFormat &format, const HardwareChoice &hardw
     if (CommandParts::isCopy(format.vCodec))
         return options;
 
-    if (!filterGraph.isEmpty())
+    if (readsSourceStreams(filterGraph))
+        options << QStringLiteral("-filter_complex") << filterGraph;
+    else if (!filterGraph.isEmpty())
         options << QStringLiteral("-vf") << filterGraph;
     const bool autoRate = format.vBitRate == QLatin1String("Auto");
     const qint64 q = autoRate ? probe.bitRate / 1000 : CommandParts::leadingInteger(format.vBitRate);

@@ -10,6 +10,8 @@ struct BatchOptions
 {
     QString project;  // the layers (.qpj); empty for none
     QString subtitle; // burned into every output; empty for none
+    int subtitleTrack = -1;       // the inputs' own subtitle track to burn, from 0; -1 for none
+    bool subtitleTrackOptional = false; // an input without that track is skipped, not failed
     QString format;   // a container name or an output-format INI file; empty for the user's own
     QString output;   // folder of the outputs; empty for the user's output folder
     int jobs = 0;     // engines at once; 0 for the user's setting

@@ -24,6 +24,7 @@
 #include "subtitles/subtitlesession.h"
 #include "testmedia.h"
 #include "testpictures.h"
+#include "previewpicture.h"
 #include "testprofile.h"
 
 #include <QAbstractButton>
@@ -83,33 +84,6 @@ QString pictureFile(const QString &path, QSize size, QColor colour)
     QImage image(size, QImage::Format_ARGB32);
     image.fill(colour);
     return image.save(path) ? path : QString();
-}
-
-// The colour at a canvas point of what the preview engine shows in its host window.
-QRgb previewPixel(EditorMainWindow *editor, QPointF canvasPoint)
-{
-    QWidget *host = editor->preview()->host();
-    if (!host || !host->isVisible())
-        return 0;
-    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(host->winId()).toImage();
-    const QSize canvas = editor->scene()->canvasSize();
-    if (shown.isNull() || canvas.isEmpty())
-        return 0;
-    return shown.pixel(int(canvasPoint.x() * shown.width() / canvas.width()),
-                       int(canvasPoint.y() * shown.height() / canvas.height()));
-}
-
-bool previewShows(EditorMainWindow *editor, QPointF canvasPoint, QColor colour)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 8000) {
-        if (near(previewPixel(editor, canvasPoint), colour))
-            return true;
-        QTest::qWait(50);
-    }
-    qWarning() << "preview shows" << QColor(previewPixel(editor, canvasPoint)).name() << "not" << colour.name();
-    return false;
 }
 
 // Drags with the left button on the view from one scene point to another.
