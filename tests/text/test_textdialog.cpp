@@ -119,32 +119,6 @@ private slots:
         qRegisterMetaType<CWordArtInfo *>();
     }
 
-    void newDialogStartsWithTheDefaults()
-    {
-        VTextPropSheetDialog dialog;
-        const CWordArtInfo &info = dialog.wordArtInfo();
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Text Options"));
-        QCOMPARE(dialog.size(), QSize(640, 480));
-        QCOMPARE(info.Text, QStringLiteral("Enter your own content here"));
-        QCOMPARE(info.Font.family(), QStringLiteral("Arial Black"));
-        QCOMPARE(info.Font.pixelSize(), 40);
-        QCOMPARE(info.TextEffect, int(CWordArtInfo::TextGlow));
-        QCOMPARE(control<QTextEdit>(&dialog, "textEdit")->toPlainText(), info.Text);
-        QCOMPARE(control<QComboBox>(&dialog, "comboBoxSize")->currentText(), QStringLiteral("40"));
-        QCOMPARE(control<QComboBox>(&dialog, "comboBoxEffect")->currentIndex(), 0);
-        for (const char *name : {"buttonOk", "buttonCancel"})
-            QCOMPARE(control<QPushButton>(&dialog, name)->size(), QSize(100, 30));
-        for (const char *name : {"buttonOutline", "buttonShadow", "buttonBackground"}) {
-            QCOMPARE(control<QPushButton>(&dialog, name)->height(), 30);
-            QVERIFY(control<QPushButton>(&dialog, name)->minimumWidth() >= 100);
-        }
-        CWordArtInfo copy = info;
-        QImage image;
-        copy.render(image);
-        QCOMPARE(copy.Origin, QPoint(7, 7));
-        QTRY_COMPARE(dialog.preview()->image().size(), image.size());
-    }
-
     void anExistingTextIsShownAndReadBack()
     {
         CWordArtInfo info;
