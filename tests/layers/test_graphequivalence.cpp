@@ -1,4 +1,5 @@
 #include "placedlayer.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 #include "common/converttask.h"
@@ -161,23 +162,6 @@ private:
         return buildFilterGraph(task, sources, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs}, m_dir.path());
     }
 
-    QString writeSubtitle()
-    {
-        QFile file(m_dir.filePath(QStringLiteral("lines.ass")));
-        if (!file.open(QIODevice::WriteOnly))
-            return QString();
-        file.write("[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n[V4+ Styles]\n"
-                   "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, "
-                   "Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, "
-                   "Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                   "Style: Default,DejaVu Sans,24,&H00FFFFFF,&H00FFFFFF,&H00000000,&H80000000,0,0,0,0,100,100,0,0,1,2,"
-                   "2,2,10,10,20,1\n\n[Events]\n"
-                   "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
-                   "Dialogue: 0,0:00:00.40,0:00:01.60,Default,,0,0,0,,First line\\Nsecond row\n"
-                   "Dialogue: 0,0:00:01.80,0:00:02.90,Default,,0,0,0,,Over the turned video\n");
-        return file.fileName();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -202,7 +186,7 @@ private slots:
         };
         m_slides = pattern(QStringLiteral("equivalence-slides.mp4"), 1);
         m_film = pattern(QStringLiteral("equivalence-film.mp4"), 24);
-        m_subtitle = writeSubtitle();
+        m_subtitle = TestFiles::write(m_dir.filePath(QStringLiteral("lines.ass")), TestFiles::helloAss());
         QVERIFY(!m_slides.isEmpty() && !m_film.isEmpty() && !m_subtitle.isEmpty());
     }
 
@@ -356,20 +340,20 @@ private slots:
         CLayerInfo video = layer(CLayerInfo::Video, m_video, 60, 40, 200, 150);
         video.Angle = 30;
         const PlacedLayer placed(video, 1);
-        const WhiteBackground frame = overWhite(placed);
-        QVERIFY(frame.isValid());
+        const QImage frame = overWhite(placed);
+        QCOMPARE(frame.size(), QSize(kWidth, kHeight));
         const QRectF box = placed.sceneBox();
         // Just inside each corner of the turned layer's bounding box lies the background.
         const QList<QPoint> corners{box.topLeft().toPoint() + QPoint(3, 3), box.topRight().toPoint() + QPoint(-4, 3),
                                     box.bottomLeft().toPoint() + QPoint(3, -4),
                                     box.bottomRight().toPoint() + QPoint(-4, -4)};
         for (const QPoint &corner : corners) {
-            const QColor c = frame.pixel(qBound(0, corner.x(), kWidth - 1), qBound(0, corner.y(), kHeight - 1));
+            const QColor c = frame.pixelColor(qBound(0, corner.x(), kWidth - 1), qBound(0, corner.y(), kHeight - 1));
             QVERIFY2(c.red() > 200 && c.green() > 200 && c.blue() > 200,
                      qPrintable(QStringLiteral("corner %1,%2 is %3").arg(corner.x()).arg(corner.y()).arg(c.name())));
         }
         // And the middle shows the layer's own picture, not the white below.
-        const QColor middle = frame.pixel(int(box.center().x()), int(box.center().y()));
+        const QColor middle = frame.pixelColor(int(box.center().x()), int(box.center().y()));
         QVERIFY2(!(middle.red() > 240 && middle.green() > 240 && middle.blue() > 240), qPrintable(middle.name()));
     }
 
@@ -421,44 +405,24 @@ private slots:
         info.Transparent = 50;
         info.Angle = angle;
         const PlacedLayer placed(info, 1);
-        const WhiteBackground frame = overWhite(placed);
-        QVERIFY(frame.isValid());
+        const QImage frame = overWhite(placed);
+        QCOMPARE(frame.size(), QSize(kWidth, kHeight));
         const QPointF centre = placed.sceneBox().center();
-        const QColor middle = frame.pixel(int(centre.x()), int(centre.y()));
+        const QColor middle = frame.pixelColor(int(centre.x()), int(centre.y()));
         QVERIFY2(qAbs(middle.red() - 128) < 16 && qAbs(middle.green() - 128) < 16 && qAbs(middle.blue() - 128) < 16,
                  qPrintable(middle.name()));
     }
 
 private:
     // The first frame of a layer drawn by the builder's graph over a white picture.
-    struct WhiteBackground
-    {
-        QByteArray rgb;
-        bool isValid() const { return rgb.size() == kWidth * kHeight * 3; }
-        QColor pixel(int x, int y) const
-        {
-            const char *p = rgb.constData() + (y * kWidth + x) * 3;
-            return QColor(uchar(p[0]), uchar(p[1]), uchar(p[2]));
-        }
-    };
-
-    static WhiteBackground overWhite(const PlacedLayer &placed)
+    static QImage overWhite(const PlacedLayer &placed)
     {
         ConvertTask task;
         task.width = kWidth;
         task.height = kHeight;
         const QString graph = buildFilterGraph(task, {&placed}, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs},
                                                QString());
-        WhiteBackground frame;
-        const QStringList arguments{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
-                                    QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                    QStringLiteral("color=c=white:s=%1x%2:r=25:d=0.2").arg(kWidth).arg(kHeight),
-                                    QStringLiteral("-vf"), graph, QStringLiteral("-frames:v"), QStringLiteral("1"),
-                                    QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"),
-                                    QStringLiteral("rgb24"), QStringLiteral("-")};
-        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &frame.rgb))
-            qWarning().noquote() << "ffmpeg refused" << graph;
-        return frame;
+        return TestMedia::frameOf(TestMedia::colourClip(QStringLiteral("white")), 0, graph);
     }
 };
 

