@@ -279,51 +279,6 @@ private slots:
         QVERIFY(near(frame.pixelColor(230, 530), Qt::green));
     }
 
-    void awkwardLayerFileNamesRender()
-    {
-        const QString folder = m_dir.filePath(QStringLiteral("odd 'x': [y], z; ü %d"));
-        QVERIFY(QDir().mkpath(folder));
-        m_cacheFolder = folder + QStringLiteral("/cache, 'c': [d] %d");
-        const QStringList names{QStringLiteral("it's \"q\".png"), QStringLiteral("a:b,c;d.png"),
-                                QStringLiteral("[in][m].png"), QStringLiteral("logo%d.png"),
-                                QStringLiteral("Ölbild 水印 %03d.png")};
-        QVERIFY(newScene());
-        QList<QWatermarkBase *> placed;
-        int x = 40;
-        for (const QString &name : names) {
-            QImage image(50, 50, QImage::Format_ARGB32);
-            image.fill(Qt::green);
-            const QString path = folder + QLatin1Char('/') + name;
-            QVERIFY(image.save(path, "PNG"));
-            QWatermarkBase *layer = m_scene->addImage(path);
-            QVERIFY(layer);
-            place(layer, x, 300);
-            placed.append(layer);
-            x += 100;
-        }
-        // What a numbered-sequence reading of "logo%d.png" would open.
-        QImage decoy(50, 50, QImage::Format_ARGB32);
-        decoy.fill(Qt::red);
-        QVERIFY(decoy.save(folder + QStringLiteral("/logo1.png"), "PNG"));
-        CWordArtInfo words;
-        words.Text = QStringLiteral("Ü");
-        words.Font.setPixelSize(60);
-        words.EnableBackground = true;
-        words.BackgroundColor = QColor(255, 0, 255);
-        words.BackgroundAlpha = 255;
-        QWatermarkBase *text = m_scene->addText(words);
-        QVERIFY(text);
-        place(text, 700, 500);
-
-        const QString built = graph();
-        const QImage frame = convertAndReadBack(built, QStringLiteral("awkward"));
-        QVERIFY2(!frame.isNull(), qPrintable(built));
-        for (QWatermarkBase *layer : placed)
-            QVERIFY2(near(frame.pixelColor((layer->pos() + QPointF(25, 25)).toPoint()), Qt::green),
-                     qPrintable(layer->info().FileName));
-        QVERIFY(near(frame.pixelColor((text->pos() + QPointF(3, 3)).toPoint()), QColor(255, 0, 255)));
-    }
-
     void everyBuildWritesItsTextToFilesOfItsOwn()
     {
         QVERIFY(newScene());

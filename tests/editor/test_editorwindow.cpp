@@ -47,8 +47,6 @@
 
 #include <functional>
 
-#include <unistd.h>
-
 using TestPictures::differingShare;
 using TestPictures::near;
 using TestMedia::frameOf;
@@ -139,7 +137,7 @@ private slots:
 
     void watermarkOpensTheEditorOnTheCurrentRow();
     void toolBarAndLayerMenu();
-    void zoomAndTurnArithmetic();
+    void zoomArithmetic();
     void turnsAndFlipsReachTaskAndCanvas();
     void layerPanelFollowsLayers();
     void panelShowsTheDocumentThroughDialogAndUndo();
@@ -148,7 +146,6 @@ private slots:
     void unreadableLayerFileIsNamed_data();
     void unreadableLayerFileIsNamed();
     void openReplacesLayersAndKeepsBackground();
-    void unreadableProjectKeepsLayers_data();
     void unreadableProjectKeepsLayers();
     void saveFailureIsReported();
     void previewPausesAndConvertsWithLayers();
@@ -265,9 +262,6 @@ void TestEditorWindow::toolBarAndLayerMenu()
     QTRY_VERIFY(m_editor->layerMenu()->isVisible());
     m_editor->layerMenu()->close();
 
-    QCOMPARE(editorAction("actionUndo")->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::CTRL + Qt::Key_Z)}));
-    QCOMPARE(editorAction("actionRedo")->shortcuts(),
-             QList<QKeySequence>({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)}));
     // Undo takes back the layer just added.
     QCOMPARE(document()->count(), 1);
     editorAction("actionUndo")->trigger();
@@ -295,23 +289,14 @@ void TestEditorWindow::toolBarAndLayerMenu()
     QCOMPARE(document()->count(), 0);
     editorAction("actionRedo")->trigger();
     QCOMPARE(document()->count(), 1);
-
-    QCOMPARE(m_editor->dockWidgetArea(m_editor->layerDock()), Qt::RightDockWidgetArea);
-    QCOMPARE(m_editor->dockWidgetArea(reinterpret_cast<QDockWidget *>(m_editor->subtitleDock())),
-             Qt::RightDockWidgetArea);
 }
 
-void TestEditorWindow::zoomAndTurnArithmetic()
+void TestEditorWindow::zoomArithmetic()
 {
     QCOMPARE(EditorRules::initialZoom(QSize(320, 240), QSize(1600, 1200)), 100.0);
     // 1920 / (1600 * 0.7) = 1.714...: shrunk to 100 / 1.714 * 0.8.
     QCOMPARE(EditorRules::initialZoom(QSize(1920, 1080), QSize(1600, 1200)), 100.0 / (1920 / 1120.0) * 0.8);
     QCOMPARE(EditorRules::hostSize(300, QSize(320, 240)), QSize(400, 300));
-    QCOMPARE(EditorRules::turnedLeft(-1), 2);
-    QCOMPARE(EditorRules::turnedLeft(2), 2);
-    QCOMPARE(EditorRules::turnedLeft(1), -1);
-    QCOMPARE(EditorRules::turnedRight(-1), 1);
-    QCOMPARE(EditorRules::turnedRight(2), -1);
 }
 
 void TestEditorWindow::turnsAndFlipsReachTaskAndCanvas()
@@ -593,24 +578,15 @@ void TestEditorWindow::openReplacesLayersAndKeepsBackground()
     QCOMPARE(m_editor->scene()->undoStack()->count(), 0);
 }
 
-void TestEditorWindow::unreadableProjectKeepsLayers_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("not xml") << QByteArray("\x89PNG not a project at all");
-    QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?>\n<Layers>\n    <Layer>\n        <Type>2</Ty");
-    QTest::newRow("foreign root") << QByteArray("<Project><Layer><Type>2</Type></Layer></Project>");
-    QTest::newRow("not a number") << QByteArray("<Layers><Layer><Type>2</Type><x>left</x></Layer></Layers>");
-}
-
 void TestEditorWindow::unreadableProjectKeepsLayers()
 {
-    QFETCH(QByteArray, content);
+    // The reader's own suite goes through the kinds of broken file; here the window's answer.
     openEditor(TestMedia::clip(2.0));
     const LayerId layer = addPicture(QStringLiteral("a.png"), Qt::red);
     const QString path = m_dir.filePath(QStringLiteral("bad.qpj"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
+    file.write("<?xml version=\"1.0\"?>\n<Layers>\n    <Layer>\n        <Type>2</Ty");
     file.close();
 
     QString told;
@@ -640,25 +616,6 @@ void TestEditorWindow::saveFailureIsReported()
     QString error;
     QVERIFY(!m_editor->saveProject(m_dir.filePath(QStringLiteral("no such folder/x.qpj")), &error));
     QVERIFY(!error.isEmpty());
-
-    // A read-only project is left whole.
-    const QString locked = m_dir.filePath(QStringLiteral("locked.qpj"));
-    QVERIFY(m_editor->saveProject(locked, &error));
-    const QByteArray before = [&] {
-        QFile f(locked);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    addPicture(QStringLiteral("b.png"), Qt::green);
-    const bool saved = m_editor->saveProject(locked, &error);
-    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                    | QFileDevice::ExeOwner));
-    if (getuid() == 0)
-        QSKIP("the superuser writes into read-only folders");
-    QVERIFY(!saved);
-    QFile after(locked);
-    QVERIFY(after.open(QIODevice::ReadOnly));
-    QCOMPARE(after.readAll(), before);
 }
 
 void TestEditorWindow::previewPausesAndConvertsWithLayers()
@@ -706,7 +663,6 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     m_editor->transport()->m_playButton->click();
     QCOMPARE(m_editor->preview()->state(), LivePreview::Playing);
     QVERIFY(!m_editor->view()->isVisible());
-    QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Pause"));
     QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::blue));
     QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::red));
     QVERIFY(previewShows(m_editor, QPointF(140, 120), Qt::blue));
@@ -714,7 +670,6 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     m_editor->transport()->m_playButton->click();
     QCOMPARE(m_editor->preview()->state(), LivePreview::Paused);
     QVERIFY(m_editor->view()->isVisible());
-    QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Play"));
     QCOMPARE(m_editor->scene()->background()->info().image.size(), QSize(320, 240));
 
     // The slider seeks while held and shows the canvas again when let go.

@@ -290,7 +290,7 @@ private slots:
     void awkwardFileNamesRender()
     {
         QFETCH(QString, name);
-        const QString folder = m_dir.filePath(QStringLiteral("odd: [dir], 'x'; ü"));
+        const QString folder = m_dir.filePath(QStringLiteral("odd: [dir], 'x'; ü %d"));
         QVERIFY(QDir().mkpath(folder));
         QImage image(30, 30, QImage::Format_ARGB32);
         image.fill(Qt::green);
@@ -315,11 +315,16 @@ private slots:
         t.hasSubtitle = true;
         t.subtitlePath = assPath;
         PlacedLayer layer(pictureLayer(path, 100, 100, 30, 30), 1);
-        const QString graph = graphFor(t, {&layer}, folder);
+        // A text layer's picture is written into the same awkward folder, which serves as the cache.
+        CLayerInfo text = pictureLayer(QStringLiteral("Text1"), 200, 100, 30, 30, Qt::magenta);
+        text.Type = CLayerInfo::Text;
+        PlacedLayer textLayer(text, 2);
+        const QString graph = graphFor(t, {&layer, &textLayer}, folder);
         QVERIFY(graph.contains(QStringLiteral("ass=")));
         const Frames frames = render(graph, 0.2);
         QVERIFY2(frames.count() >= 1, qPrintable(graph));
         QVERIFY(near(frames.at(0, 115, 115), Qt::green));
+        QVERIFY(near(frames.at(0, 215, 115), Qt::magenta));
     }
 };
 
