@@ -1,3 +1,4 @@
+#include "subtitlestyles.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -39,26 +40,7 @@ SubtitleStyle namedStyle(const QString &name)
 
 void compareStyles(const SubtitleStyle &a, const SubtitleStyle &b)
 {
-    QCOMPARE(a.Name, b.Name);
-    QCOMPARE(a.FontName, b.FontName);
-    QCOMPARE(a.FontSize, b.FontSize);
-    QCOMPARE(a.PrimaryColour, b.PrimaryColour);
-    QCOMPARE(a.SecondaryColour, b.SecondaryColour);
-    QCOMPARE(a.OutlineColour, b.OutlineColour);
-    QCOMPARE(a.BackColour, b.BackColour);
-    // libass reads every "on" (-1, 1 or a weight) as 1.
-    QCOMPARE(a.Bold != 0, b.Bold != 0);
-    QCOMPARE(a.Italic != 0, b.Italic != 0);
-    QCOMPARE(a.Underline != 0, b.Underline != 0);
-    QCOMPARE(a.StrikeOut != 0, b.StrikeOut != 0);
-    QCOMPARE(a.ScaleX, b.ScaleX);
-    QCOMPARE(a.ScaleY, b.ScaleY);
-    QCOMPARE(a.Outline, b.Outline);
-    QCOMPARE(a.Shadow, b.Shadow);
-    QCOMPARE(a.Alignment, b.Alignment);
-    QCOMPARE(a.MarginL, b.MarginL);
-    QCOMPARE(a.MarginR, b.MarginR);
-    QCOMPARE(a.MarginV, b.MarginV);
+    QCOMPARE(SubtitleStyles::described(a), SubtitleStyles::described(b));
 }
 
 }
