@@ -507,11 +507,14 @@ private slots:
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
         QVERIFY(layer);
         setUp(layer, [](CLayerInfo &r) { r.Width = 200; r.Height = 100; }, LayerField::Size);
-        whenModalShows([](QWidget *dialog) {
+        bool cancelled = false;
+        whenModalShows([&cancelled](QWidget *dialog) {
             dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxX"))->setValue(999);
             clickButtonLabelled(dialog, QStringLiteral("Cancel"));
+            cancelled = true;
         });
         m_scene->openLayerDialog();
+        QVERIFY(cancelled);
         QCOMPARE(layer->pos(), QPointF(400, 300));
         QCOMPARE(m_scene->undoStack()->count(), 1);
 
