@@ -92,14 +92,11 @@ private:
             arguments << QStringLiteral("-vf") << graph;
         arguments << QStringLiteral("-f") << QStringLiteral("rawvideo") << QStringLiteral("-pix_fmt")
                   << QStringLiteral("rgb24") << QStringLiteral("-");
-        QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
         Frames frames;
-        if (!ffmpeg.waitForFinished(120000) || ffmpeg.exitCode() != 0) {
-            qWarning().noquote() << "ffmpeg failed on" << graph << ffmpeg.readAllStandardError();
-            return frames;
+        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &frames.data)) {
+            qWarning().noquote() << "ffmpeg failed on" << graph;
+            return Frames();
         }
-        frames.data = ffmpeg.readAllStandardOutput();
         frames.width = outputSize.width();
         frames.height = outputSize.height();
         return frames;
@@ -201,36 +198,43 @@ private slots:
         QVERIFY(qAbs(topmost(frames, 0.5, col1, Qt::green) - (120 + dy)) <= 2);
     }
 
+    // The source's red block marks its top-left corner.
+    void baseIsFlippedAndTurned_data()
+    {
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<int>("transpose");
+        QTest::addColumn<bool>("keepBottomHalf");
+        QTest::addColumn<QSize>("output");
+        QTest::addColumn<QPoint>("red");
+        QTest::addColumn<QPoint>("black");
+        const QSize wide(kWidth, kHeight), tall(kHeight, kWidth);
+        QTest::newRow("mirrored") << true << false << -1 << false << wide << QPoint(300, 20) << QPoint(20, 20);
+        QTest::newRow("upside down") << false << true << -1 << false << wide << QPoint(20, 220) << QPoint(20, 20);
+        QTest::newRow("clockwise") << false << false << 1 << false << tall << QPoint(220, 20) << QPoint(20, 20);
+        QTest::newRow("counter-clockwise, bottom half")
+            << false << false << 2 << true << QSize(kHeight, kWidth / 2) << QPoint(20, 150) << QPoint(200, 20);
+    }
+
     void baseIsFlippedAndTurned()
     {
+        QFETCH(bool, horizontal);
+        QFETCH(bool, vertical);
+        QFETCH(int, transpose);
+        QFETCH(bool, keepBottomHalf);
+        QFETCH(QSize, output);
+        QFETCH(QPoint, red);
+        QFETCH(QPoint, black);
         ConvertTask t = task();
-        t.horizontalFlip = true;
-        Frames frames = render(graphFor(t, {}, m_dir.path()), 0.2);
+        t.horizontalFlip = horizontal;
+        t.verticalFlip = vertical;
+        t.transpose = transpose;
+        if (keepBottomHalf)
+            t.crop = ST_CROP_THICK{0.0, 0.5, 0.0, 0.0, true};
+        const Frames frames = render(graphFor(t, {}, m_dir.path()), 0.2, output);
         QVERIFY(frames.count() >= 1);
-        QVERIFY(near(frames.at(0, 300, 20), Qt::red));
-        QVERIFY(near(frames.at(0, 20, 20), Qt::black));
-
-        t.horizontalFlip = false;
-        t.verticalFlip = true;
-        frames = render(graphFor(t, {}, m_dir.path()), 0.2);
-        QVERIFY(near(frames.at(0, 20, 220), Qt::red));
-        QVERIFY(near(frames.at(0, 20, 20), Qt::black));
-
-        // Clockwise: the top-left corner goes to the top right of a 240 x 320 frame.
-        t.verticalFlip = false;
-        t.transpose = 1;
-        frames = render(graphFor(t, {}, m_dir.path()), 0.2, QSize(kHeight, kWidth));
-        QVERIFY(frames.count() >= 1);
-        QVERIFY(near(frames.at(0, 220, 20), Qt::red));
-        QVERIFY(near(frames.at(0, 20, 20), Qt::black));
-
-        // Counter-clockwise, then keep the bottom half: the block ends at the bottom left.
-        t.transpose = 2;
-        t.crop = ST_CROP_THICK{0.0, 0.5, 0.0, 0.0, true};
-        frames = render(graphFor(t, {}, m_dir.path()), 0.2, QSize(kHeight, kWidth / 2));
-        QVERIFY(frames.count() >= 1);
-        QVERIFY(near(frames.at(0, 20, 150), Qt::red));
-        QVERIFY(near(frames.at(0, 200, 20), Qt::black));
+        QVERIFY(near(frames.at(0, red.x(), red.y()), Qt::red));
+        QVERIFY(near(frames.at(0, black.x(), black.y()), Qt::black));
     }
 
     void layerLandsOnTheTurnedFrame()
