@@ -1,4 +1,5 @@
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include "editor/qcanvasitem.h"
@@ -22,15 +23,12 @@ namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
 
-bool near(const QColor &a, const QColor &b, int tolerance = 48)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
-           && qAbs(a.blue() - b.blue()) <= tolerance;
-}
+using TestPictures::differingShare;
+using TestPictures::near;
 
-QString describe(const QColor &c)
+QString describe(QRgb pixel)
 {
-    return QStringLiteral("(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+    return QColor(pixel).name();
 }
 
 }
@@ -91,12 +89,7 @@ private:
             qWarning().noquote() << "ffmpeg failed on" << graph << log;
             return QImage();
         }
-        const QString frame = m_dir.filePath(name + QStringLiteral(".png"));
-        if (!TestMedia::run(QStringLiteral("ffmpeg"), {QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"),
-                                                       QStringLiteral("-i"), output, QStringLiteral("-frames:v"),
-                                                       QStringLiteral("1"), frame}))
-            return QImage();
-        return QImage(frame).convertToFormat(QImage::Format_RGB32);
+        return TestMedia::frameOf(output, 0).convertToFormat(QImage::Format_RGB32);
     }
 
     // The canvas as a user sees it, without handles, frames or the transparency pattern.
@@ -111,20 +104,6 @@ private:
         m_scene->render(&painter, QRectF(image.rect()), m_scene->sceneRect());
         painter.end();
         return image;
-    }
-
-    // Share of grid points at which two pictures of the same size differ visibly.
-    static double mismatch(const QImage &a, const QImage &b)
-    {
-        int differ = 0;
-        int total = 0;
-        for (int y = 2; y < a.height(); y += 7)
-            for (int x = 2; x < a.width(); x += 7) {
-                ++total;
-                if (!near(a.pixelColor(x, y), b.pixelColor(x, y), 60))
-                    ++differ;
-            }
-        return total ? double(differ) / total : 1.0;
     }
 
     QWatermarkBase *newScene()
@@ -207,7 +186,7 @@ private slots:
         QCOMPARE(frame.size(), QSize(kWidth, kHeight));
 
         // Inside each turned layer, its colour; in the corners of its box, the background.
-        const auto at = [&frame](const QPointF &p) { return frame.pixelColor(p.toPoint()); };
+        const auto at = [&frame](const QPointF &p) { return frame.pixel(p.toPoint()); };
         const QColor grey(0x20, 0x20, 0x20);
         QVERIFY2(near(at(image->mapToScene(QPointF(150, 75))), Qt::green), qPrintable(describe(at(image->mapToScene(QPointF(150, 75))))));
         QVERIFY(near(at(image->mapToScene(QPointF(10, 10))), Qt::green));
@@ -223,7 +202,7 @@ private slots:
         QVERIFY(near(at(text->sceneBox().topRight() + QPointF(-3, text->sceneBox().height() - 3)), grey));
 
         // And everywhere else the picture matches the canvas.
-        const double differ = mismatch(canvasPicture(), frame);
+        const double differ = differingShare(canvasPicture(), frame);
         QVERIFY2(differ < 0.02, qPrintable(QString::number(differ)));
     }
 
@@ -236,15 +215,15 @@ private slots:
         place(green, 300, 300);
         place(cyan, 350, 350);
         const QImage frame = convertAndReadBack(graph(), QStringLiteral("stacked"));
-        QVERIFY(near(frame.pixelColor(375, 375), Qt::cyan));
-        QVERIFY(near(frame.pixelColor(320, 320), Qt::green));
+        QVERIFY(near(frame.pixel(375, 375), Qt::cyan));
+        QVERIFY(near(frame.pixel(320, 320), Qt::green));
 
         // Moved to the top, the first layer covers the second, on the canvas as in the output.
         m_document->moveLayer(green->layerId(), 1);
         QVERIFY(green->zValue() > cyan->zValue());
         const QImage restacked = convertAndReadBack(graph(), QStringLiteral("restacked"));
-        QVERIFY(near(restacked.pixelColor(375, 375), Qt::green));
-        QVERIFY(near(canvasPicture().pixelColor(375, 375), Qt::green));
+        QVERIFY(near(restacked.pixel(375, 375), Qt::green));
+        QVERIFY(near(canvasPicture().pixel(375, 375), Qt::green));
     }
 
     void flippedTurnedAndCroppedBackgroundComesOutSo()
@@ -270,13 +249,13 @@ private slots:
         const QImage frame = convertAndReadBack(built, QStringLiteral("turned"));
         QCOMPARE(frame.size(), canvas);
         const QImage shown = canvasPicture();
-        const double differ = mismatch(shown, frame);
+        const double differ = differingShare(shown, frame);
         QVERIFY2(differ < 0.02, qPrintable(QString::number(differ)));
         // The source's red top-left corner goes right when flipped, then bottom right when turned.
-        QVERIFY2(near(frame.pixelColor(canvas.width() - 10, canvas.height() - 10), Qt::red),
-                 qPrintable(describe(frame.pixelColor(canvas.width() - 10, canvas.height() - 10))));
-        QVERIFY(near(shown.pixelColor(canvas.width() - 10, canvas.height() - 10), Qt::red));
-        QVERIFY(near(frame.pixelColor(230, 530), Qt::green));
+        QVERIFY2(near(frame.pixel(canvas.width() - 10, canvas.height() - 10), Qt::red),
+                 qPrintable(describe(frame.pixel(canvas.width() - 10, canvas.height() - 10))));
+        QVERIFY(near(shown.pixel(canvas.width() - 10, canvas.height() - 10), Qt::red));
+        QVERIFY(near(frame.pixel(230, 530), Qt::green));
     }
 
     void everyBuildWritesItsTextToFilesOfItsOwn()
