@@ -240,7 +240,6 @@ void TestSubtitleEditor::cellEditsReachTheDocument()
     std::unique_ptr<QWidget> timeEditor(timeDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 0)));
     auto *field = qobject_cast<QTimeEdit *>(timeEditor.get());
     QVERIFY(field);
-    QCOMPARE(field->displayFormat(), QStringLiteral("HH:mm:ss:zzz"));
     timeDelegate.setEditorData(field, model->index(1, 0));
     QCOMPARE(field->time(), QTime(0, 0, 3));
     field->setTime(QTime(1, 2, 3, 456));
