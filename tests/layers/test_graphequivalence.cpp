@@ -217,7 +217,6 @@ private slots:
         CLayerInfo fading = plain;
         fading.fade = CLayerInfo::FadeInOut;
         fading.StartTime = 500000;
-        QTest::newRow("still, fades") << QList<CLayerInfo>{fading} << false;
 
         CLayerInfo counted = plain;
         counted.Loop = 3;
@@ -226,7 +225,6 @@ private slots:
         CLayerInfo text = layer(CLayerInfo::Text, QStringLiteral("Text1"), 100, 150, 120, 60);
         text.image = QImage(m_logo);
         text.Transparent = 90;
-        QTest::newRow("text") << QList<CLayerInfo>{text} << false;
 
         CLayerInfo video = layer(CLayerInfo::Video, m_video, 20, 40, 160, 120);
         QTest::newRow("video") << QList<CLayerInfo>{video} << false;
@@ -236,7 +234,6 @@ private slots:
         videoWindow.EndTime = 2000000;
         videoWindow.fade = CLayerInfo::FadeInOut;
         videoWindow.Animation = CLayerInfo::ScrollBottom;
-        QTest::newRow("video, time window, fades, scrolling") << QList<CLayerInfo>{videoWindow} << false;
 
         CLayerInfo videoFromOn = video;
         videoFromOn.StartTime = 1500000;
@@ -249,7 +246,6 @@ private slots:
 
         CLayerInfo turnedVideo = video;
         turnedVideo.Angle = 30;
-        QTest::newRow("video, turned") << QList<CLayerInfo>{turnedVideo} << false;
 
         CLayerInfo dressedVideo = layer(CLayerInfo::Video, m_video, 80, 30, 130, 90);
         dressedVideo.Angle = 300;
@@ -259,8 +255,6 @@ private slots:
         dressedVideo.fade = CLayerInfo::FadeInOut;
         dressedVideo.Animation = CLayerInfo::ScrollRight;
         dressedVideo.Loop = 2;
-        QTest::newRow("video, scaled, turned, half opaque, time window, fades, scrolling")
-            << QList<CLayerInfo>{dressedVideo} << false;
 
         CLayerInfo halfOpaqueVideo = video;
         halfOpaqueVideo.Transparent = 40;
@@ -334,29 +328,6 @@ private slots:
         QVERIFY2(graph.contains(QStringLiteral("eof_action=repeat")), qPrintable(graph));
     }
 
-    // The video below must show through the corners of a turned video layer's box.
-    void turnedVideoKeepsTransparentCorners()
-    {
-        CLayerInfo video = layer(CLayerInfo::Video, m_video, 60, 40, 200, 150);
-        video.Angle = 30;
-        const PlacedLayer placed(video, 1);
-        const QImage frame = overWhite(placed);
-        QCOMPARE(frame.size(), QSize(kWidth, kHeight));
-        const QRectF box = placed.sceneBox();
-        // Just inside each corner of the turned layer's bounding box lies the background.
-        const QList<QPoint> corners{box.topLeft().toPoint() + QPoint(3, 3), box.topRight().toPoint() + QPoint(-4, 3),
-                                    box.bottomLeft().toPoint() + QPoint(3, -4),
-                                    box.bottomRight().toPoint() + QPoint(-4, -4)};
-        for (const QPoint &corner : corners) {
-            const QColor c = frame.pixelColor(qBound(0, corner.x(), kWidth - 1), qBound(0, corner.y(), kHeight - 1));
-            QVERIFY2(c.red() > 200 && c.green() > 200 && c.blue() > 200,
-                     qPrintable(QStringLiteral("corner %1,%2 is %3").arg(corner.x()).arg(corner.y()).arg(c.name())));
-        }
-        // And the middle shows the layer's own picture, not the white below.
-        const QColor middle = frame.pixelColor(int(box.center().x()), int(box.center().y()));
-        QVERIFY2(!(middle.red() > 240 && middle.green() > 240 && middle.blue() > 240), qPrintable(middle.name()));
-    }
-
     // A scaled video without alpha is turned in its three planes: a fourth, made up by the scaler
     // for the format negotiated after the turn, would change no pixel and cost a third more.
     void scaledOpaqueVideoIsTurnedWithoutAlpha()
@@ -375,54 +346,6 @@ private slots:
                  log.constData());
         // The scaler says what it makes of the layer's pictures.
         QVERIFY2(log.contains("-> w:200 h:150 fmt:yuv420p "), log.constData());
-    }
-
-    // Half opacity on a picture or video without an alpha channel of its own lets the white
-    // below show through, turned or not.
-    void opacityShowsOnSourcesWithoutAlpha_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("angle");
-        QTest::newRow("picture") << int(CLayerInfo::Picture) << 0;
-        QTest::newRow("picture, turned") << int(CLayerInfo::Picture) << 15;
-        QTest::newRow("video") << int(CLayerInfo::Video) << 0;
-        QTest::newRow("video, turned") << int(CLayerInfo::Video) << 15;
-    }
-
-    void opacityShowsOnSourcesWithoutAlpha()
-    {
-        QFETCH(int, type);
-        QFETCH(int, angle);
-        const bool picture = type == CLayerInfo::Picture;
-        const QString black = TestMedia::make(
-            picture ? QStringLiteral("equivalence-black.png") : QStringLiteral("equivalence-black.mp4"),
-            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-             QStringLiteral("color=c=black:s=120x60:r=25:d=3"), QStringLiteral("-pix_fmt"),
-             picture ? QStringLiteral("rgb24") : QStringLiteral("yuv420p"), QStringLiteral("-frames:v"),
-             picture ? QStringLiteral("1") : QStringLiteral("75")});
-        QVERIFY(!black.isEmpty());
-        CLayerInfo info = layer(type, black, 100, 80, 120, 60);
-        info.Transparent = 50;
-        info.Angle = angle;
-        const PlacedLayer placed(info, 1);
-        const QImage frame = overWhite(placed);
-        QCOMPARE(frame.size(), QSize(kWidth, kHeight));
-        const QPointF centre = placed.sceneBox().center();
-        const QColor middle = frame.pixelColor(int(centre.x()), int(centre.y()));
-        QVERIFY2(qAbs(middle.red() - 128) < 16 && qAbs(middle.green() - 128) < 16 && qAbs(middle.blue() - 128) < 16,
-                 qPrintable(middle.name()));
-    }
-
-private:
-    // The first frame of a layer drawn by the builder's graph over a white picture.
-    static QImage overWhite(const PlacedLayer &placed)
-    {
-        ConvertTask task;
-        task.width = kWidth;
-        task.height = kHeight;
-        const QString graph = buildFilterGraph(task, {&placed}, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs},
-                                               QString());
-        return TestMedia::frameOf(TestMedia::colourClip(QStringLiteral("white")), 0, graph);
     }
 };
 

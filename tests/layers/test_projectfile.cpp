@@ -88,6 +88,14 @@ private:
                + children + "</Layer></Layers>\n";
     }
 
+    static QStringList childNames(const QDomElement &parent)
+    {
+        QStringList names;
+        for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+            names << e.tagName();
+        return names;
+    }
+
     QTemporaryDir m_dir;
 
 private slots:
@@ -95,6 +103,13 @@ private slots:
     {
         ProjectData saved;
         saved.layers = {everyLayerField(CLayerInfo::Video), everyLayerField(CLayerInfo::Picture), everyWordArtField()};
+        // Spaces and line ends belong to the text, even where they are all of it.
+        for (const QString &text : {QStringLiteral(" two\r\nlines\t"), QStringLiteral("  "), QStringLiteral("\n")}) {
+            CLayerInfo spaced = everyWordArtField();
+            spaced.FileName = text;
+            spaced.wordArt.Text = text;
+            saved.layers.append(spaced);
+        }
         saved.canvasSize = QSize(1280, 720);
         const QString path = m_dir.filePath(QStringLiteral("every field.qpj"));
         QString error;
@@ -105,13 +120,15 @@ private slots:
         ProjectData read;
         QVERIFY2(ProjectFile::read(path, &read, &error), qPrintable(error));
         QCOMPARE(read.canvasSize, QSize(1280, 720));
-        QCOMPARE(read.layers.size(), 3);
+        QCOMPARE(read.layers.size(), 6);
         compareThroughXml(read, saved);
         QCOMPARE(read.layers.at(0).FileName, saved.layers.at(0).FileName);
         QCOMPARE(read.layers.at(2).wordArt.ShadowColor, saved.layers.at(2).wordArt.ShadowColor);
         QCOMPARE(read.layers.at(2).wordArt.Font.style(), QFont::StyleItalic);
     }
 
+    // Laid out as other readers expect: elements in their order, colours as lower-case
+    // aarrggbb, and no canvas or word art where there is none.
     void theTextIsLaidOutElementByElement()
     {
         ProjectData data;
@@ -119,7 +136,9 @@ private slots:
         info.FileName = QStringLiteral("logo.png");
         info.Angle = 12.5f;
         info.StartTime = 1234567;
-        data.layers.append(info);
+        data.layers = {info, everyWordArtField()};
+        data.layers[1].wordArt.TextColor = QColor(255, 0, 0);
+        data.layers[1].wordArt.ShadowColor = QColor(0, 0, 0, 180);
         const QString xml = QString::fromUtf8(ProjectFile::toXml(data));
         QVERIFY(xml.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Layers>\n    <Layer>\n"
                                               "        <Type>2</Type>\n        <FileName>logo.png</FileName>\n"
@@ -128,33 +147,17 @@ private slots:
         QVERIFY(xml.contains(QStringLiteral("<StartTime>00:00:01:234</StartTime>")));
         QVERIFY(xml.contains(QStringLiteral("<EndTime>00:00:00:000</EndTime>")));
         QVERIFY(xml.contains(QStringLiteral("<Keep>1</Keep>")));
-        // No canvas size known: none written; an image layer has no word art.
         QVERIFY(!xml.contains(QStringLiteral("Canvas")));
-        QVERIFY(!xml.contains(QStringLiteral("WordArt")));
 
         QDomDocument doc;
         QVERIFY(doc.setContent(xml));
-        QStringList order;
-        for (QDomElement e = doc.documentElement().firstChildElement().firstChildElement(); !e.isNull();
-             e = e.nextSiblingElement())
-            order << e.tagName();
-        QCOMPARE(order, QStringList({"Type", "FileName", "x", "y", "Width", "Height", "Keep", "Angle", "Transparent",
-                                     "Animation", "Speed", "Direction", "Loop", "StartTime", "EndTime", "Fade"}));
-    }
-
-    void wordArtIsWrittenInItsOrderWithLowerCaseColours()
-    {
-        ProjectData data;
-        data.layers.append(everyWordArtField());
-        data.layers[0].wordArt.TextColor = QColor(255, 0, 0);
-        data.layers[0].wordArt.ShadowColor = QColor(0, 0, 0, 180);
-        QDomDocument doc;
-        QVERIFY(doc.setContent(ProjectFile::toXml(data)));
-        const QDomElement wordArt = doc.documentElement().firstChildElement().firstChildElement("WordArt");
-        QStringList order;
-        for (QDomElement e = wordArt.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-            order << e.tagName();
-        QCOMPARE(order.mid(0, 27),
+        const QDomElement picture = doc.documentElement().firstChildElement();
+        QVERIFY(picture.firstChildElement("WordArt").isNull());
+        QCOMPARE(childNames(picture),
+                 QStringList({"Type", "FileName", "x", "y", "Width", "Height", "Keep", "Angle", "Transparent",
+                              "Animation", "Speed", "Direction", "Loop", "StartTime", "EndTime", "Fade"}));
+        const QDomElement wordArt = picture.nextSiblingElement().firstChildElement("WordArt");
+        QCOMPARE(childNames(wordArt).mid(0, 27),
                  QStringList({"Text", "FontName", "FontSize", "FontBold", "FontItalic", "FontUnderline", "TextEffect",
                               "ColorText1", "TextGradient", "ColorText2", "ColorOutline1", "OutlineThickness1",
                               "OutlineAlpha1", "ColorOutline2", "OutlineThickness2", "OutlineAlpha2", "EnableShadow",
@@ -202,21 +205,6 @@ private slots:
         expected.layers[0].FileName = QStringLiteral("a.png");
         compareThroughXml(read, expected);
         QVERIFY(!read.canvasSize.isValid());
-    }
-
-    void textsKeepTheirSpacesAndLineEnds()
-    {
-        for (const QString &text : {QStringLiteral(" two\r\nlines\t"), QStringLiteral("  "), QStringLiteral("\n")}) {
-            ProjectData data;
-            data.layers.append(everyWordArtField());
-            data.layers[0].FileName = text;
-            data.layers[0].wordArt.Text = text;
-            ProjectData read;
-            QString error;
-            QVERIFY2(ProjectFile::parse(ProjectFile::toXml(data), &read, &error), qPrintable(error));
-            QCOMPARE(read.layers.first().FileName, text);
-            QCOMPARE(read.layers.first().wordArt.Text, text);
-        }
     }
 
     void anEmptyProjectReadsAsNoLayers()
