@@ -50,7 +50,6 @@ private slots:
     void encodingSurvivesLongFiles();
     void srtThroughFileTheCallerOpened();
     void srtWithoutCuesOrUnreadable();
-    void srtKeepsStylesAndHeader();
 
     void assStylesHeaderAndEvents();
     void ssaLegacyStyles();
@@ -62,7 +61,6 @@ private slots:
     void writtenAssReadsBackThroughLibass();
     void writtenAssLayout();
     void writtenSrtAndStylesReadBack();
-    void writersReportFailure();
     void typedTextCannotBreakTheFile();
 
     void burnedSubtitlesShowWhereExpected();
@@ -127,9 +125,15 @@ void TestSubtitles::srtShapes()
     QFETCH(QByteArray, bytes);
     QFETCH(QVector<Cue>, cues);
     SubtitleParser document;
+    // An SRT file has no styles or header of its own: the document keeps those it holds.
+    document.styles[0].Name = QStringLiteral("Mine");
+    document.PlayResX = 640;
     QVERIFY(document.read(file(QStringLiteral("shape.srt"), bytes)));
     compareCues(document.events, cues);
     QVERIFY(document.utf8);
+    QCOMPARE(document.styles.size(), 1);
+    QCOMPARE(document.styles[0].Name, QStringLiteral("Mine"));
+    QCOMPARE(document.PlayResX, 640);
 }
 
 void TestSubtitles::srtLegacyEncodings_data()
@@ -218,17 +222,6 @@ void TestSubtitles::srtWithoutCuesOrUnreadable()
     QVERIFY(!document.read(m_dir.filePath(QStringLiteral("missing.srt"))));
     QVERIFY(!document.read(file(QStringLiteral("notes.txt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n")));
     QVERIFY(document.events.isEmpty());
-}
-
-void TestSubtitles::srtKeepsStylesAndHeader()
-{
-    SubtitleParser document;
-    document.styles[0].Name = QStringLiteral("Mine");
-    document.PlayResX = 640;
-    QVERIFY(document.read(file(QStringLiteral("keep.srt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n")));
-    QCOMPARE(document.styles.size(), 1);
-    QCOMPARE(document.styles[0].Name, QStringLiteral("Mine"));
-    QCOMPARE(document.PlayResX, 640);
 }
 
 static const char kThreeStyles[] =
@@ -592,14 +585,9 @@ void TestSubtitles::writtenSrtAndStylesReadBack()
     QVERIFY(styles.read(sty));
     QVERIFY(styles.events.isEmpty());
     QCOMPARE(SubtitleStyles::described(styles.styles), SubtitleStyles::described(document.styles));
-}
 
-void TestSubtitles::writersReportFailure()
-{
-    SubtitleParser document;
-    fillDocument(document);
-    const QString nowhere = m_dir.filePath(QStringLiteral("no/such/folder/out.ass"));
-    QVERIFY(!document.writeAss(nowhere));
+    // Where no file can be written, every writer says so.
+    QVERIFY(!document.writeAss(m_dir.filePath(QStringLiteral("no/such/folder/out.ass"))));
     QVERIFY(!document.writeSrt(m_dir.filePath(QStringLiteral("no/such/folder/out.srt"))));
     QVERIFY(!document.writeStyles(m_dir.filePath(QStringLiteral("no/such/folder/out.sty"))));
     QVERIFY(!document.write(m_dir.filePath(QStringLiteral("out.txt"))));
