@@ -182,27 +182,23 @@ private slots:
         }
     }
 
-    void aColourReadsAsAlphaRedGreenBlue()
+    // Unknown elements are passed over, missing ones keep their defaults, and a colour reads
+    // as alpha, red, green, blue.
+    void aShortLayerReadsWithDefaultsAndItsColours()
     {
         ProjectData read;
         QString error;
-        QVERIFY2(ProjectFile::parse(oneLayer("<Type>3</Type><WordArt><ColorText1>80ff8000</ColorText1>"
+        QVERIFY2(ProjectFile::parse(oneLayer("<Unknown>5</Unknown><Extra><Speed>1</Speed></Extra><Type>3</Type>"
+                                             "<WordArt><ColorText1>80ff8000</ColorText1>"
                                              "<ColorShadow>FF00FF00</ColorShadow></WordArt>"),
                                     &read, &error),
                  qPrintable(error));
-        QCOMPARE(read.layers.first().wordArt.TextColor, QColor(255, 128, 0, 128));
-        QCOMPARE(read.layers.first().wordArt.ShadowColor, QColor(0, 255, 0, 255));
-    }
-
-    void missingElementsKeepTheirDefaults()
-    {
-        ProjectData read;
-        QString error;
-        QVERIFY2(ProjectFile::parse(oneLayer("<Unknown>5</Unknown><Extra><Speed>1</Speed></Extra>"), &read, &error),
-                 qPrintable(error));
         ProjectData expected;
         expected.layers.append(CLayerInfo());
+        expected.layers[0].Type = CLayerInfo::Text;
         expected.layers[0].FileName = QStringLiteral("a.png");
+        expected.layers[0].wordArt.TextColor = QColor(255, 128, 0, 128);
+        expected.layers[0].wordArt.ShadowColor = QColor(0, 255, 0, 255);
         compareThroughXml(read, expected);
         QVERIFY(!read.canvasSize.isValid());
     }
