@@ -143,25 +143,8 @@ private slots:
         QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("Liberation Serif"));
     }
 
-    void effectItemsMapToTheirCodes()
-    {
-        const int expected[] = {0, 4, 1, 2, 3};
-        VTextPropSheetDialog dialog;
-        auto *effect = control<QComboBox>(&dialog, "comboBoxEffect");
-        for (int item = 0; item < 5; ++item) {
-            effect->setCurrentIndex(item);
-            QCOMPARE(dialog.wordArtInfo().TextEffect, expected[item]);
-        }
-        CWordArtInfo outlineOnly = dialog.wordArtInfo();
-        for (int code : {5, 6}) {
-            outlineOnly.TextEffect = code;
-            dialog.setWordArtInfo(outlineOnly);
-            QCOMPARE(effect->currentIndex(), -1);
-            QCOMPARE(dialog.wordArtInfo().TextEffect, code);
-        }
-    }
-
-    void outlineMenuFollowsTheEffect()
+    // Each item of the effect box stands for its code and shows the outline menu it needs.
+    void effectItemsMapToTheirCodesAndOutlineMenus()
     {
         VTextPropSheetDialog dialog;
         auto *effect = control<QComboBox>(&dialog, "comboBoxEffect");
@@ -170,25 +153,24 @@ private slots:
         auto *second = control<QColorCombox>(&dialog, "outlineColor2");
         QVERIFY(first && second);
         struct Case {
-            int item;
+            int item, code;
             bool button, first, second;
         };
-        for (const Case &c : {Case{0, true, true, false}, Case{1, false, false, false}, Case{2, true, true, false},
-                              Case{3, true, true, true}, Case{4, true, true, true}}) {
+        for (const Case &c : {Case{0, 0, true, true, false}, Case{1, 4, false, false, false}, Case{2, 1, true, true, false},
+                              Case{3, 2, true, true, true}, Case{4, 3, true, true, true}}) {
             effect->setCurrentIndex(c.item);
+            QCOMPARE(dialog.wordArtInfo().TextEffect, c.code);
             QCOMPARE(!outlineButton->isHidden(), c.button);
             QCOMPARE(first->isEnabled(), c.first);
             QCOMPARE(second->isEnabled(), c.second);
         }
-    }
-
-    void alphasShowInPercent()
-    {
-        VTextPropSheetDialog dialog;
-        auto *alpha1 = control<VSliderSpinBox>(&dialog, "outlineAlpha1");
-        QCOMPARE(alpha1->value(), 9);
-        alpha1->setValue(50);
-        QCOMPARE(dialog.wordArtInfo().OutlineAlpha1, 128);
+        CWordArtInfo outlineOnly = dialog.wordArtInfo();
+        for (int code : {5, 6}) {
+            outlineOnly.TextEffect = code;
+            dialog.setWordArtInfo(outlineOnly);
+            QCOMPARE(effect->currentIndex(), -1);
+            QCOMPARE(dialog.wordArtInfo().TextEffect, code);
+        }
     }
 
     void slidersAreBatchedAndColoursSentAtOnce()
@@ -258,22 +240,6 @@ private slots:
         QVERIFY(dialog.wordArtInfo().Font.underline());
     }
 
-    void enableBoxesGateTheirMenus()
-    {
-        VTextPropSheetDialog dialog;
-        for (const auto &names : {std::make_pair("enableShadow", "shadowColor"),
-                                  std::make_pair("enableBackground", "backgroundColor")}) {
-            auto *enable = control<QCheckBox>(&dialog, names.first);
-            auto *color = control<QColorCombox>(&dialog, names.second);
-            QVERIFY(!enable->isChecked());
-            QVERIFY(!color->isEnabled());
-            enable->setChecked(true);
-            QVERIFY(color->isEnabled());
-        }
-        QVERIFY(dialog.wordArtInfo().EnableShadow);
-        QVERIFY(dialog.wordArtInfo().EnableBackground);
-    }
-
     void outlineChosenInTheMenuIsDrawnAroundTheGlyphs()
     {
         VTextPropSheetDialog dialog;
@@ -281,6 +247,8 @@ private slots:
         control<QComboBox>(&dialog, "comboBoxEffect")->setCurrentIndex(2);
         choosePaletteColor(control<QColorCombox>(&dialog, "outlineColor1"), QColor(255, 0, 0));
         control<VSliderSpinBox>(&dialog, "outlineThickness1")->setValue(10);
+        control<VSliderSpinBox>(&dialog, "outlineAlpha1")->setValue(50);
+        QCOMPARE(dialog.wordArtInfo().OutlineAlpha1, 128);
         control<VSliderSpinBox>(&dialog, "outlineAlpha1")->setValue(100);
         const QImage image = rendered(dialog);
         QVERIFY(!image.isNull());
@@ -302,8 +270,11 @@ private slots:
     {
         VTextPropSheetDialog dialog;
         startPlain(dialog);
+        auto *shadowColor = control<QColorCombox>(&dialog, "shadowColor");
+        QVERIFY(!shadowColor->isEnabled());
         control<QCheckBox>(&dialog, "enableShadow")->setChecked(true);
-        choosePaletteColor(control<QColorCombox>(&dialog, "shadowColor"), QColor(0, 0, 255));
+        QVERIFY(shadowColor->isEnabled());
+        choosePaletteColor(shadowColor, QColor(0, 0, 255));
         control<VSliderSpinBox>(&dialog, "shadowThickness")->setValue(0);
         control<VSliderSpinBox>(&dialog, "shadowAlpha")->setValue(50);
         control<VSliderSpinBox>(&dialog, "shadowX")->setValue(8);
@@ -328,8 +299,11 @@ private slots:
     {
         VTextPropSheetDialog dialog;
         startPlain(dialog);
+        auto *backgroundColor = control<QColorCombox>(&dialog, "backgroundColor");
+        QVERIFY(!backgroundColor->isEnabled());
         control<QCheckBox>(&dialog, "enableBackground")->setChecked(true);
-        choosePaletteColor(control<QColorCombox>(&dialog, "backgroundColor"), QColor(0, 255, 0));
+        QVERIFY(backgroundColor->isEnabled());
+        choosePaletteColor(backgroundColor, QColor(0, 255, 0));
         control<VSliderSpinBox>(&dialog, "backgroundAlpha")->setValue(100);
         control<VSliderSpinBox>(&dialog, "backgroundThickness")->setValue(12);
         control<VSliderSpinBox>(&dialog, "backgroundRound")->setValue(0);
@@ -447,15 +421,12 @@ private slots:
         QCOMPARE(control<VSliderSpinBox>(&dialog, "outlineThickness1")->value(), 6);
         QVERIFY(control<QCheckBox>(&dialog, "enableShadow")->isChecked());
         QCOMPARE(control<QTextEdit>(&dialog, "textEdit")->toPlainText(), mine.Text);
-    }
 
-    void missingPresetsLeaveAWorkingDialog()
-    {
-        VTextPropSheetDialog dialog;
-        dialog.effectPage()->loadPresets(m_dir.filePath(QStringLiteral("absent.xml")));
-        QCOMPARE(dialog.effectPage()->presetCount(), 0);
-        dialog.effectPage()->applyPreset(0);
-        QCOMPARE(dialog.wordArtInfo().TextEffect, int(CWordArtInfo::TextGlow));
+        // A presets file that is gone leaves no presets, and the dialog working.
+        page->loadPresets(m_dir.filePath(QStringLiteral("absent.xml")));
+        QCOMPARE(page->presetCount(), 0);
+        page->applyPreset(0);
+        QCOMPARE(dialog.wordArtInfo().TextEffect, int(CWordArtInfo::SingleOutline));
     }
 };
 
