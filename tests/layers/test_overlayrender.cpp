@@ -272,13 +272,8 @@ private slots:
     void awkwardFileNamesRender_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("quote") << QStringLiteral("it's.png");
-        QTest::newRow("double quote") << QStringLiteral("say \"hi\".png");
-        QTest::newRow("brackets") << QStringLiteral("[in][m].png");
-        QTest::newRow("backslash") << QStringLiteral("a\\b\\'.png");
-        QTest::newRow("non-ASCII") << QStringLiteral("Ölbild 水印.png");
-        QTest::newRow("printf sequence") << QStringLiteral("percent %d logo.png");
-        QTest::newRow("all at once") << QStringLiteral("x';[a],b:c\\d=e ü.png");
+        // Each awkward letter alone is tried beside the quoting itself; here they come all at once.
+        QTest::newRow("all at once") << QStringLiteral("x';[a],b:c\\d=e ü \"hi\" \\'.png");
         QTest::newRow("percent d") << QStringLiteral("logo%d.png");
         QTest::newRow("percent sequence") << QStringLiteral("frame%03d 50%.png");
     }
