@@ -165,12 +165,9 @@ private slots:
         QCOMPARE(dialog.styles()[0].OutlineColour & 0xff, 192u);
         control<QSpinBox>(dialog, "spinBoxSA")->setValue(100);
         QCOMPARE(dialog.styles()[0].SecondaryColour & 0xff, 0u);
-    }
 
-    void aNewColourKeepsItsTransparency()
-    {
-        StyleDialog dialog;
-        control<QSpinBox>(dialog, "spinBoxPA")->setValue(50);
+        // A new colour keeps the transparency set before it.
+        primary->setValue(50);
         choosePaletteColor(control<QColorCombox>(dialog, "colorPrimary"), QColor(255, 0, 0));
         QCOMPARE(dialog.styles()[0].PrimaryColour, 0xff000080u);
         choosePaletteColor(control<QColorCombox>(dialog, "colorShadow"), QColor(0, 85, 255));
