@@ -229,18 +229,6 @@ private slots:
         QVERIFY(near(frames.at(0, black.x(), black.y()), Qt::black));
     }
 
-    void layerLandsOnTheTurnedFrame()
-    {
-        ConvertTask t = task();
-        t.transpose = 1;
-        // The canvas shows the turned frame at half size.
-        PlacedLayer layer(pictureLayer(picture(QStringLiteral("turned.png"), 20, 20), 10, 100, 20, 20), 1);
-        const Frames frames = render(graphFor(t, {&layer}, m_dir.path(), QSize(120, 160)), 0.2, QSize(kHeight, kWidth));
-        QVERIFY(frames.count() >= 1);
-        QCOMPARE(leftmost(frames, 0, 220, Qt::green), 20);
-        QCOMPARE(topmost(frames, 0, 40, Qt::green), 200);
-    }
-
     void burnedSubtitleAppears()
     {
         const QString assPath = TestFiles::write(m_dir.filePath(QStringLiteral("burn.ass")),
