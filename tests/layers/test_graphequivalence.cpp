@@ -320,14 +320,6 @@ private slots:
         }
     }
 
-    void stillsAreReadOnceAndNotTurnedByZero()
-    {
-        const QString graph = builderGraph({layer(CLayerInfo::Picture, m_logo, 0, 0, 120, 60)});
-        QVERIFY2(!graph.contains(QStringLiteral("loop=")), qPrintable(graph));
-        QVERIFY2(!graph.contains(QStringLiteral("rotate")), qPrintable(graph));
-        QVERIFY2(graph.contains(QStringLiteral("eof_action=repeat")), qPrintable(graph));
-    }
-
     // A scaled video without alpha is turned in its three planes: a fourth, made up by the scaler
     // for the format negotiated after the turn, would change no pixel and cost a third more.
     void scaledOpaqueVideoIsTurnedWithoutAlpha()
