@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "common/startup.h"
 #include "batch/batchoptions.h"
 #include "batch/batchreport.h"
 #include "batch/batchrunner.h"

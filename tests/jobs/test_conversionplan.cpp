@@ -1,4 +1,4 @@
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 #include "app/taskedits.h"
 #include "settings/configformat.h"
 #include "testprofile.h"

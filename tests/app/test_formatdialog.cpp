@@ -3,7 +3,7 @@
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
 #include "settings/formatpresets.h"
-#include "settings/qformatdialog.h"
+#include "app/qformatdialog.h"
 #include "testprofile.h"
 
 #include <QCheckBox>

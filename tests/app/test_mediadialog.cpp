@@ -1,5 +1,5 @@
 #include "settings/codecnames.h"
-#include "settings/mediadialog.h"
+#include "app/mediadialog.h"
 #include "testmedia.h"
 #include "testprofile.h"
 

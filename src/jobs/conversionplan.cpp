@@ -1,4 +1,4 @@
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 
 #include "common/timeconv.h"
 #include "jobs/commandparts.h"

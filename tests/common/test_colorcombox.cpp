@@ -1,6 +1,6 @@
 #include "testprofile.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 
 #include <QAction>
 #include <QColorDialog>
