@@ -130,7 +130,7 @@ void TestFollowupCommands::meltMergeHonoursRangesOfEveryFile()
                           QStringLiteral("avformat:") + job.outputPath, QStringLiteral("vcodec=libx264"),
                           QStringLiteral("s=320x240"), QStringLiteral("acodec=aac")}));
     QCOMPARE(job.frameRate, 24.0);
-    QCOMPARE(job.kind, (JobKind::None));
+    QVERIFY(!job.afterwards);
 
     m_format.vKeepWH = false;
     m_format.format = QStringLiteral("mp3");
@@ -160,8 +160,7 @@ void TestFollowupCommands::meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd
     QVERIFY(job.outputPath != taken.fileName());
     QVERIFY(job.outputPath.startsWith(outFolder() + QStringLiteral("/clip_MergeMerge(")));
     QVERIFY(job.arguments.contains(QStringLiteral("avformat:") + job.outputPath));
-    QCOMPARE(job.kind, (JobKind::MergeOfConverted));
-    QCOMPARE(job.extraPath1, input);
+    QCOMPARE(scratchFilesOf(job), QStringList{input});
 }
 
 void TestFollowupCommands::copyMergeOfMp4FilesWritesOwnListInCache()
@@ -192,10 +191,8 @@ void TestFollowupCommands::copyMergeOfMp4FilesWritesOwnListInCache()
              QStringLiteral("file '/t/it'\\''s.mp4'\nfile '/src/a.mp4'\nfile '/t/end.MP4'\n"));
     QCOMPARE(first.durationText, QStringLiteral("00:00:09.50"));
     QCOMPARE(first.frameRate, 30.0);
-    QCOMPARE(first.kind, (JobKind::MergeOfConverted));
-    QCOMPARE(first.extraPath1, QString());
-    QCOMPARE(first.extraPath2, listFile);
-    QCOMPARE(second.extraPath1, QStringLiteral("/src/a.mp4"));
+    QCOMPARE(scratchFilesOf(first), QStringList{listFile});
+    QCOMPARE(scratchFilesOf(second).value(0), QStringLiteral("/src/a.mp4"));
 }
 
 void TestFollowupCommands::copyMergeWithOtherContainerUsesConcatFilterGraph()
@@ -350,7 +347,7 @@ void TestFollowupCommands::streamCopyPartKeepsHundredths()
                           QStringLiteral("1"), QStringLiteral("-y"), output}));
     QCOMPARE(jobs.first().outputPath, output);
     QCOMPARE(jobs.first().durationText, QStringLiteral("00:00:30.25"));
-    QCOMPARE(jobs.first().kind, (JobKind::None));
+    QVERIFY(!jobs.first().afterwards);
 }
 
 void TestFollowupCommands::meltPartsOfAConversionShareTheirInput()
@@ -370,8 +367,7 @@ void TestFollowupCommands::meltPartsOfAConversionShareTheirInput()
     QCOMPARE(jobs.at(1).frameRate, 30.0);
     // The converted file stays with its parts.
     for (const FollowupJob &job : jobs) {
-        QCOMPARE(job.kind, (JobKind::None));
-        QCOMPARE(job.extraPath1, QString());
+        QVERIFY(!job.afterwards);
     }
 }
 
@@ -403,9 +399,7 @@ void TestFollowupCommands::soundtrackWithOneMusicFileMixesAtOnce()
                           QStringLiteral("-vcodec"), QStringLiteral("copy"), QStringLiteral("-acodec"),
                           QStringLiteral("aac"), QStringLiteral("-shortest"), QStringLiteral("-y"), output}));
     QCOMPARE(mix.durationText, QStringLiteral("00:00:12.34"));
-    QCOMPARE(mix.kind, (JobKind::None)); // the converted video stays
-    QCOMPARE(mix.extraPath1, QString());
-    QCOMPARE(mix.extraPath2, video);
+    QVERIFY(!mix.afterwards); // the converted video stays
 
     task.music.clear();
     QVERIFY(planSoundtrack(task, video, m_format, settings()).isEmpty());
@@ -429,14 +423,11 @@ void TestFollowupCommands::soundtrackWithSeveralFilesJoinsThenMixes()
                           QStringLiteral("-consumer"), QStringLiteral("avformat:") + audio,
                           QStringLiteral("acodec=libmp3lame")}));
     QCOMPARE(join.frameRate, 29.97);
-    QCOMPARE(join.kind, (JobKind::MusicJoin));
-    QCOMPARE(join.extraPath2, video);
+    QCOMPARE(mixedVideoOf(join), video);
 
-    const FollowupJob mix = planMix(join.extraPath2, join.outputPath, true, m_format, settings()).first();
-    QCOMPARE(mix.kind, (JobKind::MixAfterJoin));
+    const FollowupJob mix = planMix(mixedVideoOf(join), join.outputPath, true, m_format, settings()).first();
     QCOMPARE(mix.arguments.at(mix.arguments.indexOf(QStringLiteral("-acodec")) + 1), QStringLiteral("copy"));
-    QCOMPARE(mix.extraPath1, audio);
-    QCOMPARE(mix.extraPath2, video);
+    QCOMPARE(scratchFilesOf(mix), QStringList({audio, video}));
 }
 
 BRINDLE_TEST_MAIN(TestFollowupCommands)
