@@ -83,7 +83,7 @@ void QFormatDialog::fillLists(int containerIndex)
 void QFormatDialog::fillAudioLists(const QString &audioCodec)
 {
     fill(ui->comboBoxChannels, FormatLists::audioChannels(audioCodec));
-    fill(ui->comboBoxASampleRate, FormatLists::audioSampleRates(audioCodec));
+    fill(ui->comboBoxASampleRate, FormatLists::audioSampleRates(audioCodec, m_container));
     fill(ui->comboBoxABitRate, FormatLists::audioBitRates(audioCodec));
 }
 

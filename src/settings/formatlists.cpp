@@ -114,7 +114,7 @@ Choices audioChannels(const QString &audioCodec)
     return {latin({"1 channels mono", "2 channels stereo"}), QStringLiteral("2 channels stereo")};
 }
 
-Choices audioSampleRates(const QString &audioCodec)
+Choices audioSampleRates(const QString &audioCodec, int containerIndex)
 {
     if (audioCodec == QLatin1String("aac"))
         return {latin({"32000 Hz", "44100 Hz", "48000 Hz"}), QStringLiteral("44100 Hz")};
@@ -126,6 +126,9 @@ Choices audioSampleRates(const QString &audioCodec)
     if (audioCodec == QLatin1String("ac3"))
         return {latin({"32000 Hz", "44100 Hz", "48000 Hz"}), QStringLiteral("44100 Hz")};
     if (audioCodec == QLatin1String("mp2"))
+        return {latin({"16000 Hz", "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz"}), QStringLiteral("44100 Hz")};
+    // The MP4 muxer refuses MP3 at 8000 Hz.
+    if (audioCodec == QLatin1String("mp3") && containerIndex == Mp4)
         return {latin({"16000 Hz", "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz"}), QStringLiteral("44100 Hz")};
     return {latin({"8000 Hz", "16000 Hz", "22050 Hz", "32000 Hz", "44100 Hz", "48000 Hz"}),
             QStringLiteral("44100 Hz")};

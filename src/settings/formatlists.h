@@ -27,7 +27,7 @@ Choices videoCodecs(int containerIndex, const HardwareChoice &found);
 Choices audioCodecs(int containerIndex);
 
 Choices audioChannels(const QString &audioCodec);
-Choices audioSampleRates(const QString &audioCodec);
+Choices audioSampleRates(const QString &audioCodec, int containerIndex);
 Choices audioBitRates(const QString &audioCodec);
 
 }

@@ -132,7 +132,7 @@ bool read(const QString &path, const HardwareChoice &found, ConfigFormat *format
         {"Audio/ACodec", FormatLists::audioCodecs(containerIndex)},
         {"Audio/ABitRate", FormatLists::audioBitRates(audioCodec)},
         {"Audio/AChannels", FormatLists::audioChannels(audioCodec)},
-        {"Audio/ASample", FormatLists::audioSampleRates(audioCodec)},
+        {"Audio/ASample", FormatLists::audioSampleRates(audioCodec, containerIndex)},
     };
     if (FormatLists::hasVideo(containerIndex)) {
         listed << Listed{"Video/VCodec", FormatLists::videoCodecs(containerIndex, found)}

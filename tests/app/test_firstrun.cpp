@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -183,7 +182,6 @@ void TestFirstRun::failedRowShowsItsWholeLog()
     auto *table = window.findChild<QTableView *>(QStringLiteral("tableWidget"));
     auto *showLog = window.findChild<QAction *>(QStringLiteral("actionShowLog"));
     QVERIFY(showLog);
-    QCOMPARE(showLog->text(), QStringLiteral("Show Log…"));
 
     // A row without a log offers nothing to show.
     table->selectRow(1);
@@ -202,23 +200,21 @@ void TestFirstRun::failedRowShowsItsWholeLog()
     QString copied;
     bool selectable = false;
     QSize grown;
-    whenModalShows([&](QWidget *modal) {
+    ModalWatch answer({[&](QWidget *modal) {
         auto *dialog = qobject_cast<LogDialog *>(modal);
-        if (dialog) {
-            auto *text = dialog->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEditLog"));
-            shown = text->toPlainText();
-            selectable = text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse)
-                         && text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
-            dialog->findChild<QPushButton *>(QStringLiteral("pushButtonCopyAll"))->click();
-            copied = QApplication::clipboard()->text();
-            dialog->resize(dialog->width() + 200, dialog->height() + 150);
-            grown = dialog->size();
-        }
+        QVERIFY(dialog);
+        auto *text = dialog->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEditLog"));
+        shown = text->toPlainText();
+        selectable = text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse)
+                     && text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard);
+        dialog->findChild<QPushButton *>(QStringLiteral("pushButtonCopyAll"))->click();
+        copied = QApplication::clipboard()->text();
+        dialog->resize(dialog->width() + 200, dialog->height() + 150);
+        grown = dialog->size();
         modal->close();
-    });
+    }});
     showLog->trigger();
     QCOMPARE(shown, log);
-    QVERIFY(shown.contains(QStringLiteral("line 1 of")) && shown.contains(QStringLiteral("line 120 of")));
     QVERIFY(selectable);
     QCOMPARE(copied, shown);
     QVERIFY2(grown.width() >= 920 && grown.height() >= 570, qPrintable(QStringLiteral("%1x%2").arg(grown.width()).arg(grown.height())));
@@ -282,13 +278,6 @@ void TestFirstRun::aboutLinksLeadToFilesThatShip()
         ++links;
     }
     QCOMPARE(links, 1);
-    // The box only informs: one button closes it.
-    QCOMPARE(dialog.findChild<QDialogButtonBox *>()->buttons().size(), 1);
-    QCOMPARE(QUrl::fromLocalFile(AboutDialog::helpFile()).fileName(), QStringLiteral("README.md"));
-    for (const char *name : {"label_2", "label_3"}) {
-        auto *label = dialog.findChild<QLabel *>(QLatin1String(name));
-        QVERIFY(!label->isVisible() || label->text().contains(QStringLiteral("README.md")));
-    }
 }
 
 void TestFirstRun::waylandDesktopsStartOnXWayland_data()

@@ -1,3 +1,4 @@
+#include "app/qformatdialog.h"
 #include "jobs/conversionplan.h"
 #include "layers/overlaygraphs.h"
 #include "layers/watermarkdocument.h"
@@ -5,19 +6,18 @@
 #include "settings/configsystem.h"
 #include "editor/cropdialog.h"
 #include "editor/cropwnd.h"
-#include "app/mainoptionsdialog.h"
-#include "app/qformatdialog.h"
 #include "testmedia.h"
 #include "testprofile.h"
+#include "testwidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPushButton>
 #include <QTemporaryDir>
+
+using TestWidgets::itemsOf;
+using TestWidgets::select;
 
 namespace {
 // What ffprobe calls the stream each codec of the dialog makes.
@@ -28,31 +28,6 @@ QString probedName(const QString &codec)
     if (codec == QLatin1String("xvid"))
         return QStringLiteral("mpeg4");
     return codec;
-}
-
-struct Streams
-{
-    QJsonObject video;
-    QJsonObject audio;
-};
-
-Streams probe(const QString &path)
-{
-    QByteArray output;
-    TestMedia::run(QStringLiteral("ffprobe"),
-                   {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                    QStringLiteral("stream=codec_type,codec_name,width,height,avg_frame_rate,sample_rate,channels"),
-                    QStringLiteral("-of"), QStringLiteral("json"), path},
-                   &output);
-    Streams streams;
-    for (const QJsonValue &value : QJsonDocument::fromJson(output).object().value(QStringLiteral("streams")).toArray()) {
-        const QJsonObject stream = value.toObject();
-        if (stream.value(QStringLiteral("codec_type")).toString() == QLatin1String("video"))
-            streams.video = stream;
-        else if (stream.value(QStringLiteral("codec_type")).toString() == QLatin1String("audio"))
-            streams.audio = stream;
-    }
-    return streams;
 }
 
 double rateOf(const QString &fraction)
@@ -67,25 +42,6 @@ int leadingNumber(const QString &text)
     return text.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('x'), 0, 0).toInt();
 }
 
-QStringList itemsOf(const QComboBox *combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-void select(QComboBox *combo, const QString &text)
-{
-    combo->setCurrentIndex(combo->findText(text));
-}
-
-// The value after the first occurrence of an option at or after "from".
-QString valueAfter(const QStringList &arguments, const QString &option, int from = 0)
-{
-    const int at = arguments.indexOf(option, from);
-    return at >= 0 ? arguments.value(at + 1) : QString();
-}
 }
 
 class TestFormatConversion : public QObject
@@ -94,7 +50,7 @@ class TestFormatConversion : public QObject
 private slots:
     void initTestCase();
     void everyOfferedCodecPairConverts();
-    void hardwareFoundNamesTheChosenEncoders();
+    void everyOfferedAudioChoiceEncodes();
     void copyKeepsTheSourceStreams();
     void storedCropComesOutInTheVideo();
 
@@ -211,7 +167,7 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
                 const QString output = convert(m_source, QStringLiteral("pair%1").arg(pairs));
                 QVERIFY2(!output.isEmpty(), qPrintable(pair));
                 QVERIFY2(output.endsWith(QLatin1Char('.') + stored.format), qPrintable(output));
-                const Streams streams = probe(output);
+                const TestMedia::Streams streams = TestMedia::probeStreams(output);
 
                 if (!videoCodec.isEmpty()) {
                     QVERIFY2(streams.video.value(QStringLiteral("codec_name")).toString() == probedName(videoCodec),
@@ -238,63 +194,38 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
     QVERIFY(pairs >= 40);
 }
 
-void TestFormatConversion::hardwareFoundNamesTheChosenEncoders()
+void TestFormatConversion::everyOfferedAudioChoiceEncodes()
 {
-    // A machine whose check found Intel and NVIDIA encoders for both codecs and AMD's for
-    // H.264; the user prefers NVIDIA in the options dialog.
-    ConfigSystem system;
-    system.h264QSV = system.h265QSV = true;
-    system.h264NV = system.h265NV = true;
-    system.h264AMF = true;
-    MainOptionsDialog options;
-    options.setSettings(&system);
-    auto *priority = options.findChild<QComboBox *>(QStringLiteral("comboBoxPriority"));
-    QCOMPARE(itemsOf(priority), QStringList({"Intel QSV", "AMD AMF", "NVIDIA"}));
-    select(priority, QStringLiteral("NVIDIA"));
-    options.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    QCOMPARE(options.result(), int(QDialog::Accepted));
-    system.useHA = options.useHardware();
-    system.priorityUse = options.priority();
-    const HardwareChoice hardware = HardwareChoice::from(system);
-
-    // "h264" and "h265" mean the preferred family's encoder; a named encoder is that encoder.
-    const QMap<QString, QString> encoders = {{"h264", "h264_nvenc"}, {"h265", "hevc_nvenc"}, {"xvid", "libxvid"}};
-    int planned = 0;
+    // Each sample rate and channel count the dialog offers for a codec, through the real encoder
+    // into the container; a choice the encoder refuses would fail the user's whole conversion.
+    int choices = 0;
     for (int container = 0; container < ConfigFormat::kContainerCount; ++container) {
-        ConfigFormat::chooseContainer(container);
         QFormatDialog dialog;
-        dialog.setHardwareChoice(hardware);
         dialog.fillLists(container);
-        dialog.loadStored();
-        auto *videoCodecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxVCodec"));
-        auto *audioCodecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxACodec"));
-        const QStringList videoList = videoCodecs->count() > 0 ? itemsOf(videoCodecs) : QStringList{QString()};
-        for (const QString &videoCodec : videoList) {
-            for (const QString &audioCodec : itemsOf(audioCodecs)) {
-                select(videoCodecs, videoCodec);
-                select(audioCodecs, audioCodec);
-                dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-                const QString pair = QStringLiteral("%1 %2 %3").arg(ConfigFormat::containerName(container), videoCodec,
-                                                                    audioCodec);
-                const ConversionPlan run = plan(m_source, QStringLiteral("planned"), hardware);
-                QVERIFY2(run.jobs.size() == 1, qPrintable(pair));
-                const QStringList arguments = run.jobs.first().arguments;
-                const int input = arguments.indexOf(QStringLiteral("-i"));
-                if (videoCodec.isEmpty())
-                    QVERIFY2(valueAfter(arguments, QStringLiteral("-c:v"), input).isEmpty(), qPrintable(pair));
-                else
-                    QVERIFY2(valueAfter(arguments, QStringLiteral("-c:v"), input)
-                                 == encoders.value(videoCodec, videoCodec),
-                             qPrintable(pair + QStringLiteral(": ") + arguments.join(QLatin1Char(' '))));
-                if (audioCodec == QLatin1String("copy"))
-                    QVERIFY2(valueAfter(arguments, QStringLiteral("-c:a")) == audioCodec, qPrintable(pair));
-                else
-                    QVERIFY2(valueAfter(arguments, QStringLiteral("-acodec")) == audioCodec, qPrintable(pair));
-                ++planned;
+        auto *codecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxACodec"));
+        for (const QString &codec : itemsOf(codecs)) {
+            if (codec == QLatin1String("copy"))
+                continue;
+            select(codecs, codec);
+            const QStringList rates = itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxASampleRate")));
+            const QStringList channels = itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxChannels")));
+            for (const QString &rate : rates) {
+                for (const QString &count : channels) {
+                    const QString output = m_dir.filePath(QStringLiteral("choice.") + ConfigFormat::containerName(container));
+                    QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"),
+                                            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
+                                             QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                             QStringLiteral("sine=d=0.05"), QStringLiteral("-acodec"), codec,
+                                             QStringLiteral("-ar"), QString::number(leadingNumber(rate)),
+                                             QStringLiteral("-ac"), QString::number(leadingNumber(count)), output}),
+                             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(ConfigFormat::containerName(container), codec,
+                                                                         rate, count)));
+                    ++choices;
+                }
             }
         }
     }
-    QVERIFY(planned >= 60);
+    QVERIFY(choices >= 40);
 }
 
 void TestFormatConversion::copyKeepsTheSourceStreams()
@@ -309,7 +240,7 @@ void TestFormatConversion::copyKeepsTheSourceStreams()
 
     const QString output = convert(m_source, QStringLiteral("copy"));
     QVERIFY(!output.isEmpty());
-    const Streams streams = probe(output);
+    const TestMedia::Streams streams = TestMedia::probeStreams(output);
     QCOMPARE(streams.video.value(QStringLiteral("codec_name")).toString(), QStringLiteral("h264"));
     QCOMPARE(streams.video.value(QStringLiteral("width")).toInt(), 160);
     QCOMPARE(streams.audio.value(QStringLiteral("codec_name")).toString(), QStringLiteral("aac"));
@@ -359,15 +290,11 @@ void TestFormatConversion::storedCropComesOutInTheVideo()
     task.crop = crop;
     const QString output = convert(source, QStringLiteral("crop"), task);
     QVERIFY(!output.isEmpty());
-    const Streams streams = probe(output);
+    const TestMedia::Streams streams = TestMedia::probeStreams(output);
     QCOMPARE(streams.video.value(QStringLiteral("width")).toInt(), 80);
     QCOMPARE(streams.video.value(QStringLiteral("height")).toInt(), 60);
 
-    const QString still = m_dir.filePath(QStringLiteral("crop.png"));
-    QVERIFY(TestMedia::run(QStringLiteral("ffmpeg"), {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                                                     QStringLiteral("-i"), output, QStringLiteral("-frames:v"),
-                                                     QStringLiteral("1"), still}));
-    const QImage picture(still);
+    const QImage picture = TestMedia::frameOf(output, 0.0);
     QCOMPARE(picture.size(), QSize(80, 60));
     for (const QPoint &point : {QPoint(2, 2), QPoint(77, 2), QPoint(2, 57), QPoint(77, 57), QPoint(40, 30)}) {
         const QColor colour = picture.pixelColor(point);

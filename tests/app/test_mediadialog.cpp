@@ -1,5 +1,5 @@
-#include "settings/codecnames.h"
 #include "app/mediadialog.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -10,9 +10,6 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
-extern "C" {
-#include <libavcodec/codec_id.h>
-}
 
 class TestMediaDialog : public QObject
 {
@@ -20,9 +17,7 @@ class TestMediaDialog : public QObject
 private slots:
     void reportsContainerAndStreams();
     void audioOnlyFileKeepsEmptyVideoLines();
-    void unreadableFileGivesEmptyReport();
     void unreadableFileIsExplainedAndTheDialogCloses();
-    void codecNames();
 };
 
 void TestMediaDialog::reportsContainerAndStreams()
@@ -30,9 +25,6 @@ void TestMediaDialog::reportsContainerAndStreams()
     const QString clip = TestMedia::clip(2.0);
     QVERIFY(!clip.isEmpty());
     MediaDialog dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Media Infomation"));
-    QCOMPARE(dialog.width(), 400);
-    QVERIFY(dialog.height() >= 347);
     dialog.setFilePath(clip);
     dialog.fill();
     const QStringList lines = dialog.findChild<QTextEdit *>("textEditInfo")->toPlainText().split('\n');
@@ -62,26 +54,11 @@ void TestMediaDialog::audioOnlyFileKeepsEmptyVideoLines()
     QCOMPARE(lines[9], QStringLiteral("Sample Rate  22050 Hz"));
 }
 
-void TestMediaDialog::unreadableFileGivesEmptyReport()
-{
-    QTemporaryDir dir;
-    const QString broken = dir.filePath(QStringLiteral("broken, 'quoted' ünïcode.mp4"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
-    QVERIFY(MediaDialog::report(broken).isEmpty());
-    QVERIFY(MediaDialog::report(dir.filePath(QStringLiteral("missing.mp4"))).isEmpty());
-}
-
 void TestMediaDialog::unreadableFileIsExplainedAndTheDialogCloses()
 {
     QTemporaryDir dir;
-    const QString broken = dir.filePath(QStringLiteral("not a [video] 100%.mp4"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, '\0'));
-    file.close();
+    const QString broken = dir.filePath(QStringLiteral("not a [video], 'quoted' ünïcode 100%.mp4"));
+    QVERIFY(!TestFiles::write(broken, QByteArray(4096, 'x')).isEmpty());
 
     QString error;
     QVERIFY(MediaDialog::report(broken, &error).isEmpty());
@@ -96,8 +73,6 @@ void TestMediaDialog::unreadableFileIsExplainedAndTheDialogCloses()
                  qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("Reason: ")) && !text.endsWith(QStringLiteral("Reason: ")), qPrintable(text));
         auto *buttons = dialog.findChild<QDialogButtonBox *>("buttonBox");
-        QVERIFY(buttons && buttons->button(QDialogButtonBox::Close));
-        QVERIFY(dialog.rect().contains(buttons->geometry()));
         dialog.show();
         buttons->button(QDialogButtonBox::Close)->click();
         QVERIFY(!dialog.isVisible());
@@ -105,17 +80,6 @@ void TestMediaDialog::unreadableFileIsExplainedAndTheDialogCloses()
     QString missingError;
     MediaDialog::report(dir.filePath(QStringLiteral("missing.mp4")), &missingError);
     QVERIFY2(missingError.contains(QStringLiteral("No such file")), qPrintable(missingError));
-}
-
-void TestMediaDialog::codecNames()
-{
-    QCOMPARE(codecReportName(AV_CODEC_ID_HEVC), QStringLiteral("H265"));
-    QCOMPARE(codecReportName(AV_CODEC_ID_H264), QStringLiteral("H264"));
-    QCOMPARE(codecReportName(AV_CODEC_ID_MPEG2TS), QStringLiteral("MPEG2TS"));
-    QCOMPARE(codecReportName(AV_CODEC_ID_INTERPLAY_VIDEO), QStringLiteral("INTERPLAY_VIDEO"));
-    QCOMPARE(codecReportName(AV_CODEC_ID_PCM_S16LE), QStringLiteral("PCM_S16LE"));
-    QCOMPARE(codecReportName(AV_CODEC_ID_AV1), QStringLiteral("NONE"));
-    QCOMPARE(codecReportName(-5), QStringLiteral("NONE"));
 }
 
 BRINDLE_TEST_MAIN(TestMediaDialog)

@@ -1,53 +1,25 @@
-#include "app/mainwindow.h"
 #include "jobs/abstractjob.h"
-#include "jobs/conversionlistmodel.h"
+#include "mainwindowtest.h"
 #include "settings/configformat.h"
+#include "modalwatch.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 
-namespace {
-
-// Answers a question with a button when one shows while it lives.
-class QuestionAnswerer
-{
-public:
-    explicit QuestionAnswerer(QMessageBox::StandardButton answer)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, answer] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (box && box->button(answer)) {
-                ++asked;
-                box->button(answer)->click();
-            }
-        });
-        m_timer.start(50);
-    }
-    int asked = 0;
-
-private:
-    QTimer m_timer;
-};
-
-}
-
 // Rows, their jobs and their outputs under everything a user may do during a run.
-class TestRunSafety : public QObject
+class TestRunSafety : public MainWindowTest
 {
     Q_OBJECT
 private slots:
@@ -63,16 +35,9 @@ private slots:
     void closingWhilePausedFinishesTheFileFirst();
 
 private:
-    QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    ConversionListModel *rows() const { return m_window->conversionList(); }
-    QString status(quint64 id) const
-    {
-        return rows()->index(rows()->rowOf(id), ConversionListModel::StatusColumn).data().toString();
-    }
     void change(quint64 id, const std::function<void(ConvertTask &)> &edit) { rows()->updateTask(id, edit); }
     // Deletes a row, answering the question if one comes; tells whether it came.
     bool deleteRow(quint64 id, QMessageBox::StandardButton answer);
-    bool runToTheEnd(int timeoutMs = 240000);
     QString music() const;
     // The warning the run showed, closed; empty when there was none.
     QString takeWarning();
@@ -80,7 +45,6 @@ private:
 
     QTemporaryDir m_dir;
     QString m_output;
-    MainWindow *m_window = nullptr;
 };
 
 void TestRunSafety::initTestCase()
@@ -105,17 +69,12 @@ void TestRunSafety::init()
     useFormat(QStringLiteral("h264"), QStringLiteral("aac"));
     static int folder = 0;
     m_output = m_dir.filePath(QStringLiteral("out %1").arg(++folder));
-    m_window = new MainWindow;
-    m_window->systemSettings().useHA = false;
-    m_window->systemSettings().coverage = false;
-    m_window->findChild<QLineEdit *>("lineEditOutput")->setText(m_output);
-    m_window->show();
+    openWindow(m_output);
 }
 
 void TestRunSafety::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeWindow();
 }
 
 QString TestRunSafety::music() const
@@ -126,21 +85,11 @@ QString TestRunSafety::music() const
 bool TestRunSafety::deleteRow(quint64 id, QMessageBox::StandardButton answer)
 {
     m_window->findChild<QTableView *>("tableWidget")->selectRow(rows()->rowOf(id));
-    QuestionAnswerer answerer(answer);
+    ModalWatch question({ModalWatch::press(answer)});
     action("actionDelete")->trigger();
-    return answerer.asked > 0;
-}
-
-bool TestRunSafety::runToTheEnd(int timeoutMs)
-{
-    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
-    if (m_window->isIdle())
-        action("actionRun")->trigger();
-    if (!done.wait(timeoutMs))
-        return false;
-    // Each row's verdict follows the job's end on the next turn of the event loop.
-    QTest::qWait(50);
-    return !rows()->converting();
+    const bool asked = question.allAnswered();
+    question.release();
+    return asked;
 }
 
 QString TestRunSafety::takeWarning()
@@ -197,8 +146,7 @@ void TestRunSafety::rowsDeletedWhileTheirJobsRun()
     QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
     action("actionRun")->trigger();
     // The long conversion runs; the parts of the first row and the mix of the second wait.
-    static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
-    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(ids[2])).hasMatch(), 120000);
+    QVERIFY(waitUntilWorking(ids[2], 120000));
     QVERIFY(QFile::exists(m_output + QStringLiteral("/cut_Split.mp4")));
 
     // Declining the question keeps the row and its work.
@@ -249,7 +197,8 @@ void TestRunSafety::rowDeletedAfterOneOfItsJobsFailed()
                                              return end.at(1).value<JobOutcome>() == JobOutcome::Failed;
                                          }),
                              60000);
-    QTest::qWait(50);
+    // The failure's verdict reaches the row on the next turn of the event loop.
+    QCoreApplication::processEvents();
     // Its other job still runs: the row is not done, and says so.
     QCOMPARE(rows()->state(ids[0]), RowState::Running);
     QVERIFY(deleteRow(ids[0], QMessageBox::Yes));
@@ -348,8 +297,7 @@ void TestRunSafety::closingWhilePausedFinishesTheFileFirst()
     const QString longClip = TestMedia::longClip();
     const quint64 id = m_window->addFiles({longClip}).first();
     action("actionRun")->trigger();
-    static const QRegularExpression working(QStringLiteral("^[1-9][0-9]?% "));
-    QTRY_VERIFY_WITH_TIMEOUT(working.match(status(id)).hasMatch(), 60000);
+    QVERIFY(waitUntilWorking(id));
     AbstractJob *job = m_window->jobs().jobs().value(0);
     QVERIFY(job);
     const qint64 launcher = job->processId();

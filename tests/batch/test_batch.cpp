@@ -93,15 +93,6 @@ private:
                                 "-shortest"});
     }
 
-    static QImage frameAt(const QString &video, double seconds, const QString &scratch)
-    {
-        const QString png = scratch + QStringLiteral("/frame-%1.png").arg(QFileInfo(video).completeBaseName());
-        if (!TestMedia::run(QStringLiteral("ffmpeg"), {"-y", "-v", "error", "-ss", QString::number(seconds), "-i",
-                                                       video, "-frames:v", "1", png}))
-            return QImage();
-        return QImage(png);
-    }
-
     static bool isRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; }
     static bool isBlue(QRgb c) { return qBlue(c) > 180 && qRed(c) < 90 && qGreen(c) < 90; }
     static bool isGreen(QRgb c) { return qGreen(c) > 150 && qRed(c) < 110 && qBlue(c) < 110; }
@@ -185,7 +176,7 @@ private slots:
         for (const QString &name : entries(out)) {
             const QString output = out + QLatin1Char('/') + name;
             QVERIFY(qAbs(TestMedia::probeDuration(output) - 2.0) < 0.15);
-            const QImage frame = frameAt(output, 1.0, m_dir.path());
+            const QImage frame = TestMedia::frameOf(output, 1.0);
             QVERIFY(!frame.isNull());
             const int scale = frame.width() / 320;
             QCOMPARE(frame.size(), QSize(320, 240) * scale);
@@ -360,19 +351,37 @@ private slots:
         QVERIFY(version.waitForFinished());
         QCOMPARE(version.exitCode(), 0);
         QCOMPARE(version.readAllStandardOutput().trimmed(), QByteArray("brindle-batch " BRINDLE_VERSION));
+    }
 
-        // One the format dialog would refuse is refused too.
+    void badArgumentsStopBeforeAnyWork_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        const QString in = m_dir.filePath(QStringLiteral("setup/in"));
+        QTest::newRow("unknown container") << QStringList{"--format", "webm", in};
+        QTest::newRow("preset the format dialog would refuse") << QStringList{"--format", "Broken", in};
+        QTest::newRow("no workers") << QStringList{"--jobs", "0", in};
+        QTest::newRow("canvas without numbers") << QStringList{"--canvas", "wide", in};
+        QTest::newRow("project that is a folder") << QStringList{"--project", in, in};
+        QTest::newRow("missing subtitle") << QStringList{"--subtitle", "/nonexistent.srt", in};
+        QTest::newRow("nothing to do") << QStringList{};
+    }
+
+    void badArgumentsStopBeforeAnyWork()
+    {
+        QFETCH(QStringList, arguments);
+        // A good input, so that the argument alone is what is refused.
+        const QString in = m_dir.filePath(QStringLiteral("setup/in"));
+        if (!QFileInfo::exists(in + QStringLiteral("/clip.mp4")))
+            copyInto(in, flatClip(320, 240), QStringLiteral("clip.mp4"));
+        QVERIFY(QDir().mkpath(FormatPresets::folder()));
         QSettings broken(FormatPresets::pathOf(FormatPresets::folder(), QStringLiteral("Broken")), QSettings::IniFormat);
         broken.setValue(QStringLiteral("Format/Format"), QStringLiteral("mkv"));
         broken.sync();
-
-        for (const QStringList &bad : {QStringList{"--format", "webm", in}, QStringList{"--format", "Broken", in}, QStringList{"--jobs", "0", in},
-                                       QStringList{"--canvas", "wide", in}, QStringList{"--project", in, in},
-                                       QStringList{"--subtitle", "/nonexistent.srt", in}, QStringList{}}) {
-            run = runBatch(bad);
-            QVERIFY2(run.exitCode == 2, qPrintable(bad.join(' ')));
-            QVERIFY(!run.errors.isEmpty());
-        }
+        const QString out = m_dir.filePath(QStringLiteral("bad/out"));
+        const Run run = runBatch(arguments + QStringList{"--output", out});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!run.errors.isEmpty());
+        QVERIFY(!QFileInfo::exists(out));
     }
 
     void aClaimIsHeldByOneAndNeverReplacesAFile()

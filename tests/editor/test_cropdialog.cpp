@@ -51,9 +51,7 @@ private slots:
     void fixedRatiosFitTheLargestCentredFrame();
     void fixedRatioCornersKeepTheRatio();
     void resetEmitsAZeroedRecord();
-    void cursorsFollowTheParts();
     void aLargerWindowKeepsTheCrop();
-    void recordTravelsThroughQueuedSignals();
     void cornerHandlesShowWhole_data();
     void cornerHandlesShowWhole();
     void numbersFollowTheFrameAndMoveIt();
@@ -222,16 +220,9 @@ void TestCropDialog::movingStopsAtTheEdges()
 
 void TestCropDialog::fixedRatiosFitTheLargestCentredFrame()
 {
-    QCOMPARE(CropDialog::ratioOf(0), 0.0f);
-    QCOMPARE(CropDialog::ratioOf(4), 1.3333334f);
-    QCOMPARE(CropDialog::ratioOf(5), 1.7777778f);
-    QCOMPARE(CropDialog::ratioOf(6), 0.5625f);
-
     CropWnd *preview = open(picture(360, 640));
     QVERIFY(preview);
     auto *ratios = m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"));
-    QCOMPARE(ratios->count(), 7);
-    QCOMPARE(ratios->itemText(5), QStringLiteral("16:9"));
     QSignalSpy spy(preview, &CropWnd::sigCrop);
 
     ratios->setCurrentIndex(5);
@@ -287,30 +278,6 @@ void TestCropDialog::resetEmitsAZeroedRecord()
     QCOMPARE(preview->frame(), preview->imageArea());
 }
 
-void TestCropDialog::cursorsFollowTheParts()
-{
-    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.1, 0.1, 0.1));
-    QVERIFY(preview);
-    const QRectF frame = preview->frame();
-    const struct {
-        QPointF point;
-        Qt::CursorShape shape;
-        CropWnd::Part part;
-    } cases[] = {
-        {frame.topLeft(), Qt::SizeFDiagCursor, CropWnd::TopLeft},
-        {frame.topRight(), Qt::SizeBDiagCursor, CropWnd::TopRight},
-        {frame.bottomRight(), Qt::SizeFDiagCursor, CropWnd::BottomRight},
-        {frame.bottomLeft(), Qt::SizeBDiagCursor, CropWnd::BottomLeft},
-        {frame.center(), Qt::PointingHandCursor, CropWnd::Inside},
-        {QPointF(3, 3), Qt::ArrowCursor, CropWnd::None},
-    };
-    for (const auto &c : cases) {
-        QCOMPARE(preview->hitTest(c.point), c.part);
-        moveTo(c.point);
-        QCOMPARE(preview->cursor().shape(), c.shape);
-    }
-}
-
 void TestCropDialog::aLargerWindowKeepsTheCrop()
 {
     CropWnd *preview = open(picture(1280, 720));
@@ -330,18 +297,6 @@ void TestCropDialog::aLargerWindowKeepsTheCrop()
     // Nothing was dragged, so the record stays as it was.
     QCOMPARE(m_dialog->crop().left, before.left);
     QCOMPARE(m_dialog->crop().top, before.top);
-}
-
-void TestCropDialog::recordTravelsThroughQueuedSignals()
-{
-    QVERIFY(QMetaType::type("ST_CROP_THICK") != QMetaType::UnknownType);
-    CropWnd preview;
-    CropDialog receiver;
-    connect(&preview, &CropWnd::sigCrop, &receiver, &CropDialog::OnCrop, Qt::QueuedConnection);
-    emit preview.sigCrop(cropOf(0.25, 0.0, 0.0, 0.5));
-    QTRY_VERIFY(receiver.crop().cropped);
-    QCOMPARE(receiver.crop().left, 0.25);
-    QCOMPARE(receiver.crop().bottom, 0.5);
 }
 
 void TestCropDialog::cornerHandlesShowWhole_data()

@@ -126,6 +126,12 @@ private slots:
     void badFilterReturnsToIdle();
     void channelCountFromEnvironment();
     void audioKeepsItsSamplesWhenItIsTheMaster();
+    void clocksFollowTheirMasterAndItsGeneration();
+    void frameQueueAbortReleasesAWaitingReader();
+    void seeksInARowShowOnlyTheLastTarget();
+    void seekPastTheEndEndsThePlay();
+    void nextFileShowsNoPictureOfTheLast();
+    void damagedMiddlePlaysOnToTheEnd();
 
 private:
     void play(const QString &path);
@@ -674,6 +680,172 @@ void TestPlayer::channelCountFromEnvironment()
     QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 200000, 5000);
     qunsetenv("SDL_AUDIO_CHANNELS");
     QCOMPARE(g_player.current->audio_tgt.ch_layout.nb_channels, 1);
+}
+
+void TestPlayer::clocksFollowTheirMasterAndItsGeneration()
+{
+    auto owned = std::make_unique<PlayerState>();
+    PlayerState &state = *owned;
+    int serial = 0;
+    clockInit(&state.audclk, &serial);
+    clockInit(&state.vidclk, &serial);
+    clockInit(&state.extclk, &serial);
+    QVERIFY(std::isnan(clockGet(&state.extclk)));
+
+    // The external clock takes the other's time when it has none or when they lie far apart.
+    clockSet(&state.audclk, 5.0, serial);
+    clockSyncToSlave(&state.extclk, &state.audclk);
+    QVERIFY(qAbs(clockGet(&state.extclk) - 5.0) < 0.05);
+    clockSet(&state.audclk, 5.5, serial);
+    clockSyncToSlave(&state.extclk, &state.audclk);
+    QVERIFY(qAbs(clockGet(&state.extclk) - 5.0) < 0.05);
+    clockSet(&state.audclk, 5.0 + kNoSyncThreshold + 1, serial);
+    clockSyncToSlave(&state.extclk, &state.audclk);
+    QVERIFY(qAbs(clockGet(&state.extclk) - (6.0 + kNoSyncThreshold)) < 0.05);
+
+    // A paused clock holds its time; after a seek it reads nothing until it is fed again.
+    state.audclk.paused = 1;
+    const double held = clockGet(&state.audclk);
+    QTest::qWait(20);
+    QCOMPARE(clockGet(&state.audclk), held);
+    ++serial;
+    QVERIFY(std::isnan(clockGet(&state.audclk)));
+
+    // A master the file lacks gives way: to the external clock for a silent file, to the
+    // sound for one without pictures.
+    AVStream stream {};
+    state.video_st = &stream;
+    state.av_sync_type = SyncAudioMaster;
+    QCOMPARE(masterSyncType(&state), int(SyncExternalClock));
+    state.video_st = nullptr;
+    state.audio_st = &stream;
+    state.av_sync_type = SyncVideoMaster;
+    QCOMPARE(masterSyncType(&state), int(SyncAudioMaster));
+}
+
+void TestPlayer::frameQueueAbortReleasesAWaitingReader()
+{
+    initFlushMarker();
+    PacketQueue packets;
+    QCOMPARE(packetQueueInit(&packets), 0);
+    FrameQueue frames;
+    QCOMPARE(frameQueueInit(&frames, &packets, 3, true), 0);
+    packetQueueStart(&packets);
+
+    // A full queue holds its writer; an empty one its reader. Abort frees both.
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(frameQueuePeekWritable(&frames));
+        frameQueuePush(&frames);
+    }
+    QCOMPARE(frameQueueRemaining(&frames), 3);
+    struct Waiter
+    {
+        FrameQueue *frames;
+        bool released = false;
+    } writer {&frames};
+    SDL_Thread *thread = SDL_CreateThread(
+        [](void *arg) {
+            auto *w = static_cast<Waiter *>(arg);
+            w->released = frameQueuePeekWritable(w->frames) == nullptr;
+            return 0;
+        },
+        "writer", &writer);
+    QVERIFY(thread);
+    packetQueueAbort(&packets);
+    frameQueueSignal(&frames);
+    SDL_WaitThread(thread, nullptr);
+    QVERIFY(writer.released);
+    QVERIFY(!frameQueuePeekReadable(&frames) || frameQueueRemaining(&frames) > 0);
+
+    frameQueueDestroy(&frames);
+    packetQueueDestroy(&packets);
+}
+
+void TestPlayer::seeksInARowShowOnlyTheLastTarget()
+{
+    // One key frame at the start: each seek decodes from there and must drop what an earlier
+    // seek left on its way.
+    play(redThenBlueClip());
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::red));
+    m_player->OnPlayPause();
+    QVERIFY(m_player->isPaused());
+    for (int ms : {2600, 200, 2200, 400, 1000})
+        m_player->OnSliderSeek(ms);
+    m_player->OnSliderSeek(2400);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::blue));
+    m_player->OnPlayPause();
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 0, 3000);
+    const qint64 resumed = playerPosition();
+    QVERIFY2(resumed >= 2300000 && resumed < 3000000, qPrintable(QString::number(resumed)));
+}
+
+void TestPlayer::seekPastTheEndEndsThePlay()
+{
+    const QString clip = TestMedia::clip(2.0);
+    const qint64 durationUs = qint64(TestMedia::probeDuration(clip) * 1000000);
+    play(clip);
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 200000, 5000);
+    m_player->OnSliderSeek(60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 8000);
+    QVERIFY(playerPosition() <= durationUs);
+    QVERIFY(!m_player->findChild<Slider *>()->isEnabled());
+
+    // The same file plays again from its start.
+    play(clip);
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 200000, 5000);
+    QVERIFY(playerPosition() < 1500000);
+}
+
+void TestPlayer::nextFileShowsNoPictureOfTheLast()
+{
+    play(TestMedia::colourClip(QStringLiteral("red"), 3.0));
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::red));
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() > 1000000, 5000);
+    m_player->OnStop();
+    play(TestMedia::colourClip(QStringLiteral("blue"), 3.0));
+    // Once the new file runs, every picture shown is its own, from its start.
+    QTRY_VERIFY_WITH_TIMEOUT(playerPosition() >= 0, 5000);
+    QVERIFY(playerPosition() < 1000000);
+    QVERIFY(waitForColour(*m_player, 0.5, 0.5, Qt::blue));
+    int pictures = 0;
+    while (playerPosition() < 600000 && m_player->isPlaying()) {
+        const QImage shown = grabHost(*m_player);
+        if (!shown.isNull()) {
+            const QRgb centre = shown.pixel(shown.width() / 2, shown.height() / 2);
+            QVERIFY2(!near(centre, Qt::red), qPrintable(describe(centre)));
+            ++pictures;
+        }
+        QTest::qWait(20);
+    }
+    QVERIFY(pictures > 3);
+}
+
+void TestPlayer::damagedMiddlePlaysOnToTheEnd()
+{
+    const QString whole = TestMedia::make(QStringLiteral("faststart.mp4"),
+                                          {QStringLiteral("-i"), TestMedia::clip(3.0), QStringLiteral("-c"),
+                                           QStringLiteral("copy"), QStringLiteral("-movflags"),
+                                           QStringLiteral("+faststart")});
+    QFile source(whole);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QByteArray bytes = source.readAll();
+    for (int i = bytes.size() * 2 / 5; i < bytes.size() / 2; ++i)
+        bytes[i] = char((i * 7919 + 13) % 251);
+    const QString damaged = TestProfile::home() + QStringLiteral("/damaged.mp4");
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    play(damaged);
+    qint64 highest = 0;
+    QElapsedTimer wall;
+    wall.start();
+    while (m_player->isPlaying() && wall.elapsed() < 10000) {
+        highest = qMax(highest, playerPosition());
+        QTest::qWait(20);
+    }
+    QVERIFY(!m_player->isPlaying());
+    QVERIFY2(highest > 2500000, qPrintable(QString::number(highest)));
 }
 
 BRINDLE_TEST_MAIN(TestPlayer)

@@ -6,6 +6,12 @@
 
 namespace {
 
+QString commandName(const QString &pid)
+{
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed() : QString();
+}
+
 // The fields after the command name of /proc/<pid>/stat: state first, then the parent's pid.
 QStringList statFields(const QString &pid)
 {
@@ -37,4 +43,16 @@ qint64 ProcessWatch::childOf(qint64 parent)
 bool ProcessWatch::isAlive(qint64 pid)
 {
     return !isZombie(statFields(QString::number(pid)));
+}
+
+int ProcessWatch::liveChildrenNamed(qint64 parent, const QString &name)
+{
+    int count = 0;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        const QStringList fields = statFields(entry);
+        if (fields.size() > 1 && !isZombie(fields) && fields.at(1).toLongLong() == parent
+            && commandName(entry) == name)
+            ++count;
+    }
+    return count;
 }

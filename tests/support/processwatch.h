@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 // Looks at live processes through /proc, to check that engines end with their launchers.
 namespace ProcessWatch {
@@ -9,5 +9,7 @@ namespace ProcessWatch {
 qint64 childOf(qint64 parent);
 // Whether the process exists and is no zombie.
 bool isAlive(qint64 pid);
+// Live (not zombie) children of parent whose command name is name.
+int liveChildrenNamed(qint64 parent, const QString &name);
 
 }

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 
 namespace TestMedia {
@@ -112,6 +114,27 @@ QString probeStream(const QString &path, const QString &streamKind, const QStrin
              &output))
         return QString();
     return QString::fromUtf8(output.trimmed());
+}
+
+Streams probeStreams(const QString &path)
+{
+    QByteArray output;
+    run(QStringLiteral("ffprobe"),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+         QStringLiteral("stream=codec_type,codec_name,width,height,avg_frame_rate,sample_rate,channels"),
+         QStringLiteral("-of"), QStringLiteral("json"), path},
+        &output);
+    Streams streams;
+    const QJsonArray all = QJsonDocument::fromJson(output).object().value(QStringLiteral("streams")).toArray();
+    for (const QJsonValue &value : all) {
+        const QJsonObject stream = value.toObject();
+        const QString type = stream.value(QStringLiteral("codec_type")).toString();
+        if (type == QLatin1String("video") && streams.video.isEmpty())
+            streams.video = stream;
+        else if (type == QLatin1String("audio") && streams.audio.isEmpty())
+            streams.audio = stream;
+    }
+    return streams;
 }
 
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,14 @@ QImage frameOf(const QString &video, double seconds, const QString &filter = QSt
 
 // Container duration in seconds as ffprobe reports it; -1 when it cannot be read.
 double probeDuration(const QString &path);
+// The first video and audio stream of a file as ffprobe describes them; empty when absent.
+struct Streams
+{
+    QJsonObject video;
+    QJsonObject audio;
+};
+Streams probeStreams(const QString &path);
+
 // One stream entry (such as "codec_name") of the first stream of a kind ("v" or "a").
 QString probeStream(const QString &path, const QString &streamKind, const QString &entry);
 
