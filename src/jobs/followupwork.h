@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class AbstractJob;
 class JobsManage;
 
 // The row a piece of follow-up work belongs to and the file it starts from.
@@ -21,10 +22,10 @@ struct JobOrigin
     QString mergeFrameSize; // "W:H", for a merge
 };
 
-// The work that follows an engine job: the merge, split and soundtrack jobs a conversion
-// feeds, the mix after a join, and the removal of scratch files once the work that consumed
-// them succeeded. The queue hands it successful jobs only, so a failed or stopped job leaves
-// its inputs where they are. Everything it plans uses the snapshot of the run it belongs to.
+// Runs the follow-up work attached to engine jobs (the merge, split and soundtrack jobs a
+// conversion feeds, the mix after a join, the removal of scratch files) and queues the jobs it
+// plans. The queue runs it for successful jobs only, so a failed or stopped job leaves its
+// inputs where they are. Everything it plans uses the snapshot of the run it belongs to.
 class FollowupWork : public QObject
 {
     Q_OBJECT
