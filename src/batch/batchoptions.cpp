@@ -18,6 +18,19 @@ QSize BatchCommandLine::sizeFrom(const QString &text)
 BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, BatchOptions *options,
                                                   QString *error)
 {
+    return read(arguments, true, options, error);
+}
+
+QString BatchCommandLine::projectOf(const QStringList &arguments)
+{
+    BatchOptions options;
+    QString error;
+    return read(arguments, false, &options, &error) == Outcome::Run ? options.project : QString();
+}
+
+BatchCommandLine::Outcome BatchCommandLine::read(const QStringList &arguments, bool print, BatchOptions *options,
+                                                 QString *error)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Puts the watermark layers of a project and a subtitle on every video given, and converts them. "
@@ -64,11 +77,13 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
         return Outcome::Error;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        if (print)
+            std::fputs(qPrintable(parser.helpText()), stdout);
         return Outcome::ShowedHelp;
     }
     if (parser.isSet(version)) {
-        std::printf("brindle-batch %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        if (print)
+            std::printf("brindle-batch %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return Outcome::ShowedVersion;
     }
 

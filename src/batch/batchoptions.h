@@ -31,6 +31,12 @@ public:
 
     // Reads the arguments (program name first). Help and version are printed here.
     static Outcome parse(const QStringList &arguments, BatchOptions *options, QString *error);
+    // The project the arguments name, read without printing anything; empty when they name none
+    // or ask for no run.
+    static QString projectOf(const QStringList &arguments);
     // "1280x720" and the like; invalid for anything else.
     static QSize sizeFrom(const QString &text);
+
+private:
+    static Outcome read(const QStringList &arguments, bool print, BatchOptions *options, QString *error);
 };

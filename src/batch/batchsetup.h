@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 #include "layers/recordlayer.h"
 #include "settings/configformat.h"
 

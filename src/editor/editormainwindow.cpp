@@ -17,7 +17,7 @@
 #include "layers/watermarkdocument.h"
 #include "player/playerdock.h"
 #include "player/slider.h"
-#include "settings/cropdialog.h"
+#include "editor/cropdialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitlesession.h"
 #include "subtitles/subtitlesessions.h"

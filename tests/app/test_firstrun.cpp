@@ -2,10 +2,10 @@
 #include "app/logdialog.h"
 #include "app/mainwindow.h"
 #include "app/middleelision.h"
-#include "app/startup.h"
+#include "common/startup.h"
 #include "jobs/conversionlistmodel.h"
-#include "settings/aboutdialog.h"
-#include "settings/mainoptionsdialog.h"
+#include "app/aboutdialog.h"
+#include "app/mainoptionsdialog.h"
 #include "testmedia.h"
 #include "testprofile.h"
 

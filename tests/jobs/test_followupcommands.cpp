@@ -131,8 +131,7 @@ void TestFollowupCommands::meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd
     QVERIFY(job.outputPath != taken.fileName());
     QVERIFY(job.outputPath.startsWith(outFolder() + QStringLiteral("/clip_MergeMerge(")));
     QVERIFY(job.arguments.contains(QStringLiteral("avformat:") + job.outputPath));
-    QCOMPARE(job.kind, (JobKind::MergeOfConverted));
-    QCOMPARE(job.extraPath1, input);
+    QCOMPARE(scratchFilesOf(job), QStringList{input});
 }
 
 // ffmpeg takes a volume for a merge through the filter graph only, after the audio concat.

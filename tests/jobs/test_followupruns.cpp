@@ -31,6 +31,12 @@ bool runPlanned(const FollowupJob &job)
     return ok;
 }
 
+// The merge after a conversion, scaled to the size of the test clips.
+FollowUpPtr mergeOutput()
+{
+    return std::make_shared<MergeOutput>(QStringLiteral("320:240"));
+}
+
 }
 
 class TestFollowupRuns : public QObject
@@ -51,7 +57,8 @@ private:
     QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
     QString convertedCopy(const QString &source, const QString &name) const;
     QString music(int which) const;
-    AbstractJob *conversion(const QString &source, const QString &output, JobKind kind, int row) const;
+    AbstractJob *conversion(FollowupWork &work, const QString &source, const QString &output, FollowUpPtr afterwards,
+                            int row) const;
     int runQueue(JobsManage &queue);
     FollowupWork *installFollowupWork(JobsManage &queue);
     QStringList outputFiles() const;
@@ -117,16 +124,16 @@ QString TestFollowupRuns::music(int which) const
 }
 
 // A conversion that only copies the streams: what matters here is the work after it.
-AbstractJob *TestFollowupRuns::conversion(const QString &source, const QString &output, JobKind kind, int row) const
+AbstractJob *TestFollowupRuns::conversion(FollowupWork &work, const QString &source, const QString &output,
+                                          FollowUpPtr afterwards, int row) const
 {
     const QString outputPath = outFolder() + QLatin1Char('/') + output;
     auto *job = new TesselEngineJob(QString(), {QStringLiteral("-i"), source, QStringLiteral("-c"),
                                                 QStringLiteral("copy"), QStringLiteral("-y"), outputPath});
     job->setDurationText(QStringLiteral("00:00:04.00"));
     job->setOutputPath(outputPath);
-    job->setKind(kind);
+    work.attach(*job, std::move(afterwards));
     job->setRowId(quint64(row));
-    job->setMergeFrameSize(QStringLiteral("320:240"));
     return job;
 }
 
@@ -225,10 +232,10 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     FollowupWork *work = installFollowupWork(queue);
     QCOMPARE(FollowupWork::of(queue), work);
 
-    queue.addJob(conversion(m_clip4, QStringLiteral("a's, take 1_Merge.mp4"), JobKind::MergeAfter, 0));
-    queue.addJob(conversion(m_clip3, QStringLiteral("b_Split.mp4"), JobKind::SplitAfter, 1));
-    queue.addJob(conversion(m_clip4, QStringLiteral("c_Music.mp4"), JobKind::SoundtrackAfter, 2));
-    queue.addJob(conversion(m_clip2, QStringLiteral("d_Music.mp4"), JobKind::SoundtrackAfter, 3));
+    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a's, take 1_Merge.mp4"), mergeOutput(), 0));
+    queue.addJob(conversion(*work, m_clip3, QStringLiteral("b_Split.mp4"), std::make_shared<SplitOutput>(), 1));
+    queue.addJob(conversion(*work, m_clip4, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
+    queue.addJob(conversion(*work, m_clip2, QStringLiteral("d_Music.mp4"), std::make_shared<AddSoundtrack>(), 3));
     QCOMPARE(runQueue(queue), 0);
     QCOMPARE(queue.jobs().size(), 4 + 1 + 3 + 2 + 1);
 
@@ -267,11 +274,11 @@ void TestFollowupRuns::failedStepsKeepTheirInputs()
     notes.close();
     m_tasks[2].music = QStringList{notMusic};
     JobsManage queue;
-    installFollowupWork(queue);
-    queue.addJob(conversion(m_clip4, QStringLiteral("a_Merge.mp4"), JobKind::MergeAfter, 0));
-    queue.addJob(conversion(m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
-                            JobKind::SplitAfter, 1));
-    queue.addJob(conversion(m_clip3, QStringLiteral("c_Music.mp4"), JobKind::SoundtrackAfter, 2));
+    FollowupWork *work = installFollowupWork(queue);
+    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a_Merge.mp4"), mergeOutput(), 0));
+    queue.addJob(conversion(*work, m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
+                            std::make_shared<SplitOutput>(), 1));
+    queue.addJob(conversion(*work, m_clip3, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
     QCOMPARE(runQueue(queue), 3);
     QCOMPARE(queue.jobs().size(), 5);
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_Merge.mp4"), QStringLiteral("c_Music.mp4")}));

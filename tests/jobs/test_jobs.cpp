@@ -280,24 +280,20 @@ void TestJobs::queueCountsARepeatedEndOnceAndRunsFollowUps()
 
     JobsManage queue;
     queue.setLimit(1);
-    AbstractJob *conversion = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
-    conversion->setKind(JobKind::SplitAfter);
-    AbstractJob *failedConversion = scripted<TesselEngineJob>({QStringLiteral("exit:1")});
-    failedConversion->setKind(JobKind::SplitAfter);
-    AbstractJob *merge = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
-    merge->setKind(JobKind::MergeOfConverted);
-    merge->setExtraPath1(merged);
-    AbstractJob *brokenMerge = scripted<TesselEngineJob>({QStringLiteral("exit:2")});
-    brokenMerge->setKind(JobKind::MergeOfConverted);
-    brokenMerge->setExtraPath1(failedMerge);
-
     QList<AbstractJob *> followed;
-    queue.setFollowUp(JobKind::SplitAfter, [&](AbstractJob &job) {
+    const auto split = [&](AbstractJob &job) {
         followed << &job;
         // A follow-up adds work of its own behind the job that ended.
         queue.addJob(scripted<TesselEngineJob>({QStringLiteral("exit:0")}));
-    });
-    queue.setFollowUp(JobKind::MergeOfConverted, [](AbstractJob &job) { QFile::remove(job.extraPath1()); });
+    };
+    AbstractJob *conversion = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
+    conversion->setAfterSuccess(split);
+    AbstractJob *failedConversion = scripted<TesselEngineJob>({QStringLiteral("exit:1")});
+    failedConversion->setAfterSuccess(split);
+    AbstractJob *merge = scripted<TesselEngineJob>({QStringLiteral("exit:0")});
+    merge->setAfterSuccess([merged](AbstractJob &) { QFile::remove(merged); });
+    AbstractJob *brokenMerge = scripted<TesselEngineJob>({QStringLiteral("exit:2")});
+    brokenMerge->setAfterSuccess([failedMerge](AbstractJob &) { QFile::remove(failedMerge); });
     for (AbstractJob *job : {conversion, failedConversion, merge, brokenMerge})
         queue.addJob(job);
     QSignalSpy all(&queue, &JobsManage::sigAllCompleted);

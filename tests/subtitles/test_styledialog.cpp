@@ -3,7 +3,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 #include "subtitles/styledialog.h"
 #include "subtitles/stylepreview.h"
 #include "subtitles/subtitleparser.h"

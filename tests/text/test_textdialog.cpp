@@ -1,7 +1,7 @@
 #include "testfiles.h"
 #include "testprofile.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 #include "text/cfqwidget.h"
 #include "text/vfunctexteffectpage.h"
 #include "text/vfunctextpage.h"
