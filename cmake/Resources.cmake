@@ -1,6 +1,6 @@
 # Icons and images are listed in resources/resources.qrc under ":/res/".
 # Translations are compiled from resources/translations/*.ts and served under ":/Translations/".
-target_sources(brindle_core PRIVATE ${CMAKE_SOURCE_DIR}/resources/resources.qrc)
+target_sources(brindle_common PRIVATE ${CMAKE_SOURCE_DIR}/resources/resources.qrc)
 
 set(BRINDLE_LANGUAGES zh_CN en_US fr de it ja pt_BR ru es)
 set(BRINDLE_TS_FILES)
@@ -27,7 +27,7 @@ add_custom_command(
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/translations
   COMMENT "Compiling translations into resources")
 set_source_files_properties(${translations_cpp} PROPERTIES SKIP_AUTOGEN ON)
-target_sources(brindle_core PRIVATE ${translations_cpp})
+target_sources(brindle_common PRIVATE ${translations_cpp})
 
 # Refreshes the .ts files from the sources; run by hand after adding texts.
 add_custom_target(update_translations

@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
+# Includes follow the order of the libraries.
+bash scripts/check-layout.sh
+
 # ccache speeds up repeated builds where it is installed; nothing needs it.
 launcher=()
 if command -v ccache >/dev/null 2>&1; then

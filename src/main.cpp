@@ -1,5 +1,5 @@
+#include "app/appearance.h"
 #include "app/mainwindow.h"
-#include "app/startup.h"
 #include "settings/configsystem.h"
 
 #include <QApplication>

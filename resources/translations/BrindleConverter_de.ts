@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>Ein Container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), der Name einer gespeicherten Formatvorlage oder eine INI-Datei mit einem Ausgabeformat. Vorgabe: Ihr aktuelles Ausgabeformat.</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>Brennt die N-te Untertitelspur jedes Videos ein, gezählt ab 1 (Textspuren sowie Bildspuren von DVD, Blu-ray oder DVB). Ein Video ohne diese Spur schlägt fehl, außer --subtitle-track-optional ist angegeben.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>Videos ohne diese Untertitelspur überspringen, statt sie fehlschlagen zu lassen.</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track braucht eine Spurnummer ab 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>Entweder --subtitle oder --subtitle-track angeben, nicht beide.</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>die Engine ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>es hat keine Untertitelspur %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>Untertitelspur %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 hat keine Untertitelspur %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>Untertitelspur %1 von %2 kann nicht dekodiert werden</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Jetzt neu starten?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>Spur %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>erzwungen</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>Bilder, nicht bearbeitbar</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>die Datenströme von %1 können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 hat keine Untertitelspur %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>Untertitelspur %1 von %2 kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>Untertitelspur %1 von %2 enthält Bilder, keinen Text</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>keine Zeile der Untertitelspur %1 von %2 konnte dekodiert werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>nicht dekodierbar</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>Aus dem Video</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>Eine Untertitelspur des Videos einbrennen. Textspuren lassen sich hier bearbeiten; Bildspuren werden so eingebrannt, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>Das Video enthält keine Untertitelspuren</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>Dieses FFmpeg kann %1-Untertitel nicht dekodieren.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Untertitelspur</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>Die Untertitelspur kann nicht gelesen werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>Untertitelspur %1 des Videos wird als Bilder eingebrannt; sie lassen sich nicht bearbeiten.</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (Spur %2).ass</translation>
     </message>
 </context>
 <context>

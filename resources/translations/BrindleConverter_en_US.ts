@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>Skip the videos that have no such subtitle track instead of failing them.</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>Give either --subtitle or --subtitle-track, not both.</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>the engine failed: %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>it has no subtitle track %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 no longer exists</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>subtitle track %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 has no subtitle track %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>subtitle track %1 of %2 cannot be decoded</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Do you want to restart now?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Subtitle</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>Track %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forced</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>pictures, cannot be edited</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 cannot be opened</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>the streams of %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 has no subtitle track %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>subtitle track %1 of %2 cannot be decoded</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>subtitle track %1 of %2 holds pictures, not text</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>no line of subtitle track %1 of %2 could be decoded</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>cannot be decoded</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>From the video</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>The video carries no subtitle tracks</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>This FFmpeg cannot decode %1 subtitles.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>The folder %1 cannot be made.</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Subtitle Track</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>The subtitle track cannot be read.
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (track %2).ass</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>Un contenedor (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), el nombre de un ajuste de formato guardado o un archivo INI de formato de salida. Por defecto: su formato de salida actual.</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>Graba en la imagen la N-ésima pista de subtítulos de cada vídeo, contando desde 1 (pistas de texto y pistas de imágenes de DVD, Blu-ray o DVB). Un vídeo sin esa pista falla, salvo que se indique --subtitle-track-optional.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>Omite los vídeos que no tienen esa pista de subtítulos en lugar de darlos por fallidos.</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track necesita un número de pista de 1 o más, no &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>Indique --subtitle o --subtitle-track, no ambos.</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>el motor falló: %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>no tiene la pista de subtítulos %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 ya no existe</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>la pista de subtítulos %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 no tiene la pista de subtítulos %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>la pista de subtítulos %1 de %2 no se puede decodificar</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>Pista %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzada</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>imágenes, no editables</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>no se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>no se pueden leer los flujos de %1</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 no tiene la pista de subtítulos %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>la pista de subtítulos %1 de %2 no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>la pista de subtítulos %1 de %2 contiene imágenes, no texto</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>no se pudo decodificar ninguna línea de la pista de subtítulos %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>no decodificable</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>Del vídeo</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>Graba en la imagen una pista de subtítulos que contiene el vídeo. Las pistas de texto se pueden editar aquí; las pistas de imágenes se graban tal cual.</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>El vídeo no contiene pistas de subtítulos</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>Este FFmpeg no puede decodificar subtítulos %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Pista de subtítulos</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>No se puede leer la pista de subtítulos.
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>La pista de subtítulos %1 del vídeo se graba como imágenes; no se pueden editar.</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (pista %2).ass</translation>
     </message>
 </context>
 <context>

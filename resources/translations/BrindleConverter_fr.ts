@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>Un conteneur (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), le nom d&apos;un préréglage de format enregistré ou un fichier INI de format de sortie. Par défaut : votre format de sortie actuel.</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>Incruste la N-ième piste de sous-titres de chaque vidéo, en comptant à partir de 1 (pistes de texte et pistes d’images DVD, Blu-ray ou DVB). Une vidéo sans cette piste échoue, sauf si --subtitle-track-optional est indiqué.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>Ignorer les vidéos qui n’ont pas cette piste de sous-titres au lieu de les mettre en échec.</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track attend un numéro de piste de 1 ou plus, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>Indiquez soit --subtitle, soit --subtitle-track, pas les deux.</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>le moteur a échoué : %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>il n’a pas de piste de sous-titres %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 n’existe plus</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>la piste de sous-titres %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 n’a pas de piste de sous-titres %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>la piste de sous-titres %1 de %2 ne peut pas être décodée</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Voulez-vous redémarrer maintenant ?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>Piste %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forcée</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>images, non modifiables</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>les flux de %1 ne peuvent pas être lus</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 n’a pas de piste de sous-titres %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>la piste de sous-titres %1 de %2 ne peut pas être décodée</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>la piste de sous-titres %1 de %2 contient des images, pas du texte</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>aucune ligne de la piste de sous-titres %1 de %2 n’a pu être décodée</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>non décodable</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>De la vidéo</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>Incruster une piste de sous-titres contenue dans la vidéo. Les pistes de texte se modifient ici ; les pistes d’images sont incrustées telles quelles.</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>La vidéo ne contient aucune piste de sous-titres</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>Ce FFmpeg ne sait pas décoder les sous-titres %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Piste de sous-titres</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>La piste de sous-titres ne peut pas être lue.
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>La piste de sous-titres %1 de la vidéo est incrustée sous forme d’images ; elles ne peuvent pas être modifiées.</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (piste %2).ass</translation>
     </message>
 </context>
 <context>

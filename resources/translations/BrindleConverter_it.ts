@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>Un contenitore (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), il nome di un preset di formato salvato o un file INI di formato di uscita. Predefinito: il formato di uscita attuale.</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>Imprime nel video la N-esima traccia di sottotitoli di ciascun video, contando da 1 (tracce di testo e tracce di immagini DVD, Blu-ray o DVB). Un video senza quella traccia non riesce, a meno che non si indichi --subtitle-track-optional.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>Salta i video che non hanno quella traccia di sottotitoli invece di farli fallire.</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track richiede un numero di traccia pari o superiore a 1, non &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>Indica --subtitle oppure --subtitle-track, non entrambi.</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>il motore non è riuscito: %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>non ha la traccia di sottotitoli %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 non esiste più</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>la traccia di sottotitoli %1 di %2</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 non ha la traccia di sottotitoli %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>la traccia di sottotitoli %1 di %2 non può essere decodificata</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Riavviare adesso?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>Traccia %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predefinita</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzata</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>immagini, non modificabili</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>impossibile leggere i flussi di %1</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 non ha la traccia di sottotitoli %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>la traccia di sottotitoli %1 di %2 non può essere decodificata</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>la traccia di sottotitoli %1 di %2 contiene immagini, non testo</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>nessuna riga della traccia di sottotitoli %1 di %2 è stata decodificata</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>non decodificabile</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>Dal video</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>Imprime una traccia di sottotitoli contenuta nel video. Le tracce di testo si possono modificare qui; le tracce di immagini vengono impresse così come sono.</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>Il video non contiene tracce di sottotitoli</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>Questo FFmpeg non sa decodificare i sottotitoli %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Traccia di sottotitoli</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>Impossibile leggere la traccia di sottotitoli.
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>La traccia di sottotitoli %1 del video viene impressa come immagini; non si possono modificare.</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (traccia %2).ass</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>コンテナー (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav)、保存した形式プリセットの名前、または出力形式の INI ファイル。既定: 現在の出力形式。</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>各動画の N 番目の字幕トラック（1 から数えます。テキストトラック、および DVD・Blu-ray・DVB の画像トラック）を映像に焼き込みます。そのトラックがない動画は失敗になります（--subtitle-track-optional を指定した場合を除く）。</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>その字幕トラックがない動画を、失敗にせずスキップします。</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track には 1 以上のトラック番号が必要です（「%1」は使えません）。</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>--subtitle と --subtitle-track のどちらか一方だけを指定してください。</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>エンジンが失敗しました: %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>字幕トラック %1 がありません</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 は存在しません</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>%2 の字幕トラック %1</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 には字幕トラック %2 がありません</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>%2 の字幕トラック %1 をデコードできません</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>トラック %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>強制</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>画像、編集不可</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 を開けません</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>%1 のストリームを読み取れません</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 には字幕トラック %2 がありません</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>%2 の字幕トラック %1 をデコードできません</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>%2 の字幕トラック %1 はテキストではなく画像です</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>%2 の字幕トラック %1 の行を 1 つもデコードできませんでした</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>デコード不可</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>動画から</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>動画に含まれる字幕トラックを焼き込みます。テキストトラックはここで編集できます。画像トラックはそのまま焼き込まれます。</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>この動画には字幕トラックがありません</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>この FFmpeg は %1 字幕をデコードできません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>字幕トラック</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>字幕トラックを読み込めません。
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>動画の字幕トラック %1 は画像として焼き込まれます。編集はできません。</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (トラック %2).ass</translation>
     </message>
 </context>
 <context>

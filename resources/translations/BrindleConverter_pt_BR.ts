@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>Um contêiner (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), o nome de uma predefinição de formato salva ou um arquivo INI de formato de saída. Padrão: seu formato de saída atual.</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>Grava na imagem a N-ésima faixa de legendas de cada vídeo, contando a partir de 1 (faixas de texto e faixas de imagens de DVD, Blu-ray ou DVB). Um vídeo sem essa faixa falha, a menos que --subtitle-track-optional seja indicado.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>Pula os vídeos que não têm essa faixa de legendas em vez de considerá-los falhos.</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track precisa de um número de faixa igual ou maior que 1, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>Indique --subtitle ou --subtitle-track, não ambos.</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>o mecanismo falhou: %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>ele não tem a faixa de legendas %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 não existe mais</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>a faixa de legendas %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 não tem a faixa de legendas %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>a faixa de legendas %1 de %2 não pode ser decodificada</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Deseja reiniciar agora?</translation>
     <message>
         <source>Subtitle</source>
         <translation>Legenda</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>Faixa %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>padrão</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forçada</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>imagens, não editáveis</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>não é possível abrir %1</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>não é possível ler os fluxos de %1</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 não tem a faixa de legendas %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>a faixa de legendas %1 de %2 não pode ser decodificada</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>a faixa de legendas %1 de %2 contém imagens, não texto</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>nenhuma linha da faixa de legendas %1 de %2 pôde ser decodificada</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>não decodificável</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>Do vídeo</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>Grava na imagem uma faixa de legendas que o vídeo contém. Faixas de texto podem ser editadas aqui; faixas de imagens são gravadas como estão.</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>O vídeo não contém faixas de legendas</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>Este FFmpeg não consegue decodificar legendas %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Faixa de legendas</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>Não é possível ler a faixa de legendas.
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>A faixa de legendas %1 do vídeo é gravada como imagens; elas não podem ser editadas.</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (faixa %2).ass</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>Контейнер (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), имя сохранённой предустановки формата или INI-файл формата вывода. По умолчанию: ваш текущий формат вывода.</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>Впечатывает в изображение N-ю дорожку субтитров каждого видео, считая с 1 (текстовые дорожки и дорожки-картинки DVD, Blu-ray или DVB). Видео без такой дорожки завершается ошибкой, если не указан --subtitle-track-optional.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>Пропускать видео без такой дорожки субтитров вместо того, чтобы считать их ошибкой.</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>Для --subtitle-track нужен номер дорожки от 1, а не «%1».</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>Укажите либо --subtitle, либо --subtitle-track, но не оба.</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>ошибка движка: %1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>в нём нет дорожки субтитров %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 больше не существует</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>дорожка субтитров %1 файла %2</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>в %1 нет дорожки субтитров %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>дорожку субтитров %1 файла %2 невозможно декодировать</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>Субтитры</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>Дорожка %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>по умолчанию</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>принудительная</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>картинки, править нельзя</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>не удаётся открыть %1</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>не удаётся прочитать потоки %1</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>в %1 нет дорожки субтитров %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>дорожку субтитров %1 файла %2 невозможно декодировать</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>дорожка субтитров %1 файла %2 содержит картинки, а не текст</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>не удалось декодировать ни одной строки дорожки субтитров %1 файла %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не удаётся записать %1</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>не декодируется</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>Из видео</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>Впечатать дорожку субтитров, которая есть в видео. Текстовые дорожки можно править здесь; дорожки-картинки впечатываются как есть.</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>В видео нет дорожек субтитров</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>Этот FFmpeg не умеет декодировать субтитры %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>Дорожка субтитров</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>Не удаётся прочитать дорожку субтитров.
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>Дорожка субтитров %1 видео впечатывается как картинки; их нельзя править.</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (дорожка %2).ass</translation>
     </message>
 </context>
 <context>

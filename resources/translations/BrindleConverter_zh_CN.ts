@@ -125,6 +125,26 @@
         <source>A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, or an output-format INI file. Default: your current output format.</source>
         <translation>容器 (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav)、已保存的格式预设名称或输出格式 INI 文件。默认：当前的输出格式。</translation>
     </message>
+    <message>
+        <source>Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, Blu-ray or DVB picture tracks). A video without that track fails, unless --subtitle-track-optional is given.</source>
+        <translation>将每个视频的第 N 条字幕轨道（从 1 开始计数；文本轨道以及 DVD、蓝光或 DVB 图像轨道）烧录到画面中。没有该轨道的视频将失败，除非指定了 --subtitle-track-optional。</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Skip the videos that have no such subtitle track instead of failing them.</source>
+        <translation>跳过没有该字幕轨道的视频，而不是将其判为失败。</translation>
+    </message>
+    <message>
+        <source>--subtitle-track needs a track number of 1 or more, not &quot;%1&quot;.</source>
+        <translation>--subtitle-track 需要 1 或更大的轨道编号，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Give either --subtitle or --subtitle-track, not both.</source>
+        <translation>请只指定 --subtitle 或 --subtitle-track 其中之一。</translation>
+    </message>
 </context>
 <context>
     <name>BatchReport</name>
@@ -195,6 +215,10 @@
         <source>the engine failed: %1</source>
         <translation>引擎失败：%1</translation>
     </message>
+    <message>
+        <source>it has no subtitle track %1</source>
+        <translation>没有字幕轨道 %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchSetup</name>
@@ -260,6 +284,18 @@
     <message>
         <source>%1 no longer exists</source>
         <translation>%1 已不存在</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2</source>
+        <translation>%2 的字幕轨道 %1</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 没有字幕轨道 %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>无法解码 %2 的字幕轨道 %1</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2116,105 @@ Do you want to restart now?</source>
     <message>
         <source>Subtitle</source>
         <translation>字幕</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrack</name>
+    <message>
+        <source>Track %1</source>
+        <translation>轨道 %1</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>强制</translation>
+    </message>
+    <message>
+        <source>pictures, cannot be edited</source>
+        <translation>图像，不可编辑</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>the streams of %1 cannot be read</source>
+        <translation>无法读取 %1 的流</translation>
+    </message>
+    <message>
+        <source>%1 has no subtitle track %2</source>
+        <translation>%1 没有字幕轨道 %2</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 cannot be decoded</source>
+        <translation>无法解码 %2 的字幕轨道 %1</translation>
+    </message>
+    <message>
+        <source>subtitle track %1 of %2 holds pictures, not text</source>
+        <translation>%2 的字幕轨道 %1 包含的是图像而非文本</translation>
+    </message>
+    <message>
+        <source>no line of subtitle track %1 of %2 could be decoded</source>
+        <translation>%2 的字幕轨道 %1 没有任何一行能够解码</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>无法解码</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackButton</name>
+    <message>
+        <source>From the video</source>
+        <translation>来自视频</translation>
+    </message>
+    <message>
+        <source>Burn in a subtitle track that the video carries. Text tracks can be edited here; tracks of pictures are burned as they are.</source>
+        <translation>烧录视频自带的字幕轨道。文本轨道可在此编辑；图像轨道按原样烧录。</translation>
+    </message>
+    <message>
+        <source>The video carries no subtitle tracks</source>
+        <translation>该视频没有字幕轨道</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleTrackChoice</name>
+    <message>
+        <source>This FFmpeg cannot decode %1 subtitles.</source>
+        <translation>此 FFmpeg 无法解码 %1 字幕。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Subtitle Track</source>
+        <translation>字幕轨道</translation>
+    </message>
+    <message>
+        <source>The subtitle track cannot be read.
+%1</source>
+        <translation>无法读取字幕轨道。
+%1</translation>
+    </message>
+    <message>
+        <source>Subtitle track %1 of the video is burned as pictures; they cannot be edited.</source>
+        <translation>视频的字幕轨道 %1 以图像形式烧录，无法编辑。</translation>
+    </message>
+    <message>
+        <source>%1 (track %2).ass</source>
+        <translation>%1 (轨道 %2).ass</translation>
     </message>
 </context>
 <context>

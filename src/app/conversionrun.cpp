@@ -120,12 +120,10 @@ int ConversionRun::queueRow(quint64 rowId, const RunSnapshot &snapshot, QString 
         job->setFrameRate(float(plan.frameRate));
         job->setDurationText(plan.durationText);
         job->setRowId(rowId);
-        job->setKind(planned.kind);
         job->setOutputPath(planned.outputPath);
+        FollowupWork::of(*m_jobs)->attach(*job, planned.afterwards);
         for (const QString &line : qAsConst(leftOut))
             job->addWarning(line);
-        if (planned.kind == JobKind::MergeAfter)
-            job->setMergeFrameSize(plan.mergeFrameSize);
         m_jobs->addJob(job);
         ++queued;
     }

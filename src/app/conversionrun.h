@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 #include "jobs/abstractjob.h"
 #include "jobs/rowstate.h"
 #include "jobs/runsnapshot.h"

@@ -8,7 +8,7 @@
 #include "common/timeconv.h"
 #include "jobs/conversionlistmodel.h"
 #include "settings/configsystem.h"
-#include "settings/mediadialog.h"
+#include "app/mediadialog.h"
 #include "ui_mergetab.h"
 
 #include <QFileDialog>

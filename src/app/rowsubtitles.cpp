@@ -2,6 +2,7 @@
 
 #include "jobs/conversionlistmodel.h"
 #include "subtitles/subtitlesessions.h"
+#include "subtitles/subtitletrackchoice.h"
 #include "subtitles/unsavedsubtitles.h"
 
 #include <QFileInfo>
@@ -26,10 +27,8 @@ RowSubtitles::RowSubtitles(ConversionListModel *rows, SubtitleSessions *sessions
                     m_sessions->forget(m_rows->idAt(row));
             });
     connect(m_sessions, &SubtitleSessions::saved, this, [this](quint64 id, const QString &path) {
-        m_rows->updateTask(id, [&path](ConvertTask &task) {
-            task.subtitlePath = path;
-            task.hasSubtitle = true;
-        });
+        // The saved file holds what is burned from now on, whatever track the lines came from.
+        m_rows->updateTask(id, [&path](ConvertTask &task) { SubtitleTrackChoice::applyFile(task, path); });
     });
 }
 

@@ -6,6 +6,7 @@
 #include "subtitles/subtitlesession.h"
 #include "subtitles/subtitlesessions.h"
 #include "subtitles/subtitletable.h"
+#include "subtitles/subtitletrackchoice.h"
 #include "subtitles/unsavedsubtitles.h"
 #include "ui_subtitletab.h"
 
@@ -23,6 +24,11 @@ SubtitleTab::SubtitleTab(QWidget *parent)
     ui->setupUi(this);
     ui->checkBoxSubtitleStream->hide();
     ui->labelUnsaved->hide();
+    ui->labelTrackNote->hide();
+    // Sized like the push buttons beside it.
+    ui->BtnSubtitleFromVideo->setSizePolicy(ui->BtnSubtitleOpen->sizePolicy());
+    ui->BtnSubtitleFromVideo->setMinimumHeight(ui->BtnSubtitleOpen->sizeHint().height());
+    connect(ui->BtnSubtitleFromVideo, &SubtitleTrackButton::trackChosen, this, &SubtitleTab::chooseTrack);
     QTableView *view = ui->tableViewSubtitle;
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -68,7 +74,11 @@ void SubtitleTab::showRow()
 void SubtitleTab::showPath()
 {
     const ConvertTask task = m_row->task();
+    ui->BtnSubtitleFromVideo->setSource(task.sourcePath);
     ui->lineEditSubtitle->setText(task.subtitlePath);
+    const QString note = SubtitleTrackChoice::picturesNote(task);
+    ui->labelTrackNote->setText(note);
+    ui->labelTrackNote->setVisible(!note.isEmpty());
     const QSignalBlocker blocker(ui->checkBoxSubtitleStream);
     ui->checkBoxSubtitleStream->setChecked(task.subtitleAsStream);
     showModified();
@@ -86,10 +96,26 @@ bool SubtitleTab::attach(const QString &path)
     // The same file again is read again: the user asked for it.
     if (m_session->path() == path)
         m_session->follow(path);
-    m_row->update([&path](ConvertTask &task) {
-        task.subtitlePath = path;
-        task.hasSubtitle = true;
-    });
+    m_row->update([&path](ConvertTask &task) { SubtitleTrackChoice::applyFile(task, path); });
+    return true;
+}
+
+bool SubtitleTab::chooseTrack(const SubtitleTrack &track)
+{
+    if (!m_session || !UnsavedSubtitles::settle(this, m_session, QFileInfo(m_row->task().sourcePath).fileName()))
+        return false;
+    QString path;
+    QString problem;
+    if (!SubtitleTrackChoice::read(m_row->task().sourcePath, track, m_settings->cacheFolder + QStringLiteral("/tracks"),
+                                   &path, &problem)) {
+        SubtitleTrackChoice::showReadProblem(this, problem);
+        return false;
+    }
+    // The track's file was read before: the lines are read again.
+    if (m_session->path() == path)
+        m_session->follow(path);
+    m_row->update([&](ConvertTask &task) { SubtitleTrackChoice::apply(task, track, path); });
+    m_session->setSaveFolder(QFileInfo(m_row->task().sourcePath).absolutePath());
     return true;
 }
 
@@ -126,7 +152,9 @@ void SubtitleTab::on_BtnSubtitleSave_clicked()
 {
     if (!m_session)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), m_session->path(),
+    // Lines of a video's track start beside the video, not in the cache they were read into.
+    const QString start = m_row->task().subtitleTrack >= 0 ? m_session->proposedSaveName() : m_session->path();
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save ASS File"), start,
                                                       QStringLiteral("ASS File(*.ass);;SRT File(*.srt)"));
     if (!path.isEmpty())
         save(path);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/subtitletrack.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -26,6 +28,9 @@ public:
     // Attaches the file to the current row, whose session reads it; unsaved edits are asked
     // about first. False when the user kept them.
     bool attach(const QString &path);
+    // Burns a subtitle track of the current row's video: a text track is read into the row's
+    // session like a file. False when the user kept unsaved edits or the track cannot be read.
+    bool chooseTrack(const SubtitleTrack &track);
     // Writes the current row's lines as ASS or SRT, after the file's ending; the row then
     // names that file.
     bool save(const QString &path);

@@ -18,6 +18,19 @@ QSize BatchCommandLine::sizeFrom(const QString &text)
 BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, BatchOptions *options,
                                                   QString *error)
 {
+    return read(arguments, true, options, error);
+}
+
+QString BatchCommandLine::projectOf(const QStringList &arguments)
+{
+    BatchOptions options;
+    QString error;
+    return read(arguments, false, &options, &error) == Outcome::Run ? options.project : QString();
+}
+
+BatchCommandLine::Outcome BatchCommandLine::read(const QStringList &arguments, bool print, BatchOptions *options,
+                                                 QString *error)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Puts the watermark layers of a project and a subtitle on every video given, and converts them. "
@@ -27,6 +40,15 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
                                      tr("file"));
     const QCommandLineOption subtitle(QStringLiteral("subtitle"), tr("A subtitle file to burn into every video."),
                                       tr("file"));
+    const QCommandLineOption subtitleTrack(
+        QStringLiteral("subtitle-track"),
+        tr("Burn the N-th subtitle track of each video into it, counting from 1 (text tracks and DVD, "
+           "Blu-ray or DVB picture tracks). A video without that track fails, unless "
+           "--subtitle-track-optional is given."),
+        tr("N"));
+    const QCommandLineOption subtitleTrackOptional(
+        QStringLiteral("subtitle-track-optional"),
+        tr("Skip the videos that have no such subtitle track instead of failing them."));
     const QCommandLineOption format(
         QStringLiteral("format"),
         tr("A container (mp4, mkv, avi, flv, mov, mpg, ts, mp3, m4a, wav), the name of a saved format preset, "
@@ -43,7 +65,8 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
         QStringLiteral("canvas"),
         tr("The size of the video the layers were placed on, for projects that do not record it."),
         tr("width x height"));
-    parser.addOptions({project, subtitle, format, output, jobs, dryRun, json, canvas});
+    parser.addOptions(
+        {project, subtitle, subtitleTrack, subtitleTrackOptional, format, output, jobs, dryRun, json, canvas});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("inputs"), tr("Video files and folders of video files."),
@@ -54,11 +77,13 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
         return Outcome::Error;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        if (print)
+            std::fputs(qPrintable(parser.helpText()), stdout);
         return Outcome::ShowedHelp;
     }
     if (parser.isSet(version)) {
-        std::printf("brindle-batch %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        if (print)
+            std::printf("brindle-batch %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return Outcome::ShowedVersion;
     }
 
@@ -77,6 +102,20 @@ BatchCommandLine::Outcome BatchCommandLine::parse(const QStringList &arguments, 
             return Outcome::Error;
         }
     }
+    if (parser.isSet(subtitleTrack)) {
+        bool ok = false;
+        options->subtitleTrack = parser.value(subtitleTrack).toInt(&ok) - 1;
+        if (!ok || options->subtitleTrack < 0) {
+            *error = tr("--subtitle-track needs a track number of 1 or more, not \"%1\".")
+                         .arg(parser.value(subtitleTrack));
+            return Outcome::Error;
+        }
+        if (parser.isSet(subtitle)) {
+            *error = tr("Give either --subtitle or --subtitle-track, not both.");
+            return Outcome::Error;
+        }
+    }
+    options->subtitleTrackOptional = parser.isSet(subtitleTrackOptional);
     if (parser.isSet(canvas)) {
         options->canvas = sizeFrom(parser.value(canvas));
         if (!options->canvas.isValid()) {

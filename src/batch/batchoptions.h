@@ -10,6 +10,8 @@ struct BatchOptions
 {
     QString project;  // the layers (.qpj); empty for none
     QString subtitle; // burned into every output; empty for none
+    int subtitleTrack = -1;       // the inputs' own subtitle track to burn, from 0; -1 for none
+    bool subtitleTrackOptional = false; // an input without that track is skipped, not failed
     QString format;   // a container name or an output-format INI file; empty for the user's own
     QString output;   // folder of the outputs; empty for the user's output folder
     int jobs = 0;     // engines at once; 0 for the user's setting
@@ -29,6 +31,12 @@ public:
 
     // Reads the arguments (program name first). Help and version are printed here.
     static Outcome parse(const QStringList &arguments, BatchOptions *options, QString *error);
+    // The project the arguments name, read without printing anything; empty when they name none
+    // or ask for no run.
+    static QString projectOf(const QStringList &arguments);
     // "1280x720" and the like; invalid for anything else.
     static QSize sizeFrom(const QString &text);
+
+private:
+    static Outcome read(const QStringList &arguments, bool print, BatchOptions *options, QString *error);
 };

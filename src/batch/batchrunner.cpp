@@ -118,7 +118,8 @@ bool BatchRunner::planConversion(const Item &item, int index, ConversionPlan *pl
         *problem = tr("it is not a media file that can be read");
         return false;
     }
-    const bool drawsOnPicture = !m_setup.layers().isEmpty() || !m_setup.subtitle().isEmpty();
+    const bool drawsOnPicture =
+        !m_setup.layers().isEmpty() || !m_setup.subtitle().isEmpty() || m_setup.subtitleTrack() >= 0;
     if (drawsOnPicture && (probe.width <= 0 || probe.height <= 0)) {
         *problem = tr("it has no video picture to draw on");
         return false;
@@ -130,6 +131,11 @@ bool BatchRunner::planConversion(const Item &item, int index, ConversionPlan *pl
     task.height = probe.height;
     task.hasSubtitle = !m_setup.subtitle().isEmpty();
     task.subtitlePath = m_setup.subtitle();
+    if (m_setup.subtitleTrack() >= 0) {
+        task.hasSubtitle = true;
+        task.subtitleTrack = m_setup.subtitleTrack();
+        task.subtitleTrackPictures = probe.subtitleTracks.value(task.subtitleTrack).bitmap;
+    }
     QStringList leftOut;
     const QString graph =
         buildFilterGraph(task, m_setup.layers(), OverlayCanvas{m_setup.canvas(), probe.duration},
@@ -159,6 +165,13 @@ bool BatchRunner::launch(Item &item, int index)
         return fail(item, tr("the file does not exist"));
     if (QFileInfo(item.output) == QFileInfo(item.source))
         return fail(item, tr("its output would replace the file itself; choose another output folder"));
+    if (m_setup.subtitleTrack() >= 0 && probeMedia(item.source).subtitleTracks.size() <= m_setup.subtitleTrack()) {
+        const QString why = tr("it has no subtitle track %1").arg(m_setup.subtitleTrack() + 1);
+        if (!m_setup.subtitleTrackOptional())
+            return fail(item, why);
+        m_report.skipped(item.source, item.output, why);
+        return false;
+    }
     if (!claimOutput(item))
         return false;
     ConversionPlan plan;

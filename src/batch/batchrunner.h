@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 #include "batch/outputclaim.h"
 #include "jobs/jobsmanage.h"
 #include "subtitles/subtitleparser.h"

@@ -52,6 +52,9 @@ bool BatchSetup::prepare(const BatchOptions &options, QString *error)
         m_subtitle = QFileInfo(options.subtitle).absoluteFilePath();
     }
 
+    m_subtitleTrack = options.subtitleTrack;
+    m_subtitleTrackOptional = options.subtitleTrackOptional;
+
     QSet<QString> listed;
     for (const QString &input : options.inputs) {
         const QFileInfo info(input);

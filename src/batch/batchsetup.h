@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 #include "layers/recordlayer.h"
 #include "settings/configformat.h"
 
@@ -35,6 +35,8 @@ public:
     QList<const LayerSource *> layers() const;
     QSize canvas() const { return m_canvas; }
     QString subtitle() const { return m_subtitle; }
+    int subtitleTrack() const { return m_subtitleTrack; }
+    bool subtitleTrackOptional() const { return m_subtitleTrackOptional; }
     int jobs() const { return m_jobs; }
     bool dryRun() const { return m_dryRun; }
     // Files in the order given, folders expanded to their media files, each once.
@@ -49,6 +51,8 @@ private:
     std::vector<std::unique_ptr<RecordLayer>> m_layers;
     QSize m_canvas;
     QString m_subtitle;
+    int m_subtitleTrack = -1;
+    bool m_subtitleTrackOptional = false;
     int m_jobs = 1;
     bool m_dryRun = false;
     QStringList m_inputs;

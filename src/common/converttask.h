@@ -54,5 +54,10 @@ struct ConvertTask
     QList<MergeEntry> endings;
     QList<SplitEntry> splits;
     QString subtitlePath;
+    // A subtitle track of the source to burn in, counted among its subtitle streams; -1 for
+    // none. A text track is read into subtitlePath's file (into the cache when that is empty);
+    // a track of pictures is drawn from the source itself.
+    int subtitleTrack = -1;
+    bool subtitleTrackPictures = false;
     QStringList music;
 };

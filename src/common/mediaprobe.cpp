@@ -42,6 +42,7 @@ MediaProbe probeMedia(const QString &path)
         probe.frameRate = rate.den ? av_q2d(rate) : 0.0;
     }
     probe.videoOpaque = probe.width > 0 && !alphaSeen;
+    probe.subtitleTracks = subtitleTracksOf(context);
     avformat_close_input(&context);
     return probe;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/subtitletrack.h"
+
 #include <QMetaType>
 #include <QString>
 #include <QtGlobal>
@@ -15,6 +17,7 @@ struct MediaProbe
     qint64 bitRate = 0;  // bits per second, of the container
     int videoCodecId = 0; // FFmpeg's AVCodecID
     bool videoOpaque = false; // every video stream decodes to pictures without an alpha channel
+    QList<SubtitleTrack> subtitleTracks;
     bool opened = false;
 };
 

@@ -17,10 +17,12 @@
 #include "layers/watermarkdocument.h"
 #include "player/playerdock.h"
 #include "player/slider.h"
-#include "settings/cropdialog.h"
+#include "editor/cropdialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitlesession.h"
 #include "subtitles/subtitlesessions.h"
+#include "subtitles/subtitletrackbutton.h"
+#include "subtitles/subtitletrackchoice.h"
 #include "subtitles/unsavedsubtitles.h"
 #include "text/vtextpropsheetdialog.h"
 
@@ -91,6 +93,10 @@ EditorMainWindow::EditorMainWindow(const EditorContext &context, QWidget *parent
                 background->setFrame(m_firstFrame);
                 background->refresh();
             }
+        },
+        [this] {
+            const ConvertTask task = m_rows ? m_rows->task(m_rowId) : ConvertTask();
+            return task.hasSubtitle && task.subtitleTrackPictures ? task.subtitleTrack : -1;
         },
     });
 }
@@ -208,6 +214,8 @@ void EditorMainWindow::connectSignals()
     connect(m_transport->m_slider, &Slider::sliderReleased, this, &EditorMainWindow::OnSliderReleased);
     connect(m_subtitleDock->openButton(), &QToolButton::clicked, this,
             &EditorMainWindow::on_actionAdd_Subtitle_triggered);
+    connect(m_subtitleDock->trackButton(), &SubtitleTrackButton::trackChosen, this,
+            &EditorMainWindow::chooseSubtitleTrack);
     // A double click on a cue takes the preview there; the cue on screen is marked while playing.
     connect(m_subtitleDock, &SubtitleDock::sigSeekRequested, this,
             [this](qint64 microseconds) { m_preview->sliderMoved(int(microseconds / 1000)); });
@@ -229,6 +237,25 @@ void EditorMainWindow::openRow(ConversionListModel *rows, quint64 rowId)
     m_view->setZoom(EditorRules::initialZoom(canvas, screen ? screen->size() : QSize()));
     m_preview->setSource(videoPath, m_durationUs);
     m_subtitleDock->showSession(m_subtitles->open(rowId, task.subtitlePath));
+    m_subtitleDock->trackButton()->setSource(videoPath);
+    m_trackNote.clear();
+    showTrackNote();
+    disconnect(m_taskWatch);
+    m_taskWatch = connect(rows, &QAbstractItemModel::dataChanged, this,
+                          [this](const QModelIndex &, const QModelIndex &, const QVector<int> &roles) {
+                              if (roles.contains(ConversionListModel::TaskRole))
+                                  showTrackNote();
+                          });
+}
+
+void EditorMainWindow::showTrackNote()
+{
+    const QString note = m_rows ? SubtitleTrackChoice::picturesNote(m_rows->task(m_rowId)) : QString();
+    // Other news in the panel's status line stays until the note itself changes.
+    if (note == m_trackNote)
+        return;
+    m_trackNote = note;
+    m_subtitleDock->showStatus(note);
 }
 
 void EditorMainWindow::OnPlayPause()
@@ -328,10 +355,28 @@ void EditorMainWindow::on_actionAdd_Subtitle_triggered()
     // A file that cannot be read is named in the panel and not attached to the task.
     if (!m_subtitleDock->loadFile(path))
         return;
-    m_rows->updateTask(m_rowId, [&path](ConvertTask &task) {
-        task.subtitlePath = path;
-        task.hasSubtitle = true;
-    });
+    m_rows->updateTask(m_rowId, [&path](ConvertTask &task) { SubtitleTrackChoice::applyFile(task, path); });
+}
+
+void EditorMainWindow::chooseSubtitleTrack(const SubtitleTrack &track)
+{
+    SubtitleSession *session = m_subtitleDock->session();
+    if (!m_rows || !session || !UnsavedSubtitles::settle(this, session, QFileInfo(m_source).fileName()))
+        return;
+    QString path;
+    QString problem;
+    if (!SubtitleTrackChoice::read(m_source, track, m_graphs->cacheFolder() + QStringLiteral("/tracks"), &path,
+                                   &problem)) {
+        SubtitleTrackChoice::showReadProblem(this, problem);
+        return;
+    }
+    // Read again even when it is the session's file already: the user asked for it.
+    if (!path.isEmpty() && !m_subtitleDock->loadFile(path))
+        return;
+    if (path.isEmpty())
+        session->follow(QString());
+    m_rows->updateTask(m_rowId, [&](ConvertTask &task) { SubtitleTrackChoice::apply(task, track, path); });
+    session->setSaveFolder(QFileInfo(m_source).absolutePath());
 }
 
 void EditorMainWindow::on_actionCrop_triggered()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/subtitletrack.h"
+
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -83,6 +85,10 @@ public slots:
     void on_actionAdd_Image_triggered();
     void on_actionAdd_Text_triggered();
     void on_actionAdd_Subtitle_triggered();
+    // Burns a subtitle track of the row's video; a text track is read into the row's session.
+    void chooseSubtitleTrack(const SubtitleTrack &track);
+    // The row's task changed, here or in the main window: the panel says whether it burns pictures.
+    void showTrackNote();
     void on_actionCrop_triggered();
     void on_actionRotate_left_triggered();
     void on_actionRotate_right_triggered();
@@ -113,6 +119,8 @@ private:
     QPointer<ConversionListModel> m_rows;
     quint64 m_rowId = 0;
     QString m_source;
+    QMetaObject::Connection m_taskWatch;
+    QString m_trackNote;
     QImage m_firstFrame; // the source's picture at time 0, as grabbed
     qint64 m_durationUs = 0;
     QWatermarkScene *m_scene;

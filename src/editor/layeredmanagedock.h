@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/panelwidget.h"
+#include "common/panelwidget.h"
 
 class LayeredManageWidget;
 

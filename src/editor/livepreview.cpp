@@ -90,7 +90,8 @@ void LivePreview::playPause()
     case Paused: {
         // Layers edited while paused must show: a changed graph means a fresh start where we were.
         const QString filter = m_canvas.filterGraph ? m_canvas.filterGraph() : QString();
-        if (filter != m_filterText) {
+        const int track = m_canvas.subtitlePictures ? m_canvas.subtitlePictures() : -1;
+        if (filter != m_filterText || track != m_subtitleTrack) {
             const qint64 position = qMax<qint64>(0, m_player->position(this));
             m_player->stop(this);
             start(position / 1000);
@@ -136,7 +137,9 @@ void LivePreview::start(qint64 fromMs)
     m_refreshTimer.start();
 
     m_filterText = m_canvas.filterGraph ? m_canvas.filterGraph() : QString();
-    if (!m_player->play(this, m_path, m_host, hostSize, m_filterText)) {
+    // Only what the conversion burns shows: no subtitle track of the video unless one is chosen.
+    m_subtitleTrack = m_canvas.subtitlePictures ? m_canvas.subtitlePictures() : -1;
+    if (!m_player->play(this, m_path, m_host, hostSize, m_filterText, m_subtitleTrack)) {
         stop();
         return;
     }

@@ -31,6 +31,7 @@ public:
         std::function<void(const QImage &)> showFrame; // makes a picture the background
         std::function<QString()> filterGraph;  // the layers as filter text; empty plays the plain video
         std::function<void()> showFirstFrame;  // makes the source's first picture the background
+        std::function<int()> subtitlePictures; // the subtitle track of pictures burned in; -1 for none
     };
 
     LivePreview(QWidget *canvasView, PlayerDock *transport, PlayerLender *player, QWidget *parent);
@@ -85,4 +86,5 @@ private:
     bool m_running = true;
     // The graph the engine plays through; a changed one needs a fresh start.
     QString m_filterText;
+    int m_subtitleTrack = -1;
 };

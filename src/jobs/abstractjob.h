@@ -6,16 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-// What the queue does when a job ends.
-enum class JobKind {
-    None = 0,
-    SplitAfter = 1,      // a conversion whose output is split afterwards
-    MergeAfter = 2,      // a conversion whose output is merged afterwards
-    MergeOfConverted = 3, // a merge whose input, a converted file, is deleted afterwards
-    SoundtrackAfter = 4, // a conversion that gets a soundtrack afterwards
-    MusicJoin = 5,       // a join of music files whose result is mixed with the video afterwards
-    MixAfterJoin = 6,    // a mix whose joined audio and converted video are deleted afterwards
-};
+#include <functional>
 
 enum class JobState { NotStarted = 0, Started = 1, Completed = 4 };
 
@@ -43,16 +34,12 @@ public:
     void detach() { m_detached = true; }
     JobState jobState() const { return m_state; }
     void setJobState(JobState state) { m_state = state; }
-    JobKind kind() const { return m_kind; }
-    void setKind(JobKind kind) { m_kind = kind; }
     QString outputPath() const { return m_outputPath; }
     void setOutputPath(const QString &path) { m_outputPath = path; }
-    QString extraPath1() const { return m_extraPath1; }
-    void setExtraPath1(const QString &path) { m_extraPath1 = path; }
-    QString extraPath2() const { return m_extraPath2; }
-    void setExtraPath2(const QString &path) { m_extraPath2 = path; }
-    QString mergeFrameSize() const { return m_mergeFrameSize; }
-    void setMergeFrameSize(const QString &size) { m_mergeFrameSize = size; }
+    // The work planned to follow the job; the queue runs it once the job has succeeded.
+    using AfterSuccess = std::function<void(AbstractJob &job)>;
+    const AfterSuccess &afterSuccess() const { return m_afterSuccess; }
+    void setAfterSuccess(AfterSuccess step) { m_afterSuccess = std::move(step); }
 
     QStringList engineArguments() const { return m_arguments; }
     // The engine executable; by default the engine's file in the application's folder.
@@ -113,11 +100,8 @@ private:
     quint64 m_rowId = 0;
     bool m_detached = false;
     JobState m_state = JobState::NotStarted;
-    JobKind m_kind = JobKind::None;
     QString m_outputPath;
-    QString m_extraPath1;
-    QString m_extraPath2;
-    QString m_mergeFrameSize;
+    AfterSuccess m_afterSuccess;
     QStringList m_arguments;
     QString m_enginePath;
     bool m_started = false;

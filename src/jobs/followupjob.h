@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jobs/abstractjob.h"
+#include "jobs/followup.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +15,5 @@ struct FollowupJob
     QString outputPath;
     QString durationText; // "HH:MM:SS.hh", the base of TesselEngine's progress
     double frameRate = 0; // TesselEngine's frame rate, or melt's profile rate
-    JobKind kind = JobKind::None;
-    QString extraPath1;
-    QString extraPath2;
+    FollowUpPtr afterwards; // none when nothing follows
 };

@@ -8,27 +8,9 @@
 #include "jobs/tesselenginejob.h"
 #include "settings/configformat.h"
 
-#include <QDebug>
-#include <QFile>
-#include <QFileInfo>
-
 #include <cmath>
 
 namespace {
-
-const JobKind kAllKinds[] = {JobKind::None,           JobKind::SplitAfter, JobKind::MergeAfter,
-                             JobKind::MergeOfConverted, JobKind::SoundtrackAfter, JobKind::MusicJoin,
-                             JobKind::MixAfterJoin};
-
-void removeIntermediate(const QString &path)
-{
-    const QFileInfo info(path);
-    if (path.isEmpty() || !(info.isFile() || info.isSymLink()))
-        return;
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteUser);
-    if (!QFile::remove(path))
-        qWarning().noquote() << "cannot remove the intermediate file" << path;
-}
 
 AbstractJob *engineJob(const FollowupJob &planned)
 {
@@ -68,8 +50,15 @@ void FollowupWork::install(JobsManage &queue)
 {
     setParent(&queue);
     m_queue = &queue;
-    for (JobKind kind : kAllKinds)
-        queue.setFollowUp(kind, [this](AbstractJob &job) { onJobEnded(job); });
+}
+
+void FollowupWork::attach(AbstractJob &job, FollowUpPtr followUp)
+{
+    if (!followUp) {
+        job.setAfterSuccess({});
+        return;
+    }
+    job.setAfterSuccess([this, followUp](AbstractJob &ended) { addJobs(followUp->after(ended, *this), ended.rowId()); });
 }
 
 FollowupWork *FollowupWork::of(const JobsManage &queue)
@@ -79,91 +68,26 @@ FollowupWork *FollowupWork::of(const JobsManage &queue)
 
 int FollowupWork::addSourceMerge(const JobOrigin &origin)
 {
-    return addJobs(mergeSource(origin.rowId, origin.input, origin.mergeFrameSize), origin);
+    return addJobs(mergeSource(origin.rowId, origin.input, origin.mergeFrameSize), origin.rowId);
 }
 
 int FollowupWork::addSourceSplit(const JobOrigin &origin)
 {
-    return addJobs(splitSource(origin.rowId, origin.input), origin);
+    return addJobs(splitSource(origin.rowId, origin.input), origin.rowId);
 }
 
-void FollowupWork::onJobEnded(AbstractJob &job)
-{
-    const EndedJob ended{job.kind(),       job.rowId(),      job.outputPath(),
-                         job.extraPath1(), job.extraPath2(), job.mergeFrameSize()};
-    const QList<FollowupJob> next = jobEnded(ended);
-    addJobs(next, {job.rowId(), job.outputPath(), job.mergeFrameSize()});
-}
-
-int FollowupWork::addJobs(const QList<FollowupJob> &jobs, const JobOrigin &origin)
+int FollowupWork::addJobs(const QList<FollowupJob> &jobs, quint64 rowId)
 {
     if (!m_queue)
         return 0;
     for (const FollowupJob &planned : jobs) {
         AbstractJob *job = engineJob(planned);
-        job->setRowId(origin.rowId);
-        job->setKind(planned.kind);
+        job->setRowId(rowId);
         job->setOutputPath(planned.outputPath);
-        job->setExtraPath1(planned.extraPath1);
-        job->setExtraPath2(planned.extraPath2);
+        attach(*job, planned.afterwards);
         m_queue->addJob(job);
     }
     return jobs.size();
-}
-
-QList<FollowupJob> FollowupWork::jobEnded(const EndedJob &job)
-{
-    switch (job.kind) {
-    case JobKind::MergeOfConverted:
-        removeIntermediate(job.extraPath1);
-        removeIntermediate(job.extraPath2);
-        return {};
-    case JobKind::MixAfterJoin:
-        // Both inputs were made for this mix: the joined music and the converted video.
-        removeIntermediate(job.extraPath1);
-        removeIntermediate(job.extraPath2);
-        return {};
-    case JobKind::None:
-        return {};
-    case JobKind::SplitAfter:
-    case JobKind::MergeAfter:
-    case JobKind::SoundtrackAfter:
-    case JobKind::MusicJoin:
-        return followUp(job);
-    }
-    return {};
-}
-
-QList<FollowupJob> FollowupWork::followUp(const EndedJob &job)
-{
-    const FollowupSettings &settings = m_snapshot.settings;
-    if (job.kind == JobKind::MusicJoin)
-        return planMix(job.extraPath2, job.outputPath, true, format(), settings);
-
-    const std::optional<ConvertTask> task = m_tasks(job.rowId);
-    if (!task) {
-        qWarning() << "no task for row" << job.rowId << "to follow up";
-        return {};
-    }
-    QList<FollowupJob> next;
-    switch (job.kind) {
-    case JobKind::SplitAfter:
-        next = planSplit(*task, job.outputPath, format(), settings);
-        if (next.isEmpty())
-            emit sigNothingFollowed(job.rowId, tr("No part to cut could be worked out for %1.").arg(job.outputPath));
-        break;
-    case JobKind::MergeAfter:
-        next = planMerge(*task, job.outputPath, true, job.mergeFrameSize, format(), settings);
-        if (next.isEmpty())
-            emit sigNothingFollowed(job.rowId, tr("The merge of %1 could not be prepared.").arg(job.outputPath));
-        break;
-    case JobKind::SoundtrackAfter:
-        next = planSoundtrack(*task, job.outputPath, format(), settings);
-        break;
-    default:
-        break;
-    }
-    return next;
 }
 
 QList<FollowupJob> FollowupWork::mergeSource(quint64 rowId, const QString &source, const QString &mergeFrameSize)

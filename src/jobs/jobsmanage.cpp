@@ -44,11 +44,6 @@ void JobsManage::setLimit(int limit)
     m_limit = std::max(1, limit);
 }
 
-void JobsManage::setFollowUp(JobKind kind, FollowUp step)
-{
-    m_followUps.insert(kind, std::move(step));
-}
-
 void JobsManage::addJob(AbstractJob *job)
 {
     job->setParent(this);
@@ -227,10 +222,8 @@ void JobsManage::onFinished(AbstractJob *job, bool, const QString &)
 
     // Work that consumes a job's output starts only when that output is good; after a
     // failure the inputs stay where they are.
-    const auto followUp = m_followUps.constFind(job->kind());
-    if (job->outcome() == JobOutcome::Succeeded && !job->isDetached() && !m_stopping
-        && followUp != m_followUps.cend() && *followUp)
-        (*followUp)(*job);
+    if (job->outcome() == JobOutcome::Succeeded && !job->isDetached() && !m_stopping && job->afterSuccess())
+        job->afterSuccess()(*job);
 
     if (m_stopping) {
         if (m_running == 0)

@@ -3,21 +3,17 @@
 #include "jobs/abstractjob.h"
 
 #include <QList>
-#include <QMap>
 #include <QObject>
 
 #include <functional>
 
 // Owns the engine jobs of a run, starts them in the order added with at most limit() running,
-// turns their progress into the texts their rows show, and runs the follow-up step of a job's
-// kind when it ends. It never touches a view: rows are told through signals, by the job.
+// turns their progress into the texts their rows show, and runs the work planned to follow a
+// job once it has succeeded. It never touches a view: rows are told through signals, by the job.
 class JobsManage : public QObject
 {
     Q_OBJECT
 public:
-    // Builds and adds the work that follows a job of some kind; it may add jobs.
-    using FollowUp = std::function<void(AbstractJob &job)>;
-
     explicit JobsManage(QObject *parent = nullptr);
 
     // Takes ownership; nothing starts until startPendingJobs().
@@ -52,8 +48,6 @@ public:
     int running() const { return m_running; }
     QList<AbstractJob *> jobs() const { return m_jobs; }
 
-    // Replaces the follow-up step of a kind.
-    void setFollowUp(JobKind kind, FollowUp step);
     // Tells which files the list still reads besides the jobs' own inputs: a stopped job's
     // output never takes the place of one of them.
     void setInUse(std::function<bool(const QString &path)> inUse) { m_inUse = std::move(inUse); }
@@ -80,7 +74,6 @@ private:
     void dropJob(AbstractJob *job);
 
     QList<AbstractJob *> m_jobs;
-    QMap<JobKind, FollowUp> m_followUps;
     std::function<bool(const QString &path)> m_inUse;
     int m_limit = 2;
     int m_running = 0;

@@ -195,10 +195,12 @@ QList<FollowupJob> planMerge(const ConvertTask &task, const QString &input, bool
     job.outputPath = settings.reserveOutput(proposed);
     job.frameRate = pieces.last().facts.frameRate;
     job.durationText = TimeConv::toEngineText(totalDuration(pieces));
-    if (afterConversion) {
-        job.kind = JobKind::MergeOfConverted;
-        job.extraPath1 = input;
-    }
+    // A converted input was made only for the merge.
+    QStringList scratch;
+    if (afterConversion)
+        scratch << input;
+    if (!scratch.isEmpty())
+        job.afterwards = std::make_shared<RemoveScratchFiles>(scratch);
 
     if (!isCopy(format.vCodec) && !isCopy(format.aCodec)) {
         job.engine = FollowupJob::Engine::Melt;
@@ -211,8 +213,7 @@ QList<FollowupJob> planMerge(const ConvertTask &task, const QString &input, bool
         const QString listFile = writeListFile(pieces, settings.cacheFolder);
         if (listFile.isEmpty())
             return {};
-        job.kind = JobKind::MergeOfConverted;
-        job.extraPath2 = listFile;
+        job.afterwards = std::make_shared<RemoveScratchFiles>(scratch << listFile);
         job.arguments = QStringList{QStringLiteral("-f"), QStringLiteral("concat"), QStringLiteral("-safe"),
                                     QStringLiteral("0"),  QStringLiteral("-i"),     listFile,
                                     QStringLiteral("-c"), QStringLiteral("copy"),   QStringLiteral("-y"),

@@ -31,8 +31,7 @@ QList<FollowupJob> planJoin(const ConvertTask &task, const QString &video, const
                   << QStringLiteral("acodec=libmp3lame");
     job.frameRate = settings.probe(video).frameRate;
     job.durationText = TimeConv::toEngineText(total);
-    job.kind = JobKind::MusicJoin;
-    job.extraPath2 = video;
+    job.afterwards = std::make_shared<MixJoinedMusic>(video);
     return {job};
 }
 
@@ -58,10 +57,7 @@ QList<FollowupJob> planMix(const QString &video, const QString &audio, bool afte
                                 job.outputPath};
     job.frameRate = facts.frameRate;
     job.durationText = TimeConv::toEngineText(facts.duration);
-    job.extraPath2 = video;
-    if (afterJoin) {
-        job.kind = JobKind::MixAfterJoin;
-        job.extraPath1 = audio;
-    }
+    if (afterJoin)
+        job.afterwards = std::make_shared<RemoveScratchFiles>(QStringList{audio, video});
     return {job};
 }

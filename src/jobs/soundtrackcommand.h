@@ -13,7 +13,7 @@ class ConfigFormat;
 QList<FollowupJob> planSoundtrack(const ConvertTask &task, const QString &video, const ConfigFormat &format,
                                  const FollowupSettings &settings);
 
-// The joined music files in one MP3; extra path 2 keeps the video for the mix.
+// The joined music files in one MP3; once it is made, it is mixed with the video.
 QList<FollowupJob> planJoin(const ConvertTask &task, const QString &video, const FollowupSettings &settings);
 
 // The video's picture, copied, with the audio's sound. After a join both the joined audio and

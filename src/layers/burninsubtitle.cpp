@@ -3,6 +3,7 @@
 #include "common/converttask.h"
 #include "common/asslibrary.h"
 #include "common/folders.h"
+#include "common/subtitletrack.h"
 #include "subtitles/subtitleparser.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,23 @@ QString prepareBurnInSubtitle(const ConvertTask &task, const QString &cacheFolde
                               QString *reason)
 {
     const QFileInfo source(task.subtitlePath);
+    if (task.subtitleTrack >= 0 && !task.subtitleTrackPictures && !source.isFile()
+        && (task.subtitlePath.isEmpty() || task.subtitlePath != writers.documentPath)) {
+        // The track was never read into a file, or its file went with the cache: read it again.
+        QString problem;
+        const auto extract = [&](const QString &target) {
+            return extractSubtitleTrack(task.sourcePath, task.subtitleTrack, target, &problem);
+        };
+        const QString what = QCoreApplication::translate("BurnInSubtitle", "subtitle track %1 of %2")
+                                 .arg(task.subtitleTrack + 1)
+                                 .arg(task.sourcePath);
+        const QString written = writtenToCache(extract, cacheFolder,
+                                               task.sourcePath + QStringLiteral("#%1").arg(task.subtitleTrack), what,
+                                               reason);
+        if (written.isEmpty() && reason && !problem.isEmpty())
+            *reason = QCoreApplication::translate("BurnInSubtitle", "Subtitle left out of the picture: %1").arg(problem);
+        return written;
+    }
     if (!task.subtitlePath.isEmpty() && source.isFile()) {
         if (!source.isReadable())
             return leaveOut(QCoreApplication::translate("BurnInSubtitle", "%1 cannot be read").arg(task.subtitlePath),

@@ -7,6 +7,7 @@
 #include "layers/layersource.h"
 #include "layers/layerstream.h"
 #include "layers/recordlayer.h"
+#include "layers/subtitlepictures.h"
 #include "layers/watermarkdocument.h"
 
 #include <QCoreApplication>
@@ -203,6 +204,18 @@ QString layerChains(const QList<OverlayEntry> &entries, qint64 mediaDuration)
     return text;
 }
 
+// The graph as a complex one over the source's streams, the subtitle pictures drawn last.
+// A graph that starts with its layers' sources names the video it draws on [in].
+QString withSubtitlePictures(const QString &graph, const QString &picturesChain, bool namesVideoIn)
+{
+    const QString video = QStringLiteral("[0:v:0]");
+    const QString drawn = QStringLiteral("overlay=eof_action=pass");
+    if (graph.isEmpty())
+        return picturesChain + video + QStringLiteral("[subs]") + drawn;
+    const QString start = namesVideoIn ? video + QStringLiteral("null[in];") : video;
+    return picturesChain + start + graph + QStringLiteral("[drawn];[drawn][subs]") + drawn;
+}
+
 }
 
 OverlayEntry overlayEntryFor(const LayerSource &layer, float sx, float sy, const QString &cacheFolder)
@@ -373,10 +386,15 @@ QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource 
     }
 
     QString subtitle;
+    QString pictures;
+    const bool picturesTrack = task.subtitleTrack >= 0 && task.subtitleTrackPictures;
     if (task.hasSubtitle) {
         QString reason;
-        subtitle = prepareBurnInSubtitle(task, cacheFolder, subtitleWriters, &reason);
-        if (subtitle.isEmpty() && log)
+        if (picturesTrack)
+            pictures = pictureSubtitleChain(task, QSize(base.width, base.height), QStringLiteral("subs"), &reason);
+        else
+            subtitle = prepareBurnInSubtitle(task, cacheFolder, subtitleWriters, &reason);
+        if (subtitle.isEmpty() && pictures.isEmpty() && log)
             log->append(reason);
     }
 
@@ -394,6 +412,8 @@ QString buildFilterGraph(const ConvertTask &task, const QList<const LayerSource 
         const QString assFilter = QStringLiteral("ass=%1").arg(quoteFilterGraphPath(subtitle));
         graph += entries.isEmpty() ? assFilter : QStringLiteral("[o];[o]") + assFilter;
     }
+    if (!pictures.isEmpty())
+        graph = withSubtitlePictures(graph, pictures, !entries.isEmpty() && !hasBaseFilters);
     return graph;
 }
 

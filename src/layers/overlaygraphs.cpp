@@ -57,7 +57,11 @@ QString OverlayGraphs::forRun(quint64 rowId, const ConvertTask &task, QStringLis
 
 QString OverlayGraphs::forPreview(quint64 rowId, const ConvertTask &task) const
 {
-    return build(rowId, task, [this] { return m_cacheFolder + QStringLiteral("/preview"); }, nullptr);
+    // The player draws a track of pictures itself, over what the graph gives.
+    ConvertTask shown = task;
+    if (shown.subtitleTrack >= 0 && shown.subtitleTrackPictures)
+        shown.hasSubtitle = false;
+    return build(rowId, shown, [this] { return m_cacheFolder + QStringLiteral("/preview"); }, nullptr);
 }
 
 QString OverlayGraphs::build(quint64 rowId, ConvertTask task, const std::function<QString()> &chooseFolder,
@@ -71,6 +75,7 @@ QString OverlayGraphs::build(quint64 rowId, ConvertTask task, const std::functio
         // The edited lines stand in for the file: a task without a subtitle file burns them.
         task.hasSubtitle = !shown.document->events.isEmpty();
         task.subtitlePath.clear();
+        task.subtitleTrack = -1;
     }
     bool hasText = false;
     for (const CLayerInfo &layer : m_layers->layers())

@@ -298,6 +298,11 @@ void playerAddVideoFilter(const char *filterGraph)
     g_player.videoFilters.push_back(filterGraph);
 }
 
+void playerChooseSubtitle(int track)
+{
+    g_player.subtitleTrack = track;
+}
+
 int playerStart(const char *fileName, QWidget *host, std::function<void()> onEnd, int x, int y, int width,
                 int height)
 {
@@ -344,6 +349,7 @@ int playerStop()
     g_player.current = nullptr;
     destroyWindowAndRenderer();
     g_player.videoFilters.clear();
+    g_player.subtitleTrack = kPlayerBestSubtitle;
     if (g_player.cursorHidden)
         SDL_ShowCursor(SDL_ENABLE);
     g_player.cursorHidden = false;

@@ -15,6 +15,13 @@ class QWidget;
 // playerStop. Only the first one is used.
 void playerAddVideoFilter(const char *filterGraph);
 
+// Unless another is chosen, the file's best subtitle stream is drawn over the picture.
+constexpr int kPlayerBestSubtitle = -2;
+// Before playerStart: the subtitle stream drawn over the picture, counted among the file's
+// subtitle streams, or -1 for none. Only streams of pictures show. The best one again after
+// playerStop.
+void playerChooseSubtitle(int track);
+
 // Opens the file (UTF-8) and plays it in host's native window of width x height.
 // onEnd runs once on the GUI thread when the file ends or fails while playing; it is
 // expected to call playerStop. x and y are not used. 0 when playing, -1 when the

@@ -21,7 +21,7 @@ PlayerLender::~PlayerLender()
 }
 
 bool PlayerLender::play(PlayerBorrower *borrower, const QString &file, QWidget *host, const QSize &size,
-                        const QString &filterGraph)
+                        const QString &filterGraph, int subtitleTrack)
 {
     if (m_holder && m_holder != borrower) {
         PlayerBorrower *previous = m_holder;
@@ -34,6 +34,7 @@ bool PlayerLender::play(PlayerBorrower *borrower, const QString &file, QWidget *
         qDebug() << "preview filter" << m_filterText;
         playerAddVideoFilter(m_filterText.constData());
     }
+    playerChooseSubtitle(subtitleTrack);
     m_holder = borrower;
     m_paused = false;
     playerSetRunning(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/playerengine.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -35,8 +37,9 @@ public:
 
     // Plays the file into the host's native window of the given size, through the filter
     // graph when there is one. False when the engine could not start.
+    // subtitleTrack chooses the subtitle stream drawn over it (see playerChooseSubtitle).
     bool play(PlayerBorrower *borrower, const QString &file, QWidget *host, const QSize &size,
-              const QString &filterGraph);
+              const QString &filterGraph, int subtitleTrack = kPlayerBestSubtitle);
     void stop(PlayerBorrower *borrower);
     bool holds(const PlayerBorrower *borrower) const { return borrower && m_holder == borrower; }
     bool isPaused(const PlayerBorrower *borrower) const;

@@ -160,6 +160,7 @@ struct PlayerGlobals
     int defaultWidth = 640;
     int defaultHeight = 480;
     std::vector<const char *> videoFilters;
+    int subtitleTrack = -2; // kPlayerBestSubtitle
 };
 
 extern PlayerGlobals g_player;

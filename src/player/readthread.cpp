@@ -1,5 +1,6 @@
 #include "player/readthread.h"
 
+#include "player/playerengine.h"
 #include "player/playeroutput.h"
 
 #include <cmath>
@@ -248,7 +249,15 @@ void openStreams(PlayerState *is)
         ic->streams[i]->discard = AVDISCARD_ALL;
     const int video = av_find_best_stream(ic, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     const int audio = av_find_best_stream(ic, AVMEDIA_TYPE_AUDIO, -1, video, nullptr, 0);
-    const int subtitle = av_find_best_stream(ic, AVMEDIA_TYPE_SUBTITLE, -1, audio >= 0 ? audio : video, nullptr, 0);
+    int subtitle = -1;
+    if (g_player.subtitleTrack == kPlayerBestSubtitle) {
+        subtitle = av_find_best_stream(ic, AVMEDIA_TYPE_SUBTITLE, -1, audio >= 0 ? audio : video, nullptr, 0);
+    } else {
+        for (unsigned i = 0, seen = 0; i < ic->nb_streams && subtitle < 0; i++) {
+            if (ic->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE && int(seen++) == g_player.subtitleTrack)
+                subtitle = int(i);
+        }
+    }
 
     if (video >= 0) {
         AVStream *st = ic->streams[video];

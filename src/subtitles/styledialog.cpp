@@ -1,6 +1,6 @@
 #include "subtitles/styledialog.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 #include "subtitles/subtitleparser.h"
 #include "ui_styledialog.h"
 

@@ -60,6 +60,11 @@ QToolButton *SubtitleDock::openButton() const
     return m_widget->form()->toolButtonOpen;
 }
 
+SubtitleTrackButton *SubtitleDock::trackButton() const
+{
+    return m_widget->form()->toolButtonFromVideo;
+}
+
 QUndoStack *SubtitleDock::undoStack() const
 {
     return m_session ? m_session->history() : nullptr;

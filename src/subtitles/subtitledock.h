@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/panelwidget.h"
+#include "common/panelwidget.h"
 #include "subtitles/subtitleedits.h"
 #include "subtitles/subtitlestyle.h"
 
@@ -16,6 +16,7 @@ class QUndoGroup;
 class QUndoStack;
 class SubtitleSession;
 class SubtitleTable;
+class SubtitleTrackButton;
 class SubtitleWidget;
 
 // The subtitle panel of the editor: the lines of a subtitle session in a table beside the
@@ -36,6 +37,10 @@ public:
     QUndoStack *undoStack() const;
     // Opening a file is the editor's action; it connects this button to it.
     QToolButton *openButton() const;
+    // Choosing a track of the video is the editor's too.
+    SubtitleTrackButton *trackButton() const;
+    // A line under the lines, such as why they cannot be edited; empty hides it.
+    void showStatus(const QString &text);
 
     // Reads a file into the session. A file that cannot be read leaves the lines as they
     // were and is named in the panel; false then.
@@ -91,7 +96,6 @@ private:
     void onCellEdited(int row, const SubtitleEvent &before, const SubtitleEvent &after);
     void refillStyles();
     void showDuration();
-    void showStatus(const QString &text);
     SubtitleTable *table() const;
 
     SubtitleWidget *m_widget;

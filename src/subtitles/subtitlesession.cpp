@@ -52,6 +52,7 @@ void SubtitleSession::adopt(std::unique_ptr<SubtitleParser> document, const QStr
     m_table->setDocument(document.get());
     m_document = std::move(document);
     m_path = path;
+    m_saveFolder.clear();
     m_table->setFileLoaded(!path.isEmpty());
     m_table->reload();
     m_history->clear();
@@ -66,6 +67,7 @@ bool SubtitleSession::saveAs(const QString &path)
         return false;
     }
     m_path = path;
+    m_saveFolder.clear();
     m_history->setClean();
     emit saved(path);
     return true;
@@ -76,5 +78,6 @@ QString SubtitleSession::proposedSaveName() const
     const QFileInfo current(m_path);
     if (m_path.isEmpty())
         return QString();
-    return current.dir().filePath(current.completeBaseName() + QStringLiteral(".ass"));
+    const QDir folder = m_saveFolder.isEmpty() ? current.dir() : QDir(m_saveFolder);
+    return folder.filePath(current.completeBaseName() + QStringLiteral(".ass"));
 }

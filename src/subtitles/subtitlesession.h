@@ -41,8 +41,11 @@ public:
     // Writes the lines as ASS or SRT, as the path's ending says; the file becomes the session's.
     bool saveAs(const QString &path);
     QString problem() const { return m_problem; }
-    // Where a save starts: the session's file's folder and name, as ASS.
+    // Where a save starts: the session's file's folder (or the one given below) and name, as ASS.
     QString proposedSaveName() const;
+    // Lines read from a video's track sit in the cache: a save starts beside the video instead,
+    // until other lines are read or the lines are saved.
+    void setSaveFolder(const QString &folder) { m_saveFolder = folder; }
 
 signals:
     // Every line was replaced by a file's.
@@ -58,5 +61,6 @@ private:
     SubtitleTable *m_table;
     QUndoStack *m_history;
     QString m_path;
+    QString m_saveFolder;
     QString m_problem;
 };

@@ -1,6 +1,6 @@
 #include "text/menuform.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 #include "text/vsliderspinbox.h"
 
 #include <QCheckBox>

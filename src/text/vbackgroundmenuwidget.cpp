@@ -1,6 +1,6 @@
 #include "text/vbackgroundmenuwidget.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 #include "text/cwordartinfo.h"
 #include "text/menuform.h"
 #include "text/vsliderspinbox.h"

@@ -1,6 +1,6 @@
 #include "text/vfunctexteffectpage.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 #include "text/vbackgroundmenuwidget.h"
 #include "text/voutlinemenuwidget.h"
 #include "text/vshadowmenuwidget.h"

@@ -8,7 +8,7 @@
 #include "player/qplayerwidget.h"
 #include "player/slider.h"
 #include "settings/configformat.h"
-#include "settings/cropdialog.h"
+#include "editor/cropdialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
 #include "subtitles/subtitleparser.h"

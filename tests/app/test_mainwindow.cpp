@@ -1,6 +1,6 @@
 #include "modalwatch.h"
 #include "app/mainwindow.h"
-#include "app/startup.h"
+#include "app/appearance.h"
 #include "testprofile.h"
 
 #include <QAction>

@@ -363,6 +363,7 @@ private slots:
         QTest::newRow("canvas without numbers") << QStringList{"--canvas", "wide", in};
         QTest::newRow("project that is a folder") << QStringList{"--project", in, in};
         QTest::newRow("missing subtitle") << QStringList{"--subtitle", "/nonexistent.srt", in};
+        QTest::newRow("subtitle track below 1") << QStringList{"--subtitle-track", "0", in};
         QTest::newRow("nothing to do") << QStringList{};
     }
 

@@ -9,7 +9,6 @@
 #include "editor/qwatermarkbase.h"
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
-#include "editor/qwordartitem.h"
 #include "layers/recordlayer.h"
 #include "layers/watermarkdocument.h"
 #include "text/vtextpropsheetdialog.h"
@@ -193,18 +192,6 @@ private slots:
         m_document.reset();
     }
 
-    void backgroundSitsUnderEverything()
-    {
-        QCanvasItem *background = m_scene->background();
-        QVERIFY(background);
-        QCOMPARE(background->zValue(), 0.0);
-        QVERIFY(!(background->flags() & QGraphicsItem::ItemIsSelectable));
-        QCOMPARE(m_scene->sceneRect(), QRectF(0, 0, 1280, 720));
-        // The graph builders place the layers on the canvas the document names.
-        QCOMPARE(m_document->canvasSize(), QSize(1280, 720));
-        QCOMPARE(m_document->mediaDuration() / 100000, qint64(10));
-    }
-
     void handlesKeepTheirSizeAndAreHitWhereDrawn()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
@@ -288,22 +275,8 @@ private slots:
         QVERIFY(near(layer->mapToScene(QPointF(0, 0)).y(), topLeft.y(), 0.01));
         QCOMPARE(handle(layer, ButtonItem::Resize)->pos(), layer->contentRect().bottomRight());
 
-        m_scene->undoStack()->undo();
-        QCOMPARE(record(layer).Width, kPictureWidth);
-        QCOMPARE(record(layer).Height, kPictureHeight);
-        QCOMPARE(layer->contentRect().size(), QSizeF(kPictureWidth, kPictureHeight));
-        m_scene->undoStack()->redo();
-        QCOMPARE(record(layer).Width, width);
-    }
-
-    void sizeNeverFallsBelowOnePixel()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(300, 200));
-        QVERIFY(layer);
-        setUp(layer, [](CLayerInfo &r) { r.Keep = false; }, LayerField::Keep);
-        const QPoint from = handleOnView(layer, ButtonItem::Resize);
-        const QPoint topLeft = toView(layer->mapToScene(QPointF(0, 0)));
-        drag(from, topLeft + QPoint(0, 0));
+        // Dragged onto its own top-left corner, the layer keeps a pixel at least.
+        drag(handleOnView(layer, ButtonItem::Resize), toView(topLeft));
         QVERIFY(record(layer).Width >= 1 && record(layer).Height >= 1);
     }
 
@@ -330,13 +303,6 @@ private slots:
         // Turning about the centre: the layer does not wander.
         QVERIFY(near(centreOf(layer).x(), centre.x(), 0.5) && near(centreOf(layer).y(), centre.y(), 0.5));
         QVERIFY(near(layer->sceneBox().width(), kPictureHeight, 2));
-
-        m_scene->undoStack()->undo();
-        QCOMPARE(layer->rotation(), 0.0);
-        QCOMPARE(record(layer).Angle, 0.0f);
-        QVERIFY(near(centreOf(layer).x(), centre.x(), 0.5));
-        m_scene->undoStack()->redo();
-        QVERIFY(near(normalised(layer->rotation()), 90, 2));
     }
 
     void resizeOfATurnedLayerKeepsItInPlace()
@@ -369,9 +335,6 @@ private slots:
         words.Font.setPixelSize(80);
         QWatermarkBase *layer = m_scene->addText(words);
         QVERIFY(layer);
-        QVERIFY(qobject_cast<QWordArtItem *>(layer));
-        QVERIFY(!record(layer).Keep);
-        QCOMPARE(record(layer).FileName, QStringLiteral("Text1"));
         m_view->centerOn(centreOf(layer));
         const int width = record(layer).Width;
         const QPoint from = handleOnView(layer, ButtonItem::Resize);
@@ -452,16 +415,6 @@ private slots:
         QCOMPARE(record(first).y, 99);
     }
 
-    void modifierKeysAloneAreSwallowed()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(100, 100));
-        QVERIFY(layer);
-        QKeyEvent shift(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
-        QApplication::sendEvent(m_view.get(), &shift);
-        QVERIFY(shift.isAccepted());
-        QCOMPARE(layer->pos(), QPointF(100, 100));
-    }
-
     void lockedLayerStaysAsItIs()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
@@ -483,11 +436,16 @@ private slots:
         QCOMPARE(m_scene->undoStack()->count(), 1); // the add alone
     }
 
-    void deleteAsksFirst()
+    void menuAndCloseHandlesAskFirst()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
         QVERIFY(layer);
         const LayerId id = layer->layerId();
+        QSignalSpy menu(m_scene.get(), &QWatermarkScene::itemMenuHM);
+        click(handleOnView(layer, ButtonItem::Menu));
+        QTRY_COMPARE(menu.count(), 1);
+        QVERIFY(layer->isSelected());
+
         QString question;
         whenModalShows([&question](QWidget *box) {
             question = static_cast<QMessageBox *>(box)->text();
@@ -513,16 +471,6 @@ private slots:
         QCOMPARE(m_scene->layers().size(), 0);
     }
 
-    void menuHandleAsksForTheMenu()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(400, 300));
-        QVERIFY(layer);
-        QSignalSpy menu(m_scene.get(), &QWatermarkScene::itemMenuHM);
-        click(handleOnView(layer, ButtonItem::Menu));
-        QTRY_COMPARE(menu.count(), 1);
-        QVERIFY(layer->isSelected());
-    }
-
     void duplicateStartsAFreshLayer()
     {
         QWatermarkBase *original = placedPicture(QPointF(400, 300));
@@ -539,10 +487,7 @@ private slots:
         QCOMPARE(record(copy).FileName, record(original).FileName);
         QVERIFY(copy->zValue() > original->zValue());
 
-        m_scene->undoStack()->undo();
-        QCOMPARE(m_scene->layers(), QList<QWatermarkBase *>{original});
-        m_scene->undoStack()->redo();
-        QCOMPARE(m_scene->layers().size(), 2);
+        QCOMPARE(m_scene->undoStack()->count(), 2);
     }
 
     void layerDialogAppliesOrLeavesAlone()
@@ -550,11 +495,14 @@ private slots:
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
         QVERIFY(layer);
         setUp(layer, [](CLayerInfo &r) { r.Width = 200; r.Height = 100; }, LayerField::Size);
-        whenModalShows([](QWidget *dialog) {
+        bool cancelled = false;
+        whenModalShows([&cancelled](QWidget *dialog) {
             dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxX"))->setValue(999);
             clickButtonLabelled(dialog, QStringLiteral("Cancel"));
+            cancelled = true;
         });
         m_scene->openLayerDialog();
+        QVERIFY(cancelled);
         QCOMPARE(layer->pos(), QPointF(400, 300));
         QCOMPARE(m_scene->undoStack()->count(), 1);
 
@@ -689,7 +637,7 @@ private slots:
         QCOMPARE(opacityIsOurs ? record(layer).Speed : record(layer).Transparent, 77);
     }
 
-    void controlWheelZoomsAroundTheMouse()
+    void wheelZoomsAroundTheMouseWithControlAndScrollsWithout()
     {
         m_view->centerOn(640, 360);
         const QPoint at = m_view->mapFromScene(QPointF(600, 300));
@@ -700,39 +648,25 @@ private slots:
         QApplication::sendEvent(m_view->viewport(), &wheel);
         QVERIFY(m_view->zoom() > before);
         // A canvas smaller than the view sits in its middle; only a larger one can hold the point.
-        if (m_view->horizontalScrollBar()->maximum() == 0 || m_view->verticalScrollBar()->maximum() == 0)
-            return;
-        const QPointF still = m_view->mapToScene(at);
-        QVERIFY2(near(still.x(), under.x(), 2 / zoom()) && near(still.y(), under.y(), 2 / zoom()),
-                 qPrintable(QStringLiteral("%1,%2 -> %3,%4").arg(under.x()).arg(under.y()).arg(still.x()).arg(still.y())));
-    }
+        if (m_view->horizontalScrollBar()->maximum() > 0 && m_view->verticalScrollBar()->maximum() > 0) {
+            const QPointF still = m_view->mapToScene(at);
+            QVERIFY2(near(still.x(), under.x(), 2 / zoom()) && near(still.y(), under.y(), 2 / zoom()),
+                     qPrintable(QStringLiteral("%1,%2 -> %3,%4").arg(under.x()).arg(under.y()).arg(still.x()).arg(still.y())));
+        }
 
-    void plainWheelScrolls()
-    {
+        // Without Control the wheel scrolls and leaves the zoom alone.
         m_view->setZoom(300);
         m_view->centerOn(640, 360);
-        const double before = m_view->zoom();
         const QPointF centre = m_view->mapToScene(m_view->viewport()->rect().center());
-        const QPoint at(300, 200);
-        QWheelEvent wheel(at, m_view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+        QWheelEvent plain(at, m_view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(m_view->viewport(), &wheel);
-        QCOMPARE(m_view->zoom(), before);
+        QApplication::sendEvent(m_view->viewport(), &plain);
+        QCOMPARE(m_view->zoom(), 300.0);
         QVERIFY(m_view->mapToScene(m_view->viewport()->rect().center()).y() > centre.y());
     }
 
-    void zoomStepsByTensBelowAHundredAndFiftiesAbove()
+    void canvasRectCoversTheFarEdge()
     {
-        m_view->setZoom(100);
-        m_view->zoomOut();
-        QCOMPARE(m_view->zoom(), 90.0);
-        m_view->zoomIn();
-        QCOMPARE(m_view->zoom(), 100.0);
-        m_view->zoomIn();
-        QCOMPARE(m_view->zoom(), 150.0);
-        m_view->setZoom(10);
-        m_view->zoomOut();
-        QCOMPARE(m_view->zoom(), 10.0);
         QSignalSpy canvasRect(m_view.get(), &QWatermarkView::sigCanvasRect);
         m_view->setZoom(50);
         QCOMPARE(canvasRect.count(), 1);

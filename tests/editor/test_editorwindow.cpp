@@ -24,6 +24,7 @@
 #include "subtitles/subtitlesession.h"
 #include "testmedia.h"
 #include "testpictures.h"
+#include "previewpicture.h"
 #include "testprofile.h"
 
 #include <QAbstractButton>
@@ -46,8 +47,6 @@
 #include <QToolButton>
 
 #include <functional>
-
-#include <unistd.h>
 
 using TestPictures::differingShare;
 using TestPictures::near;
@@ -85,33 +84,6 @@ QString pictureFile(const QString &path, QSize size, QColor colour)
     return image.save(path) ? path : QString();
 }
 
-// The colour at a canvas point of what the preview engine shows in its host window.
-QRgb previewPixel(EditorMainWindow *editor, QPointF canvasPoint)
-{
-    QWidget *host = editor->preview()->host();
-    if (!host || !host->isVisible())
-        return 0;
-    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(host->winId()).toImage();
-    const QSize canvas = editor->scene()->canvasSize();
-    if (shown.isNull() || canvas.isEmpty())
-        return 0;
-    return shown.pixel(int(canvasPoint.x() * shown.width() / canvas.width()),
-                       int(canvasPoint.y() * shown.height() / canvas.height()));
-}
-
-bool previewShows(EditorMainWindow *editor, QPointF canvasPoint, QColor colour)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 8000) {
-        if (near(previewPixel(editor, canvasPoint), colour))
-            return true;
-        QTest::qWait(50);
-    }
-    qWarning() << "preview shows" << QColor(previewPixel(editor, canvasPoint)).name() << "not" << colour.name();
-    return false;
-}
-
 // Drags with the left button on the view from one scene point to another.
 void drag(QWatermarkView *view, QPointF from, QPointF to)
 {
@@ -139,18 +111,14 @@ private slots:
 
     void watermarkOpensTheEditorOnTheCurrentRow();
     void toolBarAndLayerMenu();
-    void zoomAndTurnArithmetic();
-    void turnsAndFlipsReachTaskAndCanvas();
+    void zoomArithmetic();
     void layerPanelFollowsLayers();
     void panelShowsTheDocumentThroughDialogAndUndo();
     void controlsActOnEverySelectedRow();
     void upAndDownSwapStacking();
-    void unreadableLayerFileIsNamed_data();
-    void unreadableLayerFileIsNamed();
+    void unreadableFileIsNamedAndKeepsLayers_data();
+    void unreadableFileIsNamedAndKeepsLayers();
     void openReplacesLayersAndKeepsBackground();
-    void unreadableProjectKeepsLayers_data();
-    void unreadableProjectKeepsLayers();
-    void saveFailureIsReported();
     void previewPausesAndConvertsWithLayers();
     void canvasSurvivesPauseCloseAndReopen();
 
@@ -245,6 +213,31 @@ void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
     QVERIFY(!m_editor->transport()->m_slider->isEnabled());
     QCOMPARE(m_editor->preview()->state(), LivePreview::Idle);
 
+    // Turns and flips reach the row's task and the canvas.
+    QCanvasItem *background = m_editor->scene()->background();
+    editorAction("actionRotate_left")->trigger();
+    editorAction("actionRotate_left")->trigger();
+    QCOMPARE(background->info().transpose, 2);
+    QCOMPARE(editedTask().transpose, 2);
+    QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 240, 320));
+    QCOMPARE(background->picture().size(), QSize(240, 320));
+
+    editorAction("actionRotate_right")->trigger();
+    QCOMPARE(editedTask().transpose, -1);
+    QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 320, 240));
+    editorAction("actionRotate_right")->trigger();
+    editorAction("actionRotate_left")->trigger();
+    QCOMPARE(editedTask().transpose, -1);
+
+    editorAction("actionFlip_horizontal")->trigger();
+    QVERIFY(editedTask().horizontalFlip);
+    QVERIFY(!editedTask().verticalFlip);
+    editorAction("actionFlip_vertical")->trigger();
+    editorAction("actionFlip_horizontal")->trigger();
+    QVERIFY(!editedTask().horizontalFlip);
+    QVERIFY(editedTask().verticalFlip);
+    QVERIFY(background->info().flipVertical);
+
     // A row whose file is gone opens nothing.
     delete m_window;
     m_window = new MainWindow;
@@ -265,9 +258,6 @@ void TestEditorWindow::toolBarAndLayerMenu()
     QTRY_VERIFY(m_editor->layerMenu()->isVisible());
     m_editor->layerMenu()->close();
 
-    QCOMPARE(editorAction("actionUndo")->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::CTRL + Qt::Key_Z)}));
-    QCOMPARE(editorAction("actionRedo")->shortcuts(),
-             QList<QKeySequence>({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)}));
     // Undo takes back the layer just added.
     QCOMPARE(document()->count(), 1);
     editorAction("actionUndo")->trigger();
@@ -295,51 +285,14 @@ void TestEditorWindow::toolBarAndLayerMenu()
     QCOMPARE(document()->count(), 0);
     editorAction("actionRedo")->trigger();
     QCOMPARE(document()->count(), 1);
-
-    QCOMPARE(m_editor->dockWidgetArea(m_editor->layerDock()), Qt::RightDockWidgetArea);
-    QCOMPARE(m_editor->dockWidgetArea(reinterpret_cast<QDockWidget *>(m_editor->subtitleDock())),
-             Qt::RightDockWidgetArea);
 }
 
-void TestEditorWindow::zoomAndTurnArithmetic()
+void TestEditorWindow::zoomArithmetic()
 {
     QCOMPARE(EditorRules::initialZoom(QSize(320, 240), QSize(1600, 1200)), 100.0);
     // 1920 / (1600 * 0.7) = 1.714...: shrunk to 100 / 1.714 * 0.8.
     QCOMPARE(EditorRules::initialZoom(QSize(1920, 1080), QSize(1600, 1200)), 100.0 / (1920 / 1120.0) * 0.8);
     QCOMPARE(EditorRules::hostSize(300, QSize(320, 240)), QSize(400, 300));
-    QCOMPARE(EditorRules::turnedLeft(-1), 2);
-    QCOMPARE(EditorRules::turnedLeft(2), 2);
-    QCOMPARE(EditorRules::turnedLeft(1), -1);
-    QCOMPARE(EditorRules::turnedRight(-1), 1);
-    QCOMPARE(EditorRules::turnedRight(2), -1);
-}
-
-void TestEditorWindow::turnsAndFlipsReachTaskAndCanvas()
-{
-    openEditor(TestMedia::clip(2.0));
-    QCanvasItem *background = m_editor->scene()->background();
-    editorAction("actionRotate_left")->trigger();
-    editorAction("actionRotate_left")->trigger();
-    QCOMPARE(background->info().transpose, 2);
-    QCOMPARE(editedTask().transpose, 2);
-    QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 240, 320));
-    QCOMPARE(background->picture().size(), QSize(240, 320));
-
-    editorAction("actionRotate_right")->trigger();
-    QCOMPARE(editedTask().transpose, -1);
-    QCOMPARE(m_editor->scene()->sceneRect(), QRectF(0, 0, 320, 240));
-    editorAction("actionRotate_right")->trigger();
-    editorAction("actionRotate_left")->trigger();
-    QCOMPARE(editedTask().transpose, -1);
-
-    editorAction("actionFlip_horizontal")->trigger();
-    QVERIFY(editedTask().horizontalFlip);
-    QVERIFY(!editedTask().verticalFlip);
-    editorAction("actionFlip_vertical")->trigger();
-    editorAction("actionFlip_horizontal")->trigger();
-    QVERIFY(!editedTask().horizontalFlip);
-    QVERIFY(editedTask().verticalFlip);
-    QVERIFY(background->info().flipVertical);
 }
 
 void TestEditorWindow::layerPanelFollowsLayers()
@@ -520,23 +473,26 @@ void TestEditorWindow::upAndDownSwapStacking()
     QCOMPARE(timeEdit(0, LayeredManageWidget::StartColumn)->time(), QTime(0, 0, 1));
 }
 
-void TestEditorWindow::unreadableLayerFileIsNamed_data()
+void TestEditorWindow::unreadableFileIsNamedAndKeepsLayers_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("file");
     QTest::newRow("image") << QStringLiteral("actionAdd_Image") << QStringLiteral("logo, 'ü'.png");
     QTest::newRow("video") << QStringLiteral("actionAdd_Video") << QStringLiteral("clip, 'ü'.mp4");
+    // The reader's own suite goes through the kinds of broken project; here the window's answer.
+    QTest::newRow("project") << QStringLiteral("actionOpen") << QStringLiteral("layers, 'ü'.qpj");
 }
 
-void TestEditorWindow::unreadableLayerFileIsNamed()
+void TestEditorWindow::unreadableFileIsNamedAndKeepsLayers()
 {
     QFETCH(QString, action);
     QFETCH(QString, file);
     openEditor(TestMedia::clip(2.0));
+    const LayerId layer = addPicture(QStringLiteral("a.png"), Qt::red);
     const QString path = m_dir.filePath(file);
     QFile broken(path);
     QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write("these bytes are no picture at all");
+    broken.write("these bytes are no picture and no project");
     broken.close();
 
     QString told;
@@ -553,7 +509,9 @@ void TestEditorWindow::unreadableLayerFileIsNamed()
     m_editor->findChild<QAction *>(action)->trigger();
     QTRY_VERIFY(!told.isEmpty());
     QVERIFY2(told.contains(path), qPrintable(told));
-    QCOMPARE(document()->count(), 0);
+    QCOMPARE(document()->ids(), QList<LayerId>{layer});
+    QCOMPARE(panel()->table()->rowCount(), 1);
+    QCOMPARE(panel()->rowOf(layer), 0);
 }
 
 void TestEditorWindow::openReplacesLayersAndKeepsBackground()
@@ -591,74 +549,10 @@ void TestEditorWindow::openReplacesLayersAndKeepsBackground()
     QVERIFY(panel()->table()->selectionModel()->selectedRows().isEmpty());
     // The steps before refer to layers that are gone.
     QCOMPARE(m_editor->scene()->undoStack()->count(), 0);
-}
 
-void TestEditorWindow::unreadableProjectKeepsLayers_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("not xml") << QByteArray("\x89PNG not a project at all");
-    QTest::newRow("truncated") << QByteArray("<?xml version=\"1.0\"?>\n<Layers>\n    <Layer>\n        <Type>2</Ty");
-    QTest::newRow("foreign root") << QByteArray("<Project><Layer><Type>2</Type></Layer></Project>");
-    QTest::newRow("not a number") << QByteArray("<Layers><Layer><Type>2</Type><x>left</x></Layer></Layers>");
-}
-
-void TestEditorWindow::unreadableProjectKeepsLayers()
-{
-    QFETCH(QByteArray, content);
-    openEditor(TestMedia::clip(2.0));
-    const LayerId layer = addPicture(QStringLiteral("a.png"), Qt::red);
-    const QString path = m_dir.filePath(QStringLiteral("bad.qpj"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
-
-    QString told;
-    whenModalShows([&told](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            dialog->selectFile(dialog->directory().filePath(QStringLiteral("bad.qpj")));
-            static_cast<QDialog *>(dialog)->accept();
-            whenModalShows([&told](QWidget *box) {
-                told = qobject_cast<QMessageBox *>(box) ? qobject_cast<QMessageBox *>(box)->text() : QString();
-                box->close();
-            });
-        }
-    });
-    QDir::setCurrent(m_dir.path());
-    editorAction("actionOpen")->trigger();
-    QTRY_VERIFY(!told.isEmpty());
-    QVERIFY2(told.contains(QStringLiteral("could not be opened")), qPrintable(told));
-    QCOMPARE(document()->ids(), QList<LayerId>{layer});
-    QCOMPARE(panel()->table()->rowCount(), 1);
-    QCOMPARE(panel()->rowOf(layer), 0);
-}
-
-void TestEditorWindow::saveFailureIsReported()
-{
-    openEditor(TestMedia::clip(2.0));
-    addPicture(QStringLiteral("a.png"), Qt::red);
     QString error;
     QVERIFY(!m_editor->saveProject(m_dir.filePath(QStringLiteral("no such folder/x.qpj")), &error));
     QVERIFY(!error.isEmpty());
-
-    // A read-only project is left whole.
-    const QString locked = m_dir.filePath(QStringLiteral("locked.qpj"));
-    QVERIFY(m_editor->saveProject(locked, &error));
-    const QByteArray before = [&] {
-        QFile f(locked);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    addPicture(QStringLiteral("b.png"), Qt::green);
-    const bool saved = m_editor->saveProject(locked, &error);
-    QVERIFY(QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                    | QFileDevice::ExeOwner));
-    if (getuid() == 0)
-        QSKIP("the superuser writes into read-only folders");
-    QVERIFY(!saved);
-    QFile after(locked);
-    QVERIFY(after.open(QIODevice::ReadOnly));
-    QCOMPARE(after.readAll(), before);
 }
 
 void TestEditorWindow::previewPausesAndConvertsWithLayers()
@@ -706,7 +600,6 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     m_editor->transport()->m_playButton->click();
     QCOMPARE(m_editor->preview()->state(), LivePreview::Playing);
     QVERIFY(!m_editor->view()->isVisible());
-    QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Pause"));
     QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::blue));
     QVERIFY(previewShows(m_editor, QPointF(140, 60), Qt::red));
     QVERIFY(previewShows(m_editor, QPointF(140, 120), Qt::blue));
@@ -714,7 +607,6 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     m_editor->transport()->m_playButton->click();
     QCOMPARE(m_editor->preview()->state(), LivePreview::Paused);
     QVERIFY(m_editor->view()->isVisible());
-    QCOMPARE(m_editor->transport()->m_playButton->toolTip(), QStringLiteral("Play"));
     QCOMPARE(m_editor->scene()->background()->info().image.size(), QSize(320, 240));
 
     // The slider seeks while held and shows the canvas again when let go.

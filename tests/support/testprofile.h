@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/startup.h"
+#include "app/appearance.h"
 
 #include <QApplication>
 #include <QString>

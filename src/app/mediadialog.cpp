@@ -1,4 +1,4 @@
-#include "settings/mediadialog.h"
+#include "app/mediadialog.h"
 
 #include "settings/codecnames.h"
 

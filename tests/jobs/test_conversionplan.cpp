@@ -1,4 +1,4 @@
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 #include "app/taskedits.h"
 #include "settings/configformat.h"
 #include "testprofile.h"
@@ -325,7 +325,7 @@ void TestConversionPlan::jobsByKind()
     task.music = QStringList{QStringLiteral("/m/a.mp3")};
     ConversionPlan plan = ConversionPlanner::plan(task, Mp4Format(), m_settings, h264Probe(), QString());
     QCOMPARE(plan.jobs.size(), 1);
-    QCOMPARE(plan.jobs[0].kind, JobKind::SoundtrackAfter);
+    QVERIFY(dynamic_cast<const AddSoundtrack *>(plan.jobs[0].afterwards.get()));
     QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/film_Music.mp4"));
 
     task.splitCount = 2;
@@ -338,8 +338,8 @@ void TestConversionPlan::jobsByKind()
     plan = ConversionPlanner::plan(task, Mp4Format(), m_settings, h264Probe(), QStringLiteral("vflip"));
     QVERIFY(!plan.splitSource && !plan.mergeSource);
     QCOMPARE(plan.jobs.size(), 3);
-    QCOMPARE(plan.jobs[0].kind, JobKind::SplitAfter);
-    QCOMPARE(plan.jobs[1].kind, JobKind::MergeAfter);
+    QVERIFY(dynamic_cast<const SplitOutput *>(plan.jobs[0].afterwards.get()));
+    QVERIFY(dynamic_cast<const MergeOutput *>(plan.jobs[1].afterwards.get()));
     QVERIFY(plan.jobs[0].outputPath.endsWith("/film_Split.mp4"));
     QVERIFY(plan.jobs[1].outputPath.endsWith("/film_Merge.mp4"));
     // Each job writes only its own output.

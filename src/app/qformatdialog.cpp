@@ -1,4 +1,4 @@
-#include "settings/qformatdialog.h"
+#include "app/qformatdialog.h"
 
 #include "common/folders.h"
 #include "settings/configformat.h"

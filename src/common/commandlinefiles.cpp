@@ -1,4 +1,4 @@
-#include "app/commandlinefiles.h"
+#include "common/commandlinefiles.h"
 
 #include <QFileInfo>
 #include <QUrl>

@@ -2,8 +2,8 @@
 
 #include "common/converttask.h"
 #include "common/mediaprobe.h"
-#include "jobs/abstractjob.h"
 #include "jobs/encoderchoice.h"
+#include "jobs/followup.h"
 #include "jobs/outputreservation.h"
 
 #include <QList>
@@ -27,7 +27,7 @@ struct RunSettings
 
 struct PlannedJob
 {
-    JobKind kind = JobKind::None;
+    FollowUpPtr afterwards; // none when nothing follows
     QStringList arguments; // TesselEngine's, ending with the output path
     QString outputPath;
 };

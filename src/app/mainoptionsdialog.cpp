@@ -1,4 +1,4 @@
-#include "settings/mainoptionsdialog.h"
+#include "app/mainoptionsdialog.h"
 
 #include "settings/configsystem.h"
 #include "ui_mainoptionsdialog.h"

@@ -1,4 +1,4 @@
-#include "settings/cropdialog.h"
+#include "editor/cropdialog.h"
 
 #include "ui_cropdialog.h"
 

@@ -1,4 +1,4 @@
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 
 #include <QAction>
 #include <QColorDialog>

@@ -1,4 +1,4 @@
-#include "settings/panelwidget.h"
+#include "common/panelwidget.h"
 
 #include <QImage>
 #include <QMainWindow>

@@ -1,5 +1,5 @@
-#include "settings/cropdialog.h"
-#include "settings/cropwnd.h"
+#include "editor/cropdialog.h"
+#include "editor/cropwnd.h"
 #include "testprofile.h"
 
 #include <QComboBox>

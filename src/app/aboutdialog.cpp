@@ -1,4 +1,4 @@
-#include "settings/aboutdialog.h"
+#include "app/aboutdialog.h"
 
 #include "ui_aboutdialog.h"
 

@@ -1,7 +1,7 @@
 #include "modalwatch.h"
 #include "testprofile.h"
 
-#include "settings/qcolorcombox.h"
+#include "common/qcolorcombox.h"
 
 #include <QAction>
 #include <QColorDialog>

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QPalette>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-class QApplication;
 class QProcessEnvironment;
 class QTranslator;
 
@@ -14,9 +13,6 @@ constexpr int kRestartExitCode = 42;
 
 // Registers the compiled-in icons and translations (they live in a static library).
 void initResources();
-// Names the application, loads libass, sets the Fusion style and the dark palette.
-void prepareApplication(QApplication &app);
-QPalette darkPalette();
 // ":/Translations/..." for the language indexes 0 to 8, empty otherwise.
 QString translationResource(int languageIndex);
 // Loads the language into the translator and installs it; false leaves the interface in English.

@@ -3,7 +3,7 @@
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
 #include "settings/formatpresets.h"
-#include "settings/qformatdialog.h"
+#include "app/qformatdialog.h"
 #include "testfiles.h"
 #include "testprofile.h"
 #include "testwidgets.h"

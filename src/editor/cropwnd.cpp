@@ -1,4 +1,4 @@
-#include "settings/cropwnd.h"
+#include "editor/cropwnd.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,9 @@
-#include "app/conversionplan.h"
+#include "jobs/conversionplan.h"
 
 #include "common/timeconv.h"
 #include "jobs/commandparts.h"
 #include "jobs/splitcommand.h"
+#include "layers/subtitlepictures.h"
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
 
@@ -48,7 +49,9 @@ QStringList videoOptions(const ConfigFormat &format, const HardwareChoice &hardw
     if (CommandParts::isCopy(format.vCodec))
         return options;
 
-    if (!filterGraph.isEmpty())
+    if (readsSourceStreams(filterGraph))
+        options << QStringLiteral("-filter_complex") << filterGraph;
+    else if (!filterGraph.isEmpty())
         options << QStringLiteral("-vf") << filterGraph;
     const bool autoRate = format.vBitRate == QLatin1String("Auto");
     const qint64 q = autoRate ? probe.bitRate / 1000 : CommandParts::leadingInteger(format.vBitRate);
@@ -113,9 +116,9 @@ ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const R
     const QString stem = CommandParts::outputStem(settings.outPath, task.sourcePath);
     OutputReservation ownNames(settings.coverage);
     OutputReservation &claims = outputs ? *outputs : ownNames;
-    const auto addJob = [&](JobKind kind, const char *marker) {
+    const auto addJob = [&](FollowUpPtr afterwards, const char *marker) {
         const QString output = claims.reserve(stem + QLatin1String(marker) + settings.container);
-        plan.jobs.append(PlannedJob{kind, arguments + QStringList{output}, output});
+        plan.jobs.append(PlannedJob{std::move(afterwards), arguments + QStringList{output}, output});
     };
 
     const bool split = wantsSplit(task);
@@ -124,20 +127,20 @@ ConversionPlan plan(const ConvertTask &task, const ConfigFormat &format, const R
     const bool drawn = !filterGraph.isEmpty();
     if (split) {
         if (drawn)
-            addJob(JobKind::SplitAfter, "_Split.");
+            addJob(std::make_shared<SplitOutput>(), "_Split.");
         else
             plan.splitSource = true;
     }
     if (merge) {
         if (drawn)
-            addJob(JobKind::MergeAfter, "_Merge.");
+            addJob(std::make_shared<MergeOutput>(plan.mergeFrameSize), "_Merge.");
         else
             plan.mergeSource = true;
     }
     if (soundtrack)
-        addJob(JobKind::SoundtrackAfter, "_Music.");
+        addJob(std::make_shared<AddSoundtrack>(), "_Music.");
     if (!split && !merge && !soundtrack)
-        addJob(JobKind::None, ".");
+        addJob(nullptr, ".");
     return plan;
 }
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "subtitles/subtitleparser.h"
+
+#include <QStringList>
+
+namespace SubtitleStyles {
+
+// Every field of a style in one line, so that QCOMPARE names the field that differs.
+// Flags count as on or off: libass reads every "on" (-1, 1 or a weight) back as 1.
+inline QString described(const SubtitleStyle &s)
+{
+    const auto number = [](double value) { return QString::number(value); };
+    const auto colour = [](quint32 value) { return QString::number(value, 16); };
+    return QStringList{s.Name, s.FontName, number(s.FontSize), colour(s.PrimaryColour), colour(s.SecondaryColour),
+                       colour(s.OutlineColour), colour(s.BackColour), number(s.Bold != 0), number(s.Italic != 0),
+                       number(s.Underline != 0), number(s.StrikeOut != 0), number(s.ScaleX), number(s.ScaleY),
+                       number(s.Spacing), number(s.Angle), number(s.BorderStyle), number(s.Outline),
+                       number(s.Shadow), number(s.Alignment), number(s.MarginL), number(s.MarginR),
+                       number(s.MarginV), number(s.Encoding)}
+        .join(QLatin1Char('|'));
+}
+
+inline QStringList described(const QVector<SubtitleStyle> &styles)
+{
+    QStringList lines;
+    for (const SubtitleStyle &style : styles)
+        lines << described(style);
+    return lines;
+}
+
+}
