@@ -54,11 +54,10 @@ private slots:
     void init();
     void cleanup();
     void addedClipGetsRowTaskAndSidecar();
-    void manyFilesAreListedBeforeTheyAreProbed();
+    void manyFilesAreListedBeforeTheyAreProbedAndDeleted();
     void folderDropsOntoListMergeAndMusic();
     void mergeTabMovesAndKeepsTheMainRow();
     void splitTabAddsParts();
-    void tabButtonsAskForFilesFirst();
     void subtitleOpenAttachesToTheShownRow();
     void deletingRowsAboveKeepsEveryWindowOnItsFile();
     void editorAndListShowTheSameRow();
@@ -147,7 +146,7 @@ void TestConversionList::addedClipGetsRowTaskAndSidecar()
     QCOMPARE(task(brokenId).end, 0);
 }
 
-void TestConversionList::manyFilesAreListedBeforeTheyAreProbed()
+void TestConversionList::manyFilesAreListedBeforeTheyAreProbedAndDeleted()
 {
     const QList<quint64> ids = m_window->addFiles(QVector<QString>(200, m_clip).toList());
     // Rows exist at once; the probes arrive later on worker threads.
@@ -164,6 +163,22 @@ void TestConversionList::manyFilesAreListedBeforeTheyAreProbed()
     QTRY_VERIFY(!rows()->probing());
     QCOMPARE(m_window->currentRowId(), quint64(0));
     QCOMPARE(find<QTableWidget>("tableWidgetMerge")->rowCount(), 0);
+
+    // With no row left, the tabs' buttons ask for files instead of adding to a row that is gone.
+    const QList<std::function<void()>> asks{[this] { find<QPushButton>("BtnMergeAdd")->click(); },
+                                             [this] { find<QPushButton>("BtnMusicAdd")->click(); },
+                                             [this] { find<QPushButton>("BtnSubtitleOpen")->click(); },
+                                             [this] { find<QAction>("actionAdd_ending")->trigger(); }};
+    for (const auto &ask : asks) {
+        QString told;
+        whenModalShows([&told](QWidget *modal) {
+            told = qobject_cast<QMessageBox *>(modal)->text();
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+        });
+        ask();
+        QCOMPARE(told, QStringLiteral("Add media file to list"));
+    }
+    QCOMPARE(rows()->count(), 0);
 }
 
 void TestConversionList::folderDropsOntoListMergeAndMusic()
@@ -256,25 +271,6 @@ void TestConversionList::splitTabAddsParts()
     find<QPushButton>("BtnSplitDel")->click();
     QCOMPARE(task(id).splits.size(), 1);
     QCOMPARE(task(id).splits[0].start, 2 * kSecond);
-}
-
-void TestConversionList::tabButtonsAskForFilesFirst()
-{
-    // The merge table's menu asks too instead of adding to a row that does not exist.
-    const QList<std::function<void()>> asks{[this] { find<QPushButton>("BtnMergeAdd")->click(); },
-                                             [this] { find<QPushButton>("BtnMusicAdd")->click(); },
-                                             [this] { find<QPushButton>("BtnSubtitleOpen")->click(); },
-                                             [this] { find<QAction>("actionAdd_ending")->trigger(); }};
-    for (const auto &ask : asks) {
-        QString told;
-        whenModalShows([&told](QWidget *modal) {
-            told = qobject_cast<QMessageBox *>(modal)->text();
-            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
-        });
-        ask();
-        QCOMPARE(told, QStringLiteral("Add media file to list"));
-    }
-    QCOMPARE(rows()->count(), 0);
 }
 
 void TestConversionList::subtitleOpenAttachesToTheShownRow()

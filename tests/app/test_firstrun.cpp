@@ -8,6 +8,7 @@
 #include "app/mainoptionsdialog.h"
 #include "testmedia.h"
 #include "testprofile.h"
+#include "testwidgets.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -63,7 +64,7 @@ class TestFirstRun : public QObject
     Q_OBJECT
 private slots:
     void toolTipsAreReadable();
-    void qtSpeaksEveryLanguageTheProgramDoes();
+    void everyLanguageHasItsTranslations();
     void disabledControlsLookDisabled();
     void languagesAreNamedInTheirOwnTongue();
     void commandLineFilesArriveInTheList();
@@ -98,16 +99,19 @@ void TestFirstRun::disabledControlsLookDisabled()
     }
 }
 
-void TestFirstRun::qtSpeaksEveryLanguageTheProgramDoes()
+// The program's and Qt's own translations of every language offered; any other index stays English.
+void TestFirstRun::everyLanguageHasItsTranslations()
 {
     for (int index = 0; index < 9; ++index) {
-        const QString file = Startup::qtTranslationFile(index);
-        QVERIFY2(QFile::exists(file), qPrintable(QString::number(index)));
+        QVERIFY2(QFile::exists(Startup::translationResource(index)), qPrintable(QString::number(index)));
         QTranslator translator;
-        QVERIFY2(translator.load(file), qPrintable(file));
+        QVERIFY2(translator.load(Startup::qtTranslationFile(index)), qPrintable(QString::number(index)));
     }
-    QVERIFY(Startup::qtTranslationFile(-1).isEmpty());
-    QVERIFY(Startup::qtTranslationFile(9).isEmpty());
+    QTranslator none;
+    for (int outside : {-1, 9}) {
+        QVERIFY(Startup::qtTranslationFile(outside).isEmpty() && Startup::translationResource(outside).isEmpty());
+        QVERIFY(!Startup::installTranslation(none, outside));
+    }
 
     // French: Qt's own buttons follow the program's language.
     QTranslator french;
@@ -127,10 +131,7 @@ void TestFirstRun::languagesAreNamedInTheirOwnTongue()
     ConfigSystem settings;
     MainOptionsDialog dialog;
     dialog.setSettings(&settings);
-    auto *languages = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage"));
-    QStringList names;
-    for (int i = 0; i < languages->count(); ++i)
-        names << languages->itemText(i);
+    const QStringList names = TestWidgets::itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage")));
     QCoreApplication::removeTranslator(&russian);
     QCOMPARE(names, QStringList({QStringLiteral("简体中文"), QStringLiteral("English"), QStringLiteral("Français"),
                                  QStringLiteral("Deutsch"), QStringLiteral("Italiano"), QStringLiteral("日本語"),
@@ -183,18 +184,14 @@ void TestFirstRun::failedRowShowsItsWholeLog()
     auto *showLog = window.findChild<QAction *>(QStringLiteral("actionShowLog"));
     QVERIFY(showLog);
 
-    // A row without a log offers nothing to show.
-    table->selectRow(1);
-    QMetaObject::invokeMethod(&window, "on_tableWidget_customContextMenuRequested", Q_ARG(QPoint, QPoint()));
-    QVERIFY(!showLog->isEnabled());
-    for (QWidget *popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
-        popup->close();
-
-    table->selectRow(0);
-    QMetaObject::invokeMethod(&window, "on_tableWidget_customContextMenuRequested", Q_ARG(QPoint, QPoint()));
-    QVERIFY(showLog->isEnabled());
-    for (QWidget *popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
-        popup->close();
+    // Only a row with a log offers to show it.
+    for (int row : {1, 0}) {
+        table->selectRow(row);
+        QMetaObject::invokeMethod(&window, "on_tableWidget_customContextMenuRequested", Q_ARG(QPoint, QPoint()));
+        QCOMPARE(showLog->isEnabled(), row == 0);
+        for (QWidget *popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
+            popup->close();
+    }
 
     QString shown;
     QString copied;

@@ -27,25 +27,12 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void languageIndexesOutsideRangeStayEnglish();
     void quitSavesSettingsAndEndsWithZero();
     void languageChangeAsksToRestart_data();
     void languageChangeAsksToRestart();
     void relaunchPassesTheSameArguments();
     void closingHidesToTheTrayOrCloses();
 };
-
-void TestMainWindow::languageIndexesOutsideRangeStayEnglish()
-{
-    QTranslator translator;
-    QVERIFY(Startup::translationResource(-1).isEmpty());
-    QVERIFY(Startup::translationResource(9).isEmpty());
-    QVERIFY(!Startup::installTranslation(translator, 9));
-    QVERIFY(!Startup::installTranslation(translator, -1));
-    // Every language offered has its translation.
-    for (int index = 0; index < 9; ++index)
-        QVERIFY2(QFile::exists(Startup::translationResource(index)), qPrintable(Startup::translationResource(index)));
-}
 
 void TestMainWindow::quitSavesSettingsAndEndsWithZero()
 {

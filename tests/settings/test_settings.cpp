@@ -20,7 +20,6 @@ private slots:
     void choosingStoredContainerChangesNothing();
     void outputNameNeverOverwrites();
     void hardwareCheckOnlySetsFlags();
-    void hardwareCheckWithoutEngineFindsNothing();
 
 private:
     static QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
@@ -119,8 +118,13 @@ void TestSettings::hardwareCheckOnlySetsFlags()
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 
-    // NVIDIA was found before and is preferred: the first and only family of the list.
+    // Without an engine nothing is found.
     ConfigSystem settings;
+    settings.h264NV = settings.h265NV = settings.h264QSV = false;
+    HardwareEncoderCheck::run(settings, QStringLiteral("/nonexistent/TesselEngine"));
+    QVERIFY(!settings.h264NV && !settings.h265NV && !settings.h264QSV);
+
+    // NVIDIA was found before and is preferred: the first and only family of the list.
     settings.h265NV = true;
     settings.priorityUse = 0;
     settings.useHA = true;
@@ -138,14 +142,6 @@ void TestSettings::hardwareCheckOnlySetsFlags()
     HardwareEncoderCheck::run(settings, engine);
     QVERIFY(settings.h264QSV && settings.h265NV);
     QCOMPARE(settings.priorityUse, 1);
-}
-
-void TestSettings::hardwareCheckWithoutEngineFindsNothing()
-{
-    ConfigSystem settings;
-    settings.h264NV = settings.h265NV = settings.h264QSV = false;
-    HardwareEncoderCheck::run(settings, QStringLiteral("/nonexistent/TesselEngine"));
-    QVERIFY(!settings.h264NV && !settings.h265NV && !settings.h264QSV);
 }
 
 BRINDLE_TEST_MAIN(TestSettings)
