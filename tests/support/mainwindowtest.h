@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "editor/editormainwindow.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/jobsmanage.h"
 
@@ -44,6 +45,14 @@ protected:
     QString status(quint64 id, int role = Qt::DisplayRole) const
     {
         return cell(id, ConversionListModel::StatusColumn, role).toString();
+    }
+
+    // Opens the editor on the current row as the Watermark action does; null when it does not show.
+    EditorMainWindow *openEditor()
+    {
+        action("actionWatermark")->trigger();
+        EditorMainWindow *editor = m_window->editor();
+        return QTest::qWaitForWindowExposed(editor) ? editor : nullptr;
     }
 
     // Starts a run unless one goes on, and waits for its end and every row's verdict, which
