@@ -6,6 +6,7 @@
 #include "jobs/conversionlistmodel.h"
 #include "app/aboutdialog.h"
 #include "app/mainoptionsdialog.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 #include "testwidgets.h"
@@ -48,12 +49,6 @@ double contrast(const QColor &a, const QColor &b)
     const double first = luminance(a) + 0.05;
     const double second = luminance(b) + 0.05;
     return std::max(first, second) / std::min(first, second);
-}
-
-bool touch(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly);
 }
 }
 
@@ -149,7 +144,7 @@ void TestFirstRun::commandLineFilesArriveInTheList()
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
     const QString inFolder = dir.filePath(QStringLiteral("folder/in folder.mkv"));
     QVERIFY(QFile::copy(clip, inFolder));
-    QVERIFY(touch(dir.filePath(QStringLiteral("folder/notes.txt"))));
+    QVERIFY(!TestFiles::write(dir.filePath(QStringLiteral("folder/notes.txt")), "notes").isEmpty());
     const QString asUrl = dir.filePath(QStringLiteral("as url é.mp4"));
     QVERIFY(QFile::copy(clip, asUrl));
 
