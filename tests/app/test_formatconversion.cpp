@@ -48,7 +48,6 @@ class TestFormatConversion : public QObject
 private slots:
     void initTestCase();
     void everyOfferedCodecPairConverts();
-    void everyOfferedAudioChoiceEncodes();
 
 private:
     // Converts the source with the stored format through the run's planner and the engine.
@@ -175,40 +174,6 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
         }
     }
     QVERIFY(pairs >= 40);
-}
-
-void TestFormatConversion::everyOfferedAudioChoiceEncodes()
-{
-    // Each sample rate and channel count the dialog offers for a codec, through the real encoder
-    // into the container; a choice the encoder refuses would fail the user's whole conversion.
-    int choices = 0;
-    for (int container = 0; container < ConfigFormat::kContainerCount; ++container) {
-        QFormatDialog dialog;
-        dialog.fillLists(container);
-        auto *codecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxACodec"));
-        for (const QString &codec : itemsOf(codecs)) {
-            if (codec == QLatin1String("copy"))
-                continue;
-            select(codecs, codec);
-            const QStringList rates = itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxASampleRate")));
-            const QStringList channels = itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxChannels")));
-            for (const QString &rate : rates) {
-                for (const QString &count : channels) {
-                    const QString output = m_dir.filePath(QStringLiteral("choice.") + ConfigFormat::containerName(container));
-                    QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"),
-                                            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                                             QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                             QStringLiteral("sine=d=0.05"), QStringLiteral("-acodec"), codec,
-                                             QStringLiteral("-ar"), QString::number(leadingNumber(rate)),
-                                             QStringLiteral("-ac"), QString::number(leadingNumber(count)), output}),
-                             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(ConfigFormat::containerName(container), codec,
-                                                                         rate, count)));
-                    ++choices;
-                }
-            }
-        }
-    }
-    QVERIFY(choices >= 40);
 }
 
 BRINDLE_TEST_MAIN(TestFormatConversion)
