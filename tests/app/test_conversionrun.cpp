@@ -1,6 +1,5 @@
 #include "common/displaytext.h"
 #include "mainwindowtest.h"
-#include "settings/configformat.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -34,11 +33,7 @@ private:
 void TestConversionRun::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    ConfigFormat format;
-    format.load();
-    format.applyContainerDefaults(0);
-    format.format = QStringLiteral("mp4");
-    format.save();
+    storeMp4();
 }
 
 void TestConversionRun::init()

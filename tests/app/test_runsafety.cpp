@@ -1,6 +1,5 @@
 #include "jobs/abstractjob.h"
 #include "mainwindowtest.h"
-#include "settings/configformat.h"
 #include "modalwatch.h"
 #include "testfiles.h"
 #include "testmedia.h"
@@ -53,14 +52,11 @@ void TestRunSafety::initTestCase()
 
 void TestRunSafety::useFormat(const QString &vCodec, const QString &aCodec)
 {
-    ConfigFormat format;
-    format.load();
-    format.applyContainerDefaults(0);
-    format.format = QStringLiteral("mp4");
-    format.vCodec = vCodec;
-    format.aCodec = aCodec;
-    format.aKeepCodec = aCodec == QLatin1String("copy");
-    format.save();
+    storeMp4([&](ConfigFormat &format) {
+        format.vCodec = vCodec;
+        format.aCodec = aCodec;
+        format.aKeepCodec = aCodec == QLatin1String("copy");
+    });
 }
 
 void TestRunSafety::init()

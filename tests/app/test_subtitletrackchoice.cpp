@@ -7,7 +7,6 @@
 
 #include "mainwindowtest.h"
 #include "player/playerdock.h"
-#include "settings/configformat.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
 #include "subtitles/subtitleparser.h"
@@ -61,12 +60,7 @@ private slots:
     void initTestCase()
     {
         // A rate of its own: the flat sources' would blur small text past finding.
-        ConfigFormat format;
-        format.load();
-        format.applyContainerDefaults(0);
-        format.format = QStringLiteral("mp4");
-        format.vBitRate = QStringLiteral("2048 kbps");
-        format.save();
+        storeMp4([](ConfigFormat &format) { format.vBitRate = QStringLiteral("2048 kbps"); });
     }
 
     void init()

@@ -4,12 +4,15 @@
 #include "editor/editormainwindow.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/jobsmanage.h"
+#include "settings/configformat.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <functional>
 
 // The main window as a user meets it, for suites that drive it: software encoders only,
 // nothing written over, an output folder of the suite's choosing.
@@ -29,6 +32,18 @@ protected:
     {
         delete m_window;
         m_window = nullptr;
+    }
+
+    // Stores an mp4 of the container's defaults, with the edit made, as the format runs use.
+    static void storeMp4(const std::function<void(ConfigFormat &)> &edit = nullptr)
+    {
+        ConfigFormat format;
+        format.load();
+        format.applyContainerDefaults(0);
+        format.format = QStringLiteral("mp4");
+        if (edit)
+            edit(format);
+        format.save();
     }
 
     template<typename T = QObject>
