@@ -7,7 +7,6 @@
 #include "player/playerdock.h"
 #include "player/qplayerwidget.h"
 #include "player/slider.h"
-#include "settings/configformat.h"
 #include "editor/cropdialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
@@ -15,7 +14,6 @@
 #include "subtitles/subtitlesession.h"
 #include "testfiles.h"
 #include "testmedia.h"
-#include "testpictures.h"
 #include "testprofile.h"
 
 #include <QAction>
@@ -32,7 +30,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
-#include <QToolButton>
 #include <QUndoStack>
 
 namespace {
