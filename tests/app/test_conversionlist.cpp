@@ -30,6 +30,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QUndoStack>
 
 namespace {
