@@ -2,11 +2,19 @@
 #include "testprofile.h"
 
 #include <QAbstractButton>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTranslator>
 
-// What the program settles before its first window: languages and the display platform.
+namespace {
+const char kProbeFlag[] = "--relaunch-probe";
+}
+
+// What the program settles before its first window, languages and the display platform, and
+// its relaunch in a new language.
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -68,7 +76,38 @@ private slots:
             argv << argument.constData();
         QCOMPARE(Startup::platformFor(argv.size(), argv.constData(), values), platform);
     }
+
+    void relaunchPassesTheSameArguments()
+    {
+        QTemporaryDir dir;
+        const QString report = dir.filePath(QStringLiteral("arguments.txt"));
+        const QStringList processArguments{QStringLiteral("/old/path/of/program"), QLatin1String(kProbeFlag), report,
+                                           QStringLiteral("two words"), QStringLiteral("Übergröße")};
+        QVERIFY(Startup::relaunch(QCoreApplication::applicationFilePath(), processArguments));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(report).size() > 0, 30000);
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList received = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(received, processArguments.mid(1));
+    }
 };
 
-BRINDLE_TEST_MAIN(TestStartup)
+int main(int argc, char *argv[])
+{
+    // The relaunched copy of this program only reports the arguments it was given.
+    if (argc > 2 && qstrcmp(argv[1], kProbeFlag) == 0) {
+        QFile report(QString::fromLocal8Bit(argv[2]));
+        if (!report.open(QIODevice::WriteOnly))
+            return 1;
+        for (int i = 1; i < argc; ++i)
+            report.write(QByteArray(argv[i]) + '\n');
+        return 0;
+    }
+    TestProfile::setUp();
+    QApplication app(argc, argv);
+    Startup::prepareApplication(app);
+    TestStartup tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
 #include "test_startup.moc"
