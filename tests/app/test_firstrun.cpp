@@ -6,6 +6,7 @@
 #include "jobs/conversionlistmodel.h"
 #include "app/aboutdialog.h"
 #include "app/mainoptionsdialog.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 #include "testwidgets.h"
@@ -21,7 +22,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -49,12 +49,6 @@ double contrast(const QColor &a, const QColor &b)
     const double second = luminance(b) + 0.05;
     return std::max(first, second) / std::min(first, second);
 }
-
-bool touch(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly);
-}
 }
 
 // What a new user meets in the first minutes: tool tips, languages, files from a
@@ -64,7 +58,6 @@ class TestFirstRun : public QObject
     Q_OBJECT
 private slots:
     void toolTipsAreReadable();
-    void everyLanguageHasItsTranslations();
     void disabledControlsLookDisabled();
     void languagesAreNamedInTheirOwnTongue();
     void commandLineFilesArriveInTheList();
@@ -72,8 +65,6 @@ private slots:
     void longOutputFolderKeepsBothEndsInView();
     void formatListStaysInsideTheWindow();
     void aboutLinksLeadToFilesThatShip();
-    void waylandDesktopsStartOnXWayland_data();
-    void waylandDesktopsStartOnXWayland();
 };
 
 void TestFirstRun::toolTipsAreReadable()
@@ -97,30 +88,6 @@ void TestFirstRun::disabledControlsLookDisabled()
         // Still readable on the window.
         QVERIFY(contrast(disabled, palette.color(QPalette::Disabled, QPalette::Window)) >= 2.0);
     }
-}
-
-// The program's and Qt's own translations of every language offered; any other index stays English.
-void TestFirstRun::everyLanguageHasItsTranslations()
-{
-    for (int index = 0; index < 9; ++index) {
-        QVERIFY2(QFile::exists(Startup::translationResource(index)), qPrintable(QString::number(index)));
-        QTranslator translator;
-        QVERIFY2(translator.load(Startup::qtTranslationFile(index)), qPrintable(QString::number(index)));
-    }
-    QTranslator none;
-    for (int outside : {-1, 9}) {
-        QVERIFY(Startup::qtTranslationFile(outside).isEmpty() && Startup::translationResource(outside).isEmpty());
-        QVERIFY(!Startup::installTranslation(none, outside));
-    }
-
-    // French: Qt's own buttons follow the program's language.
-    QTranslator french;
-    QVERIFY(Startup::installQtTranslation(french, 2));
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Brindle"), QStringLiteral("?"),
-                         QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(question.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Oui"));
-    QCOMPARE(question.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Non"));
-    QCoreApplication::removeTranslator(&french);
 }
 
 void TestFirstRun::languagesAreNamedInTheirOwnTongue()
@@ -149,7 +116,7 @@ void TestFirstRun::commandLineFilesArriveInTheList()
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder")));
     const QString inFolder = dir.filePath(QStringLiteral("folder/in folder.mkv"));
     QVERIFY(QFile::copy(clip, inFolder));
-    QVERIFY(touch(dir.filePath(QStringLiteral("folder/notes.txt"))));
+    QVERIFY(!TestFiles::write(dir.filePath(QStringLiteral("folder/notes.txt")), "notes").isEmpty());
     const QString asUrl = dir.filePath(QStringLiteral("as url é.mp4"));
     QVERIFY(QFile::copy(clip, asUrl));
 
@@ -275,40 +242,6 @@ void TestFirstRun::aboutLinksLeadToFilesThatShip()
         ++links;
     }
     QCOMPARE(links, 1);
-}
-
-void TestFirstRun::waylandDesktopsStartOnXWayland_data()
-{
-    QTest::addColumn<QStringList>("environment");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("platform");
-    const QStringList wayland{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"};
-    QTest::newRow("wayland session") << wayland << QStringList() << QByteArray("xcb");
-    QTest::newRow("wayland display only") << QStringList{"WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"} << QStringList()
-                                          << QByteArray("xcb");
-    QTest::newRow("user chose a platform") << wayland + QStringList{"QT_QPA_PLATFORM=wayland"} << QStringList()
-                                           << QByteArray();
-    QTest::newRow("user passed -platform") << wayland << QStringList{"-platform", "wayland"} << QByteArray();
-    QTest::newRow("no XWayland") << QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0"}
-                                 << QStringList() << QByteArray();
-    QTest::newRow("X11 session") << QStringList{"XDG_SESSION_TYPE=x11", "DISPLAY=:0"} << QStringList() << QByteArray();
-}
-
-void TestFirstRun::waylandDesktopsStartOnXWayland()
-{
-    QFETCH(QStringList, environment);
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, platform);
-    QProcessEnvironment values;
-    for (const QString &entry : environment)
-        values.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
-    QList<QByteArray> bytes{"brindle"};
-    for (const QString &argument : arguments)
-        bytes << argument.toLocal8Bit();
-    QVector<const char *> argv;
-    for (const QByteArray &argument : qAsConst(bytes))
-        argv << argument.constData();
-    QCOMPARE(Startup::platformFor(argv.size(), argv.constData(), values), platform);
 }
 
 BRINDLE_TEST_MAIN(TestFirstRun)

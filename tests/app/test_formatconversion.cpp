@@ -4,8 +4,6 @@
 #include "layers/watermarkdocument.h"
 #include "settings/configformat.h"
 #include "settings/configsystem.h"
-#include "editor/cropdialog.h"
-#include "editor/cropwnd.h"
 #include "testmedia.h"
 #include "testprofile.h"
 #include "testwidgets.h"
@@ -50,16 +48,10 @@ class TestFormatConversion : public QObject
 private slots:
     void initTestCase();
     void everyOfferedCodecPairConverts();
-    void everyOfferedAudioChoiceEncodes();
-    void copyKeepsTheSourceStreams();
-    void storedCropComesOutInTheVideo();
 
 private:
-    // The run's plan for the source with the stored format.
-    ConversionPlan plan(const QString &source, const QString &name, const HardwareChoice &hardware,
-                        const ConvertTask &task = ConvertTask());
     // Converts the source with the stored format through the run's planner and the engine.
-    QString convert(const QString &source, const QString &name, const ConvertTask &task = ConvertTask());
+    QString convert(const QString &name);
 
     QTemporaryDir m_dir;
     QString m_source;
@@ -84,8 +76,7 @@ void TestFormatConversion::initTestCase()
     QVERIFY(m_firstRun.useHA);
 }
 
-ConversionPlan TestFormatConversion::plan(const QString &source, const QString &name, const HardwareChoice &hardware,
-                                          const ConvertTask &given)
+QString TestFormatConversion::convert(const QString &name)
 {
     ConfigFormat format;
     format.load();
@@ -93,23 +84,18 @@ ConversionPlan TestFormatConversion::plan(const QString &source, const QString &
     settings.container = format.format;
     settings.outPath = m_dir.filePath(name);
     settings.coverage = true;
-    settings.hardware = hardware;
+    settings.hardware = m_firstRun;
     QDir().mkpath(settings.outPath);
 
-    ConvertTask task = given;
-    task.sourcePath = source;
-    const MediaProbe media = probeMedia(source);
+    ConvertTask task;
+    task.sourcePath = m_source;
+    const MediaProbe media = probeMedia(m_source);
     task.width = media.width;
     task.height = media.height;
     task.end = media.duration;
     const WatermarkDocument noLayers;
     const QString graph = OverlayGraphs(&noLayers, m_dir.filePath(QStringLiteral("cache"))).forRun(0, task);
-    return ConversionPlanner::plan(task, format, settings, media, graph);
-}
-
-QString TestFormatConversion::convert(const QString &source, const QString &name, const ConvertTask &given)
-{
-    const ConversionPlan planned = plan(source, name, m_firstRun, given);
+    const ConversionPlan planned = ConversionPlanner::plan(task, format, settings, media, graph);
     if (planned.jobs.size() != 1)
         return QString();
     const PlannedJob &job = planned.jobs.first();
@@ -133,13 +119,12 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
         dialog.setHardwareChoice(m_firstRun);
         dialog.fillLists(container);
         dialog.loadStored();
-        auto *videoCodecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxVCodec"));
-        auto *audioCodecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxACodec"));
-        QStringList videoList = itemsOf(videoCodecs);
+        const auto combo = [&dialog](const char *name) { return dialog.findChild<QComboBox *>(QLatin1String(name)); };
+        QStringList videoList = itemsOf(combo("comboBoxVCodec"));
         videoList.removeAll(QStringLiteral("copy"));
         if (videoList.isEmpty())
             videoList << QString();
-        QStringList audioList = itemsOf(audioCodecs);
+        QStringList audioList = itemsOf(combo("comboBoxACodec"));
         audioList.removeAll(QStringLiteral("copy"));
 
         for (const QString &videoCodec : videoList) {
@@ -147,24 +132,21 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
                 const QString pair = QStringLiteral("%1 %2 %3").arg(ConfigFormat::containerName(container), videoCodec,
                                                                     audioCodec);
                 if (!videoCodec.isEmpty()) {
-                    select(videoCodecs, videoCodec);
+                    select(combo("comboBoxVCodec"), videoCodec);
                     dialog.findChild<QCheckBox *>(QStringLiteral("checkBoxVKeepWH"))->setChecked(false);
-                    select(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxVSize")), sizes[pairs % sizes.size()]);
+                    select(combo("comboBoxVSize"), sizes[pairs % sizes.size()]);
                     dialog.findChild<QCheckBox *>(QStringLiteral("checkBoxKeepFrameRate"))->setChecked(false);
-                    auto *rates = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxVFrameRate"));
-                    rates->setCurrentIndex(pairs % rates->count());
+                    combo("comboBoxVFrameRate")->setCurrentIndex(pairs % combo("comboBoxVFrameRate")->count());
                 }
-                select(audioCodecs, audioCodec);
-                auto *samples = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxASampleRate"));
-                samples->setCurrentIndex(pairs % samples->count());
-                auto *channels = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxChannels"));
-                channels->setCurrentIndex(pairs % channels->count());
+                select(combo("comboBoxACodec"), audioCodec);
+                combo("comboBoxASampleRate")->setCurrentIndex(pairs % combo("comboBoxASampleRate")->count());
+                combo("comboBoxChannels")->setCurrentIndex(pairs % combo("comboBoxChannels")->count());
                 dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
 
                 ConfigFormat stored;
                 stored.load();
                 QCOMPARE(stored.format, ConfigFormat::containerName(container));
-                const QString output = convert(m_source, QStringLiteral("pair%1").arg(pairs));
+                const QString output = convert(QStringLiteral("pair%1").arg(pairs));
                 QVERIFY2(!output.isEmpty(), qPrintable(pair));
                 QVERIFY2(output.endsWith(QLatin1Char('.') + stored.format), qPrintable(output));
                 const TestMedia::Streams streams = TestMedia::probeStreams(output);
@@ -192,115 +174,6 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
         }
     }
     QVERIFY(pairs >= 40);
-}
-
-void TestFormatConversion::everyOfferedAudioChoiceEncodes()
-{
-    // Each sample rate and channel count the dialog offers for a codec, through the real encoder
-    // into the container; a choice the encoder refuses would fail the user's whole conversion.
-    int choices = 0;
-    for (int container = 0; container < ConfigFormat::kContainerCount; ++container) {
-        QFormatDialog dialog;
-        dialog.fillLists(container);
-        auto *codecs = dialog.findChild<QComboBox *>(QStringLiteral("comboBoxACodec"));
-        for (const QString &codec : itemsOf(codecs)) {
-            if (codec == QLatin1String("copy"))
-                continue;
-            select(codecs, codec);
-            const QStringList rates = itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxASampleRate")));
-            const QStringList channels = itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxChannels")));
-            for (const QString &rate : rates) {
-                for (const QString &count : channels) {
-                    const QString output = m_dir.filePath(QStringLiteral("choice.") + ConfigFormat::containerName(container));
-                    QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"),
-                                            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
-                                             QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                             QStringLiteral("sine=d=0.05"), QStringLiteral("-acodec"), codec,
-                                             QStringLiteral("-ar"), QString::number(leadingNumber(rate)),
-                                             QStringLiteral("-ac"), QString::number(leadingNumber(count)), output}),
-                             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(ConfigFormat::containerName(container), codec,
-                                                                         rate, count)));
-                    ++choices;
-                }
-            }
-        }
-    }
-    QVERIFY(choices >= 40);
-}
-
-void TestFormatConversion::copyKeepsTheSourceStreams()
-{
-    ConfigFormat::chooseContainer(1);
-    QFormatDialog dialog;
-    dialog.fillLists(1);
-    dialog.loadStored();
-    select(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxVCodec")), QStringLiteral("copy"));
-    dialog.findChild<QCheckBox *>(QStringLiteral("checkBoxKeepACodec"))->setChecked(true);
-    dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-
-    const QString output = convert(m_source, QStringLiteral("copy"));
-    QVERIFY(!output.isEmpty());
-    const TestMedia::Streams streams = TestMedia::probeStreams(output);
-    QCOMPARE(streams.video.value(QStringLiteral("codec_name")).toString(), QStringLiteral("h264"));
-    QCOMPARE(streams.video.value(QStringLiteral("width")).toInt(), 160);
-    QCOMPARE(streams.audio.value(QStringLiteral("codec_name")).toString(), QStringLiteral("aac"));
-    QCOMPARE(streams.audio.value(QStringLiteral("channels")).toInt(), 2);
-}
-
-void TestFormatConversion::storedCropComesOutInTheVideo()
-{
-    // Red picture with a blue top-right quarter.
-    const QString source = TestMedia::make(
-        QStringLiteral("crop-source.mp4"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("color=c=red:s=160x120:r=25:d=0.5,drawbox=x=80:y=0:w=80:h=60:color=blue:t=fill"),
-         QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=d=0.5"),
-         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv444p"),
-         QStringLiteral("-shortest")});
-    QVERIFY(!source.isEmpty());
-
-    // The user drags the frame's bottom-left corner to the middle of the picture.
-    CropDialog dialog;
-    dialog.setCrop(ST_CROP_THICK());
-    QImage frame(160, 120, QImage::Format_RGB32);
-    frame.fill(Qt::red);
-    dialog.setPicture(frame);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *preview = dialog.findChild<CropWnd *>(QStringLiteral("pPreviewWnd"));
-    const QRectF area = preview->imageArea();
-    QCOMPARE(area.size(), QSizeF(160, 120));
-    const QPoint from = preview->mapTo(&dialog, area.bottomLeft().toPoint());
-    const QPoint to = preview->mapTo(&dialog, area.center().toPoint());
-    QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier, from);
-    QTest::mouseMove(dialog.windowHandle(), to);
-    QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier, to);
-    dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    const ST_CROP_THICK crop = dialog.crop();
-    QVERIFY(crop.cropped);
-    QCOMPARE(crop.left, 0.5);
-    QCOMPARE(crop.bottom, 0.5);
-
-    ConfigFormat::chooseContainer(0);
-    QFormatDialog format;
-    format.fillLists(0);
-    format.loadStored();
-    format.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    ConvertTask task;
-    task.crop = crop;
-    const QString output = convert(source, QStringLiteral("crop"), task);
-    QVERIFY(!output.isEmpty());
-    const TestMedia::Streams streams = TestMedia::probeStreams(output);
-    QCOMPARE(streams.video.value(QStringLiteral("width")).toInt(), 80);
-    QCOMPARE(streams.video.value(QStringLiteral("height")).toInt(), 60);
-
-    const QImage picture = TestMedia::frameOf(output, 0.0);
-    QCOMPARE(picture.size(), QSize(80, 60));
-    for (const QPoint &point : {QPoint(2, 2), QPoint(77, 2), QPoint(2, 57), QPoint(77, 57), QPoint(40, 30)}) {
-        const QColor colour = picture.pixelColor(point);
-        QVERIFY2(colour.blue() > 180 && colour.red() < 80,
-                 qPrintable(QStringLiteral("%1,%2 is %3").arg(point.x()).arg(point.y()).arg(colour.name())));
-    }
 }
 
 BRINDLE_TEST_MAIN(TestFormatConversion)

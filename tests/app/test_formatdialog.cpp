@@ -70,11 +70,8 @@ private slots:
     void acceptStoresEveryControlAndKeepsTheContainer();
     void presetRoundTripsEveryField();
     void savingOverAPresetAsksFirst();
-    void hostileNamesAreRefused_data();
-    void hostileNamesAreRefused();
-    void malformedPresetsAreRefusedWhole_data();
-    void malformedPresetsAreRefusedWhole();
-    void presetOfAnotherContainerSwitchesTheLists();
+    void hostileNameIsRefused();
+    void malformedPresetIsRefusedWhole();
     void configButtonOpensTheDialogForTheContainer();
 
 private:
@@ -193,6 +190,14 @@ void TestFormatDialog::presetRoundTripsEveryField()
     QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, onName);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, onName);
     QCOMPARE(shownFields(), saved);
+    // Read while another container's lists show, the preset brings its own container back.
+    m_dialog->fillLists(7);
+    QSignalSpy containerChosen(m_dialog, &QFormatDialog::sigContainerChosen);
+    click("BtnSchemeRead");
+    QCOMPARE(containerChosen.count(), 1);
+    QCOMPARE(containerChosen.at(0).at(0).toInt(), 0);
+    QCOMPARE(child<QTabWidget>("tabWidget")->count(), 3);
+    QCOMPARE(shownFields(), saved);
 
     // A second dialog lists it; deleting asks and removes the file and the entry.
     {
@@ -245,50 +250,22 @@ void TestFormatDialog::savingOverAPresetAsksFirst()
     QCOMPARE(FormatPresets::names(m_folder), QStringList{QStringLiteral("Web")});
 }
 
-void TestFormatDialog::hostileNamesAreRefused_data()
+// Each refused name is in the presets' own suite; here the dialog says so and writes nothing.
+void TestFormatDialog::hostileNameIsRefused()
 {
-    QTest::addColumn<QString>("name");
-    for (const QString &name : {QStringLiteral("../escape"), QStringLiteral("../../../escape"), QStringLiteral("a/b"),
-                                QStringLiteral("/tmp/escape"), QStringLiteral(".hidden"), QStringLiteral(".."),
-                                QStringLiteral("line\nbreak"), QStringLiteral("   "), QString(300, QLatin1Char('x'))})
-        QTest::newRow(qPrintable(name.left(20))) << name;
-}
-
-void TestFormatDialog::hostileNamesAreRefused()
-{
-    QFETCH(QString, name);
     const QStringList before = filesBelow(TestProfile::home());
     {
-        ModalWatch answers({ModalWatch::typeName(name), ModalWatch::press(QMessageBox::Ok)});
+        ModalWatch answers({ModalWatch::typeName(QStringLiteral("../escape")), ModalWatch::press(QMessageBox::Ok)});
         click("BtnSchemeSave");
         QVERIFY(!answers.messages().value(1).isEmpty());
     }
     QCOMPARE(filesBelow(TestProfile::home()), before);
-    QVERIFY(!QFile::exists(QStringLiteral("/tmp/escape.ini")));
     QCOMPARE(child<QListWidget>("listWidget")->count(), 0);
 }
 
-void TestFormatDialog::malformedPresetsAreRefusedWhole_data()
+// Each malformed file is in the presets' own suite; here the dialog keeps every control as it was.
+void TestFormatDialog::malformedPresetIsRefusedWhole()
 {
-    QTest::addColumn<QByteArray>("from");
-    QTest::addColumn<QByteArray>("to");
-    QTest::newRow("no volume") << QByteArray("AVolume=100") << QByteArray();
-    QTest::newRow("volume too loud") << QByteArray("AVolume=100") << QByteArray("AVolume=900");
-    QTest::newRow("volume not a number") << QByteArray("AVolume=100") << QByteArray("AVolume=loud");
-    QTest::newRow("unknown container") << QByteArray("Format=mp4") << QByteArray("Format=exe");
-    QTest::newRow("not a bool") << QByteArray("VKeepWH=true") << QByteArray("VKeepWH=maybe");
-    QTest::newRow("codec not offered") << QByteArray("VCodec=h264") << QByteArray("VCodec=h264_nvenc");
-    QTest::newRow("codec of another container") << QByteArray("ACodec=aac") << QByteArray("ACodec=ac3");
-    QTest::newRow("rate not offered") << QByteArray("VFrameRate=25.0 fps") << QByteArray("VFrameRate=17 fps");
-    QTest::newRow("size without numbers") << QByteArray("VSize=1920x1080") << QByteArray("VSize=huge");
-    QTest::newRow("empty bit rate") << QByteArray("VBitRate=Auto") << QByteArray("VBitRate=");
-    QTest::newRow("no groups") << QByteArray() << QByteArray("\x00\x01\xff\xfe garbage\n[[[", 16);
-}
-
-void TestFormatDialog::malformedPresetsAreRefusedWhole()
-{
-    QFETCH(QByteArray, from);
-    QFETCH(QByteArray, to);
     {
         ModalWatch answers({ModalWatch::typeName(QStringLiteral("Good"))});
         click("BtnSchemeSave");
@@ -297,16 +274,9 @@ void TestFormatDialog::malformedPresetsAreRefusedWhole()
     QFile goodFile(good);
     QVERIFY(goodFile.open(QIODevice::ReadOnly));
     const QByteArray goodText = goodFile.readAll();
-    QByteArray text = from.isEmpty() ? to : QByteArray(goodText).replace(from, to);
+    const QByteArray text = QByteArray(goodText).replace("AVolume=100", "AVolume=900");
     QVERIFY(text != goodText);
-    const QString bad = m_folder + QStringLiteral("/Bad.ini");
-    QVERIFY(!TestFiles::write(bad, text).isEmpty());
-
-    ConfigFormat untouched;
-    QString problem;
-    QVERIFY(!FormatPresets::read(bad, HardwareChoice(), &untouched, &problem));
-    QVERIFY(!problem.isEmpty());
-    QVERIFY2(FormatPresets::read(good, HardwareChoice(), &untouched, &problem), qPrintable(problem));
+    QVERIFY(!TestFiles::write(m_folder + QStringLiteral("/Bad.ini"), text).isEmpty());
 
     // The controls are set apart from the good preset, so a partial read would show.
     setUnusualValues();
@@ -324,26 +294,6 @@ void TestFormatDialog::malformedPresetsAreRefusedWhole()
     QCOMPARE(shownFields(), before);
     QCOMPARE(containerChosen.count(), 0);
 }
-void TestFormatDialog::presetOfAnotherContainerSwitchesTheLists()
-{
-    ConfigFormat::chooseContainer(1);
-    m_dialog->fillLists(1);
-    m_dialog->loadStored();
-    {
-        ModalWatch answers({ModalWatch::typeName(QStringLiteral("Archive"))});
-        click("BtnSchemeSave");
-        QCOMPARE(answers.messages().value(0), QStringLiteral("MKV_H264_AC3"));
-    }
-    m_dialog->fillLists(7);
-    QSignalSpy containerChosen(m_dialog, &QFormatDialog::sigContainerChosen);
-    click("BtnSchemeRead");
-    QCOMPARE(containerChosen.count(), 1);
-    QCOMPARE(containerChosen.at(0).at(0).toInt(), 1);
-    QCOMPARE(m_dialog->containerIndex(), 1);
-    QCOMPARE(child<QTabWidget>("tabWidget")->count(), 3);
-    QCOMPARE(combo("comboBoxACodec")->currentText(), QStringLiteral("ac3"));
-}
-
 void TestFormatDialog::configButtonOpensTheDialogForTheContainer()
 {
     MainWindow window;

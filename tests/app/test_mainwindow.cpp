@@ -7,21 +7,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
-
-namespace {
-const char kProbeFlag[] = "--relaunch-probe";
-}
 
 class TestMainWindow : public QObject
 {
@@ -30,7 +23,6 @@ private slots:
     void quitSavesSettingsAndEndsWithZero();
     void languageChangeAsksToRestart_data();
     void languageChangeAsksToRestart();
-    void relaunchPassesTheSameArguments();
     void closingHidesToTheTrayOrCloses();
 };
 
@@ -99,20 +91,6 @@ void TestMainWindow::languageChangeAsksToRestart()
     window.systemSettings().save();
 }
 
-void TestMainWindow::relaunchPassesTheSameArguments()
-{
-    QTemporaryDir dir;
-    const QString report = dir.filePath(QStringLiteral("arguments.txt"));
-    const QStringList processArguments{QStringLiteral("/old/path/of/program"), QLatin1String(kProbeFlag), report,
-                                       QStringLiteral("two words"), QStringLiteral("Übergröße")};
-    QVERIFY(Startup::relaunch(QCoreApplication::applicationFilePath(), processArguments));
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(report).size() > 0, 30000);
-    QFile file(report);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QStringList received = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(received, processArguments.mid(1));
-}
-
 void TestMainWindow::closingHidesToTheTrayOrCloses()
 {
     MainWindow window;
@@ -124,15 +102,6 @@ void TestMainWindow::closingHidesToTheTrayOrCloses()
 
 int main(int argc, char *argv[])
 {
-    // The relaunched copy of this program only reports the arguments it was given.
-    if (argc > 2 && qstrcmp(argv[1], kProbeFlag) == 0) {
-        QFile report(QString::fromLocal8Bit(argv[2]));
-        if (!report.open(QIODevice::WriteOnly))
-            return 1;
-        for (int i = 1; i < argc; ++i)
-            report.write(QByteArray(argv[i]) + '\n');
-        return 0;
-    }
     TestProfile::setUp();
     QApplication app(argc, argv);
     Startup::prepareApplication(app);

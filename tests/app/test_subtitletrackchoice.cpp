@@ -5,48 +5,29 @@
 #include "testpictures.h"
 #include "testprofile.h"
 
-#include "app/mainwindow.h"
-#include "editor/editormainwindow.h"
-#include "jobs/conversionlistmodel.h"
-#include "jobs/jobsmanage.h"
+#include "mainwindowtest.h"
 #include "player/playerdock.h"
-#include "settings/configformat.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
 #include "subtitles/subtitleparser.h"
 #include "subtitles/subtitlesession.h"
 #include "subtitles/subtitletrackbutton.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 
 // Subtitle tracks of the video chosen in the main window and in the editor, which show one
 // session per row, and burned by the window's run.
-class TestSubtitleTrackChoice : public QObject
+class TestSubtitleTrackChoice : public MainWindowTest
 {
     Q_OBJECT
 
 private:
-    ConversionListModel *rows() const { return m_window->conversionList(); }
-    template<typename T>
-    T *find(const char *name) const
-    {
-        return m_window->findChild<T *>(QLatin1String(name));
-    }
-    EditorMainWindow *openEditor()
-    {
-        find<QAction>("actionWatermark")->trigger();
-        EditorMainWindow *editor = m_window->editor();
-        return QTest::qWaitForWindowExposed(editor) ? editor : nullptr;
-    }
     // Opens the button's menu as a user does and picks the entry that starts so; the entries seen.
     static QStringList choose(SubtitleTrackButton *button, const QString &entryStart)
     {
@@ -65,15 +46,6 @@ private:
         QTest::mouseClick(button, Qt::LeftButton);
         return seen;
     }
-    void run()
-    {
-        find<QLineEdit>("lineEditOutput")->setText(m_output);
-        m_window->systemSettings().useHA = false;
-        QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
-        find<QAction>("actionRun")->trigger();
-        QVERIFY(done.wait(180000));
-        QTRY_VERIFY(!rows()->converting());
-    }
     // Whether the output differs from its source where subtitles go, at a time.
     bool burnedAt(const QString &source, const QString &output, double seconds) const
     {
@@ -83,18 +55,12 @@ private:
 
     QTemporaryDir m_dir;
     QString m_output;
-    MainWindow *m_window = nullptr;
 
 private slots:
     void initTestCase()
     {
         // A rate of its own: the flat sources' would blur small text past finding.
-        ConfigFormat format;
-        format.load();
-        format.applyContainerDefaults(0);
-        format.format = QStringLiteral("mp4");
-        format.vBitRate = QStringLiteral("2048 kbps");
-        format.save();
+        storeMp4([](ConfigFormat &format) { format.vBitRate = QStringLiteral("2048 kbps"); });
     }
 
     void init()
@@ -102,16 +68,11 @@ private slots:
         QVERIFY(m_dir.isValid());
         static int run = 0;
         m_output = m_dir.filePath(QStringLiteral("out %1").arg(++run));
-        m_window = new MainWindow;
-        m_window->show();
+        openWindow(m_output);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
-    void cleanup()
-    {
-        delete m_window;
-        m_window = nullptr;
-    }
+    void cleanup() { closeWindow(); }
 
     // Chosen in the Subtitle tab, a text track is the row's session; moved in the editor's
     // panel and left unsaved, the run burns it where the panel shows it, and the other track not.
@@ -151,7 +112,7 @@ private slots:
         editor->close();
         QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
 
-        run();
+        QVERIFY(runToTheEnd(180000));
         QCOMPARE(rows()->state(id), RowState::Completed);
         const QString output = m_output + QStringLiteral("/film, 'ü' [1].mp4");
         QVERIFY2(QFile::exists(output), qPrintable(rows()->log(id)));
@@ -228,7 +189,7 @@ private slots:
         editor->transport()->m_stopButton->click();
         editor->close();
 
-        run();
+        QVERIFY(runToTheEnd(180000));
         QCOMPARE(rows()->state(ids[0]), RowState::CompletedWithWarnings);
         QVERIFY2(rows()->log(ids[0]).contains(QStringLiteral("cannot be decoded")), qPrintable(rows()->log(ids[0])));
         QVERIFY(QFile::exists(m_output + QStringLiteral("/broken.mp4")));

@@ -1,6 +1,7 @@
 #include "modalwatch.h"
 #include "testmedia.h"
 #include "testprofile.h"
+#include "testwidgets.h"
 
 #include "editor/buttonitem.h"
 #include "editor/canvashistory.h"
@@ -35,16 +36,6 @@ namespace {
 
 constexpr int kPictureWidth = 240;
 constexpr int kPictureHeight = 120;
-
-void clickButtonLabelled(QWidget *window, const QString &label)
-{
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
-        if (button->text() == label) {
-            button->click();
-            return;
-        }
-    QFAIL(qPrintable(QStringLiteral("no button %1").arg(label)));
-}
 
 bool near(qreal a, qreal b, qreal tolerance)
 {
@@ -449,7 +440,7 @@ private slots:
         QString question;
         whenModalShows([&question](QWidget *box) {
             question = static_cast<QMessageBox *>(box)->text();
-            clickButtonLabelled(box, QStringLiteral("Cancel"));
+            QVERIFY(TestWidgets::clickButtonLabelled(box, QStringLiteral("Cancel")));
         });
         // The close handle's click reaches the scene after the mouse event has ended.
         click(handleOnView(layer, ButtonItem::Close));
@@ -457,7 +448,7 @@ private slots:
         QCOMPARE(m_document->count(), 1);
         QCOMPARE(m_scene->layers().size(), 1);
 
-        whenModalShows([](QWidget *box) { clickButtonLabelled(box, QStringLiteral("Ok")); });
+        whenModalShows([](QWidget *box) { QVERIFY(TestWidgets::clickButtonLabelled(box, QStringLiteral("Ok"))); });
         m_scene->deleteSelected();
         QCOMPARE(m_document->count(), 0);
         QCOMPARE(m_scene->layers().size(), 0);
@@ -498,7 +489,7 @@ private slots:
         bool cancelled = false;
         whenModalShows([&cancelled](QWidget *dialog) {
             dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxX"))->setValue(999);
-            clickButtonLabelled(dialog, QStringLiteral("Cancel"));
+            QVERIFY(TestWidgets::clickButtonLabelled(dialog, QStringLiteral("Cancel")));
             cancelled = true;
         });
         m_scene->openLayerDialog();
@@ -517,7 +508,7 @@ private slots:
             dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxX"))->setValue(50);
             dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxOpacity"))->setValue(40);
             dialog->findChild<QDoubleSpinBox *>(QStringLiteral("doubleSpinBoxAngle"))->setValue(270);
-            clickButtonLabelled(dialog, QStringLiteral("Ok"));
+            QVERIFY(TestWidgets::clickButtonLabelled(dialog, QStringLiteral("Ok")));
         });
         m_scene->openLayerDialog();
         QCOMPARE(record(layer).Width, 400);
@@ -547,7 +538,7 @@ private slots:
             QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("checkBoxKeepAspect"))->isChecked());
             dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWidth"))->setValue(333);
             dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxHeight"))->setValue(77);
-            clickButtonLabelled(dialog, QStringLiteral("Ok"));
+            QVERIFY(TestWidgets::clickButtonLabelled(dialog, QStringLiteral("Ok")));
         });
         m_scene->openLayerDialog();
         QCOMPARE(record(layer).Width, 333);

@@ -4,7 +4,6 @@
 
 #include "common/converttask.h"
 #include "common/filtergraphescape.h"
-#include "common/timeconv.h"
 #include "subtitles/subtitleparser.h"
 #include "layers/filtergraph.h"
 
@@ -66,17 +65,14 @@ private slots:
         QCOMPARE(QImage(m_dir.filePath(QStringLiteral("C:/cache/Text1.png"))).size(), QSize(120, 40));
     }
 
-    void nothingToDoGivesEmptyText()
-    {
-        QCOMPARE(graph(task(), {}), QString());
-    }
-
-    void quarterTurnCropsTheSwappedFrameToEvenSizes_data()
+    // A quarter turn crops the swapped frame, to even sizes.
+    void baseFiltersOfTheFrame_data()
     {
         QTest::addColumn<int>("transpose");
         QTest::addColumn<bool>("verticalFlip");
         QTest::addColumn<ST_CROP_THICK>("crop");
         QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing to do") << -1 << false << ST_CROP_THICK() << QString();
         // Turned: 1080 x 1920; width 0.7995 * 1080 = 863.46 -> 863 -> 864; height 0.85 * 1920 = 1632.
         QTest::newRow("clockwise") << 1 << false << ST_CROP_THICK{0.1, 0.1, 0.1005, 0.05, true}
                                    << QStringLiteral("transpose=1,crop=864:1632:108:192");
@@ -85,7 +81,7 @@ private slots:
                                                     << QStringLiteral("vflip,transpose=2,crop=1080:1920:0:0");
     }
 
-    void quarterTurnCropsTheSwappedFrameToEvenSizes()
+    void baseFiltersOfTheFrame()
     {
         QFETCH(int, transpose);
         QFETCH(bool, verticalFlip);
@@ -216,22 +212,6 @@ private slots:
         info.Angle = 90;
         const OverlayEntry entry = overlayEntryFor(PlacedLayer(info, 1), 1, 1, QString());
         QCOMPARE(QPoint(entry.x, entry.y), QPoint(110, 90));
-    }
-
-    void timeTexts()
-    {
-        QCOMPARE(TimeConv::toText(1234567), QStringLiteral("00:00:01:234"));
-        QCOMPARE(TimeConv::fromText(QStringLiteral("00:00:01:234")), qint64(1234000));
-        QCOMPARE(TimeConv::toText(TimeConv::fromText(QStringLiteral("25:01:02:003"))), QStringLiteral("25:01:02:003"));
-        bool ok = true;
-        QCOMPARE(TimeConv::fromText(QStringLiteral("1:2"), &ok), qint64(0));
-        QVERIFY(!ok);
-        QCOMPARE(TimeConv::fromTime(QTime(1, 2, 3, 4)), qint64(3723004000));
-        QCOMPARE(TimeConv::toTime(3723004999), QTime(1, 2, 3, 4));
-        QVERIFY(!TimeConv::toTime(qint64(24) * 3600 * 1000000).isValid());
-        QCOMPARE(TimeConv::toDurationText(3723999999), QStringLiteral("01:02:03"));
-        QCOMPARE(TimeConv::toEngineText(3723459999), QStringLiteral("01:02:03.45"));
-        QCOMPARE(TimeConv::toMeltText(3723459999), QStringLiteral("01:02:03:45"));
     }
 };
 

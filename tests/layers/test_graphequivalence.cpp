@@ -6,8 +6,6 @@
 #include "common/filtergraphescape.h"
 #include "layers/filtergraph.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -196,8 +194,6 @@ private slots:
         QTest::addColumn<bool>("subtitled");
 
         CLayerInfo plain = layer(CLayerInfo::Picture, m_logo, 10, 20, 120, 60);
-        QTest::newRow("still") << QList<CLayerInfo>{plain} << false;
-
         CLayerInfo dressed = layer(CLayerInfo::Picture, m_logo, 40, 30, 90, 70);
         dressed.Transparent = 60;
         dressed.Angle = 30;
@@ -227,8 +223,6 @@ private slots:
         text.Transparent = 90;
 
         CLayerInfo video = layer(CLayerInfo::Video, m_video, 20, 40, 160, 120);
-        QTest::newRow("video") << QList<CLayerInfo>{video} << false;
-
         CLayerInfo videoWindow = video;
         videoWindow.StartTime = 1000000;
         videoWindow.EndTime = 2000000;
@@ -318,26 +312,6 @@ private slots:
             qWarning().noquote() << "builder:  " << cheap << "\nreference:" << reference;
             QCOMPARE(cheapFrames, referenceFrames);
         }
-    }
-
-    // A scaled video without alpha is turned in its three planes: a fourth, made up by the scaler
-    // for the format negotiated after the turn, would change no pixel and cost a third more.
-    void scaledOpaqueVideoIsTurnedWithoutAlpha()
-    {
-        CLayerInfo video = layer(CLayerInfo::Video, m_video, 60, 40, 200, 150);
-        video.Angle = 30;
-        const QString graph = builderGraph({video});
-        QByteArray log;
-        QVERIFY2(TestMedia::run(QStringLiteral("ffmpeg"),
-                                {QStringLiteral("-v"), QStringLiteral("verbose"), QStringLiteral("-f"),
-                                 QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                 QStringLiteral("testsrc2=s=%1x%2:r=25:d=0.2").arg(kWidth).arg(kHeight),
-                                 QStringLiteral("-vf"), graph, QStringLiteral("-f"), QStringLiteral("null"),
-                                 QStringLiteral("-")},
-                                &log),
-                 log.constData());
-        // The scaler says what it makes of the layer's pictures.
-        QVERIFY2(log.contains("-> w:200 h:150 fmt:yuv420p "), log.constData());
     }
 };
 

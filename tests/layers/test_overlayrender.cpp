@@ -1,12 +1,15 @@
 #include "placedlayer.h"
 #include "testfiles.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include "common/converttask.h"
 #include "layers/filtergraph.h"
 
 #include <QTemporaryDir>
+
+using TestPictures::near;
 
 namespace {
 
@@ -22,19 +25,13 @@ struct Frames
     int height = 0;
 
     int count() const { return width * height ? data.size() / (width * height * 3) : 0; }
-    QColor at(double seconds, int x, int y) const
+    QRgb at(double seconds, int x, int y) const
     {
         const int frame = int(seconds * kRate);
         const char *p = data.constData() + (qint64(frame) * width * height + qint64(y) * width + x) * 3;
-        return QColor(uchar(p[0]), uchar(p[1]), uchar(p[2]));
+        return qRgb(uchar(p[0]), uchar(p[1]), uchar(p[2]));
     }
 };
-
-bool near(const QColor &actual, const QColor &wanted, int tolerance = 40)
-{
-    return qAbs(actual.red() - wanted.red()) <= tolerance && qAbs(actual.green() - wanted.green()) <= tolerance
-           && qAbs(actual.blue() - wanted.blue()) <= tolerance;
-}
 
 // Black, with a red block in the top-left corner so that flips and turns show.
 QString markedSource(double seconds)
@@ -66,12 +63,7 @@ private:
 
     QString picture(const QString &name, int w, int h, QColor color = Qt::green)
     {
-        const QString path = m_dir.filePath(name);
-        QImage image(w, h, QImage::Format_ARGB32);
-        image.fill(color);
-        if (!image.save(path, "PNG"))
-            return QString();
-        return path;
+        return TestPictures::savePlain(m_dir.filePath(name), w, h, color);
     }
 
     static QString graphFor(const ConvertTask &t, const QList<PlacedLayer *> &layers, const QString &cache,
@@ -154,8 +146,8 @@ private slots:
         QVERIFY(near(frames.at(2.5, 220, 160), Qt::black));
 
         const QColor early = frames.at(0.0, 40, 30);
-        const int middle = frames.at(0.24, 40, 30).green();
-        QVERIFY2(near(early, Qt::red), qPrintable(early.name()));
+        const int middle = qGreen(frames.at(0.24, 40, 30));
+        QVERIFY2(near(early.rgb(), Qt::red), qPrintable(early.name()));
         QVERIFY2(middle > 60 && middle < 200, qPrintable(QString::number(middle)));
         QVERIFY(near(frames.at(0.8, 40, 30), Qt::white));
     }
@@ -190,73 +182,6 @@ private slots:
         QVERIFY(qAbs(topmost(frames, 0.5, col1, Qt::green) - (120 + dy)) <= 2);
     }
 
-    // The source's red block marks its top-left corner.
-    void baseIsFlippedAndTurned_data()
-    {
-        QTest::addColumn<bool>("horizontal");
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<int>("transpose");
-        QTest::addColumn<bool>("keepBottomHalf");
-        QTest::addColumn<QSize>("output");
-        QTest::addColumn<QPoint>("red");
-        QTest::addColumn<QPoint>("black");
-        const QSize wide(kWidth, kHeight), tall(kHeight, kWidth);
-        QTest::newRow("mirrored") << true << false << -1 << false << wide << QPoint(300, 20) << QPoint(20, 20);
-        QTest::newRow("upside down") << false << true << -1 << false << wide << QPoint(20, 220) << QPoint(20, 20);
-        QTest::newRow("clockwise") << false << false << 1 << false << tall << QPoint(220, 20) << QPoint(20, 20);
-        QTest::newRow("counter-clockwise, bottom half")
-            << false << false << 2 << true << QSize(kHeight, kWidth / 2) << QPoint(20, 150) << QPoint(200, 20);
-    }
-
-    void baseIsFlippedAndTurned()
-    {
-        QFETCH(bool, horizontal);
-        QFETCH(bool, vertical);
-        QFETCH(int, transpose);
-        QFETCH(bool, keepBottomHalf);
-        QFETCH(QSize, output);
-        QFETCH(QPoint, red);
-        QFETCH(QPoint, black);
-        ConvertTask t = task();
-        t.horizontalFlip = horizontal;
-        t.verticalFlip = vertical;
-        t.transpose = transpose;
-        if (keepBottomHalf)
-            t.crop = ST_CROP_THICK{0.0, 0.5, 0.0, 0.0, true};
-        const Frames frames = render(graphFor(t, {}, m_dir.path()), 0.2, output);
-        QVERIFY(frames.count() >= 1);
-        QVERIFY(near(frames.at(0, red.x(), red.y()), Qt::red));
-        QVERIFY(near(frames.at(0, black.x(), black.y()), Qt::black));
-    }
-
-    void burnedSubtitleAppears()
-    {
-        const QString assPath = TestFiles::write(m_dir.filePath(QStringLiteral("burn.ass")),
-                  "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n"
-                  "[V4+ Styles]\nFormat: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
-                  "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, "
-                  "Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                  "Style: Default,DejaVu Sans,60,&H0000FFFF,&H0000FFFF,&H00000000,&H00000000,-1,0,0,0,100,100,0,0,"
-                  "1,0,0,2,10,10,10,1\n\n"
-                  "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
-                  "Dialogue: 0,0:00:00.00,0:00:05.00,Default,,0,0,0,,HHHH\n");
-        QVERIFY(!assPath.isEmpty());
-        ConvertTask t = task();
-        t.hasSubtitle = true;
-        t.subtitlePath = assPath;
-        t.horizontalFlip = true;
-        PlacedLayer layer(pictureLayer(picture(QStringLiteral("corner.png"), 20, 20), 0, 0, 20, 20), 1);
-        const Frames frames = render(graphFor(t, {&layer}, m_dir.path()), 0.4);
-        QVERIFY(frames.count() >= 5);
-        int yellow = 0;
-        for (int y = 160; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                yellow += near(frames.at(0.2, x, y), QColor(255, 255, 0), 60);
-        QVERIFY2(yellow > 500, qPrintable(QString::number(yellow)));
-        QVERIFY(near(frames.at(0.2, 10, 10), Qt::green));
-        QVERIFY(near(frames.at(0.2, 300, 20), Qt::red));
-    }
-
     void awkwardFileNamesRender_data()
     {
         QTest::addColumn<QString>("name");
@@ -271,17 +196,13 @@ private slots:
         QFETCH(QString, name);
         const QString folder = m_dir.filePath(QStringLiteral("odd: [dir], 'x'; ü %d"));
         QVERIFY(QDir().mkpath(folder));
-        QImage image(30, 30, QImage::Format_ARGB32);
-        image.fill(Qt::green);
-        const QString path = folder + QLatin1Char('/') + name;
-        QVERIFY(image.save(path, "PNG"));
+        const QString path = TestPictures::savePlain(folder + QLatin1Char('/') + name, 30, 30, Qt::green);
+        QVERIFY(!path.isEmpty());
         if (name.contains(QLatin1Char('%'))) {
             // The file a numbered-sequence reading of the name would pick instead.
             QString sequenceFile = name;
             sequenceFile.replace(QStringLiteral("%03d"), QStringLiteral("001")).replace(QStringLiteral("%d"), QStringLiteral("1"));
-            QImage decoy(30, 30, QImage::Format_ARGB32);
-            decoy.fill(Qt::red);
-            QVERIFY(decoy.save(folder + QLatin1Char('/') + sequenceFile, "PNG"));
+            QVERIFY(!TestPictures::savePlain(folder + QLatin1Char('/') + sequenceFile, 30, 30, Qt::red).isEmpty());
         }
 
         // The same folder holds the subtitle, so the ass filter sees an awkward path too.

@@ -125,6 +125,10 @@ private slots:
         QCOMPARE(read.layers.at(0).FileName, saved.layers.at(0).FileName);
         QCOMPARE(read.layers.at(2).wordArt.ShadowColor, saved.layers.at(2).wordArt.ShadowColor);
         QCOMPARE(read.layers.at(2).wordArt.Font.style(), QFont::StyleItalic);
+
+        // A project without layers reads as none, whatever was held before.
+        QVERIFY2(ProjectFile::parse(ProjectFile::toXml(ProjectData()), &read, &error), qPrintable(error));
+        QVERIFY(read.layers.isEmpty());
     }
 
     // Laid out as other readers expect: elements in their order, colours as lower-case
@@ -201,15 +205,6 @@ private slots:
         expected.layers[0].wordArt.ShadowColor = QColor(0, 255, 0, 255);
         compareThroughXml(read, expected);
         QVERIFY(!read.canvasSize.isValid());
-    }
-
-    void anEmptyProjectReadsAsNoLayers()
-    {
-        ProjectData read;
-        read.layers.append(CLayerInfo());
-        QString error;
-        QVERIFY2(ProjectFile::parse(ProjectFile::toXml(ProjectData()), &read, &error), qPrintable(error));
-        QVERIFY(read.layers.isEmpty());
     }
 
     void timesOfADayOrMoreAreClampedAndNamed()

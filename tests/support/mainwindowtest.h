@@ -1,14 +1,18 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "editor/editormainwindow.h"
 #include "jobs/conversionlistmodel.h"
 #include "jobs/jobsmanage.h"
+#include "settings/configformat.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <functional>
 
 // The main window as a user meets it, for suites that drive it: software encoders only,
 // nothing written over, an output folder of the suite's choosing.
@@ -30,6 +34,18 @@ protected:
         m_window = nullptr;
     }
 
+    // Stores an mp4 of the container's defaults, with the edit made, as the format runs use.
+    static void storeMp4(const std::function<void(ConfigFormat &)> &edit = nullptr)
+    {
+        ConfigFormat format;
+        format.load();
+        format.applyContainerDefaults(0);
+        format.format = QStringLiteral("mp4");
+        if (edit)
+            edit(format);
+        format.save();
+    }
+
     template<typename T = QObject>
     T *find(const char *name) const
     {
@@ -44,6 +60,14 @@ protected:
     QString status(quint64 id, int role = Qt::DisplayRole) const
     {
         return cell(id, ConversionListModel::StatusColumn, role).toString();
+    }
+
+    // Opens the editor on the current row as the Watermark action does; null when it does not show.
+    EditorMainWindow *openEditor()
+    {
+        action("actionWatermark")->trigger();
+        EditorMainWindow *editor = m_window->editor();
+        return QTest::qWaitForWindowExposed(editor) ? editor : nullptr;
     }
 
     // Starts a run unless one goes on, and waits for its end and every row's verdict, which

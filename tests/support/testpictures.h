@@ -12,6 +12,14 @@ inline bool near(QRgb pixel, QColor expected, int tolerance = 60)
         && qAbs(qBlue(pixel) - expected.blue()) <= tolerance;
 }
 
+// Saves a w x h picture of one colour as PNG; the path, or empty when it cannot be written.
+inline QString savePlain(const QString &path, int w, int h, QColor colour)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image.save(path, "PNG") ? path : QString();
+}
+
 // The share of pixels that differ between two pictures; 1 when their sizes differ.
 inline double differingShare(const QImage &a, const QImage &b, int tolerance = 40)
 {
