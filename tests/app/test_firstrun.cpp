@@ -19,21 +19,17 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
 #include <QUrl>
 
 #include <cmath>
-#include <functional>
 
 namespace {
 // Contrast ratio of two colours as accessibility guidelines define it (1 to 21).

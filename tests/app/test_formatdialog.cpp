@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 #include "modalwatch.h"
 #include "settings/configformat.h"
-#include "settings/configsystem.h"
 #include "settings/formatpresets.h"
 #include "app/qformatdialog.h"
 #include "testfiles.h"
@@ -14,10 +13,8 @@
 #include <QDirIterator>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 

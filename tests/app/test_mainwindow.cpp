@@ -14,7 +14,6 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include <functional>
 
 class TestMainWindow : public QObject
 {
