@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 #include "modalwatch.h"
 #include "settings/configformat.h"
-#include "settings/configsystem.h"
 #include "settings/formatpresets.h"
 #include "app/qformatdialog.h"
 #include "testfiles.h"
@@ -14,10 +13,8 @@
 #include <QDirIterator>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -69,9 +66,7 @@ private slots:
 
     void acceptStoresEveryControlAndKeepsTheContainer();
     void presetRoundTripsEveryField();
-    void savingOverAPresetAsksFirst();
-    void hostileNameIsRefused();
-    void malformedPresetIsRefusedWhole();
+    void savingAsksBeforeReplacingAndRefusesWhatIsUnsafe();
     void configButtonOpensTheDialogForTheContainer();
 
 private:
@@ -123,6 +118,7 @@ void TestFormatDialog::setUnusualValues()
     QVERIFY(TestWidgets::select(combo("comboBoxChannels"), QStringLiteral("1 channels mono")));
     QVERIFY(TestWidgets::select(combo("comboBoxASampleRate"), QStringLiteral("22050 Hz")));
     child<QSpinBox>("spinBoxVolume")->setValue(250);
+    clickCheckBox(child<QCheckBox>("checkBoxKeepACodec"));
 }
 
 QStringList TestFormatDialog::shownFields() const
@@ -146,6 +142,8 @@ void TestFormatDialog::acceptStoresEveryControlAndKeepsTheContainer()
     QCOMPARE(fieldsOf(stored), expected);
     QCOMPARE(stored.format, QStringLiteral("mp4"));
     QCOMPARE(stored.vSize, QStringLiteral("1366x768"));
+    // The expected fields come through the dialog too; a dropped box would match on both sides.
+    QVERIFY(stored.aKeepCodec);
 
     // A new dialog shows the stored record again, quality list included.
     QFormatDialog again;
@@ -214,7 +212,9 @@ void TestFormatDialog::presetRoundTripsEveryField()
     QCOMPARE(list->count(), 0);
 }
 
-void TestFormatDialog::savingOverAPresetAsksFirst()
+// Each refused name and malformed file is in the presets' own suite; here the dialog says
+// so, writes nothing and keeps every control as it was.
+void TestFormatDialog::savingAsksBeforeReplacingAndRefusesWhatIsUnsafe()
 {
     {
         ModalWatch answers({ModalWatch::typeName(QStringLiteral("Web"))});
@@ -248,11 +248,7 @@ void TestFormatDialog::savingOverAPresetAsksFirst()
         click("BtnSchemeSave");
     }
     QCOMPARE(FormatPresets::names(m_folder), QStringList{QStringLiteral("Web")});
-}
 
-// Each refused name is in the presets' own suite; here the dialog says so and writes nothing.
-void TestFormatDialog::hostileNameIsRefused()
-{
     const QStringList before = filesBelow(TestProfile::home());
     {
         ModalWatch answers({ModalWatch::typeName(QStringLiteral("../escape")), ModalWatch::press(QMessageBox::Ok)});
@@ -260,27 +256,16 @@ void TestFormatDialog::hostileNameIsRefused()
         QVERIFY(!answers.messages().value(1).isEmpty());
     }
     QCOMPARE(filesBelow(TestProfile::home()), before);
-    QCOMPARE(child<QListWidget>("listWidget")->count(), 0);
-}
 
-// Each malformed file is in the presets' own suite; here the dialog keeps every control as it was.
-void TestFormatDialog::malformedPresetIsRefusedWhole()
-{
-    {
-        ModalWatch answers({ModalWatch::typeName(QStringLiteral("Good"))});
-        click("BtnSchemeSave");
-    }
-    const QString good = m_folder + QStringLiteral("/Good.ini");
-    QFile goodFile(good);
+    QFile goodFile(path);
     QVERIFY(goodFile.open(QIODevice::ReadOnly));
     const QByteArray goodText = goodFile.readAll();
     const QByteArray text = QByteArray(goodText).replace("AVolume=100", "AVolume=900");
     QVERIFY(text != goodText);
     QVERIFY(!TestFiles::write(m_folder + QStringLiteral("/Bad.ini"), text).isEmpty());
-
     // The controls are set apart from the good preset, so a partial read would show.
     setUnusualValues();
-    const QStringList before = shownFields();
+    const QStringList shown = shownFields();
     QSignalSpy containerChosen(m_dialog, &QFormatDialog::sigContainerChosen);
     auto *list = child<QListWidget>("listWidget");
     list->clear();
@@ -291,9 +276,10 @@ void TestFormatDialog::malformedPresetIsRefusedWhole()
         click("BtnSchemeRead");
         QVERIFY2(answers.messages().value(0).contains(QStringLiteral("\"Bad\"")), qPrintable(answers.messages().value(0)));
     }
-    QCOMPARE(shownFields(), before);
+    QCOMPARE(shownFields(), shown);
     QCOMPARE(containerChosen.count(), 0);
 }
+
 void TestFormatDialog::configButtonOpensTheDialogForTheContainer()
 {
     MainWindow window;

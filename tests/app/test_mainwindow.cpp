@@ -14,7 +14,6 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include <functional>
 
 class TestMainWindow : public QObject
 {
@@ -23,7 +22,6 @@ private slots:
     void quitSavesSettingsAndEndsWithZero();
     void languageChangeAsksToRestart_data();
     void languageChangeAsksToRestart();
-    void closingHidesToTheTrayOrCloses();
 };
 
 void TestMainWindow::quitSavesSettingsAndEndsWithZero()
@@ -89,15 +87,6 @@ void TestMainWindow::languageChangeAsksToRestart()
     window.systemSettings().language = oldLanguage;
     window.systemSettings().threads = 2;
     window.systemSettings().save();
-}
-
-void TestMainWindow::closingHidesToTheTrayOrCloses()
-{
-    MainWindow window;
-    window.show();
-    // With a tray the window only hides and the program goes on; without one it closes.
-    QCOMPARE(window.close(), window.trayIcon() == nullptr);
-    QVERIFY(!window.isVisible());
 }
 
 int main(int argc, char *argv[])

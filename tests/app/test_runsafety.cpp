@@ -234,23 +234,14 @@ void TestRunSafety::outputFolderIsCheckedFirst()
     const QString source = m_dir.filePath(QStringLiteral("a.mp4"));
     QVERIFY(QFile::exists(source) || QFile::copy(TestMedia::clip(2.0), source));
     const quint64 id = m_window->addFiles({source}).first();
-    auto *folder = m_window->findChild<QLineEdit *>("lineEditOutput");
-    const QList<QPair<QString, QString>> cases{
-        {QString(), QStringLiteral("No output folder")},
-        {QStringLiteral("relative/out"), QStringLiteral("not a full path")},
-        {source, QStringLiteral("is a file")},
-        {QStringLiteral("/proc/brindle-output"), QStringLiteral("cannot be created")},
-        {QStringLiteral("/proc"), QStringLiteral("cannot be written")},
-    };
-    for (const auto &[text, problem] : cases) {
-        folder->setText(text);
-        action("actionRun")->trigger();
-        const QString warning = takeWarning();
-        QVERIFY2(warning.contains(problem), qPrintable(text + QStringLiteral(": ") + warning));
-        QVERIFY(m_window->isIdle());
-        QVERIFY(m_window->jobs().jobs().isEmpty());
-        QCOMPARE(rows()->state(id), RowState::Ready);
-    }
+    // Each refused folder is in the run outputs' suite; here the window says why and starts nothing.
+    m_window->findChild<QLineEdit *>("lineEditOutput")->setText(QStringLiteral("relative/out"));
+    action("actionRun")->trigger();
+    const QString warning = takeWarning();
+    QVERIFY2(warning.contains(QStringLiteral("not a full path")), qPrintable(warning));
+    QVERIFY(m_window->isIdle());
+    QVERIFY(m_window->jobs().jobs().isEmpty());
+    QCOMPARE(rows()->state(id), RowState::Ready);
     QVERIFY(!QDir(QStringLiteral("relative")).exists());
 }
 

@@ -66,6 +66,7 @@ void TestRunOutputs::outputFolderIsCheckedAndMade()
     const QString file = dir.filePath(QStringLiteral("a file"));
     touch(file);
     QVERIFY(!prepareOutputFolder(file, &folder, &problem));
+    QVERIFY(problem.contains(QStringLiteral("is a file")));
     QVERIFY(!prepareOutputFolder(file + QStringLiteral("/below"), &folder, &problem));
     QVERIFY(problem.contains(QStringLiteral("cannot be created")));
     QVERIFY(!prepareOutputFolder(QStringLiteral("/proc"), &folder, &problem));
