@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QMenu>
+#include <QStyle>
 
 SubtitleTrackButton::SubtitleTrackButton(QWidget *parent)
     : QToolButton(parent)
@@ -15,6 +16,19 @@ SubtitleTrackButton::SubtitleTrackButton(QWidget *parent)
     setMenu(m_menu);
     connect(m_menu, &QMenu::aboutToShow, this, &SubtitleTrackButton::fillMenu);
     retranslate();
+}
+
+// The style draws the menu arrow in the button's corner but, for a button that only opens
+// its menu, leaves no room for it: without the extra width the arrow covers the text.
+QSize SubtitleTrackButton::sizeHint() const
+{
+    return QToolButton::sizeHint() + QSize(style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, this), 0);
+}
+
+QSize SubtitleTrackButton::minimumSizeHint() const
+{
+    return QToolButton::minimumSizeHint()
+           + QSize(style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, this), 0);
 }
 
 void SubtitleTrackButton::changeEvent(QEvent *event)

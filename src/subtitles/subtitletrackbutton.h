@@ -18,6 +18,9 @@ public:
     void setSource(const QString &path) { m_source = path; }
     QString source() const { return m_source; }
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void trackChosen(const SubtitleTrack &track);
 
