@@ -4,7 +4,6 @@
 
 #include "common/converttask.h"
 #include "common/filtergraphescape.h"
-#include "subtitles/subtitleparser.h"
 #include "layers/filtergraph.h"
 
 #include <QTemporaryDir>
@@ -36,35 +35,6 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void workedExample()
-    {
-        ConvertTask t = task();
-        t.horizontalFlip = true;
-        PlacedLayer logo(pictureLayer(QStringLiteral("C:/v/logo.png"), 10, 20, 200, 100), 1);
-        CLayerInfo text = pictureLayer(QStringLiteral("Text1"), 300, 40, 120, 40);
-        text.Type = CLayerInfo::Text;
-        text.Transparent = 50;
-        text.fade = CLayerInfo::FadeIn;
-        text.Animation = CLayerInfo::ScrollLeft;
-        text.Speed = 50;
-        text.StartTime = 2000000;
-        text.EndTime = 10000000;
-        PlacedLayer title(text, 2);
-        // "C:/cache" is a relative folder here; keep it inside the test's own folder.
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        QStringList log;
-        const QString result = graph(t, {&title, &logo}, QSize(640, 360), QStringLiteral("C:/cache"), 0, &log);
-        QCOMPARE(result,
-                 QStringLiteral("hflip[in];movie='C\\:/v/logo.png',format=yuva420p[m0];movie='C\\:/cache/Text1.png':loop=0,"
-                                "setpts=N/FRAME_RATE/TB,trim=start=1.5:end=10.5,format=rgba,colorchannelmixer=aa=0.5,"
-                                "fade=t=in:st=2:d=0.5:alpha=1[m1];[in][m0]overlay=10:20:eof_action=repeat[o0];"
-                                "[o0][m1]overlay='if(between(t,2,10),-w+mod(((t-2)*50+w+300)\\,W+w),NAN)':40:eof_action=pass"));
-        QDir::setCurrent(previous);
-        QVERIFY(log.isEmpty());
-        QCOMPARE(QImage(m_dir.filePath(QStringLiteral("C:/cache/Text1.png"))).size(), QSize(120, 40));
-    }
-
     // A quarter turn crops the swapped frame, to even sizes.
     void baseFiltersOfTheFrame_data()
     {
@@ -105,7 +75,6 @@ private slots:
         const QByteArray srt = TestFiles::helloSrt();
         const QString cache = QStringLiteral("cache");
         QTest::newRow("SRT converted into the cache") << "movie.SRT" << srt << "fake" << cache;
-        QTest::newRow("SRT through the reader's writers") << "own.srt" << srt << "reader" << cache;
         QTest::newRow("SRT without a converter") << "a.srt" << srt << "none" << QString();
         QTest::newRow("SRT the converter fails on") << "b.srt" << srt << "failing" << QString();
         QTest::newRow("SRT that may not be read") << "locked.srt" << srt << "watching" << QString();
@@ -133,9 +102,8 @@ private slots:
             return !TestFiles::write(target, TestFiles::emptyAss()).isEmpty();
         };
         bool converted = false;
-        SubtitleParser edited;
-        SubtitleWriters chosen = writers == QLatin1String("reader") ? documentWriters(edited) : SubtitleWriters();
-        if (writers != QLatin1String("none") && writers != QLatin1String("reader")) {
+        SubtitleWriters chosen;
+        if (writers != QLatin1String("none")) {
             chosen.srtToAss = [&](const QString &source, const QString &target) {
                 converted = source == t.subtitlePath;
                 return writers != QLatin1String("failing") && writeAss(target);

@@ -1,6 +1,7 @@
 #include "placedlayer.h"
 #include "testfiles.h"
 #include "testmedia.h"
+#include "testpictures.h"
 
 #include "common/converttask.h"
 #include "common/filtergraphescape.h"
@@ -27,10 +28,14 @@ float seconds(qint64 us)
 
 // The straightforward form of a layer's source: every source looped and re-timed, every
 // layer turned, even by 0°, and every moving source given an alpha plane before its opacity
-// and turn. The builder's cheaper graph must give the same frames.
+// and turn. The builder's cheaper graph must give the same frames. A name with '%' is meant
+// as it stands, not as a numbered sequence.
 QString straightforwardChain(const OverlayEntry &e, qint64 mediaDuration)
 {
-    QString chain = QStringLiteral("movie=%1:loop=%2,setpts=N/FRAME_RATE/TB").arg(quoteFilterGraphPath(e.path)).arg(e.loop);
+    QString chain = QStringLiteral("movie=%1").arg(quoteFilterGraphPath(e.path));
+    if (e.path.contains(QLatin1Char('%')))
+        chain += QStringLiteral(":format_opts=pattern_type=none");
+    chain += QStringLiteral(":loop=%1,setpts=N/FRAME_RATE/TB").arg(e.loop);
     const QString opacity = decimal(e.opacity / 100.0);
     if (!e.still)
         chain += QStringLiteral(",format=yuva420p");
@@ -103,7 +108,9 @@ class TestGraphEquivalence : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
+    // Every letter that needs quoting in a graph, in the folder of the pictures, the subtitle
+    // and the text layers' cache.
+    QTemporaryDir m_dir{QDir::tempPath() + QStringLiteral("/odd: [dir], 'x'; ü %d-XXXXXX")};
     QString m_logo;
     QString m_opaqueLogo;
     QString m_video;
@@ -179,7 +186,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_logo = picture(QStringLiteral("logo, 'a' [1].png"), QImage::Format_ARGB32);
+        const QString odd = QStringLiteral(" x';[a],b:c\\d=e ü \"hi\" \\'.png");
+        m_logo = picture(QStringLiteral("logo%d") + odd, QImage::Format_ARGB32);
+        // The file a numbered-sequence reading of the logo's name would pick instead.
+        QVERIFY(!TestPictures::savePlain(m_dir.filePath(QStringLiteral("logo1") + odd), 120, 60, Qt::red).isEmpty());
         m_opaqueLogo = picture(QStringLiteral("opaque.png"), QImage::Format_RGB32);
         QVERIFY(!m_logo.isEmpty() && !m_opaqueLogo.isEmpty());
         m_video = TestMedia::clip(3.0);
