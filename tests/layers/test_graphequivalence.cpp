@@ -229,11 +229,6 @@ private slots:
                                  timed(plain, 0, 0, CLayerInfo::NoFade, CLayerInfo::NoMotion, 3)}
             << false;
 
-        QList<CLayerInfo> eight;
-        for (int i = 0; i < 8; ++i)
-            eight << layer(picture, i % 2 ? m_logo : m_opaqueLogo, {i * 25, i * 20, 60, 30}, i * 10);
-        QTest::newRow("eight stills") << eight << false;
-
         CLayerInfo text = layer(CLayerInfo::Text, QStringLiteral("Text1"), {100, 150, 120, 60}, 0, 90);
         text.image = QImage(m_logo);
         QTest::newRow("video in a window, text, animation with alpha, fading still")

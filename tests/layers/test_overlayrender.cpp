@@ -44,26 +44,21 @@ private:
     QTemporaryDir m_dir;
     QString m_source;
 
-    static ConvertTask task()
-    {
-        ConvertTask t;
-        t.width = kWidth;
-        t.height = kHeight;
-        return t;
-    }
-
     QString picture(const QString &name, int w, int h, QColor color = Qt::green)
     {
         return TestPictures::savePlain(m_dir.filePath(name), w, h, color);
     }
 
-    static QString graphFor(const ConvertTask &t, const QList<PlacedLayer *> &layers, const QString &cache,
-                            QSize canvas = QSize(kWidth, kHeight))
+    // The graph of the layers over the whole picture, drawn on a canvas of the given size.
+    QString graphFor(const QList<PlacedLayer *> &layers, QSize canvas = QSize(kWidth, kHeight)) const
     {
         QList<const LayerSource *> sources;
         for (const PlacedLayer *layer : layers)
             sources.append(layer);
-        return buildFilterGraph(t, sources, OverlayCanvas{canvas, 2000000}, cache, SubtitleWriters());
+        ConvertTask task;
+        task.width = kWidth;
+        task.height = kHeight;
+        return buildFilterGraph(task, sources, OverlayCanvas{canvas, 2000000}, m_dir.path(), SubtitleWriters());
     }
 
 private slots:
@@ -89,7 +84,7 @@ private slots:
         windowInfo.EndTime = 2000000;
         windowInfo.Transparent = 30;
         PlacedLayer windowed(windowInfo, 2);
-        const QString graph = graphFor(task(), {&placed, &windowed}, m_dir.path(), QSize(160, 120));
+        const QString graph = graphFor({&placed, &windowed}, QSize(160, 120));
 
         const QImage placedFrame = frameOf(m_source, 0.4, graph);
         QCOMPARE(placedFrame.size(), QSize(kWidth, kHeight));
@@ -123,7 +118,7 @@ private slots:
             info.Speed = 100;
             layers.append(PlacedLayer(info, layers.size() + 1));
         }
-        const QString graph = graphFor(task(), {&layers[0], &layers[1], &layers[2], &layers[3]}, m_dir.path());
+        const QString graph = graphFor({&layers[0], &layers[1], &layers[2], &layers[3]});
         const QImage start = frameOf(m_source, 0.0, graph);
         const QImage later = frameOf(m_source, 0.5, graph);
         QVERIFY(!start.isNull() && !later.isNull());
