@@ -45,12 +45,11 @@ private slots:
 
     void fittingKeepsOnePixelAndCentres();
     void aStoredCropFramesThePictureThroughAResize();
-    void cornerDragsGiveFractionsOnRelease();
     void dragsStayInsideThePictureAndTheFrame();
     void fixedRatiosFitAndKeepTheirShapeUntilReset();
     void cornerHandlesShowWhole_data();
     void cornerHandlesShowWhole();
-    void numbersFollowTheFrameAndMoveIt();
+    void cornerDragsAndTypedNumbersCropTogether();
 
 private:
     // Opens a dialog for a picture and returns its preview.
@@ -137,39 +136,6 @@ void TestCropDialog::aStoredCropFramesThePictureThroughAResize()
     QCOMPARE(preview->frame().bottom(), area.bottom() - area.height() * 0.05);
     QCOMPARE(m_dialog->crop().left, 0.1);
     QCOMPARE(m_dialog->crop().bottom, 0.05);
-}
-
-void TestCropDialog::cornerDragsGiveFractionsOnRelease()
-{
-    CropWnd *preview = open(picture(640, 360));
-    QVERIFY(preview);
-    QSignalSpy spy(preview, &CropWnd::sigCrop);
-    const QRectF area = preview->imageArea();
-    QCOMPARE(preview->frame(), area);
-    QVERIFY(!m_dialog->crop().cropped);
-
-    drag(area.topLeft(), area.topLeft() + QPointF(area.width() * 0.2, area.height() * 0.1));
-    QCOMPARE(spy.count(), 1);
-    ST_CROP_THICK crop = m_dialog->crop();
-    QVERIFY(crop.cropped);
-    QVERIFY2(near(crop.left, 0.2) && near(crop.top, 0.1), qPrintable(QStringLiteral("%1 %2").arg(crop.left).arg(crop.top)));
-    QCOMPARE(crop.right, 0.0);
-    QCOMPARE(crop.bottom, 0.0);
-
-    drag(area.bottomRight(), area.bottomRight() - QPointF(area.width() * 0.3, area.height() * 0.25));
-    crop = m_dialog->crop();
-    QVERIFY(near(crop.left, 0.2) && near(crop.top, 0.1));
-    QVERIFY(near(crop.right, 0.3) && near(crop.bottom, 0.25));
-
-    // The other two corners move their own edges only.
-    const QRectF frame = preview->frame();
-    drag(frame.topRight(), frame.topRight() + QPointF(-10, 12));
-    drag(preview->frame().bottomLeft(), preview->frame().bottomLeft() + QPointF(8, -6));
-    QCOMPARE(preview->frame().right(), frame.right() - 10);
-    QCOMPARE(preview->frame().top(), frame.top() + 12);
-    QCOMPARE(preview->frame().left(), frame.left() + 8);
-    QCOMPARE(preview->frame().bottom(), frame.bottom() - 6);
-    QCOMPARE(spy.count(), 4);
 }
 
 void TestCropDialog::dragsStayInsideThePictureAndTheFrame()
@@ -288,10 +254,14 @@ void TestCropDialog::cornerHandlesShowWhole()
     }
 }
 
-void TestCropDialog::numbersFollowTheFrameAndMoveIt()
+void TestCropDialog::cornerDragsAndTypedNumbersCropTogether()
 {
     CropWnd *preview = open(picture(1280, 720));
     QVERIFY(preview);
+    QSignalSpy spy(preview, &CropWnd::sigCrop);
+    const QRectF area = preview->imageArea();
+    QCOMPARE(preview->frame(), area);
+    QVERIFY(!m_dialog->crop().cropped);
     const auto box = [this](const char *name) { return m_dialog->findChild<QSpinBox *>(QLatin1String(name)); };
     const auto numbers = [&box] {
         return QVector<int>{box("spinBoxX")->value(), box("spinBoxY")->value(), box("spinBoxWidth")->value(),
@@ -299,13 +269,30 @@ void TestCropDialog::numbersFollowTheFrameAndMoveIt()
     };
     QCOMPARE(numbers(), QVector<int>({0, 0, 1280, 720}));
 
-    // A drag shows its frame in picture pixels.
-    const QRectF area = preview->imageArea();
-    drag(area.topLeft(), area.topLeft() + QPointF(area.width() / 4, area.height() / 2));
-    const ST_CROP_THICK dragged = m_dialog->crop();
-    QCOMPARE(numbers(), QVector<int>({int(std::lround(dragged.left * 1280)), int(std::lround(dragged.top * 720)),
-                                      1280 - int(std::lround(dragged.left * 1280)),
-                                      720 - int(std::lround(dragged.top * 720))}));
+    // A corner drag gives its fractions on release, and the numbers show them in picture pixels.
+    drag(area.topLeft(), area.topLeft() + QPointF(area.width() * 0.2, area.height() * 0.1));
+    QCOMPARE(spy.count(), 1);
+    ST_CROP_THICK crop = m_dialog->crop();
+    QVERIFY(crop.cropped);
+    QVERIFY2(near(crop.left, 0.2) && near(crop.top, 0.1), qPrintable(QStringLiteral("%1 %2").arg(crop.left).arg(crop.top)));
+    QCOMPARE(crop.right, 0.0);
+    QCOMPARE(crop.bottom, 0.0);
+    QCOMPARE(numbers(), QVector<int>({int(std::lround(crop.left * 1280)), int(std::lround(crop.top * 720)),
+                                      1280 - int(std::lround(crop.left * 1280)),
+                                      720 - int(std::lround(crop.top * 720))}));
+    drag(area.bottomRight(), area.bottomRight() - QPointF(area.width() * 0.3, area.height() * 0.25));
+    crop = m_dialog->crop();
+    QVERIFY(near(crop.left, 0.2) && near(crop.top, 0.1));
+    QVERIFY(near(crop.right, 0.3) && near(crop.bottom, 0.25));
+    // The other two corners move their own edges only.
+    const QRectF frame = preview->frame();
+    drag(frame.topRight(), frame.topRight() + QPointF(-10, 12));
+    drag(preview->frame().bottomLeft(), preview->frame().bottomLeft() + QPointF(8, -6));
+    QCOMPARE(preview->frame().right(), frame.right() - 10);
+    QCOMPARE(preview->frame().top(), frame.top() + 12);
+    QCOMPARE(preview->frame().left(), frame.left() + 8);
+    QCOMPARE(preview->frame().bottom(), frame.bottom() - 6);
+    QCOMPARE(spy.count(), 4);
 
     // Typed numbers move the frame; a number the picture cannot hold shrinks what follows it.
     QSpinBox *width = box("spinBoxWidth");
