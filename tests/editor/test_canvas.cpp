@@ -286,11 +286,13 @@ private slots:
         QVERIFY(record(layer).Width >= 1 && record(layer).Height >= 1);
     }
 
-    void rotateHandleTurnsAboutTheCentre()
+    // The rotate handle turns the layer about its centre; resized, the turned layer keeps its
+    // top-left corner, and a later turn goes about the new centre without a jump.
+    void rotateHandleTurnsAboutTheCentreAndTheTurnedLayerResizesInPlace()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 250));
         QVERIFY(layer);
-        const QPointF centre = centreOf(layer);
+        QPointF centre = centreOf(layer);
         const QPoint from = handleOnView(layer, ButtonItem::Rotate);
         // The bottom-left corner carried a quarter turn clockwise about the centre.
         const QPointF corner = handle(layer, ButtonItem::Rotate)->scenePos() - centre;
@@ -304,32 +306,24 @@ private slots:
         }
         mouse(QEvent::MouseButtonRelease, toView(centre + turned), Qt::NoButton);
         QCOMPARE(m_scene->undoStack()->count(), 2);
-        QVERIFY2(near(normalised(record(layer).Angle), 90, 2), qPrintable(QString::number(record(layer).Angle)));
-        QCOMPARE(layer->rotation(), qreal(record(layer).Angle));
-        // Turning about the centre: the layer does not wander.
+        const float angle = record(layer).Angle;
+        QVERIFY2(near(normalised(angle), 90, 2), qPrintable(QString::number(angle)));
+        QCOMPARE(layer->rotation(), qreal(angle));
         QVERIFY(near(centreOf(layer).x(), centre.x(), 0.5) && near(centreOf(layer).y(), centre.y(), 0.5));
         QVERIFY(near(layer->sceneBox().width(), kPictureHeight, 2));
-    }
 
-    void resizeOfATurnedLayerKeepsItInPlace()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(400, 250));
-        QVERIFY(layer);
-        setUp(layer, [](CLayerInfo &r) { r.Angle = 30; }, LayerField::Angle);
         const QPointF topLeft = layer->mapToScene(QPointF(0, 0));
-        const QPoint from = handleOnView(layer, ButtonItem::Resize);
         const QPointF farther = layer->mapToScene(QPointF(kPictureWidth * 1.25, kPictureHeight * 1.25));
-        drag(from, toView(farther));
+        drag(handleOnView(layer, ButtonItem::Resize), toView(farther));
         QVERIFY2(near(record(layer).Width, kPictureWidth * 1.25, 2 / zoom() + 2),
                  qPrintable(QString::number(record(layer).Width)));
         // The record holds whole pixels: the corner stays within half a pixel each way.
         QVERIFY(near(layer->mapToScene(QPointF(0, 0)).x(), topLeft.x(), 0.51));
         QVERIFY(near(layer->mapToScene(QPointF(0, 0)).y(), topLeft.y(), 0.51));
-        QCOMPARE(record(layer).Angle, 30.0f);
+        QCOMPARE(record(layer).Angle, angle);
         // The canvas shows the layer exactly where the record, and so the output, puts it.
         QVERIFY(showsRecord(layer, record(layer)));
-        // A later turn goes about the new centre without a jump.
-        const QPointF centre = centreOf(layer);
+        centre = centreOf(layer);
         setUp(layer, [](CLayerInfo &r) { r.Angle = 60; }, LayerField::Angle);
         QVERIFY(near(centreOf(layer).x(), centre.x(), 0.01) && near(centreOf(layer).y(), centre.y(), 0.01));
     }
@@ -615,6 +609,13 @@ private slots:
 
     void wheelZoomsAroundTheMouseWithControlAndScrollsWithout()
     {
+        // At half size the canvas's pixels on screen reach its far edge.
+        const double startZoom = m_view->zoom();
+        QSignalSpy canvasRect(m_view.get(), &QWatermarkView::sigCanvasRect);
+        m_view->setZoom(50);
+        QCOMPARE(canvasRect.count(), 1);
+        QCOMPARE(canvasRect.first().first().toRect().size(), QSize(641, 361));
+        m_view->setZoom(startZoom);
         m_view->centerOn(640, 360);
         const QPoint at = m_view->mapFromScene(QPointF(600, 300));
         const QPointF under = m_view->mapToScene(at);
@@ -639,15 +640,6 @@ private slots:
         QApplication::sendEvent(m_view->viewport(), &plain);
         QCOMPARE(m_view->zoom(), 300.0);
         QVERIFY(m_view->mapToScene(m_view->viewport()->rect().center()).y() > centre.y());
-    }
-
-    void canvasRectCoversTheFarEdge()
-    {
-        QSignalSpy canvasRect(m_view.get(), &QWatermarkView::sigCanvasRect);
-        m_view->setZoom(50);
-        QCOMPARE(canvasRect.count(), 1);
-        // The canvas's pixels on screen, its far edge included.
-        QCOMPARE(canvasRect.first().first().toRect().size(), QSize(641, 361));
     }
 
     void selectionFrameIsDrawnOnlyOnSelectedLayers()
