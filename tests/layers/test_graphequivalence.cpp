@@ -61,26 +61,24 @@ QString straightforwardChain(const OverlayEntry &e, qint64 mediaDuration)
     return chain;
 }
 
-QString straightforwardGraph(const QList<OverlayEntry> &entries)
+QString straightforwardGraph(const QList<CLayerInfo> &layers, const QString &cache)
 {
     QString text;
-    for (int i = 0; i < entries.size(); ++i)
-        text += straightforwardChain(entries.at(i), kDurationUs) + QStringLiteral("[m%1];").arg(i);
     QString below = QStringLiteral("[in]");
-    for (int i = 0; i < entries.size(); ++i) {
-        const OverlayEntry &e = entries.at(i);
-        text += below + QStringLiteral("[m%1]").arg(i)
+    for (int i = 0; i < layers.size(); ++i) {
+        const OverlayEntry e = overlayEntryFor(PlacedLayer(layers.at(i), 1), 1.0f, 1.0f, cache);
+        const QString source = QStringLiteral("[m%1]").arg(i);
+        text += straightforwardChain(e, kDurationUs) + source + QLatin1Char(';') + below + source
                 + overlayExpression(e.x, e.y, e.start, e.end, e.animation, e.speed, LayerEnd::Pass);
-        if (i != entries.size() - 1) {
-            below = QStringLiteral("[o%1]").arg(i);
+        below = QStringLiteral("[o%1]").arg(i);
+        if (i != layers.size() - 1)
             text += below + QLatin1Char(';');
-        }
     }
     return text;
 }
 
-// One MD5 line per output frame; empty when ffmpeg fails.
-QStringList frameDigests(const QString &graph)
+// One MD5 line per output frame after ffmpeg's own heading; empty when ffmpeg fails.
+QByteArray frameDigests(const QString &graph)
 {
     QByteArray output;
     const QStringList arguments{
@@ -88,13 +86,7 @@ QStringList frameDigests(const QString &graph)
         QStringLiteral("-i"),
         QStringLiteral("testsrc2=s=%1x%2:r=25:d=%3").arg(kWidth).arg(kHeight).arg(seconds(kDurationUs)),
         QStringLiteral("-vf"), graph, QStringLiteral("-f"), QStringLiteral("framemd5"), QStringLiteral("-")};
-    if (!TestMedia::run(QStringLiteral("ffmpeg"), arguments, &output))
-        return {};
-    QStringList lines;
-    for (const QByteArray &line : output.split('\n'))
-        if (!line.startsWith('#') && !line.trimmed().isEmpty())
-            lines << QString::fromLatin1(line);
-    return lines;
+    return TestMedia::run(QStringLiteral("ffmpeg"), arguments, &output) ? output : QByteArray();
 }
 
 }
@@ -156,14 +148,6 @@ private:
         info.Animation = animation;
         info.Loop = loop;
         return info;
-    }
-
-    QList<OverlayEntry> entriesOf(const QList<CLayerInfo> &layers) const
-    {
-        QList<OverlayEntry> entries;
-        for (const CLayerInfo &info : layers)
-            entries << overlayEntryFor(PlacedLayer(info, 1), 1.0f, 1.0f, m_dir.path());
-        return entries;
     }
 
     QString builderGraph(const QList<CLayerInfo> &layers, const QString &subtitle = QString()) const
@@ -270,12 +254,12 @@ private slots:
         QFETCH(bool, subtitled);
         const QString subtitle = subtitled ? m_subtitle : QString();
         const QString cheap = builderGraph(layers, subtitle);
-        QString reference = straightforwardGraph(entriesOf(layers));
+        QString reference = straightforwardGraph(layers, m_dir.path());
         if (subtitled)
             reference += QStringLiteral(",ass=") + quoteFilterGraphPath(subtitle);
-        const QStringList cheapFrames = frameDigests(cheap);
-        const QStringList referenceFrames = frameDigests(reference);
-        QCOMPARE(referenceFrames.size(), 75);
+        const QByteArray cheapFrames = frameDigests(cheap);
+        const QByteArray referenceFrames = frameDigests(reference);
+        QCOMPARE(referenceFrames.count("\n0,"), 75);
         if (cheapFrames != referenceFrames) {
             qWarning().noquote() << "builder:  " << cheap << "\nreference:" << reference;
             QCOMPARE(cheapFrames, referenceFrames);
