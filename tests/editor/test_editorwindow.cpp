@@ -1,5 +1,5 @@
+#include "mainwindowtest.h"
 #include "modalwatch.h"
-#include "app/mainwindow.h"
 #include "common/timeconv.h"
 #include "common/framegrab.h"
 #include "editor/canvashistory.h"
@@ -62,6 +62,14 @@ void deleteThroughMenu(EditorMainWindow *editor, LayerId layer)
     editor->findChild<QAction *>(QStringLiteral("actionDelete"))->trigger();
 }
 
+// What the X server shows of the canvas: the viewport's own window, read back from the screen.
+QImage shownCanvas(EditorMainWindow *editor)
+{
+    const QRect canvas(editor->view()->mapFromScene(QPointF(0, 0)), editor->scene()->canvasSize());
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(editor->view()->viewport()->winId()).toImage();
+    return shown.copy(canvas);
+}
+
 // Drags with the left button on the view from one scene point to another.
 void drag(QWatermarkView *view, QPointF from, QPointF to)
 {
@@ -79,7 +87,7 @@ void drag(QWatermarkView *view, QPointF from, QPointF to)
 }
 }
 
-class TestEditorWindow : public QObject
+class TestEditorWindow : public MainWindowTest
 {
     Q_OBJECT
 private slots:
@@ -95,10 +103,8 @@ private slots:
     void unreadableFileIsNamedAndKeepsLayers_data();
     void unreadableFileIsNamedAndKeepsLayers();
     void previewPausesAndConvertsWithLayers();
-    void canvasSurvivesPauseCloseAndReopen();
 
 private:
-    QAction *mainAction(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
     QAction *editorAction(const char *name) const { return m_editor->findChild<QAction *>(QLatin1String(name)); }
     LayeredManageWidget *panel() const { return m_editor->layerDock()->layers(); }
     // The task of the row the editor works on.
@@ -127,44 +133,33 @@ private:
 
     QTemporaryDir m_dir;
     QString m_output;
-    MainWindow *m_window = nullptr;
     EditorMainWindow *m_editor = nullptr;
 };
 
 void TestEditorWindow::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    ConfigFormat format;
-    format.load();
-    format.applyContainerDefaults(0);
-    format.format = QStringLiteral("mp4");
-    format.save();
+    storeMp4();
 }
 
 void TestEditorWindow::init()
 {
     static int folder = 0;
     m_output = m_dir.filePath(QStringLiteral("out %1, 'ü'").arg(++folder));
-    m_window = new MainWindow;
-    m_window->systemSettings().useHA = false;
-    m_window->systemSettings().coverage = false;
-    m_window->findChild<QLineEdit *>("lineEditOutput")->setText(m_output);
-    m_window->show();
+    openWindow(m_output);
 }
 
 void TestEditorWindow::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    closeWindow();
     m_editor = nullptr;
 }
 
 void TestEditorWindow::openEditor(const QString &source)
 {
     m_window->addFiles({source});
-    mainAction("actionWatermark")->trigger();
-    m_editor = m_window->editor();
-    QVERIFY(QTest::qWaitForWindowExposed(m_editor));
+    m_editor = MainWindowTest::openEditor();
+    QVERIFY(m_editor);
 }
 
 LayerId TestEditorWindow::addPicture(const QString &name, QColor colour)
@@ -186,7 +181,6 @@ void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
     QCOMPARE(document()->mediaDuration() / 1000, qint64(2000));
     QCOMPARE(m_editor->transport()->m_slider->maximum(), 2000);
     QVERIFY(!m_editor->transport()->m_slider->isEnabled());
-    QCOMPARE(m_editor->preview()->state(), LivePreview::Idle);
 
     // Turns and flips reach the row's task and the canvas.
     QCanvasItem *background = m_editor->scene()->background();
@@ -214,13 +208,13 @@ void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
     QVERIFY(background->info().flipVertical);
 
     // A row whose file is gone opens nothing.
-    delete m_window;
-    m_window = new MainWindow;
+    closeWindow();
+    openWindow();
     const QString gone = m_dir.filePath(QStringLiteral("gone.mp4"));
     QVERIFY(QFile::copy(clip, gone));
     m_window->addFiles({gone});
     QVERIFY(QFile::remove(gone));
-    mainAction("actionWatermark")->trigger();
+    action("actionWatermark")->trigger();
     QVERIFY(!m_window->editor()->isVisible());
 }
 
@@ -485,6 +479,16 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     QFile::remove(source);
     QVERIFY(QFile::copy(TestMedia::clip(3.0), source));
     openEditor(source);
+    // The canvas draws through OpenGL beside the preview engine's own OpenGL drawing; a paused
+    // preview must leave the canvas's pictures alone, through hiding, showing and reopening.
+    // The layers keep off the top-left corner, where the background alone shows.
+    QVERIFY(m_editor->view()->usesOpenGL());
+    const auto showsBackground = [this](const QImage &picture) {
+        const QRect corner(0, 0, 100, 150);
+        return differingShare(shownCanvas(m_editor).copy(corner), picture.copy(corner)) < 0.02;
+    };
+    const QImage first = m_editor->scene()->background()->picture();
+    QTRY_VERIFY(showsBackground(first));
 
     // A red picture over the blue bar, and a text lower down. A new layer lands in the
     // middle of the canvas, where the user sees it.
@@ -531,7 +535,13 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     m_editor->transport()->m_playButton->click();
     QCOMPARE(m_editor->preview()->state(), LivePreview::Paused);
     QVERIFY(m_editor->view()->isVisible());
-    QCOMPARE(m_editor->scene()->background()->info().image.size(), QSize(320, 240));
+    const QImage paused = m_editor->scene()->background()->picture();
+    QCOMPARE(paused.size(), QSize(320, 240));
+    QTRY_VERIFY(showsBackground(paused));
+    m_editor->hide();
+    m_editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_editor));
+    QTRY_VERIFY(showsBackground(paused));
 
     // The slider seeks while held and shows the canvas again when let go.
     m_editor->OnSliderPressed();
@@ -566,10 +576,7 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     QCOMPARE(m_editor->preview()->state(), LivePreview::Idle);
     QVERIFY(!m_editor->preview()->host() || !m_editor->preview()->host()->isVisible());
 
-    QSignalSpy done(&m_window->jobs(), &JobsManage::sigAllCompleted);
-    mainAction("actionRun")->trigger();
-    QVERIFY(done.wait(180000));
-    QTRY_VERIFY(!m_window->conversionList()->converting());
+    QVERIFY(runToTheEnd());
     const QString output = m_output + QStringLiteral("/movie, [1] 'ü'.mp4");
     QVERIFY2(QFile::exists(output), qPrintable(output));
     const QImage early = frameOf(output, 1.0);
@@ -585,54 +592,18 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     QFile::remove(second);
     QVERIFY(QFile::copy(TestMedia::clip(3.0), second));
     m_window->addFiles({second});
-    mainAction("actionWatermark")->trigger();
+    QCOMPARE(MainWindowTest::openEditor(), m_editor);
     QCOMPARE(m_editor->source(), second);
+    QTRY_VERIFY(showsBackground(first));
     whenFileDialogShows(project);
     editorAction("actionOpen")->trigger();
     QCOMPARE(document()->count(), 2);
     QCOMPARE(item(document()->idAt(0))->pos(), QPointF(185, 60));
     m_editor->close();
-    mainAction("actionRun")->trigger();
-    QVERIFY(done.wait(180000));
-    QTRY_VERIFY(!m_window->conversionList()->converting());
+    QVERIFY(runToTheEnd());
     const QImage again = frameOf(m_output + QStringLiteral("/second.mp4"), 2.5);
     QVERIFY(near(again.pixel(215, 80), Qt::red));
     QVERIFY(near(again.pixel(140, 60), Qt::blue));
-}
-
-namespace {
-// What the X server shows of the canvas: the viewport's own window, read back from the screen.
-QImage shownCanvas(EditorMainWindow *editor)
-{
-    const QRect canvas(editor->view()->mapFromScene(QPointF(0, 0)), editor->scene()->canvasSize());
-    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(editor->view()->viewport()->winId()).toImage();
-    return shown.copy(canvas);
-}
-}
-
-// The canvas draws through OpenGL beside the preview engine's own OpenGL drawing; a paused
-// preview must leave the canvas's pictures alone, through hiding, showing and reopening.
-void TestEditorWindow::canvasSurvivesPauseCloseAndReopen()
-{
-    openEditor(TestMedia::clip(3.0));
-    QVERIFY(m_editor->view()->usesOpenGL());
-    const QImage first = m_editor->scene()->background()->picture();
-    QTRY_VERIFY(differingShare(shownCanvas(m_editor), first) < 0.02);
-    m_editor->transport()->m_playButton->click();
-    QTRY_VERIFY_WITH_TIMEOUT(m_editor->transport()->m_slider->value() > 1000, 8000);
-    m_editor->transport()->m_playButton->click();
-    QCOMPARE(m_editor->preview()->state(), LivePreview::Paused);
-    const QImage paused = m_editor->scene()->background()->picture();
-    QTRY_VERIFY(differingShare(shownCanvas(m_editor), paused) < 0.02);
-
-    m_editor->hide();
-    m_editor->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_editor));
-    QTRY_VERIFY(differingShare(shownCanvas(m_editor), paused) < 0.02);
-    m_editor->close();
-    mainAction("actionWatermark")->trigger();
-    QVERIFY(QTest::qWaitForWindowExposed(m_editor));
-    QTRY_VERIFY(differingShare(shownCanvas(m_editor), first) < 0.02);
 }
 
 BRINDLE_TEST_MAIN(TestEditorWindow)
