@@ -425,66 +425,13 @@ private slots:
         QCOMPARE(record(first).y, 99);
     }
 
-    void lockedLayerStaysAsItIs()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(400, 300));
-        QVERIFY(layer);
-        setUp(layer, [](CLayerInfo &r) { r.locked = true; }, LayerField::Lock);
-        const QPoint body = toView(centreOf(layer));
-        drag(body, body + QPoint(60, 60));
-        QCOMPARE(layer->pos(), QPointF(400, 300));
-        layer->setSelected(true);
-        const QPoint resize = handleOnView(layer, ButtonItem::Resize);
-        drag(resize, resize + QPoint(50, 50));
-        QCOMPARE(layer->contentRect().width(), qreal(kPictureWidth));
-        const QPoint rotate = handleOnView(layer, ButtonItem::Rotate);
-        drag(rotate, rotate + QPoint(0, -80));
-        layer->applyPending();
-        QCOMPARE(layer->rotation(), 0.0);
-        QTest::keyClick(m_view.get(), Qt::Key_Left);
-        QCOMPARE(layer->pos(), QPointF(400, 300));
-        QCOMPARE(m_scene->undoStack()->count(), 1); // the add alone
-    }
-
-    void menuAndCloseHandlesAskFirst()
+    // The layer dialog applies its values as one step or, cancelled, leaves the layer alone;
+    // the menu and close handles ask first; a locked layer stays as it is.
+    void dialogHandlesAndLockActOnTheLayerOrLeaveIt()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
         QVERIFY(layer);
         const LayerId id = layer->layerId();
-        QSignalSpy menu(m_scene.get(), &QWatermarkScene::itemMenuHM);
-        click(handleOnView(layer, ButtonItem::Menu));
-        QTRY_COMPARE(menu.count(), 1);
-        QVERIFY(layer->isSelected());
-
-        QString question;
-        whenModalShows([&question](QWidget *box) {
-            question = static_cast<QMessageBox *>(box)->text();
-            QVERIFY(TestWidgets::clickButtonLabelled(box, QStringLiteral("Cancel")));
-        });
-        // The close handle's click reaches the scene after the mouse event has ended.
-        click(handleOnView(layer, ButtonItem::Close));
-        QTRY_COMPARE(question, QStringLiteral("Are you sure to delete the layer ?"));
-        QCOMPARE(m_document->count(), 1);
-        QCOMPARE(m_scene->layers().size(), 1);
-
-        whenModalShows([](QWidget *box) { QVERIFY(TestWidgets::clickButtonLabelled(box, QStringLiteral("Ok"))); });
-        m_scene->deleteSelected();
-        QCOMPARE(m_document->count(), 0);
-        QCOMPARE(m_scene->layers().size(), 0);
-
-        // Undo brings back the same layer, placed as it was.
-        m_scene->undoStack()->undo();
-        QCOMPARE(m_document->ids(), QList<LayerId>{id});
-        QVERIFY(m_scene->itemOf(id));
-        QCOMPARE(m_scene->itemOf(id)->pos(), QPointF(400, 300));
-        m_scene->undoStack()->redo();
-        QCOMPARE(m_scene->layers().size(), 0);
-    }
-
-    void layerDialogAppliesOrLeavesAlone()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(400, 300));
-        QVERIFY(layer);
         setUp(layer, [](CLayerInfo &r) { r.Width = 200; r.Height = 100; }, LayerField::Size);
         bool cancelled = false;
         whenModalShows([&cancelled](QWidget *dialog) {
@@ -525,6 +472,54 @@ private slots:
         QCOMPARE(layer->pos(), QPointF(400, 300));
         QCOMPARE(layer->rotation(), 0.0);
         QCOMPARE(record(layer).Transparent, 100);
+
+        QSignalSpy menu(m_scene.get(), &QWatermarkScene::itemMenuHM);
+        click(handleOnView(layer, ButtonItem::Menu));
+        QTRY_COMPARE(menu.count(), 1);
+        QVERIFY(layer->isSelected());
+
+        QString question;
+        whenModalShows([&question](QWidget *box) {
+            question = static_cast<QMessageBox *>(box)->text();
+            QVERIFY(TestWidgets::clickButtonLabelled(box, QStringLiteral("Cancel")));
+        });
+        // The close handle's click reaches the scene after the mouse event has ended.
+        click(handleOnView(layer, ButtonItem::Close));
+        QTRY_COMPARE(question, QStringLiteral("Are you sure to delete the layer ?"));
+        QCOMPARE(m_document->count(), 1);
+        QCOMPARE(m_scene->layers().size(), 1);
+
+        whenModalShows([](QWidget *box) { QVERIFY(TestWidgets::clickButtonLabelled(box, QStringLiteral("Ok"))); });
+        m_scene->deleteSelected();
+        QCOMPARE(m_document->count(), 0);
+        QCOMPARE(m_scene->layers().size(), 0);
+
+        // Undo brings back the same layer, placed as it was.
+        m_scene->undoStack()->undo();
+        QCOMPARE(m_document->ids(), QList<LayerId>{id});
+        QVERIFY(m_scene->itemOf(id));
+        QCOMPARE(m_scene->itemOf(id)->pos(), QPointF(400, 300));
+        m_scene->undoStack()->redo();
+        QCOMPARE(m_scene->layers().size(), 0);
+        m_scene->undoStack()->undo();
+        layer = m_scene->itemOf(id);
+
+        setUp(layer, [](CLayerInfo &r) { r.locked = true; }, LayerField::Lock);
+        const int steps = m_scene->undoStack()->count();
+        const QPoint body = toView(centreOf(layer));
+        drag(body, body + QPoint(60, 60));
+        QCOMPARE(layer->pos(), QPointF(400, 300));
+        layer->setSelected(true);
+        const QPoint resize = handleOnView(layer, ButtonItem::Resize);
+        drag(resize, resize + QPoint(50, 50));
+        QCOMPARE(layer->contentRect().width(), 200.0);
+        const QPoint rotate = handleOnView(layer, ButtonItem::Rotate);
+        drag(rotate, rotate + QPoint(0, -80));
+        layer->applyPending();
+        QCOMPARE(layer->rotation(), 0.0);
+        QTest::keyClick(m_view.get(), Qt::Key_Left);
+        QCOMPARE(layer->pos(), QPointF(400, 300));
+        QCOMPARE(m_scene->undoStack()->count(), steps);
     }
 
     // One row per kind of edit: the command changes its parts of the record and the canvas
@@ -535,13 +530,7 @@ private slots:
         QTest::addColumn<int>("fields");
         QTest::addColumn<RecordEdit>("edit");
         const int picture = CLayerInfo::Picture;
-        QTest::newRow("move") << picture << int(LayerField::Place)
-                              << RecordEdit([](CLayerInfo &r) { r.x += 30; r.y -= 7; });
-        QTest::newRow("resize") << picture << int(LayerField::Place | LayerField::Size)
-                                << RecordEdit([](CLayerInfo &r) { r.Width = 90; r.x = 5; });
-        QTest::newRow("rotate") << picture << int(LayerField::Angle)
-                                << RecordEdit([](CLayerInfo &r) { r.Angle = 45; });
-        // The panel's controls and times, each its own part.
+        // The panel's controls and times, each its own part; the dialog's box, turn and loop.
         QTest::newRow("panel values") << picture
                                       << int(LayerField::Opacity | LayerField::Speed | LayerField::Motion
                                              | LayerField::Fade | LayerField::Start | LayerField::End)
