@@ -183,10 +183,41 @@ private slots:
         m_document.reset();
     }
 
-    void handlesKeepTheirSizeAndAreHitWhereDrawn()
+    // The handles and the selection frame show on the selected layer alone; the handles keep
+    // their size and are hit where they are drawn.
+    void handlesAndFrameShowOnTheSelectedLayer()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
         QVERIFY(layer);
+        // Where the display offers OpenGL, the canvas draws through it.
+        if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+            QVERIFY(m_view->usesOpenGL());
+        // What the screen shows, whatever draws the viewport.
+        const auto frameShows = [&]() {
+            const QRect box = m_view->mapFromScene(layer->sceneBox()).boundingRect();
+            const QPoint origin = m_view->viewport()->mapToGlobal(QPoint(0, 0));
+            const QImage shot = QGuiApplication::primaryScreen()
+                                    ->grabWindow(0, origin.x(), origin.y(), m_view->viewport()->width(),
+                                                 m_view->viewport()->height())
+                                    .toImage();
+            // The frame: a white line under a dashed one in the frame blue, on the box's top edge.
+            for (int y = box.top() - 1; y <= box.top() + 1; ++y) {
+                int blue = 0;
+                int white = 0;
+                int total = 0;
+                for (int x = box.left() + 14; x < box.right() - 14; ++x, ++total) {
+                    const QColor c = shot.pixelColor(x, y);
+                    if (near(c.red(), 29, 30) && near(c.green(), 159, 30) && near(c.blue(), 228, 30))
+                        ++blue;
+                    else if (c == Qt::white)
+                        ++white;
+                }
+                if (blue > total / 3 && white > total / 8)
+                    return true;
+            }
+            return false;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(frameShows(), 20000);
         QCOMPARE(layer->handleCount(), 4);
         for (ButtonItem *h : layer->handles()) {
             QVERIFY(h->isVisible());
@@ -200,6 +231,7 @@ private slots:
         layer->setSelected(false);
         for (ButtonItem *h : layer->handles())
             QVERIFY(!h->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!frameShows(), 20000);
     }
 
     // A new layer lands in sight, the next beside it and above it, selected alone; a
@@ -328,45 +360,13 @@ private slots:
         QVERIFY(near(centreOf(layer).x(), centre.x(), 0.01) && near(centreOf(layer).y(), centre.y(), 0.01));
     }
 
-    // The resize handle shrinks a text's font by the smaller factor; the layer dialog sets
-    // its box freely.
-    void textIsResizedThroughItsFontOrItsDialog()
-    {
-        CWordArtInfo words;
-        words.Text = QStringLiteral("Brindle");
-        words.Font.setPixelSize(80);
-        QWatermarkBase *layer = m_scene->addText(words);
-        QVERIFY(layer);
-        m_view->centerOn(centreOf(layer));
-        const int width = record(layer).Width;
-        const QPoint from = handleOnView(layer, ButtonItem::Resize);
-        drag(from, from - QPoint(qRound(width / 2.0 * zoom()), 0));
-        QVERIFY2(near(record(layer).wordArt.Font.pixelSize(), 40, 2 / zoom() + 1),
-                 qPrintable(QString::number(record(layer).wordArt.Font.pixelSize())));
-        QCOMPARE(record(layer).image.size(), QSize(record(layer).Width, record(layer).Height));
-        QVERIFY(near(record(layer).Width, width / 2.0, width / 8.0));
-        m_scene->undoStack()->undo();
-        QCOMPARE(record(layer).wordArt.Font.pixelSize(), 80);
-        QCOMPARE(record(layer).Width, width);
-        QCOMPARE(record(layer).image.width(), width);
-
-        whenModalShows([](QWidget *dialog) {
-            QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("checkBoxKeepAspect"))->isChecked());
-            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWidth"))->setValue(333);
-            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxHeight"))->setValue(77);
-            QVERIFY(TestWidgets::clickButtonLabelled(dialog, QStringLiteral("Ok")));
-        });
-        m_scene->openLayerDialog();
-        QCOMPARE(record(layer).Width, 333);
-        QCOMPARE(record(layer).Height, 77);
-        QCOMPARE(layer->contentRect().size(), QSizeF(333, 77));
-    }
-
-    void doubleClickOnTextOpensTheTextDialog()
+    // A double-click opens the text dialog, whose words widen the layer; the resize handle
+    // shrinks a text's font by the smaller factor; the layer dialog sets its box freely.
+    void textIsEditedAndResizedThroughItsFontOrItsDialog()
     {
         CWordArtInfo words;
         words.Text = QStringLiteral("one");
-        words.Font.setPixelSize(60);
+        words.Font.setPixelSize(80);
         QWatermarkBase *layer = m_scene->addText(words);
         QVERIFY(layer);
         m_view->centerOn(centreOf(layer));
@@ -391,6 +391,30 @@ private slots:
         m_scene->undoStack()->undo();
         QCOMPARE(record(layer).wordArt.Text, QStringLiteral("one"));
         QCOMPARE(record(layer).Width, width);
+
+        const QPoint from = handleOnView(layer, ButtonItem::Resize);
+        // The double-click's press is still held by the view until a release comes.
+        mouse(QEvent::MouseButtonRelease, from, Qt::NoButton);
+        drag(from, from - QPoint(qRound(width / 2.0 * zoom()), 0));
+        QVERIFY2(near(record(layer).wordArt.Font.pixelSize(), 40, 2 / zoom() + 1),
+                 qPrintable(QString::number(record(layer).wordArt.Font.pixelSize())));
+        QCOMPARE(record(layer).image.size(), QSize(record(layer).Width, record(layer).Height));
+        QVERIFY(near(record(layer).Width, width / 2.0, width / 8.0));
+        m_scene->undoStack()->undo();
+        QCOMPARE(record(layer).wordArt.Font.pixelSize(), 80);
+        QCOMPARE(record(layer).Width, width);
+        QCOMPARE(record(layer).image.width(), width);
+
+        whenModalShows([](QWidget *dialog) {
+            QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("checkBoxKeepAspect"))->isChecked());
+            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWidth"))->setValue(333);
+            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxHeight"))->setValue(77);
+            QVERIFY(TestWidgets::clickButtonLabelled(dialog, QStringLiteral("Ok")));
+        });
+        m_scene->openLayerDialog();
+        QCOMPARE(record(layer).Width, 333);
+        QCOMPARE(record(layer).Height, 77);
+        QCOMPARE(layer->contentRect().size(), QSizeF(333, 77));
     }
 
     void arrowKeysNudgeEverySelectedLayer()
@@ -629,43 +653,6 @@ private slots:
         QApplication::sendEvent(m_view->viewport(), &plain);
         QCOMPARE(m_view->zoom(), 300.0);
         QVERIFY(m_view->mapToScene(m_view->viewport()->rect().center()).y() > centre.y());
-    }
-
-    void selectionFrameIsDrawnOnlyOnSelectedLayers()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(400, 300));
-        QVERIFY(layer);
-        // Where the display offers OpenGL, the canvas draws through it.
-        if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
-            QVERIFY(m_view->usesOpenGL());
-        // What the screen shows, whatever draws the viewport.
-        const auto frameShows = [&]() {
-            const QRect box = m_view->mapFromScene(layer->sceneBox()).boundingRect();
-            const QPoint origin = m_view->viewport()->mapToGlobal(QPoint(0, 0));
-            const QImage shot = QGuiApplication::primaryScreen()
-                                    ->grabWindow(0, origin.x(), origin.y(), m_view->viewport()->width(),
-                                                 m_view->viewport()->height())
-                                    .toImage();
-            // The frame: a white line under a dashed one in the frame blue, on the box's top edge.
-            for (int y = box.top() - 1; y <= box.top() + 1; ++y) {
-                int blue = 0;
-                int white = 0;
-                int total = 0;
-                for (int x = box.left() + 14; x < box.right() - 14; ++x, ++total) {
-                    const QColor c = shot.pixelColor(x, y);
-                    if (near(c.red(), 29, 30) && near(c.green(), 159, 30) && near(c.blue(), 228, 30))
-                        ++blue;
-                    else if (c == Qt::white)
-                        ++white;
-                }
-                if (blue > total / 3 && white > total / 8)
-                    return true;
-            }
-            return false;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(frameShows(), 20000);
-        layer->setSelected(false);
-        QTRY_VERIFY_WITH_TIMEOUT(!frameShows(), 20000);
     }
 };
 
