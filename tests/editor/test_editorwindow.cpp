@@ -98,7 +98,6 @@ private slots:
     void watermarkOpensTheEditorOnTheCurrentRow();
     void zoomArithmetic();
     void layerPanelFollowsLayersThroughSaveAndOpen();
-    void panelShowsTheDocumentThroughDialogAndUndo();
     void controlsActOnEverySelectedRow();
     void unreadableFileIsNamedAndKeepsLayers_data();
     void unreadableFileIsNamedAndKeepsLayers();
@@ -226,14 +225,64 @@ void TestEditorWindow::zoomArithmetic()
     QCOMPARE(EditorRules::hostSize(300, QSize(320, 240)), QSize(400, 300));
 }
 
-// A user's sequence on the layer panel: the rows follow layers added, deleted and restacked,
-// the layer menu opens from its handle, Ctrl+Z belongs to where the user works, and a saved
-// project opened again replaces the layers and keeps the row's picture.
+// A user's sequence on the layer panel. A drag on the canvas, values set in the panel and in
+// the layer dialog, then Ctrl+Z and Ctrl+Shift+Z on the canvas: each edit is one step that
+// takes back its own values and nothing else, and the panel shows the document all along.
+// Then the rows follow layers added, deleted and restacked, the layer menu opens from its
+// handle, Ctrl+Z belongs to where the user works, and a saved project opened again replaces
+// the layers and keeps the row's picture.
 void TestEditorWindow::layerPanelFollowsLayersThroughSaveAndOpen()
 {
     openEditor(TestMedia::clip(2.0));
     QTableWidget *table = panel()->table();
     const LayerId first = addPicture(QStringLiteral("a.png"), Qt::red);
+    const int x = record(first).x;
+    QWatermarkView *view = m_editor->view();
+    const auto shows = [&](int dx, int opacity, int startMs, int endMs, int speed) {
+        const CLayerInfo &r = record(first);
+        return r.x == x + dx && item(first)->pos().x() == x + dx && r.Transparent == opacity
+               && control<QSpinBox>("spinBoxOpacity")->value() == opacity && r.StartTime == startMs * 1000
+               && timeEdit(0, LayeredManageWidget::StartColumn)->time() == QTime(0, 0).addMSecs(startMs)
+               && r.EndTime == (endMs == 2000 ? 0 : endMs * 1000)
+               && timeEdit(0, LayeredManageWidget::EndColumn)->time() == QTime(0, 0).addMSecs(endMs)
+               && durationText(0) == TimeConv::toText((endMs - startMs) * 1000) && r.Speed == speed
+               && control<QSpinBox>("spinBoxSpeed")->value() == speed;
+    };
+    QVERIFY(shows(0, 100, 0, 2000, 50));
+    drag(view, item(first)->sceneBox().center(), item(first)->sceneBox().center() + QPointF(40, 20));
+    control<QSpinBox>("spinBoxOpacity")->setValue(40);
+    timeEdit(0, LayeredManageWidget::StartColumn)->setTime(QTime(0, 0, 1));
+    whenModalShows([](QWidget *dialog) {
+        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEditEnd"))->setTime(QTime(0, 0, 1, 500));
+        dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxSpeed"))->setValue(90);
+        qobject_cast<QDialog *>(dialog)->accept();
+    });
+    editorAction("actionOptions")->trigger();
+    QVERIFY(shows(40, 40, 1000, 1500, 90));
+
+    const auto key = [view](Qt::KeyboardModifiers modifiers) {
+        view->setFocus();
+        QTest::keyClick(view->viewport(), Qt::Key_Z, modifiers);
+    };
+    const Qt::KeyboardModifiers undo = Qt::ControlModifier;
+    const Qt::KeyboardModifiers redo = Qt::ControlModifier | Qt::ShiftModifier;
+    key(undo); // the dialog
+    QVERIFY(shows(40, 40, 1000, 2000, 50));
+    key(undo); // the start time
+    QVERIFY(shows(40, 40, 0, 2000, 50));
+    key(undo); // the opacity
+    QVERIFY(shows(40, 100, 0, 2000, 50));
+    key(undo); // the drag
+    QVERIFY(shows(0, 100, 0, 2000, 50));
+    // Redoing the drag brings back the place alone; the panel's values come with their own steps.
+    key(redo);
+    QVERIFY(shows(40, 100, 0, 2000, 50));
+    key(redo);
+    QVERIFY(shows(40, 40, 0, 2000, 50));
+    key(redo);
+    key(redo);
+    QVERIFY(shows(40, 40, 1000, 1500, 90));
+
     const LayerId second = addPicture(QStringLiteral("b.png"), Qt::green);
     const LayerId third = addPicture(QStringLiteral("c.png"), Qt::blue);
     QCOMPARE(table->rowCount(), 3);
@@ -330,61 +379,6 @@ void TestEditorWindow::layerPanelFollowsLayersThroughSaveAndOpen()
     QString error;
     QVERIFY(!m_editor->saveProject(m_dir.filePath(QStringLiteral("no such folder/x.qpj")), &error));
     QVERIFY(!error.isEmpty());
-}
-
-// A user's evening: a drag on the canvas, values set in the panel and in the layer dialog,
-// then Ctrl+Z and Ctrl+Shift+Z on the canvas. Each edit is one step that takes back its own
-// values and nothing else, and the panel shows the document all along.
-void TestEditorWindow::panelShowsTheDocumentThroughDialogAndUndo()
-{
-    openEditor(TestMedia::clip(2.0));
-    const LayerId id = addPicture(QStringLiteral("a.png"), Qt::red);
-    const int x = record(id).x;
-    QWatermarkView *view = m_editor->view();
-    const auto shows = [&](int dx, int opacity, int startMs, int endMs, int speed) {
-        const CLayerInfo &r = record(id);
-        return r.x == x + dx && item(id)->pos().x() == x + dx && r.Transparent == opacity
-               && control<QSpinBox>("spinBoxOpacity")->value() == opacity && r.StartTime == startMs * 1000
-               && timeEdit(0, LayeredManageWidget::StartColumn)->time() == QTime(0, 0).addMSecs(startMs)
-               && r.EndTime == (endMs == 2000 ? 0 : endMs * 1000)
-               && timeEdit(0, LayeredManageWidget::EndColumn)->time() == QTime(0, 0).addMSecs(endMs)
-               && durationText(0) == TimeConv::toText((endMs - startMs) * 1000) && r.Speed == speed
-               && control<QSpinBox>("spinBoxSpeed")->value() == speed;
-    };
-    QVERIFY(shows(0, 100, 0, 2000, 50));
-    drag(view, item(id)->sceneBox().center(), item(id)->sceneBox().center() + QPointF(40, 20));
-    control<QSpinBox>("spinBoxOpacity")->setValue(40);
-    timeEdit(0, LayeredManageWidget::StartColumn)->setTime(QTime(0, 0, 1));
-    whenModalShows([](QWidget *dialog) {
-        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEditEnd"))->setTime(QTime(0, 0, 1, 500));
-        dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxSpeed"))->setValue(90);
-        qobject_cast<QDialog *>(dialog)->accept();
-    });
-    editorAction("actionOptions")->trigger();
-    QVERIFY(shows(40, 40, 1000, 1500, 90));
-
-    const auto key = [view](Qt::KeyboardModifiers modifiers) {
-        view->setFocus();
-        QTest::keyClick(view->viewport(), Qt::Key_Z, modifiers);
-    };
-    const Qt::KeyboardModifiers undo = Qt::ControlModifier;
-    const Qt::KeyboardModifiers redo = Qt::ControlModifier | Qt::ShiftModifier;
-    key(undo); // the dialog
-    QVERIFY(shows(40, 40, 1000, 2000, 50));
-    key(undo); // the start time
-    QVERIFY(shows(40, 40, 0, 2000, 50));
-    key(undo); // the opacity
-    QVERIFY(shows(40, 100, 0, 2000, 50));
-    key(undo); // the drag
-    QVERIFY(shows(0, 100, 0, 2000, 50));
-    // Redoing the drag brings back the place alone; the panel's values come with their own steps.
-    key(redo);
-    QVERIFY(shows(40, 100, 0, 2000, 50));
-    key(redo);
-    QVERIFY(shows(40, 40, 0, 2000, 50));
-    key(redo);
-    key(redo);
-    QVERIFY(shows(40, 40, 1000, 1500, 90));
 }
 
 void TestEditorWindow::controlsActOnEverySelectedRow()
