@@ -50,15 +50,12 @@ private:
     }
 
     // The graph of the layers over the whole picture, drawn on a canvas of the given size.
-    QString graphFor(const QList<PlacedLayer *> &layers, QSize canvas = QSize(kWidth, kHeight)) const
+    QString graphFor(const QList<const LayerSource *> &layers, QSize canvas = QSize(kWidth, kHeight)) const
     {
-        QList<const LayerSource *> sources;
-        for (const PlacedLayer *layer : layers)
-            sources.append(layer);
         ConvertTask task;
         task.width = kWidth;
         task.height = kHeight;
-        return buildFilterGraph(task, sources, OverlayCanvas{canvas, 2000000}, m_dir.path(), SubtitleWriters());
+        return buildFilterGraph(task, layers, OverlayCanvas{canvas, 2000000}, m_dir.path(), SubtitleWriters());
     }
 
 private slots:
