@@ -55,7 +55,6 @@ private:
     CropWnd *open(const QImage &image, const ST_CROP_THICK &crop = ST_CROP_THICK());
     // Presses at one point of the preview, moves to another and releases there.
     void drag(const QPointF &from, const QPointF &to);
-    void moveTo(const QPointF &to);
     QPoint inWindow(const QPointF &point) const;
 
     CropDialog *m_dialog = nullptr;
@@ -90,15 +89,10 @@ QPoint TestCropDialog::inWindow(const QPointF &point) const
     return m_preview->mapTo(m_dialog, point.toPoint());
 }
 
-void TestCropDialog::moveTo(const QPointF &to)
-{
-    QTest::mouseMove(m_dialog->windowHandle(), inWindow(to));
-}
-
 void TestCropDialog::drag(const QPointF &from, const QPointF &to)
 {
     QTest::mousePress(m_dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow(from));
-    moveTo(to);
+    QTest::mouseMove(m_dialog->windowHandle(), inWindow(to));
     QTest::mouseRelease(m_dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow(to));
 }
 
@@ -222,25 +216,20 @@ void TestCropDialog::cornerHandlesShowWhole()
     const QImage shown = preview->grab().toImage();
     const QRectF frame = preview->frame();
     // The outer half of each handle's ring, beyond the frame's corner, is drawn in the handle's blue.
-    const struct
-    {
-        QPointF corner;
-        int dx;
-        int dy;
-    } corners[] = {{frame.topLeft(), -1, -1}, {frame.topRight(), 1, -1}, {frame.bottomRight(), 1, 1},
-                   {frame.bottomLeft(), -1, 1}};
     const auto blueAt = [&shown](const QPoint &point) {
         const QColor colour = shown.rect().contains(point) ? shown.pixelColor(point) : QColor();
         return colour.isValid() && colour.blue() > 150 && colour.red() < 120;
     };
-    for (const auto &c : corners) {
+    for (const QPointF corner : {frame.topLeft(), frame.topRight(), frame.bottomRight(), frame.bottomLeft()}) {
         // Outwards from the corner both across and along the frame's edge.
+        const int dx = corner.x() < frame.center().x() ? -1 : 1;
+        const int dy = corner.y() < frame.center().y() ? -1 : 1;
         int across = 0;
         int along = 0;
         for (int i = 7; i <= 9; ++i) {
             for (int j = -2; j <= 2; ++j) {
-                across += blueAt(QPoint(int(c.corner.x()) + c.dx * i, int(c.corner.y()) + j)) ? 1 : 0;
-                along += blueAt(QPoint(int(c.corner.x()) + j, int(c.corner.y()) + c.dy * i)) ? 1 : 0;
+                across += blueAt(QPoint(int(corner.x()) + dx * i, int(corner.y()) + j)) ? 1 : 0;
+                along += blueAt(QPoint(int(corner.x()) + j, int(corner.y()) + dy * i)) ? 1 : 0;
             }
         }
         QVERIFY2(across >= 2 && along >= 2, qPrintable(QStringLiteral("%1 and %2 blue").arg(across).arg(along)));
