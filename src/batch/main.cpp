@@ -42,9 +42,8 @@ std::optional<ProjectData> readProjectOf(int argc, char *argv[])
 // display). Any other batch runs in a core application, which starts in far less time.
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[], const std::optional<ProjectData> &project)
 {
-    const bool drawsText = project && std::any_of(project->layers.cbegin(), project->layers.cend(), [](const CLayerInfo &layer) {
-        return layer.Type == CLayerInfo::Text;
-    });
+    const auto isText = [](const CLayerInfo &layer) { return layer.Type == CLayerInfo::Text; };
+    const bool drawsText = project && std::any_of(project->layers.cbegin(), project->layers.cend(), isText);
     if (!drawsText)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
