@@ -235,7 +235,8 @@ int main(int argc, char *argv[])
     const QStringList floorRunArguments = QStringList{shortClip} + writingInto(clipCommands.first(), loopOutput);
     for (int round = 0; round < clipRounds; ++round) {
         if (!clipLoop.add(timed(QStringLiteral("sh"), {clipScript})) || !clipBatch.add(runBatch(shortClip))
-            || !floorRun.add(timed(floorProgram(), floorRunArguments)) || !dryRun.add(timed(batchProgram(), dryRunArguments))
+            || !floorRun.add(timed(floorProgram(), floorRunArguments))
+            || !dryRun.add(timed(batchProgram(), dryRunArguments))
             || !floorProbe.add(timed(floorProgram(), {shortClip})))
             return 1;
     }
