@@ -1,4 +1,3 @@
-#include "app/mainwindow.h"
 #include "modalwatch.h"
 #include "settings/configformat.h"
 #include "settings/formatpresets.h"
@@ -55,7 +54,6 @@ private slots:
 
     void everyFieldSurvivesPresetsAndAccept();
     void savingAsksBeforeReplacingAndRefusesWhatIsUnsafe();
-    void configButtonOpensTheDialogForTheContainer();
 
 private:
     template<typename T>
@@ -258,28 +256,6 @@ void TestFormatDialog::savingAsksBeforeReplacingAndRefusesWhatIsUnsafe()
     }
     QCOMPARE(shownFields(), shown);
     QCOMPARE(containerChosen.count(), 0);
-}
-
-void TestFormatDialog::configButtonOpensTheDialogForTheContainer()
-{
-    MainWindow window;
-    window.show();
-    window.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(7);
-    int tabs = 0;
-    ModalWatch answer({[&tabs](QWidget *modal) {
-        auto *dialog = qobject_cast<QFormatDialog *>(modal);
-        QVERIFY(dialog);
-        tabs = dialog->findChild<QTabWidget *>()->count();
-        dialog->findChild<QComboBox *>("comboBoxABitRate")->setCurrentText(QStringLiteral("256 kbps"));
-        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    }});
-    QTest::mouseClick(window.findChild<QToolButton *>("toolButtonFormatOption"), Qt::LeftButton);
-    QVERIFY(answer.waitAnswered());
-    QCOMPARE(tabs, 2);
-    ConfigFormat stored;
-    stored.load();
-    QCOMPARE(stored.format, QStringLiteral("mp3"));
-    QCOMPARE(stored.aBitRate, QStringLiteral("256 kbps"));
 }
 
 BRINDLE_TEST_MAIN(TestFormatDialog)
