@@ -57,7 +57,6 @@ private slots:
     void editorAndListShowTheSameRow();
     void subtitleEditsStayWithTheirRow();
     void previewShowsTheCurrentRowsFirstPicture();
-    void playerIsLentToOneWindowAtATime();
 
 private:
     ConvertTask task(quint64 id) const { return rows()->task(id); }
@@ -254,6 +253,8 @@ void TestConversionList::deletingRowsAboveKeepsEveryWindowOnItsFile()
     QCOMPARE(rows()->state(ids[3]), RowState::Ready);
 }
 
+// The editor and the list show one row: what the editor changes shows in the list and its
+// tabs, and the two windows share one player engine.
 void TestConversionList::editorAndListShowTheSameRow()
 {
     const quint64 id = m_window->addFiles({m_clip}).first();
@@ -292,6 +293,33 @@ void TestConversionList::editorAndListShowTheSameRow()
     }
     editor->scene()->undoStack()->undo();
     QVERIFY(cell(other, Model::NameColumn, Qt::DecorationRole).isNull());
+
+    // One player engine, lent to one window at a time: taking it stops the other window's
+    // playback, whose transport then shows stopped, and no window's buttons reach the other's.
+    auto *player = find<QPlayerWidget>("widgetPlayer");
+    auto *slider = player->findChild<Slider *>();
+    auto *time = player->findChild<QTimeEdit *>();
+    Slider *editorSlider = editor->transport()->m_slider;
+    player->OnPlayPause();
+    QTRY_VERIFY(slider->value() > 0);
+
+    editor->transport()->m_playButton->click();
+    QCOMPARE(editor->preview()->state(), LivePreview::Playing);
+    QVERIFY(!player->isPlaying() && !slider->isEnabled());
+    const QTime held = time->time();
+    QTRY_VERIFY(editorSlider->value() > 500);
+    QCOMPARE(time->time(), held);
+
+    // The main window's Stop leaves the editor playing; its Play takes the engine back.
+    player->OnStop();
+    const int at = editorSlider->value();
+    QTRY_VERIFY(editorSlider->value() > at + 300);
+    player->OnPlayPause();
+    QVERIFY(player->isPlaying());
+    QCOMPARE(editor->preview()->state(), LivePreview::Idle);
+    QVERIFY(!editorSlider->isEnabled() && editor->view()->isVisible());
+    editor->transport()->m_stopButton->click();
+    QVERIFY(player->isPlaying() && !player->isPaused());
 }
 
 // A row's subtitle lines are one session that the Subtitle tab and the editor's panel both
@@ -382,38 +410,6 @@ void TestConversionList::previewShowsTheCurrentRowsFirstPicture()
     QVERIFY2(centre().red() > 200 && centre().blue() < 60, qPrintable(centre().name()));
     list()->selectRow(1);
     QVERIFY2(centre().blue() > 200 && centre().red() < 60, qPrintable(centre().name()));
-}
-
-// One player engine, lent to one window at a time: taking it stops the other window's
-// playback, whose transport then shows stopped, and no window's buttons reach the other's.
-void TestConversionList::playerIsLentToOneWindowAtATime()
-{
-    m_window->addFiles({m_clip});
-    EditorMainWindow *editor = openEditor();
-    auto *player = find<QPlayerWidget>("widgetPlayer");
-    auto *slider = player->findChild<Slider *>();
-    auto *time = player->findChild<QTimeEdit *>();
-    Slider *editorSlider = editor->transport()->m_slider;
-    player->OnPlayPause();
-    QTRY_VERIFY(slider->value() > 0);
-
-    editor->transport()->m_playButton->click();
-    QCOMPARE(editor->preview()->state(), LivePreview::Playing);
-    QVERIFY(!player->isPlaying() && !slider->isEnabled());
-    const QTime held = time->time();
-    QTRY_VERIFY(editorSlider->value() > 500);
-    QCOMPARE(time->time(), held);
-
-    // The main window's Stop leaves the editor playing; its Play takes the engine back.
-    player->OnStop();
-    const int at = editorSlider->value();
-    QTRY_VERIFY(editorSlider->value() > at + 300);
-    player->OnPlayPause();
-    QVERIFY(player->isPlaying());
-    QCOMPARE(editor->preview()->state(), LivePreview::Idle);
-    QVERIFY(!editorSlider->isEnabled() && editor->view()->isVisible());
-    editor->transport()->m_stopButton->click();
-    QVERIFY(player->isPlaying() && !player->isPaused());
 }
 
 BRINDLE_TEST_MAIN(TestConversionList)
