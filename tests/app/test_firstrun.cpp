@@ -79,18 +79,19 @@ void TestFirstRun::toolTipsAndDisabledControlsAreReadable()
 
 void TestFirstRun::languagesAreNamedInTheirOwnTongue()
 {
-    // Even in another language, everyone finds their own again.
+    // Even in another language, everyone finds their own again: the names do not change.
+    ConfigSystem settings;
+    const auto names = [&settings] {
+        MainOptionsDialog dialog;
+        dialog.setSettings(&settings);
+        return TestWidgets::itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage")));
+    };
+    const QStringList own = names();
     QTranslator russian;
     QVERIFY(Startup::installTranslation(russian, 7));
-    ConfigSystem settings;
-    MainOptionsDialog dialog;
-    dialog.setSettings(&settings);
-    const QStringList names = TestWidgets::itemsOf(dialog.findChild<QComboBox *>(QStringLiteral("comboBoxLanguage")));
+    QVERIFY(own.contains(QStringLiteral("Русский")) && own.size() == 9);
+    QCOMPARE(names(), own);
     QCoreApplication::removeTranslator(&russian);
-    QCOMPARE(names, QStringList({QStringLiteral("简体中文"), QStringLiteral("English"), QStringLiteral("Français"),
-                                 QStringLiteral("Deutsch"), QStringLiteral("Italiano"), QStringLiteral("日本語"),
-                                 QStringLiteral("Português (Brasil)"), QStringLiteral("Русский"),
-                                 QStringLiteral("Español")}));
 }
 
 // One window through the first minutes: files from a file manager, a long output folder, the
