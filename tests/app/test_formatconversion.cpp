@@ -1,9 +1,6 @@
 #include "app/qformatdialog.h"
-#include "jobs/conversionplan.h"
-#include "layers/overlaygraphs.h"
-#include "layers/watermarkdocument.h"
+#include "mainwindowtest.h"
 #include "settings/configformat.h"
-#include "settings/configsystem.h"
 #include "testmedia.h"
 #include "testprofile.h"
 #include "testwidgets.h"
@@ -22,68 +19,35 @@ QString leading(const QString &choice)
 }
 }
 
-// Every codec pair the format dialog offers, stored by the dialog, planned for the run and
-// converted by the engine: the output holds what the dialog showed.
-class TestFormatConversion : public QObject
+// Every codec pair the format dialog offers, stored by the dialog and converted by the
+// window's run: the output holds what the dialog showed.
+class TestFormatConversion : public MainWindowTest
 {
     Q_OBJECT
 private slots:
     void everyOfferedCodecPairConverts();
-
-private:
-    // Converts the source with the stored format through the run's planner and the engine.
-    QString convert(const QString &name, const HardwareChoice &hardware);
-
-    QTemporaryDir m_dir;
-    QString m_source;
+    void cleanup() { closeWindow(); }
 };
-
-QString TestFormatConversion::convert(const QString &name, const HardwareChoice &hardware)
-{
-    ConfigFormat format;
-    format.load();
-    RunSettings settings;
-    settings.container = format.format;
-    settings.outPath = m_dir.filePath(name);
-    settings.coverage = true;
-    settings.hardware = hardware;
-    QDir().mkpath(settings.outPath);
-    ConvertTask task;
-    task.sourcePath = m_source;
-    const MediaProbe media = probeMedia(m_source);
-    task.width = media.width;
-    task.height = media.height;
-    task.end = media.duration;
-    const WatermarkDocument noLayers;
-    const QString graph = OverlayGraphs(&noLayers, m_dir.filePath(QStringLiteral("cache"))).forRun(0, task);
-    const ConversionPlan planned = ConversionPlanner::plan(task, format, settings, media, graph);
-    if (planned.jobs.size() != 1)
-        return QString();
-    const PlannedJob &job = planned.jobs.first();
-    const bool ran = TestMedia::run(QCoreApplication::applicationDirPath() + QStringLiteral("/TesselEngine"),
-                                    job.arguments);
-    if (!ran)
-        qWarning().noquote() << job.arguments.join(QLatin1Char(' '));
-    return ran ? job.outputPath : QString();
-}
 
 void TestFormatConversion::everyOfferedCodecPairConverts()
 {
-    m_source = TestMedia::make(QStringLiteral("format-source.mp4"),
-                               {"-f", "lavfi", "-i", "testsrc=s=160x120:r=25:d=0.5", "-f", "lavfi", "-i",
-                                "sine=f=440:d=0.5:sample_rate=44100", "-ac", "2", "-c:v", "libx264", "-c:a", "aac",
-                                "-shortest"});
-    QVERIFY(!m_source.isEmpty() && QDir().mkpath(m_dir.filePath(QStringLiteral("cache"))));
-    // What a first start on this machine chose: hardware use on, and what the check found.
-    const HardwareChoice firstRun = HardwareChoice::from(ConfigSystem());
-    QVERIFY(firstRun.useHA);
+    QTemporaryDir dir;
+    const QString source = TestMedia::make(QStringLiteral("format-source.mp4"),
+                                           {"-f", "lavfi", "-i", "testsrc=s=160x120:r=25:d=0.5", "-f", "lavfi", "-i",
+                                            "sine=f=440:d=0.5:sample_rate=44100", "-ac", "2", "-c:v", "libx264",
+                                            "-c:a", "aac", "-shortest"});
+    QVERIFY(!source.isEmpty());
+    openWindow();
+    // Hardware use on, as a first start chooses it, with what the check found on this machine.
+    m_window->systemSettings().useHA = true;
+    const quint64 id = m_window->addFiles({source}).first();
     // Sizes and rates differ from the source's and change from one pair to the next.
     const QStringList sizes = {"176x144 QCIF", "128x96 SQCIF", "320x240 VGA", "352x288 CIF"};
     int pairs = 0;
     for (int container = 0; container < ConfigFormat::kContainerCount; ++container) {
-        ConfigFormat::chooseContainer(container);
+        find<QComboBox>("comboBoxFormat")->setCurrentIndex(container);
         QFormatDialog dialog;
-        dialog.setHardwareChoice(firstRun);
+        dialog.setHardwareChoice(HardwareChoice::from(m_window->systemSettings()));
         dialog.fillLists(container);
         dialog.loadStored();
         const auto combo = [&dialog](const char *name) { return dialog.findChild<QComboBox *>(QLatin1String(name)); };
@@ -112,9 +76,13 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
 
                 ConfigFormat stored;
                 stored.load();
-                QCOMPARE(stored.format, ConfigFormat::containerName(container));
-                const QString output = convert(QStringLiteral("pair%1").arg(pairs++), firstRun);
-                QVERIFY2(output.endsWith(QLatin1Char('.') + stored.format), qPrintable(pair));
+                const QString folder = dir.filePath(QStringLiteral("pair%1").arg(pairs++));
+                find<QLineEdit>("lineEditOutput")->setText(folder);
+                rows()->setState(id, RowState::Ready);
+                QVERIFY2(runToTheEnd() && rows()->state(id) == RowState::Completed, qPrintable(pair + rows()->log(id)));
+                const QString output = folder + QStringLiteral("/format-source.") + stored.format;
+                QVERIFY2(stored.format == ConfigFormat::containerName(container) && QFile::exists(output),
+                         qPrintable(output));
                 const TestMedia::Streams streams = TestMedia::probeStreams(output);
                 const auto video = [&streams](const char *key) { return streams.video.value(QLatin1String(key)); };
                 const auto audio = [&streams](const char *key) { return streams.audio.value(QLatin1String(key)); };
@@ -127,8 +95,8 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
                     QCOMPARE(QStringLiteral("%1x%2").arg(video("width").toInt()).arg(video("height").toInt()),
                              leading(stored.vSize));
                     const QStringList rate = video("avg_frame_rate").toString().split(QLatin1Char('/'));
-                    QVERIFY2(qAbs(rate.value(0).toDouble() / rate.value(1).toDouble() - leading(stored.vFrameRate).toDouble())
-                                 < 0.01,
+                    const double fps = rate.value(0).toDouble() / rate.value(1).toDouble();
+                    QVERIFY2(qAbs(fps - leading(stored.vFrameRate).toDouble()) < 0.01,
                              qPrintable(pair + QStringLiteral(" at ") + stored.vFrameRate));
                 }
                 QVERIFY2(audio("codec_name").toString() == audioCodec, qPrintable(pair));
