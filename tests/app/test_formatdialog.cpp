@@ -53,7 +53,6 @@ private slots:
     void cleanup();
 
     void everyFieldSurvivesPresetsAndAccept();
-    void savingAsksBeforeReplacingAndRefusesWhatIsUnsafe();
 
 private:
     template<typename T>
@@ -115,7 +114,8 @@ QStringList TestFormatDialog::shownFields() const
     return fieldsOf(format);
 }
 
-// Every control survives a preset's save and read, and the OK that stores the record.
+// Every control survives a preset's save and read, and the OK that stores the record; a
+// preset is replaced, refused, deleted and read broken only where the user sees it.
 void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
 {
     QVERIFY(QDir(m_folder).exists());
@@ -177,6 +177,45 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     QCOMPARE(fieldsOf(reshown), saved);
     QCOMPARE(again.findChild<QListWidget *>("listWidget")->count(), 1);
 
+    // Saving under a taken name asks before replacing the preset.
+    m_dialog->show();
+    const QString name = list->item(0)->text();
+    child<QSpinBox>("spinBoxVolume")->setValue(120);
+    {
+        ModalWatch answers({ModalWatch::typeName(name), ModalWatch::press(QMessageBox::No)});
+        click("BtnSchemeSave");
+        QVERIFY(answers.messages().value(1).contains(name));
+    }
+    onDisk.load();
+    QCOMPARE(onDisk.aVolume, 250);
+    {
+        ModalWatch answers({ModalWatch::typeName(name), ModalWatch::press(QMessageBox::Yes)});
+        click("BtnSchemeSave");
+    }
+    onDisk.load();
+    QCOMPARE(onDisk.aVolume, 120);
+    QCOMPARE(list->count(), 1);
+
+    // Each refused name and malformed file is in the presets' own suite; here the dialog says
+    // so, writes nothing and keeps every control as it was. Cancelling the name writes nothing.
+    {
+        ModalWatch answers({ModalWatch::cancelInput()});
+        click("BtnSchemeSave");
+    }
+    {
+        ModalWatch answers({ModalWatch::typeName(QStringLiteral("../escape")), ModalWatch::press(QMessageBox::Ok)});
+        click("BtnSchemeSave");
+        QVERIFY(!answers.messages().value(1).isEmpty());
+    }
+    QVERIFY(!QFile::exists(m_folder + QStringLiteral("/../escape.ini")));
+    QCOMPARE(FormatPresets::names(m_folder), QStringList{name});
+    QFile goodFile(path);
+    QVERIFY(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray goodText = goodFile.readAll();
+    const QByteArray text = QByteArray(goodText).replace("AVolume=120", "AVolume=900");
+    QVERIFY(text != goodText);
+    QVERIFY(!TestFiles::write(m_folder + QStringLiteral("/Bad.ini"), text).isEmpty());
+
     // Deleting asks, and removes the file and the entry.
     {
         ModalWatch answers({ModalWatch::press(QMessageBox::Cancel)});
@@ -190,65 +229,16 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     }
     QVERIFY(!QFile::exists(path));
     QCOMPARE(list->count(), 0);
-}
 
-// Each refused name and malformed file is in the presets' own suite; here the dialog says
-// so, writes nothing and keeps every control as it was.
-void TestFormatDialog::savingAsksBeforeReplacingAndRefusesWhatIsUnsafe()
-{
-    {
-        ModalWatch answers({ModalWatch::typeName(QStringLiteral("Web"))});
-        click("BtnSchemeSave");
-    }
-    const QString path = m_folder + QStringLiteral("/Web.ini");
-    ConfigFormat preset;
-    preset.settingsFile = path;
-    preset.load();
-    QCOMPARE(preset.aCodec, QStringLiteral("aac"));
-
-    QVERIFY(TestWidgets::select(combo("comboBoxACodec"), QStringLiteral("mp3")));
-    {
-        ModalWatch answers({ModalWatch::typeName(QStringLiteral("Web")), ModalWatch::press(QMessageBox::No)});
-        click("BtnSchemeSave");
-        QVERIFY(answers.messages().value(1).contains(QStringLiteral("Web")));
-    }
-    preset.load();
-    QCOMPARE(preset.aCodec, QStringLiteral("aac"));
-    {
-        ModalWatch answers({ModalWatch::typeName(QStringLiteral("Web")), ModalWatch::press(QMessageBox::Yes)});
-        click("BtnSchemeSave");
-    }
-    preset.load();
-    QCOMPARE(preset.aCodec, QStringLiteral("mp3"));
-    QCOMPARE(child<QListWidget>("listWidget")->count(), 1);
-
-    // Cancelling the name writes nothing.
-    {
-        ModalWatch answers({ModalWatch::cancelInput()});
-        click("BtnSchemeSave");
-    }
-    {
-        ModalWatch answers({ModalWatch::typeName(QStringLiteral("../escape")), ModalWatch::press(QMessageBox::Ok)});
-        click("BtnSchemeSave");
-        QVERIFY(!answers.messages().value(1).isEmpty());
-    }
-    QVERIFY(!QFile::exists(m_folder + QStringLiteral("/../escape.ini")));
-    QCOMPARE(FormatPresets::names(m_folder), QStringList{QStringLiteral("Web")});
-
-    QFile goodFile(path);
-    QVERIFY(goodFile.open(QIODevice::ReadOnly));
-    const QByteArray goodText = goodFile.readAll();
-    const QByteArray text = QByteArray(goodText).replace("AVolume=100", "AVolume=900");
-    QVERIFY(text != goodText);
-    QVERIFY(!TestFiles::write(m_folder + QStringLiteral("/Bad.ini"), text).isEmpty());
     // The controls are set apart from the good preset, so a partial read would show.
-    setUnusualValues();
+    QFile::remove(stored.settingsFile);
+    m_dialog->fillLists(0);
+    m_dialog->loadStored();
     const QStringList shown = shownFields();
-    QSignalSpy containerChosen(m_dialog, &QFormatDialog::sigContainerChosen);
-    auto *list = child<QListWidget>("listWidget");
-    list->clear();
+    QVERIFY(shown != saved);
     list->addItem(QStringLiteral("Bad"));
     list->setCurrentRow(0);
+    containerChosen.clear();
     {
         ModalWatch answers({ModalWatch::press(QMessageBox::Ok)});
         click("BtnSchemeRead");
