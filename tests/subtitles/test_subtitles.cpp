@@ -45,14 +45,13 @@ private slots:
 
     void srtShapes_data();
     void srtShapes();
-    void srtLegacyEncodings_data();
-    void srtLegacyEncodings();
+    void encodings_data();
+    void encodings();
     void encodingSurvivesLongFiles();
     void srtThroughFileTheCallerOpened();
 
     void assStylesHeaderAndEvents();
     void ssaLegacyStyles();
-    void assLegacyEncodingAndUnicodeMarks();
     void unreadableFilesLeaveTheDocument();
 
     void timeTexts();
@@ -131,40 +130,72 @@ void TestSubtitles::srtShapes()
     QCOMPARE(document.PlayResX, 640);
 }
 
-void TestSubtitles::srtLegacyEncodings_data()
+void TestSubtitles::encodings_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("mark"); // a byte-order mark before the text
     QTest::addColumn<QByteArray>("codec");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("Windows-1252") << QByteArray("windows-1252")
-                                  << QStringList{QStringLiteral("Où est passée la boîte à café ?"),
-                                                 QStringLiteral("Je l'ai laissée près de la fenêtre, déjà."),
-                                                 QStringLiteral("« Très bien », répondit le garçon."),
-                                                 QStringLiteral("Ça coûte 20 € — c'est cher."),
-                                                 QStringLiteral("Noël approche et l'hôtel est complet.")};
-    QTest::newRow("GBK") << QByteArray("GBK")
-                         << QStringList{QStringLiteral("你好，我们明天早上去公园散步吧。"),
-                                        QStringLiteral("今天的天气非常好，阳光明媚。"),
-                                        QStringLiteral("这部电影的字幕是中文的。"),
-                                        QStringLiteral("请把窗户关上，外面有点冷。"),
-                                        QStringLiteral("我们一起去吃晚饭，好不好？")};
+    const QStringList french{QStringLiteral("Où est passée la boîte à café ?"),
+                             QStringLiteral("Je l'ai laissée près de la fenêtre, déjà."),
+                             QStringLiteral("« Très bien », répondit le garçon."),
+                             QStringLiteral("Ça coûte 20 € — c'est cher."),
+                             QStringLiteral("Noël approche et l'hôtel est complet.")};
+    const QStringList chinese{QStringLiteral("你好，我们明天早上去公园散步吧。"),
+                              QStringLiteral("今天的天气非常好，阳光明媚。"),
+                              QStringLiteral("这部电影的字幕是中文的。"),
+                              QStringLiteral("请把窗户关上，外面有点冷。"),
+                              QStringLiteral("我们一起去吃晚饭，好不好？")};
+    QTest::newRow("SRT, Windows-1252") << "legacy.srt" << QByteArray() << QByteArray("windows-1252") << french;
+    QTest::newRow("SRT, GBK") << "legacy.srt" << QByteArray() << QByteArray("GBK") << chinese;
+    QTest::newRow("ASS, GBK") << "gbk.ass" << QByteArray() << QByteArray("GBK") << chinese;
+    QTest::newRow("ASS, UTF-8") << "utf8.ass" << QByteArray() << QByteArray("UTF-8") << chinese;
+    QTest::newRow("ASS, UTF-8 mark") << "bom8.ass" << QByteArray("\xEF\xBB\xBF") << QByteArray("UTF-8") << chinese;
+    QTest::newRow("ASS, UTF-16LE mark") << "bom16.ass" << QByteArray("\xFF\xFE") << QByteArray("UTF-16LE") << chinese;
+    QTest::newRow("SSA, UTF-16BE mark") << "bom16be.ssa" << QByteArray("\xFE\xFF") << QByteArray("UTF-16BE")
+                                        << chinese;
 }
 
-void TestSubtitles::srtLegacyEncodings()
+void TestSubtitles::encodings()
 {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, mark);
     QFETCH(QByteArray, codec);
     QFETCH(QStringList, lines);
-    QString text;
-    for (int i = 0; i < lines.size(); ++i)
-        text += QStringLiteral("%1\r\n00:00:0%1,000 --> 00:00:0%1,900\r\n%2\r\n\r\n").arg(i + 1).arg(lines[i]);
+    const bool srt = name.endsWith(QLatin1String(".srt"));
+    const QString font = QStringLiteral("微软雅黑");
+    QString text = srt ? QString()
+                       : QStringLiteral("[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
+                                        "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, "
+                                        "OutlineColour, BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, "
+                                        "Spacing, Angle, BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, "
+                                        "MarginV, Encoding\nStyle: 中文,%1,20,&H00FFFFFF,&H000000FF,&H00000000,"
+                                        "&H00000000,0,0,0,0,100,100,0,0,1,2,2,2,10,10,10,134\n\n[Events]\n"
+                                        "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, "
+                                        "Text\n")
+                             .arg(font);
+    for (int i = 0; i < lines.size(); ++i) {
+        text += srt ? QStringLiteral("%1\r\n00:00:0%1,000 --> 00:00:0%1,900\r\n%2\r\n\r\n").arg(i + 1).arg(lines[i])
+                    : QStringLiteral("Dialogue: 0,0:00:0%1.00,0:00:0%1.90,中文,,0,0,0,,%2\n").arg(i + 1).arg(lines[i]);
+    }
 
     SubtitleParser document;
-    QVERIFY(document.read(file(QStringLiteral("legacy.srt"), encoded(codec, text))));
-    QCOMPARE(document.events.size(), lines.size());
-    for (int i = 0; i < lines.size(); ++i)
-        QCOMPARE(document.events[i].Text, lines[i]);
-    QVERIFY(!document.utf8);
-    QCOMPARE(TextEncoding::decode(encoded(codec, text)), text);
+    QVERIFY(document.read(file(name, mark + encoded(codec, text))));
+    QCOMPARE(document.utf8, codec.startsWith("UTF"));
+    QStringList read;
+    for (const SubtitleEvent &event : qAsConst(document.events)) {
+        read << event.Text;
+        QCOMPARE(event.Style, 1);
+    }
+    QCOMPARE(read, lines);
+    if (srt) {
+        QCOMPARE(TextEncoding::decode(encoded(codec, text)), text);
+        return;
+    }
+    QCOMPARE(document.styles.size(), 1);
+    QCOMPARE(document.styles[0].Name, QStringLiteral("中文"));
+    QCOMPARE(document.styles[0].FontName, font);
 }
 
 void TestSubtitles::encodingSurvivesLongFiles()
@@ -283,43 +314,6 @@ void TestSubtitles::ssaLegacyStyles()
     QCOMPARE(document.events.size(), 1);
     QCOMPARE(document.events[0].Style, 3);
     QCOMPARE(document.events[0].Text, QStringLiteral("centre"));
-}
-
-void TestSubtitles::assLegacyEncodingAndUnicodeMarks()
-{
-    const QString font = QStringLiteral("微软雅黑");
-    const QStringList texts{QStringLiteral("今天的天气非常好，我们去公园散步吧。"),
-                            QStringLiteral("这部电影的字幕是用中文写的。"),
-                            QStringLiteral("请把窗户关上，外面有点冷。")};
-    QString ass = QStringLiteral("[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
-                                 "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, "
-                                 "BackColour, Bold, Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, "
-                                 "BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, MarginV, Encoding\n"
-                                 "Style: 中文,%1,20,&H00FFFFFF,&H000000FF,&H00000000,&H00000000,0,0,0,0,100,100,0,0,"
-                                 "1,2,2,2,10,10,10,134\n\n[Events]\n"
-                                 "Format: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n")
-                      .arg(font);
-    for (int i = 0; i < texts.size(); ++i)
-        ass += QStringLiteral("Dialogue: 0,0:00:0%1.00,0:00:0%1.90,中文,,0,0,0,,%2\n").arg(i + 1).arg(texts[i]);
-
-    const auto check = [&](const QString &name, const QByteArray &bytes, bool utf8) {
-        SubtitleParser document;
-        QVERIFY2(document.read(file(name, bytes)), qPrintable(name));
-        QCOMPARE(document.utf8, utf8);
-        QCOMPARE(document.styles.size(), 1);
-        QCOMPARE(document.styles[0].Name, QStringLiteral("中文"));
-        QCOMPARE(document.styles[0].FontName, font);
-        QCOMPARE(document.events.size(), texts.size());
-        for (int i = 0; i < texts.size(); ++i) {
-            QCOMPARE(document.events[i].Text, texts[i]);
-            QCOMPARE(document.events[i].Style, 1);
-        }
-    };
-    check(QStringLiteral("gbk.ass"), encoded("GBK", ass), false);
-    check(QStringLiteral("utf8.ass"), ass.toUtf8(), true);
-    check(QStringLiteral("bom8.ass"), "\xEF\xBB\xBF" + ass.toUtf8(), true);
-    check(QStringLiteral("bom16.ass"), "\xFF\xFE" + encoded("UTF-16LE", ass), true);
-    check(QStringLiteral("bom16be.ssa"), "\xFE\xFF" + encoded("UTF-16BE", ass), true);
 }
 
 void TestSubtitles::unreadableFilesLeaveTheDocument()
