@@ -11,12 +11,6 @@
 
 namespace {
 
-struct Cue {
-    qint64 start;
-    qint64 end;
-    QString text;
-};
-
 QByteArray encoded(const char *codec, const QString &text)
 {
     return QTextCodec::codecForName(codec)->fromUnicode(text);
@@ -35,20 +29,16 @@ struct LibassTrack {
 
 }
 
-Q_DECLARE_METATYPE(QVector<Cue>)
-
 class TestSubtitles : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
 
-    void srtShapes_data();
-    void srtShapes();
+    void srtKeepsTheDocumentsStyles();
     void encodings_data();
     void encodings();
     void encodingSurvivesLongFiles();
-    void srtThroughFileTheCallerOpened();
 
     void assStylesHeaderAndEvents();
     void ssaLegacyStyles();
@@ -78,56 +68,30 @@ QString TestSubtitles::file(const QString &name, const QByteArray &bytes)
     return path;
 }
 
-static void compareCues(const QVector<SubtitleEvent> &events, const QVector<Cue> &expected)
+void TestSubtitles::srtKeepsTheDocumentsStyles()
 {
-    QCOMPARE(events.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QCOMPARE(events[i].Start, expected[i].start);
-        QCOMPARE(events[i].End, expected[i].end);
-        QCOMPARE(events[i].Text, expected[i].text);
-        QCOMPARE(events[i].Style, 1);
-        QCOMPARE(events[i].Layer, 0);
-        QCOMPARE(events[i].ReadOrder, 0);
-    }
-}
-
-void TestSubtitles::srtShapes_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QVector<Cue>>("cues");
-
-    const QByteArray lf = "1\n00:00:01,500 --> 00:00:03,000\nfirst\nsecond\n\n"
-                          "2\n00:00:04,000 --> 00:00:05,250\n42\nthird\n\n"
-                          "3\n01:02:03,004 --> 01:02:04,000\nlast line";
-    const QVector<Cue> lfCues{{1500, 3000, "first\\Nsecond"}, {4000, 5250, "42\\Nthird"},
-                              {3723004, 3724000, "last line"}};
-    QTest::newRow("LF, no final newline") << lf << lfCues;
-
-    QTest::newRow("only an empty line ends a cue")
-        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\nx\n2\n00:00:03,000 --> 00:00:04,000\ny\n")
-        << QVector<Cue>{{1000, 2000, "x\\N2\\N00:00:03,000 --> 00:00:04,000\\Ny"}};
-    QTest::newRow("cues without counters, stray text before")
-        << QByteArray("WEBVTT-ish junk\n\n00:00:01,000 --> 00:00:02,000\nx\n\n00:00:03,000 --> 00:00:04,000\ny\n")
-        << QVector<Cue>{{1000, 2000, "x"}, {3000, 4000, "y"}};
-    QTest::newRow("empty cue text")
-        << QByteArray("1\n00:00:01,000 --> 00:00:02,000\n\n2\n00:00:03,000 --> 00:00:04,000\ny\n")
-        << QVector<Cue>{{1000, 2000, ""}, {3000, 4000, "y"}};
-}
-
-void TestSubtitles::srtShapes()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QVector<Cue>, cues);
+    // Only an empty line ends a cue. An SRT file has no styles or header of its own: the
+    // document keeps those it holds.
     SubtitleParser document;
-    // An SRT file has no styles or header of its own: the document keeps those it holds.
     document.styles[0].Name = QStringLiteral("Mine");
     document.PlayResX = 640;
-    QVERIFY(document.read(file(QStringLiteral("shape.srt"), bytes)));
-    compareCues(document.events, cues);
+    QVERIFY(document.read(
+        file(QStringLiteral("shape.srt"), "1\n00:00:01,000 --> 00:00:02,000\nx\n2\n00:00:03,000 --> 00:00:04,000\ny\n")));
+    QCOMPARE(SubtitleStyles::described(document.events),
+             QStringList{QStringLiteral("1000|2000|0|0|1||0|0|0||x\\N2\\N00:00:03,000 --> 00:00:04,000\\Ny")});
     QVERIFY(document.utf8);
     QCOMPARE(document.styles.size(), 1);
     QCOMPARE(document.styles[0].Name, QStringLiteral("Mine"));
     QCOMPARE(document.PlayResX, 640);
+
+    // Through a file the caller opened, which stays open as it was.
+    document.setFileName(file(QStringLiteral("open.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\n"));
+    QVERIFY(document.open(QIODevice::ReadWrite | QIODevice::Text));
+    QVERIFY(document.readSrt());
+    QVERIFY(document.isOpen());
+    QVERIFY(document.isTextModeEnabled());
+    document.close();
+    QCOMPARE(SubtitleStyles::described(document.events), QStringList{QStringLiteral("1000|2000|0|0|1||0|0|0||a\\Nb")});
 }
 
 void TestSubtitles::encodings_data()
@@ -219,18 +183,6 @@ void TestSubtitles::encodingSurvivesLongFiles()
     QVERIFY(!document.utf8);
     QCOMPARE(document.events.size(), 30001);
     QCOMPARE(document.events.last().Text, QStringLiteral("Le garçon déjà là, à côté de l'hôtel."));
-}
-
-void TestSubtitles::srtThroughFileTheCallerOpened()
-{
-    SubtitleParser document;
-    document.setFileName(file(QStringLiteral("open.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\n"));
-    QVERIFY(document.open(QIODevice::ReadWrite | QIODevice::Text));
-    QVERIFY(document.readSrt());
-    QVERIFY(document.isOpen());
-    QVERIFY(document.isTextModeEnabled());
-    document.close();
-    compareCues(document.events, {{1000, 2000, "a\\Nb"}});
 }
 
 static const char kThreeStyles[] =
@@ -453,8 +405,9 @@ void TestSubtitles::writtenFilesReadBack()
     QVERIFY(writtenSrt.readAll().startsWith(
         QStringLiteral("1\n00:00:01,005 --> 00:00:02,500\nLínea uno\nzwei – 三\n\n2\n").toUtf8()));
     QVERIFY(again.read(srt));
-    compareCues(again.events.mid(0, 2), {{1005, 2500, QStringLiteral("Línea uno\\Nzwei – 三")},
-                                         {3100, 4200, document.events[1].Text}});
+    QCOMPARE(SubtitleStyles::described(again.events.mid(0, 2)),
+             QStringList({QStringLiteral("1005|2500|0|0|1||0|0|0||Línea uno\\Nzwei – 三"),
+                          QStringLiteral("3100|4200|0|0|1||0|0|0||{\\i1}Top{\\i0} 3 words")}));
 
     // A style file holds only the styles; reading one drops the lines held before.
     const QString sty = m_dir.filePath(QStringLiteral("written.sty"));
