@@ -59,10 +59,8 @@ private slots:
     void replaceInALegacyEncodedFile();
     void stylesChangeThroughTheStyleEditor();
     void doubleClickSeeksAndPlayPositionMarks();
-    void loadSaveAndTheModifiedMark();
-    void srtTagsShowAsTheLineReads();
+    void filesOpenSaveAndClose();
     void panelsShowOneSessionAndKeepEachOnes();
-    void closingOffersToSave();
 
 private:
     void fill(const QVector<SubtitleEvent> &events);
@@ -519,16 +517,50 @@ void TestSubtitleEditor::doubleClickSeeksAndPlayPositionMarks()
     verifyInStep();
 }
 
-void TestSubtitleEditor::loadSaveAndTheModifiedMark()
+void TestSubtitleEditor::filesOpenSaveAndClose()
 {
+    // Lines without a file: closing brings the save dialog; cancelling keeps them unsaved.
+    QVERIFY(m_dock->promptSaveOnClose());
+    fill({cue(0, 1000, "unsaved")});
+    ModalWatch cancelled({[](QWidget *dialog) {
+        QVERIFY(qobject_cast<QFileDialog *>(dialog));
+        ModalWatch::reject()(dialog);
+    }});
+    QVERIFY(!m_dock->promptSaveOnClose());
+    QVERIFY(cancelled.allAnswered());
+    const QString kept = m_dir->filePath(QStringLiteral("kept.ass"));
+    whenFileDialogShows(kept);
+    QVERIFY(m_dock->promptSaveOnClose());
+    QCOMPARE(m_session->path(), kept);
+    QVERIFY(QFile::exists(kept));
+    QVERIFY(m_dock->promptSaveOnClose());
+
+    // SRT tags show as the line reads; the line is edited as written, and saved as ASS the
+    // tags keep their meaning.
+    QVERIFY(m_dock->loadFile(write(QStringLiteral("tags.srt"),
+                                   "1\n00:00:01,000 --> 00:00:02,000\nSecond cue with <i>italic</i>\n\n")));
+    const QModelIndex tagged = table()->model()->index(0, SubtitleTable::TextColumn);
+    auto *delegate = qobject_cast<QSubtitleDelegate *>(table()->itemDelegateForColumn(SubtitleTable::TextColumn));
+    QVERIFY(delegate);
+    QCOMPARE(delegate->shownText(tagged), QStringLiteral("Second cue with italic"));
+    table()->setCurrentIndex(tagged);
+    QCOMPARE(textField()->toPlainText(), QStringLiteral("Second cue with <i>italic</i>"));
+    QVERIFY(m_dock->saveTo(m_dir->filePath(QStringLiteral("tags.ass"))));
+    SubtitleParser again;
+    QVERIFY(again.read(m_dir->filePath(QStringLiteral("tags.ass"))));
+    QCOMPARE(again.events.value(0).Text, QStringLiteral("Second cue with {\\i1}italic{\\i0}"));
+
+    // In an ASS file such a tag is letters, and shown as such.
     const QString ass = write(QStringLiteral("styled, [1].ass"),
                               "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
                               "Format: Name, Fontname, Fontsize, PrimaryColour, Alignment\n"
                               "Style: Main,Arial,20,&H00ffffff,2\nStyle: Sign,Arial,16,&H00ffffff,8\n\n"
                               "[Events]\nFormat: Layer, Start, End, Style, Text\n"
-                              "Dialogue: 0,0:00:01.00,0:00:02.50,Main,Hello\n"
+                              "Dialogue: 0,0:00:01.00,0:00:02.50,Main,<i>letters</i>\n"
                               "Dialogue: 0,0:00:03.00,0:00:04.00,Sign,World\n");
     QVERIFY(m_dock->loadFile(ass));
+    QCOMPARE(delegate->shownText(table()->model()->index(0, SubtitleTable::TextColumn)),
+             QStringLiteral("<i>letters</i>"));
     QCOMPARE(m_session->path(), ass);
     QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: styled, [1].ass"));
     QComboBox *styles = child<QComboBox>("comboBoxStyle");
@@ -539,7 +571,7 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QCOMPARE(m_session->proposedSaveName(), ass);
 
     table()->setCurrentIndex(table()->model()->index(1, 0));
-    child<QPlainTextEdit>("plainTextEdit")->setPlainText(QStringLiteral("Earth"));
+    textField()->setPlainText(QStringLiteral("Earth"));
     QVERIFY(m_session->isModified());
     m_dock->undoStack()->undo();
     QVERIFY(!m_session->isModified());
@@ -550,7 +582,6 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QVERIFY(m_dock->saveTo(saved));
     QCOMPARE(m_session->path(), saved + QStringLiteral(".ass"));
     QVERIFY(!m_session->isModified());
-    SubtitleParser again;
     QVERIFY(again.read(m_session->path()));
     QCOMPARE(again.events.size(), 2);
     QCOMPARE(again.events[1].Text, QStringLiteral("Earth"));
@@ -566,31 +597,6 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QCOMPARE(doc().events.size(), 2);
     verifyInStep();
     QCOMPARE(m_session->path(), saved + QStringLiteral(".ass"));
-}
-
-void TestSubtitleEditor::srtTagsShowAsTheLineReads()
-{
-    QVERIFY(m_dock->loadFile(write(QStringLiteral("tags.srt"),
-                                   "1\n00:00:01,000 --> 00:00:02,000\nSecond cue with <i>italic</i>\n\n")));
-    const QModelIndex text = table()->model()->index(0, SubtitleTable::TextColumn);
-    auto *delegate = qobject_cast<QSubtitleDelegate *>(table()->itemDelegateForColumn(SubtitleTable::TextColumn));
-    QVERIFY(delegate);
-    QCOMPARE(delegate->shownText(text), QStringLiteral("Second cue with italic"));
-    // The line is edited as written, and saved as ASS the tags keep their meaning.
-    table()->setCurrentIndex(text);
-    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("Second cue with <i>italic</i>"));
-    const QString ass = m_dir->filePath(QStringLiteral("tags.ass"));
-    QVERIFY(m_dock->saveTo(ass));
-    SubtitleParser saved;
-    QVERIFY(saved.read(ass));
-    QCOMPARE(saved.events.value(0).Text, QStringLiteral("Second cue with {\\i1}italic{\\i0}"));
-
-    // In an ASS file such a tag is letters, and shown as such.
-    QVERIFY(m_dock->loadFile(write(QStringLiteral("letters.ass"),
-                                   "[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Text\n"
-                                   "Dialogue: 0,0:00:01.00,0:00:02.00,Default,<i>letters</i>\n")));
-    QCOMPARE(delegate->shownText(table()->model()->index(0, SubtitleTable::TextColumn)),
-             QStringLiteral("<i>letters</i>"));
 }
 
 void TestSubtitleEditor::panelsShowOneSessionAndKeepEachOnes()
@@ -616,27 +622,6 @@ void TestSubtitleEditor::panelsShowOneSessionAndKeepEachOnes()
     m_dock->undoStack()->undo();
     QCOMPARE(texts(), QStringList({"one"}));
 
-}
-
-void TestSubtitleEditor::closingOffersToSave()
-{
-    QVERIFY(m_dock->promptSaveOnClose());
-
-    // Lines without a file: the save dialog comes; cancelling keeps them unsaved.
-    fill({cue(0, 1000, "unsaved")});
-    ModalWatch cancelled({[](QWidget *dialog) {
-        QVERIFY(qobject_cast<QFileDialog *>(dialog));
-        ModalWatch::reject()(dialog);
-    }});
-    QVERIFY(!m_dock->promptSaveOnClose());
-    QVERIFY(cancelled.allAnswered());
-
-    const QString target = m_dir->filePath(QStringLiteral("kept.ass"));
-    whenFileDialogShows(target);
-    QVERIFY(m_dock->promptSaveOnClose());
-    QCOMPARE(m_session->path(), target);
-    QVERIFY(QFile::exists(target));
-    QVERIFY(m_dock->promptSaveOnClose());
 }
 
 BRINDLE_TEST_MAIN(TestSubtitleEditor)
