@@ -433,25 +433,32 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
 {
     SubtitleStyle sign;
     sign.Name = QStringLiteral("Sign");
-    doc().styles.append(sign);
-    SubtitleEvent signed_ = cue(3000, 4000, "sign");
-    signed_.Style = 2;
-    fill({cue(1000, 2000, "plain"), signed_});
-    QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 2);
+    SubtitleStyle song = sign;
+    song.Name = QStringLiteral("Song");
+    doc().styles << sign << song;
+    fill({cue(1000, 2000, "plain"), cue(3000, 4000, "sign"), cue(5000, 6000, "song"), cue(7000, 8000, "none")});
+    doc().events[1].Style = 2;
+    doc().events[2].Style = 3;
+    doc().events[3].Style = 0;
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 3);
 
-    // "Sign" moves to the front; its line follows it by name.
+    // "Sign" moves to the front and "Song" goes: lines follow their style by name, the line
+    // whose style went takes the first, and a line of no style keeps none.
     whenModalShows([](QWidget *modal) {
         auto *dialog = qobject_cast<StyleDialog *>(modal);
         QVERIFY(dialog);
         const QVector<SubtitleStyle> styles = dialog->styles();
-        QCOMPARE(styles.size(), 2);
+        QCOMPARE(styles.size(), 3);
         dialog->setStyles({styles[1], styles[0]});
         dialog->accept();
     });
     m_dock->onStyle();
+    QCOMPARE(doc().styles.size(), 2);
     QCOMPARE(doc().styles[0].Name, QStringLiteral("Sign"));
     QCOMPARE(doc().events[0].Style, 2);
     QCOMPARE(doc().events[1].Style, 1);
+    QCOMPARE(doc().events[2].Style, 1);
+    QCOMPARE(doc().events[3].Style, 0);
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Sign"));
 
     // Undoing a later shift brings back the times and leaves the styles alone.
@@ -464,13 +471,14 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
     m_dock->undoStack()->undo();
     QCOMPARE(doc().styles[0].Name, QStringLiteral("Default"));
     QCOMPARE(doc().events[1].Style, 2);
+    QCOMPARE(doc().events[2].Style, 3);
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Default"));
     verifyInStep();
 
     ModalWatch cancelled({ModalWatch::reject()});
     m_dock->onStyle();
     QVERIFY(cancelled.allAnswered());
-    QCOMPARE(doc().styles.size(), 2);
+    QCOMPARE(doc().styles.size(), 3);
     QCOMPARE(m_dock->undoStack()->index(), 0);
 }
 
