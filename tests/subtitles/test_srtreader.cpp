@@ -148,13 +148,14 @@ private slots:
     void tagsBecomeAssOverrides_data();
     void tagsBecomeAssOverrides();
     void fontColourBurnsIn();
+
+private:
+    QTemporaryDir m_dir;
 };
 
 void TestSrtReader::generatedFilesReadCueByCue()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("generated.srt"));
+    const QString path = m_dir.filePath(QStringLiteral("generated.srt"));
     for (quint32 seed = 1; seed <= 400; ++seed) {
         QRandomGenerator random(seed);
         const QList<GeneratedCue> cues = generateCues(random);
@@ -255,10 +256,8 @@ void TestSrtReader::tagsBecomeAssOverrides()
     QFETCH(QString, srt);
     QFETCH(QString, ass);
     QFETCH(QString, shown);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QByteArray file = "1\n00:00:01,000 --> 00:00:02,000\n" + QString(srt).replace("\\N", "\n").toUtf8() + "\n\n";
-    const QString srtPath = TestFiles::write(dir.filePath(QStringLiteral("tags.srt")), file);
+    const QString srtPath = TestFiles::write(m_dir.filePath(QStringLiteral("tags.srt")), file);
 
     SubtitleParser document;
     QVERIFY(document.read(srtPath));
@@ -266,15 +265,15 @@ void TestSrtReader::tagsBecomeAssOverrides()
     QCOMPARE(SrtMarkup::withoutTags(document.events[0].Text), shown);
 
     // Back to SRT, byte for byte.
-    const QString again = dir.filePath(QStringLiteral("again.srt"));
+    const QString again = m_dir.filePath(QStringLiteral("again.srt"));
     QVERIFY(document.writeSrt(again));
     QFile written(again);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), file);
 
     // As ASS, from the document and straight from the file, the way libass reads it.
-    const QString fromDocument = dir.filePath(QStringLiteral("document.ass"));
-    const QString fromFile = dir.filePath(QStringLiteral("file.ass"));
+    const QString fromDocument = m_dir.filePath(QStringLiteral("document.ass"));
+    const QString fromFile = m_dir.filePath(QStringLiteral("file.ass"));
     QVERIFY(document.writeAss(fromDocument));
     QVERIFY(SubtitleParser().writeAssFromSrt(srtPath, fromFile));
     for (const QString &path : {fromDocument, fromFile}) {
@@ -288,14 +287,12 @@ void TestSrtReader::tagsBecomeAssOverrides()
 
 void TestSrtReader::fontColourBurnsIn()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     ConvertTask task;
     task.hasSubtitle = true;
-    task.subtitlePath = TestFiles::write(dir.filePath(QStringLiteral("colour.srt")),
+    task.subtitlePath = TestFiles::write(m_dir.filePath(QStringLiteral("colour.srt")),
                                          "1\n00:00:00,000 --> 00:00:05,000\n<font color=\"#00ff00\">GREEN</font> WHITE\n");
     const SubtitleParser edited;
-    const QString ass = prepareBurnInSubtitle(task, dir.filePath(QStringLiteral("cache")), documentWriters(edited));
+    const QString ass = prepareBurnInSubtitle(task, m_dir.filePath(QStringLiteral("cache")), documentWriters(edited));
     QVERIFY(!ass.isEmpty());
 
     const QString grey = TestMedia::make(QStringLiteral("grey-480x270.mp4"),

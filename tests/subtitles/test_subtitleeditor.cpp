@@ -33,12 +33,13 @@ using SubtitleEdits::Times;
 
 namespace {
 
-SubtitleEvent cue(qint64 start, qint64 end, const QString &text)
+SubtitleEvent cue(qint64 start, qint64 end, const QString &text, int style = 1)
 {
     SubtitleEvent event;
     event.Start = start;
     event.End = end;
     event.Text = text;
+    event.Style = style;
     return event;
 }
 
@@ -49,7 +50,6 @@ class TestSubtitleEditor : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
     void addDeleteAndEveryEditUndoAndRedo();
     void fieldsAndCellsWriteTheDocument();
@@ -89,16 +89,11 @@ private:
 void TestSubtitleEditor::init()
 {
     m_dir.reset(new QTemporaryDir);
+    m_dock.reset(); // before the session it shows
     m_session.reset(new SubtitleSession);
     m_dock.reset(new SubtitleDock);
     m_dock->showSession(m_session.get());
     m_dock->resize(420, 640);
-}
-
-void TestSubtitleEditor::cleanup()
-{
-    m_dock.reset();
-    m_session.reset();
 }
 
 void TestSubtitleEditor::fill(const QVector<SubtitleEvent> &events)
@@ -389,8 +384,6 @@ void TestSubtitleEditor::shiftThroughTheDialog()
         QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:03:000, later."));
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonBackward"))->setChecked(true);
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
         dialog->accept();
     });
     m_dock->onShiftTimes();
@@ -459,10 +452,7 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
     SubtitleStyle song = sign;
     song.Name = QStringLiteral("Song");
     doc().styles << sign << song;
-    fill({cue(1000, 2000, "plain"), cue(3000, 4000, "sign"), cue(5000, 6000, "song"), cue(7000, 8000, "none")});
-    doc().events[1].Style = 2;
-    doc().events[2].Style = 3;
-    doc().events[3].Style = 0;
+    fill({cue(1000, 2000, "plain"), cue(3000, 4000, "sign", 2), cue(5000, 6000, "song", 3), cue(7000, 8000, "none", 0)});
     QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 3);
 
     // "Sign" moves to the front and "Song" goes: lines follow their style by name, the line
@@ -609,7 +599,6 @@ void TestSubtitleEditor::panelsShowOneSessionAndKeepEachOnes()
     QVERIFY(m_session->isModified());
     m_dock->undoStack()->undo();
     QCOMPARE(texts(), QStringList({"one"}));
-
 }
 
 BRINDLE_TEST_MAIN(TestSubtitleEditor)
