@@ -23,8 +23,6 @@ class TestSubtitles : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-
     void srtKeepsTheDocumentsStyles();
     void encodings_data();
     void encodings();
@@ -43,11 +41,6 @@ private:
     QString file(const QString &name, const QByteArray &bytes);
     QTemporaryDir m_dir;
 };
-
-void TestSubtitles::init()
-{
-    QVERIFY(m_dir.isValid());
-}
 
 QString TestSubtitles::file(const QString &name, const QByteArray &bytes)
 {
