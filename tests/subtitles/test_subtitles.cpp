@@ -38,14 +38,9 @@ private slots:
     void writtenSrtBurnsIn();
 
 private:
-    QString file(const QString &name, const QByteArray &bytes);
+    QString file(const QString &name, const QByteArray &bytes) { return TestFiles::write(m_dir.filePath(name), bytes); }
     QTemporaryDir m_dir;
 };
-
-QString TestSubtitles::file(const QString &name, const QByteArray &bytes)
-{
-    return TestFiles::write(m_dir.filePath(name), bytes);
-}
 
 void TestSubtitles::srtKeepsTheDocumentsStyles()
 {
@@ -278,8 +273,6 @@ void TestSubtitles::unreadableFilesLeaveTheDocument()
 
 void TestSubtitles::timeTexts()
 {
-    QCOMPARE(SubtitleParser::formatAssTime(3661005 * 1000LL), QStringLiteral("1:01:01.00"));
-    QCOMPARE(SubtitleParser::formatSrtTime(3661005 * 1000LL), QStringLiteral("01:01:01,005"));
     QCOMPARE(SubtitleParser::formatAssTime(62050 * 1000LL), QStringLiteral("0:01:02.05"));
     QCOMPARE(SubtitleParser::formatSrtTime(62050 * 1000LL), QStringLiteral("00:01:02,050"));
     QCOMPARE(SubtitleParser::formatAssTime(123 * 3600000000LL + 999999), QStringLiteral("123:00:00.99"));
@@ -327,7 +320,6 @@ void TestSubtitles::writtenFilesReadBack()
     QVERIFY(again.read(path));
     QCOMPARE(SubtitleStyles::described(again.styles), SubtitleStyles::described(expected.styles));
     QCOMPARE(SubtitleStyles::described(again.events), SubtitleStyles::described(expected.events));
-    QCOMPARE(again.YCbCrMatrix, 6);
 
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
