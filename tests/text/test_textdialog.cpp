@@ -233,21 +233,25 @@ private slots:
         QVERIFY(isRed(image.pixelColor(x + 1, row)));
     }
 
-    void shadowFromTheMenuIsOffsetAndTranslucent()
+    // Shadow, background and gradient each wait for their check box, and draw what their menu says.
+    void checkedMenusDrawWhatTheyShow()
     {
         VTextPropSheetDialog dialog;
         startPlain(dialog);
-        auto *shadowColor = control<QColorCombox>(&dialog, "shadowColor");
-        QVERIFY(!shadowColor->isEnabled());
-        control<QCheckBox>(&dialog, "enableShadow")->setChecked(true);
-        QVERIFY(shadowColor->isEnabled());
-        QVERIFY(TestWidgets::choosePaletteColour(shadowColor, QColor(0, 0, 255)));
+        const auto unlocks = [&dialog](const char *check, const char *colour) {
+            auto *box = control<QColorCombox>(&dialog, colour);
+            const bool locked = !box->isEnabled();
+            control<QCheckBox>(&dialog, check)->setChecked(true);
+            return locked && box->isEnabled();
+        };
+        QVERIFY(unlocks("enableShadow", "shadowColor"));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "shadowColor"), QColor(0, 0, 255)));
         control<VSliderSpinBox>(&dialog, "shadowThickness")->setValue(0);
         control<VSliderSpinBox>(&dialog, "shadowAlpha")->setValue(50);
         control<VSliderSpinBox>(&dialog, "shadowX")->setValue(8);
         control<VSliderSpinBox>(&dialog, "shadowY")->setValue(6);
         QCOMPARE(dialog.wordArtInfo().ShadowAlpha, 128);
-        const QImage image = rendered(dialog);
+        QImage image = rendered(dialog);
         const QRect white = TestPictures::boundsWhere(image, isWhite);
         const auto isShadow = [](const QColor &c) {
             return c.blue() > 200 && c.red() < 40 && c.green() < 40 && c.alpha() > 0;
@@ -260,17 +264,10 @@ private slots:
         // Inside the shifted glyphs the shadow carries its own alpha, not full opacity.
         const QColor inside = image.pixelColor(shadow.right() - 3, shadow.bottom() - 3);
         QVERIFY2(isShadow(inside) && qAbs(inside.alpha() - 128) <= 12, qPrintable(inside.name(QColor::HexArgb)));
-    }
 
-    void backgroundFromTheMenuHasRoundedCorners()
-    {
-        VTextPropSheetDialog dialog;
         startPlain(dialog);
-        auto *backgroundColor = control<QColorCombox>(&dialog, "backgroundColor");
-        QVERIFY(!backgroundColor->isEnabled());
-        control<QCheckBox>(&dialog, "enableBackground")->setChecked(true);
-        QVERIFY(backgroundColor->isEnabled());
-        QVERIFY(TestWidgets::choosePaletteColour(backgroundColor, QColor(0, 255, 0)));
+        QVERIFY(unlocks("enableBackground", "backgroundColor"));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "backgroundColor"), QColor(0, 255, 0)));
         control<VSliderSpinBox>(&dialog, "backgroundAlpha")->setValue(100);
         control<VSliderSpinBox>(&dialog, "backgroundThickness")->setValue(12);
         control<VSliderSpinBox>(&dialog, "backgroundRound")->setValue(0);
@@ -283,19 +280,12 @@ private slots:
         QCOMPARE(rounded.pixelColor(rounded.width() - 1, rounded.height() - 1).alpha(), 0);
         QCOMPARE(rounded.pixelColor(rounded.width() / 2, 0), QColor(0, 255, 0, 255));
         QCOMPARE(rounded.pixelColor(0, rounded.height() / 2), QColor(0, 255, 0, 255));
-    }
 
-    void gradientCheckFillsTopToBottom()
-    {
-        VTextPropSheetDialog dialog;
         startPlain(dialog);
         QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "textColor"), QColor(255, 0, 0)));
-        auto *gradientColor = control<QColorCombox>(&dialog, "gradientColor");
-        QVERIFY(!gradientColor->isEnabled());
-        control<QCheckBox>(&dialog, "checkBoxGradient")->setChecked(true);
-        QVERIFY(gradientColor->isEnabled());
-        QVERIFY(TestWidgets::choosePaletteColour(gradientColor, QColor(0, 0, 255)));
-        const QImage image = rendered(dialog);
+        QVERIFY(unlocks("checkBoxGradient", "gradientColor"));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "gradientColor"), QColor(0, 0, 255)));
+        image = rendered(dialog);
         const QRect drawn = TestPictures::boundsWhere(image, [](const QColor &c) { return c.alpha() == 255; });
         const QColor top = image.pixelColor(drawn.left() + 3, drawn.top() + 2);
         const QColor bottom = image.pixelColor(drawn.left() + 3, drawn.bottom() - 2);

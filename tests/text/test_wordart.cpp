@@ -63,7 +63,6 @@ private slots:
         const auto *glow = dynamic_cast<const QTextDesigner::TextGlowStrategy *>(helper.textStrategy());
         QVERIFY(glow);
         QCOMPARE(glow->thickness, 14);
-        QCOMPARE(glow->glowColor, QColor(127, 127, 127, 24));
     }
 
     void renderIsCutToTheDrawnPixels()
@@ -102,9 +101,6 @@ private slots:
         art.render(boxed);
         QCOMPARE(boxed.size(), plain.size() + QSize(20, 20));
         QCOMPARE(boxed.pixelColor(0, 0), QColor(0, 0, 255, 100));
-        art.BackgroundRound = 8;
-        art.render(boxed);
-        QCOMPARE(boxed.pixelColor(0, 0).alpha(), 0);
     }
 
     void shadowSitsAtItsOffsetFromTheText_data()
