@@ -96,13 +96,13 @@ private slots:
         // Opacity is the inverse of the transparency, and a new colour keeps the transparency set before it.
         control<QSpinBox>(dialog, "spinBoxPA")->setValue(50);
         control<QSpinBox>(dialog, "spinBoxOA")->setValue(25);
-        control<QSpinBox>(dialog, "spinBoxSA")->setValue(100);
+        control<QSpinBox>(dialog, "spinBoxSA")->setValue(40);
         QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(dialog, "colorPrimary"), QColor(255, 0, 0)));
         QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(dialog, "colorShadow"), QColor(0, 85, 255)));
         QCOMPARE(control<QSpinBox>(dialog, "spinBoxPA")->value(), 50);
         // Every field, in the order SubtitleStyles::described lists them.
         QCOMPARE(SubtitleStyles::described(dialog.styles()[1]),
-                 QStringLiteral("Edited|Arial|42|ff000080|ffff00|c0|55ff80|0|1|1|1|1|1|0|0|0|5|6|3|7|8|9|1"));
+                 QStringLiteral("Edited|Arial|42|ff000080|ffff99|c0|55ff80|0|1|1|1|1|1|0|0|0|5|6|3|7|8|9|1"));
         QCOMPARE(SubtitleStyles::described(dialog.styles()[0]), SubtitleStyles::described(kept));
         control<QSpinBox>(dialog, "spinBoxPA")->setValue(0);
         QCOMPARE(dialog.styles()[1].PrimaryColour, 0xff0000ffu);
