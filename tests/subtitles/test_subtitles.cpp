@@ -282,7 +282,7 @@ void TestSubtitles::timeTexts()
 }
 
 // Writes a document with every field set, typed text with line breaks and commas, a negative
-// margin and a line of no style, and reads it back through libass, our reader and as SRT.
+// margin and a line whose style does not exist, and reads it back through libass, our reader and as SRT.
 void TestSubtitles::writtenFilesReadBack()
 {
     SubtitleParser document;
