@@ -1,7 +1,8 @@
 # The runner works without a window: neither widgets, OpenGL nor SDL may load with it, neither
-# linked nor loaded while it runs (image plugins bring Qt Widgets along with SVG support).
+# linked nor loaded while it runs (image plugins bring Qt Widgets along with SVG support); nor
+# MLT, which only a melt job's failure report uses.
 # cmake -DPROGRAM=<brindle-batch> -DWORK=<scratch folder> -P batchlibraries.cmake
-set(unwantedPattern "lib(Qt5Widgets|Qt5OpenGL|SDL2)[^ \t\n]*")
+set(unwantedPattern "lib(Qt5Widgets|Qt5OpenGL|SDL2|mlt)[^ \t\n]*")
 
 execute_process(COMMAND ldd ${PROGRAM} OUTPUT_VARIABLE libraries RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
