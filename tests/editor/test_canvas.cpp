@@ -1,5 +1,6 @@
 #include "modalwatch.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 #include "testwidgets.h"
 
@@ -137,17 +138,11 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_backgroundVideo = TestMedia::make(
-            QStringLiteral("canvas-1280x720.mp4"),
-            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-             QStringLiteral("testsrc=size=1280x720:rate=25:duration=1"), QStringLiteral("-c:v"),
-             QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-             QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p")});
+        m_backgroundVideo = TestMedia::longClip();
         QVERIFY(!m_backgroundVideo.isEmpty());
-        QImage picture(kPictureWidth, kPictureHeight, QImage::Format_ARGB32);
-        picture.fill(QColor(200, 40, 40));
-        m_picture = m_dir.filePath(QStringLiteral("logo.png"));
-        QVERIFY(picture.save(m_picture));
+        m_picture = TestPictures::savePlain(m_dir.filePath(QStringLiteral("logo.png")), kPictureWidth, kPictureHeight,
+                                            QColor(200, 40, 40));
+        QVERIFY(!m_picture.isEmpty());
     }
 
     void initTestCase_data()

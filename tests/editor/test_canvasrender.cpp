@@ -106,12 +106,7 @@ private slots:
              QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
              QStringLiteral("-pix_fmt"), QStringLiteral("yuv444p"), QStringLiteral("-crf"), QStringLiteral("10")});
         QVERIFY(!m_source.isEmpty());
-        m_layerVideo = TestMedia::make(
-            QStringLiteral("canvas-layer-yellow.mp4"),
-            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-             QStringLiteral("color=c=yellow:s=320x240:r=25:d=2"), QStringLiteral("-c:v"), QStringLiteral("libx264"),
-             QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-pix_fmt"),
-             QStringLiteral("yuv420p")});
+        m_layerVideo = TestMedia::colourClip(QStringLiteral("yellow"), 2.0);
         QVERIFY(!m_layerVideo.isEmpty());
     }
 
