@@ -12,13 +12,10 @@
 #include "editor/qwatermarkbase.h"
 #include "editor/qwatermarkscene.h"
 #include "editor/qwatermarkview.h"
-#include "jobs/conversionlistmodel.h"
-#include "jobs/jobsmanage.h"
 #include "layers/watermarkdocument.h"
 #include "player/playerdock.h"
 #include "player/slider.h"
 #include "player/timelabel.h"
-#include "settings/configformat.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleparser.h"
 #include "subtitles/subtitlesession.h"
@@ -29,17 +26,13 @@
 #include "testprofile.h"
 #include "testwidgets.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QSpinBox>
 #include <QTableWidget>
