@@ -239,8 +239,7 @@ private slots:
         QWatermarkBase *second = m_scene->addImage(m_picture);
         QVERIFY(first && second);
         QVERIFY(near(centreOf(first).x(), visible.center().x(), 1) && near(centreOf(first).y(), visible.center().y(), 1));
-        QCOMPARE(record(second).x - record(first).x, 20);
-        QCOMPARE(record(second).y - record(first).y, 20);
+        QCOMPARE(second->pos() - first->pos(), QPointF(20, 20));
         QVERIFY(second->isSelected() && !first->isSelected());
         QVERIFY(second->zValue() > first->zValue());
 
@@ -258,7 +257,9 @@ private slots:
         QCOMPARE(m_scene->undoStack()->count(), 3);
     }
 
-    void dragMovesTheLayerAndUndoPutsItBack()
+    // A drag moves the layer; arrow keys nudge every selected layer by a canvas pixel, and a
+    // held key repeats with one step at its release. Undo puts each move back.
+    void dragAndKeysMoveLayersAndUndoPutsThemBack()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
         QVERIFY(layer);
@@ -275,6 +276,31 @@ private slots:
         m_scene->undoStack()->redo();
         QVERIFY(record(layer).x > 400);
         QVERIFY(showsRecord(layer, record(layer)));
+
+        QWatermarkBase *second = placedPicture(QPointF(600, 300));
+        QVERIFY(second);
+        layer->setSelected(true);
+        const QPointF start = layer->pos();
+        const int steps = m_scene->undoStack()->count();
+        QTest::keyClick(m_view.get(), Qt::Key_Right);
+        QTest::keyClick(m_view.get(), Qt::Key_Right);
+        QTest::keyClick(m_view.get(), Qt::Key_Up);
+        QCOMPARE(layer->pos(), start + QPointF(2, -1));
+        QCOMPARE(QPoint(record(second).x, record(second).y), QPoint(602, 299));
+        QCOMPARE(m_scene->undoStack()->count(), steps + 3);
+        for (int i = 0; i < 5; ++i)
+            QTest::sendKeyEvent(QTest::Press, m_view.get(), Qt::Key_Down, QString(), Qt::NoModifier);
+        QCOMPARE(layer->pos(), start + QPointF(2, 4));
+        QTest::sendKeyEvent(QTest::Release, m_view.get(), Qt::Key_Down, QString(), Qt::NoModifier);
+        QCOMPARE(record(layer).y, int(start.y()) + 4);
+        QCOMPARE(m_scene->undoStack()->count(), steps + 4);
+        m_scene->undoStack()->undo();
+        QCOMPARE(layer->pos(), start + QPointF(2, -1));
+        QCOMPARE(second->pos(), QPointF(602, 299));
+        m_scene->undoStack()->undo();
+        QCOMPARE(layer->pos(), start + QPointF(2, 0));
+        m_scene->undoStack()->redo();
+        QCOMPARE(record(layer).y, int(start.y()) - 1);
     }
 
     void resizeHandleScales_data()
@@ -410,38 +436,6 @@ private slots:
         QCOMPARE(record(layer).Width, 333);
         QCOMPARE(record(layer).Height, 77);
         QCOMPARE(layer->contentRect().size(), QSizeF(333, 77));
-    }
-
-    void arrowKeysNudgeEverySelectedLayer()
-    {
-        QWatermarkBase *first = placedPicture(QPointF(100, 100));
-        QWatermarkBase *second = placedPicture(QPointF(600, 300));
-        QVERIFY(first && second);
-        first->setSelected(true);
-        const int steps = m_scene->undoStack()->count();
-        QTest::keyClick(m_view.get(), Qt::Key_Right);
-        QTest::keyClick(m_view.get(), Qt::Key_Right);
-        QTest::keyClick(m_view.get(), Qt::Key_Up);
-        QCOMPARE(first->pos(), QPointF(102, 99));
-        QCOMPARE(record(second).x, 602);
-        QCOMPARE(record(second).y, 299);
-        QCOMPARE(m_scene->undoStack()->count(), steps + 3);
-
-        // A held key repeats: one canvas pixel per event, one step at the release.
-        for (int i = 0; i < 5; ++i)
-            QTest::sendKeyEvent(QTest::Press, m_view.get(), Qt::Key_Down, QString(), Qt::NoModifier);
-        QCOMPARE(first->pos(), QPointF(102, 104));
-        QTest::sendKeyEvent(QTest::Release, m_view.get(), Qt::Key_Down, QString(), Qt::NoModifier);
-        QCOMPARE(record(first).y, 104);
-        QCOMPARE(m_scene->undoStack()->count(), steps + 4);
-
-        m_scene->undoStack()->undo();
-        QCOMPARE(first->pos(), QPointF(102, 99));
-        QCOMPARE(second->pos(), QPointF(602, 299));
-        m_scene->undoStack()->undo();
-        QCOMPARE(first->pos(), QPointF(102, 100));
-        m_scene->undoStack()->redo();
-        QCOMPARE(record(first).y, 99);
     }
 
     // The layer dialog applies its values as one step or, cancelled, leaves the layer alone;
