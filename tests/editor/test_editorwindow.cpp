@@ -338,8 +338,7 @@ void TestEditorWindow::layerPanelFollowsLayersThroughSaveAndOpen()
     QTest::keyClick(cueTable, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(lines.events.size(), cues);
     QCOMPARE(document()->count(), 2);
-    m_editor->view()->setFocus();
-    QTest::keyClick(m_editor->view()->viewport(), Qt::Key_Z, Qt::ControlModifier);
+    key(undo);
     QCOMPARE(document()->count(), 3);
     QCOMPARE(table->rowCount(), 3);
     editorAction("actionRedo")->trigger();
