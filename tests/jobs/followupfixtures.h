@@ -44,11 +44,4 @@ inline QStringList scratchFilesOf(const FollowupJob &job)
     return removal ? removal->files() : QStringList();
 }
 
-// The video a planned join of music hands to the mix that follows it.
-inline QString mixedVideoOf(const FollowupJob &job)
-{
-    const auto *mix = dynamic_cast<const MixJoinedMusic *>(job.afterwards.get());
-    return mix ? mix->video() : QString();
-}
-
 }

@@ -67,11 +67,7 @@ class TestConversionPlan : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void splitParts_data();
-    void splitParts();
-    void mergeTotalCountsOnlyPositiveLengths();
-    void mergeRowsMoveAcrossTheMainRow();
-    void mergeRowEditsAndDeletes();
+    void mergeRowsEditMoveAndDelete();
     void audioContainerWritesNoVideoOptions();
     void videoOptionsFollowTheFormat_data();
     void videoOptionsFollowTheFormat();
@@ -92,96 +88,35 @@ void TestConversionPlan::initTestCase()
     m_settings.container = QStringLiteral("mp4");
 }
 
-void TestConversionPlan::splitParts_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<qint64>("clipLength");
-    QTest::addColumn<qint64>("sectionEnd");
-    QTest::addColumn<qint64>("duration");
-    QTest::addColumn<QString>("parts");
-    const qint64 ten = 10 * kSecond;
-    QTest::newRow("three by count") << 0 << 3 << qint64(0) << qint64(0) << ten
-                                    << "0-3333333 3333333-6666666 6666666-9999999";
-    QTest::newRow("no count") << 0 << 0 << qint64(0) << qint64(0) << ten << "";
-    QTest::newRow("by length, short last") << 1 << 0 << 4 * kSecond << qint64(0) << ten
-                                           << "0-4000000 4000000-8000000 8000000-10000000";
-    QTest::newRow("by length, even") << 1 << 0 << 5 * kSecond << qint64(0) << ten << "0-5000000 5000000-10000000";
-    QTest::newRow("no length") << 1 << 0 << qint64(0) << qint64(0) << ten << "";
-    QTest::newRow("unknown duration") << 1 << 0 << kSecond << qint64(0) << qint64(0) << "";
-    QTest::newRow("section to the end") << 2 << 0 << 2 * kSecond << qint64(0) << ten << "2000000-10000000";
-    QTest::newRow("section with an end") << 2 << 0 << 2 * kSecond << 7 * kSecond << ten << "2000000-7000000";
-}
-
-void TestConversionPlan::splitParts()
-{
-    QFETCH(int, mode);
-    QFETCH(int, count);
-    QFETCH(qint64, clipLength);
-    QFETCH(qint64, sectionEnd);
-    QFETCH(qint64, duration);
-    QFETCH(QString, parts);
-    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
-    task.splitMode = mode;
-    task.splitCount = count;
-    task.clipLength = clipLength;
-    task.sectionEnd = sectionEnd;
-    QStringList made;
-    for (const SplitEntry &part : TaskEdits::splitParts(task, duration))
-        made << QStringLiteral("%1-%2").arg(part.start).arg(part.end);
-    QCOMPARE(made.join(QLatin1Char(' ')), parts);
-}
-
-void TestConversionPlan::mergeTotalCountsOnlyPositiveLengths()
-{
-    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
-    task.start = 2 * kSecond;
-    task.titleSequences.append({QStringLiteral("/t.mp4"), 0, 3 * kSecond, 0});
-    task.endings.append({QStringLiteral("/e.mp4"), 5 * kSecond, 1 * kSecond, 0});
-    task.endings.append({QStringLiteral("/f.mp4"), kSecond, 1500000, 0});
-    QCOMPARE(TaskEdits::mergeTotal(task), 8 * kSecond + 3 * kSecond + 500000);
-}
-
-void TestConversionPlan::mergeRowsMoveAcrossTheMainRow()
+// The Merge tab's rows: title sequences, the main row, endings.
+void TestConversionPlan::mergeRowsEditMoveAndDelete()
 {
     ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
     task.titleSequences = {{QStringLiteral("/t1"), 0, 1, 0}, {QStringLiteral("/t2"), 0, 2, 0}};
     task.endings = {{QStringLiteral("/e1"), 0, 3, 0}};
-    QCOMPARE(TaskEdits::mainMergeRow(task), 2);
-
+    task.mergeOn = true;
     QCOMPARE(TaskEdits::moveMergeRow(task, 2, 1), -1);          // the main row stays
     QCOMPARE(TaskEdits::moveMergeRow(task, 0, -1), -1);         // nothing above the first row
     QCOMPARE(TaskEdits::moveMergeRow(task, 3, 1), -1);          // nothing below the last
     QCOMPARE(TaskEdits::moveMergeRow(task, 0, 1), 1);           // swap within the title sequences
     QCOMPARE(task.titleSequences[0].path, QStringLiteral("/t2"));
-
     QCOMPARE(TaskEdits::moveMergeRow(task, 1, 1), 2);           // the last title becomes the first ending
-    QCOMPARE(task.titleSequences.size(), 1);
     QCOMPARE(task.endings.first().path, QStringLiteral("/t1"));
     QCOMPARE(TaskEdits::mainMergeRow(task), 1);
 
-    QCOMPARE(TaskEdits::moveMergeRow(task, 2, -1), 1);          // and back
-    QCOMPARE(task.titleSequences.last().path, QStringLiteral("/t1"));
-    QCOMPARE(task.endings.size(), 1);
-    QCOMPARE(TaskEdits::mergeTotal(task), 10 * kSecond + 6);
-}
-
-void TestConversionPlan::mergeRowEditsAndDeletes()
-{
-    ConvertTask task = taskFor(QStringLiteral("/a.mp4"));
-    task.titleSequences = {{QStringLiteral("/t1"), 0, 1, 0}};
-    task.endings = {{QStringLiteral("/e1"), 0, 3, 0}};
-    task.mergeOn = true;
-
+    // Rows 0, 1 and 2 are the title, the main row and the first ending; row 4 is outside.
     TaskEdits::setMergeTime(task, 0, false, 5);
     TaskEdits::setMergeTime(task, 1, true, 7);
     TaskEdits::setMergeTime(task, 2, true, 9);
-    TaskEdits::setMergeTime(task, 3, true, 11); // outside: ignored
+    TaskEdits::setMergeTime(task, 4, true, 11);
     QCOMPARE(task.titleSequences[0].end, 5);
     QCOMPARE(task.start, 7);
     QCOMPARE(task.endings[0].start, 9);
+    // Only positive lengths count: the first ending now ends before it starts.
+    QCOMPARE(TaskEdits::mergeTotal(task), 10 * kSecond - 7 + 5 + 3);
 
     QVERIFY(!TaskEdits::removeMergeRow(task, 1));
+    QVERIFY(TaskEdits::removeMergeRow(task, 3));
     QVERIFY(TaskEdits::removeMergeRow(task, 2));
     QVERIFY(task.mergeOn);
     QVERIFY(TaskEdits::removeMergeRow(task, 0));
@@ -231,9 +166,6 @@ void TestConversionPlan::videoOptionsFollowTheFormat_data()
         format.vCodec = QStringLiteral("copy");
         format.aKeepCodec = true;
     }) << "hflip" << QStringList{"-c:v copy", "-c:a copy", "!-vf", "!-b:v", "!-acodec"} << "640:360";
-    // The settings keep a percentage; another than 100 becomes an audio filter.
-    QTest::newRow("volume") << FormatEdit([](Mp4Format &format, MediaProbe &) { format.aVolume = 50; }) << QString()
-                            << QStringList{"-af volume=0.5"} << "640:360";
     QTest::newRow("unreadable source") << FormatEdit([](Mp4Format &, MediaProbe &probe) { probe = MediaProbe(); })
                                        << QString() << QStringList{"-b:v 0k", "-r 0.000"} << "0:0";
 }
@@ -380,15 +312,6 @@ void TestConversionPlan::outputNamesNeverClash()
     QCOMPARE(first, m_out.path() + QStringLiteral("/twin.mp4"));
     QVERIFY(second != first);
     QVERIFY(planned.isClaimed(first) && planned.isClaimed(second));
-
-    // With overwriting allowed, a source is still never written over.
-    OutputReservation sources(true);
-    const QString source = m_out.path() + QStringLiteral("/inplace.mp4");
-    sources.protect(source);
-    RunSettings sameFolder = overwrite;
-    const QString written = ConversionPlanner::plan(taskFor(source), Mp4Format(), sameFolder, h264Probe(), QString(),
-                                                    &sources).jobs[0].outputPath;
-    QCOMPARE(written, m_out.path() + QStringLiteral("/inplace_2.mp4"));
 }
 
 BRINDLE_TEST_MAIN(TestConversionPlan)
