@@ -6,31 +6,18 @@
 #include "jobs/splitcommand.h"
 #include "settings/configformat.h"
 #include "followupfixtures.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace FollowupFixtures;
 
 namespace {
-// Runs a planned job through the application's own engine launcher.
-bool runPlanned(const FollowupJob &job)
-{
-    const QString engine = job.engine == FollowupJob::Engine::Melt ? QStringLiteral("melt")
-                                                                    : QStringLiteral("TesselEngine");
-    QByteArray output;
-    const bool ok =
-        TestMedia::run(QCoreApplication::applicationDirPath() + QLatin1Char('/') + engine, job.arguments, &output);
-    if (!ok)
-        qWarning().noquote() << engine << job.arguments.join(QLatin1Char(' ')) << "\n" << output.right(2000);
-    return ok;
-}
-
 // The merge after a conversion, scaled to the size of the test clips.
 FollowUpPtr mergeOutput()
 {
@@ -46,11 +33,8 @@ private slots:
     void initTestCase();
     void init();
 
-    void copyMergeWithMkvEndingGoesThroughFilterGraph();
-    void splitIntoLengthsByStreamCopy();
     void rowsWithFollowupWorkLeaveOnlyTheirResults();
-    void failedStepsKeepTheirInputs();
-    void sourcesWithoutConversionAreSplitAndMergedInPlace();
+    void failuresSourcesAndCopiedMerges();
 
 private:
     FollowupSettings settings() const;
@@ -172,49 +156,6 @@ QStringList TestFollowupRuns::outputFiles() const
     return QDir(outFolder()).entryList(QDir::Files, QDir::Name);
 }
 
-void TestFollowupRuns::copyMergeWithMkvEndingGoesThroughFilterGraph()
-{
-    const QString ending = TestMedia::make(
-        QStringLiteral("small-2s.mkv"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("testsrc=size=160x120:rate=30:duration=2"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-         QStringLiteral("-i"), QStringLiteral("sine=frequency=880:sample_rate=22050:duration=2"),
-         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
-         QStringLiteral("-shortest")});
-    QVERIFY(!ending.isEmpty());
-    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
-    ConvertTask task;
-    task.titleSequences = {mergeEntry(m_clip3, 0, 0)};
-    task.endings = {mergeEntry(ending, 0, 0)};
-    const QList<FollowupJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
-    QCOMPARE(jobs.size(), 1);
-    QVERIFY(jobs.first().arguments.contains(QStringLiteral("-filter_complex")));
-    QVERIFY(runPlanned(jobs.first()));
-    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 9.0) < 0.15);
-    QCOMPARE(TestMedia::probeStream(jobs.first().outputPath, QStringLiteral("v"), QStringLiteral("width")),
-             QStringLiteral("320"));
-}
-
-void TestFollowupRuns::splitIntoLengthsByStreamCopy()
-{
-    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
-    ConvertTask task;
-    task.splitMode = 1;
-    task.clipLength = 2 * kSecond;
-    const QList<FollowupJob> jobs = planSplit(task, m_keyframedClip5, m_format, settings());
-    const QStringList names{QStringLiteral("00-00-00_00-00-02"), QStringLiteral("00-00-02_00-00-04"),
-                            QStringLiteral("00-00-04_00-00-05")};
-    const QList<double> lengths{2.0, 2.0, 1.0};
-    QCOMPARE(jobs.size(), 3);
-    for (int i = 0; i < jobs.size(); ++i) {
-        QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/keyframes-5s") + names.at(i)
-                                            + QStringLiteral(".mp4"));
-        QVERIFY(runPlanned(jobs.at(i)));
-        QVERIFY(qAbs(TestMedia::probeDuration(jobs.at(i).outputPath) - lengths.at(i)) < 0.15);
-    }
-}
-
 void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
 {
     m_format.save();
@@ -260,54 +201,61 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
 }
 
-void TestFollowupRuns::failedStepsKeepTheirInputs()
-{
-    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
-    m_format.save();
-    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
-    m_tasks[0].endings = {mergeEntry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
-    m_tasks[1].splitCount = 2;
-    const QString notMusic = m_folder->path() + QStringLiteral("/notes.mp3");
-    QFile notes(notMusic);
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("not a sound");
-    notes.close();
-    m_tasks[2].music = QStringList{notMusic};
-    JobsManage queue;
-    FollowupWork *work = installFollowupWork(queue);
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a_Merge.mp4"), mergeOutput(), 0));
-    queue.addJob(conversion(*work, m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
-                            std::make_shared<SplitOutput>(), 1));
-    queue.addJob(conversion(*work, m_clip3, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
-    QCOMPARE(runQueue(queue), 3);
-    QCOMPARE(queue.jobs().size(), 5);
-    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_Merge.mp4"), QStringLiteral("c_Music.mp4")}));
-}
-
-void TestFollowupRuns::sourcesWithoutConversionAreSplitAndMergedInPlace()
+// With stream copy: steps that fail keep their inputs, sources without a conversion are cut
+// and joined where they are, and an ending of another size and container joins through the
+// filter graph.
+void TestFollowupRuns::failuresSourcesAndCopiedMerges()
 {
     useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     m_format.save();
     // The merge's list file quotes the name for the concat reader.
     const QString source = m_folder->path() + QStringLiteral("/Überfahrt 'Nord', Teil 2.mp4");
     QVERIFY(QFile::copy(m_keyframedClip5, source));
-    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask()};
-    m_tasks[0].splitMode = 2;
-    m_tasks[0].sectionEnd = 2 * kSecond;
-    m_tasks[1].endings = {mergeEntry(m_clip2, 0, 0)};
+    const QString notMusic = TestFiles::write(m_folder->path() + QStringLiteral("/notes.mp3"), "not a sound");
+    const QString ending = TestMedia::make(
+        QStringLiteral("small-2s.mkv"),
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("testsrc=size=160x120:rate=30:duration=2"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+         QStringLiteral("-i"), QStringLiteral("sine=frequency=880:sample_rate=22050:duration=2"),
+         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
+         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
+         QStringLiteral("-shortest")});
+    QVERIFY(!notMusic.isEmpty() && !ending.isEmpty());
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(),
+                                 ConvertTask()};
+    m_tasks[0].endings = {mergeEntry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
+    m_tasks[1].splitCount = 2;
+    m_tasks[2].music = QStringList{notMusic};
+    m_tasks[3].splitMode = 2;
+    m_tasks[3].sectionEnd = 2 * kSecond;
+    m_tasks[4].endings = {mergeEntry(m_clip2, 0, 0)};
+    m_tasks[5].titleSequences = {mergeEntry(m_clip3, 0, 0)};
+    m_tasks[5].endings = {mergeEntry(ending, 0, 0)};
 
     JobsManage queue;
     FollowupWork *work = installFollowupWork(queue);
-    QCOMPARE(work->addSourceSplit({0, source, QString()}), 1);
-    QCOMPARE(work->addSourceMerge({1, source, QStringLiteral("320:240")}), 1);
-    QCOMPARE(runQueue(queue), 0);
+    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a_Merge.mp4"), mergeOutput(), 0));
+    queue.addJob(conversion(*work, m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
+                            std::make_shared<SplitOutput>(), 1));
+    queue.addJob(conversion(*work, m_clip3, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
+    QCOMPARE(work->addSourceSplit({3, source, QString()}), 1);
+    QCOMPARE(work->addSourceMerge({4, source, QStringLiteral("320:240")}), 1);
+    queue.addJob(conversion(*work, m_clip4, QStringLiteral("e_Merge.mp4"), mergeOutput(), 5));
+    QCOMPARE(runQueue(queue), 3);
 
     const QString part = QStringLiteral("Überfahrt 'Nord', Teil 200-00-00_00-00-02.mp4");
     const QString merged = QStringLiteral("Überfahrt 'Nord', Teil 2Merge.mp4");
-    QCOMPARE(outputFiles(), QStringList({part, merged}));
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_Merge.mp4"), QStringLiteral("c_Music.mp4"),
+                                         QStringLiteral("e_MergeMerge.mp4"), part, merged}));
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QLatin1Char('/') + part) - 2.0) < 0.15);
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QLatin1Char('/') + merged) - 7.0) < 0.15);
     QVERIFY(QFile::exists(source));
+    const QString copied = outFolder() + QStringLiteral("/e_MergeMerge.mp4");
+    QVERIFY(qAbs(TestMedia::probeDuration(copied) - 9.0) < 0.15);
+    QCOMPARE(TestMedia::probeStream(copied, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));
+    const QList<AbstractJob *> jobs = queue.jobs();
+    const auto join = std::find_if(jobs.begin(), jobs.end(), [&](AbstractJob *job) { return job->outputPath() == copied; });
+    QVERIFY(join != jobs.end() && (*join)->engineArguments().contains(QStringLiteral("-filter_complex")));
     QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
 }
 
