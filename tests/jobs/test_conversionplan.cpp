@@ -1,6 +1,7 @@
 #include "jobs/conversionplan.h"
 #include "app/taskedits.h"
 #include "settings/configformat.h"
+#include "followupfixtures.h"
 #include "testprofile.h"
 
 #include <QFile>
@@ -14,22 +15,10 @@ constexpr qint64 kSecond = 1000000;
 // The output format of an MP4 with H.264 and AAC, as the settings store holds it.
 struct Mp4Format : ConfigFormat
 {
-    Mp4Format()
-    {
-        vCodec = QStringLiteral("h264");
-        vBitRate = QStringLiteral("Auto");
-        vFrameRate = QStringLiteral("25.0 fps");
-        vSize = QStringLiteral("1920x1080");
-        vAspect = QStringLiteral("Auto");
-        aCodec = QStringLiteral("aac");
-        aBitRate = QStringLiteral("128 kbps");
-        aChannels = QStringLiteral("2 channels stereo");
-        aSample = QStringLiteral("44100 Hz");
-        aVolume = 100;
-    }
+    Mp4Format() { FollowupFixtures::useCodecs(*this, QStringLiteral("mp4"), QStringLiteral("h264"), QStringLiteral("aac")); }
 };
 
-using FormatEdit = std::function<void(Mp4Format &, MediaProbe &)>;
+using FormatEdit = std::function<void(ConfigFormat &, MediaProbe &)>;
 
 MediaProbe h264Probe()
 {
@@ -148,9 +137,9 @@ void TestConversionPlan::videoOptionsFollowTheFormat_data()
     QTest::addColumn<QStringList>("options"); // "option value", or "!option" for one that must be absent
     QTest::addColumn<QString>("mergeFrameSize");
     QTest::newRow("software H.264 keeps the source's rate and bit rate")
-        << FormatEdit([](Mp4Format &, MediaProbe &) {}) << QString()
+        << FormatEdit([](ConfigFormat &, MediaProbe &) {}) << QString()
         << QStringList{"-c:v libx264", "-b:v 2500k", "-r 29.970", "!-s", "!-aspect", "!-vf"} << "640:360";
-    QTest::newRow("quality mode, chosen rate and aspect") << FormatEdit([](Mp4Format &format, MediaProbe &) {
+    QTest::newRow("quality mode, chosen rate and aspect") << FormatEdit([](ConfigFormat &format, MediaProbe &) {
         format.vSetMode = true;
         format.vBitRate = QStringLiteral("23");
         format.vKeepFrameRate = false;
@@ -158,15 +147,15 @@ void TestConversionPlan::videoOptionsFollowTheFormat_data()
         format.vAspect = QStringLiteral("16:9");
     }) << "hflip" << QStringList{"-qmin 28", "-qmax 33", "!-b:v", "-r 30.000", "-aspect 16:9", "-vf hflip"}
        << "640:360";
-    QTest::newRow("frame size loses its name") << FormatEdit([](Mp4Format &format, MediaProbe &) {
+    QTest::newRow("frame size loses its name") << FormatEdit([](ConfigFormat &format, MediaProbe &) {
         format.vKeepWH = false;
         format.vSize = QStringLiteral("320x240 VGA");
     }) << QString() << QStringList{"-s 320x240"} << "320:240";
-    QTest::newRow("copy keeps both streams") << FormatEdit([](Mp4Format &format, MediaProbe &) {
+    QTest::newRow("copy keeps both streams") << FormatEdit([](ConfigFormat &format, MediaProbe &) {
         format.vCodec = QStringLiteral("copy");
         format.aKeepCodec = true;
     }) << "hflip" << QStringList{"-c:v copy", "-c:a copy", "!-vf", "!-b:v", "!-acodec"} << "640:360";
-    QTest::newRow("unreadable source") << FormatEdit([](Mp4Format &, MediaProbe &probe) { probe = MediaProbe(); })
+    QTest::newRow("unreadable source") << FormatEdit([](ConfigFormat &, MediaProbe &probe) { probe = MediaProbe(); })
                                        << QString() << QStringList{"-b:v 0k", "-r 0.000"} << "0:0";
 }
 
@@ -217,7 +206,6 @@ void TestConversionPlan::hardwareChoices_data()
                                             << h264 << "h264_qsv" << "hevc_qsv";
     QTest::newRow("amd hevc") << true << QStringList{"h265AMF"} << 0 << "h265" << hevc << "hevc_amf" << "hevc_amf";
     QTest::newRow("hardware off") << false << QStringList{"h265AMF"} << 0 << "h265" << hevc << "" << "libx265";
-    QTest::newRow("xvid") << false << QStringList() << 0 << "xvid" << hevc << "" << "libxvid";
     // An encoder the dialog named is that encoder.
     QTest::newRow("named encoder") << true << QStringList{"h264NV"} << 0 << "h264_nvenc" << h264 << "h264_nvenc"
                                    << "h264_nvenc";
@@ -260,7 +248,7 @@ void TestConversionPlan::jobsByKind()
     QVERIFY(dynamic_cast<const AddSoundtrack *>(plan.jobs[0].afterwards.get()));
     QCOMPARE(plan.jobs[0].outputPath, m_out.path() + QStringLiteral("/film_Music.mp4"));
 
-    task.splitCount = 2;
+    task.splits.append({kSecond, 2 * kSecond}); // a part chosen in the Split tab, the mode left empty
     task.titleSequences.append({QStringLiteral("/t.mp4"), 0, kSecond, 0});
     plan = ConversionPlanner::plan(task, Mp4Format(), m_settings, h264Probe(), QString());
     QVERIFY(plan.splitSource);
@@ -277,16 +265,6 @@ void TestConversionPlan::jobsByKind()
     // Each job writes only its own output.
     QCOMPARE(plan.jobs[1].arguments.filter(".mp4").size(), 1);
     QCOMPARE(plan.jobs[1].arguments.last(), plan.jobs[1].outputPath);
-
-    ConvertTask section = taskFor(QStringLiteral("/v/film.mkv"));
-    section.splitMode = 2;
-    section.sectionEnd = 3 * kSecond;
-    QVERIFY(ConversionPlanner::plan(section, Mp4Format(), m_settings, h264Probe(), QString()).splitSource);
-
-    // Parts chosen in the Split tab are cut even when the mode's own values are empty.
-    ConvertTask chosen = taskFor(QStringLiteral("/v/film.mkv"));
-    chosen.splits.append({kSecond, 2 * kSecond});
-    QVERIFY(ConversionPlanner::plan(chosen, Mp4Format(), m_settings, h264Probe(), QString()).splitSource);
 }
 
 void TestConversionPlan::outputNamesNeverClash()

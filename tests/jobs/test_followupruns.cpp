@@ -39,7 +39,6 @@ private slots:
 private:
     FollowupSettings settings() const;
     QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
-    QString convertedCopy(const QString &source, const QString &name) const;
     QString music(int which) const;
     AbstractJob *conversion(FollowupWork &work, const QString &source, const QString &output, FollowUpPtr afterwards,
                             int row) const;
@@ -87,12 +86,6 @@ FollowupSettings TestFollowupRuns::settings() const
     result.cacheFolder = m_folder->path() + QStringLiteral("/cache");
     result.probe = probeMediaFacts;
     return result;
-}
-
-QString TestFollowupRuns::convertedCopy(const QString &source, const QString &name) const
-{
-    const QString path = outFolder() + QLatin1Char('/') + name;
-    return QFile::copy(source, path) ? path : QString();
 }
 
 QString TestFollowupRuns::music(int which) const
