@@ -8,15 +8,6 @@ namespace FollowupFixtures {
 
 constexpr qint64 kSecond = 1000000;
 
-inline MergeEntry mergeEntry(const QString &path, qint64 start, qint64 end)
-{
-    MergeEntry entry;
-    entry.path = path;
-    entry.start = start;
-    entry.end = end;
-    return entry;
-}
-
 // A format with the given container and codecs and every other choice on "keep" or "Auto".
 inline void useCodecs(ConfigFormat &format, const QString &container, const QString &video, const QString &audio)
 {

@@ -185,29 +185,21 @@ void TestConversionPlan::hardwareChoices_data()
 {
     QTest::addColumn<bool>("useHA");
     QTest::addColumn<QStringList>("found");
-    QTest::addColumn<int>("priority");
     QTest::addColumn<QString>("vCodec");
     QTest::addColumn<int>("sourceCodec");
     QTest::addColumn<QString>("decoder");
     QTest::addColumn<QString>("encoder");
     const int h264 = 27;
     const int hevc = 173;
-    // Hardware use without a working encoder falls back to software, and decodes in software.
-    QTest::newRow("nothing found") << true << QStringList() << 0 << "h264" << h264 << "" << "libx264";
-    QTest::newRow("first family") << true << QStringList{"h264QSV", "h264NV"} << 0 << "h264" << h264 << "h264_qsv"
-                                  << "h264_qsv";
-    QTest::newRow("second family") << true << QStringList{"h264QSV", "h264NV"} << 1 << "h264" << h264
-                                   << "h264_nvenc" << "h264_nvenc";
-    // An H.264 source encoded to HEVC: the source's family decodes, the target's encodes.
-    QTest::newRow("h264 to hevc") << true << QStringList{"h264QSV", "h264NV", "h265QSV"} << 0 << "h265" << h264
+    // Which family the priority picks is the settings' own check; here the source's family
+    // decodes and the target's encodes. Without a working encoder both are software.
+    QTest::newRow("nothing found") << true << QStringList() << "h264" << h264 << "" << "libx264";
+    QTest::newRow("h264 to hevc") << true << QStringList{"h264QSV", "h264NV", "h265QSV"} << "h265" << h264
                                   << "h264_qsv" << "hevc_qsv";
-    // The priority is a place in the list of families found; past its end the first one is used.
-    QTest::newRow("priority past the list") << true << QStringList{"h264QSV", "h264NV", "h265QSV"} << 2 << "h265"
-                                            << h264 << "h264_qsv" << "hevc_qsv";
-    QTest::newRow("amd hevc") << true << QStringList{"h265AMF"} << 0 << "h265" << hevc << "hevc_amf" << "hevc_amf";
-    QTest::newRow("hardware off") << false << QStringList{"h265AMF"} << 0 << "h265" << hevc << "" << "libx265";
+    QTest::newRow("amd hevc") << true << QStringList{"h265AMF"} << "h265" << hevc << "hevc_amf" << "hevc_amf";
+    QTest::newRow("hardware off") << false << QStringList{"h265AMF"} << "h265" << hevc << "" << "libx265";
     // An encoder the dialog named is that encoder.
-    QTest::newRow("named encoder") << true << QStringList{"h264NV"} << 0 << "h264_nvenc" << h264 << "h264_nvenc"
+    QTest::newRow("named encoder") << true << QStringList{"h264NV"} << "h264_nvenc" << h264 << "h264_nvenc"
                                    << "h264_nvenc";
 }
 
@@ -215,7 +207,6 @@ void TestConversionPlan::hardwareChoices()
 {
     QFETCH(bool, useHA);
     QFETCH(QStringList, found);
-    QFETCH(int, priority);
     QFETCH(QString, vCodec);
     QFETCH(int, sourceCodec);
     QFETCH(QString, decoder);
@@ -223,7 +214,6 @@ void TestConversionPlan::hardwareChoices()
     RunSettings system = m_settings;
     HardwareChoice &hardware = system.hardware;
     hardware.useHA = useHA;
-    hardware.priorityUse = priority;
     hardware.h264QSV = found.contains("h264QSV");
     hardware.h265QSV = found.contains("h265QSV");
     hardware.h264NV = found.contains("h264NV");

@@ -74,7 +74,7 @@ void TestFollowupCommands::meltCodecProperties()
 void TestFollowupCommands::meltMergeFollowsTheFormatAndNeverOverwrites()
 {
     ConvertTask task;
-    task.endings = {mergeEntry(QStringLiteral("/t/outro.mkv"), 0, kSecond)};
+    task.endings = {MergeEntry{QStringLiteral("/t/outro.mkv"), 0, kSecond}};
     m_format.vKeepWH = false;
     m_format.format = QStringLiteral("mp3");
     m_format.aCodec = QStringLiteral("mp3");
@@ -97,7 +97,7 @@ void TestFollowupCommands::meltMergeFollowsTheFormatAndNeverOverwrites()
     useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     FollowupSettings broken = settings();
     broken.cacheFolder = m_folder->path() + QStringLiteral("/missing/cache");
-    task.endings = {mergeEntry(QStringLiteral("/t/e.mp4"), 0, 0)};
+    task.endings = {MergeEntry{QStringLiteral("/t/e.mp4"), 0, 0}};
     QVERIFY(planMerge(task, QStringLiteral("/src/a.mp4"), true, QString(), m_format, broken).isEmpty());
 }
 

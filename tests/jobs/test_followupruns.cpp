@@ -52,7 +52,7 @@ private:
     QString m_clip3;
     QString m_clip4;
     QString m_clip2;
-    QString m_keyframedClip5;
+    QString m_clip5;
 };
 
 void TestFollowupRuns::initTestCase()
@@ -60,15 +60,8 @@ void TestFollowupRuns::initTestCase()
     m_clip3 = TestMedia::clip(3);
     m_clip4 = TestMedia::clip(4);
     m_clip2 = TestMedia::clip(2);
-    m_keyframedClip5 = TestMedia::make(
-        QStringLiteral("keyframes-5s.mp4"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("testsrc=size=320x240:rate=25:duration=5"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-         QStringLiteral("-i"), QStringLiteral("sine=frequency=330:sample_rate=44100:duration=5"),
-         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-         QStringLiteral("-g"), QStringLiteral("25"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
-         QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
-    QVERIFY(!m_clip3.isEmpty() && !m_clip4.isEmpty() && !m_clip2.isEmpty() && !m_keyframedClip5.isEmpty());
+    m_clip5 = TestMedia::clip(5);
+    QVERIFY(!m_clip3.isEmpty() && !m_clip4.isEmpty() && !m_clip2.isEmpty() && !m_clip5.isEmpty());
 }
 
 void TestFollowupRuns::init()
@@ -155,8 +148,8 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask()};
     m_tasks[0].start = 0;
     m_tasks[0].end = 4 * kSecond;
-    m_tasks[0].titleSequences = {mergeEntry(m_clip2, 0, 0)};
-    m_tasks[0].endings = {mergeEntry(m_clip3, kSecond, 3 * kSecond)};
+    m_tasks[0].titleSequences = {MergeEntry{m_clip2, 0, 0}};
+    m_tasks[0].endings = {MergeEntry{m_clip3, kSecond, 3 * kSecond}};
     m_tasks[1].splitCount = 3;
     m_tasks[2].music = QStringList{music(0), music(1)};
     m_tasks[3].music = QStringList{music(1)};
@@ -203,7 +196,7 @@ void TestFollowupRuns::failuresSourcesAndCopiedMerges()
     m_format.save();
     // The merge's list file quotes the name for the concat reader.
     const QString source = m_folder->path() + QStringLiteral("/Überfahrt 'Nord', Teil 2.mp4");
-    QVERIFY(QFile::copy(m_keyframedClip5, source));
+    QVERIFY(QFile::copy(m_clip5, source));
     const QString notMusic = TestFiles::write(m_folder->path() + QStringLiteral("/notes.mp3"), "not a sound");
     const QString ending = TestMedia::make(
         QStringLiteral("small-2s.mkv"),
@@ -216,14 +209,14 @@ void TestFollowupRuns::failuresSourcesAndCopiedMerges()
     QVERIFY(!notMusic.isEmpty() && !ending.isEmpty());
     m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(),
                                  ConvertTask()};
-    m_tasks[0].endings = {mergeEntry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
+    m_tasks[0].endings = {MergeEntry{m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0}};
     m_tasks[1].splitCount = 2;
     m_tasks[2].music = QStringList{notMusic};
     m_tasks[3].splitMode = 2;
     m_tasks[3].sectionEnd = 2 * kSecond;
-    m_tasks[4].endings = {mergeEntry(m_clip2, 0, 0)};
-    m_tasks[5].titleSequences = {mergeEntry(m_clip3, 0, 0)};
-    m_tasks[5].endings = {mergeEntry(ending, 0, 0)};
+    m_tasks[4].endings = {MergeEntry{m_clip2, 0, 0}};
+    m_tasks[5].titleSequences = {MergeEntry{m_clip3, 0, 0}};
+    m_tasks[5].endings = {MergeEntry{ending, 0, 0}};
 
     JobsManage queue;
     FollowupWork *work = installFollowupWork(queue);
