@@ -1,5 +1,6 @@
 #include "subtitlemedia.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include "settings/configformat.h"
@@ -33,28 +34,13 @@ private:
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
-    QImage frameAt(const QString &video, double seconds)
-    {
-        const QString png = m_dir.filePath(QStringLiteral("frame.png"));
-        QFile::remove(png);
-        if (!TestMedia::run(QStringLiteral("ffmpeg"), {"-y", "-v", "error", "-ss", QString::number(seconds), "-i",
-                                                       video, "-frames:v", "1", png}))
-            return QImage();
-        return QImage(png);
-    }
-
     // Pixels of a colour on the blue picture: text or subtitle pictures drawn over it.
     static int pixelsLike(const QImage &frame, QColor colour)
     {
         int count = 0;
         for (int y = 0; y < frame.height(); ++y)
-            for (int x = 0; x < frame.width(); ++x) {
-                const QRgb p = frame.pixel(x, y);
-                count += qAbs(qRed(p) - colour.red()) < 70 && qAbs(qGreen(p) - colour.green()) < 70
-                                 && qAbs(qBlue(p) - colour.blue()) < 70
-                             ? 1
-                             : 0;
-            }
+            for (int x = 0; x < frame.width(); ++x)
+                count += TestPictures::near(frame.pixel(x, y), colour, 69) ? 1 : 0;
         return count;
     }
 
@@ -139,8 +125,8 @@ private slots:
         const QString output = out + QLatin1Char('/') + QFileInfo(source).completeBaseName() + QStringLiteral(".mp4");
         QVERIFY2(QFileInfo::exists(output), log.constData());
         QVERIFY(qAbs(TestMedia::probeDuration(output) - 3.0) < 0.2);
-        const QImage with = frameAt(output, shown);
-        const QImage without = frameAt(output, hidden);
+        const QImage with = TestMedia::frameOf(output, shown);
+        const QImage without = TestMedia::frameOf(output, hidden);
         QCOMPARE(with.size(), QSize(320, 240));
         QVERIFY2(pixelsLike(with, colour) > 40, qPrintable(QString::number(pixelsLike(with, colour))));
         QCOMPARE(pixelsLike(without, colour), 0);
