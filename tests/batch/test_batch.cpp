@@ -112,6 +112,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_project;
+    QString m_noCanvas;
     QRect m_textBox; // where the text layer lies on the 320x240 canvas
 
 private slots:
@@ -159,6 +160,9 @@ private slots:
         m_project = m_dir.filePath(QStringLiteral("watermark.qpj"));
         QString error;
         QVERIFY2(ProjectFile::write(m_project, project, &error), qPrintable(error));
+        project.canvasSize = QSize();
+        m_noCanvas = m_dir.filePath(QStringLiteral("no-canvas.qpj"));
+        QVERIFY(ProjectFile::write(m_noCanvas, project, &error));
     }
 
     // Two good sizes and a corrupt file: the corrupt one fails alone and is named, the layers land
@@ -282,52 +286,31 @@ private slots:
         QCOMPARE(runA.summary().value("skipped").toInt() + runB.summary().value("skipped").toInt(), 4);
     }
 
-    void setupFaultsStopBeforeAnyWork()
+    // One dry run with every choice made: a canvas for a project without one, a subtitle and a
+    // format preset by its name. It plans the command and writes nothing.
+    void aDryRunPlansEveryChoiceAndWritesNothing()
     {
         const QString in = m_dir.filePath(QStringLiteral("setup/in"));
         const QString out = m_dir.filePath(QStringLiteral("setup/out"));
         copyInto(in, flatClip(320, 240), QStringLiteral("clip.mp4"));
-
-        // A project that does not record its canvas needs one given.
-        ProjectData project;
-        QString error;
-        QVERIFY(ProjectFile::read(m_project, &project, &error));
-        project.canvasSize = QSize();
-        const QString noCanvas = m_dir.filePath(QStringLiteral("no-canvas.qpj"));
-        QVERIFY(ProjectFile::write(noCanvas, project, &error));
-        Run run = runBatch({"--project", noCanvas, "--output", out, in});
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.errors.contains("--canvas"), run.errors.constData());
-        QVERIFY(!QFileInfo::exists(out));
-
-        run = runBatch({"--project", noCanvas, "--canvas", "320x240", "--output", out, "--dry-run", in});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.events.at(1).value("event").toString(), QStringLiteral("plan"));
-        const QStringList command = run.events.at(1).value("command").toVariant().toStringList();
-        QVERIFY(command.first().endsWith(QLatin1String("/TesselEngine")));
-        QCOMPARE(command.last(), out + QStringLiteral("/clip.mp4"));
-        QVERIFY(command.join(' ').contains(QLatin1String("overlay=10:20")));
-        QVERIFY(!QFileInfo::exists(out));
-
-        // A subtitle is burned into every output.
-        QFile srt(m_dir.filePath(QStringLiteral("lines.srt")));
-        QVERIFY(srt.open(QIODevice::WriteOnly));
-        srt.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n");
-        srt.close();
-        run = runBatch({"--subtitle", srt.fileName(), "--output", out, "--dry-run", in});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.events.at(1).value("command").toVariant().toStringList().join(' ').contains(QLatin1String("ass=")));
-
-        // A format preset saved in the output format dialog, by its name.
+        const QString srt = TestFiles::write(m_dir.filePath(QStringLiteral("lines.srt")), TestFiles::helloSrt());
         QVERIFY(QDir().mkpath(FormatPresets::folder()));
         ConfigFormat mkv;
         mkv.load();
         mkv.applyContainerDefaults(ConfigFormat::containerIndex(QStringLiteral("mkv")));
         mkv.format = QStringLiteral("mkv");
         QVERIFY(FormatPresets::write(FormatPresets::pathOf(FormatPresets::folder(), QStringLiteral("Small MKV")), mkv));
-        run = runBatch({"--format", "Small MKV", "--output", out, "--dry-run", in});
+
+        const Run run = runBatch({"--project", m_noCanvas, "--canvas", "320x240", "--subtitle", srt, "--format",
+                                  "Small MKV", "--output", out, "--dry-run", in});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.events.at(1).value("command").toVariant().toStringList().last(), out + QStringLiteral("/clip.mkv"));
+        QCOMPARE(run.events.at(1).value("event").toString(), QStringLiteral("plan"));
+        const QStringList command = run.events.at(1).value("command").toVariant().toStringList();
+        QVERIFY(command.first().endsWith(QLatin1String("/TesselEngine")));
+        QCOMPARE(command.last(), out + QStringLiteral("/clip.mkv"));
+        QVERIFY(command.join(' ').contains(QLatin1String("overlay=10:20")));
+        QVERIFY(command.join(' ').contains(QLatin1String("ass=")));
+        QVERIFY(!QFileInfo::exists(out));
 
         QProcess version;
         version.start(program(), {"--version"});
@@ -345,6 +328,7 @@ private slots:
         QTest::newRow("no workers") << QStringList{"--jobs", "0", in};
         QTest::newRow("canvas without numbers") << QStringList{"--canvas", "wide", in};
         QTest::newRow("project that is a folder") << QStringList{"--project", in, in};
+        QTest::newRow("project without a canvas, none given") << QStringList{"--project", m_noCanvas, in};
         QTest::newRow("missing subtitle") << QStringList{"--subtitle", "/nonexistent.srt", in};
         QTest::newRow("subtitle track below 1") << QStringList{"--subtitle-track", "0", in};
         QTest::newRow("nothing to do") << QStringList{};
@@ -368,63 +352,36 @@ private slots:
         QVERIFY(!QFileInfo::exists(out));
     }
 
-    void aClaimIsHeldByOneAndNeverReplacesAFile()
+    // A claim never replaces a file, and takes over a lock whose runner has died.
+    void claimsAndStaleLocks()
     {
         const QString folder = m_dir.filePath(QStringLiteral("claims"));
         QVERIFY(QDir().mkpath(folder));
         const QString target = folder + QStringLiteral("/out.mp4");
+        // Two runners at once and a rerun see a claim taken or done; the resume sees nothing left.
         QString error;
-        {
-            OutputClaim first(target);
-            OutputClaim second(target);
-            QCOMPARE(first.claim(&error), OutputClaim::State::Claimed);
-            QCOMPARE(second.claim(&error), OutputClaim::State::Taken);
-            QFile partial(first.partialPath());
-            QVERIFY(partial.open(QIODevice::WriteOnly));
-            partial.write("half");
-        }
-        // Dropped unpublished: nothing stays behind.
-        QCOMPARE(entries(folder), QStringList());
-
         OutputClaim claim(target);
         QCOMPARE(claim.claim(&error), OutputClaim::State::Claimed);
-        QFile partial(claim.partialPath());
-        QVERIFY(partial.open(QIODevice::WriteOnly));
-        partial.write("whole");
-        partial.close();
+        QVERIFY(!TestFiles::write(claim.partialPath(), "whole").isEmpty());
         // Someone else's file appears under the final name: it is kept, ours is dropped.
-        QFile other(target);
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("theirs");
-        other.close();
+        QVERIFY(!TestFiles::write(target, "theirs").isEmpty());
         QVERIFY(!claim.publish(&error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(entries(folder), QStringList({"out.mp4"}));
+        QFile other(target);
         QVERIFY(other.open(QIODevice::ReadOnly));
         QCOMPARE(other.readAll(), QByteArray("theirs"));
-        other.close();
 
-        OutputClaim done(target);
-        QCOMPARE(done.claim(&error), OutputClaim::State::AlreadyDone);
-    }
-
-    void aLockLeftByADeadRunnerIsTakenOver()
-    {
-        const QString folder = m_dir.filePath(QStringLiteral("stale"));
-        QVERIFY(QDir().mkpath(folder));
-        OutputClaim claim(folder + QStringLiteral("/out.mp4"));
+        OutputClaim stale(folder + QStringLiteral("/stale.mp4"));
         QProcess gone;
         gone.start(QStringLiteral("true"), QStringList());
         QVERIFY(gone.waitForStarted());
         const qint64 deadPid = gone.processId();
         QVERIFY(gone.waitForFinished());
-        QFile lock(claim.lockPath());
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(deadPid) + "\nbrindle-batch\n" + QSysInfo::machineHostName().toUtf8()
-                   + "\n");
-        lock.close();
-        QString error;
-        QCOMPARE(claim.claim(&error), OutputClaim::State::Claimed);
+        QVERIFY(!TestFiles::write(stale.lockPath(), QByteArray::number(deadPid) + "\nbrindle-batch\n"
+                                                        + QSysInfo::machineHostName().toUtf8() + "\n")
+                     .isEmpty());
+        QCOMPARE(stale.claim(&error), OutputClaim::State::Claimed);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "subtitlemedia.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testpictures.h"
 #include "testprofile.h"
@@ -47,13 +48,7 @@ private:
     // An ASS track whose own style makes its lines large and red.
     static QByteArray styledAss()
     {
-        return "[Script Info]\nScriptType: v4.00+\nPlayResX: 320\nPlayResY: 240\n\n[V4+ Styles]\n"
-               "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, OutlineColour, BackColour, Bold, "
-               "Italic, Underline, StrikeOut, ScaleX, ScaleY, Spacing, Angle, BorderStyle, Outline, Shadow, "
-               "Alignment, MarginL, MarginR, MarginV, Encoding\n"
-               "Style: Loud,DejaVu Sans,48,&H000000FF,&H000000FF,&H00000000,&H00000000,1,0,0,0,100,100,0,0,1,0,0,"
-               "5,10,10,10,1\n\n[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, MarginV, "
-               "Effect, Text\nDialogue: 0,0:00:00.50,0:00:01.50,Loud,,0,0,0,,HELLO\n";
+        return TestFiles::helloAss().replace("Arial,20,&H00FFFFFF", "DejaVu Sans,48,&H000000FF");
     }
 
 private slots:
@@ -94,8 +89,6 @@ private slots:
             << SubtitleMedia::videoWithTracks("ass.mkv", {styledAss()}, "ass") << 1 << QColor(Qt::red) << 1.0 << 2.2;
         QTest::newRow("mov_text in MP4") << SubtitleMedia::videoWithTracks("movtext.mp4", {early}, "mov_text") << 1
                                          << QColor(Qt::white) << 1.0 << 2.2;
-        QTest::newRow("WebVTT in MKV") << SubtitleMedia::videoWithTracks("webvtt.mkv", {early}, "webvtt") << 1
-                                       << QColor(Qt::white) << 1.0 << 2.2;
         QTest::newRow("pictures in MKV") << SubtitleMedia::videoWithTracks("dvdsub.mkv", {box}, "copy") << 1
                                          << QColor(Qt::white) << 1.0 << 2.2;
         QTest::newRow("second of two tracks")
