@@ -352,14 +352,23 @@ private slots:
         QVERIFY(!QFileInfo::exists(out));
     }
 
-    // A claim never replaces a file, and takes over a lock whose runner has died.
+    // A claim leaves nothing when dropped, never replaces a file, and takes over a lock whose
+    // runner has died.
     void claimsAndStaleLocks()
     {
         const QString folder = m_dir.filePath(QStringLiteral("claims"));
         QVERIFY(QDir().mkpath(folder));
         const QString target = folder + QStringLiteral("/out.mp4");
-        // Two runners at once and a rerun see a claim taken or done; the resume sees nothing left.
+        // Two runners at once and a rerun see a claim taken or done.
         QString error;
+        {
+            OutputClaim dropped(target);
+            QCOMPARE(dropped.claim(&error), OutputClaim::State::Claimed);
+            QVERIFY(!TestFiles::write(dropped.partialPath(), "half").isEmpty());
+        }
+        // Dropped unpublished: nothing stays behind.
+        QCOMPARE(entries(folder), QStringList());
+
         OutputClaim claim(target);
         QCOMPARE(claim.claim(&error), OutputClaim::State::Claimed);
         QVERIFY(!TestFiles::write(claim.partialPath(), "whole").isEmpty());
