@@ -1,5 +1,7 @@
+#include "placedlayer.h"
 #include "testfiles.h"
 #include "testmedia.h"
+#include "testpictures.h"
 #include "testprofile.h"
 
 #include "batch/outputclaim.h"
@@ -85,10 +87,7 @@ private:
     {
         return TestMedia::make(QStringLiteral("flat-%1x%2-%3s.mp4").arg(width).arg(height).arg(seconds),
                                {"-f", "lavfi", "-i",
-                                QStringLiteral("color=c=blue:size=%1x%2:rate=25:duration=%3")
-                                    .arg(width)
-                                    .arg(height)
-                                    .arg(seconds),
+                                QStringLiteral("color=c=blue:size=%1x%2:rate=25:duration=%3").arg(width).arg(height).arg(seconds),
                                 "-f", "lavfi", "-i", QStringLiteral("sine=frequency=440:duration=%1").arg(seconds),
                                 "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac",
                                 "-shortest"});
@@ -128,16 +127,8 @@ private slots:
         QVERIFY(QFileInfo(program()).isExecutable());
 
         // An image layer and a text layer on a 320x240 canvas.
-        QImage logo(40, 20, QImage::Format_ARGB32);
-        logo.fill(Qt::red);
-        QVERIFY(logo.save(m_dir.filePath(QStringLiteral("logo.png"))));
-        CLayerInfo image;
-        image.Type = CLayerInfo::Picture;
-        image.FileName = QStringLiteral("logo.png"); // beside the project
-        image.x = 10;
-        image.y = 20;
-        image.Width = 40;
-        image.Height = 20;
+        QVERIFY(!TestPictures::savePlain(m_dir.filePath(QStringLiteral("logo.png")), 40, 20, Qt::red).isEmpty());
+        const CLayerInfo image = pictureLayer(QStringLiteral("logo.png"), 10, 20, 40, 20); // beside the project
         CLayerInfo text;
         text.Type = CLayerInfo::Text;
         text.FileName = QStringLiteral("Text1");
@@ -217,7 +208,9 @@ private slots:
         QCOMPARE(QFileInfo(out + QStringLiteral("/small.mp4")).lastModified(), before);
     }
 
-    void anInterruptedBatchResumesWithoutRepeatingOrLeavingHalves()
+    // Stopped halfway, a batch is finished by two runners at once: nothing is made twice, nothing
+    // is repeated, and no half-made file is left.
+    void anInterruptedBatchIsFinishedByTwoRunners()
     {
         const QString in = m_dir.filePath(QStringLiteral("resume/in"));
         const QString out = m_dir.filePath(QStringLiteral("resume/out"));
@@ -252,25 +245,7 @@ private slots:
         QCOMPARE(entries(out), QStringList({"a.mp4"}));
         const QDateTime firstDone = QFileInfo(out + QStringLiteral("/a.mp4")).lastModified();
 
-        const Run second = runBatch(arguments);
-        QCOMPARE(second.exitCode, 0);
-        QCOMPARE(second.files("skipped"), QStringList({"a.mp4"}));
-        QCOMPARE(second.files("converted"), QStringList({"b.mp4", "c.mp4"}));
-        QCOMPARE(entries(out), QStringList({"a.mp4", "b.mp4", "c.mp4"}));
-        QCOMPARE(QFileInfo(out + QStringLiteral("/a.mp4")).lastModified(), firstDone);
-        for (const QString &name : entries(out))
-            QVERIFY(qAbs(TestMedia::probeDuration(out + QLatin1Char('/') + name) - 6.0) < 0.15);
-    }
-
-    void twoRunnersShareOneFolderAndMakeEveryOutputOnce()
-    {
-        const QString in = m_dir.filePath(QStringLiteral("shared/in"));
-        const QString out = m_dir.filePath(QStringLiteral("shared/out"));
-        const QStringList names{"1.mp4", "2.mp4", "3.mp4", "4.mp4"};
-        for (const QString &name : names)
-            copyInto(in, flatClip(320, 240), name);
-        const QStringList arguments{"--project", m_project, "--output", out, "--jobs", "1", in};
-
+        // Two runners finish it together: each file once, the finished one by neither.
         QProcess a;
         QProcess b;
         start(a, arguments);
@@ -279,11 +254,15 @@ private slots:
         const Run runB = finish(b);
         QCOMPARE(runA.exitCode, 0);
         QCOMPARE(runB.exitCode, 0);
-        QCOMPARE(entries(out), names);
         QStringList converted = runA.files("converted") + runB.files("converted");
         converted.sort();
-        QCOMPARE(converted, names);
+        QCOMPARE(converted, QStringList({"b.mp4", "c.mp4"}));
+        QVERIFY(runA.files("skipped").contains("a.mp4") && runB.files("skipped").contains("a.mp4"));
         QCOMPARE(runA.summary().value("skipped").toInt() + runB.summary().value("skipped").toInt(), 4);
+        QCOMPARE(entries(out), QStringList({"a.mp4", "b.mp4", "c.mp4"}));
+        QCOMPARE(QFileInfo(out + QStringLiteral("/a.mp4")).lastModified(), firstDone);
+        for (const QString &name : entries(out))
+            QVERIFY(qAbs(TestMedia::probeDuration(out + QLatin1Char('/') + name) - 6.0) < 0.15);
     }
 
     // One dry run with every choice made: a canvas for a project without one, a subtitle and a
@@ -377,9 +356,7 @@ private slots:
         QVERIFY(!claim.publish(&error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(entries(folder), QStringList({"out.mp4"}));
-        QFile other(target);
-        QVERIFY(other.open(QIODevice::ReadOnly));
-        QCOMPARE(other.readAll(), QByteArray("theirs"));
+        QCOMPARE(QFileInfo(target).size(), qint64(6)); // "theirs"
 
         OutputClaim stale(folder + QStringLiteral("/stale.mp4"));
         QProcess gone;
