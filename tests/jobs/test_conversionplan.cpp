@@ -57,7 +57,6 @@ class TestConversionPlan : public QObject
 private slots:
     void initTestCase();
     void mergeRowsEditMoveAndDelete();
-    void audioContainerWritesNoVideoOptions();
     void videoOptionsFollowTheFormat_data();
     void videoOptionsFollowTheFormat();
     void hardwareChoices_data();
@@ -111,23 +110,6 @@ void TestConversionPlan::mergeRowsEditMoveAndDelete()
     QVERIFY(TaskEdits::removeMergeRow(task, 0));
     QVERIFY(!task.mergeOn);
     QVERIFY(!TaskEdits::removeMergeRow(task, 0));
-}
-
-void TestConversionPlan::audioContainerWritesNoVideoOptions()
-{
-    Mp4Format format;
-    format.aCodec = QStringLiteral("libmp3lame");
-    RunSettings mp3 = m_settings;
-    mp3.container = QStringLiteral("mp3");
-    const ConversionPlan plan = ConversionPlanner::plan(taskFor(QStringLiteral("/m/song.wav")), format, mp3,
-                                                        h264Probe(), QString());
-    QCOMPARE(plan.jobs.size(), 1);
-    const QString output = m_out.path() + QStringLiteral("/song.mp3");
-    QCOMPARE(plan.jobs[0].arguments,
-             QStringList({"-i", "/m/song.wav", "-vn", "-b:a", "128k", "-acodec", "libmp3lame", "-ac", "2", "-ar", "44100",
-                          "-y", output}));
-    QCOMPARE(plan.jobs[0].outputPath, output);
-    QCOMPARE(plan.durationText, QStringLiteral("00:00:10.00"));
 }
 
 void TestConversionPlan::videoOptionsFollowTheFormat_data()

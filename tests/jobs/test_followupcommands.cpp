@@ -1,5 +1,4 @@
 #include "app/taskedits.h"
-#include "jobs/encoderchoice.h"
 #include "jobs/mergecommand.h"
 #include "jobs/splitcommand.h"
 #include "settings/configformat.h"
@@ -23,7 +22,6 @@ class TestFollowupCommands : public QObject
 private slots:
     void init();
 
-    void meltCodecProperties();
     void meltMergeFollowsTheFormatAndNeverOverwrites();
     void splitRanges_data();
     void splitRanges();
@@ -56,21 +54,8 @@ FollowupSettings TestFollowupCommands::settings()
     return result;
 }
 
-// Which encoder a hardware choice gives is the conversion plan's table; melt names them its way.
-void TestFollowupCommands::meltCodecProperties()
-{
-    HardwareChoice hardware;
-    hardware.useHA = true;
-    hardware.h264NV = true;
-    hardware.priorityUse = 1;
-    QCOMPARE(meltVideoCodecProperty(QStringLiteral("h265"), hardware), QStringLiteral("vcodec=libx265"));
-    QCOMPARE(meltVideoCodecProperty(QStringLiteral("h264"), hardware), QStringLiteral("vcodec=h264_nvenc"));
-    QCOMPARE(meltAudioCodecProperty(QStringLiteral("mp3")), QStringLiteral("acodec=libmp3lame"));
-    QCOMPARE(meltAudioCodecProperty(QStringLiteral("aac")), QStringLiteral("acodec=aac"));
-}
-
-// The real merge runs cover the ranges; a sound-only container, a set size, a taken name and
-// the scratch file are seen here.
+// The real merge runs cover the ranges; a sound-only container, a set size, a hardware encoder,
+// a taken name and the scratch file are seen here.
 void TestFollowupCommands::meltMergeFollowsTheFormatAndNeverOverwrites()
 {
     ConvertTask task;
@@ -83,11 +68,16 @@ void TestFollowupCommands::meltMergeFollowsTheFormatAndNeverOverwrites()
     QVERIFY2(audioOnly.endsWith(QLatin1String(" acodec=libmp3lame")), qPrintable(audioOnly));
     QVERIFY(!audioOnly.contains(QStringLiteral("vcodec")) && !audioOnly.contains(QStringLiteral("s=")));
 
+    // Melt names a hardware encoder its own way; which one a choice gives is the plan's table.
     m_format.format = QStringLiteral("mp4");
+    FollowupSettings nvidia = settings();
+    nvidia.hardware.useHA = true;
+    nvidia.hardware.h264NV = true;
     const QString input = outFolder() + QStringLiteral("/clip_Merge.mp4");
     const QString taken = TestFiles::write(outFolder() + QStringLiteral("/clip_MergeMerge.mp4"), QByteArray());
-    const FollowupJob job = planMerge(task, input, true, QString(), m_format, settings()).first();
+    const FollowupJob job = planMerge(task, input, true, QString(), m_format, nvidia).first();
     QVERIFY(job.arguments.contains(QStringLiteral("s=1280x720")));
+    QVERIFY(job.arguments.contains(QStringLiteral("vcodec=h264_nvenc")));
     QVERIFY(job.outputPath != taken);
     QVERIFY(job.outputPath.startsWith(outFolder() + QStringLiteral("/clip_MergeMerge(")));
     QVERIFY(job.arguments.contains(QStringLiteral("avformat:") + job.outputPath));
