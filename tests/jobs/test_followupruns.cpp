@@ -30,7 +30,6 @@ class TestFollowupRuns : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
 
     void rowsWithFollowupWorkLeaveOnlyTheirResults();
@@ -49,20 +48,7 @@ private:
     QScopedPointer<QTemporaryDir> m_folder;
     ConfigFormat m_format;
     QList<ConvertTask> m_tasks;
-    QString m_clip3;
-    QString m_clip4;
-    QString m_clip2;
-    QString m_clip5;
 };
-
-void TestFollowupRuns::initTestCase()
-{
-    m_clip3 = TestMedia::clip(3);
-    m_clip4 = TestMedia::clip(4);
-    m_clip2 = TestMedia::clip(2);
-    m_clip5 = TestMedia::clip(5);
-    QVERIFY(!m_clip3.isEmpty() && !m_clip4.isEmpty() && !m_clip2.isEmpty() && !m_clip5.isEmpty());
-}
 
 void TestFollowupRuns::init()
 {
@@ -84,13 +70,9 @@ FollowupSettings TestFollowupRuns::settings() const
 QString TestFollowupRuns::music(int which) const
 {
     if (which == 0)
-        return TestMedia::make(QStringLiteral("music-1.5s.mp3"),
-                               {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                QStringLiteral("sine=frequency=600:sample_rate=22050:duration=1.5"),
-                                QStringLiteral("-c:a"), QStringLiteral("libmp3lame")});
-    return TestMedia::make(QStringLiteral("music-2s.wav"),
-                           {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                            QStringLiteral("sine=frequency=700:sample_rate=22050:duration=2")});
+        return TestMedia::make("music-1.5s.mp3", {"-f", "lavfi", "-i", "sine=frequency=600:sample_rate=22050:duration=1.5",
+                                                  "-c:a", "libmp3lame"});
+    return TestMedia::make("music-2s.wav", {"-f", "lavfi", "-i", "sine=frequency=700:sample_rate=22050:duration=2"});
 }
 
 // A conversion that only copies the streams: what matters here is the work after it.
@@ -148,8 +130,8 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask()};
     m_tasks[0].start = 0;
     m_tasks[0].end = 4 * kSecond;
-    m_tasks[0].titleSequences = {MergeEntry{m_clip2, 0, 0}};
-    m_tasks[0].endings = {MergeEntry{m_clip3, kSecond, 3 * kSecond}};
+    m_tasks[0].titleSequences = {MergeEntry{TestMedia::clip(2), 0, 0}};
+    m_tasks[0].endings = {MergeEntry{TestMedia::clip(3), kSecond, 3 * kSecond}};
     m_tasks[1].splitCount = 3;
     m_tasks[2].music = QStringList{music(0), music(1)};
     m_tasks[3].music = QStringList{music(1)};
@@ -159,10 +141,10 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     FollowupWork *work = installFollowupWork(queue);
     QCOMPARE(FollowupWork::of(queue), work);
 
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a's, take 1_Merge.mp4"), mergeOutput(), 0));
-    queue.addJob(conversion(*work, m_clip3, QStringLiteral("b_Split.mp4"), std::make_shared<SplitOutput>(), 1));
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
-    queue.addJob(conversion(*work, m_clip2, QStringLiteral("d_Music.mp4"), std::make_shared<AddSoundtrack>(), 3));
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("a's, take 1_Merge.mp4"), mergeOutput(), 0));
+    queue.addJob(conversion(*work, TestMedia::clip(3), QStringLiteral("b_Split.mp4"), std::make_shared<SplitOutput>(), 1));
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
+    queue.addJob(conversion(*work, TestMedia::clip(2), QStringLiteral("d_Music.mp4"), std::make_shared<AddSoundtrack>(), 3));
     QCOMPARE(runQueue(queue), 0);
     QCOMPARE(queue.jobs().size(), 4 + 1 + 3 + 2 + 1);
 
@@ -175,11 +157,11 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
                                          QStringLiteral("d_Music.mp4"), QStringLiteral("d_MusicMix.mp4")}));
     // The picture is the converted one; the sound comes from the music.
     const QString joined = outFolder() + QStringLiteral("/c_MusicMix.mp4");
-    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));
-    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("mp3"));
+    QCOMPARE(TestMedia::probeStream(joined, "v", "width"), QStringLiteral("320"));
+    QCOMPARE(TestMedia::probeStream(joined, "a", "codec_name"), QStringLiteral("mp3"));
     const QString single = outFolder() + QStringLiteral("/d_MusicMix.mp4");
-    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("aac"));
-    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("sample_rate")),
+    QCOMPARE(TestMedia::probeStream(single, "a", "codec_name"), QStringLiteral("aac"));
+    QCOMPARE(TestMedia::probeStream(single, "a", "sample_rate"),
              QStringLiteral("22050"));
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/a's, take 1_MergeMerge.mp4")) - 8.0) < 0.25);
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/b_Split_2.mp4")) - 1.0) < 0.15);
@@ -196,16 +178,11 @@ void TestFollowupRuns::failuresSourcesAndCopiedMerges()
     m_format.save();
     // The merge's list file quotes the name for the concat reader.
     const QString source = m_folder->path() + QStringLiteral("/Überfahrt 'Nord', Teil 2.mp4");
-    QVERIFY(QFile::copy(m_clip5, source));
+    QVERIFY(QFile::copy(TestMedia::clip(5), source));
     const QString notMusic = TestFiles::write(m_folder->path() + QStringLiteral("/notes.mp3"), "not a sound");
-    const QString ending = TestMedia::make(
-        QStringLiteral("small-2s.mkv"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("testsrc=size=160x120:rate=30:duration=2"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-         QStringLiteral("-i"), QStringLiteral("sine=frequency=880:sample_rate=22050:duration=2"),
-         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
-         QStringLiteral("-shortest")});
+    const QString ending = TestMedia::make("small-2s.mkv", {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=30:duration=2",
+                                                            "-f", "lavfi", "-i", "sine=frequency=880:duration=2", "-c:v",
+                                                            "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
     QVERIFY(!notMusic.isEmpty() && !ending.isEmpty());
     m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(),
                                  ConvertTask()};
@@ -214,19 +191,19 @@ void TestFollowupRuns::failuresSourcesAndCopiedMerges()
     m_tasks[2].music = QStringList{notMusic};
     m_tasks[3].splitMode = 2;
     m_tasks[3].sectionEnd = 2 * kSecond;
-    m_tasks[4].endings = {MergeEntry{m_clip2, 0, 0}};
-    m_tasks[5].titleSequences = {MergeEntry{m_clip3, 0, 0}};
+    m_tasks[4].endings = {MergeEntry{TestMedia::clip(2), 0, 0}};
+    m_tasks[5].titleSequences = {MergeEntry{TestMedia::clip(3), 0, 0}};
     m_tasks[5].endings = {MergeEntry{ending, 0, 0}};
 
     JobsManage queue;
     FollowupWork *work = installFollowupWork(queue);
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a_Merge.mp4"), mergeOutput(), 0));
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("a_Merge.mp4"), mergeOutput(), 0));
     queue.addJob(conversion(*work, m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
                             std::make_shared<SplitOutput>(), 1));
-    queue.addJob(conversion(*work, m_clip3, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
+    queue.addJob(conversion(*work, TestMedia::clip(3), QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
     QCOMPARE(work->addSourceSplit({3, source, QString()}), 1);
     QCOMPARE(work->addSourceMerge({4, source, QStringLiteral("320:240")}), 1);
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("e_Merge.mp4"), mergeOutput(), 5));
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("e_Merge.mp4"), mergeOutput(), 5));
     QCOMPARE(runQueue(queue), 3);
 
     const QString part = QStringLiteral("Überfahrt 'Nord', Teil 200-00-00_00-00-02.mp4");
@@ -238,7 +215,7 @@ void TestFollowupRuns::failuresSourcesAndCopiedMerges()
     QVERIFY(QFile::exists(source));
     const QString copied = outFolder() + QStringLiteral("/e_MergeMerge.mp4");
     QVERIFY(qAbs(TestMedia::probeDuration(copied) - 9.0) < 0.15);
-    QCOMPARE(TestMedia::probeStream(copied, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));
+    QCOMPARE(TestMedia::probeStream(copied, "v", "width"), QStringLiteral("320"));
     const QList<AbstractJob *> jobs = queue.jobs();
     const auto join = std::find_if(jobs.begin(), jobs.end(), [&](AbstractJob *job) { return job->outputPath() == copied; });
     QVERIFY(join != jobs.end() && (*join)->engineArguments().contains(QStringLiteral("-filter_complex")));
