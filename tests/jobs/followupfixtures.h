@@ -28,11 +28,4 @@ inline void useCodecs(ConfigFormat &format, const QString &container, const QStr
     format.aVolume = 100;
 }
 
-// The files a planned job removes once it has succeeded.
-inline QStringList scratchFilesOf(const FollowupJob &job)
-{
-    const auto *removal = dynamic_cast<const RemoveScratchFiles *>(job.afterwards.get());
-    return removal ? removal->files() : QStringList();
-}
-
 }
