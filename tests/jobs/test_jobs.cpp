@@ -221,7 +221,7 @@ void TestJobs::queueRunsTwoAtATimeAndFollowsUpOnlySuccess()
     QVERIFY(started.mid(0, 2).contains(jobs.at(0)) && started.mid(0, 2).contains(jobs.at(1)));
     QCOMPARE(mostRunning, 2);
 
-    // Only a successful job hands its output on; a failed one keeps its inputs.
+    // Only a successful job's follow-up runs; after a failure the follow-up's inputs stay as they are.
     QCOMPARE(followed, QList<AbstractJob *>{conversion});
     QCOMPARE(jobs.size(), 6);
     int failed = 0;
