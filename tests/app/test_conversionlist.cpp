@@ -51,18 +51,11 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void addedClipGetsRowTaskAndSidecar();
+    void droppedFilesFillTheRowAndItsTabs();
     void manyFilesAreListedBeforeTheyAreProbedAndDeleted();
-    void folderDropsOntoListMergeAndMusic();
-    void mergeTabMovesAndKeepsTheMainRow();
-    void splitTabAddsParts();
-    void subtitleOpenAttachesToTheShownRow();
     void deletingRowsAboveKeepsEveryWindowOnItsFile();
     void editorAndListShowTheSameRow();
     void subtitleEditsStayWithTheirRow();
-    void previewShowsTheCurrentRowsFirstPicture();
-    void editedSubtitlesAreSavedOnClosing();
-    void playerIsLentToOneWindowAtATime();
 
 private:
     ConvertTask task(quint64 id) const { return rows()->task(id); }
@@ -103,37 +96,87 @@ QStringList TestConversionList::copies(const QStringList &names)
     return paths;
 }
 
-void TestConversionList::addedClipGetsRowTaskAndSidecar()
+// A folder dropped on the list, then on the tabs: each tab edits the current row's task.
+void TestConversionList::droppedFilesFillTheRowAndItsTabs()
 {
     const QString folder = m_dir.filePath(QStringLiteral("side car, 'ü'"));
     QVERIFY(QDir().mkpath(folder));
-    const QString movie = folder + QStringLiteral("/movie.mp4");
-    QVERIFY(QFile::copy(m_clip, movie));
-    QVERIFY(!TestFiles::write(folder + "/movie.srt", TestFiles::helloSrt()).isEmpty());
-    QVERIFY(!TestFiles::write(folder + "/movie.ass", TestFiles::helloAss()).isEmpty());
+    QVERIFY(QFile::copy(m_clip, folder + "/a.mp4") && QFile::copy(m_clip, folder + "/B.MKV"));
+    QVERIFY(!TestFiles::write(folder + "/a.srt", TestFiles::helloSrt()).isEmpty());
+    QVERIFY(!TestFiles::write(folder + "/a.ass", TestFiles::helloAss()).isEmpty());
+    QVERIFY(!TestFiles::write(folder + "/notes.txt", "not media").isEmpty());
 
-    m_window->dropFiles({movie}, centreOf(m_window, list()));
-    QCOMPARE(rows()->count(), 1);
+    m_window->dropFiles({folder}, centreOf(m_window, list()));
+    QCOMPARE(rows()->count(), 2);
     const quint64 id = m_window->currentRowId();
-    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), movie);
-
-    QVERIFY(task(id).hasSubtitle && task(id).subtitlePath == folder + "/movie.ass");
+    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), folder + "/a.mp4");
+    QVERIFY(task(id).hasSubtitle && task(id).subtitlePath == folder + "/a.ass");
     QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), task(id).subtitlePath);
     QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->rowCount(), 1);
-
     // The probe reaches the task, and the Merge tab shows the length it found.
     QTRY_VERIFY(!rows()->probing());
     QCOMPARE(task(id).width, 320);
     QVERIFY(qAbs(task(id).end - 3 * kSecond) < kSecond / 10);
     QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:03"));
 
+    auto *tabs = find<QTabWidget>("tabWidget");
+    tabs->setCurrentIndex(3);
+    auto *music = find<QTableWidget>("tableWidgetMusic");
+    m_window->dropFiles({folder}, centreOf(m_window, music));
+    QCOMPARE(rows()->count(), 2);
+    QVERIFY(task(id).hasMusic && task(id).music == QStringList({folder + "/a.mp4", folder + "/B.MKV"}));
+    QCOMPARE(find<QLabel>("labelTotalMusic")->text(), QStringLiteral("00:00:06"));
+    music->setCurrentCell(1, 0);
+    find<QPushButton>("BtnMusicUp")->click();
+    QCOMPARE(task(id).music.first(), folder + "/B.MKV");
+    QCOMPARE(music->item(0, 0)->toolTip(), folder + "/B.MKV");
+    find<QPushButton>("BtnMusicDelete")->click();
+    find<QPushButton>("BtnMusicDelete")->click();
+    QVERIFY(!task(id).hasMusic);
+    QCOMPARE(find<QLabel>("labelTotalMusic")->text(), QStringLiteral("00:00:00"));
+
+    // Dropped on the merge table, files become endings; one moved up becomes a title sequence.
+    tabs->setCurrentIndex(0);
+    auto *merge = find<QTableWidget>("tableWidgetMerge");
+    m_window->dropFiles({m_clip, m_clip}, centreOf(m_window, merge));
+    QCOMPARE(rows()->count(), 2);
+    QCOMPARE(merge->rowCount(), 3);
+    QVERIFY(task(id).mergeOn && task(id).endings.size() == 2);
+    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:09"));
+    merge->setCurrentCell(1, 1);
+    find<QPushButton>("BtnMergeUp")->click();
+    QVERIFY(task(id).titleSequences.size() == 1 && task(id).endings.size() == 1);
+    QVERIFY(merge->item(0, 0)->icon().isNull() && !merge->item(1, 0)->icon().isNull());
+    // Editing a time editor writes into its own row's entry.
+    auto *endEditor = qobject_cast<QTimeEdit *>(merge->cellWidget(2, 3));
+    QVERIFY(endEditor);
+    endEditor->setTime(QTime(0, 0, 1));
+    QCOMPARE(task(id).endings[0].end, kSecond);
+    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:07"));
+    merge->setCurrentCell(0, 1);
+    find<QPushButton>("BtnMergeDelete")->click();
+    QVERIFY(task(id).titleSequences.isEmpty() && task(id).mergeOn);
+
+    auto *clip = find<QTimeEdit>("timeEditSplit");
+    find<QComboBox>("comboBoxSplit")->setCurrentIndex(1);
+    QVERIFY(find<QSpinBox>("spinBoxSplitNum")->isHidden() && !clip->isHidden());
+    clip->setTime(QTime(0, 0, 2));
+    QVERIFY(task(id).clipLength == 2 * kSecond && task(id).splitMode == 1);
+    find<QPushButton>("BtnSplitAdd")->click();
+    QCOMPARE(task(id).splits.size(), 2);
+    QVERIFY(qAbs(task(id).splits[1].end - 3 * kSecond) < kSecond / 10);
+    auto *parts = find<QTableWidget>("tableWidgetSplit");
+    QTRY_VERIFY(qobject_cast<QLabel *>(parts->cellWidget(1, 0)));
+    parts->selectRow(0);
+    find<QPushButton>("BtnSplitDel")->click();
+    QCOMPARE(task(id).splits.size(), 1);
+    QCOMPARE(task(id).splits[0].start, 2 * kSecond);
+
     // A file the probe cannot open is still listed, with zeroes.
-    const QString broken = m_dir.filePath(QStringLiteral("broken.mp4"));
-    QVERIFY(!TestFiles::write(broken, QByteArray(2048, '\x17')).isEmpty());
+    const QString broken = TestFiles::write(m_dir.filePath(QStringLiteral("broken.mp4")), QByteArray(2048, '\x17'));
     const quint64 brokenId = m_window->addFiles({broken}).first();
     QVERIFY(!rows()->probe(brokenId).opened);
-    QCOMPARE(task(brokenId).width, 0);
-    QCOMPARE(task(brokenId).end, 0);
+    QVERIFY(task(brokenId).width == 0 && task(brokenId).end == 0);
 }
 
 void TestConversionList::manyFilesAreListedBeforeTheyAreProbedAndDeleted()
@@ -171,120 +214,16 @@ void TestConversionList::manyFilesAreListedBeforeTheyAreProbedAndDeleted()
     QCOMPARE(rows()->count(), 0);
 }
 
-void TestConversionList::folderDropsOntoListMergeAndMusic()
-{
-    const QString folder = m_dir.filePath(QStringLiteral("drop"));
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(QFile::copy(m_clip, folder + "/a.mp4"));
-    QVERIFY(QFile::copy(m_clip, folder + "/B.MKV"));
-    QVERIFY(!TestFiles::write(folder + "/notes.txt", "not media").isEmpty());
-
-    m_window->dropFiles({folder}, centreOf(m_window, list()));
-    QCOMPARE(rows()->count(), 2);
-    const quint64 id = m_window->currentRowId();
-
-    auto *tabs = find<QTabWidget>("tabWidget");
-    tabs->setCurrentIndex(3);
-    auto *music = find<QTableWidget>("tableWidgetMusic");
-    m_window->dropFiles({folder}, centreOf(m_window, music));
-    QCOMPARE(rows()->count(), 2);
-    QVERIFY(task(id).hasMusic && task(id).music == QStringList({folder + "/a.mp4", folder + "/B.MKV"}));
-    QCOMPARE(music->rowCount(), 2);
-    QCOMPARE(find<QLabel>("labelTotalMusic")->text(), QStringLiteral("00:00:06"));
-
-    music->setCurrentCell(1, 0);
-    find<QPushButton>("BtnMusicUp")->click();
-    QCOMPARE(task(id).music.first(), folder + "/B.MKV");
-    QCOMPARE(music->item(0, 0)->toolTip(), folder + "/B.MKV");
-    find<QPushButton>("BtnMusicDelete")->click();
-    find<QPushButton>("BtnMusicDelete")->click();
-    QVERIFY(!task(id).hasMusic);
-    QCOMPARE(find<QLabel>("labelTotalMusic")->text(), QStringLiteral("00:00:00"));
-
-    // Dropped on the music table while another tab shows: the files join the list.
-    tabs->setCurrentIndex(0);
-    auto *merge = find<QTableWidget>("tableWidgetMerge");
-    m_window->dropFiles({folder + "/a.mp4"}, centreOf(m_window, merge));
-    QCOMPARE(rows()->count(), 2);
-    QCOMPARE(task(id).endings.size(), 1);
-    QCOMPARE(merge->rowCount(), 2);
-}
-
-void TestConversionList::mergeTabMovesAndKeepsTheMainRow()
-{
-    const quint64 id = m_window->addFiles({m_clip}).first();
-    QTRY_VERIFY(!rows()->probing());
-    auto *merge = find<QTableWidget>("tableWidgetMerge");
-    m_window->dropFiles({m_clip, m_clip}, centreOf(m_window, merge));
-    QCOMPARE(merge->rowCount(), 3);
-    QVERIFY(!merge->item(0, 0)->icon().isNull());
-    QVERIFY(task(id).mergeOn);
-    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:09"));
-
-    // An ending moving up becomes a title sequence.
-    merge->setCurrentCell(1, 1);
-    find<QPushButton>("BtnMergeUp")->click();
-    QVERIFY(task(id).titleSequences.size() == 1 && task(id).endings.size() == 1);
-    QVERIFY(merge->item(0, 0)->icon().isNull());
-    QVERIFY(!merge->item(1, 0)->icon().isNull());
-
-    // Editing a time editor writes into its own row's entry.
-    auto *endEditor = qobject_cast<QTimeEdit *>(merge->cellWidget(2, 3));
-    QVERIFY(endEditor);
-    endEditor->setTime(QTime(0, 0, 1));
-    QCOMPARE(task(id).endings[0].end, kSecond);
-    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:07"));
-
-    merge->setCurrentCell(0, 1);
-    find<QPushButton>("BtnMergeDelete")->click();
-    QCOMPARE(merge->rowCount(), 2);
-    QVERIFY(task(id).titleSequences.isEmpty() && task(id).mergeOn);
-}
-
-void TestConversionList::splitTabAddsParts()
-{
-    const quint64 id = m_window->addFiles({m_clip}).first();
-    auto *clip = find<QTimeEdit>("timeEditSplit");
-    find<QComboBox>("comboBoxSplit")->setCurrentIndex(1);
-    QVERIFY(find<QSpinBox>("spinBoxSplitNum")->isHidden() && !clip->isHidden());
-    clip->setTime(QTime(0, 0, 2));
-    QVERIFY(task(id).clipLength == 2 * kSecond && task(id).splitMode == 1);
-
-    find<QPushButton>("BtnSplitAdd")->click();
-    QCOMPARE(task(id).splits.size(), 2);
-    QVERIFY(qAbs(task(id).splits[1].end - 3 * kSecond) < kSecond / 10);
-    auto *parts = find<QTableWidget>("tableWidgetSplit");
-    QCOMPARE(parts->rowCount(), 2);
-    QTRY_VERIFY(qobject_cast<QLabel *>(parts->cellWidget(1, 0)));
-
-    parts->selectRow(0);
-    find<QPushButton>("BtnSplitDel")->click();
-    QCOMPARE(task(id).splits.size(), 1);
-    QCOMPARE(task(id).splits[0].start, 2 * kSecond);
-}
-
-void TestConversionList::subtitleOpenAttachesToTheShownRow()
-{
-    const QList<quint64> ids = m_window->addFiles(copies({"first.mp4", "second.mp4"}));
-    QCOMPARE(m_window->currentRowId(), ids.first());
-    // A click in the merge table clears the list's selection; the tabs still show the current row.
-    auto *merge = find<QTableWidget>("tableWidgetMerge");
-    QTest::mouseClick(merge->viewport(), Qt::LeftButton, {}, merge->visualItemRect(merge->item(0, 1)).center());
-    QVERIFY(list()->selectionModel()->selectedRows().isEmpty());
-
-    const QString subtitle = TestFiles::write(m_dir.filePath(QStringLiteral("lines.srt")), TestFiles::helloSrt());
-    find<QTabWidget>("tabWidget")->setCurrentIndex(2);
-    whenFileDialogShows(subtitle);
-    find<QPushButton>("BtnSubtitleOpen")->click();
-    QCOMPARE(task(ids[0]).subtitlePath, subtitle);
-    QVERIFY(task(ids[0]).hasSubtitle && task(ids[1]).subtitlePath.isEmpty());
-    QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), subtitle);
-}
-
 void TestConversionList::deletingRowsAboveKeepsEveryWindowOnItsFile()
 {
-    const QStringList files = copies({"a.mp4", "b.mp4", "c.mp4", "d.mp4"});
+    QStringList files;
+    for (const char *colour : {"red", "lime", "blue", "yellow"})
+        files << TestMedia::colourClip(QLatin1String(colour), 1);
     const QList<quint64> ids = m_window->addFiles(files);
+    // The preview shows the current row's first picture before anything plays.
+    auto *area = find<QPlayerWidget>("widgetPlayer")->findChild<QWidget *>(QStringLiteral("videoArea"));
+    const auto shown = [area] { return QColor(area->grab().toImage().pixel(area->rect().center())); };
+    QVERIFY2(shown().red() > 200 && shown().blue() < 60, qPrintable(shown().name()));
     list()->selectRow(2);
     EditorMainWindow *editor = openEditor();
     QVERIFY(editor && editor->source() == files[2]);
@@ -309,6 +248,7 @@ void TestConversionList::deletingRowsAboveKeepsEveryWindowOnItsFile()
     QCOMPARE(m_window->currentRowId(), ids[2]);
     QCOMPARE(find<QTableWidget>("tableWidgetMerge")->item(0, 1)->toolTip(), files[2]);
     QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), files[2]);
+    QVERIFY2(shown().blue() > 200 && shown().red() < 60, qPrintable(shown().name()));
     openEditor();
     QCOMPARE(editor->rowId(), ids[2]);
 
@@ -319,6 +259,8 @@ void TestConversionList::deletingRowsAboveKeepsEveryWindowOnItsFile()
     QCOMPARE(rows()->state(ids[3]), RowState::Ready);
 }
 
+// The editor and the list show one row: what the editor changes shows in the list and its
+// tabs, and the two windows share one player engine.
 void TestConversionList::editorAndListShowTheSameRow()
 {
     const quint64 id = m_window->addFiles({m_clip}).first();
@@ -357,108 +299,9 @@ void TestConversionList::editorAndListShowTheSameRow()
     }
     editor->scene()->undoStack()->undo();
     QVERIFY(cell(other, Model::NameColumn, Qt::DecorationRole).isNull());
-}
 
-// A row's subtitle lines are one session that the Subtitle tab and the editor's panel both
-// show; choosing rows, adding files or clicking the row itself never drops its edits.
-void TestConversionList::subtitleEditsStayWithTheirRow()
-{
-    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("talk.srt")), TestFiles::helloSrt()).isEmpty());
-    const QList<quint64> ids = m_window->addFiles(copies({"talk.mp4", "silent.mp4"}));
-    SubtitleDock *panel = openEditor()->subtitleDock();
-    auto *cues = panel->findChild<QTableView *>(QStringLiteral("tableView"));
-    cues->setCurrentIndex(cues->model()->index(0, 2));
-    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("Edited"));
-    const auto tabText = [this] {
-        return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString();
-    };
-    QCOMPARE(tabText(), QStringLiteral("Edited"));
-    QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
-
-    list()->selectRow(1);
-    QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->rowCount(), 0);
-    m_window->addFiles(copies({"third.mp4"}));
-    const QPoint talkRow = list()->visualRect(rows()->index(0, 0)).center();
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
-    QCOMPARE(m_window->currentRowId(), ids[0]);
-    QCOMPARE(tabText(), QStringLiteral("Edited"));
-    QCOMPARE(panel->session()->document().events.value(0).Text, QStringLiteral("Edited"));
-
-    // Saved from the Subtitle tab, the row names the file written, which holds the edit.
-    const QString saved = m_dir.filePath(QStringLiteral("talk, edited.ass"));
-    whenFileDialogShows(saved);
-    find<QPushButton>("BtnSubtitleSave")->click();
-    QCOMPARE(task(ids[0]).subtitlePath, saved);
-    QVERIFY(find<QLabel>("labelUnsaved")->isHidden());
-    QCOMPARE(panel->windowTitle(), QStringLiteral("Subtitle: talk, edited.ass"));
-    SubtitleParser written;
-    QVERIFY(written.read(saved));
-    QCOMPARE(written.events.value(0).Text, QStringLiteral("Edited"));
-
-    // Unsaved lines are asked about before their row goes, or the program; Cancel keeps both.
-    panel->onAdd();
-    for (QAction *leave : {find<QAction>("actionDelete"), find<QAction>("actionQuit")}) {
-        QString asked;
-        whenModalShows([&asked](QWidget *modal) {
-            asked = qobject_cast<QMessageBox *>(modal)->text();
-            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Cancel)->click();
-        });
-        list()->selectRow(0);
-        leave->trigger();
-        QVERIFY2(asked.contains(QStringLiteral("talk.mp4")), qPrintable(asked));
-        QCOMPARE(rows()->count(), 3);
-        QVERIFY(panel->session()->isModified());
-    }
-}
-
-// The preview shows the current row's first picture before anything plays.
-void TestConversionList::previewShowsTheCurrentRowsFirstPicture()
-{
-    m_window->addFiles(
-        {TestMedia::colourClip(QStringLiteral("red"), 1), TestMedia::colourClip(QStringLiteral("blue"), 1)});
-    auto *area = find<QPlayerWidget>("widgetPlayer")->findChild<QWidget *>(QStringLiteral("videoArea"));
-    const auto centre = [area] { return QColor(area->grab().toImage().pixel(area->rect().center())); };
-    QVERIFY2(centre().red() > 200 && centre().blue() < 60, qPrintable(centre().name()));
-    list()->selectRow(1);
-    QVERIFY2(centre().blue() > 200 && centre().red() < 60, qPrintable(centre().name()));
-}
-
-// The editor's subtitle edits are saved when it closes, and the row names the written file.
-void TestConversionList::editedSubtitlesAreSavedOnClosing()
-{
-    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("movie, 'ü'.srt")),
-                              "1\n00:00:00,200 --> 00:00:01,000\nWWWW\n").isEmpty());
-    const quint64 id = m_window->addFiles(copies({QStringLiteral("movie, 'ü'.mp4")})).first();
-    EditorMainWindow *editor = openEditor();
-    SubtitleDock *panel = editor->subtitleDock();
-    const auto firstCue = [panel] { return panel->session()->document().events.value(0); };
-    QCOMPARE(firstCue().Text, QStringLiteral("WWWW"));
-
-    auto *table = panel->findChild<QTableView *>(QStringLiteral("tableView"));
-    table->setCurrentIndex(table->model()->index(0, 2));
-    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("MMMMMMMM"));
-    panel->shiftTimes(1500, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
-    const QString saved = m_dir.filePath(QStringLiteral("edited.ass"));
-    whenFileDialogShows(saved);
-    editor->close();
-    QCOMPARE(task(id).subtitlePath, saved);
-    SubtitleParser written; // read back through libass
-    QVERIFY(written.read(saved));
-    QCOMPARE(written.events.value(0).Text, QStringLiteral("MMMMMMMM"));
-    QCOMPARE(written.events.value(0).Start, 1700);
-
-    // Opened again, the editor shows the lines as saved.
-    openEditor();
-    QCOMPARE(firstCue().Start, 1700);
-}
-
-// One player engine, lent to one window at a time: taking it stops the other window's
-// playback, whose transport then shows stopped, and no window's buttons reach the other's.
-void TestConversionList::playerIsLentToOneWindowAtATime()
-{
-    m_window->addFiles({m_clip});
-    EditorMainWindow *editor = openEditor();
+    // One player engine, lent to one window at a time: taking it stops the other window's
+    // playback, whose transport then shows stopped, and no window's buttons reach the other's.
     auto *player = find<QPlayerWidget>("widgetPlayer");
     auto *slider = player->findChild<Slider *>();
     auto *time = player->findChild<QTimeEdit *>();
@@ -483,6 +326,84 @@ void TestConversionList::playerIsLentToOneWindowAtATime()
     QVERIFY(!editorSlider->isEnabled() && editor->view()->isVisible());
     editor->transport()->m_stopButton->click();
     QVERIFY(player->isPlaying() && !player->isPaused());
+}
+
+// A row's subtitle lines are one session that the Subtitle tab and the editor's panel both
+// show; choosing rows, adding files or clicking the row itself never drops its edits, and
+// the editor saves them when it closes.
+void TestConversionList::subtitleEditsStayWithTheirRow()
+{
+    QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("talk.srt")), TestFiles::helloSrt()).isEmpty());
+    const QList<quint64> ids = m_window->addFiles(copies({"talk.mp4", "silent.mp4"}));
+    EditorMainWindow *editor = openEditor();
+    SubtitleDock *panel = editor->subtitleDock();
+    const auto firstCue = [panel] { return panel->session()->document().events.value(0); };
+    auto *cues = panel->findChild<QTableView *>(QStringLiteral("tableView"));
+    cues->setCurrentIndex(cues->model()->index(0, 2));
+    panel->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(QStringLiteral("Edited"));
+    const auto tabText = [this] {
+        return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString();
+    };
+    QCOMPARE(tabText(), QStringLiteral("Edited"));
+    QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
+
+    list()->selectRow(1);
+    QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->rowCount(), 0);
+    // A click in the merge table clears the list's selection; the tabs still show the current row.
+    auto *merge = find<QTableWidget>("tableWidgetMerge");
+    QTest::mouseClick(merge->viewport(), Qt::LeftButton, {}, merge->visualItemRect(merge->item(0, 1)).center());
+    QVERIFY(list()->selectionModel()->selectedRows().isEmpty());
+    const QString opened = TestFiles::write(m_dir.filePath(QStringLiteral("lines.srt")), TestFiles::helloSrt());
+    find<QTabWidget>("tabWidget")->setCurrentIndex(2);
+    whenFileDialogShows(opened);
+    find<QPushButton>("BtnSubtitleOpen")->click();
+    QCOMPARE(task(ids[1]).subtitlePath, opened);
+    QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), opened);
+
+    m_window->addFiles(copies({"third.mp4"}));
+    const QPoint talkRow = list()->visualRect(rows()->index(0, 0)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
+    QCOMPARE(m_window->currentRowId(), ids[0]);
+    QCOMPARE(tabText(), QStringLiteral("Edited"));
+    QCOMPARE(firstCue().Text, QStringLiteral("Edited"));
+
+    // Saved from the Subtitle tab, the row names the file written, which holds the edit.
+    const QString saved = m_dir.filePath(QStringLiteral("talk, edited.ass"));
+    whenFileDialogShows(saved);
+    find<QPushButton>("BtnSubtitleSave")->click();
+    QCOMPARE(task(ids[0]).subtitlePath, saved);
+    QVERIFY(find<QLabel>("labelUnsaved")->isHidden());
+    QCOMPARE(panel->windowTitle(), QStringLiteral("Subtitle: talk, edited.ass"));
+    SubtitleParser written; // read back through libass
+    QVERIFY(written.read(saved));
+    QCOMPARE(written.events.value(0).Text, QStringLiteral("Edited"));
+
+    // Edits left in the editor are saved when it closes; opened again, it shows them as saved.
+    panel->shiftTimes(1500, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
+    const QString closing = m_dir.filePath(QStringLiteral("movie, 'ü'.ass"));
+    whenFileDialogShows(closing);
+    editor->close();
+    QCOMPARE(task(ids[0]).subtitlePath, closing);
+    QVERIFY(written.read(closing));
+    QCOMPARE(written.events.value(0).Start, 2000);
+    openEditor();
+    QCOMPARE(firstCue().Start, 2000);
+
+    // Unsaved lines are asked about before their row goes, or the program; Cancel keeps both.
+    panel->onAdd();
+    for (QAction *leave : {find<QAction>("actionDelete"), find<QAction>("actionQuit")}) {
+        QString asked;
+        whenModalShows([&asked](QWidget *modal) {
+            asked = qobject_cast<QMessageBox *>(modal)->text();
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Cancel)->click();
+        });
+        list()->selectRow(0);
+        leave->trigger();
+        QVERIFY2(asked.contains(QStringLiteral("talk.mp4")), qPrintable(asked));
+        QCOMPARE(rows()->count(), 3);
+        QVERIFY(panel->session()->isModified());
+    }
 }
 
 BRINDLE_TEST_MAIN(TestConversionList)

@@ -1,18 +1,22 @@
 #include "modalwatch.h"
 #include "app/mainwindow.h"
 #include "app/appearance.h"
+#include "settings/configformat.h"
 #include "testprofile.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 
 class TestMainWindow : public QObject
@@ -30,17 +34,35 @@ void TestMainWindow::quitSavesSettingsAndEndsWithZero()
     {
         MainWindow window;
         window.findChild<QCheckBox *>("checkBoxCoverage")->setChecked(true);
-        window.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(1);
-        window.systemSettings().outPath = folder;
         window.systemSettings().threads = 3;
         window.show();
+        // A typed folder is kept even though no run used it.
+        QLineEdit *output = window.findChild<QLineEdit *>("lineEditOutput");
+        output->clear();
+        QInputMethodEvent typed;
+        typed.setCommitString(folder);
+        QCoreApplication::sendEvent(output, &typed);
+        // The format button opens the dialog for the container chosen beside it.
+        window.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(7);
+        int tabs = 0;
+        ModalWatch answer({[&tabs](QWidget *dialog) {
+            tabs = dialog->findChild<QTabWidget *>()->count();
+            dialog->findChild<QComboBox *>("comboBoxABitRate")->setCurrentText(QStringLiteral("256 kbps"));
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        }});
+        QTest::mouseClick(window.findChild<QToolButton *>("toolButtonFormatOption"), Qt::LeftButton);
+        QVERIFY(answer.waitAnswered());
+        QCOMPARE(tabs, 2);
         QTimer::singleShot(0, window.findChild<QAction *>("actionQuit"), &QAction::trigger);
         QCOMPARE(QCoreApplication::exec(), 0);
     }
     // The next start shows what the user left.
     MainWindow reopened;
     QVERIFY(reopened.findChild<QCheckBox *>("checkBoxCoverage")->isChecked());
-    QCOMPARE(reopened.findChild<QComboBox *>("comboBoxFormat")->currentIndex(), 1);
+    QCOMPARE(reopened.findChild<QComboBox *>("comboBoxFormat")->currentIndex(), 7);
+    ConfigFormat stored;
+    stored.load();
+    QVERIFY(stored.format == QStringLiteral("mp3") && stored.aBitRate == QStringLiteral("256 kbps"));
     QCOMPARE(reopened.findChild<QLineEdit *>("lineEditOutput")->text(), folder);
     QCOMPARE(reopened.jobs().limit(), 3);
     reopened.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(0);

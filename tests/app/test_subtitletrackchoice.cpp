@@ -66,8 +66,7 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        static int run = 0;
-        m_output = m_dir.filePath(QStringLiteral("out %1").arg(++run));
+        m_output = m_dir.filePath(QStringLiteral("out"));
         openWindow(m_output);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
@@ -76,23 +75,34 @@ private slots:
 
     // Chosen in the Subtitle tab, a text track is the row's session; moved in the editor's
     // panel and left unsaved, the run burns it where the panel shows it, and the other track not.
-    void aTrackChosenInTheTabIsEditedInTheEditorAndBurnedAsEdited()
+    // Pictures chosen in the editor's panel are burned from the video and said to be beyond
+    // editing in both windows; a track nothing decodes leaves its video converted with a warning.
+    void chosenTracksAreEditedWhereTheyCanBeAndBurned()
     {
         const QString source = m_dir.filePath(QStringLiteral("film, 'ü' [1].mkv"));
         QVERIFY(QFile::copy(SubtitleMedia::videoWithTracks("two-late-cue.mkv", {SubtitleMedia::cueSrt(0.5, 1.5),
                                                                        SubtitleMedia::cueSrt(1.8, 2.8, "LATE CUE")},
                                                            "srt"),
                             source));
-        const quint64 id = m_window->addFiles({source}).first();
-        const QStringList entries = choose(find<SubtitleTrackButton>("BtnSubtitleFromVideo"), QStringLiteral("Track 2"));
+        const QString broken = m_dir.filePath(QStringLiteral("broken.mkv"));
+        QVERIFY(QFile::copy(SubtitleMedia::undecodableCopy(SubtitleMedia::videoWithTracks(
+                                                               "srt.mkv", {SubtitleMedia::cueSrt(0.5, 1.5)}, "srt"),
+                                                           QStringLiteral("undecodable.mkv")),
+                            broken));
+        const QString pictures = m_dir.filePath(QStringLiteral("disc.mkv"));
+        const QString box =
+            SubtitleMedia::pictureTrack(QStringLiteral("box-long.mks"), QRect(100, 150, 120, 40), 0.3, 2.0);
+        QVERIFY(QFile::copy(SubtitleMedia::videoWithTracks("dvdsub-long.mkv", {box.toUtf8()}, "copy"), pictures));
+        const QList<quint64> ids = m_window->addFiles({source, broken, pictures});
+        auto *trackButton = find<SubtitleTrackButton>("BtnSubtitleFromVideo");
+        QStringList entries = choose(trackButton, QStringLiteral("Track 2"));
         QCOMPARE(entries.size(), 2);
         QVERIFY2(entries.at(1).contains(QStringLiteral("subrip")), qPrintable(entries.join('\n')));
-        QTRY_COMPARE(rows()->task(id).subtitleTrack, 1);
-        const auto tabText = [this] {
-            return find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString();
-        };
-        QCOMPARE(tabText(), QStringLiteral("LATE CUE"));
-        QCOMPARE(QFileInfo(rows()->task(id).subtitlePath).fileName(), QStringLiteral("film, 'ü' [1] (track 2).ass"));
+        QTRY_COMPARE(rows()->task(ids[0]).subtitleTrack, 1);
+        QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->index(0, 2).data().toString(),
+                 QStringLiteral("LATE CUE"));
+        QCOMPARE(QFileInfo(rows()->task(ids[0]).subtitlePath).fileName(),
+                 QStringLiteral("film, 'ü' [1] (track 2).ass"));
         // Read into the cache, the lines are saved beside the video unless the user goes elsewhere.
         QString proposed;
         whenModalShows([&proposed](QWidget *modal) {
@@ -112,42 +122,20 @@ private slots:
         editor->close();
         QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
 
-        QVERIFY(runToTheEnd(180000));
-        QCOMPARE(rows()->state(id), RowState::Completed);
-        const QString output = m_output + QStringLiteral("/film, 'ü' [1].mp4");
-        QVERIFY2(QFile::exists(output), qPrintable(rows()->log(id)));
-        QVERIFY(!burnedAt(source, output, 0.6)); // the first track's cue
-        QVERIFY(burnedAt(source, output, 1.2));
-        QVERIFY(!burnedAt(source, output, 2.4)); // where the track had it
-    }
-
-    // Pictures chosen in the editor's panel are burned from the video and said to be beyond
-    // editing in both windows; a track nothing decodes leaves its video converted with a warning.
-    void picturesAreBurnedAndABrokenTrackOnlyWarns()
-    {
-        const QString pictures = m_dir.filePath(QStringLiteral("disc.mkv"));
-        const QString box =
-            SubtitleMedia::pictureTrack(QStringLiteral("box-long.mks"), QRect(100, 150, 120, 40), 0.3, 2.0);
-        QVERIFY(QFile::copy(SubtitleMedia::videoWithTracks("dvdsub-long.mkv", {box.toUtf8()}, "copy"), pictures));
-        const QString broken = m_dir.filePath(QStringLiteral("broken.mkv"));
-        QVERIFY(QFile::copy(SubtitleMedia::undecodableCopy(SubtitleMedia::videoWithTracks(
-                                                               "srt.mkv", {SubtitleMedia::cueSrt(0.5, 1.5)}, "srt"),
-                                                           QStringLiteral("undecodable.mkv")),
-                            broken));
-        const QList<quint64> ids = m_window->addFiles({broken, pictures});
         // The menu offers no broken track; one chosen before it broke is what a run meets.
-        QStringList entries = choose(find<SubtitleTrackButton>("BtnSubtitleFromVideo"), QStringLiteral("Track 1"));
+        auto *list = m_window->findChild<QTableView *>(QStringLiteral("tableWidget"));
+        list->selectRow(1);
+        entries = choose(trackButton, QStringLiteral("Track 1"));
         QCOMPARE(entries.size(), 1);
         QVERIFY2(entries.first().contains(QStringLiteral("cannot be decoded")), qPrintable(entries.first()));
-        QCOMPARE(rows()->task(ids[0]).subtitleTrack, -1);
-        rows()->updateTask(ids[0], [](ConvertTask &task) {
+        QCOMPARE(rows()->task(ids[1]).subtitleTrack, -1);
+        rows()->updateTask(ids[1], [](ConvertTask &task) {
             task.hasSubtitle = true;
             task.subtitleTrack = 0;
         });
 
-        m_window->findChild<QTableView *>(QStringLiteral("tableWidget"))->selectRow(1);
-        EditorMainWindow *editor = openEditor();
-        SubtitleDock *panel = editor->subtitleDock();
+        list->selectRow(2);
+        openEditor();
         // Not chosen, the video's own pictures are no part of the preview, as of the output.
         qint64 position = 0;
         bool boxShown = false;
@@ -166,10 +154,10 @@ private slots:
         QVERIFY(!boxShown);
 
         // Chosen in either window, the other says the pictures cannot be edited.
-        choose(find<SubtitleTrackButton>("BtnSubtitleFromVideo"), QStringLiteral("Track 1"));
-        QTRY_VERIFY(rows()->task(ids[1]).subtitleTrackPictures);
+        choose(trackButton, QStringLiteral("Track 1"));
+        QTRY_VERIFY(rows()->task(ids[2]).subtitleTrackPictures);
         QVERIFY(panel->statusText().contains(QStringLiteral("cannot be edited")));
-        rows()->updateTask(ids[1], [](ConvertTask &task) {
+        rows()->updateTask(ids[2], [](ConvertTask &task) {
             task.hasSubtitle = false;
             task.subtitleTrack = -1;
             task.subtitleTrackPictures = false;
@@ -178,7 +166,7 @@ private slots:
         QVERIFY(panel->statusText().isEmpty());
         entries = choose(panel->trackButton(), QStringLiteral("Track 1"));
         QVERIFY2(entries.value(0).contains(QStringLiteral("dvd_subtitle")), qPrintable(entries.join('\n')));
-        QTRY_VERIFY(rows()->task(ids[1]).subtitleTrackPictures);
+        QTRY_VERIFY(rows()->task(ids[2]).subtitleTrackPictures);
         QVERIFY(find<QLabel>("labelTrackNote")->text().contains(QStringLiteral("cannot be edited")));
         QVERIFY(panel->statusText().contains(QStringLiteral("cannot be edited")));
         QCOMPARE(panel->session()->document().events.size(), 0);
@@ -189,11 +177,17 @@ private slots:
         editor->transport()->m_stopButton->click();
         editor->close();
 
-        QVERIFY(runToTheEnd(180000));
-        QCOMPARE(rows()->state(ids[0]), RowState::CompletedWithWarnings);
-        QVERIFY2(rows()->log(ids[0]).contains(QStringLiteral("cannot be decoded")), qPrintable(rows()->log(ids[0])));
+        QVERIFY(runToTheEnd(240000));
+        QCOMPARE(rows()->state(ids[0]), RowState::Completed);
+        const QString output = m_output + QStringLiteral("/film, 'ü' [1].mp4");
+        QVERIFY2(QFile::exists(output), qPrintable(rows()->log(ids[0])));
+        QVERIFY(!burnedAt(source, output, 0.6)); // the first track's cue
+        QVERIFY(burnedAt(source, output, 1.2));
+        QVERIFY(!burnedAt(source, output, 2.4)); // where the track had it
+        QCOMPARE(rows()->state(ids[1]), RowState::CompletedWithWarnings);
+        QVERIFY2(rows()->log(ids[1]).contains(QStringLiteral("cannot be decoded")), qPrintable(rows()->log(ids[1])));
         QVERIFY(QFile::exists(m_output + QStringLiteral("/broken.mp4")));
-        QCOMPARE(rows()->state(ids[1]), RowState::Completed);
+        QCOMPARE(rows()->state(ids[2]), RowState::Completed);
         const QImage shown = TestMedia::frameOf(m_output + QStringLiteral("/disc.mp4"), 1.0);
         QVERIFY(TestPictures::near(shown.pixel(160, 170), Qt::white));
         QVERIFY(TestPictures::near(shown.pixel(50, 50), Qt::blue));

@@ -202,7 +202,9 @@ private slots:
             QVERIFY(!h->isVisible());
     }
 
-    void newLayersLandInSightEachBesideTheOneBefore()
+    // A new layer lands in sight, the next beside it and above it, selected alone; a
+    // duplicate starts afresh from its file, upright and at the picture's size.
+    void newLayersLandInSightAndDuplicatesStartAfresh()
     {
         m_view->centerOn(QPointF(900, 500));
         const QRectF visible = m_view->mapToScene(m_view->viewport()->rect()).boundingRect() & m_scene->sceneRect();
@@ -214,6 +216,19 @@ private slots:
         QCOMPARE(record(second).y - record(first).y, 20);
         QVERIFY(second->isSelected() && !first->isSelected());
         QVERIFY(second->zValue() > first->zValue());
+
+        setUp(second, [](CLayerInfo &r) { r.Angle = 35; r.Width = 100; r.Height = 50; },
+              LayerField::Angle | LayerField::Size);
+        m_scene->duplicateSelected();
+        QCOMPARE(m_scene->layers().size(), 3);
+        QWatermarkBase *copy = m_scene->layers().last();
+        QVERIFY(copy != second);
+        QVERIFY(copy->isSelected() && !second->isSelected());
+        QCOMPARE(record(copy).Angle, 0.0f);
+        QCOMPARE(record(copy).Width, kPictureWidth);
+        QCOMPARE(record(copy).FileName, record(second).FileName);
+        QVERIFY(copy->zValue() > second->zValue());
+        QCOMPARE(m_scene->undoStack()->count(), 3);
     }
 
     void dragMovesTheLayerAndUndoPutsItBack()
@@ -271,11 +286,13 @@ private slots:
         QVERIFY(record(layer).Width >= 1 && record(layer).Height >= 1);
     }
 
-    void rotateHandleTurnsAboutTheCentre()
+    // The rotate handle turns the layer about its centre; resized, the turned layer keeps its
+    // top-left corner, and a later turn goes about the new centre without a jump.
+    void rotateHandleTurnsAboutTheCentreAndTheTurnedLayerResizesInPlace()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 250));
         QVERIFY(layer);
-        const QPointF centre = centreOf(layer);
+        QPointF centre = centreOf(layer);
         const QPoint from = handleOnView(layer, ButtonItem::Rotate);
         // The bottom-left corner carried a quarter turn clockwise about the centre.
         const QPointF corner = handle(layer, ButtonItem::Rotate)->scenePos() - centre;
@@ -289,37 +306,31 @@ private slots:
         }
         mouse(QEvent::MouseButtonRelease, toView(centre + turned), Qt::NoButton);
         QCOMPARE(m_scene->undoStack()->count(), 2);
-        QVERIFY2(near(normalised(record(layer).Angle), 90, 2), qPrintable(QString::number(record(layer).Angle)));
-        QCOMPARE(layer->rotation(), qreal(record(layer).Angle));
-        // Turning about the centre: the layer does not wander.
+        const float angle = record(layer).Angle;
+        QVERIFY2(near(normalised(angle), 90, 2), qPrintable(QString::number(angle)));
+        QCOMPARE(layer->rotation(), qreal(angle));
         QVERIFY(near(centreOf(layer).x(), centre.x(), 0.5) && near(centreOf(layer).y(), centre.y(), 0.5));
         QVERIFY(near(layer->sceneBox().width(), kPictureHeight, 2));
-    }
 
-    void resizeOfATurnedLayerKeepsItInPlace()
-    {
-        QWatermarkBase *layer = placedPicture(QPointF(400, 250));
-        QVERIFY(layer);
-        setUp(layer, [](CLayerInfo &r) { r.Angle = 30; }, LayerField::Angle);
         const QPointF topLeft = layer->mapToScene(QPointF(0, 0));
-        const QPoint from = handleOnView(layer, ButtonItem::Resize);
         const QPointF farther = layer->mapToScene(QPointF(kPictureWidth * 1.25, kPictureHeight * 1.25));
-        drag(from, toView(farther));
+        drag(handleOnView(layer, ButtonItem::Resize), toView(farther));
         QVERIFY2(near(record(layer).Width, kPictureWidth * 1.25, 2 / zoom() + 2),
                  qPrintable(QString::number(record(layer).Width)));
         // The record holds whole pixels: the corner stays within half a pixel each way.
         QVERIFY(near(layer->mapToScene(QPointF(0, 0)).x(), topLeft.x(), 0.51));
         QVERIFY(near(layer->mapToScene(QPointF(0, 0)).y(), topLeft.y(), 0.51));
-        QCOMPARE(record(layer).Angle, 30.0f);
+        QCOMPARE(record(layer).Angle, angle);
         // The canvas shows the layer exactly where the record, and so the output, puts it.
         QVERIFY(showsRecord(layer, record(layer)));
-        // A later turn goes about the new centre without a jump.
-        const QPointF centre = centreOf(layer);
+        centre = centreOf(layer);
         setUp(layer, [](CLayerInfo &r) { r.Angle = 60; }, LayerField::Angle);
         QVERIFY(near(centreOf(layer).x(), centre.x(), 0.01) && near(centreOf(layer).y(), centre.y(), 0.01));
     }
 
-    void textShrinksItsFontByTheSmallerFactor()
+    // The resize handle shrinks a text's font by the smaller factor; the layer dialog sets
+    // its box freely.
+    void textIsResizedThroughItsFontOrItsDialog()
     {
         CWordArtInfo words;
         words.Text = QStringLiteral("Brindle");
@@ -334,11 +345,21 @@ private slots:
                  qPrintable(QString::number(record(layer).wordArt.Font.pixelSize())));
         QCOMPARE(record(layer).image.size(), QSize(record(layer).Width, record(layer).Height));
         QVERIFY(near(record(layer).Width, width / 2.0, width / 8.0));
-
         m_scene->undoStack()->undo();
         QCOMPARE(record(layer).wordArt.Font.pixelSize(), 80);
         QCOMPARE(record(layer).Width, width);
         QCOMPARE(record(layer).image.width(), width);
+
+        whenModalShows([](QWidget *dialog) {
+            QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("checkBoxKeepAspect"))->isChecked());
+            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWidth"))->setValue(333);
+            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxHeight"))->setValue(77);
+            QVERIFY(TestWidgets::clickButtonLabelled(dialog, QStringLiteral("Ok")));
+        });
+        m_scene->openLayerDialog();
+        QCOMPARE(record(layer).Width, 333);
+        QCOMPARE(record(layer).Height, 77);
+        QCOMPARE(layer->contentRect().size(), QSizeF(333, 77));
     }
 
     void doubleClickOnTextOpensTheTextDialog()
@@ -361,14 +382,12 @@ private slots:
             textDialog->setWordArtInfo(edited);
             textDialog->accept();
         });
-        const QPoint at = toView(centreOf(layer));
-        QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, toView(centreOf(layer)));
         QTRY_VERIFY(asked);
         QTRY_COMPARE(record(layer).wordArt.Text, QStringLiteral("one two three"));
         QVERIFY(record(layer).Width > width);
         QCOMPARE(record(layer).image.width(), record(layer).Width);
         QCOMPARE(layer->contentRect().width(), qreal(record(layer).Width));
-
         m_scene->undoStack()->undo();
         QCOMPARE(record(layer).wordArt.Text, QStringLiteral("one"));
         QCOMPARE(record(layer).Width, width);
@@ -462,25 +481,6 @@ private slots:
         QCOMPARE(m_scene->layers().size(), 0);
     }
 
-    void duplicateStartsAFreshLayer()
-    {
-        QWatermarkBase *original = placedPicture(QPointF(400, 300));
-        QVERIFY(original);
-        setUp(original, [](CLayerInfo &r) { r.Angle = 35; r.Width = 100; r.Height = 50; },
-              LayerField::Angle | LayerField::Size);
-        m_scene->duplicateSelected();
-        QCOMPARE(m_scene->layers().size(), 2);
-        QWatermarkBase *copy = m_scene->layers().last();
-        QVERIFY(copy != original);
-        QVERIFY(copy->isSelected() && !original->isSelected());
-        QCOMPARE(record(copy).Angle, 0.0f);
-        QCOMPARE(record(copy).Width, kPictureWidth);
-        QCOMPARE(record(copy).FileName, record(original).FileName);
-        QVERIFY(copy->zValue() > original->zValue());
-
-        QCOMPARE(m_scene->undoStack()->count(), 2);
-    }
-
     void layerDialogAppliesOrLeavesAlone()
     {
         QWatermarkBase *layer = placedPicture(QPointF(400, 300));
@@ -527,25 +527,6 @@ private slots:
         QCOMPARE(record(layer).Transparent, 100);
     }
 
-    void layerDialogSizesATextLayer()
-    {
-        CWordArtInfo words;
-        words.Text = QStringLiteral("sized");
-        words.Font.setPixelSize(50);
-        QWatermarkBase *layer = m_scene->addText(words);
-        QVERIFY(layer);
-        whenModalShows([](QWidget *dialog) {
-            QVERIFY(!dialog->findChild<QCheckBox *>(QStringLiteral("checkBoxKeepAspect"))->isChecked());
-            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxWidth"))->setValue(333);
-            dialog->findChild<QSpinBox *>(QStringLiteral("spinBoxHeight"))->setValue(77);
-            QVERIFY(TestWidgets::clickButtonLabelled(dialog, QStringLiteral("Ok")));
-        });
-        m_scene->openLayerDialog();
-        QCOMPARE(record(layer).Width, 333);
-        QCOMPARE(record(layer).Height, 77);
-        QCOMPARE(layer->contentRect().size(), QSizeF(333, 77));
-    }
-
     // One row per kind of edit: the command changes its parts of the record and the canvas
     // shows them; undoing it restores its parts alone, even when a later step changed others.
     void everyEditIsOneStepThatUndoesOnlyItsOwnParts_data()
@@ -560,18 +541,18 @@ private slots:
                                 << RecordEdit([](CLayerInfo &r) { r.Width = 90; r.x = 5; });
         QTest::newRow("rotate") << picture << int(LayerField::Angle)
                                 << RecordEdit([](CLayerInfo &r) { r.Angle = 45; });
-        QTest::newRow("opacity") << picture << int(LayerField::Opacity)
-                                 << RecordEdit([](CLayerInfo &r) { r.Transparent = 30; });
-        QTest::newRow("speed") << picture << int(LayerField::Speed)
-                               << RecordEdit([](CLayerInfo &r) { r.Speed = 120; });
-        QTest::newRow("animation") << picture << int(LayerField::Motion)
-                                   << RecordEdit([](CLayerInfo &r) { r.Animation = 3; });
-        QTest::newRow("fade") << picture << int(LayerField::Fade)
-                              << RecordEdit([](CLayerInfo &r) { r.fade = 2; });
-        QTest::newRow("start") << picture << int(LayerField::Start)
-                               << RecordEdit([](CLayerInfo &r) { r.StartTime = 1500000; });
-        QTest::newRow("end") << picture << int(LayerField::End)
-                             << RecordEdit([](CLayerInfo &r) { r.EndTime = 4000000; });
+        // The panel's controls and times, each its own part.
+        QTest::newRow("panel values") << picture
+                                      << int(LayerField::Opacity | LayerField::Speed | LayerField::Motion
+                                             | LayerField::Fade | LayerField::Start | LayerField::End)
+                                      << RecordEdit([](CLayerInfo &r) {
+                                             r.Transparent = 30;
+                                             r.Speed = 120;
+                                             r.Animation = 3;
+                                             r.fade = 2;
+                                             r.StartTime = 1500000;
+                                             r.EndTime = 4000000;
+                                         });
         QTest::newRow("dialog") << picture << int(LayerField::Place | LayerField::Size | LayerField::Angle
                                                   | LayerField::Keep | LayerField::Loop | LayerField::End)
                                 << RecordEdit([](CLayerInfo &r) {
@@ -611,25 +592,30 @@ private slots:
         QCOMPARE(differingLayerFields(before, after, ~LayerFields()), LayerFields(fields));
         QVERIFY(showsRecord(layer, after));
 
-        // A later step on another part of the same layer.
-        const bool opacityIsOurs = LayerFields(fields) & LayerField::Opacity;
-        m_scene->history()->editLayers(
-            {id}, [opacityIsOurs](CLayerInfo &r) { (opacityIsOurs ? r.Speed : r.Transparent) = 77; },
-            opacityIsOurs ? LayerField::Speed : LayerField::Opacity, QStringLiteral("later"));
+        // A later step on another part of the same layer, which undoing ours leaves alone.
+        m_scene->history()->editLayers({id}, [](CLayerInfo &r) { r.locked = true; }, LayerField::Lock,
+                                       QStringLiteral("later"));
         QCOMPARE(stack->count(), steps + 2);
 
         auto *ours = const_cast<QUndoCommand *>(stack->command(steps));
         ours->undo();
         QCOMPARE(differingLayerFields(before, record(layer), LayerFields(fields)), LayerFields());
-        QCOMPARE(opacityIsOurs ? record(layer).Speed : record(layer).Transparent, 77);
+        QVERIFY(record(layer).locked);
         QVERIFY(showsRecord(layer, record(layer)));
         ours->redo();
         QCOMPARE(differingLayerFields(after, record(layer), LayerFields(fields)), LayerFields());
-        QCOMPARE(opacityIsOurs ? record(layer).Speed : record(layer).Transparent, 77);
+        QVERIFY(record(layer).locked);
     }
 
     void wheelZoomsAroundTheMouseWithControlAndScrollsWithout()
     {
+        // At half size the canvas's pixels on screen reach its far edge.
+        const double startZoom = m_view->zoom();
+        QSignalSpy canvasRect(m_view.get(), &QWatermarkView::sigCanvasRect);
+        m_view->setZoom(50);
+        QCOMPARE(canvasRect.count(), 1);
+        QCOMPARE(canvasRect.first().first().toRect().size(), QSize(641, 361));
+        m_view->setZoom(startZoom);
         m_view->centerOn(640, 360);
         const QPoint at = m_view->mapFromScene(QPointF(600, 300));
         const QPointF under = m_view->mapToScene(at);
@@ -654,15 +640,6 @@ private slots:
         QApplication::sendEvent(m_view->viewport(), &plain);
         QCOMPARE(m_view->zoom(), 300.0);
         QVERIFY(m_view->mapToScene(m_view->viewport()->rect().center()).y() > centre.y());
-    }
-
-    void canvasRectCoversTheFarEdge()
-    {
-        QSignalSpy canvasRect(m_view.get(), &QWatermarkView::sigCanvasRect);
-        m_view->setZoom(50);
-        QCOMPARE(canvasRect.count(), 1);
-        // The canvas's pixels on screen, its far edge included.
-        QCOMPARE(canvasRect.first().first().toRect().size(), QSize(641, 361));
     }
 
     void selectionFrameIsDrawnOnlyOnSelectedLayers()

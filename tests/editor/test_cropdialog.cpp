@@ -44,17 +44,12 @@ private slots:
     void cleanup();
 
     void fittingKeepsOnePixelAndCentres();
-    void framesStartAtStoredFractionsOrAroundThePicture();
-    void cornerDragsGiveFractionsOnRelease();
-    void dragsLeavingThePictureOrTurningInsideOutAreIgnored();
-    void movingStopsAtTheEdges();
-    void fixedRatiosFitTheLargestCentredFrame();
-    void fixedRatioCornersKeepTheRatio();
-    void resetEmitsAZeroedRecord();
-    void aLargerWindowKeepsTheCrop();
+    void aStoredCropFramesThePictureThroughAResize();
+    void dragsStayInsideThePictureAndTheFrame();
+    void fixedRatiosFitAndKeepTheirShapeUntilReset();
     void cornerHandlesShowWhole_data();
     void cornerHandlesShowWhole();
-    void numbersFollowTheFrameAndMoveIt();
+    void cornerDragsAndTypedNumbersCropTogether();
 
 private:
     // Opens a dialog for a picture and returns its preview.
@@ -121,110 +116,66 @@ void TestCropDialog::fittingKeepsOnePixelAndCentres()
     QCOMPARE(CropWnd::fitInto(QSizeF(640, 360), QRect(0, 0, 460, 460), false), QRectF(0, 100, 459, 258));
 }
 
-void TestCropDialog::framesStartAtStoredFractionsOrAroundThePicture()
+void TestCropDialog::aStoredCropFramesThePictureThroughAResize()
 {
-    CropWnd *preview = open(picture(640, 360));
+    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.2, 0.25, 0.05));
     QVERIFY(preview);
-    QVERIFY(preview->width() >= 460 && preview->height() >= 460);
-    // The picture leaves room for the half of each corner handle that lies outside it.
-    QCOMPARE(preview->imageArea(), CropWnd::fitInto(QSizeF(640, 360), preview->rect().adjusted(10, 10, -10, -10), false));
-    QCOMPARE(preview->frame(), preview->imageArea());
-    QVERIFY(!m_dialog->crop().cropped);
-    cleanup();
-    init();
-
-    preview = open(picture(640, 360), cropOf(0.1, 0.2, 0.25, 0.05));
-    QVERIFY(preview);
-    const QRectF area = preview->imageArea();
+    QRectF area = preview->imageArea();
     QCOMPARE(preview->frame().left(), area.left() + area.width() * 0.1);
     QCOMPARE(preview->frame().top(), area.top() + area.height() * 0.2);
     QCOMPARE(preview->frame().right(), area.right() - area.width() * 0.25);
     QCOMPARE(preview->frame().bottom(), area.bottom() - area.height() * 0.05);
-    // Until the user changes something the dialog hands back what it was given.
+
+    // A larger window shows the same crop larger; until the user changes something the
+    // dialog hands back what it was given.
+    m_dialog->resize(900, 800);
+    QTRY_VERIFY(preview->width() > 800);
+    QVERIFY(preview->imageArea().width() > area.width());
+    area = preview->imageArea();
+    QCOMPARE(preview->frame().left(), area.left() + area.width() * 0.1);
+    QCOMPARE(preview->frame().bottom(), area.bottom() - area.height() * 0.05);
     QCOMPARE(m_dialog->crop().left, 0.1);
     QCOMPARE(m_dialog->crop().bottom, 0.05);
 }
 
-void TestCropDialog::cornerDragsGiveFractionsOnRelease()
-{
-    CropWnd *preview = open(picture(640, 360));
-    QVERIFY(preview);
-    QSignalSpy spy(preview, &CropWnd::sigCrop);
-    const QRectF area = preview->imageArea();
-
-    drag(area.topLeft(), area.topLeft() + QPointF(area.width() * 0.2, area.height() * 0.1));
-    QCOMPARE(spy.count(), 1);
-    ST_CROP_THICK crop = m_dialog->crop();
-    QVERIFY(crop.cropped);
-    QVERIFY2(near(crop.left, 0.2) && near(crop.top, 0.1), qPrintable(QStringLiteral("%1 %2").arg(crop.left).arg(crop.top)));
-    QCOMPARE(crop.right, 0.0);
-    QCOMPARE(crop.bottom, 0.0);
-
-    drag(area.bottomRight(), area.bottomRight() - QPointF(area.width() * 0.3, area.height() * 0.25));
-    crop = m_dialog->crop();
-    QVERIFY(near(crop.left, 0.2) && near(crop.top, 0.1));
-    QVERIFY(near(crop.right, 0.3) && near(crop.bottom, 0.25));
-
-    // The other two corners move their own edges only.
-    const QRectF frame = preview->frame();
-    drag(frame.topRight(), frame.topRight() + QPointF(-10, 12));
-    drag(preview->frame().bottomLeft(), preview->frame().bottomLeft() + QPointF(8, -6));
-    QCOMPARE(preview->frame().right(), frame.right() - 10);
-    QCOMPARE(preview->frame().top(), frame.top() + 12);
-    QCOMPARE(preview->frame().left(), frame.left() + 8);
-    QCOMPARE(preview->frame().bottom(), frame.bottom() - 6);
-    QCOMPARE(spy.count(), 4);
-}
-
-void TestCropDialog::dragsLeavingThePictureOrTurningInsideOutAreIgnored()
-{
-    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.1, 0.1, 0.1));
-    QVERIFY(preview);
-    const QRectF before = preview->frame();
-
-    // Past the picture's top-left corner: the frame stays where it was.
-    drag(before.topLeft(), preview->imageArea().topLeft() - QPointF(30, 30));
-    QCOMPARE(preview->frame(), before);
-    // Past the opposite corner the frame would turn inside out.
-    drag(before.topLeft(), before.bottomRight() + QPointF(5, 5));
-    QCOMPARE(preview->frame(), before);
-    drag(before.bottomRight(), before.topLeft() + QPointF(-3, 2));
-    QCOMPARE(preview->frame(), before);
-    QVERIFY(near(m_dialog->crop().left, 0.1, 1e-9));
-
-    // A press outside the frame moves nothing.
-    drag(QPointF(2, 2), QPointF(200, 200));
-    QCOMPARE(preview->frame(), before);
-}
-
-void TestCropDialog::movingStopsAtTheEdges()
+void TestCropDialog::dragsStayInsideThePictureAndTheFrame()
 {
     CropWnd *preview = open(picture(640, 360), cropOf(0.2, 0.2, 0.3, 0.3));
     QVERIFY(preview);
     const QRectF area = preview->imageArea();
-    const QSizeF size = preview->frame().size();
+    const QRectF before = preview->frame();
 
-    drag(preview->frame().center(), preview->frame().center() + QPointF(1000, 15));
+    // Past the picture's top-left corner, or past the opposite corner where the frame would
+    // turn inside out, a corner stays where it was; a press outside the frame moves nothing.
+    drag(before.topLeft(), area.topLeft() - QPointF(30, 30));
+    drag(before.topLeft(), before.bottomRight() + QPointF(5, 5));
+    drag(before.bottomRight(), before.topLeft() + QPointF(-3, 2));
+    drag(QPointF(2, 2), QPointF(200, 200));
+    QCOMPARE(preview->frame(), before);
+    QVERIFY(near(m_dialog->crop().left, 0.2, 1e-9));
+
+    // Moved, the frame stops at the picture's edges and keeps its size.
+    drag(before.center(), before.center() + QPointF(1000, 15));
     QCOMPARE(preview->frame().right(), area.right());
-    QCOMPARE(preview->frame().size(), size);
+    QCOMPARE(preview->frame().size(), before.size());
     QVERIFY(near(m_dialog->crop().right, 0.0, 1e-9));
-
     drag(preview->frame().center(), preview->frame().center() + QPointF(-1000, -1000));
     QCOMPARE(preview->frame().topLeft(), area.topLeft());
-    QCOMPARE(preview->frame().size(), size);
+    QCOMPARE(preview->frame().size(), before.size());
     QCOMPARE(m_dialog->crop().left, 0.0);
     QCOMPARE(m_dialog->crop().top, 0.0);
     QVERIFY(near(m_dialog->crop().right, 0.5, 1e-9));
     QVERIFY(near(m_dialog->crop().bottom, 0.5, 1e-9));
 }
 
-void TestCropDialog::fixedRatiosFitTheLargestCentredFrame()
+void TestCropDialog::fixedRatiosFitAndKeepTheirShapeUntilReset()
 {
-    CropWnd *preview = open(picture(360, 640));
+    CropWnd *preview = open(picture(360, 640), cropOf(0.1, 0.1, 0.2, 0.2));
     QVERIFY(preview);
     auto *ratios = m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"));
     QSignalSpy spy(preview, &CropWnd::sigCrop);
 
+    // The largest 16:9 frame, centred.
     ratios->setCurrentIndex(5);
     QCOMPARE(spy.count(), 1);
     const QRectF area = preview->imageArea();
@@ -232,43 +183,27 @@ void TestCropDialog::fixedRatiosFitTheLargestCentredFrame()
     QCOMPARE(frame.width(), area.width());
     QVERIFY(qAbs(frame.width() / frame.height() - 16.0 / 9.0) < 0.02);
     QVERIFY(qAbs((frame.top() - area.top()) - (area.bottom() - frame.bottom())) <= 1.0);
-    const ST_CROP_THICK crop = m_dialog->crop();
-    QVERIFY(crop.cropped);
-    QCOMPARE(crop.left, 0.0);
-    QVERIFY(near(crop.top, crop.bottom));
-
+    QCOMPARE(m_dialog->crop().left, 0.0);
+    QVERIFY(near(m_dialog->crop().top, m_dialog->crop().bottom));
     // Back to the free ratio keeps the frame.
     ratios->setCurrentIndex(0);
     QCOMPARE(preview->frame(), frame);
-}
 
-void TestCropDialog::fixedRatioCornersKeepTheRatio()
-{
-    CropWnd *preview = open(picture(640, 360));
-    QVERIFY(preview);
-    m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"))->setCurrentIndex(1);
+    // A square's corners keep it square, the opposite corner staying put.
+    ratios->setCurrentIndex(1);
     const QRectF square = preview->frame();
     QCOMPARE(square.width(), square.height());
-
     drag(square.bottomRight(), square.bottomRight() + QPointF(-40, 3));
     QCOMPARE(preview->frame().width(), square.width() - 40);
     QCOMPARE(preview->frame().height(), preview->frame().width());
     QCOMPARE(preview->frame().topLeft(), square.topLeft());
-
     const QRectF smaller = preview->frame();
     drag(smaller.topLeft(), smaller.topLeft() + QPointF(20, -50));
     QCOMPARE(preview->frame().height(), preview->frame().width());
     QCOMPARE(preview->frame().bottomRight(), smaller.bottomRight());
-}
 
-void TestCropDialog::resetEmitsAZeroedRecord()
-{
-    CropWnd *preview = open(picture(640, 360), cropOf(0.1, 0.1, 0.2, 0.2));
-    QVERIFY(preview);
-    auto *ratios = m_dialog->findChild<QComboBox *>(QStringLiteral("comboBoxRatio"));
-    ratios->setCurrentIndex(2);
-    QSignalSpy spy(preview, &CropWnd::sigCrop);
-
+    // Reset hands back a zeroed record and the free ratio.
+    spy.clear();
     QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("m_BtnReset")), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     const ST_CROP_THICK crop = m_dialog->crop();
@@ -276,27 +211,6 @@ void TestCropDialog::resetEmitsAZeroedRecord()
     QCOMPARE(crop.left + crop.top + crop.right + crop.bottom, 0.0);
     QCOMPARE(ratios->currentIndex(), 0);
     QCOMPARE(preview->frame(), preview->imageArea());
-}
-
-void TestCropDialog::aLargerWindowKeepsTheCrop()
-{
-    CropWnd *preview = open(picture(1280, 720));
-    QVERIFY(preview);
-    const QRectF area = preview->imageArea();
-    drag(area.topLeft(), area.topLeft() + QPointF(area.width() / 4, area.height() / 4));
-    const ST_CROP_THICK before = m_dialog->crop();
-
-    m_dialog->resize(900, 800);
-    QTRY_VERIFY2(preview->width() > 800, qPrintable(QStringLiteral("%1 %2 %3").arg(m_dialog->width()).arg(preview->width()).arg(preview->height())));
-    const QRectF larger = preview->imageArea();
-    QVERIFY(larger.width() > area.width());
-    QCOMPARE(preview->frame().left(), larger.left() + larger.width() * before.left);
-    QCOMPARE(preview->frame().top(), larger.top() + larger.height() * before.top);
-    QCOMPARE(preview->frame().bottomRight(), larger.bottomRight());
-
-    // Nothing was dragged, so the record stays as it was.
-    QCOMPARE(m_dialog->crop().left, before.left);
-    QCOMPARE(m_dialog->crop().top, before.top);
 }
 
 void TestCropDialog::cornerHandlesShowWhole_data()
@@ -336,17 +250,18 @@ void TestCropDialog::cornerHandlesShowWhole()
                 along += blueAt(QPoint(int(c.corner.x()) + j, int(c.corner.y()) + c.dy * i)) ? 1 : 0;
             }
         }
-        QVERIFY2(across >= 2 && along >= 2, qPrintable(QStringLiteral("corner %1,%2 in %3x%4: %5 and %6 blue pixels")
-                                                           .arg(c.corner.x()).arg(c.corner.y())
-                                                           .arg(shown.width()).arg(shown.height())
-                                                           .arg(across).arg(along)));
+        QVERIFY2(across >= 2 && along >= 2, qPrintable(QStringLiteral("%1 and %2 blue").arg(across).arg(along)));
     }
 }
 
-void TestCropDialog::numbersFollowTheFrameAndMoveIt()
+void TestCropDialog::cornerDragsAndTypedNumbersCropTogether()
 {
     CropWnd *preview = open(picture(1280, 720));
     QVERIFY(preview);
+    QSignalSpy spy(preview, &CropWnd::sigCrop);
+    const QRectF area = preview->imageArea();
+    QCOMPARE(preview->frame(), area);
+    QVERIFY(!m_dialog->crop().cropped);
     const auto box = [this](const char *name) { return m_dialog->findChild<QSpinBox *>(QLatin1String(name)); };
     const auto numbers = [&box] {
         return QVector<int>{box("spinBoxX")->value(), box("spinBoxY")->value(), box("spinBoxWidth")->value(),
@@ -354,13 +269,30 @@ void TestCropDialog::numbersFollowTheFrameAndMoveIt()
     };
     QCOMPARE(numbers(), QVector<int>({0, 0, 1280, 720}));
 
-    // A drag shows its frame in picture pixels.
-    const QRectF area = preview->imageArea();
-    drag(area.topLeft(), area.topLeft() + QPointF(area.width() / 4, area.height() / 2));
-    const ST_CROP_THICK dragged = m_dialog->crop();
-    QCOMPARE(numbers(), QVector<int>({int(std::lround(dragged.left * 1280)), int(std::lround(dragged.top * 720)),
-                                      1280 - int(std::lround(dragged.left * 1280)),
-                                      720 - int(std::lround(dragged.top * 720))}));
+    // A corner drag gives its fractions on release, and the numbers show them in picture pixels.
+    drag(area.topLeft(), area.topLeft() + QPointF(area.width() * 0.2, area.height() * 0.1));
+    QCOMPARE(spy.count(), 1);
+    ST_CROP_THICK crop = m_dialog->crop();
+    QVERIFY(crop.cropped);
+    QVERIFY2(near(crop.left, 0.2) && near(crop.top, 0.1), qPrintable(QStringLiteral("%1 %2").arg(crop.left).arg(crop.top)));
+    QCOMPARE(crop.right, 0.0);
+    QCOMPARE(crop.bottom, 0.0);
+    QCOMPARE(numbers(), QVector<int>({int(std::lround(crop.left * 1280)), int(std::lround(crop.top * 720)),
+                                      1280 - int(std::lround(crop.left * 1280)),
+                                      720 - int(std::lround(crop.top * 720))}));
+    drag(area.bottomRight(), area.bottomRight() - QPointF(area.width() * 0.3, area.height() * 0.25));
+    crop = m_dialog->crop();
+    QVERIFY(near(crop.left, 0.2) && near(crop.top, 0.1));
+    QVERIFY(near(crop.right, 0.3) && near(crop.bottom, 0.25));
+    // The other two corners move their own edges only.
+    const QRectF frame = preview->frame();
+    drag(frame.topRight(), frame.topRight() + QPointF(-10, 12));
+    drag(preview->frame().bottomLeft(), preview->frame().bottomLeft() + QPointF(8, -6));
+    QCOMPARE(preview->frame().right(), frame.right() - 10);
+    QCOMPARE(preview->frame().top(), frame.top() + 12);
+    QCOMPARE(preview->frame().left(), frame.left() + 8);
+    QCOMPARE(preview->frame().bottom(), frame.bottom() - 6);
+    QCOMPARE(spy.count(), 4);
 
     // Typed numbers move the frame; a number the picture cannot hold shrinks what follows it.
     QSpinBox *width = box("spinBoxWidth");

@@ -22,16 +22,17 @@
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleparser.h"
 #include "subtitles/subtitlesession.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testpictures.h"
 #include "previewpicture.h"
 #include "testprofile.h"
+#include "testwidgets.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -57,31 +58,8 @@ namespace {
 void deleteThroughMenu(EditorMainWindow *editor, LayerId layer)
 {
     editor->scene()->selectLayers({layer});
-    whenModalShows([](QWidget *modal) {
-        for (QAbstractButton *button : modal->findChildren<QAbstractButton *>()) {
-            if (button->text() == QStringLiteral("Ok"))
-                button->click();
-        }
-    });
+    whenModalShows([](QWidget *modal) { QVERIFY(TestWidgets::clickButtonLabelled(modal, QStringLiteral("Ok"))); });
     editor->findChild<QAction *>(QStringLiteral("actionDelete"))->trigger();
-}
-
-// Answers the next file dialog with a path.
-void chooseFile(const QString &path)
-{
-    whenModalShows([path](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-}
-
-QString pictureFile(const QString &path, QSize size, QColor colour)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image.save(path) ? path : QString();
 }
 
 // Drags with the left button on the view from one scene point to another.
@@ -110,15 +88,12 @@ private slots:
     void cleanup();
 
     void watermarkOpensTheEditorOnTheCurrentRow();
-    void toolBarAndLayerMenu();
     void zoomArithmetic();
-    void layerPanelFollowsLayers();
+    void layerPanelFollowsLayersThroughSaveAndOpen();
     void panelShowsTheDocumentThroughDialogAndUndo();
     void controlsActOnEverySelectedRow();
-    void upAndDownSwapStacking();
     void unreadableFileIsNamedAndKeepsLayers_data();
     void unreadableFileIsNamedAndKeepsLayers();
-    void openReplacesLayersAndKeepsBackground();
     void previewPausesAndConvertsWithLayers();
     void canvasSurvivesPauseCloseAndReopen();
 
@@ -194,7 +169,7 @@ void TestEditorWindow::openEditor(const QString &source)
 
 LayerId TestEditorWindow::addPicture(const QString &name, QColor colour)
 {
-    QWatermarkBase *layer = m_editor->scene()->addImage(pictureFile(m_dir.filePath(name), QSize(60, 40), colour));
+    QWatermarkBase *layer = m_editor->scene()->addImage(TestPictures::savePlain(m_dir.filePath(name), 60, 40, colour));
     return layer ? layer->layerId() : 0;
 }
 
@@ -249,44 +224,6 @@ void TestEditorWindow::watermarkOpensTheEditorOnTheCurrentRow()
     QVERIFY(!m_window->editor()->isVisible());
 }
 
-void TestEditorWindow::toolBarAndLayerMenu()
-{
-    openEditor(TestMedia::clip(2.0));
-    // The Menu handle of a layer opens it.
-    addPicture(QStringLiteral("menu.png"), Qt::red);
-    emit m_editor->scene()->itemMenuHM();
-    QTRY_VERIFY(m_editor->layerMenu()->isVisible());
-    m_editor->layerMenu()->close();
-
-    // Undo takes back the layer just added.
-    QCOMPARE(document()->count(), 1);
-    editorAction("actionUndo")->trigger();
-    QCOMPARE(document()->count(), 0);
-    QCOMPARE(panel()->table()->rowCount(), 0);
-    editorAction("actionRedo")->trigger();
-    QCOMPARE(panel()->table()->rowCount(), 1);
-
-    // Ctrl+Z belongs to where the user works: the subtitle panel takes back its own edit and
-    // leaves the layers alone; on the canvas it takes back the layer.
-    m_editor->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_editor));
-    const SubtitleParser &lines = m_editor->subtitleDock()->session()->document();
-    const int cues = lines.events.size();
-    m_editor->subtitleDock()->onAdd();
-    QCOMPARE(m_editor->subtitleDock()->session()->document().events.size(), cues + 1);
-    QWidget *table = m_editor->subtitleDock()->findChild<QTableView *>();
-    QVERIFY(table);
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(lines.events.size(), cues);
-    QCOMPARE(document()->count(), 1);
-    m_editor->view()->setFocus();
-    QTest::keyClick(m_editor->view()->viewport(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(document()->count(), 0);
-    editorAction("actionRedo")->trigger();
-    QCOMPARE(document()->count(), 1);
-}
-
 void TestEditorWindow::zoomArithmetic()
 {
     QCOMPARE(EditorRules::initialZoom(QSize(320, 240), QSize(1600, 1200)), 100.0);
@@ -295,7 +232,10 @@ void TestEditorWindow::zoomArithmetic()
     QCOMPARE(EditorRules::hostSize(300, QSize(320, 240)), QSize(400, 300));
 }
 
-void TestEditorWindow::layerPanelFollowsLayers()
+// A user's sequence on the layer panel: the rows follow layers added, deleted and restacked,
+// the layer menu opens from its handle, Ctrl+Z belongs to where the user works, and a saved
+// project opened again replaces the layers and keeps the row's picture.
+void TestEditorWindow::layerPanelFollowsLayersThroughSaveAndOpen()
 {
     openEditor(TestMedia::clip(2.0));
     QTableWidget *table = panel()->table();
@@ -313,6 +253,9 @@ void TestEditorWindow::layerPanelFollowsLayers()
     QCOMPARE(m_editor->scene()->selectedIds(), QList<LayerId>{third});
     QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
     QCOMPARE(table->selectionModel()->selectedRows().first().row(), 2);
+    emit m_editor->scene()->itemMenuHM();
+    QTRY_VERIFY(m_editor->layerMenu()->isVisible());
+    m_editor->layerMenu()->close();
 
     // Removing the middle layer keeps the rows on the right layers.
     deleteThroughMenu(m_editor, second);
@@ -320,10 +263,79 @@ void TestEditorWindow::layerPanelFollowsLayers()
     QCOMPARE(panel()->rowOf(first), 0);
     QCOMPARE(panel()->rowOf(third), 1);
     QCOMPARE(panel()->layerAt(1), third);
-    deleteThroughMenu(m_editor, first);
-    QCOMPARE(panel()->rowOf(third), 0);
-    panel()->onCellClicked(0, 0);
-    QVERIFY(item(third)->isSelected());
+
+    // Up and down swap the stacking at once on the canvas, in the rows and in their times.
+    setUp(first, [](CLayerInfo &r) { r.StartTime = 1000000; }, LayerField::Start);
+    auto *up = panel()->findChildren<QToolButton *>().value(0);
+    auto *down = panel()->findChildren<QToolButton *>().value(1);
+    table->setCurrentCell(0, 0);
+    up->click();
+    table->setCurrentCell(1, 0);
+    down->click();
+    QCOMPARE(document()->ids(), QList<LayerId>({first, third}));
+    table->setCurrentCell(0, 0);
+    down->click();
+    QCOMPARE(document()->ids(), QList<LayerId>({third, first}));
+    QVERIFY(item(first)->zValue() > item(third)->zValue());
+    QCOMPARE(panel()->rowOf(first), 1);
+    QCOMPARE(table->currentRow(), 1);
+    QCOMPARE(m_editor->scene()->selectedIds(), QList<LayerId>{first});
+    QCOMPARE(timeEdit(1, LayeredManageWidget::StartColumn)->time(), QTime(0, 0, 1));
+    QCOMPARE(timeEdit(0, LayeredManageWidget::StartColumn)->time(), QTime(0, 0));
+    editorAction("actionUndo")->trigger();
+    QCOMPARE(document()->ids(), QList<LayerId>({first, third}));
+    QVERIFY(item(first)->zValue() < item(third)->zValue());
+    QCOMPARE(timeEdit(0, LayeredManageWidget::StartColumn)->time(), QTime(0, 0, 1));
+
+    // The subtitle panel takes back its own edit and leaves the layers alone; on the canvas
+    // Ctrl+Z takes back the deleted layer.
+    m_editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_editor));
+    const SubtitleParser &lines = m_editor->subtitleDock()->session()->document();
+    const int cues = lines.events.size();
+    m_editor->subtitleDock()->onAdd();
+    QCOMPARE(m_editor->subtitleDock()->session()->document().events.size(), cues + 1);
+    QWidget *cueTable = m_editor->subtitleDock()->findChild<QTableView *>();
+    QVERIFY(cueTable);
+    cueTable->setFocus();
+    QTest::keyClick(cueTable, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(lines.events.size(), cues);
+    QCOMPARE(document()->count(), 2);
+    m_editor->view()->setFocus();
+    QTest::keyClick(m_editor->view()->viewport(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(document()->count(), 3);
+    QCOMPARE(table->rowCount(), 3);
+    editorAction("actionRedo")->trigger();
+    QCOMPARE(table->rowCount(), 2);
+
+    // Saved without a suffix, the project gets its own, so that Open shows it.
+    setUp(third, [](CLayerInfo &r) { r.x = 33; r.y = 12; r.Transparent = 55; r.EndTime = 1500000; },
+          LayerField::Place | LayerField::Opacity | LayerField::End);
+    const QString project = m_dir.filePath(QStringLiteral("two layers, 'ü'"));
+    whenFileDialogShows(project);
+    editorAction("actionSave")->trigger();
+    QVERIFY(QFile::exists(project + QStringLiteral(".qpj")));
+    addPicture(QStringLiteral("d.png"), Qt::blue);
+    QCanvasItem *background = m_editor->scene()->background();
+    editorAction("actionRotate_right")->trigger();
+    whenFileDialogShows(project + QStringLiteral(".qpj"));
+    editorAction("actionOpen")->trigger();
+    QCOMPARE(document()->count(), 2);
+    QCOMPARE(table->rowCount(), 2);
+    const LayerId top = document()->idAt(1);
+    QCOMPARE(record(top).Transparent, 55);
+    QCOMPARE(record(top).EndTime, 1500000);
+    QCOMPARE(item(top)->pos(), QPointF(33, 12));
+    QCOMPARE(m_editor->scene()->background(), background);
+    QCOMPARE(background->info().transpose, 1);
+    QCOMPARE(editedTask().transpose, 1);
+    // Nothing is selected: no row says otherwise; the steps before refer to layers that are gone.
+    QVERIFY(m_editor->scene()->selectedIds().isEmpty());
+    QVERIFY(table->selectionModel()->selectedRows().isEmpty());
+    QCOMPARE(m_editor->scene()->undoStack()->count(), 0);
+    QString error;
+    QVERIFY(!m_editor->saveProject(m_dir.filePath(QStringLiteral("no such folder/x.qpj")), &error));
+    QVERIFY(!error.isEmpty());
 }
 
 // A user's evening: a drag on the canvas, values set in the panel and in the layer dialog,
@@ -439,40 +451,6 @@ void TestEditorWindow::controlsActOnEverySelectedRow()
     QCOMPARE(control<QSpinBox>("spinBoxOpacity")->value(), 40);
 }
 
-void TestEditorWindow::upAndDownSwapStacking()
-{
-    openEditor(TestMedia::clip(2.0));
-    const LayerId bottom = addPicture(QStringLiteral("a.png"), Qt::red);
-    const LayerId top = addPicture(QStringLiteral("b.png"), Qt::green);
-    setUp(bottom, [](CLayerInfo &r) { r.StartTime = 1000000; }, LayerField::Start);
-    QTableWidget *table = panel()->table();
-    auto *up = panel()->findChildren<QToolButton *>().value(0);
-    auto *down = panel()->findChildren<QToolButton *>().value(1);
-
-    table->setCurrentCell(0, 0);
-    up->click();
-    QCOMPARE(document()->ids(), QList<LayerId>({bottom, top}));
-    table->setCurrentCell(1, 0);
-    down->click();
-    QCOMPARE(document()->ids(), QList<LayerId>({bottom, top}));
-
-    table->setCurrentCell(0, 0);
-    down->click();
-    QCOMPARE(document()->ids(), QList<LayerId>({top, bottom}));
-    QVERIFY(item(bottom)->zValue() > item(top)->zValue());
-    QCOMPARE(panel()->rowOf(bottom), 1);
-    QCOMPARE(table->currentRow(), 1);
-    QCOMPARE(m_editor->scene()->selectedIds(), QList<LayerId>{bottom});
-    QCOMPARE(timeEdit(1, LayeredManageWidget::StartColumn)->time(), QTime(0, 0, 1));
-    QCOMPARE(timeEdit(0, LayeredManageWidget::StartColumn)->time(), QTime(0, 0));
-    QVERIFY(table->hasFocus() || !m_editor->isActiveWindow());
-
-    editorAction("actionUndo")->trigger();
-    QCOMPARE(document()->ids(), QList<LayerId>({bottom, top}));
-    QVERIFY(item(bottom)->zValue() < item(top)->zValue());
-    QCOMPARE(timeEdit(0, LayeredManageWidget::StartColumn)->time(), QTime(0, 0, 1));
-}
-
 void TestEditorWindow::unreadableFileIsNamedAndKeepsLayers_data()
 {
     QTest::addColumn<QString>("action");
@@ -489,70 +467,16 @@ void TestEditorWindow::unreadableFileIsNamedAndKeepsLayers()
     QFETCH(QString, file);
     openEditor(TestMedia::clip(2.0));
     const LayerId layer = addPicture(QStringLiteral("a.png"), Qt::red);
-    const QString path = m_dir.filePath(file);
-    QFile broken(path);
-    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write("these bytes are no picture and no project");
-    broken.close();
-
-    QString told;
-    whenModalShows([&told, path](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-        whenModalShows([&told](QWidget *box) {
-            told = qobject_cast<QMessageBox *>(box) ? qobject_cast<QMessageBox *>(box)->text() : QString();
-            box->close();
-        });
-    });
+    const QString path = TestFiles::write(m_dir.filePath(file), "these bytes are no picture and no project");
+    QVERIFY(!path.isEmpty());
+    ModalWatch watch({ModalWatch::chooseFile(path), ModalWatch::press(QMessageBox::Ok)});
     m_editor->findChild<QAction *>(action)->trigger();
-    QTRY_VERIFY(!told.isEmpty());
+    QVERIFY(watch.waitAnswered());
+    const QString told = watch.messages().value(0);
     QVERIFY2(told.contains(path), qPrintable(told));
     QCOMPARE(document()->ids(), QList<LayerId>{layer});
     QCOMPARE(panel()->table()->rowCount(), 1);
     QCOMPARE(panel()->rowOf(layer), 0);
-}
-
-void TestEditorWindow::openReplacesLayersAndKeepsBackground()
-{
-    openEditor(TestMedia::clip(2.0));
-    const LayerId kept = addPicture(QStringLiteral("a.png"), Qt::red);
-    setUp(kept, [](CLayerInfo &r) { r.x = 33; r.y = 12; r.Transparent = 55; r.EndTime = 1500000; },
-          LayerField::Place | LayerField::Opacity | LayerField::End);
-    const LayerId second = addPicture(QStringLiteral("b.png"), Qt::green);
-    // Stacked below the first, the second layer goes first into the project.
-    document()->moveLayer(second, 0);
-
-    // Saved without a suffix, the project gets its own, so that Open shows it.
-    const QString project = m_dir.filePath(QStringLiteral("two layers, 'ü'"));
-    chooseFile(project);
-    editorAction("actionSave")->trigger();
-    QVERIFY(QFile::exists(project + QStringLiteral(".qpj")));
-
-    addPicture(QStringLiteral("c.png"), Qt::blue);
-    QCanvasItem *background = m_editor->scene()->background();
-    editorAction("actionRotate_right")->trigger();
-    chooseFile(project + QStringLiteral(".qpj"));
-    editorAction("actionOpen")->trigger();
-    QCOMPARE(document()->count(), 2);
-    QCOMPARE(panel()->table()->rowCount(), 2);
-    const LayerId top = document()->idAt(1);
-    QCOMPARE(record(top).Transparent, 55);
-    QCOMPARE(record(top).EndTime, 1500000);
-    QCOMPARE(item(top)->pos(), QPointF(33, 12));
-    QCOMPARE(m_editor->scene()->background(), background);
-    QCOMPARE(background->info().transpose, 1);
-    QCOMPARE(editedTask().transpose, 1);
-    // Nothing is selected: no row says otherwise.
-    QVERIFY(m_editor->scene()->selectedIds().isEmpty());
-    QVERIFY(panel()->table()->selectionModel()->selectedRows().isEmpty());
-    // The steps before refer to layers that are gone.
-    QCOMPARE(m_editor->scene()->undoStack()->count(), 0);
-
-    QString error;
-    QVERIFY(!m_editor->saveProject(m_dir.filePath(QStringLiteral("no such folder/x.qpj")), &error));
-    QVERIFY(!error.isEmpty());
 }
 
 void TestEditorWindow::previewPausesAndConvertsWithLayers()
@@ -564,7 +488,7 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
 
     // A red picture over the blue bar, and a text lower down. A new layer lands in the
     // middle of the canvas, where the user sees it.
-    chooseFile(pictureFile(m_dir.filePath(QStringLiteral("mark.png")), QSize(60, 40), Qt::red));
+    whenFileDialogShows(TestPictures::savePlain(m_dir.filePath(QStringLiteral("mark.png")), 60, 40, Qt::red));
     editorAction("actionAdd_Image")->trigger();
     QCOMPARE(document()->count(), 1);
     const LayerId mark = document()->idAt(0);
@@ -634,7 +558,7 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     QCOMPARE(m_editor->scene()->background()->info().image, grabFrame(source, 0).convertToFormat(QImage::Format_RGB32));
 
     const QString project = m_dir.filePath(QStringLiteral("saved.qpj"));
-    chooseFile(project);
+    whenFileDialogShows(project);
     editorAction("actionSave")->trigger();
     QVERIFY(QFile::exists(project));
 
@@ -663,7 +587,7 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
     m_window->addFiles({second});
     mainAction("actionWatermark")->trigger();
     QCOMPARE(m_editor->source(), second);
-    chooseFile(project);
+    whenFileDialogShows(project);
     editorAction("actionOpen")->trigger();
     QCOMPARE(document()->count(), 2);
     QCOMPARE(item(document()->idAt(0))->pos(), QPointF(185, 60));

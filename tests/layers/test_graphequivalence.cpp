@@ -1,6 +1,7 @@
 #include "placedlayer.h"
 #include "testfiles.h"
 #include "testmedia.h"
+#include "testpictures.h"
 
 #include "common/converttask.h"
 #include "common/filtergraphescape.h"
@@ -27,10 +28,14 @@ float seconds(qint64 us)
 
 // The straightforward form of a layer's source: every source looped and re-timed, every
 // layer turned, even by 0°, and every moving source given an alpha plane before its opacity
-// and turn. The builder's cheaper graph must give the same frames.
+// and turn. The builder's cheaper graph must give the same frames. A name with '%' is meant
+// as it stands, not as a numbered sequence.
 QString straightforwardChain(const OverlayEntry &e, qint64 mediaDuration)
 {
-    QString chain = QStringLiteral("movie=%1:loop=%2,setpts=N/FRAME_RATE/TB").arg(quoteFilterGraphPath(e.path)).arg(e.loop);
+    QString chain = QStringLiteral("movie=%1").arg(quoteFilterGraphPath(e.path));
+    if (e.path.contains(QLatin1Char('%')))
+        chain += QStringLiteral(":format_opts=pattern_type=none");
+    chain += QStringLiteral(":loop=%1,setpts=N/FRAME_RATE/TB").arg(e.loop);
     const QString opacity = decimal(e.opacity / 100.0);
     if (!e.still)
         chain += QStringLiteral(",format=yuva420p");
@@ -103,7 +108,9 @@ class TestGraphEquivalence : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
+    // Every letter that needs quoting in a graph, in the folder of the pictures, the subtitle
+    // and the text layers' cache.
+    QTemporaryDir m_dir{QDir::tempPath() + QStringLiteral("/odd: [dir], 'x'; ü %d-XXXXXX")};
     QString m_logo;
     QString m_opaqueLogo;
     QString m_video;
@@ -123,16 +130,31 @@ private:
         return image.save(path, "PNG") ? path : QString();
     }
 
-    static CLayerInfo layer(int type, const QString &file, int x, int y, int w, int h)
+    // A layer over a box, turned and at an opacity; its own picture is 120 x 60.
+    static CLayerInfo layer(int type, const QString &file, QRect box, float angle = 0, int opacity = 100)
     {
         CLayerInfo info;
         info.Type = type;
         info.FileName = file;
-        info.x = x;
-        info.y = y;
-        info.Width = w;
-        info.Height = h;
+        info.x = box.x();
+        info.y = box.y();
+        info.Width = box.width();
+        info.Height = box.height();
+        info.Angle = angle;
+        info.Transparent = opacity;
         info.image = QImage(120, 60, QImage::Format_ARGB32);
+        return info;
+    }
+
+    // The layer shown from start to end (0: the video's end), fading, moving and looping.
+    static CLayerInfo timed(CLayerInfo info, qint64 start, qint64 end, int fade = CLayerInfo::NoFade,
+                            int animation = CLayerInfo::NoMotion, int loop = 0)
+    {
+        info.StartTime = start;
+        info.EndTime = end;
+        info.fade = fade;
+        info.Animation = animation;
+        info.Loop = loop;
         return info;
     }
 
@@ -164,7 +186,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_logo = picture(QStringLiteral("logo, 'a' [1].png"), QImage::Format_ARGB32);
+        const QString odd = QStringLiteral(" x';[a],b:c\\d=e ü \"hi\" \\'.png");
+        m_logo = picture(QStringLiteral("logo%d") + odd, QImage::Format_ARGB32);
+        // The file a numbered-sequence reading of the logo's name would pick instead.
+        QVERIFY(!TestPictures::savePlain(m_dir.filePath(QStringLiteral("logo1") + odd), 120, 60, Qt::red).isEmpty());
         m_opaqueLogo = picture(QStringLiteral("opaque.png"), QImage::Format_RGB32);
         QVERIFY(!m_logo.isEmpty() && !m_opaqueLogo.isEmpty());
         m_video = TestMedia::clip(3.0);
@@ -192,108 +217,51 @@ private slots:
     {
         QTest::addColumn<QList<CLayerInfo>>("layers");
         QTest::addColumn<bool>("subtitled");
+        const int picture = CLayerInfo::Picture;
+        const int video = CLayerInfo::Video;
+        const CLayerInfo plain = layer(picture, m_logo, {10, 20, 120, 60});
 
-        CLayerInfo plain = layer(CLayerInfo::Picture, m_logo, 10, 20, 120, 60);
-        CLayerInfo dressed = layer(CLayerInfo::Picture, m_logo, 40, 30, 90, 70);
-        dressed.Transparent = 60;
-        dressed.Angle = 30;
-        QTest::newRow("still, scaled, turned, half opaque") << QList<CLayerInfo>{dressed} << false;
+        QTest::newRow("stills: scaled, turned, half opaque, without alpha, scrolling, looped")
+            << QList<CLayerInfo>{layer(picture, m_logo, {40, 30, 90, 70}, 30, 60),
+                                 layer(picture, m_opaqueLogo, {50, 50, 120, 60}, 45),
+                                 layer(picture, m_opaqueLogo, {30, 30, 120, 60}, 0, 50),
+                                 timed(plain, 1000000, 2200000, CLayerInfo::NoFade, CLayerInfo::ScrollLeft),
+                                 timed(plain, 0, 0, CLayerInfo::NoFade, CLayerInfo::NoMotion, 3)}
+            << false;
 
-        CLayerInfo opaque = layer(CLayerInfo::Picture, m_opaqueLogo, 50, 50, 120, 60);
-        opaque.Angle = 45;
-        QTest::newRow("still without alpha, turned") << QList<CLayerInfo>{opaque} << false;
-
-        CLayerInfo windowed = plain;
-        windowed.StartTime = 1000000;
-        windowed.EndTime = 2200000;
-        windowed.Animation = CLayerInfo::ScrollLeft;
-        windowed.Speed = 80;
-        QTest::newRow("still, scrolling, time window") << QList<CLayerInfo>{windowed} << false;
-
-        CLayerInfo fading = plain;
-        fading.fade = CLayerInfo::FadeInOut;
-        fading.StartTime = 500000;
-
-        CLayerInfo counted = plain;
-        counted.Loop = 3;
-        QTest::newRow("still, counted loop") << QList<CLayerInfo>{counted} << false;
-
-        CLayerInfo text = layer(CLayerInfo::Text, QStringLiteral("Text1"), 100, 150, 120, 60);
+        CLayerInfo text = layer(CLayerInfo::Text, QStringLiteral("Text1"), {100, 150, 120, 60}, 0, 90);
         text.image = QImage(m_logo);
-        text.Transparent = 90;
+        QTest::newRow("video in a window, text, animation with alpha, fading still")
+            << QList<CLayerInfo>{plain,
+                                 timed(layer(video, m_video, {20, 40, 160, 120}), 1000000, 2000000,
+                                       CLayerInfo::FadeInOut, CLayerInfo::ScrollBottom),
+                                 text, layer(picture, m_animation, {100, 60, 96, 64}, 20, 80),
+                                 timed(plain, 500000, 0, CLayerInfo::FadeInOut)}
+            << false;
 
-        CLayerInfo video = layer(CLayerInfo::Video, m_video, 20, 40, 160, 120);
-        CLayerInfo videoWindow = video;
-        videoWindow.StartTime = 1000000;
-        videoWindow.EndTime = 2000000;
-        videoWindow.fade = CLayerInfo::FadeInOut;
-        videoWindow.Animation = CLayerInfo::ScrollBottom;
+        QTest::newRow("videos: from a time on once, half opaque, turned, dressed")
+            << QList<CLayerInfo>{timed(layer(video, m_video, {20, 40, 160, 120}), 1500000, 0, CLayerInfo::NoFade,
+                                       CLayerInfo::NoMotion, 1),
+                                 layer(video, m_video, {20, 40, 160, 120}, 0, 40),
+                                 layer(video, m_video, {20, 40, 160, 120}, 30),
+                                 timed(layer(video, m_video, {80, 30, 130, 90}, 300, 70), 700000, 2400000,
+                                       CLayerInfo::FadeInOut, CLayerInfo::ScrollRight, 2),
+                                 plain}
+            << false;
 
-        CLayerInfo videoFromOn = video;
-        videoFromOn.StartTime = 1500000;
-        videoFromOn.Loop = 1;
-        QTest::newRow("video from a time on, played once") << QList<CLayerInfo>{videoFromOn} << false;
-
-        CLayerInfo halfOpaque = layer(CLayerInfo::Picture, m_opaqueLogo, 30, 30, 120, 60);
-        halfOpaque.Transparent = 50;
-        QTest::newRow("still without alpha, half opaque") << QList<CLayerInfo>{halfOpaque} << false;
-
-        CLayerInfo turnedVideo = video;
-        turnedVideo.Angle = 30;
-
-        CLayerInfo dressedVideo = layer(CLayerInfo::Video, m_video, 80, 30, 130, 90);
-        dressedVideo.Angle = 300;
-        dressedVideo.Transparent = 70;
-        dressedVideo.StartTime = 700000;
-        dressedVideo.EndTime = 2400000;
-        dressedVideo.fade = CLayerInfo::FadeInOut;
-        dressedVideo.Animation = CLayerInfo::ScrollRight;
-        dressedVideo.Loop = 2;
-
-        CLayerInfo halfOpaqueVideo = video;
-        halfOpaqueVideo.Transparent = 40;
-        QTest::newRow("video, half opaque") << QList<CLayerInfo>{halfOpaqueVideo} << false;
-
-        CLayerInfo animation = layer(CLayerInfo::Picture, m_animation, 100, 60, 96, 64);
-        animation.Angle = 20;
-        animation.Transparent = 80;
-        QTest::newRow("animation with alpha, turned, half opaque") << QList<CLayerInfo>{animation} << false;
-
-        QList<CLayerInfo> eight;
-        for (int i = 0; i < 8; ++i) {
-            CLayerInfo still = layer(CLayerInfo::Picture, i % 2 ? m_logo : m_opaqueLogo, i * 25, i * 20, 60, 30);
-            still.Angle = i * 10;
-            eight << still;
-        }
-        QTest::newRow("eight stills") << eight << false;
-
-        QTest::newRow("mixed") << QList<CLayerInfo>{plain, videoWindow, text, fading} << false;
-        QTest::newRow("two turned videos") << QList<CLayerInfo>{turnedVideo, dressedVideo, plain} << false;
-
-        // The frame current when the window opens lies more than half a second before it.
-        CLayerInfo slides = layer(CLayerInfo::Video, m_slides, 60, 50, 160, 120);
-        slides.StartTime = 1700000;
-        slides.EndTime = 2600000;
-        QTest::newRow("one frame a second, time window") << QList<CLayerInfo>{slides} << false;
-
-        CLayerInfo film = layer(CLayerInfo::Video, m_film, 40, 70, 160, 120);
-        film.Angle = 20;
-        film.StartTime = 1030000;
-        film.EndTime = 2270000;
-        QTest::newRow("24 frames a second, turned, time window") << QList<CLayerInfo>{film} << false;
+        // The frame current when a window opens lies more than half a second before it; a
+        // film's 24 frames do not fall on the picture's 25.
+        QTest::newRow("one frame a second and 24 a second, in time windows")
+            << QList<CLayerInfo>{timed(layer(video, m_slides, {60, 50, 160, 120}), 1700000, 2600000),
+                                 timed(layer(video, m_film, {40, 70, 160, 120}, 20), 1030000, 2270000)}
+            << false;
 
         // A logo, a picture at 90 %, a video turned 30 degrees with fades, and subtitles over them.
-        CLayerInfo nearlyOpaque = text;
-        nearlyOpaque.Type = CLayerInfo::Picture;
-        nearlyOpaque.FileName = m_logo;
-        nearlyOpaque.x = 150;
-        nearlyOpaque.y = 10;
-        CLayerInfo heavyVideo = layer(CLayerInfo::Video, m_video, 60, 90, 160, 90);
-        heavyVideo.Angle = 30;
-        heavyVideo.fade = CLayerInfo::FadeInOut;
-        heavyVideo.StartTime = 500000;
-        heavyVideo.EndTime = 2600000;
-        QTest::newRow("heavy project") << QList<CLayerInfo>{plain, nearlyOpaque, heavyVideo} << true;
+        QTest::newRow("heavy project")
+            << QList<CLayerInfo>{plain, layer(picture, m_logo, {150, 10, 120, 60}, 0, 90),
+                                 timed(layer(video, m_video, {60, 90, 160, 90}, 30), 500000, 2600000,
+                                       CLayerInfo::FadeInOut)}
+            << true;
     }
 
     void sameFrames()

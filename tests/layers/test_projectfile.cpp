@@ -132,7 +132,8 @@ private slots:
     }
 
     // Laid out as other readers expect: elements in their order, colours as lower-case
-    // aarrggbb, and no canvas or word art where there is none.
+    // aarrggbb, no canvas or word art where there is none, and times of a day or more
+    // clamped to the last time the text can hold, with a note.
     void theTextIsLaidOutElementByElement()
     {
         ProjectData data;
@@ -140,18 +141,32 @@ private slots:
         info.FileName = QStringLiteral("logo.png");
         info.Angle = 12.5f;
         info.StartTime = 1234567;
-        data.layers = {info, everyWordArtField()};
+        info.EndTime = 25LL * 3600 * 1000000;
+        data.layers = {info, everyWordArtField(), everyWordArtField()};
         data.layers[1].wordArt.TextColor = QColor(255, 0, 0);
         data.layers[1].wordArt.ShadowColor = QColor(0, 0, 0, 180);
-        const QString xml = QString::fromUtf8(ProjectFile::toXml(data));
+        // Bold from a weight of 58 on; read back, bold is 75 and plain 50.
+        data.layers[1].wordArt.Font.setWeight(58);
+        data.layers[2].wordArt.Font.setWeight(57);
+        QStringList notes;
+        const QByteArray bytes = ProjectFile::toXml(data, &notes);
+        const QString xml = QString::fromUtf8(bytes);
         QVERIFY(xml.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Layers>\n    <Layer>\n"
                                               "        <Type>2</Type>\n        <FileName>logo.png</FileName>\n"
                                               "        <x>0</x>\n")));
         QVERIFY(xml.contains(QStringLiteral("<Angle>12.5000</Angle>")));
         QVERIFY(xml.contains(QStringLiteral("<StartTime>00:00:01:234</StartTime>")));
-        QVERIFY(xml.contains(QStringLiteral("<EndTime>00:00:00:000</EndTime>")));
+        QVERIFY(xml.contains(QStringLiteral("<EndTime>23:59:59:999</EndTime>")));
         QVERIFY(xml.contains(QStringLiteral("<Keep>1</Keep>")));
         QVERIFY(!xml.contains(QStringLiteral("Canvas")));
+        QCOMPARE(notes.size(), 1);
+        QVERIFY2(notes.first().contains(QStringLiteral("25:00:00:000")), qPrintable(notes.first()));
+        ProjectData read;
+        QString error;
+        QVERIFY2(ProjectFile::parse(bytes, &read, &error), qPrintable(error));
+        QCOMPARE(read.layers.at(0).EndTime, 86399999000LL);
+        QCOMPARE(read.layers.at(1).wordArt.Font.weight(), 75);
+        QCOMPARE(read.layers.at(2).wordArt.Font.weight(), 50);
 
         QDomDocument doc;
         QVERIFY(doc.setContent(xml));
@@ -170,20 +185,6 @@ private slots:
         QCOMPARE(wordArt.firstChildElement("ColorText1").text(), QStringLiteral("ffff0000"));
         QCOMPARE(wordArt.firstChildElement("ColorShadow").text(), QStringLiteral("b4000000"));
         QCOMPARE(wordArt.firstChildElement("ColorText2").text(), QStringLiteral("80fa8000"));
-    }
-
-    void boldComesBackAsSeventyFiveOrFifty()
-    {
-        for (const auto &weight : {std::make_pair(99, 75), std::make_pair(63, 75), std::make_pair(57, 50),
-                                   std::make_pair(25, 50)}) {
-            ProjectData data;
-            data.layers.append(everyWordArtField());
-            data.layers[0].wordArt.Font.setWeight(weight.first);
-            ProjectData read;
-            QString error;
-            QVERIFY2(ProjectFile::parse(ProjectFile::toXml(data), &read, &error), qPrintable(error));
-            QCOMPARE(read.layers.first().wordArt.Font.weight(), weight.second);
-        }
     }
 
     // Unknown elements are passed over, missing ones keep their defaults, and a colour reads
@@ -205,25 +206,6 @@ private slots:
         expected.layers[0].wordArt.ShadowColor = QColor(0, 255, 0, 255);
         compareThroughXml(read, expected);
         QVERIFY(!read.canvasSize.isValid());
-    }
-
-    void timesOfADayOrMoreAreClampedAndNamed()
-    {
-        ProjectData data;
-        CLayerInfo info;
-        info.FileName = QStringLiteral("a.png");
-        info.StartTime = 1000;
-        info.EndTime = 25LL * 3600 * 1000000;
-        data.layers.append(info);
-        QStringList notes;
-        const QByteArray xml = ProjectFile::toXml(data, &notes);
-        QVERIFY(xml.contains("<EndTime>23:59:59:999</EndTime>"));
-        QCOMPARE(notes.size(), 1);
-        QVERIFY2(notes.first().contains(QStringLiteral("25:00:00:000")), qPrintable(notes.first()));
-        ProjectData read;
-        QString error;
-        QVERIFY(ProjectFile::parse(xml, &read, &error));
-        QCOMPARE(read.layers.first().EndTime, 86399999000LL);
     }
 
     void malformedProjectsAreRefusedWhole_data()
@@ -285,21 +267,8 @@ private slots:
         QCOMPARE(data.canvasSize, QSize(10, 20));
     }
 
-    void fileFaultsAreReported()
-    {
-        ProjectData data;
-        data.layers.append(everyLayerField(CLayerInfo::Picture));
-        QString error;
-        QVERIFY(!ProjectFile::read(m_dir.filePath(QStringLiteral("missing.qpj")), &data, &error));
-        QVERIFY(error.contains(QStringLiteral("missing.qpj")));
-        QCOMPARE(data.layers.size(), 1);
-
-        QVERIFY(!ProjectFile::write(m_dir.filePath(QStringLiteral("no folder/p.qpj")), data, &error));
-        QVERIFY(error.contains(QStringLiteral("no folder")));
-    }
-
     // The new text cannot be written whole (a file-size limit holds for every user, root too).
-    void aFailedSaveLeavesTheOldProjectWhole()
+    void fileFaultsAreReportedAndAFailedSaveLeavesTheOldProjectWhole()
     {
         const QString folder = m_dir.filePath(QStringLiteral("atomic"));
         QVERIFY(QDir().mkpath(folder));
@@ -331,6 +300,13 @@ private slots:
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), before);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("p.qpj")});
+
+        // A missing file or folder is named, and the layers held stay.
+        QVERIFY(!ProjectFile::read(m_dir.filePath(QStringLiteral("missing.qpj")), &first, &error));
+        QVERIFY(error.contains(QStringLiteral("missing.qpj")));
+        QCOMPARE(first.layers.size(), 1);
+        QVERIFY(!ProjectFile::write(m_dir.filePath(QStringLiteral("no folder/p.qpj")), first, &error));
+        QVERIFY(error.contains(QStringLiteral("no folder")));
     }
 };
 

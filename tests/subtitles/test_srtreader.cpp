@@ -5,7 +5,10 @@
 #include "subtitles/srtmarkup.h"
 #include "subtitles/srtreader.h"
 #include "subtitles/subtitleparser.h"
+#include "subtitlestyles.h"
+#include "testfiles.h"
 #include "testmedia.h"
+#include "testpictures.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -145,26 +148,31 @@ private slots:
     void tagsBecomeAssOverrides_data();
     void tagsBecomeAssOverrides();
     void fontColourBurnsIn();
+
+private:
+    QTemporaryDir m_dir;
 };
 
 void TestSrtReader::generatedFilesReadCueByCue()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("generated.srt"));
+    const QString path = m_dir.filePath(QStringLiteral("generated.srt"));
     for (quint32 seed = 1; seed <= 400; ++seed) {
         QRandomGenerator random(seed);
         const QList<GeneratedCue> cues = generateCues(random);
         const QString text = srtText(cues, random);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(encodedFile(text, random));
-        file.close();
+        QVERIFY(!TestFiles::write(path, encodedFile(text, random)).isEmpty());
 
         SubtitleParser document;
         QVERIFY(document.read(path));
-        const QByteArray context = QStringLiteral("seed %1:\n%2").arg(seed).arg(text).toUtf8();
-        QVERIFY2(document.events.size() == cues.size(), context.constData());
+        QVector<SubtitleEvent> expected(cues.size());
+        for (int i = 0; i < cues.size(); ++i) {
+            expected[i].Start = cues[i].start;
+            expected[i].End = cues[i].end;
+            expected[i].Text = cues[i].lines.join(QLatin1String("\\N"));
+        }
+        const QStringList read = SubtitleStyles::described(document.events);
+        QVERIFY2(read == SubtitleStyles::described(expected),
+                 qPrintable(QStringLiteral("seed %1:\n%2\nread as:\n%3").arg(seed).arg(text, read.join('\n'))));
 
         // The same text in pieces of any size, cut inside line ends too, reads the same.
         QVector<SubtitleEvent> pieced;
@@ -175,18 +183,7 @@ void TestSrtReader::generatedFilesReadCueByCue()
             at += length;
         }
         parser.finish();
-        QVERIFY2(pieced.size() == cues.size(), context.constData());
-        for (int i = 0; i < cues.size(); ++i)
-            QVERIFY2(pieced[i].Text == document.events[i].Text && pieced[i].End == document.events[i].End,
-                     context.constData());
-        for (int i = 0; i < cues.size(); ++i) {
-            QVERIFY2(document.events[i].Start == cues[i].start, context.constData());
-            QVERIFY2(document.events[i].End == cues[i].end, context.constData());
-            const QString expected = cues[i].lines.join(QLatin1String("\\N"));
-            QVERIFY2(document.events[i].Text == expected,
-                     (context + "\ncue " + QByteArray::number(i) + ": " + document.events[i].Text.toUtf8())
-                         .constData());
-        }
+        QVERIFY2(SubtitleStyles::described(pieced) == read, qPrintable(QStringLiteral("seed %1").arg(seed)));
     }
 }
 
@@ -259,13 +256,8 @@ void TestSrtReader::tagsBecomeAssOverrides()
     QFETCH(QString, srt);
     QFETCH(QString, ass);
     QFETCH(QString, shown);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QByteArray file = "1\n00:00:01,000 --> 00:00:02,000\n" + QString(srt).replace("\\N", "\n").toUtf8() + "\n\n";
-    const QString srtPath = dir.filePath(QStringLiteral("tags.srt"));
-    QFile out(srtPath);
-    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
-    out.close();
+    const QString srtPath = TestFiles::write(m_dir.filePath(QStringLiteral("tags.srt")), file);
 
     SubtitleParser document;
     QVERIFY(document.read(srtPath));
@@ -273,15 +265,15 @@ void TestSrtReader::tagsBecomeAssOverrides()
     QCOMPARE(SrtMarkup::withoutTags(document.events[0].Text), shown);
 
     // Back to SRT, byte for byte.
-    const QString again = dir.filePath(QStringLiteral("again.srt"));
+    const QString again = m_dir.filePath(QStringLiteral("again.srt"));
     QVERIFY(document.writeSrt(again));
     QFile written(again);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), file);
 
     // As ASS, from the document and straight from the file, the way libass reads it.
-    const QString fromDocument = dir.filePath(QStringLiteral("document.ass"));
-    const QString fromFile = dir.filePath(QStringLiteral("file.ass"));
+    const QString fromDocument = m_dir.filePath(QStringLiteral("document.ass"));
+    const QString fromFile = m_dir.filePath(QStringLiteral("file.ass"));
     QVERIFY(document.writeAss(fromDocument));
     QVERIFY(SubtitleParser().writeAssFromSrt(srtPath, fromFile));
     for (const QString &path : {fromDocument, fromFile}) {
@@ -295,17 +287,12 @@ void TestSrtReader::tagsBecomeAssOverrides()
 
 void TestSrtReader::fontColourBurnsIn()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     ConvertTask task;
     task.hasSubtitle = true;
-    task.subtitlePath = dir.filePath(QStringLiteral("colour.srt"));
-    QFile srt(task.subtitlePath);
-    QVERIFY(srt.open(QIODevice::WriteOnly));
-    srt.write("1\n00:00:00,000 --> 00:00:05,000\n<font color=\"#00ff00\">GREEN</font> WHITE\n");
-    srt.close();
+    task.subtitlePath = TestFiles::write(m_dir.filePath(QStringLiteral("colour.srt")),
+                                         "1\n00:00:00,000 --> 00:00:05,000\n<font color=\"#00ff00\">GREEN</font> WHITE\n");
     const SubtitleParser edited;
-    const QString ass = prepareBurnInSubtitle(task, dir.filePath(QStringLiteral("cache")), documentWriters(edited));
+    const QString ass = prepareBurnInSubtitle(task, m_dir.filePath(QStringLiteral("cache")), documentWriters(edited));
     QVERIFY(!ass.isEmpty());
 
     const QString grey = TestMedia::make(QStringLiteral("grey-480x270.mp4"),
@@ -313,13 +300,12 @@ void TestSrtReader::fontColourBurnsIn()
                                           QStringLiteral("color=c=0x202020:size=480x270:duration=1")});
     const QImage frame = TestMedia::frameOf(grey, 0, QStringLiteral("ass=") + quoteFilterGraphPath(ass));
     QCOMPARE(frame.size(), QSize(480, 270));
-    int green = 0, white = 0;
-    for (int y = 0; y < frame.height(); ++y)
-        for (int x = 0; x < frame.width(); ++x) {
-            const QColor c = frame.pixelColor(x, y);
-            green += c.green() > 200 && c.red() < 60 && c.blue() < 60;
-            white += c.red() > 200 && c.green() > 200 && c.blue() > 200;
-        }
+    const int green = TestPictures::countWhere(frame, [](const QColor &c) {
+        return c.green() > 200 && c.red() < 60 && c.blue() < 60;
+    });
+    const int white = TestPictures::countWhere(frame, [](const QColor &c) {
+        return c.red() > 200 && c.green() > 200 && c.blue() > 200;
+    });
     // The opening tag turned the letters green and the closing one gave back the style's white.
     QVERIFY2(green > 150 && white > 150, qPrintable(QStringLiteral("green %1, white %2").arg(green).arg(white)));
 }

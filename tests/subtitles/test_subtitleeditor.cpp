@@ -3,7 +3,6 @@
 #include "subtitles/pantimedialog.h"
 #include "subtitles/qsubtitledelegate.h"
 #include "subtitles/qtimedelegate.h"
-#include "subtitles/replacedialog.h"
 #include "subtitles/styledialog.h"
 #include "subtitles/subtitledock.h"
 #include "subtitles/subtitleedits.h"
@@ -15,25 +14,18 @@
 #include "testprofile.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTimeEdit>
-#include <QTimer>
 #include <QUndoStack>
 
-#include <functional>
 #include <memory>
 
 using SubtitleEdits::Affect;
@@ -41,40 +33,13 @@ using SubtitleEdits::Times;
 
 namespace {
 
-// Answers the next question; the flag tells whether it came.
-std::shared_ptr<bool> answer(QMessageBox::StandardButton button)
-{
-    auto shown = std::make_shared<bool>(false);
-    whenModalShows([button, shown](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        *shown = true;
-        box->button(button)->click();
-    });
-    return shown;
-}
-
-// Cancels the next dialog; the flag tells whether it came.
-std::shared_ptr<bool> rejectNextDialog(std::function<void(QDialog *)> before = {})
-{
-    auto shown = std::make_shared<bool>(false);
-    whenModalShows([shown, before](QWidget *modal) {
-        auto *dialog = qobject_cast<QDialog *>(modal);
-        QVERIFY(dialog);
-        *shown = true;
-        if (before)
-            before(dialog);
-        dialog->reject();
-    });
-    return shown;
-}
-
-SubtitleEvent cue(qint64 start, qint64 end, const QString &text)
+SubtitleEvent cue(qint64 start, qint64 end, const QString &text, int style = 1)
 {
     SubtitleEvent event;
     event.Start = start;
     event.End = end;
     event.Text = text;
+    event.Style = style;
     return event;
 }
 
@@ -85,34 +50,33 @@ class TestSubtitleEditor : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
-    void addInsertsAfterTheCurrentRow();
-    void deleteAsksAndRemovesFromTheHighestRow();
-    void cellEditsReachTheDocument();
-    void fieldsShowAndWriteTheCurrentRow();
+    void addDeleteAndEveryEditUndoAndRedo();
+    void fieldsAndCellsWriteTheDocument();
     void shift_data();
     void shift();
     void shiftThroughTheDialog();
     void replaceInALegacyEncodedFile();
-    void everyEditUndoesAndRedoes();
     void stylesChangeThroughTheStyleEditor();
-    void doubleClickSeeksAndPlayPositionMarks();
-    void loadSaveAndTheModifiedMark();
-    void srtTagsShowAsTheLineReads();
+    void filesOpenSaveAndClose();
     void panelsShowOneSessionAndKeepEachOnes();
-    void closingOffersToSave();
 
 private:
     void fill(const QVector<SubtitleEvent> &events);
     void verifyInStep();
     QStringList texts() const;
-    QTableView *table() const;
+    QStringList snapshot() const;
+    QVector<int> marked() const;
+    QPlainTextEdit *textField() const { return child<QPlainTextEdit>("plainTextEdit"); }
+    QTableView *table() const { return child<QTableView>("tableView"); }
     template<typename T> T *child(const char *name) const
     {
         return m_dock->subtitleWidget()->findChild<T *>(QLatin1String(name));
     }
-    QString write(const QString &name, const QByteArray &bytes);
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        return TestFiles::write(m_dir->filePath(name), bytes);
+    }
 
     // The session's document, as a test sets it up.
     SubtitleParser &doc() const { return *m_session->table()->document(); }
@@ -125,26 +89,11 @@ private:
 void TestSubtitleEditor::init()
 {
     m_dir.reset(new QTemporaryDir);
+    m_dock.reset(); // before the session it shows
     m_session.reset(new SubtitleSession);
     m_dock.reset(new SubtitleDock);
     m_dock->showSession(m_session.get());
     m_dock->resize(420, 640);
-}
-
-void TestSubtitleEditor::cleanup()
-{
-    m_dock.reset();
-    m_session.reset();
-}
-
-QTableView *TestSubtitleEditor::table() const
-{
-    return m_dock->subtitleWidget()->findChild<QTableView *>(QStringLiteral("tableView"));
-}
-
-QString TestSubtitleEditor::write(const QString &name, const QByteArray &bytes)
-{
-    return TestFiles::write(m_dir->filePath(name), bytes);
 }
 
 void TestSubtitleEditor::fill(const QVector<SubtitleEvent> &events)
@@ -175,77 +124,166 @@ QStringList TestSubtitleEditor::texts() const
     return result;
 }
 
-void TestSubtitleEditor::addInsertsAfterTheCurrentRow()
+QStringList TestSubtitleEditor::snapshot() const
 {
-    QCOMPARE(m_dock->currentRow(), -1);
-    QVERIFY(!child<QPlainTextEdit>("plainTextEdit")->isEnabled());
-    m_dock->onAdd();
-    QVERIFY(child<QPlainTextEdit>("plainTextEdit")->isEnabled());
-    QCOMPARE(doc().events.size(), 1);
-    QCOMPARE(m_dock->currentRow(), 0);
-    QCOMPARE(doc().events[0].Style, 1);
-    verifyInStep();
-
-    fill({cue(0, 1000, "a"), cue(1000, 2000, "b"), cue(2000, 3000, "c"), cue(3000, 4000, "d"), cue(4000, 5000, "e")});
-    table()->setCurrentIndex(table()->model()->index(3, 2));
-    m_dock->onAdd();
-    QCOMPARE(texts(), QStringList({"a", "b", "c", "d", "", "e"}));
-    QCOMPARE(m_dock->currentRow(), 4);
-    QCOMPARE(m_dock->selectedRows(), QVector<int>{4});
-    QCOMPARE(child<QTimeEdit>("timeEditStart")->time(), QTime(0, 0));
-    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QString());
-    verifyInStep();
-
-    // The new line is edited through the fields like any other.
-    child<QPlainTextEdit>("plainTextEdit")->setPlainText(QStringLiteral("inserted"));
-    QCOMPARE(texts(), QStringList({"a", "b", "c", "d", "inserted", "e"}));
-    verifyInStep();
+    QStringList lines;
+    for (const SubtitleEvent &event : qAsConst(doc().events))
+        lines << QStringLiteral("%1-%2 %3").arg(event.Start).arg(event.End).arg(event.Text);
+    return lines;
 }
 
-void TestSubtitleEditor::deleteAsksAndRemovesFromTheHighestRow()
+// The rows marked as playing.
+QVector<int> TestSubtitleEditor::marked() const
+{
+    QVector<int> rows;
+    for (int row = 0; row < table()->model()->rowCount(); ++row) {
+        if (table()->model()->index(row, 2).data(Qt::BackgroundRole).isValid())
+            rows << row;
+    }
+    return rows;
+}
+
+void TestSubtitleEditor::addDeleteAndEveryEditUndoAndRedo()
 {
     QVector<SubtitleEvent> events;
     for (int i = 0; i < 7; ++i)
         events << cue(i * 1000, i * 1000 + 500, QString::number(i));
     fill(events);
-    QItemSelectionModel *selection = table()->selectionModel();
-    selection->select(table()->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    selection->select(table()->model()->index(5, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QCOMPARE(m_dock->selectedRows(), QVector<int>({2, 5}));
+    const QStringList before = snapshot();
 
-    const auto declined = answer(QMessageBox::No);
-    m_dock->onDelete();
-    QVERIFY(*declined);
-    QCOMPARE(doc().events.size(), 7);
-
-    const auto confirmed = answer(QMessageBox::Yes);
-    m_dock->onDelete();
-    QVERIFY(*confirmed);
-    QCOMPARE(texts(), QStringList({"0", "1", "3", "4", "6"}));
+    // Add puts an empty line after the current one and makes it current, its fields empty; the
+    // line marked as playing stays marked.
+    m_dock->onPlayPosition(4200000);
+    QCOMPARE(marked(), QVector<int>{4});
+    table()->setCurrentIndex(table()->model()->index(3, 2));
+    m_dock->onAdd();
+    QCOMPARE(marked(), QVector<int>{5});
+    QCOMPARE(texts(), QStringList({"0", "1", "2", "3", "", "4", "5", "6"}));
+    QCOMPARE(m_dock->selectedRows(), QVector<int>{4});
+    QCOMPARE(child<QTimeEdit>("timeEditStart")->time(), QTime(0, 0));
+    QCOMPARE(textField()->toPlainText(), QString());
+    textField()->setPlainText(QStringLiteral("inserted"));
+    QCOMPARE(texts(), QStringList({"0", "1", "2", "3", "inserted", "4", "5", "6"}));
     verifyInStep();
 
+    // Delete asks first, and removes the highest selected row first so the lower keeps its place.
+    QItemSelectionModel *selection = table()->selectionModel();
+    selection->select(table()->model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selection->select(table()->model()->index(6, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(m_dock->selectedRows(), QVector<int>({2, 6}));
+    ModalWatch declined({ModalWatch::press(QMessageBox::No)});
+    m_dock->onDelete();
+    QVERIFY(declined.allAnswered());
+    QCOMPARE(doc().events.size(), 8);
+    ModalWatch confirmed({ModalWatch::press(QMessageBox::Yes)});
+    m_dock->onDelete();
+    QVERIFY(confirmed.allAnswered());
+    QCOMPARE(texts(), QStringList({"0", "1", "3", "inserted", "4", "6"}));
+    verifyInStep();
     // Nothing selected: no question, nothing removed.
     selection->clearSelection();
     m_dock->onDelete();
-    QCOMPARE(doc().events.size(), 5);
+    QCOMPARE(doc().events.size(), 6);
+
+    m_dock->shiftTimes(500, Affect::AllRows, Times::StartAndEnd);
+    m_dock->replaceTexts(QStringLiteral("e"), QStringLiteral("E"), Affect::AllRows);
+    const QStringList after = snapshot();
+    QCOMPARE(after, QStringList({"500-1000 0", "1500-2000 1", "3500-4000 3", "500-500 insErtEd", "4500-5000 4",
+                                 "6500-7000 6"}));
+    QCOMPARE(m_dock->undoStack()->count(), 5);
+    QVERIFY(m_session->isModified());
+
+    // Ctrl+Z with the table focused walks back to the start, Ctrl+Shift+Z forward again.
+    m_dock->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dock.get()));
+    m_dock->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_dock.get()));
+    table()->setFocus();
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+        verifyInStep();
+    }
+    QCOMPARE(snapshot(), before);
+    QVERIFY(!m_session->isModified());
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        verifyInStep();
+    }
+    QCOMPARE(snapshot(), after);
+    QVERIFY(m_session->isModified());
+
+    // On an empty list Add makes the first line, with the first style, and opens the fields.
+    fill({});
+    QVERIFY(!textField()->isEnabled());
+    m_dock->onAdd();
+    QVERIFY(textField()->isEnabled());
+    QCOMPARE(m_dock->currentRow(), 0);
+    QCOMPARE(doc().events.value(0).Style, 1);
+    verifyInStep();
 }
 
-void TestSubtitleEditor::cellEditsReachTheDocument()
+void TestSubtitleEditor::fieldsAndCellsWriteTheDocument()
 {
-    fill({cue(1000, 2000, "one"), cue(3000, 4000, "two")});
-    QAbstractItemModel *model = table()->model();
+    fill({cue(1000, 3000, "one"), cue(2500, 4000, "two"), cue(6000, 7000, "three")});
+    m_dock->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_dock.get()));
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(table()->model()->index(1, 2)).center());
+    QCOMPARE(m_dock->currentRow(), 1);
+    QCOMPARE(child<QTimeEdit>("timeEditStart")->time(), QTime(0, 0, 2, 500));
+    QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
+    QCOMPARE(textField()->toPlainText(), QStringLiteral("two"));
+    QCOMPARE(child<QLabel>("labelDuration")->text(), QStringLiteral("00:00:01:500"));
 
-    // Through the time delegate, as a commit from its field does it.
+    // A double click on a time seeks there; the lines playing are marked, and neither is an edit.
+    QSignalSpy seeks(m_dock.get(), &SubtitleDock::sigSeekRequested);
+    const QPoint time = table()->visualRect(table()->model()->index(1, 0)).center();
+    QTest::mousePress(table()->viewport(), Qt::LeftButton, {}, time);
+    QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, time);
+    QCOMPARE(seeks.count(), 1);
+    QCOMPARE(seeks.at(0).at(0).toLongLong(), qint64(2500000));
+    m_dock->onPlayPosition(2600000);
+    QCOMPARE(marked(), QVector<int>({0, 1}));
+    m_dock->onPlayPosition(3000000);
+    QCOMPARE(marked(), QVector<int>({1}));
+    m_dock->onPlayPosition(5000000);
+    QCOMPARE(marked(), QVector<int>());
+    m_dock->onPlayPosition(6500000);
+    QCOMPARE(marked(), QVector<int>({2}));
+    QCOMPARE(m_dock->undoStack()->count(), 0);
+
+    child<QTimeEdit>("timeEditStart")->setTime(QTime(0, 0, 2, 250));
+    child<QTimeEdit>("timeEditEnd")->setTime(QTime(0, 0, 5));
+    QCOMPARE(doc().events[1].Start, 2250);
+    QCOMPARE(doc().events[1].End, 5000);
+    QCOMPARE(child<QLabel>("labelDuration")->text(), QStringLiteral("00:00:02:750"));
+
+    // Typing is one undo step per field; a typed line feed stays a line feed.
+    textField()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(textField(), QStringLiteral(" more"));
+    QTest::keyClick(textField(), Qt::Key_Return);
+    QTest::keyClicks(textField(), QStringLiteral("end"));
+    QCOMPARE(texts(), QStringList({"one", "two more\nend", "three"}));
+    verifyInStep();
+    QCOMPARE(m_dock->undoStack()->count(), 3);
+    m_dock->undoStack()->undo();
+    QCOMPARE(doc().events[1].Text, QStringLiteral("two"));
+    QCOMPARE(textField()->toPlainText(), QStringLiteral("two"));
+    m_dock->undoStack()->undo();
+    QCOMPARE(doc().events[1].End, 4000);
+    QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
+    verifyInStep();
+
+    // The cells' delegates, as a commit from their editors does it.
+    QAbstractItemModel *model = table()->model();
     QTimeDelegate timeDelegate;
-    std::unique_ptr<QWidget> timeEditor(timeDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 0)));
+    std::unique_ptr<QWidget> timeEditor(timeDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(1, 1)));
     auto *field = qobject_cast<QTimeEdit *>(timeEditor.get());
     QVERIFY(field);
-    timeDelegate.setEditorData(field, model->index(1, 0));
-    QCOMPARE(field->time(), QTime(0, 0, 3));
+    timeDelegate.setEditorData(field, model->index(1, 1));
+    QCOMPARE(field->time(), QTime(0, 0, 4));
     field->setTime(QTime(1, 2, 3, 456));
-    timeDelegate.setModelData(field, model, model->index(1, 0));
-    QCOMPARE(doc().events[1].Start, ((1 * 60 + 2) * 60 + 3) * 1000 + 456);
-    verifyInStep();
+    timeDelegate.setModelData(field, model, model->index(1, 1));
+    QCOMPARE(doc().events[1].End, ((1 * 60 + 2) * 60 + 3) * 1000 + 456);
 
     QSubtitleDelegate textDelegate;
     std::unique_ptr<QWidget> textEditor(textDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(0, 2)));
@@ -260,45 +298,16 @@ void TestSubtitleEditor::cellEditsReachTheDocument()
 
     // A cell that says no time goes back to the document's time.
     model->setData(model->index(0, 1), QStringLiteral("soon"));
-    QCOMPARE(doc().events[0].End, 2000);
-    verifyInStep();
-    QCOMPARE(m_dock->undoStack()->count(), 2);
-}
-
-void TestSubtitleEditor::fieldsShowAndWriteTheCurrentRow()
-{
-    fill({cue(1000, 2500, "one"), cue(3000, 4000, "two")});
-    const QRect cell = table()->visualRect(table()->model()->index(1, 2));
-    m_dock->show();
-    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(m_dock->currentRow(), 1);
-    QCOMPARE(child<QTimeEdit>("timeEditStart")->time(), QTime(0, 0, 3));
-    QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
-    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("two"));
-    QCOMPARE(child<QLabel>("labelDuration")->text(), QStringLiteral("00:00:01:000"));
-    QCOMPARE(m_dock->undoStack()->count(), 0);
-
-    child<QTimeEdit>("timeEditStart")->setTime(QTime(0, 0, 2, 250));
-    child<QTimeEdit>("timeEditEnd")->setTime(QTime(0, 0, 5));
-    QCOMPARE(doc().events[1].Start, 2250);
-    QCOMPARE(doc().events[1].End, 5000);
-    QCOMPARE(child<QLabel>("labelDuration")->text(), QStringLiteral("00:00:02:750"));
-
-    // Typing is one undo step per field; a typed line feed stays a line feed.
-    child<QPlainTextEdit>("plainTextEdit")->moveCursor(QTextCursor::End);
-    QTest::keyClicks(child<QPlainTextEdit>("plainTextEdit"), QStringLiteral(" more"));
-    QTest::keyClick(child<QPlainTextEdit>("plainTextEdit"), Qt::Key_Return);
-    QTest::keyClicks(child<QPlainTextEdit>("plainTextEdit"), QStringLiteral("end"));
-    QCOMPARE(doc().events[1].Text, QStringLiteral("two more\nend"));
-    QCOMPARE(doc().events[0].Text, QStringLiteral("one"));
-    verifyInStep();
+    QCOMPARE(doc().events[0].End, 3000);
+    // A cell beyond a day has no clock value; opening and closing its editor keeps it.
+    doc().events[0].End = 25 * 3600 * 1000;
+    m_session->table()->reload();
+    std::unique_ptr<QWidget> dayEditor(timeDelegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(0, 1)));
+    timeDelegate.setEditorData(dayEditor.get(), model->index(0, 1));
+    timeDelegate.setModelData(dayEditor.get(), model, model->index(0, 1));
+    QCOMPARE(doc().events[0].End, 25 * 3600 * 1000);
+    QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("25:00:00:000"));
     QCOMPARE(m_dock->undoStack()->count(), 3);
-    m_dock->undoStack()->undo();
-    QCOMPARE(doc().events[1].Text, QStringLiteral("two"));
-    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("two"));
-    m_dock->undoStack()->undo();
-    QCOMPARE(doc().events[1].End, 4000);
-    QCOMPARE(child<QTimeEdit>("timeEditEnd")->time(), QTime(0, 0, 4));
     verifyInStep();
 }
 
@@ -346,8 +355,6 @@ void TestSubtitleEditor::shift()
     for (const SubtitleEvent &event : qAsConst(doc().events))
         got << event.Start << event.End;
     QCOMPARE(got, expected);
-    for (const SubtitleEvent &event : qAsConst(doc().events))
-        QVERIFY(event.Start >= 0 && event.End >= event.Start);
     verifyInStep();
     QCOMPARE(m_dock->statusText().contains(QStringLiteral("below zero")), stopped > 0);
     QCOMPARE(texts(), QStringList({"a", "b", "c", "d"}));
@@ -377,8 +384,6 @@ void TestSubtitleEditor::shiftThroughTheDialog()
         QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:03:000, later."));
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
         dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonBackward"))->setChecked(true);
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
         dialog->accept();
     });
     m_dock->onShiftTimes();
@@ -388,10 +393,12 @@ void TestSubtitleEditor::shiftThroughTheDialog()
     QCOMPARE(doc().events[2].Start, 5000);
     verifyInStep();
 
-    const auto cancelled = rejectNextDialog(
-        [](QDialog *dialog) { dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1)); });
+    ModalWatch cancelled({[](QWidget *dialog) {
+        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1));
+        ModalWatch::reject()(dialog);
+    }});
     m_dock->onShiftTimes();
-    QVERIFY(*cancelled);
+    QVERIFY(cancelled.allAnswered());
     QCOMPARE(doc().events[2].Start, 5000);
     QCOMPARE(m_dock->undoStack()->count(), 1);
 }
@@ -406,30 +413,25 @@ void TestSubtitleEditor::replaceInALegacyEncodedFile()
     const QString path = write(QStringLiteral("légende.srt"), QTextCodec::codecForName("windows-1252")->fromUnicode(text));
     QVERIFY(m_dock->loadFile(path));
     QVERIFY(!doc().utf8);
-    QCOMPARE(doc().events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
 
-    // Case counts: "ça" is not "Ça".
+    // Case counts: "ça" is not "Ça"; "Onward" starts after the current line.
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("ça"), QStringLiteral("cela"), Affect::AllRows), 1);
-    QCOMPARE(doc().events[1].Text, QStringLiteral("Ça coûte cher, le café de l'hôtel."));
-    QCOMPARE(doc().events[2].Text, QStringLiteral("Noël approche ; cela sent le café grillé."));
-    verifyInStep();
-
     table()->setCurrentIndex(table()->model()->index(0, 0));
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("café"), QStringLiteral("thé"), Affect::SelectionOnward), 2);
-    QCOMPARE(doc().events[0].Text, QStringLiteral("Où est passée la boîte à café ?"));
-    QCOMPARE(doc().events[1].Text, QStringLiteral("Ça coûte cher, le thé de l'hôtel."));
-    QCOMPARE(doc().events[2].Text, QStringLiteral("Noël approche ; cela sent le thé grillé."));
-
     table()->selectionModel()->select(table()->model()->index(3, 0),
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("Très"), QStringLiteral("Fort"), Affect::SelectedRows), 1);
-    QCOMPARE(doc().events[3].Text, QStringLiteral("Fort bien, répondit le garçon."));
+    const QStringList replaced{QStringLiteral("Où est passée la boîte à café ?"),
+                               QStringLiteral("Ça coûte cher, le thé de l'hôtel."),
+                               QStringLiteral("Noël approche ; cela sent le thé grillé."),
+                               QStringLiteral("Fort bien, répondit le garçon.")};
+    QCOMPARE(texts(), replaced);
 
-    const int steps = m_dock->undoStack()->count();
+    QCOMPARE(m_dock->undoStack()->count(), 3);
     QCOMPARE(m_dock->replaceTexts(QStringLiteral("CAFÉ"), QStringLiteral("x"), Affect::AllRows), 0);
     QVERIFY(m_dock->statusText().contains(QStringLiteral("CAFÉ")));
     QCOMPARE(m_dock->replaceTexts(QString(), QStringLiteral("x"), Affect::AllRows), 0);
-    QCOMPARE(m_dock->undoStack()->count(), steps);
+    QCOMPARE(m_dock->undoStack()->count(), 3);
     verifyInStep();
 
     // The edited lines leave as UTF-8 and come back the same.
@@ -437,79 +439,39 @@ void TestSubtitleEditor::replaceInALegacyEncodedFile()
     QVERIFY(m_dock->saveTo(saved));
     SubtitleParser again;
     QVERIFY(again.read(saved));
-    QCOMPARE(again.events.size(), 4);
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(again.events[i].Text, doc().events[i].Text);
-}
-
-void TestSubtitleEditor::everyEditUndoesAndRedoes()
-{
-    fill({cue(1000, 2000, "alpha"), cue(3000, 4000, "beta"), cue(5000, 6000, "gamma")});
-    auto snapshot = [this] {
-        QStringList lines;
-        for (const SubtitleEvent &event : qAsConst(doc().events))
-            lines << QStringLiteral("%1-%2 %3").arg(event.Start).arg(event.End).arg(event.Text);
-        return lines;
-    };
-    const QStringList before = snapshot();
-
-    table()->setCurrentIndex(table()->model()->index(0, 0));
-    m_dock->onAdd();
-    table()->model()->setData(table()->model()->index(1, 2), QStringLiteral("added"));
-    m_dock->shiftTimes(500, Affect::AllRows, Times::StartAndEnd);
-    m_dock->replaceTexts(QStringLiteral("a"), QStringLiteral("A"), Affect::AllRows);
-    table()->selectionModel()->select(table()->model()->index(2, 0),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    answer(QMessageBox::Yes);
-    m_dock->onDelete();
-    const QStringList after = snapshot();
-    QCOMPARE(after, QStringList({"1500-2500 AlphA", "500-500 Added", "5500-6500 gAmmA"}));
-    QCOMPARE(m_dock->undoStack()->count(), 5);
-    QVERIFY(m_session->isModified());
-
-    // Ctrl+Z with the table focused walks back to the start, Ctrl+Shift+Z forward again.
-    m_dock->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dock.get()));
-    m_dock->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_dock.get()));
-    table()->setFocus();
-    for (int i = 0; i < 5; ++i) {
-        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
-        verifyInStep();
-    }
-    QCOMPARE(snapshot(), before);
-    QVERIFY(!m_session->isModified());
-    for (int i = 0; i < 5; ++i) {
-        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        verifyInStep();
-    }
-    QCOMPARE(snapshot(), after);
-    QVERIFY(m_session->isModified());
+    QStringList savedTexts;
+    for (const SubtitleEvent &event : qAsConst(again.events))
+        savedTexts << event.Text;
+    QCOMPARE(savedTexts, replaced);
 }
 
 void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
 {
     SubtitleStyle sign;
     sign.Name = QStringLiteral("Sign");
-    doc().styles.append(sign);
-    SubtitleEvent signed_ = cue(3000, 4000, "sign");
-    signed_.Style = 2;
-    fill({cue(1000, 2000, "plain"), signed_});
-    QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 2);
+    SubtitleStyle song = sign;
+    song.Name = QStringLiteral("Song");
+    doc().styles << sign << song;
+    fill({cue(1000, 2000, "plain"), cue(3000, 4000, "sign", 2), cue(5000, 6000, "song", 3), cue(7000, 8000, "none", 0)});
+    QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 3);
 
-    // "Sign" moves to the front; its line follows it by name.
+    // "Sign" moves to the front and "Song" goes: lines follow their style by name, the line
+    // whose style went takes the first, and a line of no style keeps none.
     whenModalShows([](QWidget *modal) {
         auto *dialog = qobject_cast<StyleDialog *>(modal);
         QVERIFY(dialog);
         const QVector<SubtitleStyle> styles = dialog->styles();
-        QCOMPARE(styles.size(), 2);
+        QCOMPARE(styles.size(), 3);
         dialog->setStyles({styles[1], styles[0]});
         dialog->accept();
     });
     m_dock->onStyle();
+    QCOMPARE(doc().styles.size(), 2);
     QCOMPARE(doc().styles[0].Name, QStringLiteral("Sign"));
     QCOMPARE(doc().events[0].Style, 2);
     QCOMPARE(doc().events[1].Style, 1);
+    QCOMPARE(doc().events[2].Style, 1);
+    QCOMPARE(doc().events[3].Style, 0);
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Sign"));
 
     // Undoing a later shift brings back the times and leaves the styles alone.
@@ -522,63 +484,61 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
     m_dock->undoStack()->undo();
     QCOMPARE(doc().styles[0].Name, QStringLiteral("Default"));
     QCOMPARE(doc().events[1].Style, 2);
+    QCOMPARE(doc().events[2].Style, 3);
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Default"));
     verifyInStep();
 
-    const auto cancelled = rejectNextDialog();
+    ModalWatch cancelled({ModalWatch::reject()});
     m_dock->onStyle();
-    QVERIFY(*cancelled);
-    QCOMPARE(doc().styles.size(), 2);
+    QVERIFY(cancelled.allAnswered());
+    QCOMPARE(doc().styles.size(), 3);
     QCOMPARE(m_dock->undoStack()->index(), 0);
 }
 
-void TestSubtitleEditor::doubleClickSeeksAndPlayPositionMarks()
+void TestSubtitleEditor::filesOpenSaveAndClose()
 {
-    fill({cue(1000, 3000, "one"), cue(2500, 4000, "two"), cue(6000, 7000, "three")});
-    m_dock->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dock.get()));
-    QSignalSpy seeks(m_dock.get(), &SubtitleDock::sigSeekRequested);
-    const QRect cell = table()->visualRect(table()->model()->index(1, 0));
-    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mousePress(table()->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(seeks.count(), 1);
-    QCOMPARE(seeks.at(0).at(0).toLongLong(), qint64(2500000));
+    // Lines without a file: closing brings the save dialog; cancelling keeps them unsaved.
+    QVERIFY(m_dock->promptSaveOnClose());
+    fill({cue(0, 1000, "unsaved")});
+    ModalWatch cancelled({[](QWidget *dialog) {
+        QVERIFY(qobject_cast<QFileDialog *>(dialog));
+        ModalWatch::reject()(dialog);
+    }});
+    QVERIFY(!m_dock->promptSaveOnClose());
+    QVERIFY(cancelled.allAnswered());
+    const QString kept = m_dir->filePath(QStringLiteral("kept.ass"));
+    whenFileDialogShows(kept);
+    QVERIFY(m_dock->promptSaveOnClose());
+    QCOMPARE(m_session->path(), kept);
+    QVERIFY(QFile::exists(kept));
+    QVERIFY(m_dock->promptSaveOnClose());
 
-    auto marked = [this] {
-        QVector<int> rows;
-        for (int row = 0; row < table()->model()->rowCount(); ++row) {
-            if (table()->model()->index(row, 2).data(Qt::BackgroundRole).isValid())
-                rows << row;
-        }
-        return rows;
-    };
-    m_dock->onPlayPosition(2600000);
-    QCOMPARE(marked(), QVector<int>({0, 1}));
-    m_dock->onPlayPosition(3000000);
-    QCOMPARE(marked(), QVector<int>({1}));
-    m_dock->onPlayPosition(5000000);
-    QCOMPARE(marked(), QVector<int>());
-    m_dock->onPlayPosition(6500000);
-    QCOMPARE(marked(), QVector<int>({2}));
-    // The mark stays on its line when a line is added above it, and marks change nothing.
-    table()->setCurrentIndex(table()->model()->index(0, 0));
-    m_dock->onAdd();
-    QCOMPARE(marked(), QVector<int>({3}));
-    QCOMPARE(m_dock->undoStack()->count(), 1);
-    verifyInStep();
-}
+    // SRT tags show as the line reads; the line is edited as written, and saved as ASS the
+    // tags keep their meaning.
+    QVERIFY(m_dock->loadFile(write(QStringLiteral("tags.srt"),
+                                   "1\n00:00:01,000 --> 00:00:02,000\nSecond cue with <i>italic</i>\n\n")));
+    const QModelIndex tagged = table()->model()->index(0, SubtitleTable::TextColumn);
+    auto *delegate = qobject_cast<QSubtitleDelegate *>(table()->itemDelegateForColumn(SubtitleTable::TextColumn));
+    QVERIFY(delegate);
+    QCOMPARE(delegate->shownText(tagged), QStringLiteral("Second cue with italic"));
+    table()->setCurrentIndex(tagged);
+    QCOMPARE(textField()->toPlainText(), QStringLiteral("Second cue with <i>italic</i>"));
+    QVERIFY(m_dock->saveTo(m_dir->filePath(QStringLiteral("tags.ass"))));
+    SubtitleParser again;
+    QVERIFY(again.read(m_dir->filePath(QStringLiteral("tags.ass"))));
+    QCOMPARE(again.events.value(0).Text, QStringLiteral("Second cue with {\\i1}italic{\\i0}"));
 
-void TestSubtitleEditor::loadSaveAndTheModifiedMark()
-{
+    // In an ASS file such a tag is letters, and shown as such.
     const QString ass = write(QStringLiteral("styled, [1].ass"),
                               "[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
                               "Format: Name, Fontname, Fontsize, PrimaryColour, Alignment\n"
                               "Style: Main,Arial,20,&H00ffffff,2\nStyle: Sign,Arial,16,&H00ffffff,8\n\n"
                               "[Events]\nFormat: Layer, Start, End, Style, Text\n"
-                              "Dialogue: 0,0:00:01.00,0:00:02.50,Main,Hello\n"
+                              "Dialogue: 0,0:00:01.00,0:00:02.50,Main,<i>letters</i>\n"
                               "Dialogue: 0,0:00:03.00,0:00:04.00,Sign,World\n");
     QVERIFY(m_dock->loadFile(ass));
+    QCOMPARE(delegate->shownText(table()->model()->index(0, SubtitleTable::TextColumn)),
+             QStringLiteral("<i>letters</i>"));
     QCOMPARE(m_session->path(), ass);
     QCOMPARE(m_dock->windowTitle(), QStringLiteral("Subtitle: styled, [1].ass"));
     QComboBox *styles = child<QComboBox>("comboBoxStyle");
@@ -589,7 +549,7 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QCOMPARE(m_session->proposedSaveName(), ass);
 
     table()->setCurrentIndex(table()->model()->index(1, 0));
-    child<QPlainTextEdit>("plainTextEdit")->setPlainText(QStringLiteral("Earth"));
+    textField()->setPlainText(QStringLiteral("Earth"));
     QVERIFY(m_session->isModified());
     m_dock->undoStack()->undo();
     QVERIFY(!m_session->isModified());
@@ -600,7 +560,6 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QVERIFY(m_dock->saveTo(saved));
     QCOMPARE(m_session->path(), saved + QStringLiteral(".ass"));
     QVERIFY(!m_session->isModified());
-    SubtitleParser again;
     QVERIFY(again.read(m_session->path()));
     QCOMPARE(again.events.size(), 2);
     QCOMPARE(again.events[1].Text, QStringLiteral("Earth"));
@@ -616,31 +575,6 @@ void TestSubtitleEditor::loadSaveAndTheModifiedMark()
     QCOMPARE(doc().events.size(), 2);
     verifyInStep();
     QCOMPARE(m_session->path(), saved + QStringLiteral(".ass"));
-}
-
-void TestSubtitleEditor::srtTagsShowAsTheLineReads()
-{
-    QVERIFY(m_dock->loadFile(write(QStringLiteral("tags.srt"),
-                                   "1\n00:00:01,000 --> 00:00:02,000\nSecond cue with <i>italic</i>\n\n")));
-    const QModelIndex text = table()->model()->index(0, SubtitleTable::TextColumn);
-    auto *delegate = qobject_cast<QSubtitleDelegate *>(table()->itemDelegateForColumn(SubtitleTable::TextColumn));
-    QVERIFY(delegate);
-    QCOMPARE(delegate->shownText(text), QStringLiteral("Second cue with italic"));
-    // The line is edited as written, and saved as ASS the tags keep their meaning.
-    table()->setCurrentIndex(text);
-    QCOMPARE(child<QPlainTextEdit>("plainTextEdit")->toPlainText(), QStringLiteral("Second cue with <i>italic</i>"));
-    const QString ass = m_dir->filePath(QStringLiteral("tags.ass"));
-    QVERIFY(m_dock->saveTo(ass));
-    SubtitleParser saved;
-    QVERIFY(saved.read(ass));
-    QCOMPARE(saved.events.value(0).Text, QStringLiteral("Second cue with {\\i1}italic{\\i0}"));
-
-    // In an ASS file such a tag is letters, and shown as such.
-    QVERIFY(m_dock->loadFile(write(QStringLiteral("letters.ass"),
-                                   "[Script Info]\nScriptType: v4.00+\n\n[Events]\nFormat: Layer, Start, End, Style, Text\n"
-                                   "Dialogue: 0,0:00:01.00,0:00:02.00,Default,<i>letters</i>\n")));
-    QCOMPARE(delegate->shownText(table()->model()->index(0, SubtitleTable::TextColumn)),
-             QStringLiteral("<i>letters</i>"));
 }
 
 void TestSubtitleEditor::panelsShowOneSessionAndKeepEachOnes()
@@ -665,40 +599,6 @@ void TestSubtitleEditor::panelsShowOneSessionAndKeepEachOnes()
     QVERIFY(m_session->isModified());
     m_dock->undoStack()->undo();
     QCOMPARE(texts(), QStringList({"one"}));
-
-    // A cell beyond a day has no clock value; opening and closing its editor keeps it.
-    doc().events[0].End = 25 * 3600 * 1000;
-    m_session->table()->reload();
-    QAbstractItemModel *model = table()->model();
-    QTimeDelegate delegate;
-    std::unique_ptr<QWidget> editor(delegate.createEditor(nullptr, QStyleOptionViewItem(), model->index(0, 1)));
-    delegate.setEditorData(editor.get(), model->index(0, 1));
-    delegate.setModelData(editor.get(), model, model->index(0, 1));
-    QCOMPARE(doc().events[0].End, 25 * 3600 * 1000);
-    QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("25:00:00:000"));
-}
-
-void TestSubtitleEditor::closingOffersToSave()
-{
-    QVERIFY(m_dock->promptSaveOnClose());
-
-    // Lines without a file: the save dialog comes; cancelling keeps them unsaved.
-    fill({cue(0, 1000, "unsaved")});
-    const auto cancelled = rejectNextDialog([](QDialog *dialog) { QVERIFY(qobject_cast<QFileDialog *>(dialog)); });
-    QVERIFY(!m_dock->promptSaveOnClose());
-    QVERIFY(*cancelled);
-
-    const QString target = m_dir->filePath(QStringLiteral("kept.ass"));
-    whenModalShows([target](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        dialog->selectFile(target);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    QVERIFY(m_dock->promptSaveOnClose());
-    QCOMPARE(m_session->path(), target);
-    QVERIFY(QFile::exists(target));
-    QVERIFY(m_dock->promptSaveOnClose());
 }
 
 BRINDLE_TEST_MAIN(TestSubtitleEditor)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "subtitles/subtitleevent.h"
 #include "subtitles/subtitleparser.h"
 
 #include <QStringList>
@@ -26,6 +27,23 @@ inline QStringList described(const QVector<SubtitleStyle> &styles)
     QStringList lines;
     for (const SubtitleStyle &style : styles)
         lines << described(style);
+    return lines;
+}
+
+// Every field of a line in one line, for the same reason.
+inline QString described(const SubtitleEvent &e)
+{
+    return QStringList{QString::number(e.Start), QString::number(e.End), QString::number(e.ReadOrder),
+                       QString::number(e.Layer), QString::number(e.Style), e.Name, QString::number(e.MarginL),
+                       QString::number(e.MarginR), QString::number(e.MarginV), e.Effect, e.Text}
+        .join(QLatin1Char('|'));
+}
+
+inline QStringList described(const QVector<SubtitleEvent> &events)
+{
+    QStringList lines;
+    for (const SubtitleEvent &event : events)
+        lines << described(event);
     return lines;
 }
 

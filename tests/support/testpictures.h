@@ -32,4 +32,24 @@ inline double differingShare(const QImage &a, const QImage &b, int tolerance = 4
     return double(differ) / (a.width() * a.height());
 }
 
+// How many pixels pass a test, and the smallest rectangle that holds them.
+template <typename Test> int countWhere(const QImage &image, Test test)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += test(image.pixelColor(x, y)) ? 1 : 0;
+    return count;
+}
+
+template <typename Test> QRect boundsWhere(const QImage &image, Test test)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (test(image.pixelColor(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "common/qcolorcombox.h"
+
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QStringList>
 #include <QWidget>
@@ -30,6 +33,19 @@ inline bool clickButtonLabelled(QWidget *window, const QString &label)
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         if (button->text().remove(QLatin1Char('&')) == label) {
             button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Picks a colour from the box's palette; false when the palette does not offer it opaque.
+inline bool choosePaletteColour(QColorCombox *box, const QColor &colour)
+{
+    for (QAction *action : box->findChildren<QAction *>()) {
+        const QVariant data = action->data();
+        if (data.userType() == QMetaType::QColor && data.value<QColor>() == colour && colour.alpha() == 255) {
+            action->trigger();
             return true;
         }
     }

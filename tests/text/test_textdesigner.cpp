@@ -113,22 +113,23 @@ private slots:
         QCOMPARE(extent.left, 4.0f); // 7 * 0.5 rounded away from zero
     }
 
-    void outlineSurroundsTheFill()
+    // Each outline kind around the stem of an "I", read along one row through its middle.
+    void strokesLieAroundTheFill()
     {
+        const int y = midRow();
         TextOutlineStrategy outline;
         outline.set(Qt::green, Qt::red, 8);
-        const QImage image = drawn(outline);
-        const int y = midRow();
-        const auto stem = stemOn(image, y, Qt::green);
+        QImage image = drawn(outline);
+        auto stem = stemOn(image, y, Qt::green);
         QVERIFY(stem.first > 0 && stem.second - stem.first > 4);
         QCOMPARE(image.pixelColor(stem.first - 2, y), QColor(Qt::red));
         QCOMPARE(image.pixelColor(stem.second + 2, y), QColor(Qt::red));
         QCOMPARE(image.pixelColor(stem.first - 7, y).alpha(), 0);
 
+        // Unfilled: the row crosses two strokes with nothing between them.
         TextOnlyOutlineStrategy hollow;
         hollow.set(Qt::red, 4, false);
         const QImage ring = drawn(hollow);
-        // Unfilled: the row crosses two strokes with nothing between them.
         int runs = 0;
         bool inRun = false;
         for (int x = 0; x < ring.width(); ++x) {
@@ -137,28 +138,22 @@ private slots:
             inRun = painted;
         }
         QCOMPARE(runs, 2);
-    }
 
-    void doubleOutlinePutsTheOuterColourOutside()
-    {
+        // A double outline puts the outer colour outside the inner one.
         TextDblOutlineStrategy twice;
         twice.set(Qt::green, Qt::blue, Qt::red, 6, 8);
-        const QImage image = drawn(twice);
-        const int y = midRow();
-        const auto stem = stemOn(image, y, Qt::green);
+        image = drawn(twice);
+        stem = stemOn(image, y, Qt::green);
         QVERIFY(stem.first > 0);
         QCOMPARE(image.pixelColor(stem.first - 2, y), QColor(Qt::blue));
         QCOMPARE(image.pixelColor(stem.first - 5, y), QColor(Qt::red));
         QCOMPARE(image.pixelColor(stem.first - 9, y).alpha(), 0);
-    }
 
-    void glowBuildsUpTowardsTheGlyphs()
-    {
+        // A glow builds up towards the glyphs.
         TextGlowStrategy glow;
         glow.set(Qt::green, QColor(255, 0, 0, 40), 16);
-        const QImage image = drawn(glow);
-        const int y = midRow();
-        const auto stem = stemOn(image, y, Qt::green);
+        image = drawn(glow);
+        stem = stemOn(image, y, Qt::green);
         QVERIFY(stem.first > 0);
         const int near = image.pixelColor(stem.first - 1, y).alpha();
         const int middle = image.pixelColor(stem.first - 4, y).alpha();
@@ -166,22 +161,18 @@ private slots:
         QVERIFY2(near > middle && middle > far && far > 0,
                  qPrintable(QStringLiteral("%1 %2 %3").arg(near).arg(middle).arg(far)));
         QCOMPARE(image.pixelColor(stem.first - 10, y).alpha(), 0);
-    }
 
-    void gradientOutlineRunsFromStartAtTheGlyphToEndOutside()
-    {
+        // A gradient outline runs from its start colour at the glyph to its end colour outside.
         TextGradOutlineStrategy ramp;
         ramp.set(Qt::green, QColor(255, 0, 0, 10), QColor(0, 0, 255, 10), 12, 0);
         QCOMPARE(ramp.startColor.alpha(), 255);
-        const QImage image = drawn(ramp);
-        const int y = midRow();
-        const auto stem = stemOn(image, y, Qt::green);
+        image = drawn(ramp);
+        stem = stemOn(image, y, Qt::green);
         QVERIFY(stem.first > 0);
         const QColor inner = image.pixelColor(stem.first - 1, y);
         const QColor outer = image.pixelColor(stem.first - 5, y);
         QVERIFY2(inner.red() > inner.blue() && outer.blue() > outer.red(),
                  qPrintable(inner.name() + QLatin1Char(' ') + outer.name()));
-
         // Thickness 1: one stroke, in the start colour.
         ramp.set(Qt::green, Qt::red, Qt::blue, 1, 0);
         QCOMPARE(ramp.ramp(1), QVector<QColor>{QColor(Qt::red)});

@@ -1,5 +1,7 @@
 #include "testfiles.h"
+#include "testpictures.h"
 #include "testprofile.h"
+#include "testwidgets.h"
 
 #include "common/qcolorcombox.h"
 #include "text/cfqwidget.h"
@@ -25,39 +27,6 @@
 Q_DECLARE_METATYPE(CWordArtInfo *)
 
 namespace {
-
-using ColorTest = std::function<bool(const QColor &)>;
-
-// Picks a colour the way a user does: through the box's palette.
-void choosePaletteColor(QColorCombox *box, const QColor &color)
-{
-    for (QAction *action : box->findChildren<QAction *>()) {
-        if (action->data().value<QColor>() == color && action->data().value<QColor>().alpha() == 255) {
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL("colour not in the palette");
-}
-
-QRect boundsWhere(const QImage &image, const ColorTest &test)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (test(image.pixelColor(x, y)))
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-int countWhere(const QImage &image, const ColorTest &test)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += test(image.pixelColor(x, y)) ? 1 : 0;
-    return count;
-}
 
 bool isWhite(const QColor &c)
 {
@@ -119,7 +88,7 @@ private slots:
         qRegisterMetaType<CWordArtInfo *>();
     }
 
-    void anExistingTextIsShownAndReadBack()
+    void anExistingTextIsShownEditedAndReadBack()
     {
         CWordArtInfo info;
         info.Text = QStringLiteral("Line one\nLine two");
@@ -141,6 +110,32 @@ private slots:
         QVERIFY(ok->isEnabled());
         QCOMPARE(dialog.wordArtInfo().Text, QStringLiteral("Back"));
         QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("Liberation Serif"));
+
+        // The text page sets the size, the weight, underline and the font, each leaving the others.
+        auto *size = control<QComboBox>(&dialog, "comboBoxSize");
+        const QValidator *validator = size->validator();
+        QVERIFY(validator);
+        for (const char *bad : {"0", "-3", "abc", "12px", "07"}) {
+            QString text = QLatin1String(bad);
+            int position = 0;
+            QCOMPARE(validator->validate(text, position), QValidator::Invalid);
+        }
+        size->setEditText(QStringLiteral("72"));
+        QCOMPARE(dialog.wordArtInfo().FontSize, 72);
+        QCOMPARE(dialog.wordArtInfo().Font.pixelSize(), 72);
+        QVERIFY(dialog.wordArtInfo().Font.italic());
+        auto *bold = control<QPushButton>(&dialog, "buttonBold");
+        const int weight = dialog.wordArtInfo().Font.weight();
+        bold->click();
+        QCOMPARE(dialog.wordArtInfo().Font.weight(), weight < 58 ? 75 : 50);
+        bold->click();
+        QCOMPARE(dialog.wordArtInfo().Font.weight(), weight < 58 ? 50 : 75);
+        control<QPushButton>(&dialog, "buttonUnderline")->click();
+        QVERIFY(dialog.wordArtInfo().Font.underline());
+        control<QFontComboBox>(&dialog, "fontComboBox")->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
+        QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(dialog.wordArtInfo().Font.pixelSize(), 72);
+        QVERIFY(dialog.wordArtInfo().Font.underline());
     }
 
     // Each item of the effect box stands for its code and shows the outline menu it needs.
@@ -196,9 +191,9 @@ private slots:
         QMetaObject::invokeMethod(menu, "onTick");
         QCOMPARE(updates.count(), 1);
 
-        choosePaletteColor(control<QColorCombox>(&dialog, "outlineColor1"), QColor(255, 0, 0));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "outlineColor1"), QColor(255, 0, 0)));
         QCOMPARE(updates.count(), 2);
-        choosePaletteColor(control<QColorCombox>(&dialog, "textColor"), QColor(0, 0, 255));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "textColor"), QColor(0, 0, 255)));
         QCOMPARE(updates.count(), 3);
         control<QCheckBox>(&dialog, "checkBoxGradient")->setChecked(true);
         QCOMPARE(updates.count(), 4);
@@ -212,40 +207,12 @@ private slots:
         QVERIFY(dialog.textPage()->isChanged());
     }
 
-    void textPageSetsFontSizeAndStyle()
-    {
-        VTextPropSheetDialog dialog;
-        auto *size = control<QComboBox>(&dialog, "comboBoxSize");
-        const QValidator *validator = size->validator();
-        QVERIFY(validator);
-        for (const char *bad : {"0", "-3", "abc", "12px", "07"}) {
-            QString text = QLatin1String(bad);
-            int position = 0;
-            QCOMPARE(validator->validate(text, position), QValidator::Invalid);
-        }
-        size->setEditText(QStringLiteral("72"));
-        QCOMPARE(dialog.wordArtInfo().FontSize, 72);
-        QCOMPARE(dialog.wordArtInfo().Font.pixelSize(), 72);
-        auto *bold = control<QPushButton>(&dialog, "buttonBold");
-        const int weight = dialog.wordArtInfo().Font.weight();
-        bold->click();
-        QCOMPARE(dialog.wordArtInfo().Font.weight(), weight < 58 ? 75 : 50);
-        bold->click();
-        QCOMPARE(dialog.wordArtInfo().Font.weight(), weight < 58 ? 50 : 75);
-        control<QPushButton>(&dialog, "buttonUnderline")->click();
-        QVERIFY(dialog.wordArtInfo().Font.underline());
-        control<QFontComboBox>(&dialog, "fontComboBox")->setCurrentFont(QFont(QStringLiteral("Liberation Serif")));
-        QCOMPARE(dialog.wordArtInfo().Font.family(), QStringLiteral("Liberation Serif"));
-        QCOMPARE(dialog.wordArtInfo().Font.pixelSize(), 72);
-        QVERIFY(dialog.wordArtInfo().Font.underline());
-    }
-
     void outlineChosenInTheMenuIsDrawnAroundTheGlyphs()
     {
         VTextPropSheetDialog dialog;
         startPlain(dialog);
         control<QComboBox>(&dialog, "comboBoxEffect")->setCurrentIndex(2);
-        choosePaletteColor(control<QColorCombox>(&dialog, "outlineColor1"), QColor(255, 0, 0));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "outlineColor1"), QColor(255, 0, 0)));
         control<VSliderSpinBox>(&dialog, "outlineThickness1")->setValue(10);
         control<VSliderSpinBox>(&dialog, "outlineAlpha1")->setValue(50);
         QCOMPARE(dialog.wordArtInfo().OutlineAlpha1, 128);
@@ -253,8 +220,8 @@ private slots:
         const QImage image = rendered(dialog);
         QVERIFY(!image.isNull());
         // The glyphs stay white inside, the stroke is red and lies outside them.
-        const QRect white = boundsWhere(image, isWhite);
-        const QRect red = boundsWhere(image, isRed);
+        const QRect white = TestPictures::boundsWhere(image, isWhite);
+        const QRect red = TestPictures::boundsWhere(image, isRed);
         QVERIFY(!white.isEmpty() && !red.isEmpty());
         QVERIFY2(red.left() <= white.left() - 3 && red.right() >= white.right() + 3,
                  qPrintable(QStringLiteral("red %1..%2 white %3..%4")
@@ -266,26 +233,30 @@ private slots:
         QVERIFY(isRed(image.pixelColor(x + 1, row)));
     }
 
-    void shadowFromTheMenuIsOffsetAndTranslucent()
+    // Shadow, background and gradient each wait for their check box, and draw what their menu says.
+    void checkedMenusDrawWhatTheyShow()
     {
         VTextPropSheetDialog dialog;
         startPlain(dialog);
-        auto *shadowColor = control<QColorCombox>(&dialog, "shadowColor");
-        QVERIFY(!shadowColor->isEnabled());
-        control<QCheckBox>(&dialog, "enableShadow")->setChecked(true);
-        QVERIFY(shadowColor->isEnabled());
-        choosePaletteColor(shadowColor, QColor(0, 0, 255));
+        const auto unlocks = [&dialog](const char *check, const char *colour) {
+            auto *box = control<QColorCombox>(&dialog, colour);
+            const bool locked = !box->isEnabled();
+            control<QCheckBox>(&dialog, check)->setChecked(true);
+            return locked && box->isEnabled();
+        };
+        QVERIFY(unlocks("enableShadow", "shadowColor"));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "shadowColor"), QColor(0, 0, 255)));
         control<VSliderSpinBox>(&dialog, "shadowThickness")->setValue(0);
         control<VSliderSpinBox>(&dialog, "shadowAlpha")->setValue(50);
         control<VSliderSpinBox>(&dialog, "shadowX")->setValue(8);
         control<VSliderSpinBox>(&dialog, "shadowY")->setValue(6);
         QCOMPARE(dialog.wordArtInfo().ShadowAlpha, 128);
-        const QImage image = rendered(dialog);
-        const QRect white = boundsWhere(image, isWhite);
+        QImage image = rendered(dialog);
+        const QRect white = TestPictures::boundsWhere(image, isWhite);
         const auto isShadow = [](const QColor &c) {
             return c.blue() > 200 && c.red() < 40 && c.green() < 40 && c.alpha() > 0;
         };
-        const QRect shadow = boundsWhere(image, isShadow);
+        const QRect shadow = TestPictures::boundsWhere(image, isShadow);
         QVERIFY(!white.isEmpty() && !shadow.isEmpty());
         QVERIFY2(qAbs(shadow.right() - white.right() - 8) <= 1 && qAbs(shadow.bottom() - white.bottom() - 6) <= 1,
                  qPrintable(QStringLiteral("shadow %1,%2 text %3,%4")
@@ -293,17 +264,10 @@ private slots:
         // Inside the shifted glyphs the shadow carries its own alpha, not full opacity.
         const QColor inside = image.pixelColor(shadow.right() - 3, shadow.bottom() - 3);
         QVERIFY2(isShadow(inside) && qAbs(inside.alpha() - 128) <= 12, qPrintable(inside.name(QColor::HexArgb)));
-    }
 
-    void backgroundFromTheMenuHasRoundedCorners()
-    {
-        VTextPropSheetDialog dialog;
         startPlain(dialog);
-        auto *backgroundColor = control<QColorCombox>(&dialog, "backgroundColor");
-        QVERIFY(!backgroundColor->isEnabled());
-        control<QCheckBox>(&dialog, "enableBackground")->setChecked(true);
-        QVERIFY(backgroundColor->isEnabled());
-        choosePaletteColor(backgroundColor, QColor(0, 255, 0));
+        QVERIFY(unlocks("enableBackground", "backgroundColor"));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "backgroundColor"), QColor(0, 255, 0)));
         control<VSliderSpinBox>(&dialog, "backgroundAlpha")->setValue(100);
         control<VSliderSpinBox>(&dialog, "backgroundThickness")->setValue(12);
         control<VSliderSpinBox>(&dialog, "backgroundRound")->setValue(0);
@@ -316,20 +280,13 @@ private slots:
         QCOMPARE(rounded.pixelColor(rounded.width() - 1, rounded.height() - 1).alpha(), 0);
         QCOMPARE(rounded.pixelColor(rounded.width() / 2, 0), QColor(0, 255, 0, 255));
         QCOMPARE(rounded.pixelColor(0, rounded.height() / 2), QColor(0, 255, 0, 255));
-    }
 
-    void gradientCheckFillsTopToBottom()
-    {
-        VTextPropSheetDialog dialog;
         startPlain(dialog);
-        choosePaletteColor(control<QColorCombox>(&dialog, "textColor"), QColor(255, 0, 0));
-        auto *gradientColor = control<QColorCombox>(&dialog, "gradientColor");
-        QVERIFY(!gradientColor->isEnabled());
-        control<QCheckBox>(&dialog, "checkBoxGradient")->setChecked(true);
-        QVERIFY(gradientColor->isEnabled());
-        choosePaletteColor(gradientColor, QColor(0, 0, 255));
-        const QImage image = rendered(dialog);
-        const QRect drawn = boundsWhere(image, [](const QColor &c) { return c.alpha() == 255; });
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "textColor"), QColor(255, 0, 0)));
+        QVERIFY(unlocks("checkBoxGradient", "gradientColor"));
+        QVERIFY(TestWidgets::choosePaletteColour(control<QColorCombox>(&dialog, "gradientColor"), QColor(0, 0, 255)));
+        image = rendered(dialog);
+        const QRect drawn = TestPictures::boundsWhere(image, [](const QColor &c) { return c.alpha() == 255; });
         const QColor top = image.pixelColor(drawn.left() + 3, drawn.top() + 2);
         const QColor bottom = image.pixelColor(drawn.left() + 3, drawn.bottom() - 2);
         QVERIFY2(top.red() > top.blue() && bottom.blue() > bottom.red(),
@@ -382,7 +339,7 @@ private slots:
         QCOMPARE(list->viewMode(), QListView::IconMode);
         const QImage thumbnail = list->item(0)->icon().pixmap(64, 64).toImage();
         QCOMPARE(thumbnail.size(), QSize(64, 64));
-        QVERIFY(countWhere(thumbnail, [](const QColor &c) { return c.alpha() > 0; }) > 200);
+        QVERIFY(TestPictures::countWhere(thumbnail, [](const QColor &c) { return c.alpha() > 0; }) > 200);
 
         CWordArtInfo mine = dialog.wordArtInfo();
         mine.Text = QStringLiteral("My own words");
