@@ -465,7 +465,6 @@ void TestEditorWindow::unreadableFileIsNamedAndKeepsLayers()
 void TestEditorWindow::previewPausesAndConvertsWithLayers()
 {
     const QString source = m_dir.filePath(QStringLiteral("movie, [1] 'ü'.mp4"));
-    QFile::remove(source);
     QVERIFY(QFile::copy(TestMedia::clip(3.0), source));
     openEditor(source);
     // The canvas draws through OpenGL beside the preview engine's own OpenGL drawing; a paused
@@ -585,7 +584,6 @@ void TestEditorWindow::previewPausesAndConvertsWithLayers()
 
     // The saved project, opened on another row, converts that row the same way.
     const QString second = m_dir.filePath(QStringLiteral("second.mp4"));
-    QFile::remove(second);
     QVERIFY(QFile::copy(TestMedia::clip(3.0), second));
     m_window->addFiles({second});
     QCOMPARE(MainWindowTest::openEditor(), m_editor);
