@@ -80,9 +80,12 @@ void VFuncTextPage::setText(const QString &text)
     m_edit->setPlainText(text);
 }
 
-void VFuncTextPage::selectText()
+void VFuncTextPage::focusText(TextFocus focus)
 {
-    m_edit->selectAll();
+    if (focus == TextFocus::SelectAll)
+        m_edit->selectAll();
+    else
+        m_edit->moveCursor(QTextCursor::End);
     m_edit->setFocus();
 }
 

@@ -16,8 +16,9 @@ public:
 
     // Puts a text into the field (and so into the record).
     void setText(const QString &text);
-    // Selects the whole text and takes the keyboard, so that typing replaces it.
-    void selectText();
+    // Takes the keyboard with the whole text selected (typing replaces it) or the cursor after it.
+    enum class TextFocus { SelectAll, AtEnd };
+    void focusText(TextFocus focus);
 
 protected:
     void fillControls() override;

@@ -23,7 +23,7 @@ VTextPropSheetDialog::VTextPropSheetDialog(QWidget *parent)
 {
     build();
     // The inviting text is there to be typed over.
-    m_textPage->selectText();
+    m_textPage->focusText(VFuncTextPage::TextFocus::SelectAll);
 }
 
 VTextPropSheetDialog::VTextPropSheetDialog(const CWordArtInfo &info, QWidget *parent)
@@ -31,6 +31,8 @@ VTextPropSheetDialog::VTextPropSheetDialog(const CWordArtInfo &info, QWidget *pa
     , m_info(info)
 {
     build();
+    // A text opened again is there to be changed, not replaced.
+    m_textPage->focusText(VFuncTextPage::TextFocus::AtEnd);
 }
 
 CWordArtInfo VTextPropSheetDialog::defaultWordArt()

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -398,9 +399,10 @@ private slots:
             asked = textDialog != nullptr;
             if (!textDialog)
                 return;
-            CWordArtInfo edited = textDialog->wordArtInfo();
-            edited.Text = QStringLiteral("one two three");
-            textDialog->setWordArtInfo(edited);
+            // The text opened again takes the keyboard with the cursor after it.
+            auto *edit = textDialog->findChild<QTextEdit *>(QStringLiteral("textEdit"));
+            QTRY_VERIFY(edit->hasFocus());
+            QTest::keyClicks(edit, QStringLiteral(" two three"));
             textDialog->accept();
         });
         QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, toView(centreOf(layer)));
