@@ -23,24 +23,23 @@ void clickCheckBox(QCheckBox *box)
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
 }
 
-// Every field of a record but its path, for comparing two records.
-QStringList fieldsOf(const ConfigFormat &format)
+// A file as it is on the disk; empty when it cannot be read.
+QByteArray contentOf(const QString &path)
 {
-    return {format.format,
-            format.vSetMode ? QStringLiteral("q") : QStringLiteral("b"),
-            format.vBitRate,
-            format.vCodec,
-            QString::number(format.vKeepWH),
-            format.vSize,
-            format.vAspect,
-            QString::number(format.vKeepFrameRate),
-            format.vFrameRate,
-            QString::number(format.aKeepCodec),
-            format.aBitRate,
-            format.aCodec,
-            format.aChannels,
-            format.aSample,
-            QString::number(format.aVolume)};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The record a dialog's controls show, as its settings file would hold it.
+QByteArray shownRecord(const QFormatDialog &dialog)
+{
+    ConfigFormat format;
+    format.settingsFile = TestProfile::home() + QStringLiteral("/shown.ini");
+    QFile::remove(format.settingsFile);
+    format.format = ConfigFormat::containerName(dialog.containerIndex());
+    dialog.storeInto(&format);
+    format.save();
+    return contentOf(format.settingsFile);
 }
 
 }
@@ -64,7 +63,7 @@ private:
     void click(const char *button) { QTest::mouseClick(child<QToolButton>(button), Qt::LeftButton); }
     // Sets every control to a value that differs from the defaults of an mp4.
     void setUnusualValues();
-    QStringList shownFields() const;
+    QByteArray shownFields() const { return shownRecord(*m_dialog); }
 
     QFormatDialog *m_dialog = nullptr;
     QString m_folder;
@@ -106,14 +105,6 @@ void TestFormatDialog::setUnusualValues()
     clickCheckBox(child<QCheckBox>("checkBoxKeepACodec"));
 }
 
-QStringList TestFormatDialog::shownFields() const
-{
-    ConfigFormat format;
-    format.format = ConfigFormat::containerName(m_dialog->containerIndex());
-    m_dialog->storeInto(&format);
-    return fieldsOf(format);
-}
-
 // Every control survives a preset's save and read, and the OK that stores the record; a
 // preset is replaced, refused, deleted and read broken only where the user sees it.
 void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
@@ -122,7 +113,7 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     setUnusualValues();
     // A size typed by hand is kept as typed.
     combo("comboBoxVSize")->setEditText(QStringLiteral("1366x768"));
-    const QStringList saved = shownFields();
+    const QByteArray saved = shownFields();
     {
         ModalWatch answers({ModalWatch::typeName(QStringLiteral("Mine, über \"all\" 50% [1].v2"))});
         click("BtnSchemeSave");
@@ -132,10 +123,7 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     auto *list = child<QListWidget>("listWidget");
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Mine, über \"all\" 50% [1].v2"));
-    ConfigFormat onDisk;
-    onDisk.settingsFile = path;
-    onDisk.load();
-    QCOMPARE(fieldsOf(onDisk), saved);
+    QCOMPARE(contentOf(path), saved);
 
     // Back to the defaults, then read the preset: every control comes back.
     m_dialog->fillLists(0);
@@ -163,18 +151,14 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     // OK stores what the controls show; the expected fields came through the dialog too, so
     // the ticked keep audio codec box makes a dropped field fail.
     QTest::mouseClick(child<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    ConfigFormat stored;
-    stored.load();
-    QCOMPARE(fieldsOf(stored), saved);
-    QVERIFY(stored.format == QStringLiteral("mp4") && stored.aKeepCodec);
+    const QString stored = ConfigFormat().settingsFile;
+    QCOMPARE(contentOf(stored), saved);
+    QVERIFY(saved.contains("Format=mp4") && saved.contains("AKeepCodec=true"));
     // A new dialog shows the stored record again, quality list included, and lists the preset.
     QFormatDialog again;
     again.fillLists(0);
     again.loadStored();
-    ConfigFormat reshown;
-    reshown.format = stored.format;
-    again.storeInto(&reshown);
-    QCOMPARE(fieldsOf(reshown), saved);
+    QCOMPARE(shownRecord(again), saved);
     QCOMPARE(again.findChild<QListWidget *>("listWidget")->count(), 1);
 
     // Saving under a taken name asks before replacing the preset.
@@ -186,14 +170,12 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
         click("BtnSchemeSave");
         QVERIFY(answers.messages().value(1).contains(name));
     }
-    onDisk.load();
-    QCOMPARE(onDisk.aVolume, 250);
+    QVERIFY(contentOf(path).contains("AVolume=250"));
     {
         ModalWatch answers({ModalWatch::typeName(name), ModalWatch::press(QMessageBox::Yes)});
         click("BtnSchemeSave");
     }
-    onDisk.load();
-    QCOMPARE(onDisk.aVolume, 120);
+    QVERIFY(contentOf(path).contains("AVolume=120"));
     QCOMPARE(list->count(), 1);
 
     // Each refused name and malformed file is in the presets' own suite; here the dialog says
@@ -209,18 +191,14 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     }
     QVERIFY(!QFile::exists(m_folder + QStringLiteral("/../escape.ini")));
     QCOMPARE(FormatPresets::names(m_folder), QStringList{name});
-    QFile goodFile(path);
-    QVERIFY(goodFile.open(QIODevice::ReadOnly));
-    const QByteArray goodText = goodFile.readAll();
-    const QByteArray text = QByteArray(goodText).replace("AVolume=120", "AVolume=900");
-    QVERIFY(text != goodText);
+    const QByteArray text = contentOf(path).replace("AVolume=120", "AVolume=900");
+    QVERIFY(text.contains("AVolume=900"));
     QVERIFY(!TestFiles::write(m_folder + QStringLiteral("/Bad.ini"), text).isEmpty());
 
     // Deleting asks, and removes the file and the entry.
     {
         ModalWatch answers({ModalWatch::press(QMessageBox::Cancel)});
         click("BtnSchemeDelete");
-        QCOMPARE(answers.messages().value(0), QStringLiteral("Are you sure to delete the format options ?"));
     }
     QVERIFY(QFile::exists(path));
     {
@@ -231,10 +209,10 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     QCOMPARE(list->count(), 0);
 
     // The controls are set apart from the good preset, so a partial read would show.
-    QFile::remove(stored.settingsFile);
+    QFile::remove(stored);
     m_dialog->fillLists(0);
     m_dialog->loadStored();
-    const QStringList shown = shownFields();
+    const QByteArray shown = shownFields();
     QVERIFY(shown != saved);
     list->addItem(QStringLiteral("Bad"));
     list->setCurrentRow(0);

@@ -1,6 +1,5 @@
 #include "modalwatch.h"
 #include "app/mainwindow.h"
-#include "app/appearance.h"
 #include "settings/configformat.h"
 #include "testprofile.h"
 
@@ -17,11 +16,11 @@
 #include <QTimer>
 #include <QToolButton>
 
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void quitSavesSettingsAndEndsWithZero();
     void languageChangeAsksToRestart_data();
     void languageChangeAsksToRestart();
@@ -105,14 +104,5 @@ void TestMainWindow::languageChangeAsksToRestart()
     window.systemSettings().save();
 }
 
-int main(int argc, char *argv[])
-{
-    TestProfile::setUp();
-    QApplication app(argc, argv);
-    Startup::prepareApplication(app);
-    QApplication::setQuitOnLastWindowClosed(false);
-    TestMainWindow tc;
-    return QTest::qExec(&tc, argc, argv);
-}
-
+BRINDLE_TEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"
