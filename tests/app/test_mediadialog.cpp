@@ -3,9 +3,7 @@
 #include "testmedia.h"
 #include "testprofile.h"
 
-#include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -56,9 +54,6 @@ void TestMediaDialog::reportsContainerAndStreams()
     for (int i = 0; i < lines.size(); ++i)
         QVERIFY2(shown.at(i + 1).startsWith(lines.at(i)) && shown.at(i + 1) != QLatin1String("Reason: "),
                  qPrintable(shown.at(i + 1)));
-    dialog.show();
-    dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Close)->click();
-    QVERIFY(!dialog.isVisible());
 }
 
 BRINDLE_TEST_MAIN(TestMediaDialog)

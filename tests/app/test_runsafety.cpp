@@ -24,7 +24,6 @@ class TestRunSafety : public MainWindowTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void rowsDeletedWhileTheirJobsRun();
@@ -53,11 +52,6 @@ private:
     QTemporaryDir m_dir;
     QString m_output;
 };
-
-void TestRunSafety::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-}
 
 void TestRunSafety::useFormat(const QString &vCodec, const QString &aCodec)
 {
@@ -258,9 +252,6 @@ void TestRunSafety::runOutcomesOfEveryKindOfRow()
     QVERIFY(tip.startsWith(QStringLiteral("Completed with warnings:\n")) && tip.contains(empty));
     const QString output = m_output + QStringLiteral("/plain, \"clip\".mp4");
     QCOMPARE(size(ids[2]), DisplayText::fileSize(QFileInfo(output).size()));
-    QCOMPARE(TestMedia::probeStream(output, "v", "codec_name"), QStringLiteral("h264"));
-    QCOMPARE(TestMedia::probeStream(output, "a", "codec_name"), QStringLiteral("aac"));
-    QVERIFY(qAbs(TestMedia::probeDuration(output) - TestMedia::probeDuration(plain)) < 0.1);
 
     // The plain 2 s, parts 1 + 1 and 1.5 + 1.5 s, merges 1 + 2 and 1 + 3 s, the converted files
     // for the soundtrack 2 and 3 s, and their mixes as long as the shorter of video and music.
