@@ -115,9 +115,7 @@ private slots:
 
         EditorMainWindow *editor = openEditor();
         SubtitleDock *panel = editor->subtitleDock();
-        QCOMPARE(panel->session()->document().events.value(0).Text, QStringLiteral("LATE CUE"));
         panel->shiftTimes(-1000, SubtitleEdits::Affect::AllRows, SubtitleEdits::Times::StartAndEnd);
-        QCOMPARE(panel->session()->document().events.value(0).Start, 800);
         whenModalShows([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
         editor->close();
         QVERIFY(!find<QLabel>("labelUnsaved")->isHidden());
