@@ -430,13 +430,13 @@ void TestConversionList::chosenTracksAreEditedWhereTheyCanBeAndBurned()
     find<QLineEdit>("lineEditOutput")->setText(output);
     const QString source = m_dir.filePath(QStringLiteral("film, 'ü' [1].mkv"));
     QVERIFY(QFile::copy(SubtitleMedia::videoWithTracks("two-late-cue.mkv", {SubtitleMedia::cueSrt(0.5, 1.5),
-                                                                   SubtitleMedia::cueSrt(1.8, 2.8, "LATE CUE")},
+                                                                           SubtitleMedia::cueSrt(1.8, 2.8, "LATE CUE")},
                                                        "srt"),
                         source));
     const QString broken = m_dir.filePath(QStringLiteral("broken.mkv"));
-    QVERIFY(QFile::copy(SubtitleMedia::undecodableCopy(SubtitleMedia::videoWithTracks(
-                                                           "srt.mkv", {SubtitleMedia::cueSrt(0.5, 1.5)}, "srt"),
-                                                       QStringLiteral("undecodable.mkv")),
+    QVERIFY(QFile::copy(SubtitleMedia::undecodableCopy(
+                            SubtitleMedia::videoWithTracks("srt.mkv", {SubtitleMedia::cueSrt(0.5, 1.5)}, "srt"),
+                            QStringLiteral("undecodable.mkv")),
                         broken));
     const QString pictures = m_dir.filePath(QStringLiteral("disc.mkv"));
     const QString box =
