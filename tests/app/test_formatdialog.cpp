@@ -67,8 +67,6 @@ private:
     }
     QComboBox *combo(const char *name) const { return child<QComboBox>(name); }
     void click(const char *button) { QTest::mouseClick(child<QToolButton>(button), Qt::LeftButton); }
-    // Sets every control to a value that differs from the defaults of an mp4.
-    void setUnusualValues();
     QByteArray shownFields() const { return shownRecord(*m_dialog); }
 
     QFormatDialog *m_dialog = nullptr;
@@ -94,30 +92,24 @@ void TestFormatDialog::cleanup()
     closeWindow();
 }
 
-void TestFormatDialog::setUnusualValues()
-{
-    clickCheckBox(child<QCheckBox>("checkBoxVQuality"));
-    QVERIFY(TestWidgets::select(combo("comboBoxVBitRate"), QStringLiteral("35")));
-    QVERIFY(TestWidgets::select(combo("comboBoxVCodec"), QStringLiteral("mpeg4")));
-    child<QCheckBox>("checkBoxVKeepWH")->setChecked(false);
-    QVERIFY(TestWidgets::select(combo("comboBoxVSize"), QStringLiteral("352x288 CIF")));
-    QVERIFY(TestWidgets::select(combo("comboBoxVAspect"), QStringLiteral("4:3")));
-    child<QCheckBox>("checkBoxKeepFrameRate")->setChecked(false);
-    QVERIFY(TestWidgets::select(combo("comboBoxVFrameRate"), QStringLiteral("14.985 fps")));
-    QVERIFY(TestWidgets::select(combo("comboBoxACodec"), QStringLiteral("mp3")));
-    QVERIFY(TestWidgets::select(combo("comboBoxABitRate"), QStringLiteral("224 kbps")));
-    QVERIFY(TestWidgets::select(combo("comboBoxChannels"), QStringLiteral("1 channels mono")));
-    QVERIFY(TestWidgets::select(combo("comboBoxASampleRate"), QStringLiteral("22050 Hz")));
-    child<QSpinBox>("spinBoxVolume")->setValue(250);
-    clickCheckBox(child<QCheckBox>("checkBoxKeepACodec"));
-}
-
 // Every control survives a preset's save and read, and the OK that stores the record; a
 // preset is replaced, refused, deleted and read broken only where the user sees it.
 void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
 {
     QVERIFY(QDir(m_folder).exists());
-    setUnusualValues();
+    // Every control set to a value that differs from the defaults of an mp4.
+    clickCheckBox(child<QCheckBox>("checkBoxVQuality"));
+    child<QCheckBox>("checkBoxVKeepWH")->setChecked(false);
+    child<QCheckBox>("checkBoxKeepFrameRate")->setChecked(false);
+    const QList<std::pair<const char *, const char *>> choices{
+        {"comboBoxVBitRate", "35"}, {"comboBoxVCodec", "mpeg4"}, {"comboBoxVSize", "352x288 CIF"},
+        {"comboBoxVAspect", "4:3"}, {"comboBoxVFrameRate", "14.985 fps"}, {"comboBoxACodec", "mp3"},
+        {"comboBoxABitRate", "224 kbps"}, {"comboBoxChannels", "1 channels mono"},
+        {"comboBoxASampleRate", "22050 Hz"}};
+    for (const auto &[name, text] : choices)
+        QVERIFY2(TestWidgets::select(combo(name), QString::fromUtf8(text)), name);
+    child<QSpinBox>("spinBoxVolume")->setValue(250);
+    clickCheckBox(child<QCheckBox>("checkBoxKeepACodec"));
     // A size typed by hand is kept as typed.
     combo("comboBoxVSize")->setEditText(QStringLiteral("1366x768"));
     const QByteArray saved = shownFields();
