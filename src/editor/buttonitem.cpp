@@ -62,7 +62,6 @@ void ButtonItem::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     if (!m_pressHeld)
         return;
-    emit dragging(event->scenePos() - m_pressScenePos, event->modifiers());
     if (m_kind == Rotate)
         emitRotation(event->scenePos());
     else if (m_kind == Resize)
@@ -107,8 +106,8 @@ void ButtonItem::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 
 void ButtonItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
+    // A quick second click on a handle is not a double-click on its layer.
     event->accept();
-    emit doubleClicked();
 }
 
 void ButtonItem::hoverEnterEvent(QGraphicsSceneHoverEvent *)

@@ -27,10 +27,8 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 signals:
-    void dragging(QPointF sceneRelPoint, Qt::KeyboardModifiers modifiers);
     void pressed();
     void clicked();
-    void doubleClicked();
     void rotated(qreal r, qreal br);
     void resized(qreal sx, qreal sy);
     void resize();

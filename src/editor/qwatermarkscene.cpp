@@ -358,10 +358,6 @@ void QWatermarkScene::slotClose()
 
 void QWatermarkScene::slotDClick()
 {
-    // The dialog opens while the button is still down and takes its release; the layer must
-    // not stay grabbed, or the next press anywhere would go to it.
-    if (QGraphicsItem *grabber = mouseGrabberItem())
-        grabber->ungrabMouse();
     editText();
 }
 

@@ -413,8 +413,9 @@ private slots:
         QCOMPARE(record(layer).wordArt.Text, QStringLiteral("one"));
         QCOMPARE(record(layer).Width, width);
 
-        // The dialog took the double-click's release; the next drag still reaches the handle.
         const QPoint from = handleOnView(layer, ButtonItem::Resize);
+        // The double-click's press is still held by the view until a release comes.
+        mouse(QEvent::MouseButtonRelease, from, Qt::NoButton);
         drag(from, from - QPoint(qRound(width / 2.0 * zoom()), 0));
         QVERIFY2(near(record(layer).wordArt.Font.pixelSize(), 40, 2 / zoom() + 1),
                  qPrintable(QString::number(record(layer).wordArt.Font.pixelSize())));
