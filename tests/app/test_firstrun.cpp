@@ -5,6 +5,8 @@
 #include "jobs/conversionlistmodel.h"
 #include "app/aboutdialog.h"
 #include "app/mainoptionsdialog.h"
+#include "app/mediadialog.h"
+#include "settings/configformat.h"
 #include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
@@ -12,18 +14,29 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 #include <QTranslator>
 #include <QUrl>
@@ -46,16 +59,24 @@ double contrast(const QColor &a, const QColor &b)
 }
 }
 
-// What a new user meets in the first minutes: tool tips, languages, files from a
-// file manager, the log of a failed row, the output folder and the about box.
+// What a new user meets in the first minutes: tool tips, languages, files from a file manager,
+// the log of a failed row, the output folder, the about box, a file's report, and the settings
+// that a quit keeps and a change of language asks about.
 class TestFirstRun : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void toolTipsAndDisabledControlsAreReadable();
     void languagesAreNamedInTheirOwnTongue();
     void firstMinutesInTheWindow();
     void aboutLinksLeadToFilesThatShip();
+    void reportsContainerAndStreams_data();
+    void reportsContainerAndStreams();
+    void quitSavesSettingsAndEndsWithZero();
+
+private:
+    QTemporaryDir m_dir;
 };
 
 // Disabled controls must also look unlike enabled ones.
@@ -199,6 +220,115 @@ void TestFirstRun::aboutLinksLeadToFilesThatShip()
         ++links;
     }
     QCOMPARE(links, 1);
+}
+
+void TestFirstRun::reportsContainerAndStreams_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("video with sound") << TestMedia::clip(2.0)
+                                      << QStringList{"Format  mov,mp4", "Bit rate  ", "Video", "Codec H264",
+                                                     "Frame Rate  25fps", "Size  320 x 240", "Audio", "Codec AAC",
+                                                     "Sample Rate  44100 Hz", "Channels  1"};
+    // A file without pictures keeps the video lines, empty.
+    QTest::newRow("sound alone") << TestMedia::make(QStringLiteral("tone-1s.wav"),
+                                                    {"-f", "lavfi", "-i", "sine=frequency=330:sample_rate=22050:duration=1"})
+                                 << QStringList{"Format  wav", "Bit rate  ", "Video", "", "", "", "Audio",
+                                                "Codec PCM_S16LE", "Sample Rate  22050 Hz", "Channels  1"};
+    // A file that cannot be read says why.
+    const QString broken = m_dir.filePath(QStringLiteral("not a [video], 'quoted' ünïcode 100%.mp4"));
+    QTest::newRow("broken") << TestFiles::write(broken, QByteArray(4096, 'x'))
+                            << QStringList{"", "Reason: ", ""};
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.mp4"))
+                             << QStringList{"", "Reason: No such file", ""};
+}
+
+// Each line of the report starts as expected, the first names the file, and a reason is given.
+void TestFirstRun::reportsContainerAndStreams()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, lines);
+    QVERIFY(!file.isEmpty());
+    MediaDialog dialog;
+    dialog.setFilePath(file);
+    dialog.fill();
+    const QStringList shown = dialog.findChild<QTextEdit *>("textEditInfo")->toPlainText().split('\n');
+    QVERIFY2(shown.value(0).contains(QFileInfo(file).fileName()), qPrintable(shown.value(0)));
+    QCOMPARE(shown.size(), lines.size() + 1);
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(shown.at(i + 1).startsWith(lines.at(i)) && shown.at(i + 1) != QLatin1String("Reason: "),
+                 qPrintable(shown.at(i + 1)));
+}
+
+// Settings changed in the window and its dialogs outlast a quit; a new language is asked about,
+// declined until the next start or taken at once with a restart.
+void TestFirstRun::quitSavesSettingsAndEndsWithZero()
+{
+    const QString folder = TestProfile::home() + QStringLiteral("/Finished, 'ü'");
+    // Chooses a language and three engines in the options, then answers the question that follows.
+    const auto changeOptions = [](int language, QMessageBox::StandardButton answer) {
+        const ModalWatch::Answer choose = [language](QWidget *dialog) {
+            dialog->findChild<QComboBox *>("comboBoxLanguage")->setCurrentIndex(language);
+            dialog->findChild<QSpinBox *>("spinBoxThreads")->setValue(3);
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        };
+        return QList<ModalWatch::Answer>{choose, ModalWatch::press(answer)};
+    };
+    int oldLanguage = 0;
+    int newLanguage = 0;
+    {
+        MainWindow window;
+        window.findChild<QCheckBox *>("checkBoxCoverage")->setChecked(true);
+        window.show();
+        // A typed folder is kept even though no run used it.
+        QLineEdit *output = window.findChild<QLineEdit *>("lineEditOutput");
+        output->clear();
+        QInputMethodEvent typed;
+        typed.setCommitString(folder);
+        QCoreApplication::sendEvent(output, &typed);
+        // The format button opens the dialog for the container chosen beside it.
+        window.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(7);
+        int tabs = 0;
+        ModalWatch answer({[&tabs](QWidget *dialog) {
+            tabs = dialog->findChild<QTabWidget *>()->count();
+            dialog->findChild<QComboBox *>("comboBoxABitRate")->setCurrentText(QStringLiteral("256 kbps"));
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        }});
+        QTest::mouseClick(window.findChild<QToolButton *>("toolButtonFormatOption"), Qt::LeftButton);
+        QVERIFY(answer.waitAnswered());
+        QCOMPARE(tabs, 2);
+        // Declined, the new language waits for the next start: no translation came in.
+        oldLanguage = window.systemSettings().language;
+        newLanguage = oldLanguage == 2 ? 3 : 2;
+        ModalWatch declined(changeOptions(newLanguage, QMessageBox::No));
+        window.findChild<QAction *>("actionOptions")->trigger();
+        QVERIFY(declined.allAnswered() && window.isVisible());
+        QCOMPARE(QCoreApplication::translate("MainWindow", "Run"), QStringLiteral("Run"));
+        QCOMPARE(window.jobs().limit(), 3);
+        QTimer::singleShot(0, window.findChild<QAction *>("actionQuit"), &QAction::trigger);
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+    // The next start shows what the user left.
+    MainWindow reopened;
+    QVERIFY(reopened.findChild<QCheckBox *>("checkBoxCoverage")->isChecked());
+    QCOMPARE(reopened.findChild<QComboBox *>("comboBoxFormat")->currentIndex(), 7);
+    ConfigFormat stored;
+    stored.load();
+    QVERIFY(stored.format == QStringLiteral("mp3") && stored.aBitRate == QStringLiteral("256 kbps"));
+    QCOMPARE(reopened.findChild<QLineEdit *>("lineEditOutput")->text(), folder);
+    QCOMPARE(reopened.jobs().limit(), 3);
+    QCOMPARE(reopened.systemSettings().language, newLanguage);
+    // Taken, the language change restarts, saved before for the new start to read.
+    reopened.show();
+    ModalWatch taken(changeOptions(oldLanguage, QMessageBox::Yes));
+    QTimer::singleShot(0, reopened.findChild<QAction *>("actionOptions"), &QAction::trigger);
+    QCOMPARE(QCoreApplication::exec(), Startup::kRestartExitCode);
+    QCOMPARE(QSettings(reopened.systemSettings().settingsFile, QSettings::IniFormat)
+                 .value(QStringLiteral("System/Language")).toInt(), oldLanguage);
+    reopened.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(0);
+    reopened.systemSettings().coverage = false;
+    reopened.systemSettings().threads = 2;
+    reopened.systemSettings().save();
 }
 
 BRINDLE_TEST_MAIN(TestFirstRun)

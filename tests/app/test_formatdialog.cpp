@@ -1,8 +1,10 @@
+#include "app/qformatdialog.h"
+#include "mainwindowtest.h"
 #include "modalwatch.h"
 #include "settings/configformat.h"
 #include "settings/formatpresets.h"
-#include "app/qformatdialog.h"
 #include "testfiles.h"
+#include "testmedia.h"
 #include "testprofile.h"
 #include "testwidgets.h"
 
@@ -14,6 +16,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
@@ -23,29 +26,30 @@ void clickCheckBox(QCheckBox *box)
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
 }
 
-// Every field of a record but its path, for comparing two records.
-QStringList fieldsOf(const ConfigFormat &format)
+// A file as it is on the disk; empty when it cannot be read.
+QByteArray contentOf(const QString &path)
 {
-    return {format.format,
-            format.vSetMode ? QStringLiteral("q") : QStringLiteral("b"),
-            format.vBitRate,
-            format.vCodec,
-            QString::number(format.vKeepWH),
-            format.vSize,
-            format.vAspect,
-            QString::number(format.vKeepFrameRate),
-            format.vFrameRate,
-            QString::number(format.aKeepCodec),
-            format.aBitRate,
-            format.aCodec,
-            format.aChannels,
-            format.aSample,
-            QString::number(format.aVolume)};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The record a dialog's controls show, as its settings file would hold it.
+QByteArray shownRecord(const QFormatDialog &dialog)
+{
+    ConfigFormat format;
+    format.settingsFile = TestProfile::home() + QStringLiteral("/shown.ini");
+    QFile::remove(format.settingsFile);
+    format.format = ConfigFormat::containerName(dialog.containerIndex());
+    dialog.storeInto(&format);
+    format.save();
+    return contentOf(format.settingsFile);
 }
 
 }
 
-class TestFormatDialog : public QObject
+// The format dialog's fields through presets and OK, and every codec pair it offers converted
+// by the window's run: the output holds what the dialog showed.
+class TestFormatDialog : public MainWindowTest
 {
     Q_OBJECT
 private slots:
@@ -53,6 +57,7 @@ private slots:
     void cleanup();
 
     void everyFieldSurvivesPresetsAndAccept();
+    void everyOfferedCodecPairConverts();
 
 private:
     template<typename T>
@@ -62,9 +67,7 @@ private:
     }
     QComboBox *combo(const char *name) const { return child<QComboBox>(name); }
     void click(const char *button) { QTest::mouseClick(child<QToolButton>(button), Qt::LeftButton); }
-    // Sets every control to a value that differs from the defaults of an mp4.
-    void setUnusualValues();
-    QStringList shownFields() const;
+    QByteArray shownFields() const { return shownRecord(*m_dialog); }
 
     QFormatDialog *m_dialog = nullptr;
     QString m_folder;
@@ -86,32 +89,7 @@ void TestFormatDialog::cleanup()
 {
     delete m_dialog;
     m_dialog = nullptr;
-}
-
-void TestFormatDialog::setUnusualValues()
-{
-    clickCheckBox(child<QCheckBox>("checkBoxVQuality"));
-    QVERIFY(TestWidgets::select(combo("comboBoxVBitRate"), QStringLiteral("35")));
-    QVERIFY(TestWidgets::select(combo("comboBoxVCodec"), QStringLiteral("mpeg4")));
-    child<QCheckBox>("checkBoxVKeepWH")->setChecked(false);
-    QVERIFY(TestWidgets::select(combo("comboBoxVSize"), QStringLiteral("352x288 CIF")));
-    QVERIFY(TestWidgets::select(combo("comboBoxVAspect"), QStringLiteral("4:3")));
-    child<QCheckBox>("checkBoxKeepFrameRate")->setChecked(false);
-    QVERIFY(TestWidgets::select(combo("comboBoxVFrameRate"), QStringLiteral("14.985 fps")));
-    QVERIFY(TestWidgets::select(combo("comboBoxACodec"), QStringLiteral("mp3")));
-    QVERIFY(TestWidgets::select(combo("comboBoxABitRate"), QStringLiteral("224 kbps")));
-    QVERIFY(TestWidgets::select(combo("comboBoxChannels"), QStringLiteral("1 channels mono")));
-    QVERIFY(TestWidgets::select(combo("comboBoxASampleRate"), QStringLiteral("22050 Hz")));
-    child<QSpinBox>("spinBoxVolume")->setValue(250);
-    clickCheckBox(child<QCheckBox>("checkBoxKeepACodec"));
-}
-
-QStringList TestFormatDialog::shownFields() const
-{
-    ConfigFormat format;
-    format.format = ConfigFormat::containerName(m_dialog->containerIndex());
-    m_dialog->storeInto(&format);
-    return fieldsOf(format);
+    closeWindow();
 }
 
 // Every control survives a preset's save and read, and the OK that stores the record; a
@@ -119,10 +97,22 @@ QStringList TestFormatDialog::shownFields() const
 void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
 {
     QVERIFY(QDir(m_folder).exists());
-    setUnusualValues();
+    // Every control set to a value that differs from the defaults of an mp4.
+    clickCheckBox(child<QCheckBox>("checkBoxVQuality"));
+    child<QCheckBox>("checkBoxVKeepWH")->setChecked(false);
+    child<QCheckBox>("checkBoxKeepFrameRate")->setChecked(false);
+    const QList<std::pair<const char *, const char *>> choices{
+        {"comboBoxVBitRate", "35"}, {"comboBoxVCodec", "mpeg4"}, {"comboBoxVSize", "352x288 CIF"},
+        {"comboBoxVAspect", "4:3"}, {"comboBoxVFrameRate", "14.985 fps"}, {"comboBoxACodec", "mp3"},
+        {"comboBoxABitRate", "224 kbps"}, {"comboBoxChannels", "1 channels mono"},
+        {"comboBoxASampleRate", "22050 Hz"}};
+    for (const auto &[name, text] : choices)
+        QVERIFY2(TestWidgets::select(combo(name), QString::fromUtf8(text)), name);
+    child<QSpinBox>("spinBoxVolume")->setValue(250);
+    clickCheckBox(child<QCheckBox>("checkBoxKeepACodec"));
     // A size typed by hand is kept as typed.
     combo("comboBoxVSize")->setEditText(QStringLiteral("1366x768"));
-    const QStringList saved = shownFields();
+    const QByteArray saved = shownFields();
     {
         ModalWatch answers({ModalWatch::typeName(QStringLiteral("Mine, über \"all\" 50% [1].v2"))});
         click("BtnSchemeSave");
@@ -132,10 +122,7 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     auto *list = child<QListWidget>("listWidget");
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Mine, über \"all\" 50% [1].v2"));
-    ConfigFormat onDisk;
-    onDisk.settingsFile = path;
-    onDisk.load();
-    QCOMPARE(fieldsOf(onDisk), saved);
+    QCOMPARE(contentOf(path), saved);
 
     // Back to the defaults, then read the preset: every control comes back.
     m_dialog->fillLists(0);
@@ -163,18 +150,14 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     // OK stores what the controls show; the expected fields came through the dialog too, so
     // the ticked keep audio codec box makes a dropped field fail.
     QTest::mouseClick(child<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    ConfigFormat stored;
-    stored.load();
-    QCOMPARE(fieldsOf(stored), saved);
-    QVERIFY(stored.format == QStringLiteral("mp4") && stored.aKeepCodec);
+    const QString stored = ConfigFormat().settingsFile;
+    QCOMPARE(contentOf(stored), saved);
+    QVERIFY(saved.contains("Format=mp4") && saved.contains("AKeepCodec=true"));
     // A new dialog shows the stored record again, quality list included, and lists the preset.
     QFormatDialog again;
     again.fillLists(0);
     again.loadStored();
-    ConfigFormat reshown;
-    reshown.format = stored.format;
-    again.storeInto(&reshown);
-    QCOMPARE(fieldsOf(reshown), saved);
+    QCOMPARE(shownRecord(again), saved);
     QCOMPARE(again.findChild<QListWidget *>("listWidget")->count(), 1);
 
     // Saving under a taken name asks before replacing the preset.
@@ -186,14 +169,12 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
         click("BtnSchemeSave");
         QVERIFY(answers.messages().value(1).contains(name));
     }
-    onDisk.load();
-    QCOMPARE(onDisk.aVolume, 250);
+    QVERIFY(contentOf(path).contains("AVolume=250"));
     {
         ModalWatch answers({ModalWatch::typeName(name), ModalWatch::press(QMessageBox::Yes)});
         click("BtnSchemeSave");
     }
-    onDisk.load();
-    QCOMPARE(onDisk.aVolume, 120);
+    QVERIFY(contentOf(path).contains("AVolume=120"));
     QCOMPARE(list->count(), 1);
 
     // Each refused name and malformed file is in the presets' own suite; here the dialog says
@@ -209,18 +190,14 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     }
     QVERIFY(!QFile::exists(m_folder + QStringLiteral("/../escape.ini")));
     QCOMPARE(FormatPresets::names(m_folder), QStringList{name});
-    QFile goodFile(path);
-    QVERIFY(goodFile.open(QIODevice::ReadOnly));
-    const QByteArray goodText = goodFile.readAll();
-    const QByteArray text = QByteArray(goodText).replace("AVolume=120", "AVolume=900");
-    QVERIFY(text != goodText);
+    const QByteArray text = contentOf(path).replace("AVolume=120", "AVolume=900");
+    QVERIFY(text.contains("AVolume=900"));
     QVERIFY(!TestFiles::write(m_folder + QStringLiteral("/Bad.ini"), text).isEmpty());
 
     // Deleting asks, and removes the file and the entry.
     {
         ModalWatch answers({ModalWatch::press(QMessageBox::Cancel)});
         click("BtnSchemeDelete");
-        QCOMPARE(answers.messages().value(0), QStringLiteral("Are you sure to delete the format options ?"));
     }
     QVERIFY(QFile::exists(path));
     {
@@ -231,10 +208,10 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     QCOMPARE(list->count(), 0);
 
     // The controls are set apart from the good preset, so a partial read would show.
-    QFile::remove(stored.settingsFile);
+    QFile::remove(stored);
     m_dialog->fillLists(0);
     m_dialog->loadStored();
-    const QStringList shown = shownFields();
+    const QByteArray shown = shownFields();
     QVERIFY(shown != saved);
     list->addItem(QStringLiteral("Bad"));
     list->setCurrentRow(0);
@@ -246,6 +223,83 @@ void TestFormatDialog::everyFieldSurvivesPresetsAndAccept()
     }
     QCOMPARE(shownFields(), shown);
     QCOMPARE(containerChosen.count(), 0);
+}
+
+void TestFormatDialog::everyOfferedCodecPairConverts()
+{
+    QTemporaryDir dir;
+    const QString source = TestMedia::make(QStringLiteral("format-source.mp4"),
+                                           {"-f", "lavfi", "-i", "testsrc=s=160x120:r=25:d=0.5", "-f", "lavfi", "-i",
+                                            "sine=f=440:d=0.5:sample_rate=44100", "-ac", "2", "-c:v", "libx264",
+                                            "-c:a", "aac", "-shortest"});
+    QVERIFY(!source.isEmpty());
+    openWindow();
+    // Hardware use on, as a first start chooses it, with what the check found on this machine.
+    m_window->systemSettings().useHA = true;
+    m_dialog->setHardwareChoice(HardwareChoice::from(m_window->systemSettings()));
+    const quint64 id = m_window->addFiles({source}).first();
+    // The number a choice starts with, as "14.985 fps" or "22050 Hz".
+    const auto leading = [](const QString &choice) { return choice.section(QLatin1Char(' '), 0, 0); };
+    // Sizes and rates differ from the source's and change from one pair to the next.
+    const QStringList sizes = {"176x144 QCIF", "128x96 SQCIF", "320x240 VGA", "352x288 CIF"};
+    int pairs = 0;
+    for (int container = 0; container < ConfigFormat::kContainerCount; ++container) {
+        find<QComboBox>("comboBoxFormat")->setCurrentIndex(container);
+        m_dialog->fillLists(container);
+        m_dialog->loadStored();
+        const auto pick = [&](const char *name) { combo(name)->setCurrentIndex(pairs % combo(name)->count()); };
+        QStringList videoList = TestWidgets::itemsOf(combo("comboBoxVCodec"));
+        videoList.removeAll(QStringLiteral("copy"));
+        if (videoList.isEmpty())
+            videoList << QString();
+        QStringList audioList = TestWidgets::itemsOf(combo("comboBoxACodec"));
+        audioList.removeAll(QStringLiteral("copy"));
+
+        for (const QString &videoCodec : videoList) {
+            for (const QString &audioCodec : audioList) {
+                const QString pair = ConfigFormat::containerName(container) + ' ' + videoCodec + ' ' + audioCodec;
+                if (!videoCodec.isEmpty()) {
+                    TestWidgets::select(combo("comboBoxVCodec"), videoCodec);
+                    child<QCheckBox>("checkBoxVKeepWH")->setChecked(false);
+                    TestWidgets::select(combo("comboBoxVSize"), sizes[pairs % sizes.size()]);
+                    child<QCheckBox>("checkBoxKeepFrameRate")->setChecked(false);
+                    pick("comboBoxVFrameRate");
+                }
+                TestWidgets::select(combo("comboBoxACodec"), audioCodec);
+                pick("comboBoxASampleRate");
+                pick("comboBoxChannels");
+                child<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+
+                ConfigFormat stored;
+                stored.load();
+                const QString folder = dir.filePath(QStringLiteral("pair%1").arg(pairs++));
+                find<QLineEdit>("lineEditOutput")->setText(folder);
+                rows()->setState(id, RowState::Ready);
+                QVERIFY2(runToTheEnd() && rows()->state(id) == RowState::Completed, qPrintable(pair + rows()->log(id)));
+                const QString output = folder + QStringLiteral("/format-source.") + stored.format;
+                QVERIFY2(stored.format == ConfigFormat::containerName(container) && QFile::exists(output),
+                         qPrintable(output));
+                const auto [video, audio] = TestMedia::probeStreams(output);
+                // An audio file holds sound alone.
+                QVERIFY2(videoCodec.isEmpty() == video.isEmpty(), qPrintable(pair));
+                if (!videoCodec.isEmpty()) {
+                    // ffprobe's names for the streams of two of the dialog's codecs.
+                    const QString probed = videoCodec == "h265" ? "hevc" : videoCodec == "xvid" ? "mpeg4" : videoCodec;
+                    QVERIFY2(video["codec_name"].toString() == probed, qPrintable(pair));
+                    QCOMPARE(QStringLiteral("%1x%2").arg(video["width"].toInt()).arg(video["height"].toInt()),
+                             leading(stored.vSize));
+                    const QStringList rate = video["avg_frame_rate"].toString().split(QLatin1Char('/'));
+                    const double fps = rate.value(0).toDouble() / rate.value(1).toDouble();
+                    QVERIFY2(qAbs(fps - leading(stored.vFrameRate).toDouble()) < 0.01,
+                             qPrintable(pair + QStringLiteral(" at ") + stored.vFrameRate));
+                }
+                QVERIFY2(audio["codec_name"].toString() == audioCodec, qPrintable(pair));
+                QCOMPARE(audio["sample_rate"].toString(), leading(stored.aSample));
+                QCOMPARE(QString::number(audio["channels"].toInt()), leading(stored.aChannels));
+            }
+        }
+    }
+    QVERIFY(pairs >= 40);
 }
 
 BRINDLE_TEST_MAIN(TestFormatDialog)
