@@ -295,11 +295,9 @@ void TestSrtReader::fontColourBurnsIn()
     const QString ass = prepareBurnInSubtitle(task, m_dir.filePath(QStringLiteral("cache")), documentWriters(edited));
     QVERIFY(!ass.isEmpty());
 
-    const QString grey = TestMedia::make(QStringLiteral("grey-480x270.mp4"),
-                                         {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                          QStringLiteral("color=c=0x202020:size=480x270:duration=1")});
+    const QString grey = TestMedia::colourClip(QStringLiteral("0x202020"));
     const QImage frame = TestMedia::frameOf(grey, 0, QStringLiteral("ass=") + quoteFilterGraphPath(ass));
-    QCOMPARE(frame.size(), QSize(480, 270));
+    QCOMPARE(frame.size(), QSize(320, 240));
     const int green = TestPictures::countWhere(frame, [](const QColor &c) {
         return c.green() > 200 && c.red() < 60 && c.blue() < 60;
     });
@@ -307,7 +305,7 @@ void TestSrtReader::fontColourBurnsIn()
         return c.red() > 200 && c.green() > 200 && c.blue() > 200;
     });
     // The opening tag turned the letters green and the closing one gave back the style's white.
-    QVERIFY2(green > 150 && white > 150, qPrintable(QStringLiteral("green %1, white %2").arg(green).arg(white)));
+    QVERIFY2(green > 40 && white > 40, qPrintable(QStringLiteral("green %1, white %2").arg(green).arg(white)));
 }
 
 QTEST_GUILESS_MAIN(TestSrtReader)
