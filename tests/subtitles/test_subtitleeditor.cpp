@@ -169,7 +169,6 @@ void TestSubtitleEditor::addDeleteAndEveryEditUndoAndRedo()
     QItemSelectionModel *selection = table()->selectionModel();
     selection->select(table()->model()->index(2, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     selection->select(table()->model()->index(6, 1), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QCOMPARE(m_dock->selectedRows(), QVector<int>({2, 6}));
     ModalWatch declined({ModalWatch::press(QMessageBox::No)});
     m_dock->onDelete();
     QVERIFY(declined.allAnswered());
@@ -259,8 +258,6 @@ void TestSubtitleEditor::fieldsAndCellsWriteTheDocument()
     QCOMPARE(marked(), QVector<int>({0, 1}));
     m_dock->onPlayPosition(3000000);
     QCOMPARE(marked(), QVector<int>({1}));
-    m_dock->onPlayPosition(5000000);
-    QCOMPARE(marked(), QVector<int>());
     m_dock->onPlayPosition(6500000);
     QCOMPARE(marked(), QVector<int>({2}));
     QCOMPARE(m_dock->undoStack()->count(), 0);
