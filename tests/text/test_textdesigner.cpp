@@ -60,11 +60,6 @@ int midRow(QPoint origin = QPoint(20, 20))
     return origin.y() + int(metrics.ascent() * 0.6);
 }
 
-bool sameRgb(const QColor &a, const QColor &b)
-{
-    return a.red() == b.red() && a.green() == b.green() && a.blue() == b.blue();
-}
-
 }
 
 // The text effect strategies and the canvas helper, checked on the pixels they draw.
@@ -87,7 +82,7 @@ private slots:
         QVERIFY(qAbs(moved.left() - one.left() - 8) < 0.01 && qAbs(moved.top() - one.top() - 9) < 0.01);
     }
 
-    void measureAddsThicknessAndOneLineHeight()
+    void measureAddsThicknessOneLineHeightAndTheShadow()
     {
         const QFont font = testFont(40);
         const QFontMetricsF metrics(font);
@@ -111,6 +106,27 @@ private slots:
         twice.set(Qt::white, Qt::black, Qt::red, 3, 4);
         QVERIFY(twice.measure(font, QStringLiteral("Hello"), QPoint(0, 0), extent));
         QCOMPARE(extent.left, 4.0f); // 7 * 0.5 rounded away from zero
+
+        // The canvas takes the shadow's extent where it reaches further. Its glyphs sit 4 pixels
+        // from the text's, its band 5 around them: it starts right of the text and ends 4 + 10 further.
+        CanvasHelper helper;
+        helper.useNoOutline(QColor(Qt::white));
+        TextExtent unshadowed;
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), unshadowed));
+        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(4, 4));
+        helper.setShadowEnabled(true);
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), extent));
+        QCOMPARE(extent.left, unshadowed.left);
+        QCOMPARE(extent.top, unshadowed.top);
+        QCOMPARE(extent.right, unshadowed.right + 14.0f);
+        QCOMPARE(extent.bottom, unshadowed.bottom + 14.0f);
+        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(-20, 0));
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), extent));
+        QCOMPARE(extent.left, unshadowed.left - 20.0f);
+        QCOMPARE(extent.right, unshadowed.right);
+        helper.clearShadow();
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), extent));
+        QCOMPARE(extent.right, unshadowed.right);
     }
 
     // Each outline kind around the stem of an "I", read along one row through its middle.
@@ -254,42 +270,9 @@ private slots:
         painter.end();
         const QColor shadow = canvas.pixelColor(shadowX, y);
         QVERIFY2(qAbs(shadow.alpha() - 128) <= 2, qPrintable(QString::number(shadow.alpha())));
-        QVERIFY(sameRgb(shadow, Qt::blue));
+        QCOMPARE(QColor(shadow.rgb()), QColor(Qt::blue));
         QCOMPARE(canvas.pixelColor((text.first + text.second) / 2, y), QColor(Qt::white));
         QVERIFY(!helper.draw(nullptr, testFont(), QStringLiteral("I"), QPoint(20, 20)));
-    }
-
-    void canvasMeasureTakesTheShadowWhenItReachesFurther()
-    {
-        CanvasHelper helper;
-        helper.useNoOutline(QColor(Qt::white));
-        TextExtent plain;
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), plain));
-        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(4, 4));
-        helper.setShadowEnabled(true);
-        TextExtent shadowed;
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
-        // The shadow's glyphs sit 4 pixels from the text's, its band 5 around them: it starts right
-        // of the text and ends 4 + 10 further.
-        QCOMPARE(shadowed.left, plain.left);
-        QCOMPARE(shadowed.top, plain.top);
-        QCOMPARE(shadowed.right, plain.right + 14.0f);
-        QCOMPARE(shadowed.bottom, plain.bottom + 14.0f);
-        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(-20, 0));
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
-        QCOMPARE(shadowed.left, plain.left - 20.0f);
-        QCOMPARE(shadowed.right, plain.right);
-        helper.clearShadow();
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
-        QCOMPARE(shadowed.right, plain.right);
-    }
-
-    void cloneKeepsTheSettings()
-    {
-        TextGlowStrategy glow;
-        glow.set(QBrush(Qt::yellow), Qt::red, 5);
-        std::unique_ptr<ITextStrategy> copy(glow.clone());
-        QVERIFY(drawn(*copy) == drawn(glow));
     }
 };
 
