@@ -196,22 +196,6 @@ private slots:
         QVERIFY(readWordArtPresets(writeFile(QStringLiteral("root.xml"), "<Presets><WordArt/></Presets>")).isEmpty());
         QVERIFY(readWordArtPresets(writeFile(QStringLiteral("broken.xml"), "<WordArts><WordArt>")).isEmpty());
     }
-
-    void shippedPresetsAllRender()
-    {
-        const QList<CWordArtInfo> presets = readWordArtPresets(wordArtPresetsPath());
-        QCOMPARE(presets.size(), 12);
-        for (CWordArtInfo preset : presets) {
-            QVERIFY(!preset.Name.isEmpty());
-            preset.Text = QStringLiteral("A");
-            preset.Font = QFont(QStringLiteral("Liberation Sans"));
-            preset.Font.setBold(true);
-            preset.Font.setPixelSize(96);
-            QImage image;
-            preset.render(image);
-            QVERIFY2(image.width() > 40 && image.height() > 60, qPrintable(preset.Name));
-        }
-    }
 };
 
 BRINDLE_TEST_MAIN(TestWordArt)
