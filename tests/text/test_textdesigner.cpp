@@ -68,26 +68,22 @@ class TestTextDesigner : public QObject
     Q_OBJECT
 
 private slots:
-    void linesAreOneLineHeightApart()
-    {
-        const QFont font = testFont(40);
-        const qreal lineHeight = QFontMetricsF(font).lineSpacing();
-        const QRectF one = glyphPath(font, QStringLiteral("H"), QPoint(0, 0), 0).boundingRect();
-        const QRectF two = glyphPath(font, QStringLiteral("H\nH"), QPoint(0, 0), 0).boundingRect();
-        const QRectF gap = glyphPath(font, QStringLiteral("H\n\nH"), QPoint(0, 0), 0).boundingRect();
-        QVERIFY(qAbs(two.bottom() - one.bottom() - lineHeight) < 0.01);
-        QVERIFY(qAbs(gap.bottom() - one.bottom() - 2 * lineHeight) < 0.01);
-        // The margin moves every line right and down.
-        const QRectF moved = glyphPath(font, QStringLiteral("H"), QPoint(3, 4), 5).boundingRect();
-        QVERIFY(qAbs(moved.left() - one.left() - 8) < 0.01 && qAbs(moved.top() - one.top() - 9) < 0.01);
-    }
-
-    void measureAddsThicknessOneLineHeightAndTheShadow()
+    void linesAndMeasuresAddThicknessOneLineHeightAndTheShadow()
     {
         const QFont font = testFont(40);
         const QFontMetricsF metrics(font);
         const float width = float(metrics.horizontalAdvance(QStringLiteral("Hello")));
         const float lineHeight = float(metrics.lineSpacing());
+        // Glyph paths stand one line height apart, an empty line included; the margin moves every
+        // line right and down.
+        const QRectF one = glyphPath(font, QStringLiteral("H"), QPoint(0, 0), 0).boundingRect();
+        const QRectF two = glyphPath(font, QStringLiteral("H\nH"), QPoint(0, 0), 0).boundingRect();
+        const QRectF gap = glyphPath(font, QStringLiteral("H\n\nH"), QPoint(0, 0), 0).boundingRect();
+        QVERIFY(qAbs(two.bottom() - one.bottom() - lineHeight) < 0.01);
+        QVERIFY(qAbs(gap.bottom() - one.bottom() - 2 * lineHeight) < 0.01);
+        const QRectF moved = glyphPath(font, QStringLiteral("H"), QPoint(3, 4), 5).boundingRect();
+        QVERIFY(qAbs(moved.left() - one.left() - 8) < 0.01 && qAbs(moved.top() - one.top() - 9) < 0.01);
+
         TextOutlineStrategy outline;
         outline.set(Qt::white, Qt::black, 4);
         TextExtent extent;
@@ -195,18 +191,10 @@ private slots:
         const QImage thin = drawn(ramp);
         for (int x = 0; x < thin.width(); ++x)
             QVERIFY(thin.pixelColor(x, y).blue() == 0);
-    }
-
-    void sineRampLevels()
-    {
-        TextGradOutlineStrategy ramp;
+        // A sine ramp eases away from the start colour.
         ramp.set(Qt::white, Qt::black, Qt::white, 4, TextGradOutlineStrategy::SineRamp);
-        const QVector<QColor> colors = ramp.ramp(4);
-        QCOMPARE(colors.size(), 4);
-        QCOMPARE(colors.at(0), QColor(0, 0, 0));
-        QCOMPARE(colors.at(1), QColor(97, 97, 97));
-        QCOMPARE(colors.at(2), QColor(180, 180, 180));
-        QCOMPARE(colors.at(3), QColor(235, 235, 235));
+        QCOMPARE(ramp.ramp(4),
+                 QVector<QColor>({QColor(0, 0, 0), QColor(97, 97, 97), QColor(180, 180, 180), QColor(235, 235, 235)}));
         ramp.rampKind = TextGradOutlineStrategy::LinearRamp;
         const QVector<QColor> linear = ramp.ramp(4);
         // Colour i lies i/n of the way from start to end.
@@ -217,14 +205,10 @@ private slots:
 
     void extrusionNeedsBothOffsets()
     {
-        ExtrudeStrategy flat;
-        flat.set(Qt::green, Qt::red, 2, QPoint(5, 0));
-        QVERIFY(drawn(flat) == blankCanvas());
+        ExtrudeStrategy extrusion;
+        extrusion.set(Qt::green, Qt::red, 2, QPoint(5, 0));
+        QVERIFY(drawn(extrusion) == blankCanvas());
 
-        ExtrudeStrategy deep;
-        deep.set(Qt::green, Qt::red, 2, QPoint(6, 6));
-        ExtrudeStrategy single;
-        single.set(Qt::green, Qt::red, 2, QPoint(1, 1));
         // Six copies run from the drawing position back towards the text: the painted
         // stem widens by five pixels to the left, keeps its right edge, and the copy
         // nearest the text lies on top with its fill.
@@ -238,8 +222,10 @@ private slots:
                 }
             return qMakePair(first, last);
         };
-        const auto one = paintedRun(drawn(single, QStringLiteral("I"), QPoint(26, 26)));
-        const QImage deepImage = drawn(deep, QStringLiteral("I"), QPoint(26, 26));
+        extrusion.set(Qt::green, Qt::red, 2, QPoint(1, 1));
+        const auto one = paintedRun(drawn(extrusion, QStringLiteral("I"), QPoint(26, 26)));
+        extrusion.set(Qt::green, Qt::red, 2, QPoint(6, 6));
+        const QImage deepImage = drawn(extrusion, QStringLiteral("I"), QPoint(26, 26));
         const auto six = paintedRun(deepImage);
         QVERIFY(one.first > 0);
         QCOMPARE(six.second, one.second);
