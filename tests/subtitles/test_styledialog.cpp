@@ -25,13 +25,6 @@ bool isRed(const QColor &c)
     return c.red() > 190 && c.green() < 70 && c.blue() < 70;
 }
 
-SubtitleStyle namedStyle(const QString &name)
-{
-    SubtitleStyle style;
-    style.Name = name;
-    return style;
-}
-
 }
 
 // The "Style Editor": every control writes the field it shows, the list can grow,
@@ -46,10 +39,7 @@ private:
     template <typename T>
     static T *control(StyleDialog &dialog, const char *name)
     {
-        T *found = dialog.findChild<T *>(QLatin1String(name));
-        if (!found)
-            qWarning() << "no control" << name;
-        return found;
+        return dialog.findChild<T *>(QLatin1String(name));
     }
 
     static QString statusOf(StyleDialog &dialog)
@@ -63,7 +53,9 @@ private slots:
     void controlsWriteTheShownStyleOnlyAndTheListGrowsAndShrinks()
     {
         StyleDialog dialog;
-        SubtitleStyle kept = namedStyle(QStringLiteral("Kept"));
+        SubtitleStyle kept, edited;
+        kept.Name = QStringLiteral("Kept");
+        edited.Name = QStringLiteral("Edited");
         kept.FontSize = 31;
         kept.Bold = 0;
         kept.Outline = 2.5;
@@ -71,7 +63,7 @@ private slots:
         kept.Underline = 1;
         kept.Alignment = 9;
         kept.FontName = QStringLiteral("Liberation Serif");
-        dialog.setStyles({kept, namedStyle(QStringLiteral("Edited"))});
+        dialog.setStyles({kept, edited});
         auto *styleBox = control<QComboBox>(dialog, "comboBoxStyle");
         styleBox->setCurrentIndex(0);
         QCOMPARE(control<QComboBox>(dialog, "comboBoxSize")->currentText(), QStringLiteral("31"));

@@ -31,7 +31,6 @@ private slots:
     void assStylesHeaderAndEventsAndRefusedFiles();
     void ssaLegacyStyles();
 
-    void timeTexts();
     void writtenFilesReadBack();
 
     void writtenSrtBurnsIn();
@@ -260,18 +259,9 @@ void TestSubtitles::ssaLegacyStyles()
     QCOMPARE(SubtitleStyles::described(document.events), QStringList{QStringLiteral("1000|2000|0|0|3||0|0|0||centre")});
 }
 
-void TestSubtitles::timeTexts()
-{
-    QCOMPARE(SubtitleParser::formatAssTime(62050 * 1000LL), QStringLiteral("0:01:02.05"));
-    QCOMPARE(SubtitleParser::formatSrtTime(62050 * 1000LL), QStringLiteral("00:01:02,050"));
-    QCOMPARE(SubtitleParser::formatAssTime(123 * 3600000000LL + 999999), QStringLiteral("123:00:00.99"));
-    QCOMPARE(SubtitleParser::formatSrtTime(123 * 3600000000LL + 999999), QStringLiteral("123:00:00,999"));
-    QCOMPARE(SubtitleParser::formatAssTime(-1500000), QStringLiteral("0:00:00.00"));
-    QCOMPARE(SubtitleParser::formatSrtTime(-1500000), QStringLiteral("00:00:00,000"));
-}
-
 // Writes a document with every field set, typed text with line breaks and commas, a negative
-// margin and a line whose style does not exist, and reads it back through libass, our reader and as SRT.
+// margin, times before the start and past 100 hours, and a line whose style does not exist, and
+// reads it back through libass, our reader and as SRT.
 void TestSubtitles::writtenFilesReadBack()
 {
     SubtitleParser document;
@@ -284,6 +274,8 @@ void TestSubtitles::writtenFilesReadBack()
     document.events[2].Name = QStringLiteral("Ann, Bob");
     document.events[2].Text = QStringLiteral("typed\nacross\r\nlines\rend") + QChar() + QStringLiteral(", then more");
     document.events[3].Style = 9;
+    document.events[3].Start = -1500;
+    document.events[3].End = 123 * 3600000LL + 999;
     SubtitleParser expected;
     expected.styles = document.styles;
     expected.events = document.events;
@@ -293,6 +285,8 @@ void TestSubtitles::writtenFilesReadBack()
     expected.events[2].Name = QStringLiteral("Ann; Bob");
     expected.events[2].Text = QStringLiteral("typed\\Nacross\\Nlines\\Nend, then more");
     expected.events[3].Style = 1;
+    expected.events[3].Start = 0;
+    expected.events[3].End = 123 * 3600000LL + 990;
 
     const QString path = m_dir.filePath(QStringLiteral("written.ass"));
     QVERIFY(document.writeAss(path));
@@ -319,13 +313,14 @@ void TestSubtitles::writtenFilesReadBack()
     const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("[Script Info]"));
     QCOMPARE(lines.filter(QStringLiteral("Format: Name,")).size(), 3);
-    QVERIFY(lines.contains(QStringLiteral("Dialogue: 0,0:00:05.00,0:00:06.00,,,0000,0000,0000,,orphan")));
+    QVERIFY(lines.contains(QStringLiteral("Dialogue: 0,0:00:00.00,123:00:00.99,,,0000,0000,0000,,orphan")));
 
     // SRT keeps the milliseconds ASS cannot hold.
     const QString srt = m_dir.filePath(QStringLiteral("written.srt"));
     QVERIFY(document.write(srt));
-    QVERIFY(bytesOf(srt).startsWith(
-        QStringLiteral("1\n00:00:01,005 --> 00:00:02,500\nLínea uno\nzwei – 三\n\n2\n").toUtf8()));
+    const QByteArray srtBytes = bytesOf(srt);
+    QVERIFY(srtBytes.startsWith(QStringLiteral("1\n00:00:01,005 --> 00:00:02,500\nLínea uno\nzwei – 三\n\n2\n").toUtf8()));
+    QVERIFY(srtBytes.contains("\n00:00:00,000 --> 123:00:00,999\norphan"));
     QVERIFY(again.read(srt));
     QCOMPARE(SubtitleStyles::described(again.events.mid(0, 2)),
              QStringList({QStringLiteral("1005|2500|0|0|1||0|0|0||Línea uno\\Nzwei – 三"),
