@@ -55,8 +55,7 @@ private slots:
     void fieldsAndCellsWriteTheDocument();
     void shift_data();
     void shift();
-    void shiftThroughTheDialog();
-    void stylesChangeThroughTheStyleEditor();
+    void stylesAndShiftThroughTheirDialogs();
     void filesOpenSaveAndClose();
 
 private:
@@ -378,46 +377,14 @@ void TestSubtitleEditor::shift()
     QCOMPARE(m_dock->statusText(), QString());
 }
 
-void TestSubtitleEditor::shiftThroughTheDialog()
-{
-    fill({cue(0, 1000, "a"), cue(2000, 3000, "b"), cue(4000, 5000, "c")});
-    table()->setCurrentIndex(table()->model()->index(0, 0));
-    whenModalShows([](QWidget *modal) {
-        auto *dialog = qobject_cast<PanTimeDialog *>(modal);
-        QVERIFY(dialog);
-        // Before Ok the dialog shows what the choice does to the first line it changes.
-        auto *preview = dialog->findChild<QLabel *>(QStringLiteral("labelPreview"));
-        QCOMPARE(preview->text(), QStringLiteral("Line 1 starts at 00:00:00:000.\nAfter the shift: 00:00:00:000, unchanged."));
-        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
-        QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:03:000, later."));
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
-        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonBackward"))->setChecked(true);
-        dialog->accept();
-    });
-    m_dock->onShiftTimes();
-    QCOMPARE(snapshot(), QStringList({"0-1000 a", "3000-3000 b", "5000-5000 c"}));
-    verifyInStep();
-
-    ModalWatch cancelled({[](QWidget *dialog) {
-        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1));
-        ModalWatch::reject()(dialog);
-    }});
-    m_dock->onShiftTimes();
-    QVERIFY(cancelled.allAnswered());
-    QCOMPARE(doc().events[2].Start, 5000);
-    QCOMPARE(m_dock->undoStack()->count(), 1);
-}
-
-void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
+void TestSubtitleEditor::stylesAndShiftThroughTheirDialogs()
 {
     SubtitleStyle sign;
     sign.Name = QStringLiteral("Sign");
     SubtitleStyle song = sign;
     song.Name = QStringLiteral("Song");
     doc().styles << sign << song;
-    fill({cue(1000, 2000, "plain"), cue(3000, 4000, "sign", 2), cue(5000, 6000, "song", 3), cue(7000, 8000, "none", 0)});
+    fill({cue(0, 1000, "a"), cue(2000, 3000, "b", 2), cue(4000, 5000, "c", 3), cue(6000, 7000, "d", 0)});
     QCOMPARE(child<QComboBox>("comboBoxStyle")->count(), 3);
 
     // "Sign" moves to the front and "Song" goes: lines follow their style by name, the line
@@ -439,10 +406,36 @@ void TestSubtitleEditor::stylesChangeThroughTheStyleEditor()
     QCOMPARE(doc().events[3].Style, 0);
     QCOMPARE(child<QComboBox>("comboBoxStyle")->itemText(0), QStringLiteral("Sign"));
 
-    // Undoing a later shift brings back the times and leaves the styles alone.
-    m_dock->shiftTimes(100, Affect::AllRows, Times::StartAndEnd);
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    whenModalShows([](QWidget *modal) {
+        auto *dialog = qobject_cast<PanTimeDialog *>(modal);
+        QVERIFY(dialog);
+        // Before Ok the dialog shows what the choice does to the first line it changes.
+        auto *preview = dialog->findChild<QLabel *>(QStringLiteral("labelPreview"));
+        QCOMPARE(preview->text(), QStringLiteral("Line 1 starts at 00:00:00:000.\nAfter the shift: 00:00:00:000, unchanged."));
+        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 0, 1, 500));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonStart"))->setChecked(true);
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonOnward"))->setChecked(true);
+        QCOMPARE(preview->text(), QStringLiteral("Line 2 starts at 00:00:02:000.\nAfter the shift: 00:00:03:000, later."));
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonForward"))->setChecked(true);
+        dialog->findChild<QRadioButton *>(QStringLiteral("radioButtonBackward"))->setChecked(true);
+        dialog->accept();
+    });
+    m_dock->onShiftTimes();
+    QCOMPARE(snapshot(), QStringList({"0-1000 a", "3000-3000 b", "5000-5000 c", "7000-7000 d"}));
+    verifyInStep();
+    ModalWatch cancelledShift({[](QWidget *dialog) {
+        dialog->findChild<QTimeEdit *>(QStringLiteral("timeEdit"))->setTime(QTime(0, 1));
+        ModalWatch::reject()(dialog);
+    }});
+    m_dock->onShiftTimes();
+    QVERIFY(cancelledShift.allAnswered());
+    QCOMPARE(doc().events[2].Start, 5000);
+    QCOMPARE(m_dock->undoStack()->count(), 2);
+
+    // Undoing the shift brings back the times and leaves the styles alone.
     m_dock->undoStack()->undo();
-    QCOMPARE(doc().events[1].Start, 3000);
+    QCOMPARE(doc().events[1].Start, 2000);
     QCOMPARE(doc().events[1].Style, 1);
     QCOMPARE(doc().styles[0].Name, QStringLiteral("Sign"));
 
