@@ -211,17 +211,12 @@ private slots:
         control<QSpinBox>(dialog, "spinBoxBack")->setValue(0);
         control<QRadioButton>(dialog, "radioButton5")->click();
         SubtitleParser document;
-        document.PlayResX = 320;
-        document.PlayResY = 240;
-        SubtitleEvent line;
-        line.End = 5000;
-        line.Text = QStringLiteral("HEH");
-        document.events.append(line);
+        QVERIFY(document.read(TestFiles::write(m_dir.filePath(QStringLiteral("hello.ass")), TestFiles::helloAss())));
         dialog.applyTo(document);
         const QString ass = m_dir.filePath(QStringLiteral("edited.ass"));
         QVERIFY(document.writeAss(ass));
         const QImage frame =
-            TestMedia::frameOf(TestMedia::colourClip(QStringLiteral("black")), 0, QStringLiteral("ass=") + ass);
+            TestMedia::frameOf(TestMedia::colourClip(QStringLiteral("black")), 1.0, QStringLiteral("ass=") + ass);
         QCOMPARE(frame.size(), QSize(320, 240));
 
         const int red = TestPictures::countWhere(frame, isRed);
@@ -232,7 +227,7 @@ private slots:
         const QString measured = QStringLiteral("red %1, blue %2, text %3x%4 at %5,%6")
                                      .arg(red).arg(blue).arg(text.width()).arg(text.height())
                                      .arg(text.center().x()).arg(text.center().y());
-        // Capitals of size 60 stand about 36 pixels tall, of the default size a third of that;
+        // "Hello" in size 60 stands about 36 pixels tall, in the default size a third of that;
         // alignment 5 is the middle.
         QVERIFY2(red > 500 && blue > 100, qPrintable(measured));
         QVERIFY2(text.height() >= 30 && text.height() <= 44, qPrintable(measured));

@@ -23,13 +23,11 @@ class TestSubtitles : public QObject
 {
     Q_OBJECT
 private slots:
-    void srtKeepsTheDocumentsStyles();
+    void srtShapesOpenAndLongFilesKeepTheDocumentsStyles();
     void encodings_data();
     void encodings();
-    void encodingSurvivesLongFiles();
 
-    void assStylesHeaderAndEventsAndRefusedFiles();
-    void ssaLegacyStyles();
+    void assAndSsaStylesHeaderAndEventsAndRefusedFiles();
 
     void writtenFilesReadBack();
 
@@ -40,10 +38,10 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestSubtitles::srtKeepsTheDocumentsStyles()
+void TestSubtitles::srtShapesOpenAndLongFilesKeepTheDocumentsStyles()
 {
     // Only an empty line ends a cue. An SRT file has no styles or header of its own: the
-    // document keeps those it holds.
+    // document keeps those it holds through every SRT it reads.
     SubtitleParser document;
     document.styles[0].Name = QStringLiteral("Mine");
     document.PlayResX = 640;
@@ -52,9 +50,6 @@ void TestSubtitles::srtKeepsTheDocumentsStyles()
     QCOMPARE(SubtitleStyles::described(document.events),
              QStringList{QStringLiteral("1000|2000|0|0|1||0|0|0||x\\N2\\N00:00:03,000 --> 00:00:04,000\\Ny")});
     QVERIFY(document.utf8);
-    QCOMPARE(document.styles.size(), 1);
-    QCOMPARE(document.styles[0].Name, QStringLiteral("Mine"));
-    QCOMPARE(document.PlayResX, 640);
 
     // Through a file the caller opened, which stays open as it was.
     document.setFileName(file(QStringLiteral("open.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\n"));
@@ -64,6 +59,29 @@ void TestSubtitles::srtKeepsTheDocumentsStyles()
     QVERIFY(document.isTextModeEnabled());
     document.close();
     QCOMPARE(SubtitleStyles::described(document.events), QStringList{QStringLiteral("1000|2000|0|0|1||0|0|0||a\\Nb")});
+
+    // A letter cut by the scan's 64 KiB pieces is still UTF-8.
+    QByteArray split = "1\n00:00:01,000 --> 00:00:02,000\n" + QByteArray(65536 - 32 - 1, 'a');
+    split += QStringLiteral("é\n").toUtf8();
+    QVERIFY(document.read(file(QStringLiteral("split.srt"), split)));
+    QVERIFY(document.utf8);
+    QCOMPARE(document.events.value(0).Text, QString(65536 - 32 - 1, QLatin1Char('a')) + QStringLiteral("é"));
+
+    // Legacy letters far behind a long ASCII start are still found and decoded.
+    QByteArray late;
+    for (int i = 1; i <= 30000; ++i)
+        late += QStringLiteral("%1\n00:00:01,000 --> 00:00:02,000\nplain line\n\n").arg(i).toLatin1();
+    late += encoded("windows-1252", QStringLiteral("30001\n00:00:03,000 --> 00:00:04,000\n"
+                                                   "Le garçon déjà là, à côté de l'hôtel.\n"));
+    QVERIFY(late.size() > 1024 * 1024);
+    QVERIFY(document.read(file(QStringLiteral("late.srt"), late)));
+    QVERIFY(!document.utf8);
+    QCOMPARE(document.events.size(), 30001);
+    QCOMPARE(document.events.last().Text, QStringLiteral("Le garçon déjà là, à côté de l'hôtel."));
+
+    QCOMPARE(document.styles.size(), 1);
+    QCOMPARE(document.styles[0].Name, QStringLiteral("Mine"));
+    QCOMPARE(document.PlayResX, 640);
 }
 
 void TestSubtitles::encodings_data()
@@ -133,29 +151,6 @@ void TestSubtitles::encodings()
     QCOMPARE(document.styles[0].FontName, font);
 }
 
-void TestSubtitles::encodingSurvivesLongFiles()
-{
-    // A letter cut by the scan's 64 KiB pieces is still UTF-8.
-    QByteArray split = "1\n00:00:01,000 --> 00:00:02,000\n" + QByteArray(65536 - 32 - 1, 'a');
-    split += QStringLiteral("é\n").toUtf8();
-    SubtitleParser document;
-    QVERIFY(document.read(file(QStringLiteral("split.srt"), split)));
-    QVERIFY(document.utf8);
-    QCOMPARE(document.events.value(0).Text, QString(65536 - 32 - 1, QLatin1Char('a')) + QStringLiteral("é"));
-
-    // Legacy letters far behind a long ASCII start are still found and decoded.
-    QByteArray late;
-    for (int i = 1; i <= 30000; ++i)
-        late += QStringLiteral("%1\n00:00:01,000 --> 00:00:02,000\nplain line\n\n").arg(i).toLatin1();
-    late += encoded("windows-1252", QStringLiteral("30001\n00:00:03,000 --> 00:00:04,000\n"
-                                                   "Le garçon déjà là, à côté de l'hôtel.\n"));
-    QVERIFY(late.size() > 1024 * 1024);
-    QVERIFY(document.read(file(QStringLiteral("late.srt"), late)));
-    QVERIFY(!document.utf8);
-    QCOMPARE(document.events.size(), 30001);
-    QCOMPARE(document.events.last().Text, QStringLiteral("Le garçon déjà là, à côté de l'hôtel."));
-}
-
 static const char kThreeStyles[] =
     "[Script Info]\r\n"
     "ScriptType: v4.00+\r\n"
@@ -182,18 +177,18 @@ static const char kThreeStyles[] =
     "Dialogue: 1,1:01:01.00,1:01:02.00,Left,,0,0,0,,Left, with, commas\r\n"
     "Dialogue: 0,0:00:05.00,0:00:06.00,NoSuchStyle,,0,0,0,,orphan\r\n";
 
-void TestSubtitles::assStylesHeaderAndEventsAndRefusedFiles()
+void TestSubtitles::assAndSsaStylesHeaderAndEventsAndRefusedFiles()
 {
     // A path with quotes, commas, colons and non-ASCII letters reaches libass intact.
     const QString good = file(QStringLiteral("it's, odd: ünïcode [1].ass"), kThreeStyles);
     SubtitleParser document;
     QVERIFY(document.read(good));
 
-    QCOMPARE(document.PlayResX, 1280);
-    QCOMPARE(document.PlayResY, 720);
-    QCOMPARE(document.WrapStyle, 2);
-    QCOMPARE(document.ScaledBorderAndShadow, 1);
-    QCOMPARE(document.YCbCrMatrix, 5);
+    const auto header = [&document] {
+        return QStringLiteral("%1x%2 wrap %3 scaled %4 matrix %5").arg(document.PlayResX).arg(document.PlayResY)
+            .arg(document.WrapStyle).arg(document.ScaledBorderAndShadow).arg(document.YCbCrMatrix);
+    };
+    QCOMPARE(header(), QStringLiteral("1280x720 wrap 2 scaled 1 matrix 5"));
     QVERIFY(document.utf8);
 
     QCOMPARE(SubtitleStyles::described(document.styles),
@@ -208,6 +203,30 @@ void TestSubtitles::assStylesHeaderAndEventsAndRefusedFiles()
                           QStringLiteral("3100|4200|1|2|2|Bob|10|20|30|Banner;40|{\\i1}Top{\\i0} 3 words"),
                           QStringLiteral("3661000|3662000|2|1|3||0|0|0||Left, with, commas"),
                           QStringLiteral("5000|6000|3|0|1||0|0|0||orphan")}));
+
+    // SSA keeps the old alignment numbers (5-7 top, 9-11 middle) and decimal BGR colours.
+    const char ssa[] = "[Script Info]\n"
+                       "ScriptType: v4.00\n"
+                       "\n"
+                       "[V4 Styles]\n"
+                       "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, TertiaryColour, "
+                       "BackColour, Bold, Italic, BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, "
+                       "MarginV, AlphaLevel, Encoding\n"
+                       "Style: Default,Arial,24,16777215,65535,0,0,-1,0,1,2,1,2,10,10,10,0,1\n"
+                       "Style: TopRight,Arial,24,255,65535,0,0,0,0,1,2,1,7,10,10,10,0,1\n"
+                       "Style: Middle,Arial,24,16777215,65535,0,0,0,0,1,2,1,10,10,10,10,0,1\n"
+                       "Style: MidLeft,Arial,24,16777215,65535,0,0,0,0,1,2,1,9,10,10,10,0,1\n"
+                       "\n"
+                       "[Events]\n"
+                       "Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
+                       "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Middle,,0000,0000,0000,,centre\n";
+    QVERIFY(document.read(file(QStringLiteral("old.ssa"), ssa)));
+    QStringList alignments;
+    for (const SubtitleStyle &style : qAsConst(document.styles))
+        alignments << QString::number(style.Alignment);
+    QCOMPARE(alignments, QStringList({"2", "9", "5", "4"}));
+    QCOMPARE(document.styles[1].PrimaryColour, 0xff000000u);
+    QCOMPARE(SubtitleStyles::described(document.events), QStringList{QStringLiteral("1000|2000|0|0|3||0|0|0||centre")});
 
     // SRT noise and an empty SRT file are files without cues; the same noise is no SSA file.
     QByteArray noise(4096, '\0');
@@ -228,35 +247,7 @@ void TestSubtitles::assStylesHeaderAndEventsAndRefusedFiles()
     QVERIFY(!document.read(file(QStringLiteral("noise.ssa"), noise)));
     QCOMPARE(document.styles.size(), 3);
     QCOMPARE(document.events.size(), 4);
-    QCOMPARE(document.PlayResX, 1280);
-}
-
-void TestSubtitles::ssaLegacyStyles()
-{
-    // SSA keeps the old alignment numbers (5-7 top, 9-11 middle) and decimal BGR colours.
-    const char ssa[] = "[Script Info]\n"
-                       "ScriptType: v4.00\n"
-                       "\n"
-                       "[V4 Styles]\n"
-                       "Format: Name, Fontname, Fontsize, PrimaryColour, SecondaryColour, TertiaryColour, "
-                       "BackColour, Bold, Italic, BorderStyle, Outline, Shadow, Alignment, MarginL, MarginR, "
-                       "MarginV, AlphaLevel, Encoding\n"
-                       "Style: Default,Arial,24,16777215,65535,0,0,-1,0,1,2,1,2,10,10,10,0,1\n"
-                       "Style: TopRight,Arial,24,255,65535,0,0,0,0,1,2,1,7,10,10,10,0,1\n"
-                       "Style: Middle,Arial,24,16777215,65535,0,0,0,0,1,2,1,10,10,10,10,0,1\n"
-                       "Style: MidLeft,Arial,24,16777215,65535,0,0,0,0,1,2,1,9,10,10,10,0,1\n"
-                       "\n"
-                       "[Events]\n"
-                       "Format: Marked, Start, End, Style, Name, MarginL, MarginR, MarginV, Effect, Text\n"
-                       "Dialogue: Marked=0,0:00:01.00,0:00:02.00,Middle,,0000,0000,0000,,centre\n";
-    SubtitleParser document;
-    QVERIFY(document.read(file(QStringLiteral("old.ssa"), ssa)));
-    QStringList alignments;
-    for (const SubtitleStyle &style : qAsConst(document.styles))
-        alignments << QString::number(style.Alignment);
-    QCOMPARE(alignments, QStringList({"2", "9", "5", "4"}));
-    QCOMPARE(document.styles[1].PrimaryColour, 0xff000000u);
-    QCOMPARE(SubtitleStyles::described(document.events), QStringList{QStringLiteral("1000|2000|0|0|3||0|0|0||centre")});
+    QCOMPARE(header(), QStringLiteral("1280x720 wrap 2 scaled 1 matrix 5"));
 }
 
 // Writes a document with every field set, typed text with line breaks and commas, a negative
