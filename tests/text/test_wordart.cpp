@@ -4,9 +4,7 @@
 
 #include "text/canvashelper.h"
 #include "text/cwordartinfo.h"
-#include "text/textdbloutlinestrategy.h"
 #include "text/textglowstrategy.h"
-#include "text/textgradoutlinestrategy.h"
 #include "text/wordartpresets.h"
 
 #include <QTemporaryDir>
