@@ -219,6 +219,7 @@ void TestSubtitleEditor::addDeleteAndEveryEditUndoAndRedo()
     QVERIFY(second.load(write(QStringLiteral("second.srt"), "1\n00:00:05,000 --> 00:00:06,000\nelsewhere\n")));
     m_dock->showSession(&second);
     QCOMPARE(table()->model()->index(0, 2).data().toString(), QStringLiteral("elsewhere"));
+    QCOMPARE(m_dock->undoStack(), second.history());
     m_dock->showSession(m_session.get());
     QCOMPARE(snapshot(), after);
     verifyInStep();
