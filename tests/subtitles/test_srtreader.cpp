@@ -269,7 +269,6 @@ void TestSrtReader::fontColourBurnsIn()
                                          "1\n00:00:00,000 --> 00:00:05,000\n<font color=\"#00ff00\">GREEN</font> WHITE\n");
     const SubtitleParser edited;
     const QString ass = prepareBurnInSubtitle(task, m_dir.filePath(QStringLiteral("cache")), documentWriters(edited));
-    QVERIFY(!ass.isEmpty());
 
     const QString grey = TestMedia::colourClip(QStringLiteral("0x202020"));
     const QImage frame = TestMedia::frameOf(grey, 0, QStringLiteral("ass=") + quoteFilterGraphPath(ass));
