@@ -128,6 +128,10 @@ void MainWindow::buildOutputBar()
 
     ui->lineEditOutput->setMinimumWidth(260);
     ui->lineEditOutput->setText(m_settings.outPath);
+    // A typed folder is the chosen one at once: Open shows it and quitting keeps it.
+    connect(ui->lineEditOutput, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_settings.outPath = text.trimmed();
+    });
     new MiddleElision(ui->lineEditOutput);
     new PopupWithinWindow(ui->comboBoxFormat);
     const QSignalBlocker blocker(ui->checkBoxCoverage);

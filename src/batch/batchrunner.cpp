@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <optional>
+
 namespace {
 
 // The last lines of an engine's log say why it failed.
@@ -111,9 +113,9 @@ bool BatchRunner::claimOutput(Item &item)
     return false;
 }
 
-bool BatchRunner::planConversion(const Item &item, int index, ConversionPlan *plan, QString *problem)
+bool BatchRunner::planConversion(const Item &item, int index, const MediaProbe &probe, ConversionPlan *plan,
+                                  QString *problem)
 {
-    const MediaProbe probe = probeMedia(item.source);
     if (!probe.opened || probe.duration <= 0) {
         *problem = tr("it is not a media file that can be read");
         return false;
@@ -165,7 +167,11 @@ bool BatchRunner::launch(Item &item, int index)
         return fail(item, tr("the file does not exist"));
     if (QFileInfo(item.output) == QFileInfo(item.source))
         return fail(item, tr("its output would replace the file itself; choose another output folder"));
-    if (m_setup.subtitleTrack() >= 0 && probeMedia(item.source).subtitleTracks.size() <= m_setup.subtitleTrack()) {
+    // Probed once, when first needed: an output that exists already needs no probe.
+    std::optional<MediaProbe> probe;
+    if (m_setup.subtitleTrack() >= 0)
+        probe = probeMedia(item.source);
+    if (probe && probe->subtitleTracks.size() <= m_setup.subtitleTrack()) {
         const QString why = tr("it has no subtitle track %1").arg(m_setup.subtitleTrack() + 1);
         if (!m_setup.subtitleTrackOptional())
             return fail(item, why);
@@ -174,9 +180,11 @@ bool BatchRunner::launch(Item &item, int index)
     }
     if (!claimOutput(item))
         return false;
+    if (!probe)
+        probe = probeMedia(item.source);
     ConversionPlan plan;
     QString problem;
-    if (!planConversion(item, index, &plan, &problem))
+    if (!planConversion(item, index, *probe, &plan, &problem))
         return fail(item, problem);
 
     // The plan's output is the final name; the engine writes the hidden partial file instead.

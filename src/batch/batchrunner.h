@@ -14,6 +14,7 @@
 
 class BatchReport;
 class BatchSetup;
+struct MediaProbe;
 
 // Converts the files of a batch one by one through the engine job queue, at most the
 // setup's number at once. A file is taken only when a place in the queue is free, so that
@@ -52,7 +53,7 @@ private:
     bool launch(Item &item, int index);
     // False when the output exists or another runner has it; the result is reported then.
     bool claimOutput(Item &item);
-    bool planConversion(const Item &item, int index, ConversionPlan *plan, QString *problem);
+    bool planConversion(const Item &item, int index, const MediaProbe &probe, ConversionPlan *plan, QString *problem);
     QString cacheFolder(int index) const;
     bool fail(Item &item, const QString &reason);
     void onJobFinished(AbstractJob *job, JobOutcome outcome);

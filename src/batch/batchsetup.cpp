@@ -21,9 +21,9 @@ QList<const LayerSource *> BatchSetup::layers() const
     return sources;
 }
 
-bool BatchSetup::prepare(const BatchOptions &options, QString *error)
+bool BatchSetup::prepare(const BatchOptions &options, const ConfigSystem &system, const ProjectData *project,
+                         QString *error)
 {
-    const ConfigSystem system;
     m_jobs = options.jobs > 0 ? options.jobs : std::max(1, system.threads);
     m_dryRun = options.dryRun;
 
@@ -41,7 +41,7 @@ bool BatchSetup::prepare(const BatchOptions &options, QString *error)
     }
     m_settings.outPath = QDir::cleanPath(QFileInfo(outFolder).absoluteFilePath());
 
-    if (!loadProject(options, error))
+    if (!loadProject(options, project, error))
         return false;
 
     if (!options.subtitle.isEmpty()) {
@@ -105,13 +105,15 @@ bool BatchSetup::chooseFormat(const QString &nameOrFile, const ConfigSystem &sys
     return true;
 }
 
-bool BatchSetup::loadProject(const BatchOptions &options, QString *error)
+bool BatchSetup::loadProject(const BatchOptions &options, const ProjectData *given, QString *error)
 {
     m_canvas = options.canvas;
     if (options.project.isEmpty())
         return true;
     ProjectData project;
-    if (!ProjectFile::read(options.project, &project, error))
+    if (given)
+        project = *given;
+    else if (!ProjectFile::read(options.project, &project, error))
         return false;
     if (!m_canvas.isValid())
         m_canvas = project.canvasSize;

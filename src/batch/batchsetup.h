@@ -15,6 +15,7 @@
 
 struct BatchOptions;
 class ConfigSystem;
+struct ProjectData;
 
 // What stays the same for every file of a batch, gathered once before the first file:
 // the output format and folder, the layers with their pictures and canvas, the subtitle,
@@ -28,7 +29,9 @@ public:
     BatchSetup(const BatchSetup &) = delete;
     BatchSetup &operator=(const BatchSetup &) = delete;
 
-    bool prepare(const BatchOptions &options, QString *error);
+    // The project the options name is read here unless it is given, already read.
+    bool prepare(const BatchOptions &options, const ConfigSystem &system, const ProjectData *project,
+                 QString *error);
 
     const ConfigFormat &format() const { return m_format; }
     const RunSettings &settings() const { return m_settings; }
@@ -44,7 +47,7 @@ public:
 
 private:
     bool chooseFormat(const QString &nameOrFile, const ConfigSystem &system, QString *error);
-    bool loadProject(const BatchOptions &options, QString *error);
+    bool loadProject(const BatchOptions &options, const ProjectData *project, QString *error);
 
     ConfigFormat m_format;
     RunSettings m_settings;

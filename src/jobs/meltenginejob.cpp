@@ -1,6 +1,6 @@
 #include "jobs/meltenginejob.h"
 
-#include <mlt++/MltProperties.h>
+#include "jobs/melttimecode.h"
 
 MeltEngineJob::MeltEngineJob(const QString &name, const QStringList &arguments, QObject *parent)
     : AbstractJob(name, QStringLiteral("melt"), arguments, parent)
@@ -9,8 +9,10 @@ MeltEngineJob::MeltEngineJob(const QString &name, const QStringList &arguments, 
 
 void MeltEngineJob::setProfileFrameRate(int numerator, int denominator)
 {
-    if (numerator >= 1 && denominator >= 1)
-        m_profile.set_frame_rate(numerator, denominator);
+    if (numerator >= 1 && denominator >= 1) {
+        m_rateNumerator = numerator;
+        m_rateDenominator = denominator;
+    }
 }
 
 void MeltEngineJob::parseLine(const QString &line)
@@ -41,9 +43,5 @@ QString MeltEngineJob::failureTime(int exitCode, QProcess::ExitStatus exitStatus
 {
     if (exitStatus != QProcess::CrashExit || exitCode == 0 || isStopped())
         return QString();
-    Mlt::Properties properties;
-    properties.set("_profile", const_cast<Mlt::Profile &>(m_profile).get_profile(), 0);
-    // The text belongs to the properties.
-    const char *text = properties.frames_to_time(m_currentFrame, mlt_time_smpte_df);
-    return text ? QString::fromUtf8(text) : QString();
+    return meltTimecode(m_currentFrame, m_rateNumerator, m_rateDenominator);
 }

@@ -2,8 +2,6 @@
 
 #include "jobs/abstractjob.h"
 
-#include <mlt++/MltProfile.h>
-
 // A job of the "melt" renderer: progress from its "Frame:" and "percentage:" lines.
 class MeltEngineJob : public AbstractJob
 {
@@ -22,5 +20,7 @@ protected:
 private:
     int m_lastPercent = 0;
     int m_currentFrame = 0;
-    Mlt::Profile m_profile;
+    // 0/0 until set: MLT's default profile.
+    int m_rateNumerator = 0;
+    int m_rateDenominator = 0;
 };

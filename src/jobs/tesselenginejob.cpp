@@ -7,9 +7,6 @@
 
 #include <cmath>
 
-#include <mlt++/MltProfile.h>
-#include <mlt++/MltProperties.h>
-
 namespace {
 
 // Text between the end of start and the beginning of stop, searched from the start marker.
@@ -70,13 +67,17 @@ void TesselEngineJob::onOpenTriggered()
 {
 }
 
+// Frames at the rate rounded to thousandths: whole frames for the hours and for the minutes
+// each, the seconds' frames rounded to the nearest.
 void TesselEngineJob::computeTotalFrames()
 {
-    Mlt::Profile profile;
-    profile.set_frame_rate(static_cast<int>(std::lround(m_frameRate * 1000.0)), 1000);
-    Mlt::Properties properties;
-    properties.set("_profile", profile.get_profile(), 0);
-    m_totalFrames = properties.time_to_frames(m_durationText.toUtf8().constData());
+    constexpr qint64 usPerMinute = 60 * 1000000LL;
+    const double fps = double(std::lround(m_frameRate * 1000.0)) / 1000.0;
+    const qint64 hours = m_duration / (60 * usPerMinute);
+    const qint64 minutes = m_duration / usPerMinute % 60;
+    const double seconds = double(m_duration % usPerMinute) / 1e6;
+    m_totalFrames = int(std::floor(fps * double(hours) * 3600)) + int(std::floor(fps * double(minutes) * 60))
+                    + int(std::lrint(fps * seconds));
     m_totalFramesKnown = true;
 }
 

@@ -2,10 +2,38 @@
 
 #include "common/framegrab.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPolygonF>
 #include <QTransform>
+
+namespace {
+
+// Qt asks every image plugin about a file before its own readers get a turn, which loads them
+// all (Qt Widgets with the SVG one) just to read a PNG. A file named for a format Qt reads
+// itself goes to that reader alone; any other file, or one that reader refuses, goes the
+// general way.
+QImage readPicture(const QString &path, QString *error)
+{
+    static const QList<QByteArray> ownFormats{"png", "bmp", "ppm", "pgm", "pbm", "xbm", "xpm"};
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    QFile file(path);
+    if (ownFormats.contains(suffix) && file.open(QIODevice::ReadOnly)) {
+        QImageReader own(&file, suffix);
+        own.setAutoDetectImageFormat(false);
+        const QImage picture = own.read();
+        if (!picture.isNull())
+            return picture;
+    }
+    QImageReader reader(path);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        *error = RecordLayer::tr("The image %1 could not be read: %2").arg(path, reader.errorString());
+    return picture;
+}
+
+}
 
 RecordLayer::RecordLayer(const CLayerInfo &record, qreal z)
     : m_info(record)
@@ -33,13 +61,9 @@ QImage layerPicture(const CLayerInfo &record, QString *error)
             *error = RecordLayer::tr("The text layer \"%1\" draws nothing.").arg(record.wordArt.Text);
         break;
     }
-    case CLayerInfo::Picture: {
-        QImageReader reader(record.FileName);
-        picture = reader.read();
-        if (picture.isNull())
-            *error = RecordLayer::tr("The image %1 could not be read: %2").arg(record.FileName, reader.errorString());
+    case CLayerInfo::Picture:
+        picture = readPicture(record.FileName, error);
         break;
-    }
     case CLayerInfo::Video:
         picture = grabFrame(record.FileName, 0);
         if (picture.isNull())

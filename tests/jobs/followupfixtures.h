@@ -8,15 +8,6 @@ namespace FollowupFixtures {
 
 constexpr qint64 kSecond = 1000000;
 
-inline MergeEntry mergeEntry(const QString &path, qint64 start, qint64 end)
-{
-    MergeEntry entry;
-    entry.path = path;
-    entry.start = start;
-    entry.end = end;
-    return entry;
-}
-
 // A format with the given container and codecs and every other choice on "keep" or "Auto".
 inline void useCodecs(ConfigFormat &format, const QString &container, const QString &video, const QString &audio)
 {
@@ -35,20 +26,6 @@ inline void useCodecs(ConfigFormat &format, const QString &container, const QStr
     format.aChannels = QStringLiteral("2 channels stereo");
     format.aSample = QStringLiteral("44100 Hz");
     format.aVolume = 100;
-}
-
-// The files a planned job removes once it has succeeded.
-inline QStringList scratchFilesOf(const FollowupJob &job)
-{
-    const auto *removal = dynamic_cast<const RemoveScratchFiles *>(job.afterwards.get());
-    return removal ? removal->files() : QStringList();
-}
-
-// The video a planned join of music hands to the mix that follows it.
-inline QString mixedVideoOf(const FollowupJob &job)
-{
-    const auto *mix = dynamic_cast<const MixJoinedMusic *>(job.afterwards.get());
-    return mix ? mix->video() : QString();
 }
 
 }

@@ -1,39 +1,31 @@
-#include "jobs/commandparts.h"
-#include "jobs/encoderchoice.h"
+#include "app/taskedits.h"
 #include "jobs/mergecommand.h"
 #include "jobs/splitcommand.h"
 #include "settings/configformat.h"
 #include "followupfixtures.h"
+#include "testfiles.h"
 #include "testprofile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
 
 using namespace FollowupFixtures;
 
+Q_DECLARE_METATYPE(ConvertTask)
+
+// The command lines of the work that follows a conversion; the real runs of the planned jobs
+// are the follow-up run suite's.
 class TestFollowupCommands : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
 
-    void encoderFollowsHardwareChoice();
-    void settingTextsGiveTheirLeadingValues();
-
-    void meltMergeFollowsTheContainerAndSize();
-    void meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd();
-    void mergeThroughTheFilterGraphSetsTheVolumeInIt();
-    void mergeWithUnwritableCacheMakesNoJob();
-
-    void splitDecision_data();
-    void splitDecision();
-    void splitRangesByMode();
-    void splitEntriesComeFirst();
-    void streamCopyPartKeepsHundredths();
-    void partsWithinOneSecondGetDistinctNames();
-
+    void meltMergeFollowsTheFormatAndNeverOverwrites();
+    void splitRanges_data();
+    void splitRanges();
+    void plannedPartsKeepHundredthsAndDistinctNames();
 
 private:
     FollowupSettings settings();
@@ -62,203 +54,120 @@ FollowupSettings TestFollowupCommands::settings()
     return result;
 }
 
-void TestFollowupCommands::encoderFollowsHardwareChoice()
-{
-    HardwareChoice hardware;
-    QCOMPARE(videoEncoderFor(QStringLiteral("h264"), hardware), QStringLiteral("libx264"));
-    QCOMPARE(videoEncoderFor(QStringLiteral("h265"), hardware), QStringLiteral("libx265"));
-    QCOMPARE(videoEncoderFor(QStringLiteral("xvid"), hardware), QStringLiteral("libxvid"));
-    QCOMPARE(videoEncoderFor(QStringLiteral("mpeg2video"), hardware), QStringLiteral("mpeg2video"));
-
-    hardware.useHA = true;
-    QCOMPARE(videoEncoderFor(QStringLiteral("h265"), hardware), QStringLiteral("libx265"));
-    hardware.h264NV = true;
-    hardware.h264AMF = true;
-    QCOMPARE(videoEncoderFor(QStringLiteral("h264"), hardware), QStringLiteral("h264_amf"));
-    QCOMPARE(meltVideoCodecProperty(QStringLiteral("h265"), hardware), QStringLiteral("vcodec=libx265"));
-    // The priority is a place in the list of families found: AMD AMF, NVIDIA.
-    hardware.priorityUse = 1;
-    QCOMPARE(meltVideoCodecProperty(QStringLiteral("h264"), hardware), QStringLiteral("vcodec=h264_nvenc"));
-    hardware.h265AMF = true;
-    QCOMPARE(videoEncoderFor(QStringLiteral("h265"), hardware), QStringLiteral("hevc_amf"));
-    QCOMPARE(videoEncoderFor(QStringLiteral("h264_amf"), hardware), QStringLiteral("h264_amf"));
-
-    QCOMPARE(meltAudioCodecProperty(QStringLiteral("mp3")), QStringLiteral("acodec=libmp3lame"));
-    QCOMPARE(meltAudioCodecProperty(QStringLiteral("aac")), QStringLiteral("acodec=aac"));
-}
-
-void TestFollowupCommands::settingTextsGiveTheirLeadingValues()
-{
-    QCOMPARE(CommandParts::leadingInteger(QStringLiteral("128 kbps")), 128);
-    QCOMPARE(CommandParts::leadingInteger(QStringLiteral("Auto")), 0);
-    QCOMPARE(CommandParts::frameSizeOf(QStringLiteral("1280x720 (720p)")), QStringLiteral("1280x720"));
-    ConfigFormat noContainer;
-    noContainer.format.clear();
-    QCOMPARE(CommandParts::outputExtension(noContainer, QStringLiteral("/a.b/movie.final.MKV")),
-             QStringLiteral("MKV"));
-}
-
-// The real merge runs cover the ranges; a sound-only container and a set size are seen here.
-void TestFollowupCommands::meltMergeFollowsTheContainerAndSize()
+// The real merge runs cover the ranges; a sound-only container, a set size, a hardware encoder,
+// a taken name and the scratch file are seen here.
+void TestFollowupCommands::meltMergeFollowsTheFormatAndNeverOverwrites()
 {
     ConvertTask task;
-    task.endings = {mergeEntry(QStringLiteral("/t/outro.mkv"), 0, 0)};
+    task.endings = {MergeEntry{QStringLiteral("/t/outro.mkv"), 0, kSecond}};
     m_format.vKeepWH = false;
     m_format.format = QStringLiteral("mp3");
     m_format.aCodec = QStringLiteral("mp3");
-    const QStringList audioOnly =
-        planMerge(task, QStringLiteral("/out/movie_Merge.mp4"), false, QString(), m_format, settings()).first().arguments;
-    QCOMPARE(audioOnly.last(), QStringLiteral("acodec=libmp3lame"));
-    QVERIFY(!audioOnly.join(QLatin1Char(' ')).contains(QStringLiteral("vcodec")));
-    QVERIFY(!audioOnly.join(QLatin1Char(' ')).contains(QStringLiteral("s=")));
+    const QString audioOnly = planMerge(task, QStringLiteral("/out/movie_Merge.mp4"), false, QString(), m_format,
+                                        settings()).first().arguments.join(QLatin1Char(' '));
+    QVERIFY2(audioOnly.endsWith(QLatin1String(" acodec=libmp3lame")), qPrintable(audioOnly));
+    QVERIFY(!audioOnly.contains(QStringLiteral("vcodec")) && !audioOnly.contains(QStringLiteral("s=")));
 
+    // Melt names a hardware encoder its own way; which one a choice gives is the plan's table.
     m_format.format = QStringLiteral("mp4");
-    const QStringList resized =
-        planMerge(task, QStringLiteral("/out/movie_Merge.mp4"), false, QString(), m_format, settings()).first().arguments;
-    QVERIFY(resized.contains(QStringLiteral("s=1280x720")));
-}
-
-void TestFollowupCommands::meltMergeNeverOverwritesAndKeepsIntermediateForItsEnd()
-{
+    FollowupSettings nvidia = settings();
+    nvidia.hardware.useHA = true;
+    nvidia.hardware.h264NV = true;
     const QString input = outFolder() + QStringLiteral("/clip_Merge.mp4");
-    QFile taken(outFolder() + QStringLiteral("/clip_MergeMerge.mp4"));
-    QVERIFY(taken.open(QIODevice::WriteOnly));
-    taken.close();
-    ConvertTask task;
-    task.endings = {mergeEntry(QStringLiteral("/t/e.mp4"), 0, kSecond)};
-
-    const FollowupJob job = planMerge(task, input, true, QString(), m_format, settings()).first();
-    QVERIFY(job.outputPath != taken.fileName());
+    const QString taken = TestFiles::write(outFolder() + QStringLiteral("/clip_MergeMerge.mp4"), QByteArray());
+    const FollowupJob job = planMerge(task, input, true, QString(), m_format, nvidia).first();
+    QVERIFY(job.arguments.contains(QStringLiteral("s=1280x720")));
+    QVERIFY(job.arguments.contains(QStringLiteral("vcodec=h264_nvenc")));
+    QVERIFY(job.outputPath != taken);
     QVERIFY(job.outputPath.startsWith(outFolder() + QStringLiteral("/clip_MergeMerge(")));
     QVERIFY(job.arguments.contains(QStringLiteral("avformat:") + job.outputPath));
-    QCOMPARE(scratchFilesOf(job), QStringList{input});
-}
+    const auto *removal = dynamic_cast<const RemoveScratchFiles *>(job.afterwards.get());
+    QVERIFY(removal && removal->files() == QStringList{input});
 
-// ffmpeg takes a volume for a merge through the filter graph only, after the audio concat.
-void TestFollowupCommands::mergeThroughTheFilterGraphSetsTheVolumeInIt()
-{
-    useCodecs(m_format, QStringLiteral("mkv"), QStringLiteral("copy"), QStringLiteral("ac3"));
-    m_format.aVolume = 50;
-    ConvertTask task;
-    task.titleSequences = {mergeEntry(QStringLiteral("/t/a.mp4"), 0, 0)};
-    task.endings = {mergeEntry(QStringLiteral("/t/c.mkv"), 0, 0)};
-    const QStringList encoded = planMerge(task, QStringLiteral("/src/m.mp4"), false, QStringLiteral("320:240"),
-                                          m_format, settings()).first().arguments;
-    QVERIFY(encoded.value(encoded.indexOf(QStringLiteral("-filter_complex")) + 1)
-                .endsWith(QLatin1String("concat=n=3:v=0:a=1,volume=0.5[a]")));
-    QVERIFY(!encoded.contains(QStringLiteral("-af")));
-}
-
-void TestFollowupCommands::mergeWithUnwritableCacheMakesNoJob()
-{
+    // A merge whose list file cannot be written plans nothing.
     useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     FollowupSettings broken = settings();
     broken.cacheFolder = m_folder->path() + QStringLiteral("/missing/cache");
-    ConvertTask task;
-    task.endings = {mergeEntry(QStringLiteral("/t/e.mp4"), 0, 0)};
+    task.endings = {MergeEntry{QStringLiteral("/t/e.mp4"), 0, 0}};
     QVERIFY(planMerge(task, QStringLiteral("/src/a.mp4"), true, QString(), m_format, broken).isEmpty());
 }
 
-void TestFollowupCommands::splitDecision_data()
+void TestFollowupCommands::splitRanges_data()
 {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<qint64>("clipLength");
-    QTest::addColumn<qint64>("sectionEnd");
-    QTest::addColumn<bool>("split");
-
-    QTest::newRow("no parts") << 0 << 0 << qint64(5 * kSecond) << qint64(0) << false;
-    QTest::newRow("one part") << 0 << 1 << qint64(0) << qint64(0) << true;
-    QTest::newRow("zero length") << 1 << 4 << qint64(0) << qint64(0) << false;
-    QTest::newRow("length") << 1 << 0 << qint64(kSecond) << qint64(0) << true;
-    QTest::newRow("section from the start") << 2 << 0 << qint64(0) << qint64(10 * kSecond) << true;
-    QTest::newRow("section to the end") << 2 << 0 << qint64(10 * kSecond) << qint64(0) << true;
-    QTest::newRow("whole file is no section") << 2 << 0 << qint64(0) << qint64(0) << false;
-    QTest::newRow("section backwards") << 2 << 0 << qint64(10 * kSecond) << qint64(kSecond) << false;
+    QTest::addColumn<ConvertTask>("task");
+    QTest::addColumn<qint64>("duration");
+    QTest::addColumn<bool>("wanted");
+    QTest::addColumn<QString>("ranges"); // "start-end suffix" in seconds, "; " between parts
+    const auto split = [](int mode, int count, double clipLength, double sectionEnd) {
+        ConvertTask task;
+        task.splitMode = mode;
+        task.splitCount = count;
+        task.clipLength = qint64(clipLength * kSecond);
+        task.sectionEnd = qint64(sectionEnd * kSecond);
+        return task;
+    };
+    const qint64 ten = 10 * kSecond;
+    QTest::newRow("three by count") << split(0, 3, 0, 0) << ten << true
+                                    << "0-3.333333 _1; 3.333333-6.666666 _2; 6.666666-9.999999 _3";
+    QTest::newRow("one by count") << split(0, 1, 0, 0) << ten << true << "0-10 _1";
+    QTest::newRow("no count") << split(0, 0, 5, 0) << ten << false << "";
+    QTest::newRow("by length, short last")
+        << split(1, 0, 4, 0) << ten << true
+        << "0-4 00-00-00_00-00-04; 4-8 00-00-04_00-00-08; 8-10 00-00-08_00-00-10";
+    QTest::newRow("no length") << split(1, 4, 0, 0) << ten << false << "";
+    QTest::newRow("length of unknown duration") << split(1, 0, 1, 0) << qint64(0) << true << "";
+    QTest::newRow("section to the end") << split(2, 0, 2, 0) << ten << true << "2-10 00-00-02_00-00-10";
+    QTest::newRow("section from the start, in hours")
+        << split(2, 0, 0, 3723) << 4000 * kSecond << true << "0-3723 00-00-00_01-02-03";
+    QTest::newRow("whole file is no section") << split(2, 0, 0, 0) << ten << false << "0-10 00-00-00_00-00-10";
+    QTest::newRow("section backwards") << split(2, 0, 10, 1) << ten << false << "";
+    // Chosen parts come before the mode's; one open to the end, a backward one left out.
+    ConvertTask chosen = split(0, 5, 0, 0);
+    chosen.splits = {{kSecond, 0}, {5 * kSecond, 2 * kSecond}, {0, 60 * kSecond}};
+    QTest::newRow("chosen parts") << chosen << 30 * kSecond << true
+                                  << "1-30 00-00-01_00-00-30; 0-60 00-00-00_00-01-00";
 }
 
-void TestFollowupCommands::splitDecision()
+void TestFollowupCommands::splitRanges()
 {
-    QFETCH(int, mode);
-    QFETCH(int, count);
-    QFETCH(qint64, clipLength);
-    QFETCH(qint64, sectionEnd);
-    QFETCH(bool, split);
-    ConvertTask task;
-    task.splitMode = mode;
-    task.splitCount = count;
-    task.clipLength = clipLength;
-    task.sectionEnd = sectionEnd;
-    QCOMPARE(wantsSplit(task), split);
+    QFETCH(ConvertTask, task);
+    QFETCH(qint64, duration);
+    QFETCH(bool, wanted);
+    QFETCH(QString, ranges);
+    QCOMPARE(wantsSplit(task), wanted);
+    QStringList made;
+    const auto seconds = [](qint64 us) { return QString::number(double(us) / kSecond, 'g', 7); };
+    for (const SplitRange &range : ::splitRanges(task, duration))
+        made << seconds(range.start) + QLatin1Char('-') + seconds(range.end) + QLatin1Char(' ') + range.nameSuffix;
+    QCOMPARE(made.join(QStringLiteral("; ")), ranges);
+    // The Split tab offers the mode's parts, never the ones already chosen.
+    if (task.splits.isEmpty() && wanted)
+        QCOMPARE(TaskEdits::splitParts(task, duration).size(), made.size());
+    else if (!task.splits.isEmpty())
+        QCOMPARE(TaskEdits::splitParts(task, duration).size(), task.splitCount);
 }
 
-void TestFollowupCommands::splitRangesByMode()
-{
-    ConvertTask task;
-    task.splitCount = 4;
-    QList<SplitRange> ranges = splitRanges(task, 60 * kSecond);
-    QCOMPARE(ranges.size(), 4);
-    QCOMPARE(ranges.at(3).start, 45 * kSecond);
-    QCOMPARE(ranges.at(3).end, 60 * kSecond);
-    QCOMPARE(ranges.at(3).nameSuffix, QStringLiteral("_4"));
-    QVERIFY(splitRanges(task, 0).isEmpty());
-
-    task.splitMode = 1;
-    task.clipLength = 25 * kSecond;
-    ranges = splitRanges(task, 60 * kSecond);
-    QCOMPARE(ranges.size(), 3);
-    QCOMPARE(ranges.at(1).nameSuffix, QStringLiteral("00-00-25_00-00-50"));
-    QCOMPARE(ranges.at(2).start, 50 * kSecond);
-    QCOMPARE(ranges.at(2).end, 60 * kSecond);
-    task.clipLength = 0;
-    QVERIFY(splitRanges(task, 60 * kSecond).isEmpty());
-
-    task.splitMode = 2;
-    task.sectionEnd = 3723 * kSecond;
-    ranges = splitRanges(task, 4000 * kSecond);
-    QCOMPARE(ranges.size(), 1);
-    QCOMPARE(ranges.first().start, 0);
-    QCOMPARE(ranges.first().nameSuffix, QStringLiteral("00-00-00_01-02-03"));
-    task.clipLength = 10 * kSecond;
-    task.sectionEnd = 0;
-    ranges = splitRanges(task, 40 * kSecond);
-    QCOMPARE(ranges.first().end, 40 * kSecond);
-}
-
-void TestFollowupCommands::splitEntriesComeFirst()
-{
-    ConvertTask task;
-    task.splitCount = 5;
-    task.splits = {{kSecond, 0}, {5 * kSecond, 2 * kSecond}, {0, 60 * kSecond}};
-    const QList<SplitRange> ranges = splitRanges(task, 30 * kSecond);
-    QCOMPARE(ranges.size(), 2);
-    QCOMPARE(ranges.at(0).end, 30 * kSecond);
-    QCOMPARE(ranges.at(1).nameSuffix, QStringLiteral("00-00-00_00-01-00"));
-}
-
-void TestFollowupCommands::streamCopyPartKeepsHundredths()
+void TestFollowupCommands::plannedPartsKeepHundredthsAndDistinctNames()
 {
     useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("aac"));
     ConvertTask task;
     task.splits = {{65 * kSecond, 95 * kSecond + 250000}};
     m_media.insert(QStringLiteral("/src/movie.mp4"), {320, 240, 25, 100 * kSecond});
-    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/movie.mp4"), m_format, settings());
+    QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/movie.mp4"), m_format, settings());
     QCOMPARE(jobs.size(), 1);
     QCOMPARE(jobs.first().arguments.mid(0, 4), QStringList({QStringLiteral("-ss"), QStringLiteral("00:01:05.00"),
                                                             QStringLiteral("-t"), QStringLiteral("00:00:30.25")}));
     QCOMPARE(jobs.first().durationText, QStringLiteral("00:00:30.25"));
-}
 
-void TestFollowupCommands::partsWithinOneSecondGetDistinctNames()
-{
-    ConvertTask task;
+    // Parts within one second share a time text; without a container the source's extension stays.
     task.splits = {{0, 400000}, {400000, 800000}, {800000, kSecond - 1}};
-    m_media.insert(QStringLiteral("/src/m.mp4"), {320, 240, 25, kSecond});
-    const QList<FollowupJob> jobs = planSplit(task, QStringLiteral("/src/m.mp4"), m_format, settings());
+    m_format.format.clear();
+    m_media.insert(QStringLiteral("/src/a.b/m.MKV"), {320, 240, 25, kSecond});
+    jobs = planSplit(task, QStringLiteral("/src/a.b/m.MKV"), m_format, settings());
     QCOMPARE(jobs.size(), 3);
-    QCOMPARE(jobs.at(0).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00.mp4"));
-    QCOMPARE(jobs.at(1).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00_2.mp4"));
-    QCOMPARE(jobs.at(2).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00_3.mp4"));
+    QCOMPARE(jobs.at(0).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00.MKV"));
+    QCOMPARE(jobs.at(1).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00_2.MKV"));
+    QCOMPARE(jobs.at(2).outputPath, outFolder() + QStringLiteral("/m00-00-00_00-00-00_3.MKV"));
 }
 
 BRINDLE_TEST_MAIN(TestFollowupCommands)

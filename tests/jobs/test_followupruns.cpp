@@ -1,36 +1,19 @@
 #include "jobs/followupwork.h"
 #include "jobs/jobsmanage.h"
 #include "jobs/tesselenginejob.h"
-#include "jobs/mergecommand.h"
-#include "jobs/soundtrackcommand.h"
-#include "jobs/splitcommand.h"
-#include "settings/configformat.h"
 #include "followupfixtures.h"
+#include "testfiles.h"
 #include "testmedia.h"
 #include "testprofile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace FollowupFixtures;
 
 namespace {
-// Runs a planned job through the application's own engine launcher.
-bool runPlanned(const FollowupJob &job)
-{
-    const QString engine = job.engine == FollowupJob::Engine::Melt ? QStringLiteral("melt")
-                                                                    : QStringLiteral("TesselEngine");
-    QByteArray output;
-    const bool ok =
-        TestMedia::run(QCoreApplication::applicationDirPath() + QLatin1Char('/') + engine, job.arguments, &output);
-    if (!ok)
-        qWarning().noquote() << engine << job.arguments.join(QLatin1Char(' ')) << "\n" << output.right(2000);
-    return ok;
-}
-
 // The merge after a conversion, scaled to the size of the test clips.
 FollowUpPtr mergeOutput()
 {
@@ -43,50 +26,24 @@ class TestFollowupRuns : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
 
-    void copyMergeWithMkvEndingGoesThroughFilterGraph();
-    void splitIntoLengthsByStreamCopy();
     void rowsWithFollowupWorkLeaveOnlyTheirResults();
-    void failedStepsKeepTheirInputs();
-    void sourcesWithoutConversionAreSplitAndMergedInPlace();
+    void failuresSourcesAndCopiedMerges();
 
 private:
     FollowupSettings settings() const;
     QString outFolder() const { return m_folder->path() + QStringLiteral("/out"); }
-    QString convertedCopy(const QString &source, const QString &name) const;
     QString music(int which) const;
     AbstractJob *conversion(FollowupWork &work, const QString &source, const QString &output, FollowUpPtr afterwards,
                             int row) const;
     int runQueue(JobsManage &queue);
     FollowupWork *installFollowupWork(JobsManage &queue);
-    QStringList outputFiles() const;
 
     QScopedPointer<QTemporaryDir> m_folder;
     ConfigFormat m_format;
     QList<ConvertTask> m_tasks;
-    QString m_clip3;
-    QString m_clip4;
-    QString m_clip2;
-    QString m_keyframedClip5;
 };
-
-void TestFollowupRuns::initTestCase()
-{
-    m_clip3 = TestMedia::clip(3);
-    m_clip4 = TestMedia::clip(4);
-    m_clip2 = TestMedia::clip(2);
-    m_keyframedClip5 = TestMedia::make(
-        QStringLiteral("keyframes-5s.mp4"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("testsrc=size=320x240:rate=25:duration=5"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-         QStringLiteral("-i"), QStringLiteral("sine=frequency=330:sample_rate=44100:duration=5"),
-         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-         QStringLiteral("-g"), QStringLiteral("25"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
-         QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-shortest")});
-    QVERIFY(!m_clip3.isEmpty() && !m_clip4.isEmpty() && !m_clip2.isEmpty() && !m_keyframedClip5.isEmpty());
-}
 
 void TestFollowupRuns::init()
 {
@@ -105,22 +62,12 @@ FollowupSettings TestFollowupRuns::settings() const
     return result;
 }
 
-QString TestFollowupRuns::convertedCopy(const QString &source, const QString &name) const
-{
-    const QString path = outFolder() + QLatin1Char('/') + name;
-    return QFile::copy(source, path) ? path : QString();
-}
-
 QString TestFollowupRuns::music(int which) const
 {
     if (which == 0)
-        return TestMedia::make(QStringLiteral("music-1.5s.mp3"),
-                               {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                QStringLiteral("sine=frequency=600:sample_rate=22050:duration=1.5"),
-                                QStringLiteral("-c:a"), QStringLiteral("libmp3lame")});
-    return TestMedia::make(QStringLiteral("music-2s.wav"),
-                           {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                            QStringLiteral("sine=frequency=700:sample_rate=22050:duration=2")});
+        return TestMedia::make("music-1.5s.mp3", {"-f", "lavfi", "-i", "sine=frequency=600:sample_rate=22050:duration=1.5",
+                                                  "-c:a", "libmp3lame"});
+    return TestMedia::make("music-2s.wav", {"-f", "lavfi", "-i", "sine=frequency=700:sample_rate=22050:duration=2"});
 }
 
 // A conversion that only copies the streams: what matters here is the work after it.
@@ -167,92 +114,41 @@ FollowupWork *TestFollowupRuns::installFollowupWork(JobsManage &queue)
     return work;
 }
 
-QStringList TestFollowupRuns::outputFiles() const
-{
-    return QDir(outFolder()).entryList(QDir::Files, QDir::Name);
-}
-
-void TestFollowupRuns::copyMergeWithMkvEndingGoesThroughFilterGraph()
-{
-    const QString ending = TestMedia::make(
-        QStringLiteral("small-2s.mkv"),
-        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-         QStringLiteral("testsrc=size=160x120:rate=30:duration=2"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-         QStringLiteral("-i"), QStringLiteral("sine=frequency=880:sample_rate=22050:duration=2"),
-         QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"), QStringLiteral("aac"),
-         QStringLiteral("-shortest")});
-    QVERIFY(!ending.isEmpty());
-    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
-    ConvertTask task;
-    task.titleSequences = {mergeEntry(m_clip3, 0, 0)};
-    task.endings = {mergeEntry(ending, 0, 0)};
-    const QList<FollowupJob> jobs = planMerge(task, m_clip4, false, QStringLiteral("320:240"), m_format, settings());
-    QCOMPARE(jobs.size(), 1);
-    QVERIFY(jobs.first().arguments.contains(QStringLiteral("-filter_complex")));
-    QVERIFY(runPlanned(jobs.first()));
-    QVERIFY(qAbs(TestMedia::probeDuration(jobs.first().outputPath) - 9.0) < 0.15);
-    QCOMPARE(TestMedia::probeStream(jobs.first().outputPath, QStringLiteral("v"), QStringLiteral("width")),
-             QStringLiteral("320"));
-}
-
-void TestFollowupRuns::splitIntoLengthsByStreamCopy()
-{
-    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
-    ConvertTask task;
-    task.splitMode = 1;
-    task.clipLength = 2 * kSecond;
-    const QList<FollowupJob> jobs = planSplit(task, m_keyframedClip5, m_format, settings());
-    const QStringList names{QStringLiteral("00-00-00_00-00-02"), QStringLiteral("00-00-02_00-00-04"),
-                            QStringLiteral("00-00-04_00-00-05")};
-    const QList<double> lengths{2.0, 2.0, 1.0};
-    QCOMPARE(jobs.size(), 3);
-    for (int i = 0; i < jobs.size(); ++i) {
-        QCOMPARE(jobs.at(i).outputPath, outFolder() + QStringLiteral("/keyframes-5s") + names.at(i)
-                                            + QStringLiteral(".mp4"));
-        QVERIFY(runPlanned(jobs.at(i)));
-        QVERIFY(qAbs(TestMedia::probeDuration(jobs.at(i).outputPath) - lengths.at(i)) < 0.15);
-    }
-}
-
 void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
 {
     m_format.save();
     m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask()};
     m_tasks[0].start = 0;
     m_tasks[0].end = 4 * kSecond;
-    m_tasks[0].titleSequences = {mergeEntry(m_clip2, 0, 0)};
-    m_tasks[0].endings = {mergeEntry(m_clip3, kSecond, 3 * kSecond)};
+    m_tasks[0].titleSequences = {MergeEntry{TestMedia::clip(2), 0, 0}};
+    m_tasks[0].endings = {MergeEntry{TestMedia::clip(3), kSecond, 3 * kSecond}};
     m_tasks[1].splitCount = 3;
     m_tasks[2].music = QStringList{music(0), music(1)};
     m_tasks[3].music = QStringList{music(1)};
     JobsManage queue;
     queue.setLimit(2);
-    QCOMPARE(FollowupWork::of(queue), nullptr);
     FollowupWork *work = installFollowupWork(queue);
-    QCOMPARE(FollowupWork::of(queue), work);
 
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a's, take 1_Merge.mp4"), mergeOutput(), 0));
-    queue.addJob(conversion(*work, m_clip3, QStringLiteral("b_Split.mp4"), std::make_shared<SplitOutput>(), 1));
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
-    queue.addJob(conversion(*work, m_clip2, QStringLiteral("d_Music.mp4"), std::make_shared<AddSoundtrack>(), 3));
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("a's, take 1_Merge.mp4"), mergeOutput(), 0));
+    queue.addJob(conversion(*work, TestMedia::clip(3), QStringLiteral("b_Split.mp4"), std::make_shared<SplitOutput>(), 1));
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
+    queue.addJob(conversion(*work, TestMedia::clip(2), QStringLiteral("d_Music.mp4"), std::make_shared<AddSoundtrack>(), 3));
     QCOMPARE(runQueue(queue), 0);
     QCOMPARE(queue.jobs().size(), 4 + 1 + 3 + 2 + 1);
 
     // The converted "_Split." file and the "_Music." file mixed with a single music file are
     // outputs too; the joined music, the converted file it was mixed with and the converted file
     // a merge consumed are not.
-    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a's, take 1_MergeMerge.mp4"), QStringLiteral("b_Split.mp4"),
-                                         QStringLiteral("b_Split_1.mp4"), QStringLiteral("b_Split_2.mp4"),
-                                         QStringLiteral("b_Split_3.mp4"), QStringLiteral("c_MusicMix.mp4"),
-                                         QStringLiteral("d_Music.mp4"), QStringLiteral("d_MusicMix.mp4")}));
+    QCOMPARE(QDir(outFolder()).entryList(QDir::Files, QDir::Name),
+             QStringList({"a's, take 1_MergeMerge.mp4", "b_Split.mp4", "b_Split_1.mp4", "b_Split_2.mp4",
+                          "b_Split_3.mp4", "c_MusicMix.mp4", "d_Music.mp4", "d_MusicMix.mp4"}));
     // The picture is the converted one; the sound comes from the music.
     const QString joined = outFolder() + QStringLiteral("/c_MusicMix.mp4");
-    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("v"), QStringLiteral("width")), QStringLiteral("320"));
-    QCOMPARE(TestMedia::probeStream(joined, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("mp3"));
+    QCOMPARE(TestMedia::probeStream(joined, "v", "width"), QStringLiteral("320"));
+    QCOMPARE(TestMedia::probeStream(joined, "a", "codec_name"), QStringLiteral("mp3"));
     const QString single = outFolder() + QStringLiteral("/d_MusicMix.mp4");
-    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("codec_name")), QStringLiteral("aac"));
-    QCOMPARE(TestMedia::probeStream(single, QStringLiteral("a"), QStringLiteral("sample_rate")),
+    QCOMPARE(TestMedia::probeStream(single, "a", "codec_name"), QStringLiteral("aac"));
+    QCOMPARE(TestMedia::probeStream(single, "a", "sample_rate"),
              QStringLiteral("22050"));
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/a's, take 1_MergeMerge.mp4")) - 8.0) < 0.25);
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QStringLiteral("/b_Split_2.mp4")) - 1.0) < 0.15);
@@ -260,54 +156,56 @@ void TestFollowupRuns::rowsWithFollowupWorkLeaveOnlyTheirResults()
     QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
 }
 
-void TestFollowupRuns::failedStepsKeepTheirInputs()
-{
-    useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
-    m_format.save();
-    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask()};
-    m_tasks[0].endings = {mergeEntry(m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0)};
-    m_tasks[1].splitCount = 2;
-    const QString notMusic = m_folder->path() + QStringLiteral("/notes.mp3");
-    QFile notes(notMusic);
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("not a sound");
-    notes.close();
-    m_tasks[2].music = QStringList{notMusic};
-    JobsManage queue;
-    FollowupWork *work = installFollowupWork(queue);
-    queue.addJob(conversion(*work, m_clip4, QStringLiteral("a_Merge.mp4"), mergeOutput(), 0));
-    queue.addJob(conversion(*work, m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
-                            std::make_shared<SplitOutput>(), 1));
-    queue.addJob(conversion(*work, m_clip3, QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
-    QCOMPARE(runQueue(queue), 3);
-    QCOMPARE(queue.jobs().size(), 5);
-    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_Merge.mp4"), QStringLiteral("c_Music.mp4")}));
-}
-
-void TestFollowupRuns::sourcesWithoutConversionAreSplitAndMergedInPlace()
+// With stream copy: steps that fail keep their inputs, sources without a conversion are cut
+// and joined where they are, and an ending of another size and container joins through the
+// filter graph.
+void TestFollowupRuns::failuresSourcesAndCopiedMerges()
 {
     useCodecs(m_format, QStringLiteral("mp4"), QStringLiteral("copy"), QStringLiteral("copy"));
     m_format.save();
     // The merge's list file quotes the name for the concat reader.
     const QString source = m_folder->path() + QStringLiteral("/Überfahrt 'Nord', Teil 2.mp4");
-    QVERIFY(QFile::copy(m_keyframedClip5, source));
-    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask()};
-    m_tasks[0].splitMode = 2;
-    m_tasks[0].sectionEnd = 2 * kSecond;
-    m_tasks[1].endings = {mergeEntry(m_clip2, 0, 0)};
+    QVERIFY(QFile::copy(TestMedia::clip(5), source));
+    const QString notMusic = TestFiles::write(m_folder->path() + QStringLiteral("/notes.mp3"), "not a sound");
+    const QString ending = TestMedia::make("small-2s.mkv", {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=30:duration=2",
+                                                            "-f", "lavfi", "-i", "sine=frequency=880:duration=2", "-c:v",
+                                                            "libx264", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"});
+    QVERIFY(!notMusic.isEmpty() && !ending.isEmpty());
+    m_tasks = QList<ConvertTask>{ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(), ConvertTask(),
+                                 ConvertTask()};
+    m_tasks[0].endings = {MergeEntry{m_folder->path() + QStringLiteral("/missing.mkv"), 0, 0}};
+    m_tasks[1].splitCount = 2;
+    m_tasks[2].music = QStringList{notMusic};
+    m_tasks[3].splitMode = 2;
+    m_tasks[3].sectionEnd = 2 * kSecond;
+    m_tasks[4].endings = {MergeEntry{TestMedia::clip(2), 0, 0}};
+    m_tasks[5].titleSequences = {MergeEntry{TestMedia::clip(3), 0, 0}};
+    m_tasks[5].endings = {MergeEntry{ending, 0, 0}};
 
     JobsManage queue;
     FollowupWork *work = installFollowupWork(queue);
-    QCOMPARE(work->addSourceSplit({0, source, QString()}), 1);
-    QCOMPARE(work->addSourceMerge({1, source, QStringLiteral("320:240")}), 1);
-    QCOMPARE(runQueue(queue), 0);
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("a_Merge.mp4"), mergeOutput(), 0));
+    queue.addJob(conversion(*work, m_folder->path() + QStringLiteral("/missing.mp4"), QStringLiteral("b_Split.mp4"),
+                            std::make_shared<SplitOutput>(), 1));
+    queue.addJob(conversion(*work, TestMedia::clip(3), QStringLiteral("c_Music.mp4"), std::make_shared<AddSoundtrack>(), 2));
+    QCOMPARE(work->addSourceSplit({3, source, QString()}), 1);
+    QCOMPARE(work->addSourceMerge({4, source, QStringLiteral("320:240")}), 1);
+    queue.addJob(conversion(*work, TestMedia::clip(4), QStringLiteral("e_Merge.mp4"), mergeOutput(), 5));
+    QCOMPARE(runQueue(queue), 3);
 
     const QString part = QStringLiteral("Überfahrt 'Nord', Teil 200-00-00_00-00-02.mp4");
     const QString merged = QStringLiteral("Überfahrt 'Nord', Teil 2Merge.mp4");
-    QCOMPARE(outputFiles(), QStringList({part, merged}));
+    QCOMPARE(QDir(outFolder()).entryList(QDir::Files, QDir::Name),
+             QStringList({"a_Merge.mp4", "c_Music.mp4", "e_MergeMerge.mp4", part, merged}));
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QLatin1Char('/') + part) - 2.0) < 0.15);
     QVERIFY(qAbs(TestMedia::probeDuration(outFolder() + QLatin1Char('/') + merged) - 7.0) < 0.15);
     QVERIFY(QFile::exists(source));
+    const QString copied = outFolder() + QStringLiteral("/e_MergeMerge.mp4");
+    QVERIFY(qAbs(TestMedia::probeDuration(copied) - 9.0) < 0.15);
+    QCOMPARE(TestMedia::probeStream(copied, "v", "width"), QStringLiteral("320"));
+    const QList<AbstractJob *> jobs = queue.jobs();
+    const auto join = std::find_if(jobs.begin(), jobs.end(), [&](AbstractJob *job) { return job->outputPath() == copied; });
+    QVERIFY(join != jobs.end() && (*join)->engineArguments().contains(QStringLiteral("-filter_complex")));
     QCOMPARE(QDir(settings().cacheFolder).entryList(QDir::Files), QStringList());
 }
 

@@ -1,20 +1,12 @@
 #include "jobs/outputfolder.h"
 #include "jobs/outputreservation.h"
 #include "jobs/unfinishedoutput.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-void touch(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-}
-}
 
 // Where a run's files go: the folder it checks first, the names it claims, and what a
 // stopped job's file is called.
@@ -31,7 +23,7 @@ void TestRunOutputs::reservationKeepsEveryOutputApart()
 {
     QTemporaryDir dir;
     const QString taken = dir.filePath(QStringLiteral("clip.mp4"));
-    touch(taken);
+    TestFiles::write(taken, QByteArray());
 
     OutputReservation keep(false);
     static const QRegularExpression stamped(QStringLiteral("/clip\\(\\d{6}\\)\\.mp4$"));
@@ -64,7 +56,7 @@ void TestRunOutputs::outputFolderIsCheckedAndMade()
     QVERIFY(!prepareOutputFolder(QStringLiteral("out/here"), &folder, &problem));
     QVERIFY(problem.contains(QStringLiteral("out/here")));
     const QString file = dir.filePath(QStringLiteral("a file"));
-    touch(file);
+    TestFiles::write(file, QByteArray());
     QVERIFY(!prepareOutputFolder(file, &folder, &problem));
     QVERIFY(problem.contains(QStringLiteral("is a file")));
     QVERIFY(!prepareOutputFolder(file + QStringLiteral("/below"), &folder, &problem));
@@ -85,17 +77,15 @@ void TestRunOutputs::unfinishedFilesSayWhatTheyAre()
     QTemporaryDir dir;
     const QString output = dir.filePath(QStringLiteral("my.clip.mp4"));
     QCOMPARE(setAsideUnfinished(output), QString());
-    touch(output);
+    TestFiles::write(output, QByteArray());
     const QString kept = setAsideUnfinished(output);
     QCOMPARE(kept, dir.filePath(QStringLiteral("my.clip (unfinished).mp4")));
     QVERIFY(!QFileInfo::exists(output) && QFileInfo::exists(kept));
     // A second stop keeps one unfinished file, the newest, unless the older one is still read.
-    QFile newer(output);
-    QVERIFY(newer.open(QIODevice::WriteOnly) && newer.write("newer") == 5);
-    newer.close();
+    QVERIFY(!TestFiles::write(output, "newer").isEmpty());
     QCOMPARE(setAsideUnfinished(output), kept);
     QCOMPARE(QFileInfo(kept).size(), 5);
-    touch(output);
+    TestFiles::write(output, QByteArray());
     const auto reads = [&kept](const QString &path) { return path == kept; };
     QCOMPARE(setAsideUnfinished(output, reads), dir.filePath(QStringLiteral("my.clip (unfinished 2).mp4")));
     QCOMPARE(QFileInfo(kept).size(), 5);

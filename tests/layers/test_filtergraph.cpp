@@ -1,4 +1,3 @@
-#include "placedlayer.h"
 #include "testfiles.h"
 #include "testprofile.h"
 
@@ -14,24 +13,6 @@ class TestFilterGraph : public QObject
     Q_OBJECT
 
 private:
-    static ConvertTask task(int w = 640, int h = 360)
-    {
-        ConvertTask t;
-        t.width = w;
-        t.height = h;
-        return t;
-    }
-
-    static QString graph(const ConvertTask &t, const QList<PlacedLayer *> &layers, QSize canvas = QSize(640, 360),
-                         const QString &cache = QStringLiteral("C:/cache"), qint64 duration = 0,
-                         QStringList *log = nullptr, const SubtitleWriters &writers = SubtitleWriters())
-    {
-        QList<const LayerSource *> sources;
-        for (const PlacedLayer *layer : layers)
-            sources.append(layer);
-        return buildFilterGraph(t, sources, OverlayCanvas{canvas, duration}, cache, writers, log);
-    }
-
     QTemporaryDir m_dir;
 
 private slots:
@@ -57,11 +38,13 @@ private slots:
         QFETCH(bool, verticalFlip);
         QFETCH(ST_CROP_THICK, crop);
         QFETCH(QString, expected);
-        ConvertTask t = task(1920, 1080);
+        ConvertTask t;
+        t.width = 1920;
+        t.height = 1080;
         t.transpose = transpose;
         t.verticalFlip = verticalFlip;
         t.crop = crop;
-        QCOMPARE(graph(t, {}), expected);
+        QCOMPARE(buildFilterGraph(t, {}, OverlayCanvas{QSize(640, 360), 0}, m_dir.path()), expected);
     }
 
     // Where the burnt-in subtitle comes from: the file itself, its conversion into the cache,
@@ -91,7 +74,9 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, writers);
         QFETCH(QString, burnt);
-        ConvertTask t = task();
+        ConvertTask t;
+        t.width = 640;
+        t.height = 360;
         t.hasSubtitle = true;
         t.horizontalFlip = true;
         t.subtitlePath = name.isEmpty() ? QString() : m_dir.filePath(name);
@@ -120,7 +105,7 @@ private slots:
         }
 
         QStringList log;
-        const QString built = graph(t, {}, QSize(), cache, 0, &log, chosen);
+        const QString built = buildFilterGraph(t, {}, OverlayCanvas{QSize(), 0}, cache, chosen, &log);
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (burnt.isEmpty()) {
             QCOMPARE(built, QStringLiteral("hflip"));
