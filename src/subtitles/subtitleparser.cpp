@@ -481,27 +481,16 @@ bool SubtitleParser::readAss()
 
 bool SubtitleParser::readSrt()
 {
-    const bool wasOpen = isOpen();
-    if (!wasOpen && !open(QIODevice::ReadOnly)) {
+    // Raw bytes: the reader takes line ends apart itself.
+    if (!open(QIODevice::ReadOnly)) {
         qWarning().noquote() << "Cannot open subtitle file" << fileName() << errorString();
         return false;
     }
-    if (!isReadable()) {
-        qWarning().noquote() << "Subtitle file is not open for reading:" << fileName();
-        return false;
-    }
-    // The reader takes line ends apart itself and needs the raw bytes.
-    const bool textMode = isTextModeEnabled();
-    setTextModeEnabled(false);
-    seek(0);
     // The old lines go first, so that a big file never has two documents' worth in memory.
     events = QVector<SubtitleEvent>();
     utf8 = readSrtCues(this, [this](SubtitleEvent &&cue) { events.append(std::move(cue)); });
     srtMarkup = true;
-
-    setTextModeEnabled(textMode);
-    if (!wasOpen)
-        close();
+    close();
     return true;
 }
 

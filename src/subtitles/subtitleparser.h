@@ -23,9 +23,6 @@ public:
     // Replaces the whole document with the ASS, SSA or style file named by
     // fileName(). On failure the document is left as it was.
     bool readAss();
-    // Replaces the events with the SRT file named by fileName(); styles and
-    // header stay. Works whether or not the caller opened the file.
-    bool readSrt();
 
     // Writes with the writer the ending names ("srt"; "ass" or "ssa").
     bool write(const QString &path) const;
@@ -48,4 +45,8 @@ public:
     // The texts carry SRT's tags (<i>, <font color=...>), as read from an SRT
     // file; the ASS writer turns them into override tags.
     bool srtMarkup = false;
+
+private:
+    // Replaces the events with the SRT file named by fileName(); styles and header stay.
+    bool readSrt();
 };

@@ -50,15 +50,6 @@ void TestSubtitles::srtShapesOpenAndLongFilesKeepTheDocumentsStyles()
     QCOMPARE(SubtitleStyles::described(document.events),
              QStringList{QStringLiteral("1000|2000|0|0|1||0|0|0||x\\N2\\N00:00:03,000 --> 00:00:04,000\\Ny")});
 
-    // Through a file the caller opened, which stays open as it was.
-    document.setFileName(file(QStringLiteral("open.srt"), "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\nb\r\n"));
-    QVERIFY(document.open(QIODevice::ReadWrite | QIODevice::Text));
-    QVERIFY(document.readSrt());
-    QVERIFY(document.isOpen());
-    QVERIFY(document.isTextModeEnabled());
-    document.close();
-    QCOMPARE(SubtitleStyles::described(document.events), QStringList{QStringLiteral("1000|2000|0|0|1||0|0|0||a\\Nb")});
-
     // A letter cut by the scan's 64 KiB pieces is still UTF-8.
     QByteArray split = "1\n00:00:01,000 --> 00:00:02,000\n" + QByteArray(65536 - 32 - 1, 'a');
     split += QStringLiteral("é\n").toUtf8();
