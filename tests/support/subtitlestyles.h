@@ -22,14 +22,6 @@ inline QString described(const SubtitleStyle &s)
         .join(QLatin1Char('|'));
 }
 
-inline QStringList described(const QVector<SubtitleStyle> &styles)
-{
-    QStringList lines;
-    for (const SubtitleStyle &style : styles)
-        lines << described(style);
-    return lines;
-}
-
 // Every field of a line in one line, for the same reason.
 inline QString described(const SubtitleEvent &e)
 {
@@ -39,11 +31,13 @@ inline QString described(const SubtitleEvent &e)
         .join(QLatin1Char('|'));
 }
 
-inline QStringList described(const QVector<SubtitleEvent> &events)
+// One line per style or per subtitle line.
+template<typename Item>
+QStringList described(const QVector<Item> &items)
 {
     QStringList lines;
-    for (const SubtitleEvent &event : events)
-        lines << described(event);
+    for (const Item &item : items)
+        lines << described(item);
     return lines;
 }
 
