@@ -19,6 +19,7 @@
 #include <QTimeEdit>
 
 #include <memory>
+#include <thread>
 
 using TestPictures::near;
 
@@ -551,24 +552,15 @@ void TestPlayer::flushStartsNewGenerationAndAbortReleasesWaiters()
     QCOMPARE(packetQueueGet(&queue, &taken, false, &serial), 0);
 
     // A decoder blocked on the empty queue wakes up when the queue is aborted.
-    struct Waiter
-    {
-        PacketQueue *queue;
-        int result = 0;
-    } waiter {&queue};
-    SDL_Thread *thread = SDL_CreateThread(
-        [](void *arg) {
-            auto *w = static_cast<Waiter *>(arg);
-            AVPacket *pkt = nullptr;
-            w->result = packetQueueGet(w->queue, &pkt, true, nullptr);
-            return 0;
-        },
-        "waiter", &waiter);
-    QVERIFY(thread);
+    int result = 0;
+    std::thread waiter([&queue, &result] {
+        AVPacket *pkt = nullptr;
+        result = packetQueueGet(&queue, &pkt, true, nullptr);
+    });
     QTest::qWait(50);
     packetQueueAbort(&queue);
-    SDL_WaitThread(thread, nullptr);
-    QCOMPARE(waiter.result, -1);
+    waiter.join();
+    QCOMPARE(result, -1);
 
     av_packet_free(&packet);
     packetQueueDestroy(&queue);
@@ -729,23 +721,12 @@ void TestPlayer::frameQueueAbortReleasesAWaitingReader()
         frameQueuePush(&frames);
     }
     QCOMPARE(frameQueueRemaining(&frames), 3);
-    struct Waiter
-    {
-        FrameQueue *frames;
-        bool released = false;
-    } writer {&frames};
-    SDL_Thread *thread = SDL_CreateThread(
-        [](void *arg) {
-            auto *w = static_cast<Waiter *>(arg);
-            w->released = frameQueuePeekWritable(w->frames) == nullptr;
-            return 0;
-        },
-        "writer", &writer);
-    QVERIFY(thread);
+    bool released = false;
+    std::thread writer([&frames, &released] { released = frameQueuePeekWritable(&frames) == nullptr; });
     packetQueueAbort(&packets);
     frameQueueSignal(&frames);
-    SDL_WaitThread(thread, nullptr);
-    QVERIFY(writer.released);
+    writer.join();
+    QVERIFY(released);
     QVERIFY(!frameQueuePeekReadable(&frames) || frameQueueRemaining(&frames) > 0);
 
     frameQueueDestroy(&frames);
