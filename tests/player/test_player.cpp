@@ -596,10 +596,7 @@ void TestPlayer::pictureFitsDisplayKeepingItsShape()
 {
     // 4:3 into a wide display: full height, centred, even width.
     SDL_Rect rect = displayRect(0, 0, 640, 360, 320, 240, {1, 1});
-    QCOMPARE(rect.h, 360);
-    QCOMPARE(rect.w, 480);
-    QCOMPARE(rect.x, 80);
-    QCOMPARE(rect.y, 0);
+    QCOMPARE(QRect(rect.x, rect.y, rect.w, rect.h), QRect(80, 0, 480, 360));
     // Anamorphic pixels (16:11 on 720x576 is about 20:11 overall) into 4:3: full width.
     rect = displayRect(0, 0, 400, 300, 720, 576, {16, 11});
     QCOMPARE(rect.w, 400);
