@@ -60,11 +60,6 @@ int midRow(QPoint origin = QPoint(20, 20))
     return origin.y() + int(metrics.ascent() * 0.6);
 }
 
-bool sameRgb(const QColor &a, const QColor &b)
-{
-    return a.red() == b.red() && a.green() == b.green() && a.blue() == b.blue();
-}
-
 }
 
 // The text effect strategies and the canvas helper, checked on the pixels they draw.
@@ -73,26 +68,22 @@ class TestTextDesigner : public QObject
     Q_OBJECT
 
 private slots:
-    void linesAreOneLineHeightApart()
-    {
-        const QFont font = testFont(40);
-        const qreal lineHeight = QFontMetricsF(font).lineSpacing();
-        const QRectF one = glyphPath(font, QStringLiteral("H"), QPoint(0, 0), 0).boundingRect();
-        const QRectF two = glyphPath(font, QStringLiteral("H\nH"), QPoint(0, 0), 0).boundingRect();
-        const QRectF gap = glyphPath(font, QStringLiteral("H\n\nH"), QPoint(0, 0), 0).boundingRect();
-        QVERIFY(qAbs(two.bottom() - one.bottom() - lineHeight) < 0.01);
-        QVERIFY(qAbs(gap.bottom() - one.bottom() - 2 * lineHeight) < 0.01);
-        // The margin moves every line right and down.
-        const QRectF moved = glyphPath(font, QStringLiteral("H"), QPoint(3, 4), 5).boundingRect();
-        QVERIFY(qAbs(moved.left() - one.left() - 8) < 0.01 && qAbs(moved.top() - one.top() - 9) < 0.01);
-    }
-
-    void measureAddsThicknessAndOneLineHeight()
+    void linesAndMeasuresAddThicknessOneLineHeightAndTheShadow()
     {
         const QFont font = testFont(40);
         const QFontMetricsF metrics(font);
         const float width = float(metrics.horizontalAdvance(QStringLiteral("Hello")));
         const float lineHeight = float(metrics.lineSpacing());
+        // Glyph paths stand one line height apart, an empty line included; the margin moves every
+        // line right and down.
+        const QRectF one = glyphPath(font, QStringLiteral("H"), QPoint(0, 0), 0).boundingRect();
+        const QRectF two = glyphPath(font, QStringLiteral("H\nH"), QPoint(0, 0), 0).boundingRect();
+        const QRectF gap = glyphPath(font, QStringLiteral("H\n\nH"), QPoint(0, 0), 0).boundingRect();
+        QVERIFY(qAbs(two.bottom() - one.bottom() - lineHeight) < 0.01);
+        QVERIFY(qAbs(gap.bottom() - one.bottom() - 2 * lineHeight) < 0.01);
+        const QRectF moved = glyphPath(font, QStringLiteral("H"), QPoint(3, 4), 5).boundingRect();
+        QVERIFY(qAbs(moved.left() - one.left() - 8) < 0.01 && qAbs(moved.top() - one.top() - 9) < 0.01);
+
         TextOutlineStrategy outline;
         outline.set(Qt::white, Qt::black, 4);
         TextExtent extent;
@@ -111,6 +102,27 @@ private slots:
         twice.set(Qt::white, Qt::black, Qt::red, 3, 4);
         QVERIFY(twice.measure(font, QStringLiteral("Hello"), QPoint(0, 0), extent));
         QCOMPARE(extent.left, 4.0f); // 7 * 0.5 rounded away from zero
+
+        // The canvas takes the shadow's extent where it reaches further. Its glyphs sit 4 pixels
+        // from the text's, its band 5 around them: it starts right of the text and ends 4 + 10 further.
+        CanvasHelper helper;
+        helper.useNoOutline(QColor(Qt::white));
+        TextExtent unshadowed;
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), unshadowed));
+        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(4, 4));
+        helper.setShadowEnabled(true);
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), extent));
+        QCOMPARE(extent.left, unshadowed.left);
+        QCOMPARE(extent.top, unshadowed.top);
+        QCOMPARE(extent.right, unshadowed.right + 14.0f);
+        QCOMPARE(extent.bottom, unshadowed.bottom + 14.0f);
+        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(-20, 0));
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), extent));
+        QCOMPARE(extent.left, unshadowed.left - 20.0f);
+        QCOMPARE(extent.right, unshadowed.right);
+        helper.clearShadow();
+        QVERIFY(helper.measure(font, QStringLiteral("Hi"), QPoint(0, 0), extent));
+        QCOMPARE(extent.right, unshadowed.right);
     }
 
     // Each outline kind around the stem of an "I", read along one row through its middle.
@@ -179,18 +191,10 @@ private slots:
         const QImage thin = drawn(ramp);
         for (int x = 0; x < thin.width(); ++x)
             QVERIFY(thin.pixelColor(x, y).blue() == 0);
-    }
-
-    void sineRampLevels()
-    {
-        TextGradOutlineStrategy ramp;
+        // A sine ramp eases away from the start colour.
         ramp.set(Qt::white, Qt::black, Qt::white, 4, TextGradOutlineStrategy::SineRamp);
-        const QVector<QColor> colors = ramp.ramp(4);
-        QCOMPARE(colors.size(), 4);
-        QCOMPARE(colors.at(0), QColor(0, 0, 0));
-        QCOMPARE(colors.at(1), QColor(97, 97, 97));
-        QCOMPARE(colors.at(2), QColor(180, 180, 180));
-        QCOMPARE(colors.at(3), QColor(235, 235, 235));
+        QCOMPARE(ramp.ramp(4),
+                 QVector<QColor>({QColor(0, 0, 0), QColor(97, 97, 97), QColor(180, 180, 180), QColor(235, 235, 235)}));
         ramp.rampKind = TextGradOutlineStrategy::LinearRamp;
         const QVector<QColor> linear = ramp.ramp(4);
         // Colour i lies i/n of the way from start to end.
@@ -201,14 +205,10 @@ private slots:
 
     void extrusionNeedsBothOffsets()
     {
-        ExtrudeStrategy flat;
-        flat.set(Qt::green, Qt::red, 2, QPoint(5, 0));
-        QVERIFY(drawn(flat) == blankCanvas());
+        ExtrudeStrategy extrusion;
+        extrusion.set(Qt::green, Qt::red, 2, QPoint(5, 0));
+        QVERIFY(drawn(extrusion) == blankCanvas());
 
-        ExtrudeStrategy deep;
-        deep.set(Qt::green, Qt::red, 2, QPoint(6, 6));
-        ExtrudeStrategy single;
-        single.set(Qt::green, Qt::red, 2, QPoint(1, 1));
         // Six copies run from the drawing position back towards the text: the painted
         // stem widens by five pixels to the left, keeps its right edge, and the copy
         // nearest the text lies on top with its fill.
@@ -222,8 +222,10 @@ private slots:
                 }
             return qMakePair(first, last);
         };
-        const auto one = paintedRun(drawn(single, QStringLiteral("I"), QPoint(26, 26)));
-        const QImage deepImage = drawn(deep, QStringLiteral("I"), QPoint(26, 26));
+        extrusion.set(Qt::green, Qt::red, 2, QPoint(1, 1));
+        const auto one = paintedRun(drawn(extrusion, QStringLiteral("I"), QPoint(26, 26)));
+        extrusion.set(Qt::green, Qt::red, 2, QPoint(6, 6));
+        const QImage deepImage = drawn(extrusion, QStringLiteral("I"), QPoint(26, 26));
         const auto six = paintedRun(deepImage);
         QVERIFY(one.first > 0);
         QCOMPARE(six.second, one.second);
@@ -254,42 +256,9 @@ private slots:
         painter.end();
         const QColor shadow = canvas.pixelColor(shadowX, y);
         QVERIFY2(qAbs(shadow.alpha() - 128) <= 2, qPrintable(QString::number(shadow.alpha())));
-        QVERIFY(sameRgb(shadow, Qt::blue));
+        QCOMPARE(QColor(shadow.rgb()), QColor(Qt::blue));
         QCOMPARE(canvas.pixelColor((text.first + text.second) / 2, y), QColor(Qt::white));
         QVERIFY(!helper.draw(nullptr, testFont(), QStringLiteral("I"), QPoint(20, 20)));
-    }
-
-    void canvasMeasureTakesTheShadowWhenItReachesFurther()
-    {
-        CanvasHelper helper;
-        helper.useNoOutline(QColor(Qt::white));
-        TextExtent plain;
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), plain));
-        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(4, 4));
-        helper.setShadowEnabled(true);
-        TextExtent shadowed;
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
-        // The shadow's glyphs sit 4 pixels from the text's, its band 5 around them: it starts right
-        // of the text and ends 4 + 10 further.
-        QCOMPARE(shadowed.left, plain.left);
-        QCOMPARE(shadowed.top, plain.top);
-        QCOMPARE(shadowed.right, plain.right + 14.0f);
-        QCOMPARE(shadowed.bottom, plain.bottom + 14.0f);
-        helper.setDiffusedShadow(QColor(0, 0, 0, 128), 10, QPoint(-20, 0));
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
-        QCOMPARE(shadowed.left, plain.left - 20.0f);
-        QCOMPARE(shadowed.right, plain.right);
-        helper.clearShadow();
-        QVERIFY(helper.measure(testFont(40), QStringLiteral("Hi"), QPoint(0, 0), shadowed));
-        QCOMPARE(shadowed.right, plain.right);
-    }
-
-    void cloneKeepsTheSettings()
-    {
-        TextGlowStrategy glow;
-        glow.set(QBrush(Qt::yellow), Qt::red, 5);
-        std::unique_ptr<ITextStrategy> copy(glow.clone());
-        QVERIFY(drawn(*copy) == drawn(glow));
     }
 };
 
