@@ -29,6 +29,11 @@ extern char **environ;
 
 namespace {
 
+QString srtTime(qint64 ms)
+{
+    return QString::asprintf("%02lld:%02lld:%02lld,%03lld", ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
+}
+
 bool writeSrt(const QString &path, int cues)
 {
     QFile file(path);
@@ -39,8 +44,7 @@ bool writeSrt(const QString &path, int cues)
     for (int i = 0; i < cues; ++i) {
         const qint64 start = qint64(i) * 2000;
         out << i + 1 << '\n'
-            << SubtitleParser::formatSrtTime(start * 1000) << " --> "
-            << SubtitleParser::formatSrtTime((start + 1800) * 1000) << '\n'
+            << srtTime(start) << " --> " << srtTime(start + 1800) << '\n'
             << "Line " << i + 1 << ": the quick brown fox jumps over the lazy dog\n";
         if (i % 3 == 0)
             out << "and a second line, with <i>some</i> café letters\n";

@@ -557,17 +557,3 @@ bool SubtitleParser::writeStyles(const QString &path) const
 {
     return writeText(path, [this](SubtitleFileWriter &out) { writeStyleSection(out, styles); });
 }
-
-QString SubtitleParser::formatAssTime(qint64 microseconds)
-{
-    QByteArray text;
-    appendTime(text, microseconds, TimeForm::Ass);
-    return QString::fromLatin1(text);
-}
-
-QString SubtitleParser::formatSrtTime(qint64 microseconds)
-{
-    QByteArray text;
-    appendTime(text, microseconds, TimeForm::Srt);
-    return QString::fromLatin1(text);
-}

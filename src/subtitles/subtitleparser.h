@@ -37,10 +37,6 @@ public:
     // Only the "[V4+ Styles]" section: the style file format.
     bool writeStyles(const QString &path) const;
 
-    // Times in microseconds: "0:01:02.05" and "00:01:02,050".
-    static QString formatAssTime(qint64 microseconds);
-    static QString formatSrtTime(qint64 microseconds);
-
     QVector<SubtitleEvent> events;
     QVector<SubtitleStyle> styles;
     int PlayResX = 0; // 0 = absent

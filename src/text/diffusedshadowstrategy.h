@@ -11,7 +11,6 @@ class DiffusedShadowStrategy : public TextImplGetHeight
 public:
     void set(const QColor &textColor, const QColor &outlineColor, int outlineThickness, bool outlineOnly);
 
-    ITextStrategy *clone() const override { return new DiffusedShadowStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
 
     QColor textColor = Qt::white;

@@ -11,7 +11,6 @@ class ExtrudeStrategy : public ITextStrategy
 public:
     void set(const GlyphFill &text, const QColor &outlineColor, int outlineThickness, QPoint offset);
 
-    ITextStrategy *clone() const override { return new ExtrudeStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
     bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
     int glyphMargin() const override { return thickness / 2; }

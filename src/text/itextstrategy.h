@@ -15,8 +15,6 @@ class ITextStrategy
 {
 public:
     virtual ~ITextStrategy() = default;
-    // A new strategy of the same kind with the same settings (a brush is shared).
-    virtual ITextStrategy *clone() const = 0;
     virtual bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const = 0;
     virtual bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const = 0;
     // How far right of and below the origin the glyphs sit, so that strokes stay inside.

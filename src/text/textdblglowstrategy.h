@@ -11,7 +11,6 @@ public:
     void set(const GlyphFill &text, const QColor &innerColor, const QColor &glowColor, int innerThickness,
              int glowThickness);
 
-    ITextStrategy *clone() const override { return new TextDblGlowStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
     bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
     int glyphMargin() const override;

@@ -11,7 +11,6 @@ class TextGlowStrategy : public TextImplGetHeight
 public:
     void set(const GlyphFill &text, const QColor &glowColor, int glowThickness);
 
-    ITextStrategy *clone() const override { return new TextGlowStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
 
     GlyphFill fill;

@@ -16,7 +16,6 @@ public:
     enum RampKind { LinearRamp = 0, SineRamp = 1 };
 
 
-    ITextStrategy *clone() const override { return new TextGradOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
 
     // The count colours of the ramp, opaque, index 0 being the start colour.

@@ -10,7 +10,6 @@ class TextNoOutlineStrategy : public ITextStrategy
 public:
     void set(const GlyphFill &text) { fill = text; }
 
-    ITextStrategy *clone() const override { return new TextNoOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
     bool measure(const QFont &font, const QString &text, QPoint origin, TextExtent &extent) const override;
     int glyphMargin() const override { return 0; }

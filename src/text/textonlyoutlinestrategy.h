@@ -10,7 +10,6 @@ class TextOnlyOutlineStrategy : public TextImplGetHeight
 public:
     void set(const QColor &outlineColor, int outlineThickness, bool roundedEdge);
 
-    ITextStrategy *clone() const override { return new TextOnlyOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
 
     QColor outlineColor = Qt::black;

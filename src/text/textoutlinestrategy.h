@@ -10,7 +10,6 @@ class TextOutlineStrategy : public TextImplGetHeight
 public:
     void set(const GlyphFill &text, const QColor &outlineColor, int outlineThickness);
 
-    ITextStrategy *clone() const override { return new TextOutlineStrategy(*this); }
     bool draw(QPainter &painter, const QFont &font, const QString &text, QPoint origin) const override;
 
     GlyphFill fill;
