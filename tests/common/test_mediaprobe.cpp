@@ -97,12 +97,9 @@ void TestMediaProbe::filterGraphsReachFilesWithAnyName()
     // The real ffmpeg reads the file through the quoted name, and shows its blue picture.
     const auto firstPicture = [](const QString &file) {
         QByteArray png;
+        const QString source = QStringLiteral("movie=filename=") + quoteFilterGraphPath(file);
         TestMedia::run(QStringLiteral("ffmpeg"),
-                       {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                        QStringLiteral("-i"), QStringLiteral("movie=filename=") + quoteFilterGraphPath(file),
-                        QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
-                        QStringLiteral("image2pipe"), QStringLiteral("-c:v"), QStringLiteral("png"),
-                        QStringLiteral("-")},
+                       {"-v", "error", "-f", "lavfi", "-i", source, "-frames:v", "1", "-f", "image2pipe", "-c:v", "png", "-"},
                        &png);
         return QImage::fromData(png, "PNG");
     };
