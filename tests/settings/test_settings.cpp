@@ -20,6 +20,8 @@ private slots:
     void choosingStoredContainerChangesNothing();
     void outputNameNeverOverwrites();
     void hardwareCheckOnlySetsFlags();
+    void preferredFamilyEncodes_data();
+    void preferredFamilyEncodes();
 
 private:
     static QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
@@ -136,6 +138,30 @@ void TestSettings::hardwareCheckOnlySetsFlags()
     HardwareEncoderCheck::run(settings, engine);
     QVERIFY(settings.h264QSV && settings.h265NV);
     QCOMPARE(settings.priorityUse, 1);
+}
+
+void TestSettings::preferredFamilyEncodes_data()
+{
+    QTest::addColumn<bool>("useHA");
+    QTest::addColumn<int>("priorityUse");
+    QTest::addColumn<QString>("encoder");
+    // Intel and NVIDIA both have an H.264 encoder; the priority is a place in that list.
+    QTest::newRow("first family") << true << 0 << "h264_qsv";
+    QTest::newRow("second family") << true << 1 << "h264_nvenc";
+    QTest::newRow("past the list") << true << 2 << "h264_qsv";
+    QTest::newRow("hardware off") << false << 1 << "";
+}
+
+void TestSettings::preferredFamilyEncodes()
+{
+    QFETCH(bool, useHA);
+    QFETCH(int, priorityUse);
+    QFETCH(QString, encoder);
+    HardwareChoice choice;
+    choice.useHA = useHA;
+    choice.priorityUse = priorityUse;
+    choice.h264QSV = choice.h264NV = true;
+    QCOMPARE(choice.hardwareEncoder(QStringLiteral("h264")), encoder);
 }
 
 BRINDLE_TEST_MAIN(TestSettings)
