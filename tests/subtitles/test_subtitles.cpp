@@ -88,7 +88,7 @@ void TestSubtitles::encodings_data()
                              QStringLiteral("Noël approche et l'hôtel est complet.")};
     const QStringList chinese{QStringLiteral("你好，我们明天早上去公园散步吧。"),
                               QStringLiteral("今天的天气非常好，阳光明媚。"),
-                              QStringLiteral("这部电影的字幕是中文的。"),
+                              QStringLiteral("朱镕基和陶喆看了这部中文字幕的电影。"), // 镕 and 喆 lie beyond GB2312
                               QStringLiteral("请把窗户关上，外面有点冷。"),
                               QStringLiteral("我们一起去吃晚饭，好不好？")};
     QTest::newRow("SRT, Windows-1252") << "legacy.srt" << QByteArray() << QByteArray("windows-1252") << french;
