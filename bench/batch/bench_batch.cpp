@@ -8,6 +8,7 @@
 // Runs of compared commands alternate; medians are printed.
 // Usage: bench_batch [runs, default 3 for the 20 clips and 7 for one clip]
 #include "benchtarget.h"
+#include "placedlayer.h"
 #include "testmedia.h"
 
 #include "engines/tesselarguments.h"
@@ -45,17 +46,6 @@ QString shellQuoted(const QString &argument)
 QString batchProgram()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/brindle-batch");
-}
-
-CLayerInfo pictureLayer(const QString &file, int x, int y, int w, int h)
-{
-    CLayerInfo layer;
-    layer.FileName = file;
-    layer.x = x;
-    layer.y = y;
-    layer.Width = w;
-    layer.Height = h;
-    return layer;
 }
 
 QString floorProgram()

@@ -141,15 +141,15 @@ bool extractSubtitleTrack(const QString &mediaPath, int track, const QString &as
         if (opened->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE && int(seen++) == track)
             stream = opened->streams[i];
     }
+    if (!stream)
+        return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 has no subtitle track %2")
+                                 .arg(mediaPath)
+                                 .arg(track + 1));
     // Only the track's packets are needed: the demuxer then skips the picture and sound data.
     for (unsigned i = 0; i < opened->nb_streams; ++i) {
         if (opened->streams[i] != stream)
             opened->streams[i]->discard = AVDISCARD_ALL;
     }
-    if (!stream)
-        return fail(problem, QCoreApplication::translate("SubtitleTrack", "%1 has no subtitle track %2")
-                                 .arg(mediaPath)
-                                 .arg(track + 1));
     const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
         return failTrack(problem, kCannotDecode, track, mediaPath);

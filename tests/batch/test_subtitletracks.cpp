@@ -38,11 +38,9 @@ private:
     // Pixels of a colour on the blue picture: text or subtitle pictures drawn over it.
     static int pixelsLike(const QImage &frame, QColor colour)
     {
-        int count = 0;
-        for (int y = 0; y < frame.height(); ++y)
-            for (int x = 0; x < frame.width(); ++x)
-                count += TestPictures::near(frame.pixel(x, y), colour, 69) ? 1 : 0;
-        return count;
+        return TestPictures::countWhere(frame, [colour](const QColor &pixel) {
+            return TestPictures::near(pixel.rgba(), colour, 69);
+        });
     }
 
     // An ASS track whose own style makes its lines large and red.
